@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Vistrelle needs to build, test and run.
+# Idempotent; run as root.
+set -euo pipefail
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "install-deps.sh: run as root (sudo $0)" >&2
+  exit 1
+fi
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build ccache pkg-config git
+  # Qt 6
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi
