@@ -3,16 +3,15 @@
 #include "model/coding_path.h"
 #include "model/uuid_text.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
+#include "model/json_tape.h"
+
 #include <QRegularExpression>
 #include <QTimeZone>
 
 #include <algorithm>
 #include <cmath>
 #include <type_traits>
+#include <unordered_map>
 
 namespace vistrelle {
 
@@ -24,32 +23,34 @@ using Kind = JsonDecodingError::Kind;
 // 2001-01-01 00:00:00 UTC in seconds since 1970.
 constexpr qint64 referenceDateEpochSeconds = 978307200;
 
-QString jsonTypeName(const QJsonValue& value) {
+using Value = JsonValueRef;
+
+QString jsonTypeName(Value value) {
     switch (value.type()) {
-    case QJsonValue::Null:
+    case JsonTape::Type::null:
         return QStringLiteral("null");
-    case QJsonValue::Bool:
+    case JsonTape::Type::boolean:
         return QStringLiteral("a boolean");
-    case QJsonValue::Double:
+    case JsonTape::Type::number:
         return QStringLiteral("a number");
-    case QJsonValue::String:
+    case JsonTape::Type::string:
         return QStringLiteral("a string");
-    case QJsonValue::Array:
+    case JsonTape::Type::array:
         return QStringLiteral("an array");
-    case QJsonValue::Object:
+    case JsonTape::Type::object:
         return QStringLiteral("an object");
-    case QJsonValue::Undefined:
-        break;
     }
     return QStringLiteral("nothing");
 }
+
+std::string_view view(L key) { return {key.data(), std::size_t(key.size())}; }
 
 class ProjectDecoder {
 public:
     explicit ProjectDecoder(DateDecoding dates) : dates_(dates) {}
 
-    KioskProject project(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    KioskProject project(Value v) {
+        const Value o = object(v);
         KioskProject p;
         p.metadata = scalar(o, L("metadata"), &ProjectDecoder::metadata);
         p.screens = list(required(o, L("screens")), L("screens"), &ProjectDecoder::screen);
@@ -59,8 +60,8 @@ public:
         return p;
     }
 
-    PlacedComponent component(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    PlacedComponent component(Value v) {
+        const Value o = object(v);
         PlacedComponent c;
         if (const auto id = optional(o, L("id")))
             c.id = scoped(L("id"), [&] { return uuid(*id); });
@@ -88,39 +89,39 @@ private:
         return decode();
     }
 
-    QJsonObject object(const QJsonValue& v) {
+    Value object(Value v) {
         if (!v.isObject())
             fail(Kind::typeMismatch, QStringLiteral("Expected an object but found %1").arg(jsonTypeName(v)));
-        return v.toObject();
+        return v;
     }
 
-    QJsonValue required(const QJsonObject& o, L key) {
-        const auto it = o.constFind(key);
-        if (it == o.constEnd())
+    Value required(Value o, L key) {
+        const std::optional<Value> value = o.member(view(key));
+        if (!value)
             fail(Kind::keyNotFound, QStringLiteral("No value for the key \"%1\"").arg(key));
-        if (it->isNull()) {
+        if (value->isNull()) {
             CodingPath::Scope scope(path_, key);
             fail(Kind::valueNotFound, QStringLiteral("Expected a value but found null"));
         }
-        return *it;
+        return *value;
     }
 
     // A key with a default: absent and null both mean "use the default".
-    static std::optional<QJsonValue> optional(const QJsonObject& o, L key) {
-        const auto it = o.constFind(key);
-        if (it == o.constEnd() || it->isNull())
+    static std::optional<Value> optional(Value o, L key) {
+        std::optional<Value> value = o.member(view(key));
+        if (value && value->isNull())
             return std::nullopt;
-        return *it;
+        return value;
     }
 
-    template <typename T> T scalar(const QJsonObject& o, L key, T (ProjectDecoder::*decode)(const QJsonValue&)) {
-        const QJsonValue v = required(o, key);
+    template <typename T> T scalar(Value o, L key, T (ProjectDecoder::*decode)(Value)) {
+        const Value v = required(o, key);
         CodingPath::Scope scope(path_, key);
         return (this->*decode)(v);
     }
 
     template <typename T>
-    T scalarOr(const QJsonObject& o, L key, T fallback, T (ProjectDecoder::*decode)(const QJsonValue&)) {
+    T scalarOr(Value o, L key, T fallback, T (ProjectDecoder::*decode)(Value)) {
         const auto v = optional(o, key);
         if (!v)
             return fallback;
@@ -129,57 +130,57 @@ private:
     }
 
     template <typename T>
-    QList<T> list(const QJsonValue& v, L key, T (ProjectDecoder::*decode)(const QJsonValue&)) {
+    QList<T> list(Value v, L key, T (ProjectDecoder::*decode)(Value)) {
         CodingPath::Scope scope(path_, key);
         if (!v.isArray())
             fail(Kind::typeMismatch, QStringLiteral("Expected an array but found %1").arg(jsonTypeName(v)));
-        const QJsonArray array = v.toArray();
         QList<T> result;
-        result.reserve(array.size());
-        for (qsizetype i = 0; i < array.size(); ++i) {
-            CodingPath::Scope item(path_, i);
-            const QJsonValue element = array.at(i);
+        result.reserve(v.size());
+        v.forEachElement([&](std::uint32_t i, Value element) {
+            CodingPath::Scope item(path_, qsizetype(i));
             if (element.isNull())
                 fail(Kind::valueNotFound, QStringLiteral("Expected a value but found null"));
             result.append((this->*decode)(element));
-        }
+        });
         return result;
     }
 
-    template <typename T> QList<T> listOr(const QJsonObject& o, L key, T (ProjectDecoder::*decode)(const QJsonValue&)) {
+    template <typename T> QList<T> listOr(Value o, L key, T (ProjectDecoder::*decode)(Value)) {
         const auto v = optional(o, key);
         return v ? list(*v, key, decode) : QList<T>();
     }
 
-    QString string(const QJsonValue& v) {
+    QString string(Value v) {
         if (!v.isString())
             fail(Kind::typeMismatch, QStringLiteral("Expected a string but found %1").arg(jsonTypeName(v)));
         return v.toString();
     }
 
-    bool boolean(const QJsonValue& v) {
+    bool boolean(Value v) {
         if (!v.isBool())
             fail(Kind::typeMismatch, QStringLiteral("Expected a boolean but found %1").arg(jsonTypeName(v)));
         return v.toBool();
     }
 
-    double number(const QJsonValue& v) {
-        if (!v.isDouble())
+    double number(Value v) {
+        if (!v.isNumber())
             fail(Kind::typeMismatch, QStringLiteral("Expected a number but found %1").arg(jsonTypeName(v)));
         return v.toDouble();
     }
 
-    qint64 integer(const QJsonValue& v) {
+    qint64 integer(Value v) {
         const double d = number(v);
+        if (v.isInteger())
+            return v.toInteger();
+        // 5.0 and 5e2 are whole numbers too.
         constexpr double twoTo63 = 9223372036854775808.0;
         if (!(d >= -twoTo63 && d < twoTo63) || std::trunc(d) != d)
             fail(Kind::dataCorrupted, QStringLiteral("The number %1 is not a whole number that fits in 64 bits")
                                           .arg(d));
-        // toInteger keeps the exact value of integers beyond 2^53.
-        return v.toInteger(qint64(d));
+        return qint64(d);
     }
 
-    QUuid uuid(const QJsonValue& v) {
+    QUuid uuid(Value v) {
         const QString text = string(v);
         const std::optional<QUuid> id = uuidFromText(text);
         if (!id)
@@ -187,16 +188,18 @@ private:
         return *id;
     }
 
-    template <typename E> E enumeration(const QJsonValue& v) {
-        const QString text = string(v);
-        const std::optional<E> value = fromStoredString<E>(text);
-        if (!value)
-            fail(Kind::dataCorrupted,
-                 QStringLiteral("Cannot read \"%1\" as %2").arg(text.left(64), L(enumTypeName<E>())));
-        return *value;
+    template <typename E> E enumeration(Value v) {
+        if (!v.isString())
+            fail(Kind::typeMismatch, QStringLiteral("Expected a string but found %1").arg(jsonTypeName(v)));
+        // Compared in place: building a string for every stored word would dominate reading.
+        for (const auto& [value, stored] : StoredEnum<E>::cases)
+            if (v.stringEquals(stored))
+                return value;
+        fail(Kind::dataCorrupted,
+             QStringLiteral("Cannot read \"%1\" as %2").arg(v.toString().left(64), L(enumTypeName<E>())));
     }
 
-    QDateTime date(const QJsonValue& v) {
+    QDateTime date(Value v) {
         if (dates_ == DateDecoding::iso8601) {
             if (!v.isString())
                 fail(Kind::typeMismatch,
@@ -208,7 +211,7 @@ private:
                      QStringLiteral("Expected an ISO 8601 date but found \"%1\"").arg(text.left(64)), true);
             return when;
         }
-        if (!v.isDouble())
+        if (!v.isNumber())
             fail(Kind::typeMismatch,
                  QStringLiteral("Expected a date as seconds but found %1").arg(jsonTypeName(v)), true);
         const double seconds = v.toDouble();
@@ -231,42 +234,39 @@ private:
         return QDateTime::fromString(text, Qt::ISODateWithMs);
     }
 
-    Point pointValue(const QJsonObject& o, L key) {
-        const QJsonValue v = required(o, key);
+    Point pointValue(Value o, L key) {
+        const Value v = required(o, key);
         CodingPath::Scope scope(path_, key);
         if (!v.isArray())
             fail(Kind::typeMismatch, QStringLiteral("Expected an array of two numbers but found %1")
                                          .arg(jsonTypeName(v)));
-        const QJsonArray array = v.toArray();
-        if (array.size() < 2)
-            fail(Kind::valueNotFound, QStringLiteral("Expected two numbers but found %1").arg(array.size()));
-        Point p;
-        {
-            CodingPath::Scope first(path_, 0);
-            p.x = number(array.at(0));
-        }
-        CodingPath::Scope second(path_, 1);
-        p.y = number(array.at(1));
-        return p;
+        if (v.size() < 2)
+            fail(Kind::valueNotFound, QStringLiteral("Expected two numbers but found %1").arg(v.size()));
+        double coordinates[2] = {0, 0};
+        v.forEachElement([&](std::uint32_t i, Value element) {
+            if (i < 2) {
+                CodingPath::Scope item(path_, qsizetype(i));
+                coordinates[i] = number(element);
+            }
+        });
+        return {coordinates[0], coordinates[1]};
     }
 
-    PropertyMap propertyMap(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    PropertyMap propertyMap(Value v) {
+        const Value o = object(v);
         PropertyMap result;
-        for (auto it = o.constBegin(); it != o.constEnd(); ++it) {
-            if (!it->isString()) {
-                const QString key = it.key();
+        o.forEachMember([&](Value key, Value value) {
+            if (!value.isString())
                 fail(Kind::typeMismatch, QStringLiteral("Expected a string for \"%1\" but found %2")
-                                             .arg(key.left(64), jsonTypeName(*it)));
-            }
-            // The object iterates in sorted order, so appending at the end is cheapest.
-            result.insert(result.cend(), it.key(), it->toString());
-        }
+                                             .arg(key.toString().left(64), jsonTypeName(value)));
+            // Keys repeat across components: sharing one copy of each saves an allocation per entry.
+            result.insert(internedKey(key), value.toString());
+        });
         return result;
     }
 
-    ProjectMetadata metadata(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    ProjectMetadata metadata(Value v) {
+        const Value o = object(v);
         ProjectMetadata m;
         m.name = scalar(o, L("name"), &ProjectDecoder::string);
         m.version = scalar(o, L("version"), &ProjectDecoder::string);
@@ -279,8 +279,8 @@ private:
         return m;
     }
 
-    KioskScreen screen(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    KioskScreen screen(Value v) {
+        const Value o = object(v);
         KioskScreen s;
         if (const auto id = optional(o, L("id")))
             s.id = scoped(L("id"), [&] { return uuid(*id); });
@@ -295,12 +295,12 @@ private:
         s.order = scalarOr(o, L("order"), qint64(0), &ProjectDecoder::integer);
         s.duration = scalarOr(o, L("duration"), qint64(5), &ProjectDecoder::integer);
         s.transition = optional(o, L("transition")) ? scalar(o, L("transition"), &ProjectDecoder::transition)
-                                                    : transition(QJsonObject());
+                                                    : TransitionStyle{};
         return s;
     }
 
-    ScreenResolution resolution(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    ScreenResolution resolution(Value v) {
+        const Value o = object(v);
         ScreenResolution r;
         r.width = scalar(o, L("width"), &ProjectDecoder::integer);
         r.height = scalar(o, L("height"), &ProjectDecoder::integer);
@@ -310,8 +310,8 @@ private:
         return r;
     }
 
-    BackgroundStyle background(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    BackgroundStyle background(Value v) {
+        const Value o = object(v);
         BackgroundStyle b;
         b.type = scalar(o, L("type"), &ProjectDecoder::enumeration<BackgroundType>);
         b.color = scalar(o, L("color"), &ProjectDecoder::string);
@@ -322,8 +322,8 @@ private:
         return b;
     }
 
-    GradientStyle gradient(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    GradientStyle gradient(Value v) {
+        const Value o = object(v);
         GradientStyle g;
         g.startColor = scalar(o, L("startColor"), &ProjectDecoder::string);
         g.endColor = scalar(o, L("endColor"), &ProjectDecoder::string);
@@ -331,8 +331,8 @@ private:
         return g;
     }
 
-    TransitionStyle transition(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    TransitionStyle transition(Value v) {
+        const Value o = object(v);
         TransitionStyle t;
         t.effect = scalarOr(o, L("effect"), TransitionEffect::none, &ProjectDecoder::enumeration<TransitionEffect>);
         t.duration = std::clamp(scalarOr(o, L("duration"), 1.0, &ProjectDecoder::number),
@@ -340,15 +340,15 @@ private:
         return t;
     }
 
-    NavigationRules navigation(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    NavigationRules navigation(Value v) {
+        const Value o = object(v);
         NavigationRules n;
         n.transitions = list(required(o, L("transitions")), L("transitions"), &ProjectDecoder::screenTransition);
         return n;
     }
 
-    ScreenTransition screenTransition(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    ScreenTransition screenTransition(Value v) {
+        const Value o = object(v);
         ScreenTransition t;
         t.id = scalar(o, L("id"), &ProjectDecoder::uuid);
         t.fromScreen = scalar(o, L("fromScreen"), &ProjectDecoder::uuid);
@@ -359,8 +359,8 @@ private:
         return t;
     }
 
-    LayoutConstraints layoutConstraints(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    LayoutConstraints layoutConstraints(Value v) {
+        const Value o = object(v);
         const auto read = [&](L key) { return scalar(o, key, &ProjectDecoder::enumeration<ConstraintType>); };
         LayoutConstraints c;
         c.top = read(L("top"));
@@ -374,8 +374,8 @@ private:
         return c;
     }
 
-    ProjectSettings settings(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    ProjectSettings settings(Value v) {
+        const Value o = object(v);
         ProjectSettings s;
         if (optional(o, L("defaultResolution")))
             s.defaultResolution = scalar(o, L("defaultResolution"), &ProjectDecoder::resolution);
@@ -393,8 +393,8 @@ private:
         return s;
     }
 
-    Resource resource(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    Resource resource(Value v) {
+        const Value o = object(v);
         Resource r;
         if (const auto id = optional(o, L("id")))
             r.id = scoped(L("id"), [&] { return uuid(*id); });
@@ -407,8 +407,8 @@ private:
         return r;
     }
 
-    ComponentDefinition componentDefinition(const QJsonValue& v) {
-        const QJsonObject o = object(v);
+    ComponentDefinition componentDefinition(Value v) {
+        const Value o = object(v);
         ComponentDefinition d;
         d.id = scalar(o, L("id"), &ProjectDecoder::uuid);
         d.name = scalar(o, L("name"), &ProjectDecoder::string);
@@ -419,32 +419,45 @@ private:
         return d;
     }
 
+    QString internedKey(Value key) {
+        const std::optional<std::string_view> raw = key.rawString();
+        if (!raw)
+            return key.toString();
+        const auto it = keys_.find(*raw);
+        if (it != keys_.end())
+            return it->second;
+        return keys_.emplace(*raw, key.toString()).first->second;
+    }
+
     DateDecoding dates_;
     CodingPath path_;
+    // Views into the document's text, which outlives the decoder.
+    std::unordered_map<std::string_view, QString> keys_;
 };
 
-QJsonValue parseJson(const QByteArray& json) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError)
+JsonTape parseJson(const QByteArray& json) {
+    try {
+        return JsonTape::parse(json);
+    } catch (const JsonSyntaxError& error) {
         throw JsonDecodingError{Kind::dataCorrupted,
-                                QStringLiteral("the data is not valid JSON (%1 at offset %2)")
-                                    .arg(error.errorString())
-                                    .arg(error.offset),
+                                QStringLiteral("the data is not valid JSON (%1 at line %2, column %3)")
+                                    .arg(error.message)
+                                    .arg(error.line)
+                                    .arg(error.column),
                                 false};
-    if (document.isArray())
-        return document.array();
-    return document.object();
+    }
 }
 
 } // namespace
 
 KioskProject decodeProjectJson(const QByteArray& json, DateDecoding dates) {
-    return ProjectDecoder(dates).project(parseJson(json));
+    const JsonTape tape = parseJson(json);
+    return ProjectDecoder(dates).project(JsonValueRef(tape, 0));
 }
 
 PlacedComponent decodeComponentJson(const QByteArray& json) {
-    return ProjectDecoder(DateDecoding::iso8601).component(parseJson(json));
+    const JsonTape tape = parseJson(json);
+    return ProjectDecoder(DateDecoding::iso8601).component(JsonValueRef(tape, 0));
 }
 
 } // namespace vistrelle
