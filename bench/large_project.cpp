@@ -15,7 +15,8 @@ PlacedComponent realisticComponent(int screen, int index) {
     auto& p = c.properties;
     switch (type) {
     case ComponentType::image:
-        p[PropertyKey::imagePath] = QStringLiteral("/Users/signage/Pictures/campaign-%1/photo-%2.jpg").arg(screen).arg(index);
+        p[PropertyKey::imagePath] =
+            QStringLiteral("/Users/signage/Pictures/campaign-%1/photo-%2.jpg").arg(screen).arg(index);
         p[PropertyKey::fittingMode] = QStringLiteral("fill");
         p[PropertyKey::borderColor] = QStringLiteral("#336699");
         p[PropertyKey::borderWidth] = QStringLiteral("2");
@@ -26,7 +27,8 @@ PlacedComponent realisticComponent(int screen, int index) {
         p[PropertyKey::fontName] = QStringLiteral("Helvetica Neue");
         break;
     case ComponentType::textArea:
-        p[PropertyKey::richTextData] = QString(QStringLiteral("e1xydGYxXGFuc2lcYW5zaWNwZzEyNTJ9")).repeated(12);
+        p[PropertyKey::richTextData] =
+            QString(QStringLiteral("e1xydGYxXGFuc2lcYW5zaWNwZzEyNTJ9")).repeated(12);
         break;
     case ComponentType::webView:
         p[PropertyKey::url] = QStringLiteral("https://example.org/news/%1").arg(index);

@@ -14,7 +14,9 @@ constexpr int exitSuccess = 0;
 constexpr int exitFailure = 1;
 constexpr int exitUsage = 2;
 
-QString tr(const char* text) { return QCoreApplication::translate("vistrelle-cli", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("vistrelle-cli", text);
+}
 
 QString usageText() {
     return tr("Usage: vistrelle-cli [options] <command> [arguments]\n"
@@ -38,8 +40,8 @@ int runCheck(const QString& file, CommandOutput io) {
         return exitFailure;
     }
     const KioskProject& project = document->project;
-    io.out << project.metadata.name << ": " << project.screens.size() << " screens, " << project.componentCount()
-           << " components" << Qt::endl;
+    io.out << project.metadata.name << ": " << project.screens.size() << " screens, "
+           << project.componentCount() << " components" << Qt::endl;
     return exitSuccess;
 }
 
@@ -60,7 +62,8 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, tr("Show the version."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     tr("Show the version."));
     const QCommandLineOption verbose(QStringLiteral("verbose"), tr("Also print the application log."));
     parser.addOptions({help, version, verbose});
 

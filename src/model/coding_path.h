@@ -14,8 +14,14 @@ class CodingPath {
 public:
     class Scope {
     public:
-        Scope(CodingPath& path, QLatin1StringView key) : path_(path) { path_.steps_.emplace_back(key); }
-        Scope(CodingPath& path, qsizetype index) : path_(path) { path_.steps_.emplace_back(index); }
+        Scope(CodingPath& path, QLatin1StringView key)
+            : path_(path) {
+            path_.steps_.emplace_back(key);
+        }
+        Scope(CodingPath& path, qsizetype index)
+            : path_(path) {
+            path_.steps_.emplace_back(index);
+        }
         ~Scope() { path_.steps_.pop_back(); }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;

@@ -6,7 +6,9 @@
 
 namespace vistrelle {
 
-QString boolPropertyText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+QString boolPropertyText(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
 
 QString stringProperty(const PropertyMap& properties, const QString& key, const QString& fallback) {
     const auto it = properties.constFind(key);

@@ -11,8 +11,12 @@ class JsonTapeParser {
 public:
     JsonTapeParser(const QByteArray& source, std::vector<JsonTape::Entry>& out,
                    std::vector<JsonTape::Number>& numbers, int maxDepth)
-        : begin_(source.constData()), p_(begin_), end_(begin_ + source.size()), out_(out), numbers_(numbers),
-          maxDepth_(maxDepth) {}
+        : begin_(source.constData())
+        , p_(begin_)
+        , end_(begin_ + source.size())
+        , out_(out)
+        , numbers_(numbers)
+        , maxDepth_(maxDepth) {}
 
     void parseDocument() {
         if (std::size_t(end_ - begin_) >= std::numeric_limits<std::uint32_t>::max())
@@ -176,7 +180,9 @@ private:
         --depth_;
     }
 
-    static bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+    static bool isHex(char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    }
 
     void parseString() {
         const char* opening = p_;
@@ -344,11 +350,21 @@ QString JsonTape::string(std::uint32_t index) const {
         const char kind = p[1];
         p += 2;
         switch (kind) {
-        case 'b': text += '\b'; break;
-        case 'f': text += '\f'; break;
-        case 'n': text += '\n'; break;
-        case 'r': text += '\r'; break;
-        case 't': text += '\t'; break;
+        case 'b':
+            text += '\b';
+            break;
+        case 'f':
+            text += '\f';
+            break;
+        case 'n':
+            text += '\n';
+            break;
+        case 'r':
+            text += '\r';
+            break;
+        case 't':
+            text += '\t';
+            break;
         case 'u': {
             char32_t c = hexValue(p);
             p += 4;
@@ -363,7 +379,9 @@ QString JsonTape::string(std::uint32_t index) const {
             appendUtf8(text, c >= 0xD800 && c <= 0xDFFF ? char32_t(0xFFFD) : c);
             break;
         }
-        default: text += kind; break; // '"', '\\' and '/'
+        default:
+            text += kind;
+            break; // '"', '\\' and '/'
         }
     }
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -373,7 +391,8 @@ bool JsonTape::stringEquals(std::uint32_t index, std::string_view ascii) const {
     const Entry& e = entries_[index];
     if (e.flag)
         return string(index) == QLatin1StringView(ascii.data(), qsizetype(ascii.size()));
-    return e.extent == ascii.size() && std::memcmp(source_.constData() + e.offset, ascii.data(), ascii.size()) == 0;
+    return e.extent == ascii.size() &&
+           std::memcmp(source_.constData() + e.offset, ascii.data(), ascii.size()) == 0;
 }
 
 std::optional<std::string_view> JsonTape::rawString(std::uint32_t index) const {
@@ -388,7 +407,9 @@ double JsonValueRef::toDouble() const {
     return entry().flag ? double(n.integer) : n.real;
 }
 
-qint64 JsonValueRef::toInteger() const { return tape_->number(index_).integer; }
+qint64 JsonValueRef::toInteger() const {
+    return tape_->number(index_).integer;
+}
 
 std::optional<JsonValueRef> JsonValueRef::member(std::string_view key) const {
     std::optional<JsonValueRef> found;

@@ -63,7 +63,9 @@ private:
 // A value inside a tape: cheap to copy, valid while the tape lives.
 class JsonValueRef {
 public:
-    JsonValueRef(const JsonTape& tape, std::uint32_t index) : tape_(&tape), index_(index) {}
+    JsonValueRef(const JsonTape& tape, std::uint32_t index)
+        : tape_(&tape)
+        , index_(index) {}
 
     JsonTape::Type type() const { return entry().type; }
     bool isNull() const { return type() == JsonTape::Type::null; }

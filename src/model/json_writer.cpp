@@ -5,7 +5,9 @@
 
 namespace vistrelle {
 
-JsonWriter::JsonWriter() { out_.reserve(4096); }
+JsonWriter::JsonWriter() {
+    out_.reserve(4096);
+}
 
 void JsonWriter::beforeValue() {
     if (afterKey_) {
@@ -20,7 +22,9 @@ void JsonWriter::beforeValue() {
     writeIndent(int(containerHasMembers_.size()));
 }
 
-void JsonWriter::writeIndent(int depth) { out_.append(qsizetype(depth) * 4, ' '); }
+void JsonWriter::writeIndent(int depth) {
+    out_.append(qsizetype(depth) * 4, ' ');
+}
 
 void JsonWriter::beginContainer(char open) {
     beforeValue();
@@ -37,10 +41,18 @@ void JsonWriter::endContainer(char close) {
     out_.append(close);
 }
 
-void JsonWriter::beginObject() { beginContainer('{'); }
-void JsonWriter::endObject() { endContainer('}'); }
-void JsonWriter::beginArray() { beginContainer('['); }
-void JsonWriter::endArray() { endContainer(']'); }
+void JsonWriter::beginObject() {
+    beginContainer('{');
+}
+void JsonWriter::endObject() {
+    endContainer('}');
+}
+void JsonWriter::beginArray() {
+    beginContainer('[');
+}
+void JsonWriter::endArray() {
+    endContainer(']');
+}
 
 void JsonWriter::key(QLatin1StringView name) {
     beforeValue();
@@ -114,13 +126,27 @@ void JsonWriter::writeEscaped(QStringView text) {
             }
             *p++ = '\\';
             switch (u) {
-            case u'"': *p++ = '"'; break;
-            case u'\\': *p++ = '\\'; break;
-            case u'\b': *p++ = 'b'; break;
-            case u'\f': *p++ = 'f'; break;
-            case u'\n': *p++ = 'n'; break;
-            case u'\r': *p++ = 'r'; break;
-            case u'\t': *p++ = 't'; break;
+            case u'"':
+                *p++ = '"';
+                break;
+            case u'\\':
+                *p++ = '\\';
+                break;
+            case u'\b':
+                *p++ = 'b';
+                break;
+            case u'\f':
+                *p++ = 'f';
+                break;
+            case u'\n':
+                *p++ = 'n';
+                break;
+            case u'\r':
+                *p++ = 'r';
+                break;
+            case u'\t':
+                *p++ = 't';
+                break;
             default:
                 *p++ = 'u';
                 *p++ = '0';

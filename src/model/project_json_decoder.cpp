@@ -43,18 +43,22 @@ QString jsonTypeName(Value value) {
     return QStringLiteral("nothing");
 }
 
-std::string_view view(L key) { return {key.data(), std::size_t(key.size())}; }
+std::string_view view(L key) {
+    return {key.data(), std::size_t(key.size())};
+}
 
 class ProjectDecoder {
 public:
-    explicit ProjectDecoder(DateDecoding dates) : dates_(dates) {}
+    explicit ProjectDecoder(DateDecoding dates)
+        : dates_(dates) {}
 
     KioskProject project(Value v) {
         const Value o = object(v);
         KioskProject p;
         p.metadata = scalar(o, L("metadata"), &ProjectDecoder::metadata);
         p.screens = list(required(o, L("screens")), L("screens"), &ProjectDecoder::screen);
-        p.components = list(required(o, L("components")), L("components"), &ProjectDecoder::componentDefinition);
+        p.components =
+            list(required(o, L("components")), L("components"), &ProjectDecoder::componentDefinition);
         p.settings = scalar(o, L("settings"), &ProjectDecoder::settings);
         p.resources = list(required(o, L("resources")), L("resources"), &ProjectDecoder::resource);
         return p;
@@ -66,7 +70,8 @@ public:
         if (const auto id = optional(o, L("id")))
             c.id = scoped(L("id"), [&] { return uuid(*id); });
         // The component type is never rejected: old and unknown words map to a known type.
-        c.componentType = componentTypeFromLegacyString(scalar(o, L("componentType"), &ProjectDecoder::string));
+        c.componentType =
+            componentTypeFromLegacyString(scalar(o, L("componentType"), &ProjectDecoder::string));
         c.position = pointValue(o, L("position"));
         const Point size = pointValue(o, L("size"));
         c.size = {size.x, size.y};
@@ -120,8 +125,7 @@ private:
         return (this->*decode)(v);
     }
 
-    template <typename T>
-    T scalarOr(Value o, L key, T fallback, T (ProjectDecoder::*decode)(Value)) {
+    template <typename T> T scalarOr(Value o, L key, T fallback, T (ProjectDecoder::*decode)(Value)) {
         const auto v = optional(o, key);
         if (!v)
             return fallback;
@@ -129,8 +133,7 @@ private:
         return (this->*decode)(*v);
     }
 
-    template <typename T>
-    QList<T> list(Value v, L key, T (ProjectDecoder::*decode)(Value)) {
+    template <typename T> QList<T> list(Value v, L key, T (ProjectDecoder::*decode)(Value)) {
         CodingPath::Scope scope(path_, key);
         if (!v.isArray())
             fail(Kind::typeMismatch, QStringLiteral("Expected an array but found %1").arg(jsonTypeName(v)));
@@ -175,8 +178,8 @@ private:
         // 5.0 and 5e2 are whole numbers too.
         constexpr double twoTo63 = 9223372036854775808.0;
         if (!(d >= -twoTo63 && d < twoTo63) || std::trunc(d) != d)
-            fail(Kind::dataCorrupted, QStringLiteral("The number %1 is not a whole number that fits in 64 bits")
-                                          .arg(d));
+            fail(Kind::dataCorrupted,
+                 QStringLiteral("The number %1 is not a whole number that fits in 64 bits").arg(d));
         return qint64(d);
     }
 
@@ -200,35 +203,35 @@ private:
     }
 
     QDateTime date(Value v) {
+        QDateTime when;
         if (dates_ == DateDecoding::iso8601) {
             if (!v.isString())
                 fail(Kind::typeMismatch,
                      QStringLiteral("Expected a date string but found %1").arg(jsonTypeName(v)), true);
-            const QString text = v.toString();
-            const QDateTime when = parseIsoDate(text);
-            if (!when.isValid())
-                fail(Kind::dataCorrupted,
-                     QStringLiteral("Expected an ISO 8601 date but found \"%1\"").arg(text.left(64)), true);
-            return when;
+            when = parseIsoDate(v.toString());
+        } else {
+            if (!v.isNumber())
+                fail(Kind::typeMismatch,
+                     QStringLiteral("Expected a date as seconds but found %1").arg(jsonTypeName(v)), true);
+            const double seconds = std::floor(v.toDouble()) + double(referenceDateEpochSeconds);
+            if (std::abs(seconds) < 1e15)
+                when = QDateTime::fromSecsSinceEpoch(qint64(seconds), Qt::UTC);
         }
-        if (!v.isNumber())
-            fail(Kind::typeMismatch,
-                 QStringLiteral("Expected a date as seconds but found %1").arg(jsonTypeName(v)), true);
-        const double seconds = v.toDouble();
-        // Years 1 to 9999, the range the ISO form can write back.
-        constexpr double earliest = -63113904000.0;
-        constexpr double latest = 252423993599.0;
-        if (!(seconds >= earliest && seconds <= latest))
-            fail(Kind::dataCorrupted, QStringLiteral("The date %1 is out of range").arg(seconds), true);
-        const qint64 msecs = qint64(std::llround((seconds + double(referenceDateEpochSeconds)) * 1000.0));
-        return QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC);
+        // The file keeps whole seconds of years 1 to 9999; anything else could not be written back.
+        if (!when.isValid() || when.toUTC().date().year() < 1 || when.toUTC().date().year() > 9999)
+            fail(Kind::dataCorrupted, QStringLiteral("Expected a date but found %1").arg(describe(v)), true);
+        return QDateTime::fromSecsSinceEpoch(when.toSecsSinceEpoch(), Qt::UTC);
     }
 
-    // ISO 8601 with a time zone designator ("Z" or an offset); fractions of a
-    // second are accepted too.
+    static QString describe(Value v) {
+        return v.isString() ? u'"' + v.toString().left(64) + u'"' : QString::number(v.toDouble(), 'g', 17);
+    }
+
+    // ISO 8601 with a time zone designator ("Z" or an offset); a fraction of a
+    // second is accepted and dropped.
     static QDateTime parseIsoDate(const QString& text) {
-        static const QRegularExpression shape(
-            QStringLiteral(R"(^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}(\.\d+)?(Z|[+-]\d{2}:?\d{2})$)"));
+        static const QRegularExpression shape(QStringLiteral(
+            R"(^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}(\.[0-9]+)?(Z|[+-][0-9]{2}:?[0-9]{2})$)"));
         if (!shape.match(text).hasMatch())
             return {};
         return QDateTime::fromString(text, Qt::ISODateWithMs);
@@ -238,8 +241,8 @@ private:
         const Value v = required(o, key);
         CodingPath::Scope scope(path_, key);
         if (!v.isArray())
-            fail(Kind::typeMismatch, QStringLiteral("Expected an array of two numbers but found %1")
-                                         .arg(jsonTypeName(v)));
+            fail(Kind::typeMismatch,
+                 QStringLiteral("Expected an array of two numbers but found %1").arg(jsonTypeName(v)));
         if (v.size() < 2)
             fail(Kind::valueNotFound, QStringLiteral("Expected two numbers but found %1").arg(v.size()));
         double coordinates[2] = {0, 0};
@@ -334,7 +337,8 @@ private:
     TransitionStyle transition(Value v) {
         const Value o = object(v);
         TransitionStyle t;
-        t.effect = scalarOr(o, L("effect"), TransitionEffect::none, &ProjectDecoder::enumeration<TransitionEffect>);
+        t.effect =
+            scalarOr(o, L("effect"), TransitionEffect::none, &ProjectDecoder::enumeration<TransitionEffect>);
         t.duration = std::clamp(scalarOr(o, L("duration"), 1.0, &ProjectDecoder::number),
                                 TransitionStyle::minimumDuration, TransitionStyle::maximumDuration);
         return t;
@@ -343,7 +347,8 @@ private:
     NavigationRules navigation(Value v) {
         const Value o = object(v);
         NavigationRules n;
-        n.transitions = list(required(o, L("transitions")), L("transitions"), &ProjectDecoder::screenTransition);
+        n.transitions =
+            list(required(o, L("transitions")), L("transitions"), &ProjectDecoder::screenTransition);
         return n;
     }
 
@@ -399,7 +404,8 @@ private:
         if (const auto id = optional(o, L("id")))
             r.id = scoped(L("id"), [&] { return uuid(*id); });
         r.name = scalar(o, L("name"), &ProjectDecoder::string);
-        r.type = scalarOr(o, L("type"), KioskResourceType::document, &ProjectDecoder::enumeration<KioskResourceType>);
+        r.type = scalarOr(o, L("type"), KioskResourceType::document,
+                          &ProjectDecoder::enumeration<KioskResourceType>);
         r.path = scalarOr(o, L("path"), QString(), &ProjectDecoder::string);
         r.size = scalarOr(o, L("size"), qint64(0), &ProjectDecoder::integer);
         if (const auto original = optional(o, L("originalPath")))

@@ -253,7 +253,9 @@ private:
 
 } // namespace
 
-QByteArray encodeProjectJson(const KioskProject& project) { return ProjectEncoder().project(project); }
+QByteArray encodeProjectJson(const KioskProject& project) {
+    return ProjectEncoder().project(project);
+}
 
 QByteArray encodeComponentJson(const PlacedComponent& component) {
     return ProjectEncoder().singleComponent(component);

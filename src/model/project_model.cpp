@@ -30,9 +30,8 @@ QList<ScreenResolution> ScreenResolution::presets(ScreenMode mode) {
     for (const ScreenResolution& preset : allPresets())
         if (preset.mode == mode)
             result.append(preset);
-    std::stable_sort(result.begin(), result.end(), [](const auto& a, const auto& b) {
-        return a.width * a.height < b.width * b.height;
-    });
+    std::stable_sort(result.begin(), result.end(),
+                     [](const auto& a, const auto& b) { return a.width * a.height < b.width * b.height; });
     return result;
 }
 
@@ -47,7 +46,9 @@ QString PlacedComponent::stringProperty(const QString& key, const QString& fallb
     return vistrelle::stringProperty(properties, key, fallback);
 }
 
-bool PlacedComponent::boolProperty(const QString& key) const { return vistrelle::boolProperty(properties, key); }
+bool PlacedComponent::boolProperty(const QString& key) const {
+    return vistrelle::boolProperty(properties, key);
+}
 
 double PlacedComponent::numberProperty(const QString& key, double fallback) const {
     return vistrelle::numberProperty(properties, key, fallback);

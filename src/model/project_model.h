@@ -126,7 +126,8 @@ struct KioskScreen {
     TransitionStyle transition;
 
     KioskScreen() = default;
-    explicit KioskScreen(QString screenName) : name(std::move(screenName)) {}
+    explicit KioskScreen(QString screenName)
+        : name(std::move(screenName)) {}
 
     bool operator==(const KioskScreen&) const = default;
 };

@@ -10,8 +10,10 @@ namespace vistrelle {
 // A value or the error that prevented it.
 template <typename T> class Result {
 public:
-    Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
-    Result(VistrelleError error) : state_(std::in_place_index<1>, std::move(error)) {}
+    Result(T value)
+        : state_(std::in_place_index<0>, std::move(value)) {}
+    Result(VistrelleError error)
+        : state_(std::in_place_index<1>, std::move(error)) {}
 
     bool hasValue() const { return state_.index() == 0; }
     explicit operator bool() const { return hasValue(); }

@@ -36,6 +36,8 @@ template <typename E> std::optional<E> fromStoredString(QStringView text) {
 }
 
 // The type's own name, used in messages about unreadable values.
-template <typename E> constexpr const char* enumTypeName() { return StoredEnum<E>::typeName; }
+template <typename E> constexpr const char* enumTypeName() {
+    return StoredEnum<E>::typeName;
+}
 
 } // namespace vistrelle

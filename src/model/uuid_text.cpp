@@ -2,7 +2,9 @@
 
 namespace vistrelle {
 
-QString uuidText(const QUuid& uuid) { return uuid.toString(QUuid::WithoutBraces).toUpper(); }
+QString uuidText(const QUuid& uuid) {
+    return uuid.toString(QUuid::WithoutBraces).toUpper();
+}
 
 std::optional<QUuid> uuidFromText(QStringView text) {
     if (text.size() != 36)

@@ -39,7 +39,8 @@ Result<KioskProject> decodeWithFallback(const QByteArray& json) {
 
     // Older documents wrote dates as seconds since 2001-01-01.
     std::optional<JsonDecodingError> second;
-    if (std::optional<KioskProject> project = tryDecode(json, DateDecoding::secondsSinceReferenceDate, second))
+    if (std::optional<KioskProject> project =
+            tryDecode(json, DateDecoding::secondsSinceReferenceDate, second))
         return std::move(*project);
 
     // A retry that only stumbled over the date form says nothing about the

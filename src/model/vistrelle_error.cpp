@@ -29,7 +29,8 @@ QString VistrelleError::descriptionPrefix() const {
 QString VistrelleError::recoverySuggestion() const {
     switch (case_) {
     case Case::fileReadError:
-        return tr("Check if the file exists and is not corrupted. Try opening a backup or creating a new project.");
+        return tr(
+            "Check if the file exists and is not corrupted. Try opening a backup or creating a new project.");
     case Case::fileWriteError:
         return tr("Check disk space and file permissions. Try saving to a different location.");
     case Case::invalidComponent:
@@ -45,8 +46,9 @@ QString VistrelleError::recoverySuggestion() const {
     case Case::unsupportedOperation:
         return tr("This operation is not supported in the current context.");
     case Case::versionCompatibilityError:
-        return tr("The document was created with a different version. Consider upgrading or using a compatible "
-                  "version.");
+        return tr(
+            "The document was created with a different version. Consider upgrading or using a compatible "
+            "version.");
     }
     return {};
 }

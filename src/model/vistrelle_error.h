@@ -23,7 +23,9 @@ public:
         versionCompatibilityError,
     };
 
-    VistrelleError(Case errorCase, QString detail) : case_(errorCase), detail_(std::move(detail)) {}
+    VistrelleError(Case errorCase, QString detail)
+        : case_(errorCase)
+        , detail_(std::move(detail)) {}
 
     static VistrelleError fileRead(QString detail) { return {Case::fileReadError, std::move(detail)}; }
     static VistrelleError fileWrite(QString detail) { return {Case::fileWriteError, std::move(detail)}; }

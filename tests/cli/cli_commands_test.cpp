@@ -18,7 +18,8 @@ CliRun runCli(const QStringList& arguments) {
     process.start(QStringLiteral(VISTRELLE_CLI_PATH), arguments);
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 const QString sample = QStringLiteral(VISTRELLE_EXAMPLES_DIR "/harbour-library-lobby.vistrelle");

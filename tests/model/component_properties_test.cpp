@@ -96,7 +96,8 @@ TEST_F(ComponentFactoryTest, DroppedFileIsUsedByTheNextComponentOfItsTypeOnly) {
     EXPECT_TRUE(FileDropManager::shared().hasPendingFile(ComponentType::image));
 
     const auto stored = [](const QUrl& url) { return "stored:" + url.fileName(); };
-    EXPECT_EQ(makeComponent(ComponentType::image, {}, stored).properties.value("imagePath"), "stored:a b.png");
+    EXPECT_EQ(makeComponent(ComponentType::image, {}, stored).properties.value("imagePath"),
+              "stored:a b.png");
     EXPECT_EQ(makeComponent(ComponentType::image, {}, stored).properties.value("imagePath"), "");
 
     // Without a path maker the plain local path is stored.

@@ -86,12 +86,17 @@ TEST(VistrelleDocumentTest, DatesAsSecondsAreReadOnTheSecondAttempt) {
     ASSERT_TRUE(document);
     EXPECT_EQ(document->project.metadata.created, QDateTime(QDate(2001, 1, 1), QTime(0, 1, 40), Qt::UTC));
     ASSERT_EQ(log.errorMessages().size(), 1);
-    EXPECT_TRUE(log.errorMessages()[0].startsWith("Failed to decode document: ")) << log.errorMessages()[0].toStdString();
+    EXPECT_TRUE(log.errorMessages()[0].startsWith("Failed to decode document: "))
+        << log.errorMessages()[0].toStdString();
 }
 
 TEST(VistrelleDocumentTest, CorruptContentsFailWithAFileReadError) {
     const QByteArray valid = documentBytes(KioskProject());
-    const QByteArray cases[] = {"", "not json", valid.left(valid.size() / 2), "[]", "{\"metadata\": NaN}",
+    const QByteArray cases[] = {"",
+                                "not json",
+                                valid.left(valid.size() / 2),
+                                "[]",
+                                "{\"metadata\": NaN}",
                                 QByteArray(valid).replace("\"Horizontal\"", "\"Sideways\"")};
     for (const QByteArray& bytes : cases) {
         test_support::LogCapture log;
@@ -117,7 +122,8 @@ TEST(VistrelleDocumentTest, LogLinesTellCorruptDataFromMissingKeys) {
         ASSERT_FALSE(document);
         EXPECT_TRUE(log.errorMessages().value(0).startsWith("Failed to decode document: "));
         // The retry fails only on the date form; the message names the real problem.
-        EXPECT_TRUE(document.error().description().contains("settings")) << document.error().description().toStdString();
+        EXPECT_TRUE(document.error().description().contains("settings"))
+            << document.error().description().toStdString();
     }
 }
 

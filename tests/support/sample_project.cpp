@@ -17,8 +17,9 @@ KioskProject projectWithEveryField() {
 
     KioskScreen& first = project.screens.first();
     first.resolution = *ScreenResolution::custom(2560, 1440, ScreenMode::horizontal);
-    first.background = {BackgroundType::gradient, QStringLiteral("#102030"), std::nullopt,
-                        GradientStyle{QStringLiteral("#FF0000"), QStringLiteral("#0000FF"), GradientDirection::diagonal}};
+    first.background = {
+        BackgroundType::gradient, QStringLiteral("#102030"), std::nullopt,
+        GradientStyle{QStringLiteral("#FF0000"), QStringLiteral("#0000FF"), GradientDirection::diagonal}};
     first.order = 7;
     first.duration = 42;
     first.transition = {TransitionEffect::starReveal, 1.25};
@@ -26,8 +27,9 @@ KioskProject projectWithEveryField() {
     PlacedComponent image = makeComponent(ComponentType::image, {10.5, -20.25});
     image.properties[QStringLiteral("imagePath")] = QStringLiteral("/Users/a/Pictures/b c.png");
     image.zIndex = -3;
-    image.constraints = {ConstraintType::relative, ConstraintType::fixed, ConstraintType::none, ConstraintType::relative,
-                         ConstraintType::fixed, ConstraintType::relative, ConstraintType::none, ConstraintType::relative};
+    image.constraints = {ConstraintType::relative, ConstraintType::fixed,   ConstraintType::none,
+                         ConstraintType::relative, ConstraintType::fixed,   ConstraintType::relative,
+                         ConstraintType::none,     ConstraintType::relative};
     PlacedComponent text = makeComponent(ComponentType::textArea, {0.1, 1e-05});
     text.size = {1e20, 333.333};
     text.properties[QStringLiteral("customKey")] = QStringLiteral("kept as is");
@@ -35,8 +37,8 @@ KioskProject projectWithEveryField() {
 
     KioskScreen second(QStringLiteral("Second"));
     second.resolution = ScreenResolution::presets(ScreenMode::vertical).last();
-    second.background = {BackgroundType::image, QStringLiteral("#000000"), QStringLiteral("~/Pictures/wall.jpg"),
-                         std::nullopt};
+    second.background = {BackgroundType::image, QStringLiteral("#000000"),
+                         QStringLiteral("~/Pictures/wall.jpg"), std::nullopt};
     ScreenTransition rule;
     rule.fromScreen = first.id;
     rule.toScreen = second.id;
@@ -60,7 +62,8 @@ KioskProject projectWithEveryField() {
     ProjectSettings& settings = project.settings;
     settings.defaultResolution = ScreenResolution::presets(ScreenMode::horizontal)[1];
     settings.customResolutions = {*ScreenResolution::custom(4096, 2160, ScreenMode::horizontal)};
-    settings.defaultBackground = {BackgroundType::color, QStringLiteral("#ABCDEF"), std::nullopt, std::nullopt};
+    settings.defaultBackground = {BackgroundType::color, QStringLiteral("#ABCDEF"), std::nullopt,
+                                  std::nullopt};
     settings.autoSave = false;
     settings.snapToGrid = false;
     settings.showGrid = false;
