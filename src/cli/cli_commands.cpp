@@ -14,12 +14,13 @@ constexpr int exitSuccess = 0;
 constexpr int exitFailure = 1;
 constexpr int exitUsage = 2;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("vistrelle-cli", text);
-}
+// Gives the command line's texts a translation context of their own.
+class CliText {
+    Q_DECLARE_TR_FUNCTIONS(CliText)
+};
 
 QString usageText() {
-    return tr("Usage: vistrelle-cli [options] <command> [arguments]\n"
+    return CliText::tr("Usage: vistrelle-cli [options] <command> [arguments]\n"
               "\n"
               "Commands:\n"
               "  check FILE      Read a project and print its name, screen and component counts.\n"
@@ -61,10 +62,10 @@ int runResave(const QString& input, const QString& output, CommandOutput io) {
 int runCommandLine(const QStringList& arguments, CommandOutput io) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CliText::tr("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Show the version."));
-    const QCommandLineOption verbose(QStringLiteral("verbose"), tr("Also print the application log."));
+                                     CliText::tr("Show the version."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), CliText::tr("Also print the application log."));
     parser.addOptions({help, version, verbose});
 
     if (!parser.parse(arguments)) {
@@ -93,11 +94,11 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
         return runResave(positional[1], positional[2], io);
 
     if (command.isEmpty())
-        io.err << tr("No command given.") << "\n\n";
+        io.err << CliText::tr("No command given.") << "\n\n";
     else if (command != QLatin1StringView("check") && command != QLatin1StringView("resave"))
-        io.err << tr("Unknown command “%1”.").arg(command) << "\n\n";
+        io.err << CliText::tr("Unknown command “%1”.").arg(command) << "\n\n";
     else
-        io.err << tr("Wrong number of arguments for “%1”.").arg(command) << "\n\n";
+        io.err << CliText::tr("Wrong number of arguments for “%1”.").arg(command) << "\n\n";
     io.err << usageText();
     io.err.flush();
     return exitUsage;

@@ -183,3 +183,16 @@ TEST(ErrorHandlerTest, KeepsHistoryUntilCleared) {
     EXPECT_TRUE(handler.errorHistory().isEmpty());
     EXPECT_EQ(changes, 3);
 }
+
+TEST(VistrelleDocumentTest, AbsurdButValidValuesAreReadAndWrittenBack) {
+    KioskProject project;
+    project.metadata.name = QString(10 * 1024 * 1024, QChar(u'é'));
+    PlacedComponent huge;
+    huge.position = {1e308, -1e308};
+    huge.size = {-50, -0.5};
+    project.screens[0].components.append(huge);
+    const Result<VistrelleDocument> document = VistrelleDocument::read(documentBytes(project));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->project.screens, project.screens);
+    EXPECT_EQ(document->project.metadata.name.size(), project.metadata.name.size());
+}
