@@ -21,15 +21,15 @@ class CliText {
 
 QString usageText() {
     return CliText::tr("Usage: vistrelle-cli [options] <command> [arguments]\n"
-              "\n"
-              "Commands:\n"
-              "  check FILE      Read a project and print its name, screen and component counts.\n"
-              "  resave IN OUT   Read project IN and write it to OUT in the current format.\n"
-              "\n"
-              "Options:\n"
-              "  -h, --help      Show this help.\n"
-              "  -v, --version   Show the version.\n"
-              "  --verbose       Also print the application log (reading problems, fallbacks).\n");
+                       "\n"
+                       "Commands:\n"
+                       "  check FILE      Read a project and print its name, screen and component counts.\n"
+                       "  resave IN OUT   Read project IN and write it to OUT in the current format.\n"
+                       "\n"
+                       "Options:\n"
+                       "  -h, --help      Show this help.\n"
+                       "  -v, --version   Show the version.\n"
+                       "  --verbose       Also print the application log (reading problems, fallbacks).\n");
 }
 
 } // namespace
@@ -62,10 +62,12 @@ int runResave(const QString& input, const QString& output, CommandOutput io) {
 int runCommandLine(const QStringList& arguments, CommandOutput io) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CliText::tr("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  CliText::tr("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      CliText::tr("Show the version."));
-    const QCommandLineOption verbose(QStringLiteral("verbose"), CliText::tr("Also print the application log."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     CliText::tr("Also print the application log."));
     parser.addOptions({help, version, verbose});
 
     if (!parser.parse(arguments)) {

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include <cstdio>
+#include <exception>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -11,5 +11,11 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return vistrelle::cli::runCommandLine(QCoreApplication::arguments(), {out, err});
+    try {
+        return vistrelle::cli::runCommandLine(QCoreApplication::arguments(), {out, err});
+    } catch (const std::exception& e) {
+        // Out of memory on an absurd file, for instance: a message, not a crash.
+        err << "vistrelle-cli: " << e.what() << Qt::endl;
+        return 1;
+    }
 }

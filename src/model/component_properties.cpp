@@ -6,6 +6,13 @@
 
 namespace vistrelle {
 
+namespace {
+// Qt's number parsing skips white space; a stored number never has any.
+bool hasSurroundingSpace(const QString& text) {
+    return !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+}
+} // namespace
+
 QString boolPropertyText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -27,7 +34,8 @@ double numberProperty(const PropertyMap& properties, const QString& key, double 
     if (it == properties.cend())
         return fallback;
     bool ok = false;
-    const double value = it.value().toDouble(&ok);
+    const QString& text = it.value();
+    const double value = hasSurroundingSpace(text) ? 0 : text.toDouble(&ok);
     // "nan" and "inf" read as numbers but are no sensible size, angle or opacity.
     return ok && std::isfinite(value) ? value : fallback;
 }
@@ -37,7 +45,8 @@ qint64 integerProperty(const PropertyMap& properties, const QString& key, qint64
     if (it == properties.cend())
         return fallback;
     bool ok = false;
-    const qint64 value = it.value().toLongLong(&ok);
+    const QString& text = it.value();
+    const qint64 value = hasSurroundingSpace(text) ? 0 : text.toLongLong(&ok);
     return ok ? value : fallback;
 }
 

@@ -21,6 +21,9 @@ public:
     void parseDocument() {
         if (std::size_t(end_ - begin_) >= std::numeric_limits<std::uint32_t>::max())
             fail("the document is too large", begin_);
+        // Editors on some systems start UTF-8 files with a byte order mark.
+        if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0)
+            p_ += 3;
         skipWhitespace();
         if (p_ == end_)
             fail("the document is empty", p_);
@@ -198,6 +201,12 @@ private:
                 break;
             if (c < 0x20)
                 fail("control character in a string", p_);
+            if (c >= 0x80) {
+                // Text that is not UTF-8 would turn into replacement characters
+                // and be lost on the next save, so it is refused.
+                p_ = skipUtf8Sequence(p_);
+                continue;
+            }
             if (c == '\\') {
                 escaped = true;
                 if (end_ - p_ < 2)
@@ -220,6 +229,37 @@ private:
         out_[index].flag = escaped;
         ++p_;
         finish(index);
+    }
+
+    // The end of the multi-byte UTF-8 character at `p`, or a failure.
+    const char* skipUtf8Sequence(const char* p) const {
+        const auto byte = [&](std::ptrdiff_t i) { return static_cast<unsigned char>(p[i]); };
+        const unsigned char lead = byte(0);
+        int length = 0;
+        char32_t c = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            c = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            c = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            c = lead & 0x07;
+        } else {
+            fail("text that is not UTF-8", p);
+        }
+        if (end_ - p < length)
+            fail("text that is not UTF-8", p);
+        for (int i = 1; i < length; ++i) {
+            if ((byte(i) & 0xC0) != 0x80)
+                fail("text that is not UTF-8", p);
+            c = c << 6 | (byte(i) & 0x3F);
+        }
+        const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+        if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+            fail("text that is not UTF-8", p);
+        return p + length;
     }
 
     void parseNumber() {

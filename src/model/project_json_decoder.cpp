@@ -43,6 +43,15 @@ QString jsonTypeName(Value value) {
     return QStringLiteral("nothing");
 }
 
+// A piece of the file's own text for a one-line message.
+QString excerpt(const QString& text) {
+    QString result = text.left(64);
+    for (QChar& c : result)
+        if (!c.isPrint())
+            c = u'\uFFFD';
+    return result;
+}
+
 std::string_view view(L key) {
     return {key.data(), std::size_t(key.size())};
 }
@@ -187,7 +196,7 @@ private:
         const QString text = string(v);
         const std::optional<QUuid> id = uuidFromText(text);
         if (!id)
-            fail(Kind::dataCorrupted, QStringLiteral("\"%1\" is not an identifier").arg(text.left(64)));
+            fail(Kind::dataCorrupted, QStringLiteral("\"%1\" is not an identifier").arg(excerpt(text)));
         return *id;
     }
 
@@ -199,7 +208,7 @@ private:
             if (v.stringEquals(stored))
                 return value;
         fail(Kind::dataCorrupted,
-             QStringLiteral("Cannot read \"%1\" as %2").arg(v.toString().left(64), L(enumTypeName<E>())));
+             QStringLiteral("Cannot read \"%1\" as %2").arg(excerpt(v.toString()), L(enumTypeName<E>())));
     }
 
     QDateTime date(Value v) {
@@ -224,7 +233,7 @@ private:
     }
 
     static QString describe(Value v) {
-        return v.isString() ? u'"' + v.toString().left(64) + u'"' : QString::number(v.toDouble(), 'g', 17);
+        return v.isString() ? u'"' + excerpt(v.toString()) + u'"' : QString::number(v.toDouble(), 'g', 17);
     }
 
     // ISO 8601 with a time zone designator ("Z" or an offset); a fraction of a
@@ -261,7 +270,7 @@ private:
         o.forEachMember([&](Value key, Value value) {
             if (!value.isString())
                 fail(Kind::typeMismatch, QStringLiteral("Expected a string for \"%1\" but found %2")
-                                             .arg(key.toString().left(64), jsonTypeName(value)));
+                                             .arg(excerpt(key.toString()), jsonTypeName(value)));
             // Keys repeat across components: sharing one copy of each saves an allocation per entry.
             result.insert(internedKey(key), value.toString());
         });

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <new>
+
 namespace vistrelle {
 
 namespace {
@@ -43,9 +45,11 @@ Result<KioskProject> decodeWithFallback(const QByteArray& json) {
             tryDecode(json, DateDecoding::secondsSinceReferenceDate, second))
         return std::move(*project);
 
-    // A retry that only stumbled over the date form says nothing about the
-    // document; the first attempt's error names the real problem then.
-    const JsonDecodingError& reported = second->concernsDateForm ? *first : *second;
+    // A retry that only stumbled over dates written as text says nothing about
+    // the document; the first attempt's error names the real problem then.
+    const bool retryMetTextDates =
+        second->concernsDateForm && second->kind == JsonDecodingError::Kind::typeMismatch;
+    const JsonDecodingError& reported = retryMetTextDates ? *first : *second;
     if (corrupt)
         return fileCorruptError(reported.description);
     return VistrelleError::fileRead(reported.description + u'.');
@@ -56,7 +60,13 @@ Result<KioskProject> decodeWithFallback(const QByteArray& json) {
 VistrelleDocument::VistrelleDocument() = default;
 
 Result<VistrelleDocument> VistrelleDocument::read(const QByteArray& contents) {
-    Result<KioskProject> project = decodeWithFallback(contents);
+    Result<KioskProject> project = [&]() -> Result<KioskProject> {
+        try {
+            return decodeWithFallback(contents);
+        } catch (const std::bad_alloc&) {
+            return VistrelleError::fileRead(tr("There is not enough memory to open the file."));
+        }
+    }();
     if (!project)
         return project.error();
 
@@ -74,7 +84,8 @@ Result<VistrelleDocument> VistrelleDocument::readFile(const QString& path) {
         return VistrelleError::fileRead(tr("The file “%1” does not exist.").arg(info.fileName()));
     if (!info.isFile()) {
         AppLogger::logError(QStringLiteral("Document file has no regular contents"));
-        return fileCorruptError(tr("“%1” is a folder, not a file").arg(info.fileName()));
+        return fileCorruptError(info.isDir() ? tr("“%1” is a folder").arg(info.fileName())
+                                             : tr("“%1” is not a regular file").arg(info.fileName()));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -94,6 +105,8 @@ Result<QByteArray> VistrelleDocument::fileContents() const {
     } catch (const JsonEncodingError& e) {
         AppLogger::logFailure(QStringLiteral("Failed to encode document: "), e.description);
         return VistrelleError::fileWrite(e.description);
+    } catch (const std::bad_alloc&) {
+        return VistrelleError::fileWrite(tr("There is not enough memory to save the file."));
     }
 }
 

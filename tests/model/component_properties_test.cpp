@@ -140,6 +140,8 @@ TEST(ComponentPropertyReaderTest, NumbersAndCountsFallBackWhenUnreadable) {
     EXPECT_EQ(integerProperty(props({{"points", ""}}), "points", 5), 5);
     EXPECT_EQ(integerProperty(props({{"points", "-2"}}), "points", 5), -2);
     EXPECT_EQ(integerProperty(props({{"points", "5.5"}}), "points", 5), 5);
+    EXPECT_EQ(integerProperty(props({{"points", " 6"}}), "points", 5), 5);
+    EXPECT_EQ(numberProperty(props({{"iconSize", "30 "}}), "iconSize", 24), 24);
 }
 
 TEST(ComponentPropertyReaderTest, ColoursFallBackWhenMissingOrUnreadable) {

@@ -91,3 +91,13 @@ TEST(JsonTapeTest, DeepNestingIsAnErrorNotACrash) {
     EXPECT_EQ(syntaxError(deep).message, "the document is nested too deeply");
     EXPECT_NO_THROW(JsonTape::parse(QByteArray(500, '[') + QByteArray(500, ']')));
 }
+
+TEST(JsonTapeTest, TextMustBeUtf8AndMayStartWithAByteOrderMark) {
+    EXPECT_EQ(JsonValueRef(JsonTape::parse("\xEF\xBB\xBF[\"caf\xC3\xA9 \xF0\x9F\x98\x80\"]"), 1).toString(),
+              QStringLiteral("café 😀"));
+    for (const char* text : {"[\"caf\xE9\"]", "[\"\xC0\xAF\"]", "[\"\xED\xA0\x80\"]",
+                             "[\"\xF4\x90\x80\x80\"]", "[\"\xE2\x82\"]"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(syntaxError(text).message, "text that is not UTF-8");
+    }
+}

@@ -90,6 +90,15 @@ TEST(VistrelleDocumentTest, DatesAsSecondsAreReadOnTheSecondAttempt) {
         << log.errorMessages()[0].toStdString();
 }
 
+TEST(VistrelleDocumentTest, ARetryThatGetsPastTheDatesReportsItsOwnError) {
+    QByteArray bytes = withMetadataValue(documentBytes(KioskProject()), "created", 1e300);
+    bytes = withMetadataValue(bytes, "modified", 0.0);
+    const Result<VistrelleDocument> document = VistrelleDocument::read(bytes);
+    ASSERT_FALSE(document);
+    EXPECT_TRUE(document.error().description().contains("1e+300"))
+        << document.error().description().toStdString();
+}
+
 TEST(VistrelleDocumentTest, CorruptContentsFailWithAFileReadError) {
     const QByteArray valid = documentBytes(KioskProject());
     const QByteArray cases[] = {"",
@@ -97,7 +106,9 @@ TEST(VistrelleDocumentTest, CorruptContentsFailWithAFileReadError) {
                                 valid.left(valid.size() / 2),
                                 "[]",
                                 "{\"metadata\": NaN}",
-                                QByteArray(valid).replace("\"Horizontal\"", "\"Sideways\"")};
+                                QByteArray(valid).replace("\"Horizontal\"", "\"Sideways\""),
+                                QByteArray(valid).replace("Untitled", "Untitl\xE9"
+                                                                      "d")};
     for (const QByteArray& bytes : cases) {
         test_support::LogCapture log;
         const Result<VistrelleDocument> document = VistrelleDocument::read(bytes);
