@@ -52,6 +52,8 @@ public:
     KioskProject project;
     VersionCompatibility versionCompatibility;
     bool isLoadedFromDisk = false;
+
+    bool operator==(const VistrelleDocument&) const = default;
 };
 
 } // namespace vistrelle

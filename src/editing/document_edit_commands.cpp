@@ -1,0 +1,57 @@
+#include "editing/document_edit_commands.h"
+
+#include "editing/shared_document_manager.h"
+
+namespace vistrelle {
+
+DocumentEditCommand::DocumentEditCommand(const QString& actionName, Applied applied)
+    : QUndoCommand(actionName)
+    , skipNextRedo_(applied == Applied::already) {}
+
+void DocumentEditCommand::redo() {
+    if (skipNextRedo_) {
+        skipNextRedo_ = false;
+        return;
+    }
+    apply(true);
+}
+
+ScreensEditCommand::ScreensEditCommand(const QString& actionName, QList<KioskScreen> before,
+                                       SelectionIds selectionBefore, QList<KioskScreen> after,
+                                       SelectionIds selectionAfter, Applied applied)
+    : DocumentEditCommand(actionName, applied)
+    , before_(std::move(before))
+    , after_(std::move(after))
+    , selectionBefore_(std::move(selectionBefore))
+    , selectionAfter_(std::move(selectionAfter)) {}
+
+void ScreensEditCommand::apply(bool forward) {
+    SharedDocumentManager::shared().applyScreens(forward ? after_ : before_,
+                                                 forward ? selectionAfter_ : selectionBefore_);
+}
+
+ScreenEditCommand::ScreenEditCommand(const QString& actionName, KioskScreen before, SelectionIds selectionBefore,
+                                     KioskScreen after, SelectionIds selectionAfter, Applied applied)
+    : DocumentEditCommand(actionName, applied)
+    , before_(std::move(before))
+    , after_(std::move(after))
+    , selectionBefore_(std::move(selectionBefore))
+    , selectionAfter_(std::move(selectionAfter)) {}
+
+void ScreenEditCommand::apply(bool forward) {
+    SharedDocumentManager::shared().applyScreen(forward ? after_ : before_,
+                                                forward ? selectionAfter_ : selectionBefore_);
+}
+
+ComponentEditCommand::ComponentEditCommand(const QString& actionName, const QUuid& screenId,
+                                           PlacedComponent before, PlacedComponent after, Applied applied)
+    : DocumentEditCommand(actionName, applied)
+    , screenId_(screenId)
+    , before_(std::move(before))
+    , after_(std::move(after)) {}
+
+void ComponentEditCommand::apply(bool forward) {
+    SharedDocumentManager::shared().applyComponent(screenId_, forward ? after_ : before_);
+}
+
+} // namespace vistrelle

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "editing/selection_ids.h"
+#include "model/project_model.h"
+
+#include <QUndoCommand>
+
+namespace vistrelle {
+
+// An undo step that holds the values before and after an edit, so that it can
+// be undone and redone any number of times. Pushing it on a QUndoStack
+// performs the edit (QUndoStack calls redo); a step recorded for an edit that
+// has already happened skips that first redo.
+class DocumentEditCommand : public QUndoCommand {
+public:
+    enum class Applied { notYet, already };
+
+    DocumentEditCommand(const QString& actionName, Applied applied);
+
+    void undo() final { apply(false); }
+    void redo() final;
+
+protected:
+    virtual void apply(bool forward) = 0;
+
+private:
+    bool skipNextRedo_;
+};
+
+// Replaces the whole screens list: adding, duplicating, deleting and reordering screens.
+class ScreensEditCommand : public DocumentEditCommand {
+public:
+    ScreensEditCommand(const QString& actionName, QList<KioskScreen> before, SelectionIds selectionBefore,
+                       QList<KioskScreen> after, SelectionIds selectionAfter, Applied applied = Applied::notYet);
+
+protected:
+    void apply(bool forward) override;
+
+private:
+    QList<KioskScreen> before_;
+    QList<KioskScreen> after_;
+    SelectionIds selectionBefore_;
+    SelectionIds selectionAfter_;
+};
+
+// Replaces one screen, found by id: renaming, and every edit of a screen's components list.
+class ScreenEditCommand : public DocumentEditCommand {
+public:
+    ScreenEditCommand(const QString& actionName, KioskScreen before, SelectionIds selectionBefore, KioskScreen after,
+                      SelectionIds selectionAfter, Applied applied = Applied::notYet);
+
+protected:
+    void apply(bool forward) override;
+
+private:
+    KioskScreen before_;
+    KioskScreen after_;
+    SelectionIds selectionBefore_;
+    SelectionIds selectionAfter_;
+};
+
+// Replaces one component of one screen: the cheapest step, for updates and gestures.
+class ComponentEditCommand : public DocumentEditCommand {
+public:
+    ComponentEditCommand(const QString& actionName, const QUuid& screenId, PlacedComponent before,
+                         PlacedComponent after, Applied applied = Applied::notYet);
+
+    // A gesture records its step when it starts and tells the end value when it ends.
+    void setAfter(const PlacedComponent& after) { after_ = after; }
+
+protected:
+    void apply(bool forward) override;
+
+private:
+    QUuid screenId_;
+    PlacedComponent before_;
+    PlacedComponent after_;
+};
+
+} // namespace vistrelle

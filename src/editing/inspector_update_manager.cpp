@@ -1,0 +1,88 @@
+#include "editing/inspector_update_manager.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <limits>
+
+namespace vistrelle {
+
+namespace {
+
+class EventLoopScheduler : public EditScheduler {
+public:
+    EventLoopScheduler() { clock_.start(); }
+
+    double now() const override { return double(clock_.nsecsElapsed()) / 1e9; }
+
+    std::unique_ptr<Timer> singleShot(double delaySeconds, std::function<void()> callback) override {
+        auto timer = std::make_unique<QtTimer>();
+        timer->timer->setSingleShot(true);
+        timer->timer->setTimerType(Qt::PreciseTimer);
+        QObject::connect(timer->timer, &QTimer::timeout, std::move(callback));
+        timer->timer->start(int(delaySeconds * 1000));
+        return timer;
+    }
+
+private:
+    // The callback may cancel its own timer, so the QTimer goes with deleteLater.
+    struct QtTimer : Timer {
+        QTimer* timer = new QTimer;
+        ~QtTimer() override {
+            timer->stop();
+            timer->deleteLater();
+        }
+    };
+
+    QElapsedTimer clock_;
+};
+
+} // namespace
+
+std::unique_ptr<EditScheduler> EditScheduler::eventLoop() { return std::make_unique<EventLoopScheduler>(); }
+
+InspectorUpdateManager& InspectorUpdateManager::shared() {
+    static InspectorUpdateManager instance;
+    return instance;
+}
+
+InspectorUpdateManager::InspectorUpdateManager(std::unique_ptr<EditScheduler> scheduler)
+    : scheduler_(std::move(scheduler)) {}
+
+double InspectorUpdateManager::delayAfter(double elapsedSeconds) {
+    if (elapsedSeconds < 0.05)
+        return 0.2;
+    if (elapsedSeconds < 0.1)
+        return 0.1;
+    return 0.05;
+}
+
+void InspectorUpdateManager::scheduleUpdate(const PlacedComponent& component, Apply apply) {
+    const double now = scheduler_->now();
+    const double elapsed = lastUpdateTime_ ? now - *lastUpdateTime_ : std::numeric_limits<double>::infinity();
+    const double delay = delayAfter(elapsed);
+
+    updateTask_.reset(); // cancels a pending delayed apply
+    pendingComponent_ = component;
+
+    if (elapsed < delay) {
+        // The full delay from now, restarted by every edit of the burst.
+        updateTask_ = scheduler_->singleShot(delay, [this, apply = std::move(apply)] { applyPending(apply); });
+        return;
+    }
+    pendingComponent_.reset();
+    lastUpdateTime_ = now;
+    apply(component);
+}
+
+void InspectorUpdateManager::applyPending(const Apply& apply) {
+    updateTask_.reset();
+    if (!pendingComponent_)
+        return;
+    const PlacedComponent component = *std::exchange(pendingComponent_, std::nullopt);
+    lastUpdateTime_ = scheduler_->now();
+    apply(component);
+}
+
+} // namespace vistrelle

@@ -1,0 +1,102 @@
+// Adding, duplicating, deleting, renaming and reordering screens. The first
+// screen is the start screen: it cannot be deleted, moved or displaced.
+#include "editing/document_edit_commands.h"
+#include "editing/screen_naming.h"
+#include "editing/shared_document_manager.h"
+#include "platform/app_logger.h"
+
+namespace vistrelle {
+
+void SharedDocumentManager::addScreen() {
+    const KioskProject* p = project();
+    if (!p)
+        return;
+    KioskScreen screen(addedScreenName(p->screens.size()));
+    screen.resolution = p->settings.defaultResolution;
+    screen.background = p->settings.inheritFirstScreenBackground && !p->screens.isEmpty()
+                            ? p->screens.first().background
+                            : p->settings.defaultBackground;
+
+    QList<KioskScreen> after = p->screens;
+    after.append(screen);
+    registerUndo(std::make_unique<ScreensEditCommand>(tr("Add Screen"), p->screens, selectionIds(), after,
+                                                      SelectionIds{screen.id, std::nullopt}));
+}
+
+void SharedDocumentManager::duplicateScreen(const QUuid& screenId) {
+    const qsizetype index = screenIndex(screenId);
+    if (index < 0)
+        return;
+    const KioskProject* p = project();
+    // A whole copy: components keep their ids, which stay unique per screen.
+    KioskScreen copy = p->screens[index];
+    copy.id = QUuid::createUuid();
+    copy.name = duplicateScreenName(copy.name, p->screens);
+
+    QList<KioskScreen> after = p->screens;
+    after.insert(index + 1, copy);
+    registerUndo(std::make_unique<ScreensEditCommand>(tr("Duplicate Screen"), p->screens, selectionIds(), after,
+                                                      SelectionIds{copy.id, std::nullopt}));
+}
+
+void SharedDocumentManager::deleteScreen(const QUuid& screenId) {
+    const qsizetype index = screenIndex(screenId);
+    if (index < 0)
+        return;
+    if (index == 0) {
+        alertActionNotAllowed(tr("The first screen is the start screen and cannot be deleted. Reorder another "
+                                 "screen into position 1 first or rename this screen instead."));
+        return;
+    }
+    const KioskProject* p = project();
+    QList<KioskScreen> after = p->screens;
+    after.removeAt(index);
+    // Keeping a selection elsewhere; losing it (or having none) selects the start screen.
+    const bool keepSelection = selectedScreen_ && selectedScreen_->id != screenId;
+    const SelectionIds selectionAfter =
+        keepSelection ? selectionIds()
+                      : SelectionIds{after.isEmpty() ? std::nullopt : std::optional(after.first().id), std::nullopt};
+    registerUndo(std::make_unique<ScreensEditCommand>(tr("Delete Screen"), p->screens, selectionIds(), after,
+                                                      selectionAfter));
+}
+
+void SharedDocumentManager::renameScreen(const QUuid& screenId, const QString& name) {
+    const qsizetype index = screenIndex(screenId);
+    if (index < 0)
+        return;
+    const KioskScreen& before = constProject()->screens[index];
+    KioskScreen after = before;
+    after.name = name;
+    registerUndo(std::make_unique<ScreenEditCommand>(tr("Rename Screen"), before, selectionIds(), after,
+                                                     selectionIds()));
+}
+
+void SharedDocumentManager::moveScreen(qint64 source, qint64 destination) {
+    const KioskProject* p = project();
+    if (!p)
+        return;
+    const qint64 count = p->screens.size();
+    if (source < 0 || source >= count || destination < 0 || destination >= count) {
+        AppLogger::logError(QStringLiteral("Invalid screen indices: source=%1, destination=%2 for %3 screens")
+                                .arg(source)
+                                .arg(destination)
+                                .arg(count));
+        return;
+    }
+    if (source == 0) {
+        alertActionNotAllowed(tr("The first screen is the start screen and must stay at position 1. To reorder, "
+                                 "move another screen instead."));
+        return;
+    }
+    if (destination == 0) {
+        alertActionNotAllowed(
+            tr("Position 1 is reserved for the start screen. Drop the screen at position 2 or later instead."));
+        return;
+    }
+    QList<KioskScreen> after = p->screens;
+    after.move(source, destination);
+    registerUndo(std::make_unique<ScreensEditCommand>(tr("Reorder Screens"), p->screens, selectionIds(), after,
+                                                      selectionIds()));
+}
+
+} // namespace vistrelle

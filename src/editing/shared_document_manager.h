@@ -1,0 +1,135 @@
+#pragma once
+
+#include "editing/selection_ids.h"
+#include "editing/undo_manager_wrapper.h"
+#include "editing/z_order.h"
+#include "model/component_factory.h"
+#include "model/vistrelle_document.h"
+
+#include <QObject>
+#include <QSet>
+#include <QUndoCommand>
+
+#include <memory>
+#include <optional>
+
+namespace vistrelle {
+
+// The one editing hub: a working copy of the active window's document, the
+// selected screen and component, the active window's undo stack, and the
+// change notifications views refresh from. Main thread only.
+//
+// Every edit registers one named undo step that holds the values before and
+// after it, changes the working copy in place (so an edit costs the same in a
+// large project as in a small one), keeps the selection valid and schedules
+// "documentUpdated", which is posted once per event-loop turn.
+class SharedDocumentManager : public QObject {
+    Q_OBJECT
+
+public:
+    static SharedDocumentManager& shared();
+    // Replaces the shared instance with a fresh one (tests start clean).
+    static void resetShared();
+
+    // --- observable state
+    const std::optional<QUuid>& activeWindowId() const { return activeWindowId_; }
+    const std::optional<KioskScreen>& selectedScreen() const { return selectedScreen_; }
+    const std::optional<VistrelleDocument>& currentDocument() const { return currentDocument_; }
+    const std::optional<PlacedComponent>& selectedComponent() const { return selectedComponent_; }
+    bool isDocumentOpen() const { return isDocumentOpen_; }
+    bool isLoadingDocument() const { return isLoadingDocument_; }
+    UndoManagerWrapper& undoManager() { return undoManager_; }
+    bool documentUpdatedPostScheduled() const { return documentUpdatedPostScheduled_; }
+    const QSet<QString>& pendingDocumentNotifications() const { return pendingDocumentNotifications_; }
+
+    // Observable assignments; the screen, component and document setters
+    // notify only when the value really changes.
+    void setActiveWindowId(const std::optional<QUuid>& windowId);
+    void setSelectedScreen(const std::optional<KioskScreen>& screen);
+    void setSelectedComponent(const std::optional<PlacedComponent>& component);
+    void setCurrentDocument(const std::optional<VistrelleDocument>& document);
+
+    // --- documents and windows
+    void setActiveDocument(const VistrelleDocument& document, const QUuid& windowId);
+    void updateDocument(const VistrelleDocument& document, const QUuid& windowId);
+    void closeDocument(const QUuid& windowId);
+    bool isActiveWindow(const QUuid& windowId) const;
+
+    // Queues `name` for the post after the current event-loop turn; each
+    // distinct name queued during the turn is posted once.
+    void scheduleDocumentNotification(const QString& name);
+
+    // Records `step` on the active window's undo stack and performs it (the
+    // stack runs its redo). Without an undo stack the step is performed and
+    // forgotten, so the edit still happens.
+    void registerUndo(std::unique_ptr<QUndoCommand> step);
+
+    // --- screens
+    void addScreen();
+    void duplicateScreen(const QUuid& screenId);
+    void deleteScreen(const QUuid& screenId);
+    void renameScreen(const QUuid& screenId, const QString& name);
+    void moveScreen(qint64 source, qint64 destination);
+
+    // --- components of the selected screen
+    void addComponent(ComponentType type, Point point);
+    void updateComponent(const PlacedComponent& component, bool registerUndo);
+    void deleteSelectedComponent();
+    void duplicateSelectedComponent();
+    void copySelectedComponent();
+    void pasteComponent();
+    bool canChangeZOrder(ZOrderOperation operation) const;
+    void changeZOrder(ZOrderOperation operation);
+
+    // How a file dropped on the canvas becomes a stored path (the media layer's bookmarks).
+    void setStoredPathMaker(StoredPathMaker maker) { storedPathMaker_ = std::move(maker); }
+
+    // --- what undo steps apply (by id; nothing happens without a document)
+    void applyScreens(const QList<KioskScreen>& screens, const SelectionIds& selection);
+    void applyScreen(const KioskScreen& screen, const SelectionIds& selection);
+    void applyComponent(const QUuid& screenId, const PlacedComponent& component);
+
+    SelectionIds selectionIds() const;
+
+signals:
+    void activeWindowIdChanged();
+    void selectedScreenChanged();
+    void currentDocumentChanged();
+    void selectedComponentChanged();
+    void isDocumentOpenChanged();
+    void isLoadingDocumentChanged();
+
+private:
+    SharedDocumentManager() = default;
+
+    KioskProject* project();
+    const KioskProject* project() const;
+    // Reading through this never detaches shared lists (non-const access would).
+    const KioskProject* constProject() const { return project(); }
+    qsizetype screenIndex(const QUuid& screenId) const;
+    qsizetype selectedScreenIndex() const;
+    // The selected screen's component with the selected component's id, or -1.
+    qsizetype selectedComponentIndex() const;
+
+    void setDocumentOpen(bool open);
+    void setLoadingDocument(bool loading);
+    // After the working copy changed in place: tell observers, resolve the
+    // selection against the new project and schedule "documentUpdated".
+    void finishEdit(const SelectionIds& selection);
+    void resolveSelection(const SelectionIds& selection);
+    void postDocumentNotifications();
+    void alertActionNotAllowed(const QString& message);
+
+    std::optional<QUuid> activeWindowId_;
+    std::optional<KioskScreen> selectedScreen_;
+    std::optional<VistrelleDocument> currentDocument_;
+    std::optional<PlacedComponent> selectedComponent_;
+    bool isDocumentOpen_ = false;
+    bool isLoadingDocument_ = false;
+    UndoManagerWrapper undoManager_;
+    bool documentUpdatedPostScheduled_ = false;
+    QSet<QString> pendingDocumentNotifications_;
+    StoredPathMaker storedPathMaker_;
+};
+
+} // namespace vistrelle

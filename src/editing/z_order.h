@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/project_model.h"
+
+namespace vistrelle {
+
+enum class ZOrderOperation { bringForward, sendBackward, bringToFront, sendToBack };
+
+// The undo action name of a stacking change ("Bring Forward", …).
+QString zOrderActionName(ZOrderOperation operation);
+
+// Indices of `components` from bottom to top: ascending zIndex, ties in list order.
+QList<qsizetype> stackingOrder(const QList<PlacedComponent>& components);
+
+bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation);
+
+// Changes zIndex values for `operation` on the component with `componentId`;
+// false (and nothing changed) when the operation is not possible.
+bool changeZOrder(QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation);
+
+} // namespace vistrelle
