@@ -16,8 +16,8 @@ namespace {
 const QString componentPasteboardType = QStringLiteral("com.quendrix.vistrelle.component-json");
 
 void postWithComponent(const QString& name, const PlacedComponent& component) {
-    NotificationCenter::defaultCenter().post(name,
-                                             {{NotificationName::componentKey, QVariant::fromValue(component)}});
+    NotificationCenter::defaultCenter().post(
+        name, {{NotificationName::componentKey, QVariant::fromValue(component)}});
 }
 
 } // namespace
@@ -49,7 +49,8 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
     if (it == screen.components.cend())
         return;
     if (registerUndoStep)
-        registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, component));
+        registerUndo(
+            std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, component));
     else
         applyComponent(screen.id, component);
 }
@@ -122,7 +123,8 @@ bool SharedDocumentManager::canChangeZOrder(ZOrderOperation operation) const {
     const qsizetype index = selectedScreenIndex();
     if (index < 0 || !selectedComponent_)
         return false;
-    return vistrelle::canChangeZOrder(constProject()->screens[index].components, selectedComponent_->id, operation);
+    return vistrelle::canChangeZOrder(constProject()->screens[index].components, selectedComponent_->id,
+                                      operation);
 }
 
 void SharedDocumentManager::changeZOrder(ZOrderOperation operation) {
@@ -132,8 +134,8 @@ void SharedDocumentManager::changeZOrder(ZOrderOperation operation) {
     KioskScreen after = before;
     if (!vistrelle::changeZOrder(after.components, selectedComponent_->id, operation))
         return;
-    registerUndo(std::make_unique<ScreenEditCommand>(zOrderActionName(operation), before, selectionIds(), after,
-                                                     selectionIds()));
+    registerUndo(std::make_unique<ScreenEditCommand>(zOrderActionName(operation), before, selectionIds(),
+                                                     after, selectionIds()));
 }
 
 } // namespace vistrelle

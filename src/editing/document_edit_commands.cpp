@@ -30,8 +30,9 @@ void ScreensEditCommand::apply(bool forward) {
                                                  forward ? selectionAfter_ : selectionBefore_);
 }
 
-ScreenEditCommand::ScreenEditCommand(const QString& actionName, KioskScreen before, SelectionIds selectionBefore,
-                                     KioskScreen after, SelectionIds selectionAfter, Applied applied)
+ScreenEditCommand::ScreenEditCommand(const QString& actionName, KioskScreen before,
+                                     SelectionIds selectionBefore, KioskScreen after,
+                                     SelectionIds selectionAfter, Applied applied)
     : DocumentEditCommand(actionName, applied)
     , before_(std::move(before))
     , after_(std::move(after))

@@ -31,7 +31,8 @@ private:
 class ScreensEditCommand : public DocumentEditCommand {
 public:
     ScreensEditCommand(const QString& actionName, QList<KioskScreen> before, SelectionIds selectionBefore,
-                       QList<KioskScreen> after, SelectionIds selectionAfter, Applied applied = Applied::notYet);
+                       QList<KioskScreen> after, SelectionIds selectionAfter,
+                       Applied applied = Applied::notYet);
 
 protected:
     void apply(bool forward) override;
@@ -46,8 +47,8 @@ private:
 // Replaces one screen, found by id: renaming, and every edit of a screen's components list.
 class ScreenEditCommand : public DocumentEditCommand {
 public:
-    ScreenEditCommand(const QString& actionName, KioskScreen before, SelectionIds selectionBefore, KioskScreen after,
-                      SelectionIds selectionAfter, Applied applied = Applied::notYet);
+    ScreenEditCommand(const QString& actionName, KioskScreen before, SelectionIds selectionBefore,
+                      KioskScreen after, SelectionIds selectionAfter, Applied applied = Applied::notYet);
 
 protected:
     void apply(bool forward) override;

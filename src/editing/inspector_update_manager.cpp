@@ -40,7 +40,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<EditScheduler> EditScheduler::eventLoop() { return std::make_unique<EventLoopScheduler>(); }
+std::unique_ptr<EditScheduler> EditScheduler::eventLoop() {
+    return std::make_unique<EventLoopScheduler>();
+}
 
 InspectorUpdateManager& InspectorUpdateManager::shared() {
     static InspectorUpdateManager instance;
@@ -68,7 +70,8 @@ void InspectorUpdateManager::scheduleUpdate(const PlacedComponent& component, Ap
 
     if (elapsed < delay) {
         // The full delay from now, restarted by every edit of the burst.
-        updateTask_ = scheduler_->singleShot(delay, [this, apply = std::move(apply)] { applyPending(apply); });
+        updateTask_ =
+            scheduler_->singleShot(delay, [this, apply = std::move(apply)] { applyPending(apply); });
         return;
     }
     pendingComponent_.reset();

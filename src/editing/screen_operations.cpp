@@ -35,8 +35,8 @@ void SharedDocumentManager::duplicateScreen(const QUuid& screenId) {
 
     QList<KioskScreen> after = p->screens;
     after.insert(index + 1, copy);
-    registerUndo(std::make_unique<ScreensEditCommand>(tr("Duplicate Screen"), p->screens, selectionIds(), after,
-                                                      SelectionIds{copy.id, std::nullopt}));
+    registerUndo(std::make_unique<ScreensEditCommand>(tr("Duplicate Screen"), p->screens, selectionIds(),
+                                                      after, SelectionIds{copy.id, std::nullopt}));
 }
 
 void SharedDocumentManager::deleteScreen(const QUuid& screenId) {
@@ -44,8 +44,9 @@ void SharedDocumentManager::deleteScreen(const QUuid& screenId) {
     if (index < 0)
         return;
     if (index == 0) {
-        alertActionNotAllowed(tr("The first screen is the start screen and cannot be deleted. Reorder another "
-                                 "screen into position 1 first or rename this screen instead."));
+        alertActionNotAllowed(
+            tr("The first screen is the start screen and cannot be deleted. Reorder another "
+               "screen into position 1 first or rename this screen instead."));
         return;
     }
     const KioskProject* p = project();
@@ -54,8 +55,9 @@ void SharedDocumentManager::deleteScreen(const QUuid& screenId) {
     // Keeping a selection elsewhere; losing it (or having none) selects the start screen.
     const bool keepSelection = selectedScreen_ && selectedScreen_->id != screenId;
     const SelectionIds selectionAfter =
-        keepSelection ? selectionIds()
-                      : SelectionIds{after.isEmpty() ? std::nullopt : std::optional(after.first().id), std::nullopt};
+        keepSelection
+            ? selectionIds()
+            : SelectionIds{after.isEmpty() ? std::nullopt : std::optional(after.first().id), std::nullopt};
     registerUndo(std::make_unique<ScreensEditCommand>(tr("Delete Screen"), p->screens, selectionIds(), after,
                                                       selectionAfter));
 }
@@ -84,19 +86,20 @@ void SharedDocumentManager::moveScreen(qint64 source, qint64 destination) {
         return;
     }
     if (source == 0) {
-        alertActionNotAllowed(tr("The first screen is the start screen and must stay at position 1. To reorder, "
-                                 "move another screen instead."));
+        alertActionNotAllowed(
+            tr("The first screen is the start screen and must stay at position 1. To reorder, "
+               "move another screen instead."));
         return;
     }
     if (destination == 0) {
-        alertActionNotAllowed(
-            tr("Position 1 is reserved for the start screen. Drop the screen at position 2 or later instead."));
+        alertActionNotAllowed(tr(
+            "Position 1 is reserved for the start screen. Drop the screen at position 2 or later instead."));
         return;
     }
     QList<KioskScreen> after = p->screens;
     after.move(source, destination);
-    registerUndo(std::make_unique<ScreensEditCommand>(tr("Reorder Screens"), p->screens, selectionIds(), after,
-                                                      selectionIds()));
+    registerUndo(std::make_unique<ScreensEditCommand>(tr("Reorder Screens"), p->screens, selectionIds(),
+                                                      after, selectionIds()));
 }
 
 } // namespace vistrelle

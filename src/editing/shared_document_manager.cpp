@@ -22,7 +22,9 @@ SharedDocumentManager& SharedDocumentManager::shared() {
     return *instance;
 }
 
-void SharedDocumentManager::resetShared() { sharedInstance().reset(new SharedDocumentManager); }
+void SharedDocumentManager::resetShared() {
+    sharedInstance().reset(new SharedDocumentManager);
+}
 
 void SharedDocumentManager::setActiveWindowId(const std::optional<QUuid>& windowId) {
     if (activeWindowId_ == windowId)
@@ -134,7 +136,9 @@ SelectionIds SharedDocumentManager::selectionIds() const {
     return ids;
 }
 
-KioskProject* SharedDocumentManager::project() { return currentDocument_ ? &currentDocument_->project : nullptr; }
+KioskProject* SharedDocumentManager::project() {
+    return currentDocument_ ? &currentDocument_->project : nullptr;
+}
 
 const KioskProject* SharedDocumentManager::project() const {
     return currentDocument_ ? &currentDocument_->project : nullptr;

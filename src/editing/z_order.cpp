@@ -32,7 +32,8 @@ QList<qsizetype> stackingOrder(const QList<PlacedComponent>& components) {
 namespace {
 
 // The selected component's place in the stacking order, or -1.
-qsizetype placeInStack(const QList<PlacedComponent>& components, const QList<qsizetype>& order, const QUuid& id) {
+qsizetype placeInStack(const QList<PlacedComponent>& components, const QList<qsizetype>& order,
+                       const QUuid& id) {
     for (qsizetype place = 0; place < order.size(); ++place)
         if (components[order[place]].id == id)
             return place;
@@ -41,7 +42,8 @@ qsizetype placeInStack(const QList<PlacedComponent>& components, const QList<qsi
 
 } // namespace
 
-bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation) {
+bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& componentId,
+                     ZOrderOperation operation) {
     const QList<qsizetype> order = stackingOrder(components);
     const qsizetype place = placeInStack(components, order, componentId);
     if (place < 0)

@@ -12,7 +12,8 @@ QString zOrderActionName(ZOrderOperation operation);
 // Indices of `components` from bottom to top: ascending zIndex, ties in list order.
 QList<qsizetype> stackingOrder(const QList<PlacedComponent>& components);
 
-bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation);
+bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& componentId,
+                     ZOrderOperation operation);
 
 // Changes zIndex values for `operation` on the component with `componentId`;
 // false (and nothing changed) when the operation is not possible.

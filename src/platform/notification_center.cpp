@@ -25,6 +25,8 @@ void NotificationCenter::post(const QString& name, const QVariantMap& userInfo) 
             observer.callback(userInfo);
 }
 
-void NotificationCenter::reset() { observers_.clear(); }
+void NotificationCenter::reset() {
+    observers_.clear();
+}
 
 } // namespace vistrelle

@@ -24,6 +24,8 @@ std::optional<QByteArray> Pasteboard::data(const QString& type) const {
     return mime->data(type);
 }
 
-void Pasteboard::clear() { QGuiApplication::clipboard()->clear(); }
+void Pasteboard::clear() {
+    QGuiApplication::clipboard()->clear();
+}
 
 } // namespace vistrelle

@@ -11,7 +11,9 @@ namespace {
 AlertPresenter* currentPresenter = nullptr;
 }
 
-void setPresenter(AlertPresenter* presenter) { currentPresenter = presenter; }
+void setPresenter(AlertPresenter* presenter) {
+    currentPresenter = presenter;
+}
 
 void showLater(const UserAlert& alert) {
     QMetaObject::invokeMethod(
@@ -20,7 +22,8 @@ void showLater(const UserAlert& alert) {
             if (currentPresenter)
                 currentPresenter->present(alert);
             else
-                qCWarning(AppLogger::general()).noquote() << alert.title + QStringLiteral(": ") + alert.message;
+                qCWarning(AppLogger::general()).noquote()
+                    << alert.title + QStringLiteral(": ") + alert.message;
         },
         Qt::QueuedConnection);
 }
