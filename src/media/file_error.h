@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace vistrelle {
+
+// A failed file operation, with a sentence for the user. The codes follow the
+// platform file error numbers that callers and logs refer to.
+struct FileError {
+    Q_DECLARE_TR_FUNCTIONS(FileError)
+
+public:
+    enum Code { noSuchFile = 4, noReadPermission = 257, other = 512 };
+
+    Code code = other;
+    QString description;
+
+    static FileError noSuchFileAt(const QString& path) {
+        return {noSuchFile, tr("The file “%1” couldn’t be opened because there is no such file.").arg(path)};
+    }
+    static FileError noPermissionFor(const QString& path) {
+        return {noReadPermission,
+                tr("The file “%1” couldn’t be opened because you don’t have permission to view it.").arg(path)};
+    }
+};
+
+} // namespace vistrelle

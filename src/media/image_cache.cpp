@@ -1,0 +1,128 @@
+#include "media/image_cache.h"
+
+#include "media/path_resolver.h"
+
+#include <QMutexLocker>
+#include <QPointer>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace vistrelle {
+
+ImageCache& ImageCache::shared() {
+    static ImageCache cache;
+    return cache;
+}
+
+ImageCache::ImageCache(Loader loader) : loader_(std::move(loader)) {
+    if (!loader_)
+        loader_ = [](const QString& path) { return PathResolver::shared().loadImage(path, loadLimit, loadLimit); };
+}
+
+qint64 ImageCache::byteCost(const QImage& image) { return qint64(image.width()) * image.height() * 4; }
+
+void ImageCache::requestImage(const QString& path, QObject* context, Delivery deliver) {
+    if (path.isEmpty()) {
+        deliver(std::nullopt);
+        return;
+    }
+    if (std::optional<QImage> cached = cachedImage(path)) {
+        deliver(cached);
+        return;
+    }
+    QtConcurrent::run([loader = loader_, path] { return loader(path); })
+        .then(context, [this, path, deliver = std::move(deliver)](const std::optional<QImage>& image) {
+            if (image)
+                store(*image, path);
+            deliver(image);
+        });
+}
+
+std::optional<QImage> ImageCache::imageNow(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    if (std::optional<QImage> cached = cachedImage(path))
+        return cached;
+    std::optional<QImage> image = loader_(path);
+    if (image)
+        store(*image, path);
+    return image;
+}
+
+std::optional<QImage> ImageCache::cachedImage(const QString& path) {
+    QMutexLocker lock(&mutex_);
+    const auto it = cache_.constFind(path);
+    if (it == cache_.cend())
+        return std::nullopt;
+    touchLocked(path);
+    return *it;
+}
+
+void ImageCache::store(const QImage& image, const QString& path) {
+    QMutexLocker lock(&mutex_);
+    if (cache_.contains(path)) {
+        totalBytes_ -= byteCost_.value(path, 0);
+        byteCost_.remove(path);
+        cache_.remove(path);
+    }
+    const qint64 cost = byteCost(image);
+    cache_.insert(path, image);
+    byteCost_.insert(path, cost);
+    totalBytes_ += cost;
+    while (cache_.size() > maxCacheSize_ || totalBytes_ > maxMemoryBytes_) {
+        // The last image stays, however large.
+        if (cache_.size() < 2 || accessOrder_.isEmpty())
+            break;
+        evictLocked();
+    }
+    touchLocked(path);
+}
+
+void ImageCache::touch(const QString& path) {
+    QMutexLocker lock(&mutex_);
+    touchLocked(path);
+}
+
+void ImageCache::touchLocked(const QString& path) {
+    accessOrder_.removeAll(path);
+    accessOrder_.append(path);
+}
+
+void ImageCache::evict() {
+    QMutexLocker lock(&mutex_);
+    evictLocked();
+}
+
+void ImageCache::evictLocked() {
+    // Past 50 entries the cache shrinks to 49 at once; otherwise one entry goes.
+    const qsizetype n = std::min(accessOrder_.size(), qsizetype(std::max(qsizetype(cache_.size()), qsizetype(50)) - 49));
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString& path = accessOrder_[i];
+        totalBytes_ -= byteCost_.value(path, 0);
+        byteCost_.remove(path);
+        cache_.remove(path);
+    }
+    accessOrder_.remove(0, n);
+}
+
+int ImageCache::count() const {
+    QMutexLocker lock(&mutex_);
+    return int(cache_.size());
+}
+
+qint64 ImageCache::totalBytes() const {
+    QMutexLocker lock(&mutex_);
+    return totalBytes_;
+}
+
+QStringList ImageCache::accessOrder() const {
+    QMutexLocker lock(&mutex_);
+    return accessOrder_;
+}
+
+void ImageCache::setLimits(int maxEntries, qint64 maxBytes) {
+    QMutexLocker lock(&mutex_);
+    maxCacheSize_ = maxEntries;
+    maxMemoryBytes_ = maxBytes;
+}
+
+} // namespace vistrelle

@@ -1,0 +1,298 @@
+#include "media/path_resolver.h"
+
+#include "platform/app_logger.h"
+#include "platform/preferences.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUuid>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vistrelle {
+
+namespace {
+
+QString homeFolder() { return QDir::homePath(); }
+
+// What a bookmark records: where the file was and which file it was.
+struct FileIdentity {
+    qint64 device = -1;
+    qint64 inode = -1;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{qint64(info.st_dev), qint64(info.st_ino)};
+}
+
+std::optional<QByteArray> bookmarkData(const QString& absolutePath) {
+    const std::optional<FileIdentity> identity = identityOf(absolutePath);
+    if (!identity)
+        return std::nullopt;
+    const QJsonObject data{{QStringLiteral("path"), absolutePath},
+                           {QStringLiteral("device"), double(identity->device)},
+                           {QStringLiteral("inode"), double(identity->inode)}};
+    return QJsonDocument(data).toJson(QJsonDocument::Compact);
+}
+
+QString lastPathComponent(const QString& path) { return QFileInfo(path).fileName(); }
+
+[[noreturn]] void throwErrno(int error, const QString& path) {
+    if (error == ENOENT)
+        throw FileError::noSuchFileAt(lastPathComponent(path));
+    if (error == EACCES || error == EPERM)
+        throw FileError::noPermissionFor(lastPathComponent(path));
+    throw FileError{FileError::other, FileError::tr("The file “%1” couldn’t be copied: %2")
+                                          .arg(lastPathComponent(path), QString::fromLocal8Bit(std::strerror(error)))};
+}
+
+// Copies everything from `in` to `out`, in the kernel where it can.
+bool copyContents(int in, int out, qint64 size) {
+    qint64 remaining = size;
+    while (remaining > 0) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(remaining), 0);
+        if (copied > 0) {
+            remaining -= copied;
+            continue;
+        }
+        if (copied == 0)
+            break; // the file shrank while we copied: take what is there
+        if (errno == EINTR)
+            continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+            return false;
+        // Not across these file systems: a plain loop with a large buffer.
+        std::vector<char> buffer(1 << 20);
+        while (true) {
+            const ssize_t n = ::read(in, buffer.data(), buffer.size());
+            if (n == 0)
+                return true;
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            for (ssize_t written = 0; written < n;) {
+                const ssize_t w = ::write(out, buffer.data() + written, std::size_t(n - written));
+                if (w < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    return false;
+                }
+                written += w;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void copyFileAtomically(const QString& source, const QString& destination) {
+    const QByteArray sourceName = QFile::encodeName(source);
+    const int in = ::open(sourceName.constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        throwErrno(errno, source);
+    struct stat info {};
+    if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(in);
+        throw FileError{FileError::other,
+                        FileError::tr("“%1” is not a file that can be copied.").arg(lastPathComponent(source))};
+    }
+    if (QFileInfo::exists(destination)) {
+        ::close(in);
+        throw FileError{FileError::other,
+                        FileError::tr("“%1” couldn’t be copied because an item with the same name already exists.")
+                            .arg(lastPathComponent(destination))};
+    }
+    // A name nothing else in the folder has, so no other file is ever touched.
+    const QByteArray partialName = QFile::encodeName(
+        destination + QStringLiteral(".partial-") + QUuid::createUuid().toString(QUuid::Id128).left(12));
+    const int out = ::open(partialName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        throwErrno(error, destination);
+    }
+    const bool copied = copyContents(in, out, qint64(info.st_size));
+    const int copyError = errno;
+    ::close(in);
+    const bool closed = ::close(out) == 0;
+    if (!copied || !closed || ::rename(partialName.constData(), QFile::encodeName(destination).constData()) != 0) {
+        const int error = copied && closed ? errno : copyError;
+        ::unlink(partialName.constData());
+        throwErrno(error, destination);
+    }
+}
+
+PathResolver& PathResolver::shared() {
+    static PathResolver resolver;
+    return resolver;
+}
+
+QString PathResolver::resolvePath(const QString& path) const {
+    if (path.isEmpty())
+        return {};
+    if (path.startsWith(QLatin1StringView("file://"))) {
+        const QUrl url(path, QUrl::StrictMode);
+        if (url.isValid() && url.isLocalFile())
+            return url.toLocalFile();
+    }
+    if (path.startsWith(u'/'))
+        return QDir::cleanPath(path);
+    if (path.startsWith(QLatin1StringView("./")))
+        return homeFolder() + u'/' + path.mid(2);
+    if (path.startsWith(QLatin1StringView("~/")))
+        return homeFolder() + path.mid(1);
+    if (path.startsWith(bookmarkScheme)) {
+        if (const std::optional<QUrl> url = resolveBookmark(path.mid(bookmarkScheme.size())))
+            return QDir::cleanPath(url->toLocalFile());
+    }
+    return homeFolder() + u'/' + path;
+}
+
+QString PathResolver::createBookmark(const QUrl& fileUrl) const {
+    const QString path = QDir::cleanPath(fileUrl.toLocalFile());
+    const std::optional<QByteArray> data = fileUrl.isLocalFile() ? bookmarkData(path) : std::nullopt;
+    if (!data) {
+        AppLogger::logError(QStringLiteral("Failed to create bookmark for: ") + path);
+        return path;
+    }
+    const QString key = QStringLiteral("bookmark_%1_%2")
+                            .arg(lastPathComponent(path), QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
+    Preferences::setValue(key, *data);
+    return bookmarkScheme + key;
+}
+
+std::optional<QUrl> PathResolver::resolveBookmark(const QString& key) const {
+    const std::optional<QByteArray> data = Preferences::data(key);
+    if (!data)
+        return std::nullopt;
+    const QJsonObject recorded = QJsonDocument::fromJson(*data).object();
+    const QString path = recorded.value(QStringLiteral("path")).toString();
+    if (path.isEmpty() || !path.startsWith(u'/')) {
+        AppLogger::logError(QStringLiteral("Failed to resolve bookmark: The bookmark data isn’t in the correct format."));
+        return std::nullopt;
+    }
+    const std::optional<FileIdentity> current = identityOf(path);
+    if (!current) {
+        AppLogger::logError(QStringLiteral("Failed to resolve bookmark: The file “%1” couldn’t be found.")
+                                .arg(lastPathComponent(path)));
+        return std::nullopt;
+    }
+    const QUrl url = QUrl::fromLocalFile(path);
+    const FileIdentity stored{qint64(recorded.value(QStringLiteral("device")).toDouble(-1)),
+                              qint64(recorded.value(QStringLiteral("inode")).toDouble(-1))};
+    // Another file now stands at the path: refresh the bookmark while it can be read.
+    if (stored != *current && startAccess(url)) {
+        if (const std::optional<QByteArray> fresh = bookmarkData(path))
+            Preferences::setValue(key, *fresh);
+        stopAccess(url);
+    }
+    return url;
+}
+
+bool PathResolver::startAccess(const QUrl& url) const { return QFileInfo(url.toLocalFile()).isReadable(); }
+
+void PathResolver::stopAccess(const QUrl&) const {}
+
+std::optional<QUrl> PathResolver::accessibleURL(const QString& path) const {
+    if (path.isEmpty())
+        return std::nullopt;
+    if (path.startsWith(bookmarkScheme)) {
+        const std::optional<QUrl> url = resolveBookmark(path.mid(bookmarkScheme.size()));
+        if (!url || !startAccess(*url))
+            return std::nullopt;
+        return url;
+    }
+    return QUrl::fromLocalFile(resolvePath(path));
+}
+
+void PathResolver::copyResource(const QString& path, const QString& destination) const {
+    if (!path.startsWith(bookmarkScheme)) {
+        copyFileAtomically(resolvePath(path), destination);
+        return;
+    }
+    const std::optional<QUrl> url = resolveBookmark(path.mid(bookmarkScheme.size()));
+    if (!url)
+        throw FileError::noSuchFileAt(path.mid(bookmarkScheme.size()));
+    if (!startAccess(*url))
+        throw FileError::noPermissionFor(url->fileName());
+    try {
+        copyFileAtomically(url->toLocalFile(), destination);
+    } catch (...) {
+        stopAccess(*url);
+        throw;
+    }
+    stopAccess(*url);
+}
+
+std::optional<QImage> PathResolver::loadImage(const QString& path, int maxWidth, int maxHeight) const {
+    if (!path.startsWith(bookmarkScheme))
+        return loadImageFile(resolvePath(path), maxWidth, maxHeight);
+    const std::optional<QUrl> url = resolveBookmark(path.mid(bookmarkScheme.size()));
+    if (!url || !startAccess(*url))
+        return std::nullopt;
+    std::optional<QImage> image = loadImageFile(url->toLocalFile(), maxWidth, maxHeight);
+    stopAccess(*url);
+    return image;
+}
+
+QSizeF PathResolver::downscaledSize(QSizeF size, double maxWidth, double maxHeight) {
+    const double w = size.width();
+    const double h = size.height();
+    if (!(w > 0) || !(h > 0))
+        return size;
+    const double aspect = w / h;
+    QSizeF target = aspect > 1 ? QSizeF(maxWidth, maxWidth / aspect) : QSizeF(aspect * maxHeight, maxHeight);
+    return {std::min(w, target.width()), std::min(h, target.height())};
+}
+
+std::optional<QImage> PathResolver::loadImageFile(const QString& filePath, int maxWidth, int maxHeight) const {
+    if (filePath.isEmpty() || !QFileInfo(filePath).isFile())
+        return std::nullopt;
+    QImageReader reader(filePath);
+    reader.setAutoTransform(true);
+    QSize stored = reader.size(); // before any orientation transform
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize shown = turned ? stored.transposed() : stored;
+
+    if (shown.width() > maxWidth || shown.height() > maxHeight) {
+        // Decoding straight to the smaller size is much cheaper (JPEG scales while decoding).
+        const QSizeF target = downscaledSize(shown, maxWidth, maxHeight);
+        const QSize pixels(std::max(1, qRound(target.width())), std::max(1, qRound(target.height())));
+        reader.setScaledSize(turned ? pixels.transposed() : pixels);
+    }
+    QImage image = reader.read();
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return std::nullopt;
+    // A reader that cannot tell its size up front decodes it whole: scale now.
+    if (image.width() > maxWidth || image.height() > maxHeight)
+        image = downscaleImage(image, maxWidth, maxHeight);
+    return image;
+}
+
+QImage PathResolver::downscaleImage(const QImage& image, int maxWidth, int maxHeight) {
+    if (image.width() <= 0 || image.height() <= 0)
+        return image;
+    const QSizeF target = downscaledSize(image.size(), maxWidth, maxHeight);
+    const QSize pixels(std::max(1, qRound(target.width())), std::max(1, qRound(target.height())));
+    if (pixels == image.size())
+        return image;
+    return image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace vistrelle

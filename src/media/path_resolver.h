@@ -1,0 +1,56 @@
+#pragma once
+
+#include "media/file_error.h"
+
+#include <QImage>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace vistrelle {
+
+// Turns stored media paths into files. The stored forms: "file://" URLs,
+// absolute paths, "./" and "~/" (both relative to the home folder),
+// "bookmark://" + a preference key, and anything else (relative to the home
+// folder). Bookmarks keep files the user picked reachable across launches;
+// here their data records the file's absolute path and identity, so a file
+// replaced at that path is noticed (stale) and the bookmark refreshed.
+// Safe to call from any thread.
+class PathResolver {
+public:
+    static PathResolver& shared();
+
+    static inline const QString bookmarkScheme = QStringLiteral("bookmark://");
+
+    // The absolute file path of a stored path; never fails, never checks existence.
+    QString resolvePath(const QString& path) const;
+
+    // A stored path for a file the user just picked: "bookmark://bookmark_<name>_<UUID>",
+    // or the plain absolute path when no bookmark can be made.
+    QString createBookmark(const QUrl& fileUrl) const;
+    std::optional<QUrl> resolveBookmark(const QString& key) const;
+
+    // A URL the caller may read: for a bookmark path, with access started (call
+    // stopAccess when done); nothing when the bookmark does not resolve or access is refused.
+    std::optional<QUrl> accessibleURL(const QString& path) const;
+    bool startAccess(const QUrl& url) const;
+    void stopAccess(const QUrl& url) const;
+
+    // Copies the file behind a stored path to `destination`, which must not
+    // exist. Throws FileError. The copy appears at `destination` only when complete.
+    void copyResource(const QString& path, const QString& destination) const;
+
+    // The image behind a stored path, scaled down to fit the limits; nothing on any failure.
+    std::optional<QImage> loadImage(const QString& path, int maxWidth, int maxHeight) const;
+    std::optional<QImage> loadImageFile(const QString& filePath, int maxWidth, int maxHeight) const;
+    // The size an image of `size` gets within the limits (aspect kept, never enlarged).
+    static QSizeF downscaledSize(QSizeF size, double maxWidth, double maxHeight);
+    static QImage downscaleImage(const QImage& image, int maxWidth, int maxHeight);
+};
+
+// Copies a regular file with the kernel's fast paths; the copy is written
+// under a temporary name and renamed into place. Throws FileError.
+void copyFileAtomically(const QString& source, const QString& destination);
+
+} // namespace vistrelle
