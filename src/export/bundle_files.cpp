@@ -1,0 +1,140 @@
+#include "export/bundle_files.h"
+
+#include "export/deploy_constants.h"
+#include "export/deploy_error.h"
+#include "export/resource_collection.h"
+#include "export/xml_text.h"
+#include "media/file_error.h"
+#include "media/path_resolver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace vistrelle {
+
+namespace {
+
+// A regular file (or a link to one) at `path`; a folder is no media file.
+bool isRegularFile(const QString& path) { return QFileInfo(path).isFile(); }
+
+bool mediaFileExists(const QString& storedPath, const PathResolver& resolver) {
+    if (!storedPath.startsWith(PathResolver::bookmarkScheme))
+        return isRegularFile(resolver.resolvePath(storedPath));
+    const std::optional<QUrl> url = resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
+    if (!url || !resolver.startAccess(*url))
+        return false;
+    const bool exists = isRegularFile(url->toLocalFile());
+    resolver.stopAccess(*url);
+    return exists;
+}
+
+} // namespace
+
+void validateForDeployment(const KioskProject& project, const PathResolver& resolver) {
+    if (project.metadata.name.isEmpty())
+        throw DeployError{DeployError::Case::invalidProjectName, {}};
+    if (project.settings.deployPassword.isEmpty())
+        throw DeployError{DeployError::Case::missingPassword, {}};
+    if (project.screens.isEmpty())
+        throw DeployError{DeployError::Case::noScreens, {}};
+    for (const QString& path : collectResourcePaths(project))
+        if (!mediaFileExists(path, resolver))
+            throw DeployError{DeployError::Case::missingResource, QFileInfo(resolver.resolvePath(path)).fileName()};
+}
+
+QString sanitizedBundleName(const QString& projectName) {
+    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"));
+    QString name = projectName.trimmed();
+    name.replace(whiteSpace, QStringLiteral(" "));
+    name.replace(u'/', u'-');
+    name.replace(u':', u'-');
+    return name.isEmpty() ? QStringLiteral("KioskProject") : name;
+}
+
+QByteArray infoPlist(const QString& bundleName, const QString& version) {
+    const auto entry = [](const char* key, const QString& value) {
+        return QStringLiteral("\t<key>%1</key>\n\t<string>%2</string>\n").arg(QLatin1StringView(key), xmlEscape(value));
+    };
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                  "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                                  "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                                  "<plist version=\"1.0\">\n<dict>\n");
+    // Keys in sorted order, as property list writers emit them.
+    text += entry("CFBundleIdentifier", DeployConstants::bundleIdentifier);
+    text += entry("CFBundleName", bundleName);
+    text += entry("CFBundlePackageType", QStringLiteral("BNDL"));
+    text += entry("CFBundleShortVersionString", version);
+    text += entry("CFBundleVersion", version);
+    text += QStringLiteral("</dict>\n</plist>\n");
+    return text.toUtf8();
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError{FileError::other, FileError::tr("The file “%1” couldn’t be saved: %2")
+                                              .arg(QFileInfo(path).fileName(), file.errorString())};
+}
+
+BundleLocation createBundle(const ProjectMetadata& metadata, const QString& destination) {
+    const QString base = sanitizedBundleName(metadata.name);
+    const QDir folder(destination);
+    if (!folder.exists())
+        throw FileError{FileError::noSuchFile,
+                        FileError::tr("The folder “%1” doesn’t exist.").arg(QFileInfo(destination).fileName())};
+    QString bundle = folder.filePath(base + QStringLiteral(".bundle"));
+    for (qint64 n = 2; QFileInfo::exists(bundle) || QFileInfo(bundle).isSymLink(); ++n)
+        bundle = folder.filePath(base + u'-' + QString::number(n) + QStringLiteral(".bundle"));
+
+    // mkdir of the bundle itself fails if something appeared there meanwhile: never merge into it.
+    if (!folder.mkdir(QFileInfo(bundle).fileName()) || !QDir(bundle).mkpath(QStringLiteral("Contents/Resources")))
+        throw FileError{FileError::other, FileError::tr("You don’t have permission to save the file “%1” in the folder “%2”.")
+                                              .arg(QFileInfo(bundle).fileName(), QFileInfo(destination).fileName())};
+    writeFileAtomically(QDir(bundle).filePath(QStringLiteral("Contents/Info.plist")),
+                        infoPlist(base, metadata.version));
+    return {bundle, QDir(bundle).filePath(QStringLiteral("Contents/Resources"))};
+}
+
+QString readmeText(const QString& projectName, const QString& bundleFileName) {
+    return QStringLiteral(
+               "Vistrelle Player \u2013 Deployment Instructions\n"
+               "=======================================\n"
+               "\n"
+               "Project: %1\n"
+               "Bundle:  %2\n"
+               "\n"
+               "1) Download the Vistrelle Player\n"
+               "   - In Vistrelle, open the Help menu and choose \u201CDownload Vistrelle Player\u201D\n"
+               "   - Or download directly: %3\n"
+               "\n"
+               "2) Place the project bundle next to the Player\n"
+               "   - Put \u201C%2\u201D in the same folder as the \u201CVistrelle Player\u201D application\n"
+               "   - The Player will automatically detect any .bundle in the same folder and load either\n"
+               "     optimized slides (if present) or Contents/Resources/VistrelleData.xml and media\n"
+               "\n"
+               "3) Launch the Player\n"
+               "   - Double\u2011click \u201CVistrelle Player\u201D to start the slideshow\n"
+               "\n"
+               "4) Exit the Player (password protected)\n"
+               "   - Press Command (\u2318) + Option (\u2325) + P to open the exit dialog\n"
+               "   - Enter the deployment password you set in the project settings\n"
+               "   - Backup/secret password (if needed): KeeperMarquela\n"
+               "\n"
+               "5) Notes\n"
+               "   - Keep the .bundle and the Player application together when copying to a display computer\n"
+               "\n"
+               "Support : %4\n"
+               "Website: %5\n")
+        .arg(projectName, bundleFileName, DeployConstants::playerDownloadAddress, DeployConstants::supportAddress,
+             DeployConstants::websiteAddress);
+}
+
+void writeReadme(const KioskProject& project, const QString& bundleFolder) {
+    const QFileInfo bundle(bundleFolder);
+    writeFileAtomically(bundle.dir().filePath(QStringLiteral("README.txt")),
+                        readmeText(project.metadata.name, bundle.fileName()).toUtf8());
+}
+
+} // namespace vistrelle

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace vistrelle {
+
+// Why a project cannot be deployed; the description is shown as it is.
+struct DeployError {
+    Q_DECLARE_TR_FUNCTIONS(DeployError)
+
+public:
+    enum class Case { invalidProjectName, missingPassword, noScreens, missingResource };
+
+    Case errorCase;
+    QString resourceName; // for missingResource
+
+    QString description() const {
+        switch (errorCase) {
+        case Case::invalidProjectName:
+            return tr("Project name is invalid or empty");
+        case Case::missingPassword:
+            return tr("Deploy password is required");
+        case Case::noScreens:
+            return tr("Project must have at least one screen");
+        case Case::missingResource:
+            return tr("Resource not found: ") + resourceName;
+        }
+        return {};
+    }
+};
+
+} // namespace vistrelle

@@ -1,0 +1,139 @@
+#include "export/kiosk_deploy_manager.h"
+
+#include "export/bundle_files.h"
+#include "export/deploy_error.h"
+#include "export/player_xml.h"
+#include "export/resource_collection.h"
+#include "media/file_error.h"
+#include "media/path_resolver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace vistrelle {
+
+namespace {
+
+// High-performance mode renders the screens to images; that needs the
+// rendering layer, which is not part of this build yet.
+struct UnsupportedMode {
+    QString description;
+};
+
+} // namespace
+
+KioskDeployManager::KioskDeployManager(QObject* parent) : QObject(parent) {}
+
+void KioskDeployManager::setDeploying(bool deploying) {
+    if (isDeploying_ == deploying)
+        return;
+    isDeploying_ = deploying;
+    emit isDeployingChanged();
+}
+
+void KioskDeployManager::setStatus(const DeployStatus& status) {
+    if (deployStatus_ == status)
+        return;
+    deployStatus_ = status;
+    emit deployStatusChanged();
+}
+
+void KioskDeployManager::updateProgress(double value, const QString& message) {
+    if (deployProgress_ != value) {
+        deployProgress_ = value;
+        emit deployProgressChanged();
+    }
+    deployLog_.append(message);
+    emit deployLogChanged();
+    emit stepReached(value, message);
+}
+
+void KioskDeployManager::report(double value, const QString& message) {
+    QMetaObject::invokeMethod(this, [this, value, message] { updateProgress(value, message); }, Qt::QueuedConnection);
+}
+
+void KioskDeployManager::finishWithSuccess(const QString& destination) {
+    setStatus({DeployStatus::Kind::success, {}});
+    const QUrl url = QUrl::fromLocalFile(destination);
+    if (destinationURL_ != url) {
+        destinationURL_ = url;
+        emit destinationURLChanged();
+    }
+    setDeploying(false);
+    emit finished();
+}
+
+void KioskDeployManager::finishWithFailure(const QString& message) {
+    setStatus({DeployStatus::Kind::failed, message});
+    setDeploying(false);
+    emit finished();
+}
+
+void KioskDeployManager::deploy(const KioskProject& project, const QString& destination, bool exportOptimized,
+                                const QString& optimizedFormat, bool exportFlat) {
+    setDeploying(true);
+    if (deployProgress_ != 0) {
+        deployProgress_ = 0;
+        emit deployProgressChanged();
+    }
+    setStatus({DeployStatus::Kind::deploying, {}});
+    if (!deployLog_.isEmpty()) {
+        deployLog_.clear();
+        emit deployLogChanged();
+    }
+    running_ = QtConcurrent::run([this, project, destination, exportOptimized, optimizedFormat, exportFlat] {
+        runPipeline(project, destination, exportOptimized, optimizedFormat, exportFlat);
+    });
+}
+
+void KioskDeployManager::runPipeline(const KioskProject& project, const QString& destination, bool exportOptimized,
+                                     const QString& optimizedFormat, bool exportFlat) {
+    Q_UNUSED(optimizedFormat)
+    const PathResolver& resolver = PathResolver::shared();
+    const auto succeed = [this](const QString& folder) {
+        QMetaObject::invokeMethod(this, [this, folder] { finishWithSuccess(folder); }, Qt::QueuedConnection);
+    };
+    const auto fail = [this](const QString& message) {
+        QMetaObject::invokeMethod(this, [this, message] { finishWithFailure(message); }, Qt::QueuedConnection);
+    };
+    try {
+        report(0.1, tr("Validating project..."));
+        validateForDeployment(project, resolver);
+        if (exportOptimized) {
+            throw UnsupportedMode{tr("High-performance mode is not available in this version of Vistrelle")};
+        }
+        Q_UNUSED(exportFlat)
+
+        report(0.2, tr("Preparing bundle structure..."));
+        const BundleLocation bundle = createBundle(project.metadata, destination);
+        report(0.3, tr("Bundle created: ") + QFileInfo(bundle.bundleFolder).fileName());
+
+        report(0.45, tr("Indexing resources and resolving name collisions..."));
+        const ResourceNameMap names = buildResourceNameMap(project, resolver);
+
+        report(0.5, tr("Exporting project data..."));
+        writeFileAtomically(QDir(bundle.resourcesFolder).filePath(QStringLiteral("VistrelleData.xml")),
+                            generateProjectXML(project, names, resolver).toUtf8());
+        report(0.6, tr("Project data exported successfully"));
+        report(0.7, tr("Copying resources..."));
+        copyResources(project, bundle.resourcesFolder, names, resolver,
+                      [this](double value, const QString& message) { report(value, message); });
+
+        report(0.9, tr("Finalizing deployment..."));
+        writeReadme(project, bundle.bundleFolder);
+        report(1.0, tr("Deployment completed successfully!"));
+        succeed(bundle.bundleFolder);
+    } catch (const DeployError& error) {
+        fail(error.description());
+    } catch (const FileError& error) {
+        fail(error.description);
+    } catch (const UnsupportedMode& error) {
+        fail(error.description);
+    } catch (const std::exception& error) {
+        fail(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+} // namespace vistrelle

@@ -1,0 +1,112 @@
+#include "export/resource_collection.h"
+
+#include "media/path_resolver.h"
+#include "model/component_properties.h"
+#include "platform/app_logger.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace vistrelle {
+
+namespace {
+
+const QString backgroundImagePathKey = QStringLiteral("backgroundImagePath");
+
+QString lastPathComponent(const QString& path) { return QFileInfo(path).fileName(); }
+
+void addImageBackground(const BackgroundStyle& background, QSet<QString>& paths) {
+    if (background.type == BackgroundType::image && background.imagePath && !background.imagePath->isEmpty())
+        paths.insert(*background.imagePath);
+}
+
+} // namespace
+
+QStringList collectResourcePaths(const KioskProject& project) {
+    QSet<QString> paths;
+    for (const KioskScreen& screen : project.screens) {
+        for (const PlacedComponent& component : screen.components) {
+            const PropertyMap& p = component.properties;
+            if (component.componentType == ComponentType::image && !p.value(PropertyKey::imagePath).isEmpty())
+                paths.insert(p.value(PropertyKey::imagePath));
+            if (component.componentType == ComponentType::video && !p.value(PropertyKey::videoPath).isEmpty())
+                paths.insert(p.value(PropertyKey::videoPath));
+            if (!p.value(backgroundImagePathKey).isEmpty())
+                paths.insert(p.value(backgroundImagePathKey));
+        }
+    }
+    for (const KioskScreen& screen : project.screens)
+        addImageBackground(screen.background, paths);
+    addImageBackground(project.settings.defaultBackground, paths);
+
+    QStringList sorted(paths.cbegin(), paths.cend());
+    std::sort(sorted.begin(), sorted.end()); // QString's operator< compares code units
+    return sorted;
+}
+
+QString uniqueResourceName(const QString& name, const QSet<QString>& takenNames) {
+    if (!takenNames.contains(name))
+        return name;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString stem = dot < 0 ? name : name.left(dot);
+    const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
+    for (qint64 n = 2;; ++n) {
+        const QString candidate = stem + u'-' + QString::number(n) + u'.' + extension;
+        if (!takenNames.contains(candidate))
+            return candidate;
+    }
+}
+
+ResourceNameMap buildResourceNameMap(const KioskProject& project, const PathResolver& resolver) {
+    ResourceNameMap names;
+    QHash<QString, QString> namesByResolvedPath;
+    QSet<QString> taken;
+    for (const QString& path : collectResourcePaths(project)) {
+        const QString resolved = resolver.resolvePath(path);
+        if (const auto it = namesByResolvedPath.constFind(resolved); it != namesByResolvedPath.cend()) {
+            names.insert(path, *it);
+            continue;
+        }
+        const QString name = uniqueResourceName(lastPathComponent(resolved), taken);
+        names.insert(path, name);
+        namesByResolvedPath.insert(resolved, name);
+        taken.insert(name);
+    }
+    return names;
+}
+
+QString bundleNameOf(const QString& storedPath, const ResourceNameMap& names, const PathResolver& resolver) {
+    const auto it = names.constFind(storedPath);
+    return it != names.cend() ? *it : lastPathComponent(resolver.resolvePath(storedPath));
+}
+
+void copyResources(const KioskProject& project, const QString& resourcesFolder, const ResourceNameMap& names,
+                   const PathResolver& resolver, const ProgressReport& report) {
+    const QStringList paths = collectResourcePaths(project);
+    report(0.75, QStringLiteral("Found %1 resources to copy").arg(paths.size()));
+    QSet<QString> copied;
+    for (const QString& path : paths) {
+        const QString name = bundleNameOf(path, names, resolver);
+        if (copied.contains(name))
+            continue;
+        const QString destination = QDir(resourcesFolder).filePath(name);
+        const QFileInfo existing(destination);
+        if (existing.exists() || existing.isSymLink()) {
+            const bool removed = existing.isDir() && !existing.isSymLink() ? QDir(destination).removeRecursively()
+                                                                           : QFile::remove(destination);
+            if (!removed)
+                AppLogger::logFailure(QStringLiteral("Failed to remove existing resource: "),
+                                      QStringLiteral("“%1” couldn’t be removed.").arg(name));
+        }
+        resolver.copyResource(path, destination);
+        copied.insert(name);
+        report(0.76, QStringLiteral("Copied: ") + name);
+    }
+    report(0.8, QStringLiteral("Resources copied successfully"));
+}
+
+} // namespace vistrelle

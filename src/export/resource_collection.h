@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/project_model.h"
+
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+
+namespace vistrelle {
+
+class PathResolver;
+
+// Stored media path → the file name its copy gets inside a bundle.
+using ResourceNameMap = QMap<QString, QString>;
+
+// Every stored media path the project refers to: image and video components'
+// media, any component's "backgroundImagePath", image backgrounds of screens
+// and of the project settings. Sorted by code point, without duplicates or
+// empty strings: every step that walks them uses this same order.
+QStringList collectResourcePaths(const KioskProject& project);
+
+// Unique bundle names: stored forms of one file share a name; different files
+// with one name become "logo.png", "logo-2.png", ….
+ResourceNameMap buildResourceNameMap(const KioskProject& project, const PathResolver& resolver);
+
+// `name`, or stem + "-n." + extension for the first n = 2, 3, … not taken
+// ("README" → "README-2." with the trailing dot).
+QString uniqueResourceName(const QString& name, const QSet<QString>& takenNames);
+
+// The bundle name of a stored path: from the map, else the resolved file's name.
+QString bundleNameOf(const QString& storedPath, const ResourceNameMap& names, const PathResolver& resolver);
+
+// Reports each step of the copy: a progress value and a message.
+using ProgressReport = std::function<void(double progress, const QString& message)>;
+
+// Copies each media file once into `resourcesFolder` under its bundle name.
+// Throws FileError at the first file that cannot be copied.
+void copyResources(const KioskProject& project, const QString& resourcesFolder, const ResourceNameMap& names,
+                   const PathResolver& resolver, const ProgressReport& report);
+
+} // namespace vistrelle
