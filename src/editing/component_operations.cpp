@@ -52,7 +52,7 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
         registerUndo(
             std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, component));
     else
-        applyComponent(screen.id, component);
+        applyComponent(activeWindowId_, screen.id, component);
 }
 
 void SharedDocumentManager::deleteSelectedComponent() {

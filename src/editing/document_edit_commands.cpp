@@ -6,6 +6,7 @@ namespace vistrelle {
 
 DocumentEditCommand::DocumentEditCommand(const QString& actionName, Applied applied)
     : QUndoCommand(actionName)
+    , windowId_(SharedDocumentManager::shared().activeWindowId())
     , skipNextRedo_(applied == Applied::already) {}
 
 void DocumentEditCommand::redo() {
@@ -26,7 +27,7 @@ ScreensEditCommand::ScreensEditCommand(const QString& actionName, QList<KioskScr
     , selectionAfter_(std::move(selectionAfter)) {}
 
 void ScreensEditCommand::apply(bool forward) {
-    SharedDocumentManager::shared().applyScreens(forward ? after_ : before_,
+    SharedDocumentManager::shared().applyScreens(windowId_, forward ? after_ : before_,
                                                  forward ? selectionAfter_ : selectionBefore_);
 }
 
@@ -40,7 +41,7 @@ ScreenEditCommand::ScreenEditCommand(const QString& actionName, KioskScreen befo
     , selectionAfter_(std::move(selectionAfter)) {}
 
 void ScreenEditCommand::apply(bool forward) {
-    SharedDocumentManager::shared().applyScreen(forward ? after_ : before_,
+    SharedDocumentManager::shared().applyScreen(windowId_, forward ? after_ : before_,
                                                 forward ? selectionAfter_ : selectionBefore_);
 }
 
@@ -52,7 +53,7 @@ ComponentEditCommand::ComponentEditCommand(const QString& actionName, const QUui
     , after_(std::move(after)) {}
 
 void ComponentEditCommand::apply(bool forward) {
-    SharedDocumentManager::shared().applyComponent(screenId_, forward ? after_ : before_);
+    SharedDocumentManager::shared().applyComponent(windowId_, screenId_, forward ? after_ : before_);
 }
 
 } // namespace vistrelle

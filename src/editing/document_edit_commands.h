@@ -23,6 +23,9 @@ public:
 protected:
     virtual void apply(bool forward) = 0;
 
+    // The window whose document the step changes (the active one when it was made).
+    std::optional<QUuid> windowId_;
+
 private:
     bool skipNextRedo_;
 };
@@ -65,9 +68,6 @@ class ComponentEditCommand : public DocumentEditCommand {
 public:
     ComponentEditCommand(const QString& actionName, const QUuid& screenId, PlacedComponent before,
                          PlacedComponent after, Applied applied = Applied::notYet);
-
-    // A gesture records its step when it starts and tells the end value when it ends.
-    void setAfter(const PlacedComponent& after) { after_ = after; }
 
 protected:
     void apply(bool forward) override;

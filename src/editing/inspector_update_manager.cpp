@@ -84,8 +84,8 @@ void InspectorUpdateManager::applyPending(const Apply& apply) {
     if (!pendingComponent_)
         return;
     const PlacedComponent component = *std::exchange(pendingComponent_, std::nullopt);
-    lastUpdateTime_ = scheduler_->now();
     apply(component);
+    lastUpdateTime_ = scheduler_->now();
 }
 
 } // namespace vistrelle

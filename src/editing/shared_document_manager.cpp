@@ -5,6 +5,7 @@
 #include "platform/user_alerts.h"
 
 #include <QMetaObject>
+#include <QScopedValueRollback>
 
 namespace vistrelle {
 
@@ -121,6 +122,14 @@ void SharedDocumentManager::postDocumentNotifications() {
 }
 
 void SharedDocumentManager::registerUndo(std::unique_ptr<QUndoCommand> step) {
+    if (applyingStep_) {
+        // An observer edits while a step is being applied (an undo, say): pushing
+        // now would delete the running step and record the two out of order.
+        auto later = std::make_shared<std::unique_ptr<QUndoCommand>>(std::move(step));
+        QMetaObject::invokeMethod(
+            this, [this, later] { registerUndo(std::move(*later)); }, Qt::QueuedConnection);
+        return;
+    }
     if (QUndoStack* stack = undoManager_.undoManager())
         stack->push(step.release());
     else
@@ -171,19 +180,20 @@ qsizetype SharedDocumentManager::selectedComponentIndex() const {
 
 void SharedDocumentManager::resolveSelection(const SelectionIds& selection) {
     const KioskProject* p = project();
-    if (!p) {
+    if (!p || !selection.screen) {
         setSelectedScreen(std::nullopt);
         setSelectedComponent(std::nullopt);
         return;
     }
-    const qsizetype index = selection.screen ? screenIndex(*selection.screen) : -1;
+    const qsizetype index = screenIndex(*selection.screen);
     if (index < 0) {
         // The selected screen is gone: the first screen, and no component.
         setSelectedScreen(p->screens.isEmpty() ? std::nullopt : std::optional(p->screens.first()));
         setSelectedComponent(std::nullopt);
         return;
     }
-    const KioskScreen& screen = p->screens[index];
+    // A copy: an observer of the selection may change the project's screens.
+    const KioskScreen screen = p->screens[index];
     setSelectedScreen(screen);
     std::optional<PlacedComponent> component;
     if (selection.component)
@@ -193,32 +203,51 @@ void SharedDocumentManager::resolveSelection(const SelectionIds& selection) {
     setSelectedComponent(component);
 }
 
-void SharedDocumentManager::finishEdit(const SelectionIds& selection) {
-    emit currentDocumentChanged();
+void SharedDocumentManager::finishEdit(SelectionIds selection) {
+    // Observers see the new selection together with the new document.
     resolveSelection(selection);
+    emit currentDocumentChanged();
     scheduleDocumentNotification(NotificationName::documentUpdated);
 }
 
-void SharedDocumentManager::applyScreens(const QList<KioskScreen>& screens, const SelectionIds& selection) {
-    KioskProject* p = project();
-    if (!p)
+bool SharedDocumentManager::canApplyStepOf(const std::optional<QUuid>& windowId) const {
+    // A step belongs to its window's document; another window's document is never changed by it.
+    return project() && (!windowId || !activeWindowId_ || *windowId == *activeWindowId_);
+}
+
+void SharedDocumentManager::applyScreens(const std::optional<QUuid>& windowId, const QList<KioskScreen>& screens,
+                                         SelectionIds selection) {
+    if (!canApplyStepOf(windowId))
         return;
+    const QScopedValueRollback applying(applyingStep_, true);
+    KioskProject* p = project();
     p->screens = screens;
+    // Copy the list now, while a screen operation costs that anyway, rather
+    // than in the next component edit (the undo step shares it).
+    p->screens.detach();
     finishEdit(selection);
 }
 
-void SharedDocumentManager::applyScreen(const KioskScreen& screen, const SelectionIds& selection) {
+void SharedDocumentManager::applyScreen(const std::optional<QUuid>& windowId, const KioskScreen& screen,
+                                        SelectionIds selection) {
+    if (!canApplyStepOf(windowId))
+        return;
     const qsizetype index = screenIndex(screen.id);
     if (index < 0)
         return;
+    const QScopedValueRollback applying(applyingStep_, true);
     project()->screens[index] = screen;
     finishEdit(selection);
 }
 
-void SharedDocumentManager::applyComponent(const QUuid& screenId, const PlacedComponent& component) {
+void SharedDocumentManager::applyComponent(const std::optional<QUuid>& windowId, const QUuid& screenId,
+                                           const PlacedComponent& component) {
+    if (!canApplyStepOf(windowId))
+        return;
     const qsizetype index = screenIndex(screenId);
     if (index < 0)
         return;
+    const QScopedValueRollback applying(applyingStep_, true);
     QList<PlacedComponent>& components = project()->screens[index].components;
     for (PlacedComponent& candidate : components) {
         if (candidate.id == component.id) {

@@ -84,10 +84,13 @@ public:
     // How a file dropped on the canvas becomes a stored path (the media layer's bookmarks).
     void setStoredPathMaker(StoredPathMaker maker) { storedPathMaker_ = std::move(maker); }
 
-    // --- what undo steps apply (by id; nothing happens without a document)
-    void applyScreens(const QList<KioskScreen>& screens, const SelectionIds& selection);
-    void applyScreen(const KioskScreen& screen, const SelectionIds& selection);
-    void applyComponent(const QUuid& screenId, const PlacedComponent& component);
+    // --- what undo steps apply, by id, to the document of the window that made
+    // them (nothing happens without a document or while another window is active)
+    void applyScreens(const std::optional<QUuid>& windowId, const QList<KioskScreen>& screens,
+                      SelectionIds selection);
+    void applyScreen(const std::optional<QUuid>& windowId, const KioskScreen& screen, SelectionIds selection);
+    void applyComponent(const std::optional<QUuid>& windowId, const QUuid& screenId,
+                        const PlacedComponent& component);
 
     SelectionIds selectionIds() const;
 
@@ -115,7 +118,8 @@ private:
     void setLoadingDocument(bool loading);
     // After the working copy changed in place: tell observers, resolve the
     // selection against the new project and schedule "documentUpdated".
-    void finishEdit(const SelectionIds& selection);
+    void finishEdit(SelectionIds selection);
+    bool canApplyStepOf(const std::optional<QUuid>& windowId) const;
     void resolveSelection(const SelectionIds& selection);
     void postDocumentNotifications();
     void alertActionNotAllowed(const QString& message);
@@ -130,6 +134,7 @@ private:
     bool documentUpdatedPostScheduled_ = false;
     QSet<QString> pendingDocumentNotifications_;
     StoredPathMaker storedPathMaker_;
+    bool applyingStep_ = false;
 };
 
 } // namespace vistrelle

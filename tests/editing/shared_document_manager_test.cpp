@@ -175,3 +175,31 @@ TEST_F(SharedDocumentManagerTest, EveryStepUndoesToTheOriginalAndRedoesToTheEnd)
     EXPECT_EQ(project(), final);
     EXPECT_EQ(manager().selectionIds(), finalSelection);
 }
+
+TEST_F(SharedDocumentManagerTest, AnEditMadeByAnObserverDuringUndoIsRecordedAfterIt) {
+    open(projectWithScreens(1));
+    manager().addScreen();
+    manager().addScreen();
+    bool editFromObserver = true;
+    QObject::connect(&manager(), &SharedDocumentManager::selectedScreenChanged, &observerContext, [&] {
+        if (std::exchange(editFromObserver, false))
+            manager().renameScreen(project().screens[1].id, "From observer");
+    });
+    undoStack.undo();
+    EXPECT_EQ(undoStack.count(), 2); // the running step was not deleted
+    processEvents();
+    EXPECT_EQ(undoNames(), (QStringList{"Add Screen", "Rename Screen"}));
+    EXPECT_EQ(project().screens[1].name, "From observer");
+    EXPECT_EQ(project().screens.size(), 3);
+}
+
+TEST_F(SharedDocumentManagerTest, StepsOfAnotherWindowLeaveTheActiveDocumentAlone) {
+    open(projectWithScreens(1));
+    manager().addScreen();
+    const KioskProject other = projectWithScreens(4);
+    VistrelleDocument document;
+    document.project = other;
+    manager().setActiveDocument(document, QUuid::createUuid());
+    undoStack.undo();
+    EXPECT_EQ(project(), other);
+}
