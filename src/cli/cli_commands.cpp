@@ -1,18 +1,16 @@
 #include "cli/cli_commands.h"
 
-#include "model/vistrelle_document.h"
+#include "model/project_model.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
+#include <functional>
+
 namespace vistrelle::cli {
 
 namespace {
-
-constexpr int exitSuccess = 0;
-constexpr int exitFailure = 1;
-constexpr int exitUsage = 2;
 
 // Gives the command line's texts a translation context of their own.
 class CliText {
@@ -20,61 +18,56 @@ class CliText {
 };
 
 QString usageText() {
-    return CliText::tr("Usage: vistrelle-cli [options] <command> [arguments]\n"
-                       "\n"
-                       "Commands:\n"
-                       "  check FILE      Read a project and print its name, screen and component counts.\n"
-                       "  resave IN OUT   Read project IN and write it to OUT in the current format.\n"
-                       "\n"
-                       "Options:\n"
-                       "  -h, --help      Show this help.\n"
-                       "  -v, --version   Show the version.\n"
-                       "  --verbose       Also print the application log (reading problems, fallbacks).\n");
+    return CliText::tr(
+        "Usage: vistrelle-cli [options] <command> [arguments]\n"
+        "\n"
+        "Commands:\n"
+        "  check FILE                         Read a project and print its name, screen and component counts.\n"
+        "  resave IN OUT                      Read project IN and write it to OUT in the current format.\n"
+        "  xml FILE                           Print the player data XML of the project.\n"
+        "  export-screen FILE INDEX           Print the template XML of the screen at INDEX (from 0).\n"
+        "  import-screen FILE INDEX TEMPLATE OUT\n"
+        "                                     Load TEMPLATE over the screen at INDEX and write the project to OUT.\n"
+        "  deploy FILE DEST                   Deploy the project as a bundle into the folder DEST.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help                         Show this help.\n"
+        "  -v, --version                      Show the version.\n"
+        "  --verbose                          Also print the application log (reading problems, fallbacks).\n"
+        "  --optimized                        deploy: high-performance mode (pre-rendered slides).\n"
+        "  --format jpg|png                   deploy: image format of the slides (default jpg).\n"
+        "  --flat                             deploy: with --optimized, a flat folder of slides.\n");
 }
+
+struct Command {
+    QString name;
+    int arguments;
+    std::function<int(const QStringList&)> run;
+};
 
 } // namespace
-
-int runCheck(const QString& file, CommandOutput io) {
-    const Result<VistrelleDocument> document = VistrelleDocument::readFile(file);
-    if (!document) {
-        io.err << document.error().description() << Qt::endl;
-        return exitFailure;
-    }
-    const KioskProject& project = document->project;
-    io.out << project.metadata.name << ": " << project.screens.size() << " screens, "
-           << project.componentCount() << " components" << Qt::endl;
-    return exitSuccess;
-}
-
-int runResave(const QString& input, const QString& output, CommandOutput io) {
-    const Result<VistrelleDocument> document = VistrelleDocument::readFile(input);
-    if (!document) {
-        io.err << document.error().description() << Qt::endl;
-        return exitFailure;
-    }
-    if (const std::optional<VistrelleError> error = document->writeFile(output)) {
-        io.err << error->description() << Qt::endl;
-        return exitFailure;
-    }
-    return exitSuccess;
-}
 
 int runCommandLine(const QStringList& arguments, CommandOutput io) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  CliText::tr("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CliText::tr("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      CliText::tr("Show the version."));
-    const QCommandLineOption verbose(QStringLiteral("verbose"),
-                                     CliText::tr("Also print the application log."));
-    parser.addOptions({help, version, verbose});
+    const QCommandLineOption verbose(QStringLiteral("verbose"), CliText::tr("Also print the application log."));
+    const QCommandLineOption optimized(QStringLiteral("optimized"), CliText::tr("High-performance mode."));
+    const QCommandLineOption format(QStringLiteral("format"), CliText::tr("Slide image format."),
+                                    QStringLiteral("jpg|png"), QStringLiteral("jpg"));
+    const QCommandLineOption flat(QStringLiteral("flat"), CliText::tr("Flat folder of slides."));
+    parser.addOptions({help, version, verbose, optimized, format, flat});
 
-    if (!parser.parse(arguments)) {
-        io.err << parser.errorText() << "\n\n" << usageText();
+    const auto usageError = [&](const QString& message) {
+        io.err << message << "\n\n" << usageText();
         io.err.flush();
-        return exitUsage;
-    }
+        return int(exitUsage);
+    };
+
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
     if (parser.isSet(help)) {
         io.out << usageText();
         io.out.flush();
@@ -88,22 +81,34 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
     if (!parser.isSet(verbose))
         QLoggingCategory::setFilterRules(QStringLiteral("com.quendrix.vistrelle.*=false"));
 
-    const QStringList positional = parser.positionalArguments();
-    const QString command = positional.value(0);
-    if (command == QLatin1StringView("check") && positional.size() == 2)
-        return runCheck(positional[1], io);
-    if (command == QLatin1StringView("resave") && positional.size() == 3)
-        return runResave(positional[1], positional[2], io);
+    const QString slideFormat = parser.value(format).toLower();
+    if (slideFormat != QLatin1StringView("jpg") && slideFormat != QLatin1StringView("png"))
+        return usageError(CliText::tr("The slide format must be jpg or png, not “%1”.").arg(parser.value(format)));
 
-    if (command.isEmpty())
-        io.err << CliText::tr("No command given.") << "\n\n";
-    else if (command != QLatin1StringView("check") && command != QLatin1StringView("resave"))
-        io.err << CliText::tr("Unknown command “%1”.").arg(command) << "\n\n";
-    else
-        io.err << CliText::tr("Wrong number of arguments for “%1”.").arg(command) << "\n\n";
-    io.err << usageText();
-    io.err.flush();
-    return exitUsage;
+    const std::vector<Command> commands = {
+        {QStringLiteral("check"), 1, [&](const QStringList& a) { return runCheck(a[0], io); }},
+        {QStringLiteral("resave"), 2, [&](const QStringList& a) { return runResave(a[0], a[1], io); }},
+        {QStringLiteral("xml"), 1, [&](const QStringList& a) { return runXml(a[0], io); }},
+        {QStringLiteral("export-screen"), 2, [&](const QStringList& a) { return runExportScreen(a[0], a[1], io); }},
+        {QStringLiteral("import-screen"), 4,
+         [&](const QStringList& a) { return runImportScreen(a[0], a[1], a[2], a[3], io); }},
+        {QStringLiteral("deploy"), 2,
+         [&](const QStringList& a) {
+             return runDeploy(a[0], a[1], {parser.isSet(optimized), slideFormat, parser.isSet(flat)}, io);
+         }},
+    };
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(CliText::tr("No command given."));
+    for (const Command& command : commands) {
+        if (command.name != positional[0])
+            continue;
+        if (positional.size() - 1 != command.arguments)
+            return usageError(CliText::tr("Wrong number of arguments for “%1”.").arg(command.name));
+        return command.run(positional.mid(1));
+    }
+    return usageError(CliText::tr("Unknown command “%1”.").arg(positional[0]));
 }
 
 } // namespace vistrelle::cli

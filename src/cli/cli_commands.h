@@ -11,11 +11,27 @@ struct CommandOutput {
     QTextStream& err;
 };
 
+enum ExitCode { exitSuccess = 0, exitFailure = 1, exitUsage = 2 };
+
 // `check FILE`: reads FILE and prints "<name>: <S> screens, <C> components".
 int runCheck(const QString& file, CommandOutput io);
-
 // `resave IN OUT`: reads IN and writes it to OUT atomically; OUT is untouched on failure.
 int runResave(const QString& input, const QString& output, CommandOutput io);
+// `xml FILE`: the player data XML of the project, exactly, without a trailing newline.
+int runXml(const QString& file, CommandOutput io);
+// `export-screen FILE INDEX`: the template XML of the screen at zero-based INDEX.
+int runExportScreen(const QString& file, const QString& index, CommandOutput io);
+// `import-screen FILE INDEX TEMPLATE OUT`: loads TEMPLATE over the screen at INDEX and writes OUT.
+int runImportScreen(const QString& file, const QString& index, const QString& templateFile, const QString& output,
+                    CommandOutput io);
+
+struct DeployOptions {
+    bool optimized = false;
+    QString format = QStringLiteral("jpg");
+    bool flat = false;
+};
+// `deploy FILE DEST`: runs the deployment, printing "[NNN%] message" per step.
+int runDeploy(const QString& file, const QString& destination, const DeployOptions& options, CommandOutput io);
 
 // Parses the arguments (the program name first) and runs the command.
 int runCommandLine(const QStringList& arguments, CommandOutput io);
