@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QUndoStack>
 
+#include "support/qt_printers.h"
+
 #include <gtest/gtest.h>
 
 namespace vistrelle::test_support {

@@ -1,0 +1,147 @@
+#include "export/bundle_files.h"
+#include "export/deploy_error.h"
+#include "export/kiosk_deploy_manager.h"
+#include "export_fixture.h"
+#include "media/path_resolver.h"
+#include "model/component_factory.h"
+
+#include <QSignalSpy>
+
+using namespace vistrelle;
+using namespace vistrelle::test_support;
+
+namespace {
+
+class DeployTest : public TemporaryHomeTest {
+protected:
+    void SetUp() override {
+        TemporaryHomeTest::SetUp();
+        destination = home.filePath("out");
+        QDir().mkpath(destination);
+    }
+
+    KioskProject showWithMedia() {
+        KioskProject project;
+        project.metadata.name = "Show";
+        project.metadata.version = "1.2";
+        project.settings.deployPassword = "secret";
+        PlacedComponent image = makeComponent(ComponentType::image, {});
+        image.properties["imagePath"] = makeFile("Pictures/a.jpg", "image bytes");
+        PlacedComponent video = makeComponent(ComponentType::video, {});
+        video.properties["videoPath"] = "~/Movies/b.mp4";
+        makeFile("Movies/b.mp4", "video bytes");
+        project.screens[0].components = {image, video};
+        return project;
+    }
+
+    void deploy(const KioskProject& project) {
+        QSignalSpy finished(&manager, &KioskDeployManager::finished);
+        manager.deploy(project, destination);
+        ASSERT_TRUE(finished.wait(20000));
+    }
+
+    // The failure message, or "" after a success.
+    QString validationFailure(const KioskProject& project) {
+        try {
+            validateForDeployment(project, PathResolver::shared());
+        } catch (const DeployError& error) {
+            return error.description();
+        }
+        return {};
+    }
+
+    QString destination;
+    KioskDeployManager manager;
+};
+
+} // namespace
+
+TEST_F(DeployTest, ANormalDeploymentWritesTheBundleStepByStep) {
+    QList<QPair<double, QString>> steps;
+    QObject::connect(&manager, &KioskDeployManager::stepReached,
+            [&](double progress, const QString& message) { steps.append({progress, message}); });
+    deploy(showWithMedia());
+
+    EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success);
+    EXPECT_FALSE(manager.isDeploying());
+    EXPECT_EQ(manager.deployProgress(), 1.0);
+    EXPECT_EQ(manager.destinationURL().toLocalFile(), destination + "/Show.bundle");
+    EXPECT_EQ(manager.deployLog(),
+              (QStringList{"Validating project...", "Preparing bundle structure...", "Bundle created: Show.bundle",
+                           "Indexing resources and resolving name collisions...", "Exporting project data...",
+                           "Project data exported successfully", "Copying resources...", "Found 2 resources to copy",
+                           "Copied: a.jpg", "Copied: b.mp4", "Resources copied successfully",
+                           "Finalizing deployment...", "Deployment completed successfully!"}));
+    QList<double> progress;
+    for (const auto& step : steps)
+        progress << step.first;
+    EXPECT_EQ(progress, (QList<double>{0.1, 0.2, 0.3, 0.45, 0.5, 0.6, 0.7, 0.75, 0.76, 0.76, 0.8, 0.9, 1.0}));
+
+    const QString resources = destination + "/Show.bundle/Contents/Resources/";
+    EXPECT_EQ(contentsOf(resources + "a.jpg"), "image bytes");
+    EXPECT_EQ(contentsOf(resources + "b.mp4"), "video bytes");
+    EXPECT_TRUE(contentsOf(resources + "VistrelleData.xml").contains("path=\"Resources/b.mp4\""));
+    EXPECT_EQ(contentsOf(destination + "/Show.bundle/Contents/Info.plist"), infoPlist("Show", "1.2"));
+    EXPECT_EQ(QString::fromUtf8(contentsOf(destination + "/README.txt")), readmeText("Show", "Show.bundle"));
+    EXPECT_EQ(QDir(resources).entryList(QDir::Files).size(), 3); // no temporary files left
+}
+
+TEST_F(DeployTest, BundlesAreNeverOverwrittenAndTheReadmeNamesTheNewest) {
+    const KioskProject project = showWithMedia();
+    for (int i = 0; i < 3; ++i)
+        deploy(project);
+    EXPECT_TRUE(QFileInfo::exists(destination + "/Show.bundle"));
+    EXPECT_TRUE(QFileInfo::exists(destination + "/Show-2.bundle"));
+    EXPECT_EQ(manager.destinationURL().toLocalFile(), destination + "/Show-3.bundle");
+    EXPECT_TRUE(contentsOf(destination + "/README.txt").contains("Bundle:  Show-3.bundle\n"));
+    EXPECT_EQ(manager.deployLog().size(), 13); // the log starts afresh each time
+}
+
+TEST_F(DeployTest, BundleNamesAreSanitised) {
+    EXPECT_EQ(sanitizedBundleName("  My   Show: Part 1/2 "), "My Show- Part 1-2");
+    EXPECT_EQ(sanitizedBundleName(" \t\n "), "KioskProject");
+    EXPECT_TRUE(infoPlist("A & B", "1<2").contains("<string>A &amp; B</string>"));
+    EXPECT_TRUE(infoPlist("A & B", "1<2").contains("<key>CFBundleVersion</key>\n\t<string>1&lt;2</string>"));
+}
+
+TEST_F(DeployTest, ValidationChecksNamePasswordScreensThenMedia) {
+    KioskProject project = showWithMedia();
+    project.metadata.name = "";
+    project.settings.deployPassword = "";
+    EXPECT_EQ(validationFailure(project), "Project name is invalid or empty");
+    project.metadata.name = "   ";
+    EXPECT_EQ(validationFailure(project), "Deploy password is required");
+    project.settings.deployPassword = "pw";
+    project.screens.clear();
+    EXPECT_EQ(validationFailure(project), "Project must have at least one screen");
+
+    project = showWithMedia();
+    project.screens[0].components[0].properties["imagePath"] = home.filePath("Pictures/photo.jpg");
+    EXPECT_EQ(validationFailure(project), "Resource not found: photo.jpg");
+    // A folder is not a media file: nothing of it may be copied into a bundle.
+    project.screens[0].components[0].properties["imagePath"] = "~/";
+    EXPECT_TRUE(validationFailure(project).startsWith("Resource not found: "));
+    project.screens[0].components[0].properties["imagePath"] = "bookmark://missing";
+    EXPECT_EQ(validationFailure(project), "Resource not found: missing");
+
+    project = showWithMedia();
+    project.screens[0].components[0].properties["imagePath"] =
+        PathResolver::shared().createBookmark(QUrl::fromLocalFile(home.filePath("Pictures/a.jpg")));
+    EXPECT_EQ(validationFailure(project), "");
+}
+
+TEST_F(DeployTest, FailuresKeepTheLastStepAndWriteNothingBeforeValidation) {
+    KioskProject project = showWithMedia();
+    project.settings.deployPassword = "";
+    deploy(project);
+    EXPECT_EQ(manager.deployStatus(), (DeployStatus{DeployStatus::Kind::failed, "Deploy password is required"}));
+    EXPECT_EQ(manager.deployLog(), QStringList{"Validating project..."});
+    EXPECT_EQ(manager.deployProgress(), 0.1);
+    EXPECT_TRUE(QDir(destination).isEmpty());
+
+    destination = home.filePath("missing-folder");
+    deploy(showWithMedia());
+    EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::failed);
+    EXPECT_EQ(manager.deployLog().last(), "Preparing bundle structure...");
+    EXPECT_FALSE(manager.isDeploying());
+}
