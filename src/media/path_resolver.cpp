@@ -23,10 +23,13 @@ namespace {
 
 QString homeFolder() { return QDir::homePath(); }
 
-// What a bookmark records: where the file was and which file it was.
+// What a bookmark records: where the file was and which file it was. File
+// systems reuse inode numbers at once, so the inode's change time tells a
+// replaced file apart too (a refresh after a mere permission change is harmless).
 struct FileIdentity {
     qint64 device = -1;
     qint64 inode = -1;
+    qint64 changeTimeNs = -1;
 
     bool operator==(const FileIdentity&) const = default;
 };
@@ -35,7 +38,8 @@ std::optional<FileIdentity> identityOf(const QString& path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return std::nullopt;
-    return FileIdentity{qint64(info.st_dev), qint64(info.st_ino)};
+    return FileIdentity{qint64(info.st_dev), qint64(info.st_ino),
+                        qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};
 }
 
 std::optional<QByteArray> bookmarkData(const QString& absolutePath) {
@@ -43,8 +47,9 @@ std::optional<QByteArray> bookmarkData(const QString& absolutePath) {
     if (!identity)
         return std::nullopt;
     const QJsonObject data{{QStringLiteral("path"), absolutePath},
-                           {QStringLiteral("device"), double(identity->device)},
-                           {QStringLiteral("inode"), double(identity->inode)}};
+                           {QStringLiteral("device"), QString::number(identity->device)},
+                           {QStringLiteral("inode"), QString::number(identity->inode)},
+                           {QStringLiteral("changed"), QString::number(identity->changeTimeNs)}};
     return QJsonDocument(data).toJson(QJsonDocument::Compact);
 }
 
@@ -194,8 +199,10 @@ std::optional<QUrl> PathResolver::resolveBookmark(const QString& key) const {
         return std::nullopt;
     }
     const QUrl url = QUrl::fromLocalFile(path);
-    const FileIdentity stored{qint64(recorded.value(QStringLiteral("device")).toDouble(-1)),
-                              qint64(recorded.value(QStringLiteral("inode")).toDouble(-1))};
+    const auto number = [&](const char* key) {
+        return recorded.value(QLatin1StringView(key)).toString().toLongLong();
+    };
+    const FileIdentity stored{number("device"), number("inode"), number("changed")};
     // Another file now stands at the path: refresh the bookmark while it can be read.
     if (stored != *current && startAccess(url)) {
         if (const std::optional<QByteArray> fresh = bookmarkData(path))

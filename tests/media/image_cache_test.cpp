@@ -1,0 +1,79 @@
+#include "media/image_cache.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+QImage imageOf(int width, int height = 1) { return QImage(width, height, QImage::Format_ARGB32); }
+
+QString path(int i) { return QStringLiteral("/img/%1.png").arg(i); }
+
+} // namespace
+
+TEST(ImageCacheTest, TheFiftyFirstImageShrinksTheCacheToFortyNine) {
+    ImageCache cache([](const QString&) { return std::nullopt; });
+    for (int i = 0; i < 50; ++i)
+        cache.store(imageOf(1), path(i));
+    EXPECT_EQ(cache.count(), 50);
+    cache.store(imageOf(1), path(50));
+    EXPECT_EQ(cache.count(), 49);
+    EXPECT_FALSE(cache.cachedImage(path(0)));
+    EXPECT_FALSE(cache.cachedImage(path(1)));
+    EXPECT_TRUE(cache.cachedImage(path(50)));
+    EXPECT_EQ(cache.totalBytes(), 49 * 4);
+}
+
+TEST(ImageCacheTest, TheByteLimitEvictsOneOldestAtATimeButNeverTheLast) {
+    ImageCache cache([](const QString&) { return std::nullopt; });
+    cache.setLimits(50, 1000);
+    cache.store(imageOf(100), path(0)); // 400 bytes each
+    cache.store(imageOf(100), path(1));
+    cache.touch(path(0)); // now 1 is the oldest
+    cache.store(imageOf(100), path(2));
+    EXPECT_EQ(cache.accessOrder(), (QStringList{path(0), path(2)}));
+    EXPECT_EQ(cache.totalBytes(), 800);
+
+    cache.store(imageOf(1000), path(3)); // alone larger than the limit
+    EXPECT_EQ(cache.count(), 1);
+    EXPECT_TRUE(cache.cachedImage(path(3)));
+
+    cache.store(imageOf(10), path(3)); // storing again corrects the total
+    EXPECT_EQ(cache.totalBytes(), 40);
+}
+
+TEST(ImageCacheTest, RequestsLoadInTheBackgroundAndDeliverOnTheCallersThread) {
+    int loads = 0;
+    ImageCache cache([&](const QString& p) -> std::optional<QImage> {
+        ++loads;
+        return p == "/fails" ? std::nullopt : std::optional(imageOf(2, 2));
+    });
+    QObject context;
+    std::vector<std::optional<QImage>> delivered;
+    QList<QThread*> threads;
+    const auto deliver = [&](const std::optional<QImage>& image) {
+        delivered.push_back(image);
+        threads.append(QThread::currentThread());
+    };
+    cache.requestImage("", &context, deliver);
+    cache.requestImage("/a", &context, deliver);
+    cache.requestImage("/fails", &context, deliver);
+    QElapsedTimer waited;
+    waited.start();
+    while (delivered.size() < 3 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_EQ(delivered.size(), 3u);
+    EXPECT_FALSE(delivered[0]); // empty path: at once, nothing
+    for (QThread* thread : threads)
+        EXPECT_EQ(thread, QThread::currentThread());
+    EXPECT_EQ(cache.count(), 1); // failures are not cached
+
+    cache.requestImage("/a", &context, deliver); // a hit: at once, no load
+    EXPECT_EQ(delivered.size(), 4u);
+    EXPECT_EQ(loads, 2);
+}

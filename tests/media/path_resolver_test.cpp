@@ -1,0 +1,118 @@
+#include "export/export_fixture.h"
+#include "media/path_resolver.h"
+#include "support/log_capture.h"
+
+#include <QImage>
+#include <QImageWriter>
+
+#include <sys/stat.h>
+
+using namespace vistrelle;
+using namespace vistrelle::test_support;
+
+namespace {
+
+class PathResolverTest : public TemporaryHomeTest {
+protected:
+    const PathResolver& resolver = PathResolver::shared();
+
+    QString makeImage(const QString& name, QSize size, const char* format) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString path = home.filePath(name);
+        QImageWriter writer(path, format);
+        EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(PathResolverTest, EveryStoredFormResolves) {
+    const QString h = QDir::homePath();
+    EXPECT_EQ(resolver.resolvePath(""), "");
+    EXPECT_EQ(resolver.resolvePath("file:///tmp/a%20b.png"), "/tmp/a b.png");
+    EXPECT_EQ(resolver.resolvePath("/Users/a/../a/./x.png"), "/Users/a/x.png");
+    EXPECT_EQ(resolver.resolvePath("//Users//a/x.png"), "/Users/a/x.png");
+    EXPECT_EQ(resolver.resolvePath("./x.png"), h + "/x.png");
+    EXPECT_EQ(resolver.resolvePath("x.png"), h + "/x.png");
+    EXPECT_EQ(resolver.resolvePath("~/x.png"), h + "/x.png");
+    EXPECT_EQ(resolver.resolvePath("bookmark://missing"), h + "/bookmark://missing");
+    EXPECT_FALSE(QFileInfo::exists(resolver.resolvePath("bookmark://missing")));
+}
+
+TEST_F(PathResolverTest, BookmarksLiveInThePreferencesAndRefreshWhenStale) {
+    const QString file = makeFile("Pictures/b c.png", "one");
+    const QString stored = resolver.createBookmark(QUrl::fromLocalFile(file));
+    ASSERT_TRUE(stored.startsWith("bookmark://bookmark_b c.png_"));
+    const QString key = stored.mid(QStringLiteral("bookmark://").size());
+    EXPECT_EQ(key.size(), QStringLiteral("bookmark_b c.png_").size() + 36);
+    EXPECT_EQ(resolver.resolvePath(stored), file);
+    const QByteArray original = *Preferences::data(key);
+
+    // Replace the file with another one at the same path: the bookmark is stale.
+    QFile::remove(file);
+    makeFile("Pictures/b c.png", "two");
+    EXPECT_EQ(resolver.resolveBookmark(key)->toLocalFile(), file);
+    EXPECT_NE(*Preferences::data(key), original);
+
+    QFile::remove(file);
+    LogCapture log;
+    EXPECT_FALSE(resolver.resolveBookmark(key));
+    EXPECT_EQ(log.errorMessages().size(), 1);
+    EXPECT_TRUE(log.errorMessages()[0].startsWith("Failed to resolve bookmark: "));
+    EXPECT_FALSE(resolver.resolveBookmark("bookmark_never_stored"));
+    EXPECT_EQ(log.errorMessages().size(), 1); // no data: nothing to report
+
+    const QString missing = home.filePath("gone.png");
+    EXPECT_EQ(resolver.createBookmark(QUrl::fromLocalFile(missing)), missing);
+    EXPECT_TRUE(log.errorMessages().last().startsWith("Failed to create bookmark for: "));
+}
+
+TEST_F(PathResolverTest, CopyingReportsMissingAndUnreadableFilesAndNeverOverwrites) {
+    const QString source = makeFile("a.jpg", QByteArray(3 * 1024 * 1024, 'x'));
+    const QString target = home.filePath("copy.jpg");
+    resolver.copyResource("~/a.jpg", target);
+    EXPECT_EQ(contentsOf(target).size(), 3 * 1024 * 1024);
+    EXPECT_THROW(resolver.copyResource("~/a.jpg", target), FileError);
+
+    try {
+        resolver.copyResource("bookmark://nothing", home.filePath("x"));
+        FAIL();
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.code, FileError::noSuchFile);
+    }
+    if (geteuid() != 0) { // root reads everything
+        const QString stored = resolver.createBookmark(QUrl::fromLocalFile(source));
+        ::chmod(QFile::encodeName(source).constData(), 0);
+        try {
+            resolver.copyResource(stored, home.filePath("y"));
+            FAIL();
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.code, FileError::noReadPermission);
+        }
+        EXPECT_FALSE(QFileInfo::exists(home.filePath("y")));
+    }
+    EXPECT_THROW(resolver.copyResource("~/", home.filePath("z")), FileError); // a folder is not copied
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), (QStringList{"a.jpg", "copy.jpg"}));
+}
+
+TEST_F(PathResolverTest, ImagesAreDecodedDownToTheLimit) {
+    const QString wide = makeImage("wide.jpg", {4000, 2000}, "jpg");
+    const std::optional<QImage> scaled = resolver.loadImage("~/wide.jpg", 2048, 2048);
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(scaled->size(), QSize(2048, 1024));
+
+    makeImage("tall.png", {1000, 3000}, "png");
+    EXPECT_EQ(resolver.loadImage("~/tall.png", 2048, 2048)->size(), QSize(683, 2048));
+    makeImage("small.png", {500, 500}, "png");
+    EXPECT_EQ(resolver.loadImage("~/small.png", 2048, 2048)->size(), QSize(500, 500));
+
+    makeFile("broken.jpg", "not a picture");
+    EXPECT_FALSE(resolver.loadImage("~/broken.jpg", 2048, 2048));
+    EXPECT_FALSE(resolver.loadImage("~/none.jpg", 2048, 2048));
+    EXPECT_FALSE(resolver.loadImage("~/", 2048, 2048));
+    EXPECT_EQ(PathResolver::downscaledSize({1000, 3000}, 2048, 2048).width(), 1000.0 / 3000 * 2048);
+    EXPECT_EQ(PathResolver::downscaleImage(QImage(4000, 2000, QImage::Format_RGB32), 2048, 2048).size(),
+              QSize(2048, 1024));
+}
