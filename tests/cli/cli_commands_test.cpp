@@ -13,8 +13,14 @@ struct CliRun {
     QString err;
 };
 
-CliRun runCli(const QStringList& arguments) {
+CliRun runCli(const QStringList& arguments, const QString& home = {}) {
     QProcess process;
+    if (!home.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home);
+        environment.insert("XDG_CONFIG_HOME", home + "/.config");
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(VISTRELLE_CLI_PATH), arguments);
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -34,7 +40,7 @@ QByteArray contentsOf(const QString& path) {
 TEST(CliTest, CheckPrintsNameScreensAndComponents) {
     const CliRun run = runCli({"check", sample});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "Harbour Library Lobby: 3 screens, 8 components\n");
+    EXPECT_EQ(run.out, "Harbour Library Lobby: 3 screens, 11 components\n");
     EXPECT_EQ(run.err, "");
 }
 
@@ -60,7 +66,7 @@ TEST(CliTest, ResaveWritesAReadableCopyAndLeavesOutputAloneOnFailure) {
     const QString copy = dir.filePath("copy.vistrelle");
     CliRun run = runCli({"resave", sample, copy});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(runCli({"check", copy}).out, "Harbour Library Lobby: 3 screens, 8 components\n");
+    EXPECT_EQ(runCli({"check", copy}).out, "Harbour Library Lobby: 3 screens, 11 components\n");
 
     const QString notJson = dir.filePath("notes.txt");
     QFile file(notJson);
@@ -87,4 +93,80 @@ TEST(CliTest, VersionHelpAndUsageErrors) {
     EXPECT_EQ(runCli({"frobnicate", sample}).exitCode, 2);
     EXPECT_EQ(runCli({"check"}).exitCode, 2);
     EXPECT_EQ(runCli({"--bogus"}).exitCode, 2);
+}
+
+namespace {
+
+// A home folder holding the sample's media where the sample project expects them.
+QString homeWithSampleMedia(const QTemporaryDir& dir) {
+    const QString media = dir.filePath("home/vistrelle-examples");
+    QDir().mkpath(media);
+    for (const QString& name : QDir(VISTRELLE_EXAMPLES_DIR "/media").entryList(QDir::Files))
+        QFile::copy(QStringLiteral(VISTRELLE_EXAMPLES_DIR "/media/") + name, media + "/" + name);
+    return dir.filePath("home");
+}
+
+} // namespace
+
+TEST(CliTest, DeployPrintsEveryStepAndWritesTheBundle) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out");
+    QDir().mkpath(out);
+    const CliRun run = runCli({"deploy", sample, out}, homeWithSampleMedia(dir));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 14) << run.out.toStdString();
+    EXPECT_EQ(lines[0], "[ 10%] Validating project...");
+    EXPECT_EQ(lines[2], "[ 30%] Bundle created: Harbour Library Lobby.bundle");
+    EXPECT_EQ(lines[7], "[ 75%] Found 3 resources to copy");
+    EXPECT_EQ(lines[8], "[ 76%] Copied: harbour.jpg");
+    EXPECT_EQ(lines[13], "[100%] Deployment completed successfully!");
+    const QString resources = out + "/Harbour Library Lobby.bundle/Contents/Resources/";
+    EXPECT_EQ(contentsOf(resources + "welcome.mp4"), contentsOf(VISTRELLE_EXAMPLES_DIR "/media/welcome.mp4"));
+
+    // The XML command writes what the bundle holds, without a trailing newline.
+    const CliRun xml = runCli({"xml", sample}, dir.filePath("home"));
+    EXPECT_EQ(xml.out.toUtf8(), contentsOf(resources + "VistrelleData.xml"));
+    EXPECT_TRUE(xml.out.endsWith("</KioskProject>"));
+}
+
+TEST(CliTest, DeployFailuresGoToStandardError) {
+    QTemporaryDir dir;
+    const CliRun missingMedia = runCli({"deploy", sample, dir.path()}, dir.filePath("empty-home"));
+    EXPECT_EQ(missingMedia.exitCode, 1);
+    EXPECT_EQ(missingMedia.err, "Deployment failed: Resource not found: harbour.jpg\n");
+    EXPECT_EQ(missingMedia.out, "[ 10%] Validating project...\n");
+
+    const CliRun optimized = runCli({"deploy", "--optimized", "--format", "png", sample, dir.path()},
+                                    homeWithSampleMedia(dir));
+    EXPECT_EQ(optimized.exitCode, 1);
+    EXPECT_TRUE(optimized.err.contains("High-performance mode is not available")) << optimized.err.toStdString();
+    EXPECT_EQ(runCli({"deploy", "--format", "gif", sample, dir.path()}).exitCode, 2);
+}
+
+TEST(CliTest, ScreensTravelAsTemplates) {
+    QTemporaryDir dir;
+    const CliRun exported = runCli({"export-screen", sample, "1"});
+    ASSERT_EQ(exported.exitCode, 0);
+    EXPECT_TRUE(exported.out.contains("<Screen id=\"") && exported.out.contains("name=\"Events\""));
+    const QString templateFile = dir.filePath("events.xml");
+    QFile file(templateFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(exported.out.toUtf8());
+    file.close();
+
+    const QString result = dir.filePath("result.vistrelle");
+    ASSERT_EQ(runCli({"import-screen", sample, "2", templateFile, result}).exitCode, 0);
+    const CliRun check = runCli({"check", result});
+    EXPECT_EQ(check.out, "Harbour Library Lobby: 3 screens, 12 components\n"); // 4 + 4 + 4
+    EXPECT_EQ(runCli({"export-screen", result, "2"}).out.count("<component "), 4);
+
+    file.open(QIODevice::WriteOnly);
+    file.write("<Screen><oops></Screen>");
+    file.close();
+    const CliRun broken = runCli({"import-screen", sample, "0", templateFile, dir.filePath("x.vistrelle")});
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_TRUE(broken.err.startsWith("Failed to import screen: ")) << broken.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("x.vistrelle")));
+    EXPECT_EQ(runCli({"export-screen", sample, "3"}).exitCode, 1);
 }
