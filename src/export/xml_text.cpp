@@ -67,7 +67,12 @@ QString xmlDouble(double value) {
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     const std::string_view scientific(buffer, std::size_t(result.ptr - buffer));
     const std::size_t e = scientific.find('e');
-    const int exponent = std::atoi(scientific.data() + e + 1);
+    // The buffer has no terminating zero: read the exponent within its bounds.
+    const char* exponentBegin = scientific.data() + e + 1;
+    if (*exponentBegin == '+')
+        ++exponentBegin;
+    int exponent = 0;
+    std::from_chars(exponentBegin, scientific.data() + scientific.size(), exponent);
     const bool negative = value < 0;
     std::string digits;
     for (char c : scientific.substr(0, e))
