@@ -26,6 +26,8 @@ struct UnsupportedMode {
 
 KioskDeployManager::KioskDeployManager(QObject* parent) : QObject(parent) {}
 
+KioskDeployManager::~KioskDeployManager() { running_.waitForFinished(); }
+
 void KioskDeployManager::setDeploying(bool deploying) {
     if (isDeploying_ == deploying)
         return;

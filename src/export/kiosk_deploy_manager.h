@@ -34,6 +34,8 @@ class KioskDeployManager : public QObject {
 
 public:
     explicit KioskDeployManager(QObject* parent = nullptr);
+    // Waits for a running deployment: its worker reports to this object.
+    ~KioskDeployManager() override;
 
     bool isDeploying() const { return isDeploying_; }
     double deployProgress() const { return deployProgress_; }
