@@ -37,7 +37,8 @@ struct MediaFolder {
         QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(block.data()), block.size() / 4);
         QDir().mkpath(dir.filePath("media"));
         for (int i = 0; i < kFiles; ++i) {
-            const QString path = dir.filePath(QStringLiteral("media/clip-%1.%2").arg(i).arg(i % 4 ? "jpg" : "mp4"));
+            const QString path =
+                dir.filePath(QStringLiteral("media/clip-%1.%2").arg(i).arg(i % 4 ? "jpg" : "mp4"));
             QFile file(path);
             file.open(QIODevice::WriteOnly);
             block[0] = char(i); // every file different
@@ -70,7 +71,8 @@ void BM_CopyWithCp(benchmark::State& state) {
     for (auto _ : state) {
         const QString out = folder.dir.filePath(QStringLiteral("cp-out"));
         QDir().mkpath(out);
-        const QByteArray command = "cp " + QFile::encodeName(folder.dir.filePath("media")) + "/* " + QFile::encodeName(out);
+        const QByteArray command =
+            "cp " + QFile::encodeName(folder.dir.filePath("media")) + "/* " + QFile::encodeName(out);
         if (std::system(command.constData()) != 0)
             state.SkipWithError("cp failed");
         state.PauseTiming();

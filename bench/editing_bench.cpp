@@ -54,8 +54,12 @@ void updateComponent(benchmark::State& state, int screens) {
     }
 }
 
-void BM_UpdateComponent_OneScreen(benchmark::State& state) { updateComponent(state, 1); }
-void BM_UpdateComponent_500Screens(benchmark::State& state) { updateComponent(state, 500); }
+void BM_UpdateComponent_OneScreen(benchmark::State& state) {
+    updateComponent(state, 1);
+}
+void BM_UpdateComponent_500Screens(benchmark::State& state) {
+    updateComponent(state, 500);
+}
 
 void BM_UndoMemoryOf1000DragSteps(benchmark::State& state) {
     for (auto _ : state) {

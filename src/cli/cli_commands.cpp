@@ -22,12 +22,14 @@ QString usageText() {
         "Usage: vistrelle-cli [options] <command> [arguments]\n"
         "\n"
         "Commands:\n"
-        "  check FILE                         Read a project and print its name, screen and component counts.\n"
+        "  check FILE                         Read a project and print its name, screen and component "
+        "counts.\n"
         "  resave IN OUT                      Read project IN and write it to OUT in the current format.\n"
         "  xml FILE                           Print the player data XML of the project.\n"
         "  export-screen FILE INDEX           Print the template XML of the screen at INDEX (from 0).\n"
         "  import-screen FILE INDEX TEMPLATE OUT\n"
-        "                                     Load TEMPLATE over the screen at INDEX and write the project to OUT.\n"
+        "                                     Load TEMPLATE over the screen at INDEX and write the project "
+        "to OUT.\n"
         "  deploy FILE DEST                   Deploy the project as a bundle into the folder DEST.\n"
         "\n"
         "Options:\n"
@@ -50,10 +52,12 @@ struct Command {
 int runCommandLine(const QStringList& arguments, CommandOutput io) {
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CliText::tr("Show this help."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  CliText::tr("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      CliText::tr("Show the version."));
-    const QCommandLineOption verbose(QStringLiteral("verbose"), CliText::tr("Also print the application log."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     CliText::tr("Also print the application log."));
     const QCommandLineOption optimized(QStringLiteral("optimized"), CliText::tr("High-performance mode."));
     const QCommandLineOption format(QStringLiteral("format"), CliText::tr("Slide image format."),
                                     QStringLiteral("jpg|png"), QStringLiteral("jpg"));
@@ -83,13 +87,15 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
 
     const QString slideFormat = parser.value(format).toLower();
     if (slideFormat != QLatin1StringView("jpg") && slideFormat != QLatin1StringView("png"))
-        return usageError(CliText::tr("The slide format must be jpg or png, not “%1”.").arg(parser.value(format)));
+        return usageError(
+            CliText::tr("The slide format must be jpg or png, not “%1”.").arg(parser.value(format)));
 
     const std::vector<Command> commands = {
         {QStringLiteral("check"), 1, [&](const QStringList& a) { return runCheck(a[0], io); }},
         {QStringLiteral("resave"), 2, [&](const QStringList& a) { return runResave(a[0], a[1], io); }},
         {QStringLiteral("xml"), 1, [&](const QStringList& a) { return runXml(a[0], io); }},
-        {QStringLiteral("export-screen"), 2, [&](const QStringList& a) { return runExportScreen(a[0], a[1], io); }},
+        {QStringLiteral("export-screen"), 2,
+         [&](const QStringList& a) { return runExportScreen(a[0], a[1], io); }},
         {QStringLiteral("import-screen"), 4,
          [&](const QStringList& a) { return runImportScreen(a[0], a[1], a[2], a[3], io); }},
         {QStringLiteral("deploy"), 2,

@@ -22,8 +22,8 @@ int runXml(const QString& file, CommandOutput io);
 // `export-screen FILE INDEX`: the template XML of the screen at zero-based INDEX.
 int runExportScreen(const QString& file, const QString& index, CommandOutput io);
 // `import-screen FILE INDEX TEMPLATE OUT`: loads TEMPLATE over the screen at INDEX and writes OUT.
-int runImportScreen(const QString& file, const QString& index, const QString& templateFile, const QString& output,
-                    CommandOutput io);
+int runImportScreen(const QString& file, const QString& index, const QString& templateFile,
+                    const QString& output, CommandOutput io);
 
 struct DeployOptions {
     bool optimized = false;
@@ -31,7 +31,8 @@ struct DeployOptions {
     bool flat = false;
 };
 // `deploy FILE DEST`: runs the deployment, printing "[NNN%] message" per step.
-int runDeploy(const QString& file, const QString& destination, const DeployOptions& options, CommandOutput io);
+int runDeploy(const QString& file, const QString& destination, const DeployOptions& options,
+              CommandOutput io);
 
 // Parses the arguments (the program name first) and runs the command.
 int runCommandLine(const QStringList& arguments, CommandOutput io);

@@ -10,7 +10,8 @@
 
 namespace vistrelle::cli {
 
-int runDeploy(const QString& file, const QString& destination, const DeployOptions& options, CommandOutput io) {
+int runDeploy(const QString& file, const QString& destination, const DeployOptions& options,
+              CommandOutput io) {
     const Result<VistrelleDocument> document = VistrelleDocument::readFile(file);
     if (!document) {
         io.err << "Deployment failed: " << document.error().description() << Qt::endl;
@@ -19,11 +20,11 @@ int runDeploy(const QString& file, const QString& destination, const DeployOptio
 
     KioskDeployManager manager;
     QEventLoop loop;
-    QObject::connect(&manager, &KioskDeployManager::stepReached, [&](double progress, const QString& message) {
-        // A hair above, so that 0.29 × 100 = 28.999… still reads 29.
-        const int percent = int(std::floor(progress * 100 + 1e-9));
-        io.out << QStringLiteral("[%1%] ").arg(percent, 3) << message << Qt::endl;
-    });
+    QObject::connect(&manager, &KioskDeployManager::stepReached,
+                     [&](double progress, const QString& message) {
+                         const int percent = int(std::floor(progress * 100));
+                         io.out << QStringLiteral("[%1%] ").arg(percent, 3) << message << Qt::endl;
+                     });
     QObject::connect(&manager, &KioskDeployManager::finished, &loop, &QEventLoop::quit);
     manager.deploy(document->project, destination, options.optimized, options.format, options.flat);
     loop.exec();

@@ -28,12 +28,14 @@ std::optional<VistrelleDocument> readOrReport(const QString& file, CommandOutput
 }
 
 // A zero-based screen index of the project, or a message.
-std::optional<qsizetype> screenIndexOrReport(const KioskProject& project, const QString& text, CommandOutput io) {
+std::optional<qsizetype> screenIndexOrReport(const KioskProject& project, const QString& text,
+                                             CommandOutput io) {
     bool ok = false;
     const qlonglong index = text.toLongLong(&ok);
     if (!ok || index < 0 || index >= project.screens.size()) {
-        io.err << CliText::tr("There is no screen with index %1: the project has %n screen(s), counted from 0.",
-                              nullptr, int(project.screens.size()))
+        io.err << CliText::tr(
+                      "There is no screen with index %1: the project has %n screen(s), counted from 0.",
+                      nullptr, int(project.screens.size()))
                       .arg(text)
                << Qt::endl;
         return std::nullopt;
@@ -87,8 +89,8 @@ int runExportScreen(const QString& file, const QString& index, CommandOutput io)
     return exitSuccess;
 }
 
-int runImportScreen(const QString& file, const QString& index, const QString& templateFile, const QString& output,
-                    CommandOutput io) {
+int runImportScreen(const QString& file, const QString& index, const QString& templateFile,
+                    const QString& output, CommandOutput io) {
     std::optional<VistrelleDocument> document = readOrReport(file, io);
     if (!document)
         return exitFailure;

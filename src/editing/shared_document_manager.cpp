@@ -215,8 +215,8 @@ bool SharedDocumentManager::canApplyStepOf(const std::optional<QUuid>& windowId)
     return project() && (!windowId || !activeWindowId_ || *windowId == *activeWindowId_);
 }
 
-void SharedDocumentManager::applyScreens(const std::optional<QUuid>& windowId, const QList<KioskScreen>& screens,
-                                         SelectionIds selection) {
+void SharedDocumentManager::applyScreens(const std::optional<QUuid>& windowId,
+                                         const QList<KioskScreen>& screens, SelectionIds selection) {
     if (!canApplyStepOf(windowId))
         return;
     const QScopedValueRollback applying(applyingStep_, true);

@@ -17,12 +17,15 @@ namespace vistrelle {
 namespace {
 
 // A regular file (or a link to one) at `path`; a folder is no media file.
-bool isRegularFile(const QString& path) { return QFileInfo(path).isFile(); }
+bool isRegularFile(const QString& path) {
+    return QFileInfo(path).isFile();
+}
 
 bool mediaFileExists(const QString& storedPath, const PathResolver& resolver) {
     if (!storedPath.startsWith(PathResolver::bookmarkScheme))
         return isRegularFile(resolver.resolvePath(storedPath));
-    const std::optional<QUrl> url = resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
+    const std::optional<QUrl> url =
+        resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
     if (!url || !resolver.startAccess(*url))
         return false;
     const bool exists = isRegularFile(url->toLocalFile());
@@ -41,11 +44,13 @@ void validateForDeployment(const KioskProject& project, const PathResolver& reso
         throw DeployError{DeployError::Case::noScreens, {}};
     for (const QString& path : collectResourcePaths(project))
         if (!mediaFileExists(path, resolver))
-            throw DeployError{DeployError::Case::missingResource, QFileInfo(resolver.resolvePath(path)).fileName()};
+            throw DeployError{DeployError::Case::missingResource,
+                              lastPathComponent(resolver.resolvePath(path))};
 }
 
 QString sanitizedBundleName(const QString& projectName) {
-    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"));
+    static const QRegularExpression whiteSpace(QStringLiteral("\\s+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
     QString name = projectName.trimmed();
     name.replace(whiteSpace, QStringLiteral(" "));
     name.replace(u'/', u'-');
@@ -55,7 +60,8 @@ QString sanitizedBundleName(const QString& projectName) {
 
 QByteArray infoPlist(const QString& bundleName, const QString& version) {
     const auto entry = [](const char* key, const QString& value) {
-        return QStringLiteral("\t<key>%1</key>\n\t<string>%2</string>\n").arg(QLatin1StringView(key), xmlEscape(value));
+        return QStringLiteral("\t<key>%1</key>\n\t<string>%2</string>\n")
+            .arg(QLatin1StringView(key), xmlEscape(value));
     };
     QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                   "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
@@ -81,17 +87,21 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
 BundleLocation createBundle(const ProjectMetadata& metadata, const QString& destination) {
     const QString base = sanitizedBundleName(metadata.name);
     const QDir folder(destination);
-    if (!folder.exists())
-        throw FileError{FileError::noSuchFile,
-                        FileError::tr("The folder “%1” doesn’t exist.").arg(QFileInfo(destination).fileName())};
+    // Like the bundle's own folders, a destination that does not exist yet is created.
+    if (!QDir().mkpath(destination))
+        throw FileError{
+            FileError::other,
+            FileError::tr("The folder “%1” couldn’t be created.").arg(lastPathComponent(destination))};
     QString bundle = folder.filePath(base + QStringLiteral(".bundle"));
     for (qint64 n = 2; QFileInfo::exists(bundle) || QFileInfo(bundle).isSymLink(); ++n)
         bundle = folder.filePath(base + u'-' + QString::number(n) + QStringLiteral(".bundle"));
 
     // mkdir of the bundle itself fails if something appeared there meanwhile: never merge into it.
-    if (!folder.mkdir(QFileInfo(bundle).fileName()) || !QDir(bundle).mkpath(QStringLiteral("Contents/Resources")))
-        throw FileError{FileError::other, FileError::tr("You don’t have permission to save the file “%1” in the folder “%2”.")
-                                              .arg(QFileInfo(bundle).fileName(), QFileInfo(destination).fileName())};
+    if (!folder.mkdir(QFileInfo(bundle).fileName()) ||
+        !QDir(bundle).mkpath(QStringLiteral("Contents/Resources")))
+        throw FileError{FileError::other,
+                        FileError::tr("You don’t have permission to save the file “%1” in the folder “%2”.")
+                            .arg(QFileInfo(bundle).fileName(), QFileInfo(destination).fileName())};
     writeFileAtomically(QDir(bundle).filePath(QStringLiteral("Contents/Info.plist")),
                         infoPlist(base, metadata.version));
     return {bundle, QDir(bundle).filePath(QStringLiteral("Contents/Resources"))};
@@ -123,12 +133,13 @@ QString readmeText(const QString& projectName, const QString& bundleFileName) {
                "   - Backup/secret password (if needed): KeeperMarquela\n"
                "\n"
                "5) Notes\n"
-               "   - Keep the .bundle and the Player application together when copying to a display computer\n"
+               "   - Keep the .bundle and the Player application together when copying to a display "
+               "computer\n"
                "\n"
                "Support : %4\n"
                "Website: %5\n")
-        .arg(projectName, bundleFileName, DeployConstants::playerDownloadAddress, DeployConstants::supportAddress,
-             DeployConstants::websiteAddress);
+        .arg(projectName, bundleFileName, DeployConstants::playerDownloadAddress,
+             DeployConstants::supportAddress, DeployConstants::websiteAddress);
 }
 
 void writeReadme(const KioskProject& project, const QString& bundleFolder) {

@@ -24,9 +24,13 @@ struct UnsupportedMode {
 
 } // namespace
 
-KioskDeployManager::KioskDeployManager(QObject* parent) : QObject(parent) {}
+KioskDeployManager::KioskDeployManager(QObject* parent)
+    : QObject(parent) {}
 
-KioskDeployManager::~KioskDeployManager() { running_.waitForFinished(); }
+KioskDeployManager::~KioskDeployManager() {
+    for (QFuture<void>& deployment : running_)
+        deployment.waitForFinished();
+}
 
 void KioskDeployManager::setDeploying(bool deploying) {
     if (isDeploying_ == deploying)
@@ -53,7 +57,8 @@ void KioskDeployManager::updateProgress(double value, const QString& message) {
 }
 
 void KioskDeployManager::report(double value, const QString& message) {
-    QMetaObject::invokeMethod(this, [this, value, message] { updateProgress(value, message); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, value, message] { updateProgress(value, message); }, Qt::QueuedConnection);
 }
 
 void KioskDeployManager::finishWithSuccess(const QString& destination) {
@@ -85,20 +90,23 @@ void KioskDeployManager::deploy(const KioskProject& project, const QString& dest
         deployLog_.clear();
         emit deployLogChanged();
     }
-    running_ = QtConcurrent::run([this, project, destination, exportOptimized, optimizedFormat, exportFlat] {
+    running_.removeIf([](const QFuture<void>& deployment) { return deployment.isFinished(); });
+    running_ << QtConcurrent::run([this, project, destination, exportOptimized, optimizedFormat, exportFlat] {
         runPipeline(project, destination, exportOptimized, optimizedFormat, exportFlat);
     });
 }
 
-void KioskDeployManager::runPipeline(const KioskProject& project, const QString& destination, bool exportOptimized,
-                                     const QString& optimizedFormat, bool exportFlat) {
+void KioskDeployManager::runPipeline(const KioskProject& project, const QString& destination,
+                                     bool exportOptimized, const QString& optimizedFormat, bool exportFlat) {
     Q_UNUSED(optimizedFormat)
     const PathResolver& resolver = PathResolver::shared();
     const auto succeed = [this](const QString& folder) {
-        QMetaObject::invokeMethod(this, [this, folder] { finishWithSuccess(folder); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, folder] { finishWithSuccess(folder); }, Qt::QueuedConnection);
     };
     const auto fail = [this](const QString& message) {
-        QMetaObject::invokeMethod(this, [this, message] { finishWithFailure(message); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, message] { finishWithFailure(message); }, Qt::QueuedConnection);
     };
     try {
         report(0.1, tr("Validating project..."));

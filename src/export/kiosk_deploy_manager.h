@@ -48,8 +48,8 @@ public:
     void deploy(const KioskProject& project, const QString& destination, bool exportOptimized = false,
                 const QString& optimizedFormat = QStringLiteral("jpg"), bool exportFlat = false);
 
-    // The deployment running now, to wait for (tests, the command line).
-    QFuture<void> runningDeployment() const { return running_; }
+    // The deployment started last, to wait for (tests, the command line).
+    QFuture<void> runningDeployment() const { return running_.isEmpty() ? QFuture<void>() : running_.last(); }
 
 signals:
     void isDeployingChanged();
@@ -78,7 +78,8 @@ private:
     DeployStatus deployStatus_;
     QStringList deployLog_;
     QUrl destinationURL_;
-    QFuture<void> running_;
+    // Every deployment started: their workers report to this object, so it waits for all of them.
+    QList<QFuture<void>> running_;
 };
 
 } // namespace vistrelle

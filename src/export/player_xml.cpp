@@ -1,5 +1,6 @@
 #include "export/player_xml.h"
 
+#include "export/property_order.h"
 #include "export/xml_text.h"
 #include "media/path_resolver.h"
 #include "model/uuid_text.h"
@@ -32,14 +33,15 @@ QString screenBackground(const BackgroundStyle& b, const ResourceNameMap& names)
     case BackgroundType::color:
         return QStringLiteral("type=\"Color\" color=\"") + xmlEscape(b.color) + u'"';
     case BackgroundType::image:
-        return QStringLiteral("type=\"Image\" imagePath=\"") + xmlEscape(rewrittenMediaPath(b.imagePath, names)) +
-               u'"';
+        return QStringLiteral("type=\"Image\" imagePath=\"") +
+               xmlEscape(rewrittenMediaPath(b.imagePath, names)) + u'"';
     case BackgroundType::gradient:
         if (!b.gradient)
-            return QStringLiteral("type=\"Gradient\" startColor=\"#FFFFFF\" endColor=\"#000000\" direction=\"Vertical\"");
+            return QStringLiteral(
+                "type=\"Gradient\" startColor=\"#FFFFFF\" endColor=\"#000000\" direction=\"Vertical\"");
         return QStringLiteral("type=\"Gradient\" startColor=\"") + xmlEscape(b.gradient->startColor) +
-               QStringLiteral("\" endColor=\"") + xmlEscape(b.gradient->endColor) + QStringLiteral("\" direction=\"") +
-               xmlEscape(storedString(b.gradient->direction)) + u'"';
+               QStringLiteral("\" endColor=\"") + xmlEscape(b.gradient->endColor) +
+               QStringLiteral("\" direction=\"") + xmlEscape(storedString(b.gradient->direction)) + u'"';
     }
     return {};
 }
@@ -50,26 +52,27 @@ void appendComponent(QString& xml, const PlacedComponent& c, const ResourceNameM
     xml += QStringLiteral("\" \n                   y=\"") + xmlDouble(c.position.y);
     xml += QStringLiteral("\" \n                   width=\"") + xmlDouble(c.size.width);
     xml += QStringLiteral("\" \n                   height=\"") + xmlDouble(c.size.height);
-    xml += QStringLiteral("\"\n                   zIndex=\"") + QString::number(c.zIndex) + QStringLiteral("\">");
-    // QMap iterates in ascending key order.
-    for (auto it = c.properties.cbegin(); it != c.properties.cend(); ++it) {
-        const QString value = isMediaPropertyKey(it.key()) ? rewrittenMediaPath(it.value(), names) : it.value();
-        xml += QStringLiteral("        <property name=\"") + xmlEscape(it.key()) + QStringLiteral("\" value=\"") +
+    xml += QStringLiteral("\"\n                   zIndex=\"") + QString::number(c.zIndex) +
+           QStringLiteral("\">");
+    for (const auto& [key, stored] : propertiesInCodePointOrder(c.properties)) {
+        const QString value = isMediaPropertyKey(key) ? rewrittenMediaPath(stored, names) : stored;
+        xml += QStringLiteral("        <property name=\"") + xmlEscape(key) + QStringLiteral("\" value=\"") +
                xmlEscape(value) + QStringLiteral("\"/>");
     }
     xml += QStringLiteral("        </component>");
 }
 
 void appendScreen(QString& xml, const KioskScreen& s, qsizetype position, const ResourceNameMap& names) {
-    xml += QStringLiteral("    <screen id=\"") + uuidText(s.id) + QStringLiteral("\" name=\"") + xmlEscape(s.name) +
-           QStringLiteral("\" order=\"") + QString::number(position) + QStringLiteral("\" duration=\"") +
-           QString::number(std::max<qint64>(s.duration, 3));
+    xml += QStringLiteral("    <screen id=\"") + uuidText(s.id) + QStringLiteral("\" name=\"") +
+           xmlEscape(s.name) + QStringLiteral("\" order=\"") + QString::number(position) +
+           QStringLiteral("\" duration=\"") + QString::number(std::max<qint64>(s.duration, 3));
     xml += QStringLiteral("\">\n        <resolution width=\"") + QString::number(s.resolution.width) +
-           QStringLiteral("\" height=\"") + QString::number(s.resolution.height) + QStringLiteral("\" mode=\"") +
-           xmlEscape(storedString(s.resolution.mode));
+           QStringLiteral("\" height=\"") + QString::number(s.resolution.height) +
+           QStringLiteral("\" mode=\"") + xmlEscape(storedString(s.resolution.mode));
     xml += QStringLiteral("\"/>\n        <background ") + screenBackground(s.background, names);
-    xml += QStringLiteral("/>\n        <transition effect=\"") + xmlEscape(storedString(s.transition.effect)) +
-           QStringLiteral("\" duration=\"") + xmlDouble(s.transition.duration);
+    xml += QStringLiteral("/>\n        <transition effect=\"") +
+           xmlEscape(storedString(s.transition.effect)) + QStringLiteral("\" duration=\"") +
+           xmlDouble(s.transition.duration);
     xml += QStringLiteral("\"/>\n        <components>");
     for (const PlacedComponent& component : s.components)
         appendComponent(xml, component, names);
@@ -86,26 +89,31 @@ QString resourceType(const QString& resolvedPath) {
 
 } // namespace
 
-QString generateProjectXML(const KioskProject& project, const ResourceNameMap& names, const PathResolver& resolver) {
+QString generateProjectXML(const KioskProject& project, const ResourceNameMap& names,
+                           const PathResolver& resolver) {
     const ProjectMetadata& m = project.metadata;
     const ProjectSettings& settings = project.settings;
     const BackgroundStyle& background = settings.defaultBackground;
     const std::optional<GradientStyle>& gradient = background.gradient;
 
     QString xml;
-    xml += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<KioskProject>\n    <metadata>\n        <name>") +
+    xml += QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<KioskProject>\n    <metadata>\n        <name>") +
            xmlEscape(m.name);
     xml += QStringLiteral("</name>\n        <version>") + xmlEscape(m.version);
     xml += QStringLiteral("</version>\n        <description>") + xmlEscape(m.description);
     xml += QStringLiteral("</description>\n        <deployPassword>") + xmlEscape(settings.deployPassword);
-    xml += QStringLiteral("</deployPassword>\n    </metadata>\n    <settings>\n        <defaultResolution width=\"") +
+    xml += QStringLiteral(
+               "</deployPassword>\n    </metadata>\n    <settings>\n        <defaultResolution width=\"") +
            QString::number(settings.defaultResolution.width) + QStringLiteral("\" height=\"") +
            QString::number(settings.defaultResolution.height) + QStringLiteral("\" mode=\"") +
            xmlEscape(storedString(settings.defaultResolution.mode));
     xml += QStringLiteral("\"/>\n        <background type=\"") + xmlEscape(storedString(background.type));
     xml += u'"' + twentySpaces + QStringLiteral("color=\"") + xmlEscape(background.color);
-    xml += u'"' + twentySpaces + QStringLiteral("startColor=\"") + xmlEscape(gradient ? gradient->startColor : QString());
-    xml += u'"' + twentySpaces + QStringLiteral("endColor=\"") + xmlEscape(gradient ? gradient->endColor : QString());
+    xml += u'"' + twentySpaces + QStringLiteral("startColor=\"") +
+           xmlEscape(gradient ? gradient->startColor : QString());
+    xml += u'"' + twentySpaces + QStringLiteral("endColor=\"") +
+           xmlEscape(gradient ? gradient->endColor : QString());
     xml += u'"' + twentySpaces + QStringLiteral("direction=\"") +
            xmlEscape(gradient ? storedString(gradient->direction) : QString());
     xml += u'"' + twentySpaces + QStringLiteral("imagePath=\"") +

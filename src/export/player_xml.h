@@ -11,6 +11,7 @@ class PathResolver;
 // (its whitespace is part of the format; no line feed at the end). Media paths
 // become "Resources/" + their bundle names; paths not in `names` become "".
 // Properties are written in ascending key order, so the output is reproducible.
-QString generateProjectXML(const KioskProject& project, const ResourceNameMap& names, const PathResolver& resolver);
+QString generateProjectXML(const KioskProject& project, const ResourceNameMap& names,
+                           const PathResolver& resolver);
 
 } // namespace vistrelle

@@ -17,14 +17,29 @@ namespace {
 
 const QString backgroundImagePathKey = QStringLiteral("backgroundImagePath");
 
-QString lastPathComponent(const QString& path) { return QFileInfo(path).fileName(); }
-
 void addImageBackground(const BackgroundStyle& background, QSet<QString>& paths) {
     if (background.type == BackgroundType::image && background.imagePath && !background.imagePath->isEmpty())
         paths.insert(*background.imagePath);
 }
 
 } // namespace
+
+bool codePointLess(const QString& a, const QString& b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        // UTF-16 puts surrogates (characters past U+FFFF) before U+E000…U+FFFF; code points do not.
+        const bool xSurrogate = x >= 0xD800 && x <= 0xDFFF;
+        const bool ySurrogate = y >= 0xD800 && y <= 0xDFFF;
+        if (xSurrogate != ySurrogate && (x >= 0xE000 || y >= 0xE000))
+            return ySurrogate;
+        return x < y;
+    }
+    return a.size() < b.size();
+}
 
 QStringList collectResourcePaths(const KioskProject& project) {
     QSet<QString> paths;
@@ -44,19 +59,38 @@ QStringList collectResourcePaths(const KioskProject& project) {
     addImageBackground(project.settings.defaultBackground, paths);
 
     QStringList sorted(paths.cbegin(), paths.cend());
-    std::sort(sorted.begin(), sorted.end()); // QString's operator< compares code units
+    std::sort(sorted.begin(), sorted.end(), codePointLess);
     return sorted;
 }
 
+namespace {
+
+// Bundles are often copied to volumes that ignore letter case (USB sticks),
+// where "Logo.png" would overwrite "logo.png"; and a media file must never take
+// the name of a file the bundle writes itself.
+bool isTaken(const QString& name, const QSet<QString>& takenNames) {
+    static const QSet<QString> reserved = {QStringLiteral("vistrelledata.xml"), QStringLiteral("optimized"),
+                                           QStringLiteral("durations.json")};
+    const QString folded = name.toCaseFolded();
+    if (reserved.contains(folded))
+        return true;
+    for (const QString& taken : takenNames)
+        if (taken.toCaseFolded() == folded)
+            return true;
+    return false;
+}
+
+} // namespace
+
 QString uniqueResourceName(const QString& name, const QSet<QString>& takenNames) {
-    if (!takenNames.contains(name))
+    if (!isTaken(name, takenNames))
         return name;
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString stem = dot < 0 ? name : name.left(dot);
     const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
     for (qint64 n = 2;; ++n) {
         const QString candidate = stem + u'-' + QString::number(n) + u'.' + extension;
-        if (!takenNames.contains(candidate))
+        if (!isTaken(candidate, takenNames))
             return candidate;
     }
 }
@@ -96,8 +130,9 @@ void copyResources(const KioskProject& project, const QString& resourcesFolder, 
         const QString destination = QDir(resourcesFolder).filePath(name);
         const QFileInfo existing(destination);
         if (existing.exists() || existing.isSymLink()) {
-            const bool removed = existing.isDir() && !existing.isSymLink() ? QDir(destination).removeRecursively()
-                                                                           : QFile::remove(destination);
+            const bool removed = existing.isDir() && !existing.isSymLink()
+                                     ? QDir(destination).removeRecursively()
+                                     : QFile::remove(destination);
             if (!removed)
                 AppLogger::logFailure(QStringLiteral("Failed to remove existing resource: "),
                                       QStringLiteral("“%1” couldn’t be removed.").arg(name));

@@ -15,6 +15,9 @@ class PathResolver;
 // Stored media path → the file name its copy gets inside a bundle.
 using ResourceNameMap = QMap<QString, QString>;
 
+// Code point order, the one order of every list this folder writes.
+bool codePointLess(const QString& a, const QString& b);
+
 // Every stored media path the project refers to: image and video components'
 // media, any component's "backgroundImagePath", image backgrounds of screens
 // and of the project settings. Sorted by code point, without duplicates or
@@ -26,7 +29,8 @@ QStringList collectResourcePaths(const KioskProject& project);
 ResourceNameMap buildResourceNameMap(const KioskProject& project, const PathResolver& resolver);
 
 // `name`, or stem + "-n." + extension for the first n = 2, 3, … not taken
-// ("README" → "README-2." with the trailing dot).
+// ("README" → "README-2." with the trailing dot). Letter case does not tell
+// names apart, and the bundle's own file names count as taken.
 QString uniqueResourceName(const QString& name, const QSet<QString>& takenNames);
 
 // The bundle name of a stored path: from the map, else the resolved file's name.

@@ -1,5 +1,6 @@
 #include "export/screen_template.h"
 
+#include "export/property_order.h"
 #include "export/xml_text.h"
 #include "model/uuid_text.h"
 
@@ -16,8 +17,8 @@ QString exportScreenXML(const KioskScreen& s) {
            QStringLiteral("\" name=\"") + xmlEscape(s.name) + QStringLiteral("\" duration=\"") +
            QString::number(std::max<qint64>(s.duration, 3));
     xml += QStringLiteral("\">\n    <resolution width=\"") + QString::number(s.resolution.width) +
-           QStringLiteral("\" height=\"") + QString::number(s.resolution.height) + QStringLiteral("\" mode=\"") +
-           storedString(s.resolution.mode);
+           QStringLiteral("\" height=\"") + QString::number(s.resolution.height) +
+           QStringLiteral("\" mode=\"") + storedString(s.resolution.mode);
     xml += QStringLiteral("\"/>\n    <background type=\"") + storedString(s.background.type) +
            QStringLiteral("\" color=\"") + xmlEscape(s.background.color) + QStringLiteral("\" imagePath=\"") +
            xmlEscape(s.background.imagePath.value_or(QString()));
@@ -25,14 +26,14 @@ QString exportScreenXML(const KioskScreen& s) {
            QStringLiteral("\" duration=\"") + xmlDouble(s.transition.duration);
     xml += QStringLiteral("\"/>\n    <components>");
     for (const PlacedComponent& c : s.components) {
-        xml += QStringLiteral("    <component type=\"") + storedString(c.componentType) + QStringLiteral("\" x=\"") +
-               xmlDouble(c.position.x) + QStringLiteral("\" y=\"") + xmlDouble(c.position.y) +
-               QStringLiteral("\" width=\"") + xmlDouble(c.size.width) + QStringLiteral("\" height=\"") +
-               xmlDouble(c.size.height) + QStringLiteral("\" zIndex=\"") + QString::number(c.zIndex) +
-               QStringLiteral("\">");
-        for (auto it = c.properties.cbegin(); it != c.properties.cend(); ++it)
-            xml += QStringLiteral("    <property name=\"") + xmlEscape(it.key()) + QStringLiteral("\" value=\"") +
-                   xmlEscape(it.value()) + QStringLiteral("\"/>");
+        xml += QStringLiteral("    <component type=\"") + storedString(c.componentType) +
+               QStringLiteral("\" x=\"") + xmlDouble(c.position.x) + QStringLiteral("\" y=\"") +
+               xmlDouble(c.position.y) + QStringLiteral("\" width=\"") + xmlDouble(c.size.width) +
+               QStringLiteral("\" height=\"") + xmlDouble(c.size.height) + QStringLiteral("\" zIndex=\"") +
+               QString::number(c.zIndex) + QStringLiteral("\">");
+        for (const auto& [key, value] : propertiesInCodePointOrder(c.properties))
+            xml += QStringLiteral("    <property name=\"") + xmlEscape(key) + QStringLiteral("\" value=\"") +
+                   xmlEscape(value) + QStringLiteral("\"/>");
         xml += QStringLiteral("    </component>");
     }
     xml += QStringLiteral("    </components>\n</Screen>");
@@ -46,7 +47,8 @@ std::optional<qint64> strictInteger(QStringView text) {
     QStringView digits = text;
     if (!digits.isEmpty() && (digits.front() == u'+' || digits.front() == u'-'))
         digits = digits.sliced(1);
-    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    if (digits.isEmpty() ||
+        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
@@ -56,13 +58,21 @@ std::optional<qint64> strictInteger(QStringView text) {
 std::optional<double> decimalNumber(QStringView text) {
     bool ok = false;
     const double value = text.toDouble(&ok);
-    // NaN and infinities would poison every later computation with the frame.
-    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
+    return ok && !std::isnan(value) ? std::optional(value) : std::nullopt;
+}
+
+// Frames: NaN and infinities would poison every later computation with them.
+std::optional<double> finiteNumber(QStringView text) {
+    const std::optional<double> value = decimalNumber(text);
+    return value && std::isfinite(*value) ? value : std::nullopt;
 }
 
 class TemplateReader {
 public:
-    explicit TemplateReader(const QByteArray& data) : xml_(data) {
+    explicit TemplateReader(const QByteArray& data)
+        : xml_(data) {
+        // Element names are compared as written, prefixes included.
+        xml_.setNamespaceProcessing(false);
         screen_.name = QStringLiteral("Screen");
     }
 
@@ -71,7 +81,8 @@ public:
             const QXmlStreamReader::TokenType token = xml_.readNext();
             if (token == QXmlStreamReader::StartElement)
                 startElement();
-            else if (token == QXmlStreamReader::EndElement && xml_.name() == QLatin1StringView("component"))
+            else if (token == QXmlStreamReader::EndElement &&
+                     xml_.qualifiedName() == QLatin1StringView("component"))
                 endComponent();
         }
         if (xml_.hasError()) {
@@ -87,7 +98,7 @@ private:
 
     void startElement() {
         attributes_ = xml_.attributes();
-        const QStringView element = xml_.name();
+        const QStringView element = xml_.qualifiedName();
         if (element == QLatin1StringView("Screen"))
             readScreen();
         else if (element == QLatin1StringView("resolution"))
@@ -119,7 +130,8 @@ private:
         const ScreenMode mode = attribute(QLatin1StringView("mode")) == QLatin1StringView("Vertical")
                                     ? ScreenMode::vertical
                                     : ScreenMode::horizontal;
-        screen_.resolution = {*width, *height, QStringLiteral("Custom %1\u00D7%2").arg(*width).arg(*height), mode, true};
+        screen_.resolution = {*width, *height, QStringLiteral("Custom %1\u00D7%2").arg(*width).arg(*height),
+                              mode, true};
     }
 
     void readBackground() {
@@ -145,11 +157,12 @@ private:
 
     void readComponent() {
         PlacedComponent component;
-        component.componentType = has(QLatin1StringView("type"))
-                                      ? componentTypeFromLegacyString(attribute(QLatin1StringView("type")).toString())
-                                      : ComponentType::label;
+        component.componentType =
+            has(QLatin1StringView("type"))
+                ? componentTypeFromLegacyString(attribute(QLatin1StringView("type")).toString())
+                : ComponentType::label;
         const auto number = [&](const char* name) {
-            return decimalNumber(attribute(QLatin1StringView(name))).value_or(0.0);
+            return finiteNumber(attribute(QLatin1StringView(name))).value_or(0.0);
         };
         component.position = {number("x"), number("y")};
         component.size = {number("width"), number("height")};
@@ -177,17 +190,19 @@ private:
 
 } // namespace
 
-KioskScreen importScreenXML(const QByteArray& data) { return TemplateReader(data).read(); }
+KioskScreen importScreenXML(const QByteArray& data) {
+    return TemplateReader(data).read();
+}
 
 std::optional<QUuid> replaceScreenWithTemplate(KioskProject& project, const QUuid& inspectedScreenId,
-                                              KioskScreen imported) {
+                                               KioskScreen imported) {
     const auto inspected = std::find_if(project.screens.begin(), project.screens.end(),
                                         [&](const KioskScreen& s) { return s.id == inspectedScreenId; });
     if (inspected == project.screens.end())
         return std::nullopt;
-    const bool idUsedElsewhere = std::any_of(project.screens.cbegin(), project.screens.cend(), [&](const KioskScreen& s) {
-        return s.id == imported.id && s.id != inspectedScreenId;
-    });
+    const bool idUsedElsewhere =
+        std::any_of(project.screens.cbegin(), project.screens.cend(),
+                    [&](const KioskScreen& s) { return s.id == imported.id && s.id != inspectedScreenId; });
     if (idUsedElsewhere)
         imported.id = inspectedScreenId;
     *inspected = imported;

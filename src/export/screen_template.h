@@ -29,7 +29,7 @@ KioskScreen importScreenXML(const QByteArray& data);
 // screen keeps its own. Returns the id the screen has afterwards, or nothing
 // (project unchanged) when the inspected screen is not in the project.
 std::optional<QUuid> replaceScreenWithTemplate(KioskProject& project, const QUuid& inspectedScreenId,
-                                              KioskScreen imported);
+                                               KioskScreen imported);
 
 // The proposed file name of a screen's template: the name with / \ ? % * | " < > :
 // replaced by "_", plus ".xml".

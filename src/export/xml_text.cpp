@@ -85,7 +85,8 @@ QString xmlDouble(double value) {
         if (digits.size() > 1)
             text += '.' + digits.substr(1);
         char exponentText[16];
-        std::snprintf(exponentText, sizeof exponentText, "e%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        std::snprintf(exponentText, sizeof exponentText, "e%c%02d", exponent < 0 ? '-' : '+',
+                      std::abs(exponent));
         text += exponentText;
     } else if (exponent < 0) {
         text += "0." + std::string(std::size_t(-exponent - 1), '0') + digits;

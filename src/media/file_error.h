@@ -20,8 +20,9 @@ public:
         return {noSuchFile, tr("The file “%1” couldn’t be opened because there is no such file.").arg(path)};
     }
     static FileError noPermissionFor(const QString& path) {
-        return {noReadPermission,
-                tr("The file “%1” couldn’t be opened because you don’t have permission to view it.").arg(path)};
+        return {
+            noReadPermission,
+            tr("The file “%1” couldn’t be opened because you don’t have permission to view it.").arg(path)};
     }
 };
 

@@ -13,12 +13,17 @@ ImageCache& ImageCache::shared() {
     return cache;
 }
 
-ImageCache::ImageCache(Loader loader) : loader_(std::move(loader)) {
+ImageCache::ImageCache(Loader loader)
+    : loader_(std::move(loader)) {
     if (!loader_)
-        loader_ = [](const QString& path) { return PathResolver::shared().loadImage(path, loadLimit, loadLimit); };
+        loader_ = [](const QString& path) {
+            return PathResolver::shared().loadImage(path, loadLimit, loadLimit);
+        };
 }
 
-qint64 ImageCache::byteCost(const QImage& image) { return qint64(image.width()) * image.height() * 4; }
+qint64 ImageCache::byteCost(const QImage& image) {
+    return qint64(image.width()) * image.height() * 4;
+}
 
 void ImageCache::requestImage(const QString& path, QObject* context, Delivery deliver) {
     if (path.isEmpty()) {
@@ -29,12 +34,13 @@ void ImageCache::requestImage(const QString& path, QObject* context, Delivery de
         deliver(cached);
         return;
     }
-    QtConcurrent::run([loader = loader_, path] { return loader(path); })
-        .then(context, [this, path, deliver = std::move(deliver)](const std::optional<QImage>& image) {
-            if (image)
-                store(*image, path);
-            deliver(image);
-        });
+    QtConcurrent::run([loader = loader_, path] {
+        return loader(path);
+    }).then(context, [this, path, deliver = std::move(deliver)](const std::optional<QImage>& image) {
+        if (image)
+            store(*image, path);
+        deliver(image);
+    });
 }
 
 std::optional<QImage> ImageCache::imageNow(const QString& path) {
@@ -94,7 +100,8 @@ void ImageCache::evict() {
 
 void ImageCache::evictLocked() {
     // Past 50 entries the cache shrinks to 49 at once; otherwise one entry goes.
-    const qsizetype n = std::min(accessOrder_.size(), qsizetype(std::max(qsizetype(cache_.size()), qsizetype(50)) - 49));
+    const qsizetype n =
+        std::min(accessOrder_.size(), qsizetype(std::max(qsizetype(cache_.size()), qsizetype(50)) - 49));
     for (qsizetype i = 0; i < n; ++i) {
         const QString& path = accessOrder_[i];
         totalBytes_ -= byteCost_.value(path, 0);

@@ -11,6 +11,7 @@
 #include <QUuid>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/sendfile.h>
@@ -21,7 +22,9 @@ namespace vistrelle {
 
 namespace {
 
-QString homeFolder() { return QDir::homePath(); }
+QString homeFolder() {
+    return QDir::homePath();
+}
 
 // What a bookmark records: where the file was and which file it was. File
 // systems reuse inode numbers at once, so the inode's change time tells a
@@ -53,28 +56,25 @@ std::optional<QByteArray> bookmarkData(const QString& absolutePath) {
     return QJsonDocument(data).toJson(QJsonDocument::Compact);
 }
 
-QString lastPathComponent(const QString& path) { return QFileInfo(path).fileName(); }
-
 [[noreturn]] void throwErrno(int error, const QString& path) {
     if (error == ENOENT)
         throw FileError::noSuchFileAt(lastPathComponent(path));
     if (error == EACCES || error == EPERM)
         throw FileError::noPermissionFor(lastPathComponent(path));
-    throw FileError{FileError::other, FileError::tr("The file “%1” couldn’t be copied: %2")
-                                          .arg(lastPathComponent(path), QString::fromLocal8Bit(std::strerror(error)))};
+    throw FileError{FileError::other,
+                    FileError::tr("The file “%1” couldn’t be copied: %2")
+                        .arg(lastPathComponent(path), QString::fromLocal8Bit(std::strerror(error)))};
 }
 
-// Copies everything from `in` to `out`, in the kernel where it can.
-bool copyContents(int in, int out, qint64 size) {
-    qint64 remaining = size;
-    while (remaining > 0) {
-        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(remaining), 0);
-        if (copied > 0) {
-            remaining -= copied;
+// Copies everything from `in` to `out` up to the end of the file (which may
+// have grown meanwhile), in the kernel where it can.
+bool copyContents(int in, int out) {
+    while (true) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(1) << 30, 0);
+        if (copied > 0)
             continue;
-        }
         if (copied == 0)
-            break; // the file shrank while we copied: take what is there
+            return true;
         if (errno == EINTR)
             continue;
         if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
@@ -101,10 +101,29 @@ bool copyContents(int in, int out, qint64 size) {
             }
         }
     }
-    return true;
+}
+
+// Moves `from` to `to` unless something is at `to` (then fails with EEXIST).
+int renameWithoutReplacing(const char* from, const char* to) {
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    // A file system without that flag: a hard link refuses an existing name too.
+    if (::link(from, to) != 0)
+        return -1;
+    ::unlink(from);
+    return 0;
 }
 
 } // namespace
+
+QString lastPathComponent(const QString& path) {
+    const QString clean = QDir::cleanPath(path);
+    if (clean == QLatin1StringView("/"))
+        return clean;
+    return clean.mid(clean.lastIndexOf(u'/') + 1);
+}
 
 void copyFileAtomically(const QString& source, const QString& destination) {
     const QByteArray sourceName = QFile::encodeName(source);
@@ -114,30 +133,34 @@ void copyFileAtomically(const QString& source, const QString& destination) {
     struct stat info {};
     if (::fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(in);
-        throw FileError{FileError::other,
-                        FileError::tr("“%1” is not a file that can be copied.").arg(lastPathComponent(source))};
+        throw FileError{
+            FileError::other,
+            FileError::tr("“%1” is not a file that can be copied.").arg(lastPathComponent(source))};
     }
     if (QFileInfo::exists(destination)) {
         ::close(in);
-        throw FileError{FileError::other,
-                        FileError::tr("“%1” couldn’t be copied because an item with the same name already exists.")
-                            .arg(lastPathComponent(destination))};
+        throw FileError{
+            FileError::other,
+            FileError::tr("“%1” couldn’t be copied because an item with the same name already exists.")
+                .arg(lastPathComponent(destination))};
     }
     // A name nothing else in the folder has, so no other file is ever touched.
-    const QByteArray partialName = QFile::encodeName(
-        destination + QStringLiteral(".partial-") + QUuid::createUuid().toString(QUuid::Id128).left(12));
+    const QByteArray partialName = QFile::encodeName(destination + QStringLiteral(".partial-") +
+                                                     QUuid::createUuid().toString(QUuid::Id128).left(12));
     const int out = ::open(partialName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (out < 0) {
         const int error = errno;
         ::close(in);
         throwErrno(error, destination);
     }
-    const bool copied = copyContents(in, out, qint64(info.st_size));
-    const int copyError = errno;
+    int error = copyContents(in, out) ? 0 : errno;
     ::close(in);
-    const bool closed = ::close(out) == 0;
-    if (!copied || !closed || ::rename(partialName.constData(), QFile::encodeName(destination).constData()) != 0) {
-        const int error = copied && closed ? errno : copyError;
+    if (::close(out) != 0 && error == 0)
+        error = errno;
+    if (error == 0 &&
+        renameWithoutReplacing(partialName.constData(), QFile::encodeName(destination).constData()) != 0)
+        error = errno;
+    if (error != 0) {
         ::unlink(partialName.constData());
         throwErrno(error, destination);
     }
@@ -154,7 +177,7 @@ QString PathResolver::resolvePath(const QString& path) const {
     if (path.startsWith(QLatin1StringView("file://"))) {
         const QUrl url(path, QUrl::StrictMode);
         if (url.isValid() && url.isLocalFile())
-            return url.toLocalFile();
+            return url.path(QUrl::FullyDecoded);
     }
     if (path.startsWith(u'/'))
         return QDir::cleanPath(path);
@@ -176,8 +199,9 @@ QString PathResolver::createBookmark(const QUrl& fileUrl) const {
         AppLogger::logError(QStringLiteral("Failed to create bookmark for: ") + path);
         return path;
     }
-    const QString key = QStringLiteral("bookmark_%1_%2")
-                            .arg(lastPathComponent(path), QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
+    const QString key =
+        QStringLiteral("bookmark_%1_%2")
+            .arg(lastPathComponent(path), QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
     Preferences::setValue(key, *data);
     return bookmarkScheme + key;
 }
@@ -189,7 +213,8 @@ std::optional<QUrl> PathResolver::resolveBookmark(const QString& key) const {
     const QJsonObject recorded = QJsonDocument::fromJson(*data).object();
     const QString path = recorded.value(QStringLiteral("path")).toString();
     if (path.isEmpty() || !path.startsWith(u'/')) {
-        AppLogger::logError(QStringLiteral("Failed to resolve bookmark: The bookmark data isn’t in the correct format."));
+        AppLogger::logError(
+            QStringLiteral("Failed to resolve bookmark: The bookmark data isn’t in the correct format."));
         return std::nullopt;
     }
     const std::optional<FileIdentity> current = identityOf(path);
@@ -212,7 +237,9 @@ std::optional<QUrl> PathResolver::resolveBookmark(const QString& key) const {
     return url;
 }
 
-bool PathResolver::startAccess(const QUrl& url) const { return QFileInfo(url.toLocalFile()).isReadable(); }
+bool PathResolver::startAccess(const QUrl& url) const {
+    return QFileInfo(url.toLocalFile()).isReadable();
+}
 
 void PathResolver::stopAccess(const QUrl&) const {}
 
@@ -268,7 +295,8 @@ QSizeF PathResolver::downscaledSize(QSizeF size, double maxWidth, double maxHeig
     return {std::min(w, target.width()), std::min(h, target.height())};
 }
 
-std::optional<QImage> PathResolver::loadImageFile(const QString& filePath, int maxWidth, int maxHeight) const {
+std::optional<QImage> PathResolver::loadImageFile(const QString& filePath, int maxWidth,
+                                                  int maxHeight) const {
     if (filePath.isEmpty() || !QFileInfo(filePath).isFile())
         return std::nullopt;
     QImageReader reader(filePath);

@@ -49,6 +49,9 @@ public:
     static QImage downscaleImage(const QImage& image, int maxWidth, int maxHeight);
 };
 
+// The last component of a path, trailing slashes ignored ("/a/b/" → "b"; "/" → "/").
+QString lastPathComponent(const QString& path);
+
 // Copies a regular file with the kernel's fast paths; the copy is written
 // under a temporary name and renamed into place. Throws FileError.
 void copyFileAtomically(const QString& source, const QString& destination);

@@ -11,7 +11,9 @@ QSettings store() {
 }
 } // namespace
 
-QVariant value(const QString& key, const QVariant& fallback) { return store().value(key, fallback); }
+QVariant value(const QString& key, const QVariant& fallback) {
+    return store().value(key, fallback);
+}
 
 std::optional<QByteArray> data(const QString& key) {
     const QVariant stored = store().value(key);
@@ -20,10 +22,16 @@ std::optional<QByteArray> data(const QString& key) {
     return stored.toByteArray();
 }
 
-void setValue(const QString& key, const QVariant& value) { store().setValue(key, value); }
+void setValue(const QString& key, const QVariant& value) {
+    store().setValue(key, value);
+}
 
-void remove(const QString& key) { store().remove(key); }
+void remove(const QString& key) {
+    store().remove(key);
+}
 
-void setStoreFolder(const QString& folder) { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder); }
+void setStoreFolder(const QString& folder) {
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
 
 } // namespace vistrelle::Preferences

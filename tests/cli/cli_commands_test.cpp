@@ -137,10 +137,11 @@ TEST(CliTest, DeployFailuresGoToStandardError) {
     EXPECT_EQ(missingMedia.err, "Deployment failed: Resource not found: harbour.jpg\n");
     EXPECT_EQ(missingMedia.out, "[ 10%] Validating project...\n");
 
-    const CliRun optimized = runCli({"deploy", "--optimized", "--format", "png", sample, dir.path()},
-                                    homeWithSampleMedia(dir));
+    const CliRun optimized =
+        runCli({"deploy", "--optimized", "--format", "png", sample, dir.path()}, homeWithSampleMedia(dir));
     EXPECT_EQ(optimized.exitCode, 1);
-    EXPECT_TRUE(optimized.err.contains("High-performance mode is not available")) << optimized.err.toStdString();
+    EXPECT_TRUE(optimized.err.contains("High-performance mode is not available"))
+        << optimized.err.toStdString();
     EXPECT_EQ(runCli({"deploy", "--format", "gif", sample, dir.path()}).exitCode, 2);
 }
 

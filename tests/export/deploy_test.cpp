@@ -59,7 +59,9 @@ protected:
 TEST_F(DeployTest, ANormalDeploymentWritesTheBundleStepByStep) {
     QList<QPair<double, QString>> steps;
     QObject::connect(&manager, &KioskDeployManager::stepReached,
-            [&](double progress, const QString& message) { steps.append({progress, message}); });
+                     [&](double progress, const QString& message) {
+                         steps.append({progress, message});
+                     });
     deploy(showWithMedia());
 
     EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success);
@@ -67,11 +69,12 @@ TEST_F(DeployTest, ANormalDeploymentWritesTheBundleStepByStep) {
     EXPECT_EQ(manager.deployProgress(), 1.0);
     EXPECT_EQ(manager.destinationURL().toLocalFile(), destination + "/Show.bundle");
     EXPECT_EQ(manager.deployLog(),
-              (QStringList{"Validating project...", "Preparing bundle structure...", "Bundle created: Show.bundle",
-                           "Indexing resources and resolving name collisions...", "Exporting project data...",
-                           "Project data exported successfully", "Copying resources...", "Found 2 resources to copy",
-                           "Copied: a.jpg", "Copied: b.mp4", "Resources copied successfully",
-                           "Finalizing deployment...", "Deployment completed successfully!"}));
+              (QStringList{
+                  "Validating project...", "Preparing bundle structure...", "Bundle created: Show.bundle",
+                  "Indexing resources and resolving name collisions...", "Exporting project data...",
+                  "Project data exported successfully", "Copying resources...", "Found 2 resources to copy",
+                  "Copied: a.jpg", "Copied: b.mp4", "Resources copied successfully",
+                  "Finalizing deployment...", "Deployment completed successfully!"}));
     QList<double> progress;
     for (const auto& step : steps)
         progress << step.first;
@@ -100,6 +103,7 @@ TEST_F(DeployTest, BundlesAreNeverOverwrittenAndTheReadmeNamesTheNewest) {
 TEST_F(DeployTest, BundleNamesAreSanitised) {
     EXPECT_EQ(sanitizedBundleName("  My   Show: Part 1/2 "), "My Show- Part 1-2");
     EXPECT_EQ(sanitizedBundleName(" \t\n "), "KioskProject");
+    EXPECT_EQ(sanitizedBundleName(QStringLiteral("My\u00A0\u00A0Show")), "My Show");
     EXPECT_TRUE(infoPlist("A & B", "1<2").contains("<string>A &amp; B</string>"));
     EXPECT_TRUE(infoPlist("A & B", "1<2").contains("<key>CFBundleVersion</key>\n\t<string>1&lt;2</string>"));
 }
@@ -119,8 +123,8 @@ TEST_F(DeployTest, ValidationChecksNamePasswordScreensThenMedia) {
     project.screens[0].components[0].properties["imagePath"] = home.filePath("Pictures/photo.jpg");
     EXPECT_EQ(validationFailure(project), "Resource not found: photo.jpg");
     // A folder is not a media file: nothing of it may be copied into a bundle.
-    project.screens[0].components[0].properties["imagePath"] = "~/";
-    EXPECT_TRUE(validationFailure(project).startsWith("Resource not found: "));
+    project.screens[0].components[0].properties["imagePath"] = "~/Pictures/";
+    EXPECT_EQ(validationFailure(project), "Resource not found: Pictures");
     project.screens[0].components[0].properties["imagePath"] = "bookmark://missing";
     EXPECT_EQ(validationFailure(project), "Resource not found: missing");
 
@@ -134,14 +138,19 @@ TEST_F(DeployTest, FailuresKeepTheLastStepAndWriteNothingBeforeValidation) {
     KioskProject project = showWithMedia();
     project.settings.deployPassword = "";
     deploy(project);
-    EXPECT_EQ(manager.deployStatus(), (DeployStatus{DeployStatus::Kind::failed, "Deploy password is required"}));
+    EXPECT_EQ(manager.deployStatus(),
+              (DeployStatus{DeployStatus::Kind::failed, "Deploy password is required"}));
     EXPECT_EQ(manager.deployLog(), QStringList{"Validating project..."});
     EXPECT_EQ(manager.deployProgress(), 0.1);
     EXPECT_TRUE(QDir(destination).isEmpty());
 
-    destination = home.filePath("missing-folder");
+    destination = makeFile("not-a-folder");
     deploy(showWithMedia());
     EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::failed);
     EXPECT_EQ(manager.deployLog().last(), "Preparing bundle structure...");
     EXPECT_FALSE(manager.isDeploying());
+
+    destination = home.filePath("new/folder"); // made on the way, like the bundle's own folders
+    deploy(showWithMedia());
+    EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success);
 }

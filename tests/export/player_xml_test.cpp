@@ -18,7 +18,8 @@ KioskProject sampleProject() {
     project.metadata.version = "2.0";
     project.metadata.description = "Line 1\nLine 2";
     project.settings.deployPassword = "pw\"1";
-    project.settings.defaultBackground = {BackgroundType::image, "#FFFFFF", "/home/show/wall.jpg", std::nullopt};
+    project.settings.defaultBackground = {BackgroundType::image, "#FFFFFF", "/home/show/wall.jpg",
+                                          std::nullopt};
 
     KioskScreen& first = project.screens[0];
     first.id = firstId;
@@ -48,6 +49,7 @@ KioskProject sampleProject() {
 } // namespace
 
 TEST(PlayerXmlTest, WritesEveryPieceByteForByte) {
+    const QByteArray previousHome = qgetenv("HOME");
     qputenv("HOME", "/home/show");
     const PathResolver& resolver = PathResolver::shared();
     const KioskProject project = sampleProject();
@@ -60,7 +62,8 @@ TEST(PlayerXmlTest, WritesEveryPieceByteForByte) {
         "        <deployPassword>pw&quot;1</deployPassword>\n"
         "    </metadata>\n    <settings>\n"
         "        <defaultResolution width=\"1024\" height=\"768\" mode=\"Horizontal\"/>\n"
-        "        <background type=\"Image\"                    color=\"#FFFFFF\"                    startColor=\"\""
+        "        <background type=\"Image\"                    color=\"#FFFFFF\"                    "
+        "startColor=\"\""
         "                    endColor=\"\"                    direction=\"\"                    "
         "imagePath=\"Resources/wall.jpg\"/>\n"
         "    </settings>\n    <screens>"
@@ -69,24 +72,30 @@ TEST(PlayerXmlTest, WritesEveryPieceByteForByte) {
         "        <background type=\"Color\" color=\"#FFFFFF\"/>\n"
         "        <transition effect=\"Cross Fade\" duration=\"0.5\"/>\n"
         "        <components>"
-        "        <component type=\"Image\" \n                   x=\"100.0\" \n                   y=\"50.0\" \n"
-        "                   width=\"200.0\" \n                   height=\"80.5\"\n                   zIndex=\"-1\">"
+        "        <component type=\"Image\" \n                   x=\"100.0\" \n                   y=\"50.0\" "
+        "\n"
+        "                   width=\"200.0\" \n                   height=\"80.5\"\n                   "
+        "zIndex=\"-1\">"
         "        <property name=\"cornerRadius\" value=\"8\"/>"
         "        <property name=\"imagePath\" value=\"Resources/wall.jpg\"/>"
         "        </component>"
         "        <component type=\"Title\" \n                   x=\"0.0\" \n                   y=\"0.0\" \n"
-        "                   width=\"200.0\" \n                   height=\"60.0\"\n                   zIndex=\"0\">"
+        "                   width=\"200.0\" \n                   height=\"60.0\"\n                   "
+        "zIndex=\"0\">"
         "        <property name=\"imagePath\" value=\"\"/>"
         "        <property name=\"text\" value=\"Hi\"/>"
         "        </component>"
         "        <component type=\"Video\" \n                   x=\"1e-05\" \n                   y=\"0.0\" \n"
-        "                   width=\"320.0\" \n                   height=\"180.0\"\n                   zIndex=\"0\">"
+        "                   width=\"320.0\" \n                   height=\"180.0\"\n                   "
+        "zIndex=\"0\">"
         "        <property name=\"videoPath\" value=\"Resources/clip.MOV\"/>"
         "        </component>"
         "        </components>\n    </screen>"
-        "    <screen id=\"AAAAAAAA-BBBB-CCCC-DDDD-EEEEEEEEEEEE\" name=\"Second\" order=\"1\" duration=\"10\">\n"
+        "    <screen id=\"AAAAAAAA-BBBB-CCCC-DDDD-EEEEEEEEEEEE\" name=\"Second\" order=\"1\" "
+        "duration=\"10\">\n"
         "        <resolution width=\"768\" height=\"1024\" mode=\"Vertical\"/>\n"
-        "        <background type=\"Gradient\" startColor=\"#FFFFFF\" endColor=\"#000000\" direction=\"Vertical\"/>\n"
+        "        <background type=\"Gradient\" startColor=\"#FFFFFF\" endColor=\"#000000\" "
+        "direction=\"Vertical\"/>\n"
         "        <transition effect=\"None\" duration=\"1.0\"/>\n"
         "        <components>        </components>\n    </screen>"
         "    </screens>\n    <resources>"
@@ -94,6 +103,7 @@ TEST(PlayerXmlTest, WritesEveryPieceByteForByte) {
         "    <resource name=\"wall.jpg\" type=\"image\" path=\"Resources/wall.jpg\"/>"
         "    </resources>\n</KioskProject>");
     EXPECT_EQ(xml.toStdString(), expected.toStdString());
+    qputenv("HOME", previousHome);
 }
 
 TEST(PlayerXmlTest, AProjectWithoutMediaHasAnEmptyResourcesLine) {

@@ -57,6 +57,11 @@ TEST_F(ResourceCollectionTest, NamesAreUniquePerFileAndSharedPerStoredForm) {
     EXPECT_EQ(names.value("/x/README"), "README");
     EXPECT_EQ(names.value("/y/README"), "README-2.");
     EXPECT_EQ(uniqueResourceName("logo.png", {"logo.png", "logo-2.png"}), "logo-3.png");
+    // A copy on a volume that ignores case must not replace another file, nor the player's data.
+    EXPECT_EQ(uniqueResourceName("Logo.PNG", {"logo.png"}), "Logo-2.PNG");
+    EXPECT_EQ(uniqueResourceName("VistrelleData.xml", {}), "VistrelleData-2.xml");
+    EXPECT_TRUE(codePointLess(QStringLiteral("/a/\uE000.png"), QStringLiteral("/a/😀.png")));
+    EXPECT_FALSE(codePointLess(QStringLiteral("/a/😀.png"), QStringLiteral("/a/\uE000.png")));
 }
 
 TEST_F(ResourceCollectionTest, CopiesEachFileOnceAndStopsAtTheFirstFailure) {

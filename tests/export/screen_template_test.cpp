@@ -35,17 +35,18 @@ ScreenTemplateError importError(const QByteArray& data) {
 } // namespace
 
 TEST(ScreenTemplateTest, ExportWritesItsOwnLayout) {
-    EXPECT_EQ(exportScreenXML(templateScreen()).toStdString(),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<Screen id=\"11111111-2222-3333-4444-555555555555\" name=\"Sale: 50% &lt;off&gt;\" duration=\"3\">\n"
-              "    <resolution width=\"1080\" height=\"1920\" mode=\"Vertical\"/>\n"
-              "    <background type=\"Gradient\" color=\"#102030\" imagePath=\"~/bg.png\"/>\n"
-              "    <transition effect=\"Wipe Up\" duration=\"1.25\"/>\n"
-              "    <components>"
-              "    <component type=\"Label\" x=\"10.0\" y=\"20.5\" width=\"150.0\" height=\"30.0\" zIndex=\"3\">"
-              "    <property name=\"text\" value=\"A &amp; B\"/>"
-              "    </component>"
-              "    </components>\n</Screen>");
+    EXPECT_EQ(
+        exportScreenXML(templateScreen()).toStdString(),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<Screen id=\"11111111-2222-3333-4444-555555555555\" name=\"Sale: 50% &lt;off&gt;\" duration=\"3\">\n"
+        "    <resolution width=\"1080\" height=\"1920\" mode=\"Vertical\"/>\n"
+        "    <background type=\"Gradient\" color=\"#102030\" imagePath=\"~/bg.png\"/>\n"
+        "    <transition effect=\"Wipe Up\" duration=\"1.25\"/>\n"
+        "    <components>"
+        "    <component type=\"Label\" x=\"10.0\" y=\"20.5\" width=\"150.0\" height=\"30.0\" zIndex=\"3\">"
+        "    <property name=\"text\" value=\"A &amp; B\"/>"
+        "    </component>"
+        "    </components>\n</Screen>");
 }
 
 TEST(ScreenTemplateTest, ImportReadsBackWhatExportWrote) {
@@ -55,7 +56,8 @@ TEST(ScreenTemplateTest, ImportReadsBackWhatExportWrote) {
     EXPECT_EQ(imported.name, original.name);
     EXPECT_EQ(imported.duration, 3);
     EXPECT_EQ(imported.resolution, *ScreenResolution::custom(1080, 1920, ScreenMode::vertical));
-    EXPECT_EQ(imported.background, (BackgroundStyle{BackgroundType::gradient, "#102030", "~/bg.png", std::nullopt}));
+    EXPECT_EQ(imported.background,
+              (BackgroundStyle{BackgroundType::gradient, "#102030", "~/bg.png", std::nullopt}));
     EXPECT_EQ(imported.transition, original.transition);
     ASSERT_EQ(imported.components.size(), 1);
     EXPECT_EQ(imported.components[0].position, original.components[0].position);
@@ -64,14 +66,16 @@ TEST(ScreenTemplateTest, ImportReadsBackWhatExportWrote) {
 }
 
 TEST(ScreenTemplateTest, ImportFallsBackValueByValue) {
-    const KioskScreen screen = importScreenXML(
-        "<Screen id=\"nope\" duration=\"1\"><resolution width=\"abc\" height=\"5\"/>"
-        "<property name=\"orphan\" value=\"x\"/>"
-        "<transition effect=\"Spin\" duration=\"5\"/><background type=\"Pattern\"/>"
-        "<component type=\"Text Area\" x=\"1e3\" zIndex=\"+4\"/><component type=\"text area\" zIndex=\"1.5\"/>"
-        "<component type=\"Button\"/><component type=\"MAP\"/><component/>"
-        "<component><property name=\"k\" value=\"1\"/><property name=\"k\" value=\"2\"/><property name=\"n\"/>"
-        "</component></Screen>");
+    const KioskScreen screen =
+        importScreenXML("<Screen id=\"nope\" duration=\"1\"><resolution width=\"abc\" height=\"5\"/>"
+                        "<property name=\"orphan\" value=\"x\"/>"
+                        "<transition effect=\"Spin\" duration=\"5\"/><background type=\"Pattern\"/>"
+                        "<component type=\"Text Area\" x=\"1e3\" zIndex=\"+4\"/><component type=\"text "
+                        "area\" zIndex=\"1.5\"/>"
+                        "<component type=\"Button\"/><component type=\"MAP\"/><component/>"
+                        "<component><property name=\"k\" value=\"1\"/><property name=\"k\" "
+                        "value=\"2\"/><property name=\"n\"/>"
+                        "</component></Screen>");
     EXPECT_EQ(screen.name, "Screen");
     EXPECT_EQ(screen.duration, 3);
     EXPECT_EQ(screen.resolution, ScreenResolution{});
@@ -91,7 +95,8 @@ TEST(ScreenTemplateTest, ImportFallsBackValueByValue) {
 }
 
 TEST(ScreenTemplateTest, OnlyMalformedXmlFails) {
-    for (const QByteArray& data : {QByteArray(""), QByteArray("not xml"), QByteArray("<Screen><component></Screen>")}) {
+    for (const QByteArray& data :
+         {QByteArray(""), QByteArray("not xml"), QByteArray("<Screen><component></Screen>")}) {
         const ScreenTemplateError error = importError(data);
         EXPECT_FALSE(error.description.isEmpty());
     }

@@ -10,9 +10,13 @@ using namespace vistrelle;
 
 namespace {
 
-QImage imageOf(int width, int height = 1) { return QImage(width, height, QImage::Format_ARGB32); }
+QImage imageOf(int width, int height = 1) {
+    return QImage(width, height, QImage::Format_ARGB32);
+}
 
-QString path(int i) { return QStringLiteral("/img/%1.png").arg(i); }
+QString path(int i) {
+    return QStringLiteral("/img/%1.png").arg(i);
+}
 
 } // namespace
 

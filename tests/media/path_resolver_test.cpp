@@ -32,6 +32,7 @@ TEST_F(PathResolverTest, EveryStoredFormResolves) {
     const QString h = QDir::homePath();
     EXPECT_EQ(resolver.resolvePath(""), "");
     EXPECT_EQ(resolver.resolvePath("file:///tmp/a%20b.png"), "/tmp/a b.png");
+    EXPECT_EQ(resolver.resolvePath("file://host/p.png"), "/p.png");
     EXPECT_EQ(resolver.resolvePath("/Users/a/../a/./x.png"), "/Users/a/x.png");
     EXPECT_EQ(resolver.resolvePath("//Users//a/x.png"), "/Users/a/x.png");
     EXPECT_EQ(resolver.resolvePath("./x.png"), h + "/x.png");

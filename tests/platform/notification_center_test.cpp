@@ -12,7 +12,8 @@ TEST(NotificationCenterTest, DeliversSynchronouslyByNameWithUserInfo) {
     NotificationCenter center;
     QObject context;
     QStringList received;
-    center.observe("a", &context, [&](const QVariantMap& info) { received << "a:" + info.value("k").toString(); });
+    center.observe("a", &context,
+                   [&](const QVariantMap& info) { received << "a:" + info.value("k").toString(); });
     center.observe("b", &context, [&](const QVariantMap&) { received << "b"; });
     center.post("a", {{"k", "v"}});
     center.post("c");
