@@ -1,7 +1,7 @@
 #include "export/bundle_files.h"
 #include "export/deploy_error.h"
 #include "export/kiosk_deploy_manager.h"
-#include "export_fixture.h"
+#include "support/temporary_home.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
 

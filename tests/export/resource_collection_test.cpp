@@ -1,5 +1,5 @@
 #include "export/resource_collection.h"
-#include "export_fixture.h"
+#include "support/temporary_home.h"
 #include "media/file_error.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"

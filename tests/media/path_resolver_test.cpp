@@ -1,4 +1,4 @@
-#include "export/export_fixture.h"
+#include "support/temporary_home.h"
 #include "media/path_resolver.h"
 #include "support/log_capture.h"
 
