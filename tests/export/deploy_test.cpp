@@ -1,9 +1,9 @@
 #include "export/bundle_files.h"
 #include "export/deploy_error.h"
 #include "export/kiosk_deploy_manager.h"
-#include "support/temporary_home.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
+#include "support/temporary_home.h"
 
 #include <QSignalSpy>
 

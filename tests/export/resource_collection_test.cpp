@@ -1,8 +1,8 @@
 #include "export/resource_collection.h"
-#include "support/temporary_home.h"
 #include "media/file_error.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
+#include "support/temporary_home.h"
 
 using namespace vistrelle;
 using namespace vistrelle::test_support;

@@ -1,6 +1,6 @@
-#include "support/temporary_home.h"
 #include "media/path_resolver.h"
 #include "support/log_capture.h"
+#include "support/temporary_home.h"
 
 #include <QImage>
 #include <QImageWriter>
