@@ -12,9 +12,11 @@ packages=(
   # toolchain
   build-essential cmake ninja-build ccache pkg-config git
   # Qt 6
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # fonts the documents name (metric twins of Helvetica, Times, Courier, Palatino, …)
+  fontconfig fonts-urw-base35 fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()

@@ -13,8 +13,9 @@ std::optional<QString> imageButtonAction(const PropertyMap& properties) {
         return target.isEmpty() ? std::nullopt : std::optional(target);
     }
     if (category == QLatin1StringView("alert"))
-        return QStringLiteral("alert:") + stringProperty(properties, PropertyKey::alertTitle, QStringLiteral("Alert")) +
-               u':' + stringProperty(properties, PropertyKey::alertMessage);
+        return QStringLiteral("alert:") +
+               stringProperty(properties, PropertyKey::alertTitle, QStringLiteral("Alert")) + u':' +
+               stringProperty(properties, PropertyKey::alertMessage);
     // A system or component action without its command (or target) would do nothing: no action at all.
     if (category == QLatin1StringView("system")) {
         const QString action = stringProperty(properties, PropertyKey::systemAction);

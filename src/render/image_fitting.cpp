@@ -46,9 +46,12 @@ QList<QRectF> fittedImageRects(QSizeF imageSize, const QString& mode, const QRec
     return {frame};
 }
 
-bool fittingClipsToFrame(const QString& fittingMode) { return fittingMode != QLatin1StringView("center"); }
+bool fittingClipsToFrame(const QString& fittingMode) {
+    return fittingMode != QLatin1StringView("center");
+}
 
-void paintFittedImage(QPainter& painter, const QImage& image, const QString& fittingMode, const QRectF& frame) {
+void paintFittedImage(QPainter& painter, const QImage& image, const QString& fittingMode,
+                      const QRectF& frame) {
     const QList<QRectF> rects = fittedImageRects(image.size(), fittingMode, frame);
     if (rects.isEmpty())
         return;

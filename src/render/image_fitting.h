@@ -17,6 +17,7 @@ QList<QRectF> fittedImageRects(QSizeF imageSize, const QString& fittingMode, con
 bool fittingClipsToFrame(const QString& fittingMode);
 
 // Draws `image` into `frame` by `fittingMode`.
-void paintFittedImage(QPainter& painter, const QImage& image, const QString& fittingMode, const QRectF& frame);
+void paintFittedImage(QPainter& painter, const QImage& image, const QString& fittingMode,
+                      const QRectF& frame);
 
 } // namespace vistrelle

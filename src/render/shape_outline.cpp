@@ -33,8 +33,8 @@ QPainterPath shapeOutline(const QString& shapeType, const QRectF& frame, qint64 
         path.addRect(frame);
     } else if (shapeType == QLatin1StringView("circle")) {
         const double diameter = std::min(frame.width(), frame.height());
-        path.addEllipse(QRectF(frame.center().x() - diameter / 2, frame.center().y() - diameter / 2, diameter,
-                               diameter));
+        path.addEllipse(
+            QRectF(frame.center().x() - diameter / 2, frame.center().y() - diameter / 2, diameter, diameter));
     } else if (shapeType == QLatin1StringView("triangle")) {
         path.moveTo(frame.center().x(), frame.top());
         path.lineTo(frame.left(), frame.bottom());

@@ -70,9 +70,11 @@ TEST(ImageActionTest, CategoriesComposeTheirActionStrings) {
     EXPECT_EQ(imageButtonAction({{"actionCategory", "alert"}, {"alertMessage", "Hi"}}), "alert:Alert:Hi");
     EXPECT_EQ(imageButtonAction({{"actionCategory", "system"}, {"systemAction", "mute_toggle"}}),
               "system:mute_toggle");
-    EXPECT_EQ(imageButtonAction({{"actionCategory", "component"}, {"componentAction", "play_video"},
+    EXPECT_EQ(imageButtonAction({{"actionCategory", "component"},
+                                 {"componentAction", "play_video"},
                                  {"targetComponentId", "ABC"}}),
               "component:play_video:ABC");
-    EXPECT_EQ(imageButtonAction({{"actionCategory", "component"}, {"componentAction", "play_video"}}), std::nullopt);
+    EXPECT_EQ(imageButtonAction({{"actionCategory", "component"}, {"componentAction", "play_video"}}),
+              std::nullopt);
     EXPECT_EQ(imageButtonAction({{"actionCategory", "teleport"}}), std::nullopt);
 }
