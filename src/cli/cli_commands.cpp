@@ -31,6 +31,10 @@ QString usageText() {
         "                                     Load TEMPLATE over the screen at INDEX and write the project "
         "to OUT.\n"
         "  deploy FILE DEST                   Deploy the project as a bundle into the folder DEST.\n"
+        "  render FILE INDEX OUT.png          Draw the screen at INDEX as a slide image.\n"
+        "  render-transition FILE INDEX PROGRESS OUT.png\n"
+        "                                     Draw the change from the screen at INDEX to the next at "
+        "PROGRESS (0-1).\n"
         "\n"
         "Options:\n"
         "  -h, --help                         Show this help.\n"
@@ -98,6 +102,9 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
          [&](const QStringList& a) { return runExportScreen(a[0], a[1], io); }},
         {QStringLiteral("import-screen"), 4,
          [&](const QStringList& a) { return runImportScreen(a[0], a[1], a[2], a[3], io); }},
+        {QStringLiteral("render"), 3, [&](const QStringList& a) { return runRender(a[0], a[1], a[2], io); }},
+        {QStringLiteral("render-transition"), 4,
+         [&](const QStringList& a) { return runRenderTransition(a[0], a[1], a[2], a[3], io); }},
         {QStringLiteral("deploy"), 2,
          [&](const QStringList& a) {
              return runDeploy(a[0], a[1], {parser.isSet(optimized), slideFormat, parser.isSet(flat)}, io);

@@ -25,6 +25,13 @@ int runExportScreen(const QString& file, const QString& index, CommandOutput io)
 int runImportScreen(const QString& file, const QString& index, const QString& templateFile,
                     const QString& output, CommandOutput io);
 
+// `render FILE INDEX OUT.png`: the screen at INDEX as a slide image.
+int runRender(const QString& file, const QString& index, const QString& output, CommandOutput io);
+// `render-transition FILE INDEX PROGRESS OUT.png`: the frame of the change from the screen at INDEX to the
+// next.
+int runRenderTransition(const QString& file, const QString& index, const QString& progress,
+                        const QString& output, CommandOutput io);
+
 struct DeployOptions {
     bool optimized = false;
     QString format = QStringLiteral("jpg");

@@ -1,11 +1,26 @@
 #include "cli/cli_commands.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <exception>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Drawing text needs a GUI application, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime folder and warns on standard error without one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime =
+            QFile::encodeName(QDir::tempPath()) + "/runtime-" + QByteArray::number(getuid());
+        ::mkdir(runtime.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vistrelle-cli"));
     QCoreApplication::setOrganizationName(QStringLiteral("Quendrix"));
 

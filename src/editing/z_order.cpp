@@ -21,14 +21,6 @@ QString zOrderActionName(ZOrderOperation operation) {
     return {};
 }
 
-QList<qsizetype> stackingOrder(const QList<PlacedComponent>& components) {
-    QList<qsizetype> order(components.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](qsizetype a, qsizetype b) { return components[a].zIndex < components[b].zIndex; });
-    return order;
-}
-
 namespace {
 
 // The selected component's place in the stacking order, or -1.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/project_model.h"
+#include "model/stacking_order.h"
 
 namespace vistrelle {
 
@@ -8,9 +9,6 @@ enum class ZOrderOperation { bringForward, sendBackward, bringToFront, sendToBac
 
 // The undo action name of a stacking change ("Bring Forward", …).
 QString zOrderActionName(ZOrderOperation operation);
-
-// Indices of `components` from bottom to top: ascending zIndex, ties in list order.
-QList<qsizetype> stackingOrder(const QList<PlacedComponent>& components);
 
 bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& componentId,
                      ZOrderOperation operation);

@@ -22,10 +22,14 @@ constexpr qsizetype maximumCachedImages = 512;
 
 SymbolWeight symbolWeightFromText(const QString& text) {
     static const QHash<QString, SymbolWeight> weights = {
-        {QStringLiteral("ultraLight"), SymbolWeight::ultraLight}, {QStringLiteral("thin"), SymbolWeight::thin},
-        {QStringLiteral("light"), SymbolWeight::light},           {QStringLiteral("regular"), SymbolWeight::regular},
-        {QStringLiteral("medium"), SymbolWeight::medium},         {QStringLiteral("semibold"), SymbolWeight::semibold},
-        {QStringLiteral("bold"), SymbolWeight::bold},             {QStringLiteral("heavy"), SymbolWeight::heavy},
+        {QStringLiteral("ultraLight"), SymbolWeight::ultraLight},
+        {QStringLiteral("thin"), SymbolWeight::thin},
+        {QStringLiteral("light"), SymbolWeight::light},
+        {QStringLiteral("regular"), SymbolWeight::regular},
+        {QStringLiteral("medium"), SymbolWeight::medium},
+        {QStringLiteral("semibold"), SymbolWeight::semibold},
+        {QStringLiteral("bold"), SymbolWeight::bold},
+        {QStringLiteral("heavy"), SymbolWeight::heavy},
         {QStringLiteral("black"), SymbolWeight::black},
     };
     return weights.value(text, SymbolWeight::regular);
@@ -82,7 +86,11 @@ QImage SymbolCatalog::image(const QString& name, int pixels, const QColor& color
     }
     // Absurd sizes are drawn at a size a screen can show, and scaled by the painter.
     const int side = std::clamp(pixels, 1, 4096);
-    const QString key = QStringLiteral("%1|%2|%3|%4").arg(entry->file).arg(side).arg(color.rgb()).arg(int(weight) + (entry->heavier ? 100 : 0));
+    const QString key = QStringLiteral("%1|%2|%3|%4")
+                            .arg(entry->file)
+                            .arg(side)
+                            .arg(color.rgb())
+                            .arg(int(weight) + (entry->heavier ? 100 : 0));
 
     QMutexLocker lock(&mutex_);
     if (const auto cached = rendered_.constFind(key); cached != rendered_.cend())

@@ -18,9 +18,10 @@ int paintedPixels(const QImage& image) {
 
 TEST(SymbolCatalogTest, OffersTheNamesDocumentsUse) {
     const SymbolCatalog& catalog = SymbolCatalog::shared();
-    for (const char* name : {"face.smiling", "photo", "globe", "film", "star.fill", "textformat",
-                             "exclamationmark.triangle.fill", "play.circle.fill", "speaker.wave.3.fill",
-                             "bubble.left.fill", "hand.thumbsup.fill", "person.crop.circle.fill", "trophy.circle.fill"})
+    for (const char* name :
+         {"face.smiling", "photo", "globe", "film", "star.fill", "textformat",
+          "exclamationmark.triangle.fill", "play.circle.fill", "speaker.wave.3.fill", "bubble.left.fill",
+          "hand.thumbsup.fill", "person.crop.circle.fill", "trophy.circle.fill"})
         EXPECT_TRUE(catalog.contains(name)) << name;
     EXPECT_GE(catalog.names().size(), 150);
 }

@@ -1,0 +1,116 @@
+// render and render-transition: what the renderer draws, as PNG files.
+#include "cli/cli_commands.h"
+
+#include "export/bundle_files.h"
+#include "media/file_error.h"
+#include "media/image_cache.h"
+#include "model/vistrelle_document.h"
+#include "render/image_source.h"
+#include "render/screen_painter.h"
+#include "render/transition_painter.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImageWriter>
+
+namespace vistrelle::cli {
+
+namespace {
+
+class CliText {
+    Q_DECLARE_TR_FUNCTIONS(CliText)
+};
+
+std::optional<KioskProject> projectOrReport(const QString& file, CommandOutput io) {
+    Result<VistrelleDocument> document = VistrelleDocument::readFile(file);
+    if (!document) {
+        io.err << document.error().description() << Qt::endl;
+        return std::nullopt;
+    }
+    return std::move(document).value().project;
+}
+
+std::optional<qsizetype> indexOrReport(const KioskProject& project, const QString& text, CommandOutput io) {
+    bool ok = false;
+    const qlonglong index = text.toLongLong(&ok);
+    if (ok && index >= 0 && index < project.screens.size())
+        return qsizetype(index);
+    io.err << CliText::tr("There is no screen with index %1: the project has %n screen(s), counted from 0.", nullptr,
+                          int(project.screens.size()))
+                  .arg(text)
+           << Qt::endl;
+    return std::nullopt;
+}
+
+QSize slideSize(const KioskProject& project) {
+    return {int(std::clamp<qint64>(project.settings.defaultResolution.width, 0, 16384)),
+            int(std::clamp<qint64>(project.settings.defaultResolution.height, 0, 16384))};
+}
+
+int savePng(const QImage& image, const QString& output, CommandOutput io) {
+    if (image.isNull()) {
+        io.err << CliText::tr("The screen cannot be drawn at the project's resolution.") << Qt::endl;
+        return exitFailure;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) {
+        io.err << writer.errorString() << Qt::endl;
+        return exitFailure;
+    }
+    try {
+        writeFileAtomically(output, bytes);
+    } catch (const FileError& error) {
+        io.err << error.description << Qt::endl;
+        return exitFailure;
+    }
+    return exitSuccess;
+}
+
+} // namespace
+
+int runRender(const QString& file, const QString& index, const QString& output, CommandOutput io) {
+    const std::optional<KioskProject> project = projectOrReport(file, io);
+    if (!project)
+        return exitFailure;
+    const std::optional<qsizetype> screen = indexOrReport(*project, index, io);
+    if (!screen)
+        return exitFailure;
+    BlockingImageSource images(ImageCache::shared());
+    return savePng(renderScreenImage(project->screens[*screen], slideSize(*project), images, ComponentOrder::listOrder),
+                   output, io);
+}
+
+int runRenderTransition(const QString& file, const QString& index, const QString& progress, const QString& output,
+                        CommandOutput io) {
+    const std::optional<KioskProject> project = projectOrReport(file, io);
+    if (!project)
+        return exitFailure;
+    const std::optional<qsizetype> screen = indexOrReport(*project, index, io);
+    if (!screen)
+        return exitFailure;
+    bool ok = false;
+    const double p = progress.toDouble(&ok);
+    if (!ok || !(p >= 0 && p <= 1)) {
+        io.err << CliText::tr("The progress must be a number from 0 to 1, not “%1”.").arg(progress) << Qt::endl;
+        return exitUsage;
+    }
+    const KioskScreen& from = project->screens[*screen];
+    const KioskScreen& to = project->screens[(*screen + 1) % project->screens.size()];
+    const QSize size = slideSize(*project);
+    BlockingImageSource images(ImageCache::shared());
+    const QImage first = renderScreenImage(from, size, images, ComponentOrder::byZIndex);
+    const QImage second = renderScreenImage(to, size, images, ComponentOrder::byZIndex);
+    if (first.isNull() || second.isNull())
+        return savePng({}, output, io);
+    QImage frame(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintTransitionFrame(painter, QSizeF(size), from.transition.effect, p, first, second);
+    painter.end();
+    return savePng(frame, output, io);
+}
+
+} // namespace vistrelle::cli

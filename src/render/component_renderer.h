@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/project_model.h"
+
+#include <QPainter>
+
+namespace vistrelle {
+
+class ImageSource;
+
+struct ComponentRenderOptions {
+    bool isSelected = false;
+    bool isPreviewMode = false;
+};
+
+// Draws one component in its own frame (0, 0, size): the type's drawing from
+// its properties, turned by "rotation" degrees about the centre and faded by
+// "opacity"; when selected, a blue outline over it, neither turned nor faded.
+// The caller places the frame (translate to the component's position).
+void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSource& images,
+                    ComponentRenderOptions options = {});
+
+namespace component_painters {
+// The per-type drawings, in the component's unrotated frame.
+void paintText(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
+void paintTextArea(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
+void paintImage(QPainter& painter, const PlacedComponent& component, const QRectF& frame, ImageSource& images);
+void paintVideo(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
+void paintWebView(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
+void paintShape(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
+void paintIcon(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
+} // namespace component_painters
+
+} // namespace vistrelle

@@ -1,0 +1,157 @@
+// Images, videos, web views and text areas: what the canvas and the slides show
+// of them (live playback and live pages are the preview's).
+#include "model/color_text.h"
+#include "model/component_properties.h"
+#include "render/background_renderer.h"
+#include "render/component_renderer.h"
+#include "render/font_resolver.h"
+#include "render/image_fitting.h"
+#include "render/image_source.h"
+#include "render/symbol_catalog.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace vistrelle::component_painters {
+
+namespace {
+
+const QColor secondaryText(0x8E, 0x8E, 0x93);
+
+QString tr(const char* text) { return QCoreApplication::translate("ComponentRenderer", text); }
+
+QPainterPath roundedFrame(const QRectF& frame, double radius) {
+    QPainterPath path;
+    const double r = std::clamp(std::isfinite(radius) ? radius : 0.0, 0.0, std::min(frame.width(), frame.height()) / 2);
+    path.addRoundedRect(frame, r, r);
+    return path;
+}
+
+// A symbol over one or two lines of text, centred in `frame`, scaled down to fit small frames.
+void paintCard(QPainter& painter, const QRectF& frame, const QString& symbol, const QColor& symbolColor,
+               double symbolSize, const QString& title, const QColor& titleColor, const QString& detail) {
+    const double fit = std::min(1.0, std::min(frame.width(), frame.height()) / (symbolSize * 2.6));
+    const double s = symbolSize * fit;
+    const QFont titleFont = documentFont(QStringLiteral("Helvetica"), std::max(13.0 * fit, 6.0), true, false, false);
+    const QFont detailFont = documentFont(QStringLiteral("Helvetica"), std::max(11.0 * fit, 5.0), false, false, false);
+    const double titleHeight = QFontMetricsF(titleFont).height();
+    const double detailHeight = detail.isEmpty() ? 0 : QFontMetricsF(detailFont).height();
+    const double gap = 6 * fit;
+    double y = frame.center().y() - (s + gap + titleHeight + detailHeight) / 2;
+
+    SymbolCatalog::shared().paint(painter, symbol, QRectF(frame.center().x() - s / 2, y, s, s), symbolColor);
+    y += s + gap;
+    painter.save();
+    painter.setFont(titleFont);
+    painter.setPen(titleColor);
+    painter.drawText(QRectF(frame.left() + 4, y, frame.width() - 8, titleHeight), Qt::AlignCenter, title);
+    if (!detail.isEmpty()) {
+        painter.setFont(detailFont);
+        painter.setPen(secondaryText);
+        const QString elided = QFontMetricsF(detailFont).elidedText(detail, Qt::ElideMiddle, frame.width() - 8);
+        painter.drawText(QRectF(frame.left() + 4, y + titleHeight, frame.width() - 8, detailHeight), Qt::AlignCenter,
+                         elided);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame, ImageSource& images) {
+    const QString path = c.stringProperty(PropertyKey::imagePath);
+    const QPainterPath clip = roundedFrame(frame, c.numberProperty(PropertyKey::cornerRadius, 0));
+    painter.save();
+    painter.setClipPath(clip, Qt::IntersectClip);
+
+    const ImageSource::Lookup picture = path.isEmpty() ? ImageSource::Lookup{} : images.lookup(path);
+    if (!path.isEmpty() && picture.state == ImageSource::State::loaded) {
+        paintFittedImage(painter, picture.image, c.stringProperty(PropertyKey::fittingMode, QStringLiteral("fit")),
+                         frame);
+    } else {
+        QColor grey(Qt::gray);
+        grey.setAlphaF(0.1f);
+        painter.fillPath(roundedFrame(frame, 8), grey);
+        if (path.isEmpty())
+            paintCard(painter, frame, QStringLiteral("photo"), secondaryText, 28, tr("Image"), secondaryText,
+                      tr("No image selected"));
+        else if (picture.state == ImageSource::State::loading)
+            paintCard(painter, frame, QStringLiteral("hourglass"), secondaryText, 20, tr("Loading…"), secondaryText, {});
+        else
+            paintCard(painter, frame, QStringLiteral("exclamationmark.triangle.fill"), QColor(0xFF, 0x95, 0x00), 28,
+                      tr("Image not found"), QColor(0xFF, 0x95, 0x00), QFileInfo(path).fileName());
+    }
+    painter.restore();
+
+    const double border = c.numberProperty(PropertyKey::borderWidth, 0);
+    if (border > 0) {
+        QPen pen(colorProperty(c.properties, PropertyKey::borderColor, Qt::black), std::min(border, 100000.0));
+        pen.setJoinStyle(Qt::MiterJoin);
+        pen.setMiterLimit(10);
+        painter.strokePath(clip, pen);
+    }
+}
+
+void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
+    const QPainterPath clip = roundedFrame(frame, c.numberProperty(PropertyKey::cornerRadius, 8));
+    painter.save();
+    painter.setClipPath(clip, Qt::IntersectClip);
+    if (c.stringProperty(PropertyKey::videoPath).isEmpty()) {
+        QColor grey(Qt::gray);
+        grey.setAlphaF(0.1f);
+        painter.fillRect(frame, grey);
+        paintCard(painter, frame, QStringLiteral("film"), secondaryText, 30, tr("Video"), Qt::black,
+                  tr("Add a video file"));
+    } else {
+        painter.fillRect(frame, colorProperty(c.properties, PropertyKey::backgroundColor, Qt::black));
+        // The play button of a player that does not start by itself.
+        const double button = std::min({80.0, frame.width() * 0.8, frame.height() * 0.8});
+        const QRectF circle(frame.center().x() - button / 2, frame.center().y() - button / 2, button, button);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 128));
+        painter.drawEllipse(circle);
+        SymbolCatalog::shared().paint(painter, QStringLiteral("play.circle.fill"),
+                                      circle.adjusted(button / 8, button / 8, -button / 8, -button / 8), Qt::white);
+    }
+    painter.restore();
+    QColor outline(Qt::gray);
+    outline.setAlphaF(0.3f);
+    painter.strokePath(clip, QPen(outline, 1));
+}
+
+void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
+    QColor tint(0x00, 0x7A, 0xFF);
+    tint.setAlphaF(0.1f);
+    painter.fillPath(roundedFrame(frame, 8), tint);
+    const QString url = c.stringProperty(PropertyKey::url);
+    const QString detail = !url.isEmpty() ? url
+                           : !c.stringProperty(PropertyKey::htmlContent).isEmpty() ? tr("HTML content")
+                                                                                  : QString();
+    paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28, tr("Web View"), Qt::black, detail);
+}
+
+void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
+    const bool transparent = c.stringProperty(QStringLiteral("backgroundStyle")) == QLatin1StringView("transparent") ||
+                             c.boolProperty(QStringLiteral("transparent"));
+    if (!transparent)
+        painter.fillRect(frame, colorProperty(c.properties, PropertyKey::backgroundColor, Qt::white));
+    const QFont font = documentFont(c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
+                                    c.numberProperty(PropertyKey::fontSize, 12), c.boolProperty(PropertyKey::isBold),
+                                    c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
+    const QString alignment = c.stringProperty(PropertyKey::textAlignment, QStringLiteral("leading"));
+    const Qt::Alignment horizontal = alignment == QLatin1StringView("center")     ? Qt::AlignHCenter
+                                     : alignment == QLatin1StringView("trailing") ? Qt::AlignRight
+                                                                                  : Qt::AlignLeft;
+    painter.save();
+    painter.setClipRect(frame, Qt::IntersectClip);
+    painter.setFont(font);
+    painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
+    // Wrapped at the component's width, from the top; what does not fit is cut at the bottom.
+    painter.drawText(frame.adjusted(4, 4, -4, 0), int(horizontal | Qt::AlignTop | Qt::TextWordWrap),
+                     c.stringProperty(PropertyKey::text));
+    painter.restore();
+}
+
+} // namespace vistrelle::component_painters

@@ -1,0 +1,44 @@
+#include "render/screen_painter.h"
+
+#include "model/stacking_order.h"
+#include "render/background_renderer.h"
+#include "render/component_renderer.h"
+
+#include <numeric>
+
+namespace vistrelle {
+
+void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, ImageSource& images,
+                 ComponentOrder order, const std::optional<QUuid>& selectedComponent) {
+    painter.save();
+    painter.setClipRect(QRectF(QPointF(0, 0), size), Qt::IntersectClip);
+    paintBackground(painter, screen.background, size, images);
+    QList<qsizetype> indices = stackingOrder(screen.components);
+    if (order == ComponentOrder::listOrder)
+        std::iota(indices.begin(), indices.end(), 0);
+    for (qsizetype index : indices) {
+        const PlacedComponent& component = screen.components[index];
+        painter.save();
+        painter.translate(component.position.x, component.position.y);
+        paintComponent(painter, component, images,
+                       {selectedComponent && *selectedComponent == component.id, false});
+        painter.restore();
+    }
+    painter.restore();
+}
+
+QImage renderScreenImage(const KioskScreen& screen, QSize size, ImageSource& images, ComponentOrder order) {
+    // Past 16384 pixels a side the picture could not be held or encoded anyway.
+    if (size.width() <= 0 || size.height() <= 0 || size.width() > 16384 || size.height() > 16384)
+        return {};
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintScreen(painter, screen, QSizeF(size), images, order);
+    painter.end();
+    return image;
+}
+
+} // namespace vistrelle

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/project_model.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace vistrelle {
+
+class ImageSource;
+
+// In which order a screen's components are stacked: by ascending zIndex (ties
+// in list order) on the canvas and in the preview; in list order on slides.
+enum class ComponentOrder { byZIndex, listOrder };
+
+// Draws one screen into (0, 0, size) of `painter`, in screen units: the
+// background filling it, then each component at its position.
+void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, ImageSource& images,
+                 ComponentOrder order, const std::optional<QUuid>& selectedComponent = std::nullopt);
+
+// A screen as a picture of `size` pixels (one pixel per screen unit), or a null
+// image when the size cannot be drawn.
+QImage renderScreenImage(const KioskScreen& screen, QSize size, ImageSource& images, ComponentOrder order);
+
+} // namespace vistrelle

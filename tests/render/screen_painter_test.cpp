@@ -1,0 +1,124 @@
+#include "media/image_cache.h"
+#include "model/component_factory.h"
+#include "render/background_renderer.h"
+#include "render/component_renderer.h"
+#include "render/font_resolver.h"
+#include "render/image_source.h"
+#include "render/screen_painter.h"
+
+#include <QFontInfo>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+// An image source with nothing in it: every picture has failed to load.
+class NoImages : public ImageSource {
+public:
+    Lookup lookup(const QString&) override { return {State::failed, {}}; }
+};
+
+QImage paintedBackground(const BackgroundStyle& style, QSize size = {100, 50}) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    NoImages images;
+    paintBackground(painter, style, QSizeF(size), images);
+    return image;
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance = 8) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+} // namespace
+
+TEST(BackgroundRendererTest, ColoursAndGradientsFallBackAsDocumented) {
+    EXPECT_EQ(paintedBackground({BackgroundType::color, "#123456", {}, {}}).pixelColor(50, 25), QColor("#123456"));
+    EXPECT_EQ(paintedBackground({BackgroundType::color, "red", {}, {}}).pixelColor(50, 25), QColor(Qt::white));
+
+    const QImage horizontal = paintedBackground(
+        {BackgroundType::gradient, "#000000", {}, GradientStyle{"#FF0000", "not a colour", GradientDirection::horizontal}});
+    EXPECT_TRUE(near(horizontal.pixelColor(0, 25), Qt::red));
+    EXPECT_TRUE(near(horizontal.pixelColor(99, 25), Qt::black)); // unreadable end: black
+    const QImage fallback = paintedBackground({BackgroundType::gradient, "#000000", {}, std::nullopt});
+    EXPECT_TRUE(near(fallback.pixelColor(50, 0), Qt::white));
+    EXPECT_TRUE(near(fallback.pixelColor(50, 49), Qt::gray));
+
+    // A picture that cannot be loaded leaves grey over the whole area.
+    const QImage missing = paintedBackground({BackgroundType::image, "#000000", "/no/such.png", {}});
+    EXPECT_NE(missing.pixelColor(0, 0), QColor(Qt::magenta));
+    EXPECT_EQ(missing.pixelColor(0, 0), missing.pixelColor(99, 49));
+}
+
+TEST(ComponentRendererTest, RotationTurnsClockwiseAndTheSelectionOutlineStaysUpright) {
+    PlacedComponent triangle = makeComponent(ComponentType::shape, {0, 0});
+    triangle.size = {100, 100};
+    triangle.properties["shapeType"] = "triangle";
+    triangle.properties["strokeWidth"] = "0";
+    triangle.properties["fillColor"] = "#0000FF";
+    triangle.properties["rotation"] = "90";
+    QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    NoImages images;
+    paintComponent(painter, triangle, images, {true, false});
+    painter.end();
+    // Its tip pointed up; a quarter turn clockwise points it right: the right middle is blue, the top middle not.
+    EXPECT_EQ(image.pixelColor(90, 50), QColor(Qt::blue));
+    EXPECT_EQ(image.pixelColor(50, 8), QColor(Qt::white));
+    // The outline runs along the unrotated frame.
+    EXPECT_TRUE(near(image.pixelColor(50, 0), QColor(0x00, 0x7A, 0xFF), 60));
+}
+
+TEST(ComponentRendererTest, AbsurdValuesDrawNothingOrSomethingBounded) {
+    NoImages images;
+    QImage image(50, 50, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    for (const ComponentType type : allCases<ComponentType>()) {
+        PlacedComponent c = makeComponent(type, {});
+        for (const Size size : {Size{0, 0}, Size{-5, 10}, Size{std::nan(""), 5}, Size{1e9, 1e9}}) {
+            c.size = size;
+            c.properties["fontSize"] = "nan";
+            c.properties["points"] = "1000000";
+            c.properties["iconSize"] = "1e300";
+            c.properties["rotation"] = "1e308";
+            paintComponent(painter, c, images);
+        }
+    }
+    painter.end();
+    SUCCEED(); // finishing at all, quickly, is the point
+}
+
+TEST(FontResolverTest, ClassicFamiliesFindTheirInstalledTwins) {
+    const QString helvetica = resolveFontFamily("Helvetica");
+    EXPECT_FALSE(helvetica.isEmpty());
+    EXPECT_NE(resolveFontFamily("Times"), helvetica);
+    EXPECT_EQ(resolveFontFamily("No Such Family"), helvetica);
+    const QFont font = documentFont("Courier", 20, true, false, false);
+    EXPECT_EQ(font.pixelSize(), 20);
+    EXPECT_TRUE(QFontInfo(font).fixedPitch());
+}
+
+TEST(ScreenPainterTest, ComponentsStackByZIndexOrByListOrder) {
+    KioskScreen screen("S");
+    PlacedComponent red = makeComponent(ComponentType::shape, {0, 0});
+    red.properties = {{"shapeType", "rectangle"}, {"fillColor", "#FF0000"}, {"strokeWidth", "0"}};
+    red.zIndex = 5;
+    PlacedComponent blue = red;
+    blue.properties["fillColor"] = "#0000FF";
+    blue.zIndex = 1;
+    screen.components = {red, blue};
+    NoImages images;
+    const QImage byZ = renderScreenImage(screen, {200, 200}, images, ComponentOrder::byZIndex);
+    const QImage byList = renderScreenImage(screen, {200, 200}, images, ComponentOrder::listOrder);
+    EXPECT_EQ(byZ.pixelColor(50, 50), QColor(Qt::red));
+    EXPECT_EQ(byList.pixelColor(50, 50), QColor(Qt::blue));
+    EXPECT_EQ(byZ.pixelColor(150, 150), QColor(Qt::white));
+    EXPECT_TRUE(renderScreenImage(screen, {0, 100}, images, ComponentOrder::listOrder).isNull());
+    EXPECT_TRUE(renderScreenImage(screen, {100000, 100000}, images, ComponentOrder::listOrder).isNull());
+}
