@@ -35,8 +35,8 @@ std::optional<qsizetype> indexOrReport(const KioskProject& project, const QStrin
     const qlonglong index = text.toLongLong(&ok);
     if (ok && index >= 0 && index < project.screens.size())
         return qsizetype(index);
-    io.err << CliText::tr("There is no screen with index %1: the project has %n screen(s), counted from 0.", nullptr,
-                          int(project.screens.size()))
+    io.err << CliText::tr("There is no screen with index %1: the project has %n screen(s), counted from 0.",
+                          nullptr, int(project.screens.size()))
                   .arg(text)
            << Qt::endl;
     return std::nullopt;
@@ -79,12 +79,13 @@ int runRender(const QString& file, const QString& index, const QString& output, 
     if (!screen)
         return exitFailure;
     BlockingImageSource images(ImageCache::shared());
-    return savePng(renderScreenImage(project->screens[*screen], slideSize(*project), images, ComponentOrder::listOrder),
-                   output, io);
+    return savePng(
+        renderScreenImage(project->screens[*screen], slideSize(*project), images, ComponentOrder::listOrder),
+        output, io);
 }
 
-int runRenderTransition(const QString& file, const QString& index, const QString& progress, const QString& output,
-                        CommandOutput io) {
+int runRenderTransition(const QString& file, const QString& index, const QString& progress,
+                        const QString& output, CommandOutput io) {
     const std::optional<KioskProject> project = projectOrReport(file, io);
     if (!project)
         return exitFailure;
@@ -94,7 +95,8 @@ int runRenderTransition(const QString& file, const QString& index, const QString
     bool ok = false;
     const double p = progress.toDouble(&ok);
     if (!ok || !(p >= 0 && p <= 1)) {
-        io.err << CliText::tr("The progress must be a number from 0 to 1, not “%1”.").arg(progress) << Qt::endl;
+        io.err << CliText::tr("The progress must be a number from 0 to 1, not “%1”.").arg(progress)
+               << Qt::endl;
         return exitUsage;
     }
     const KioskScreen& from = project->screens[*screen];

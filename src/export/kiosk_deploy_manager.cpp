@@ -4,8 +4,11 @@
 #include "export/deploy_error.h"
 #include "export/player_xml.h"
 #include "export/resource_collection.h"
+#include "export/slide_export.h"
 #include "media/file_error.h"
+#include "media/image_cache.h"
 #include "media/path_resolver.h"
+#include "render/image_source.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,16 +16,6 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace vistrelle {
-
-namespace {
-
-// High-performance mode renders the screens to images; that needs the
-// rendering layer, which is not part of this build yet.
-struct UnsupportedMode {
-    QString description;
-};
-
-} // namespace
 
 KioskDeployManager::KioskDeployManager(QObject* parent)
     : QObject(parent) {}
@@ -98,8 +91,10 @@ void KioskDeployManager::deploy(const KioskProject& project, const QString& dest
 
 void KioskDeployManager::runPipeline(const KioskProject& project, const QString& destination,
                                      bool exportOptimized, const QString& optimizedFormat, bool exportFlat) {
-    Q_UNUSED(optimizedFormat)
     const PathResolver& resolver = PathResolver::shared();
+    BlockingImageSource images(ImageCache::shared());
+    const SlideFormat format = SlideFormat::from(optimizedFormat);
+    const ProgressReport progress = [this](double value, const QString& message) { report(value, message); };
     const auto succeed = [this](const QString& folder) {
         QMetaObject::invokeMethod(
             this, [this, folder] { finishWithSuccess(folder); }, Qt::QueuedConnection);
@@ -111,10 +106,13 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
     try {
         report(0.1, tr("Validating project..."));
         validateForDeployment(project, resolver);
-        if (exportOptimized) {
-            throw UnsupportedMode{tr("High-performance mode is not available in this version of Vistrelle")};
+        if (exportOptimized && exportFlat) {
+            report(0.3, tr("Exporting optimized slides for Windows/Linux..."));
+            exportFlatSlides(project, destination, format, images, progress);
+            report(1.0, tr("Export completed successfully!"));
+            succeed(destination);
+            return;
         }
-        Q_UNUSED(exportFlat)
 
         report(0.2, tr("Preparing bundle structure..."));
         const BundleLocation bundle = createBundle(project.metadata, destination);
@@ -123,13 +121,17 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
         report(0.45, tr("Indexing resources and resolving name collisions..."));
         const ResourceNameMap names = buildResourceNameMap(project, resolver);
 
-        report(0.5, tr("Exporting project data..."));
-        writeFileAtomically(QDir(bundle.resourcesFolder).filePath(QStringLiteral("VistrelleData.xml")),
-                            generateProjectXML(project, names, resolver).toUtf8());
-        report(0.6, tr("Project data exported successfully"));
-        report(0.7, tr("Copying resources..."));
-        copyResources(project, bundle.resourcesFolder, names, resolver,
-                      [this](double value, const QString& message) { report(value, message); });
+        if (exportOptimized) {
+            report(0.5, tr("Rendering optimized slides..."));
+            exportOptimizedSlides(project, bundle.resourcesFolder, format, images, resolver, progress);
+        } else {
+            report(0.5, tr("Exporting project data..."));
+            writeFileAtomically(QDir(bundle.resourcesFolder).filePath(QStringLiteral("VistrelleData.xml")),
+                                generateProjectXML(project, names, resolver).toUtf8());
+            report(0.6, tr("Project data exported successfully"));
+            report(0.7, tr("Copying resources..."));
+            copyResources(project, bundle.resourcesFolder, names, resolver, progress);
+        }
 
         report(0.9, tr("Finalizing deployment..."));
         writeReadme(project, bundle.bundleFolder);
@@ -138,8 +140,6 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
     } catch (const DeployError& error) {
         fail(error.description());
     } catch (const FileError& error) {
-        fail(error.description);
-    } catch (const UnsupportedMode& error) {
         fail(error.description);
     } catch (const std::exception& error) {
         fail(QString::fromLocal8Bit(error.what()));

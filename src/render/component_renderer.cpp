@@ -35,10 +35,10 @@ void paintText(QPainter& painter, const PlacedComponent& c, const QRectF& frame)
     QString text = c.stringProperty(PropertyKey::text);
     if (text.trimmed().isEmpty())
         text = title ? QStringLiteral("Sample Title") : QStringLiteral("Sample Label");
-    const QFont font = documentFont(c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
-                                    c.numberProperty(PropertyKey::fontSize, title ? 24 : 14),
-                                    c.boolProperty(PropertyKey::isBold), c.boolProperty(PropertyKey::isItalic),
-                                    c.boolProperty(PropertyKey::isUnderlined));
+    const QFont font = documentFont(
+        c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
+        c.numberProperty(PropertyKey::fontSize, title ? 24 : 14), c.boolProperty(PropertyKey::isBold),
+        c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
     painter.save();
     painter.setFont(font);
     painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
@@ -47,9 +47,9 @@ void paintText(QPainter& painter, const PlacedComponent& c, const QRectF& frame)
 }
 
 void paintShape(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    const QPainterPath outline =
-        shapeOutline(c.stringProperty(PropertyKey::shapeType, QStringLiteral("star")), frame,
-                     c.integerProperty(PropertyKey::points, 5), c.numberProperty(PropertyKey::innerRadius, 0.4));
+    const QPainterPath outline = shapeOutline(
+        c.stringProperty(PropertyKey::shapeType, QStringLiteral("star")), frame,
+        c.integerProperty(PropertyKey::points, 5), c.numberProperty(PropertyKey::innerRadius, 0.4));
     QPen stroke(colorProperty(c.properties, PropertyKey::strokeColor, QColor(0xFF, 0xA5, 0x00)));
     stroke.setWidthF(std::clamp(c.numberProperty(PropertyKey::strokeWidth, 2), 0.0, largestSide));
     stroke.setJoinStyle(Qt::MiterJoin);
@@ -64,9 +64,10 @@ void paintShape(QPainter& painter, const PlacedComponent& c, const QRectF& frame
 void paintIcon(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
     const double size = std::clamp(c.numberProperty(PropertyKey::iconSize, 24), 0.0, largestSide);
     const QRectF square(frame.center().x() - size / 2, frame.center().y() - size / 2, size, size);
-    SymbolCatalog::shared().paint(painter, c.stringProperty(PropertyKey::iconName, SymbolCatalog::fallbackName),
-                                  square, colorProperty(c.properties, PropertyKey::iconColor, QColor(0x00, 0x7A, 0xFF)),
-                                  symbolWeightFromText(c.stringProperty(PropertyKey::iconWeight)));
+    SymbolCatalog::shared().paint(
+        painter, c.stringProperty(PropertyKey::iconName, SymbolCatalog::fallbackName), square,
+        colorProperty(c.properties, PropertyKey::iconColor, QColor(0x00, 0x7A, 0xFF)),
+        symbolWeightFromText(c.stringProperty(PropertyKey::iconWeight)));
 }
 
 } // namespace component_painters
@@ -89,7 +90,8 @@ void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSo
         painter.rotate(std::fmod(rotation, 360.0)); // clockwise on screen, y pointing down
         painter.translate(-frame.center());
     }
-    painter.setOpacity(painter.opacity() * std::clamp(component.numberProperty(PropertyKey::opacity, 1.0), 0.0, 1.0));
+    painter.setOpacity(painter.opacity() *
+                       std::clamp(component.numberProperty(PropertyKey::opacity, 1.0), 0.0, 1.0));
 
     switch (component.componentType) {
     case ComponentType::title:

@@ -24,7 +24,8 @@ namespace component_painters {
 // The per-type drawings, in the component's unrotated frame.
 void paintText(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
 void paintTextArea(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
-void paintImage(QPainter& painter, const PlacedComponent& component, const QRectF& frame, ImageSource& images);
+void paintImage(QPainter& painter, const PlacedComponent& component, const QRectF& frame,
+                ImageSource& images);
 void paintVideo(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
 void paintWebView(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
 void paintShape(QPainter& painter, const PlacedComponent& component, const QRectF& frame);

@@ -4,7 +4,8 @@
 
 namespace vistrelle {
 
-BlockingImageSource::BlockingImageSource(ImageCache& cache) : cache_(cache) {}
+BlockingImageSource::BlockingImageSource(ImageCache& cache)
+    : cache_(cache) {}
 
 ImageSource::Lookup BlockingImageSource::lookup(const QString& storedPath) {
     if (const std::optional<QImage> image = cache_.imageNow(storedPath))

@@ -21,11 +21,14 @@ namespace {
 
 const QColor secondaryText(0x8E, 0x8E, 0x93);
 
-QString tr(const char* text) { return QCoreApplication::translate("ComponentRenderer", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("ComponentRenderer", text);
+}
 
 QPainterPath roundedFrame(const QRectF& frame, double radius) {
     QPainterPath path;
-    const double r = std::clamp(std::isfinite(radius) ? radius : 0.0, 0.0, std::min(frame.width(), frame.height()) / 2);
+    const double r =
+        std::clamp(std::isfinite(radius) ? radius : 0.0, 0.0, std::min(frame.width(), frame.height()) / 2);
     path.addRoundedRect(frame, r, r);
     return path;
 }
@@ -35,8 +38,10 @@ void paintCard(QPainter& painter, const QRectF& frame, const QString& symbol, co
                double symbolSize, const QString& title, const QColor& titleColor, const QString& detail) {
     const double fit = std::min(1.0, std::min(frame.width(), frame.height()) / (symbolSize * 2.6));
     const double s = symbolSize * fit;
-    const QFont titleFont = documentFont(QStringLiteral("Helvetica"), std::max(13.0 * fit, 6.0), true, false, false);
-    const QFont detailFont = documentFont(QStringLiteral("Helvetica"), std::max(11.0 * fit, 5.0), false, false, false);
+    const QFont titleFont =
+        documentFont(QStringLiteral("Helvetica"), std::max(13.0 * fit, 6.0), true, false, false);
+    const QFont detailFont =
+        documentFont(QStringLiteral("Helvetica"), std::max(11.0 * fit, 5.0), false, false, false);
     const double titleHeight = QFontMetricsF(titleFont).height();
     const double detailHeight = detail.isEmpty() ? 0 : QFontMetricsF(detailFont).height();
     const double gap = 6 * fit;
@@ -51,9 +56,10 @@ void paintCard(QPainter& painter, const QRectF& frame, const QString& symbol, co
     if (!detail.isEmpty()) {
         painter.setFont(detailFont);
         painter.setPen(secondaryText);
-        const QString elided = QFontMetricsF(detailFont).elidedText(detail, Qt::ElideMiddle, frame.width() - 8);
-        painter.drawText(QRectF(frame.left() + 4, y + titleHeight, frame.width() - 8, detailHeight), Qt::AlignCenter,
-                         elided);
+        const QString elided =
+            QFontMetricsF(detailFont).elidedText(detail, Qt::ElideMiddle, frame.width() - 8);
+        painter.drawText(QRectF(frame.left() + 4, y + titleHeight, frame.width() - 8, detailHeight),
+                         Qt::AlignCenter, elided);
     }
     painter.restore();
 }
@@ -68,8 +74,8 @@ void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame
 
     const ImageSource::Lookup picture = path.isEmpty() ? ImageSource::Lookup{} : images.lookup(path);
     if (!path.isEmpty() && picture.state == ImageSource::State::loaded) {
-        paintFittedImage(painter, picture.image, c.stringProperty(PropertyKey::fittingMode, QStringLiteral("fit")),
-                         frame);
+        paintFittedImage(painter, picture.image,
+                         c.stringProperty(PropertyKey::fittingMode, QStringLiteral("fit")), frame);
     } else {
         QColor grey(Qt::gray);
         grey.setAlphaF(0.1f);
@@ -78,16 +84,19 @@ void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame
             paintCard(painter, frame, QStringLiteral("photo"), secondaryText, 28, tr("Image"), secondaryText,
                       tr("No image selected"));
         else if (picture.state == ImageSource::State::loading)
-            paintCard(painter, frame, QStringLiteral("hourglass"), secondaryText, 20, tr("Loading…"), secondaryText, {});
+            paintCard(painter, frame, QStringLiteral("hourglass"), secondaryText, 20, tr("Loading…"),
+                      secondaryText, {});
         else
-            paintCard(painter, frame, QStringLiteral("exclamationmark.triangle.fill"), QColor(0xFF, 0x95, 0x00), 28,
-                      tr("Image not found"), QColor(0xFF, 0x95, 0x00), QFileInfo(path).fileName());
+            paintCard(painter, frame, QStringLiteral("exclamationmark.triangle.fill"),
+                      QColor(0xFF, 0x95, 0x00), 28, tr("Image not found"), QColor(0xFF, 0x95, 0x00),
+                      QFileInfo(path).fileName());
     }
     painter.restore();
 
     const double border = c.numberProperty(PropertyKey::borderWidth, 0);
     if (border > 0) {
-        QPen pen(colorProperty(c.properties, PropertyKey::borderColor, Qt::black), std::min(border, 100000.0));
+        QPen pen(colorProperty(c.properties, PropertyKey::borderColor, Qt::black),
+                 std::min(border, 100000.0));
         pen.setJoinStyle(Qt::MiterJoin);
         pen.setMiterLimit(10);
         painter.strokePath(clip, pen);
@@ -113,7 +122,8 @@ void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame
         painter.setBrush(QColor(0, 0, 0, 128));
         painter.drawEllipse(circle);
         SymbolCatalog::shared().paint(painter, QStringLiteral("play.circle.fill"),
-                                      circle.adjusted(button / 8, button / 8, -button / 8, -button / 8), Qt::white);
+                                      circle.adjusted(button / 8, button / 8, -button / 8, -button / 8),
+                                      Qt::white);
     }
     painter.restore();
     QColor outline(Qt::gray);
@@ -126,20 +136,23 @@ void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& fra
     tint.setAlphaF(0.1f);
     painter.fillPath(roundedFrame(frame, 8), tint);
     const QString url = c.stringProperty(PropertyKey::url);
-    const QString detail = !url.isEmpty() ? url
+    const QString detail = !url.isEmpty()                                          ? url
                            : !c.stringProperty(PropertyKey::htmlContent).isEmpty() ? tr("HTML content")
-                                                                                  : QString();
-    paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28, tr("Web View"), Qt::black, detail);
+                                                                                   : QString();
+    paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28, tr("Web View"),
+              Qt::black, detail);
 }
 
 void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    const bool transparent = c.stringProperty(QStringLiteral("backgroundStyle")) == QLatin1StringView("transparent") ||
-                             c.boolProperty(QStringLiteral("transparent"));
+    const bool transparent =
+        c.stringProperty(QStringLiteral("backgroundStyle")) == QLatin1StringView("transparent") ||
+        c.boolProperty(QStringLiteral("transparent"));
     if (!transparent)
         painter.fillRect(frame, colorProperty(c.properties, PropertyKey::backgroundColor, Qt::white));
-    const QFont font = documentFont(c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
-                                    c.numberProperty(PropertyKey::fontSize, 12), c.boolProperty(PropertyKey::isBold),
-                                    c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
+    const QFont font =
+        documentFont(c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
+                     c.numberProperty(PropertyKey::fontSize, 12), c.boolProperty(PropertyKey::isBold),
+                     c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
     const QString alignment = c.stringProperty(PropertyKey::textAlignment, QStringLiteral("leading"));
     const Qt::Alignment horizontal = alignment == QLatin1StringView("center")     ? Qt::AlignHCenter
                                      : alignment == QLatin1StringView("trailing") ? Qt::AlignRight

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -137,11 +138,6 @@ TEST(CliTest, DeployFailuresGoToStandardError) {
     EXPECT_EQ(missingMedia.err, "Deployment failed: Resource not found: harbour.jpg\n");
     EXPECT_EQ(missingMedia.out, "[ 10%] Validating project...\n");
 
-    const CliRun optimized =
-        runCli({"deploy", "--optimized", "--format", "png", sample, dir.path()}, homeWithSampleMedia(dir));
-    EXPECT_EQ(optimized.exitCode, 1);
-    EXPECT_TRUE(optimized.err.contains("High-performance mode is not available"))
-        << optimized.err.toStdString();
     EXPECT_EQ(runCli({"deploy", "--format", "gif", sample, dir.path()}).exitCode, 2);
 }
 
@@ -170,4 +166,29 @@ TEST(CliTest, ScreensTravelAsTemplates) {
     EXPECT_TRUE(broken.err.startsWith("Failed to import screen: ")) << broken.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("x.vistrelle")));
     EXPECT_EQ(runCli({"export-screen", sample, "3"}).exitCode, 1);
+}
+
+TEST(CliTest, HighPerformanceModeWritesSlides) {
+    QTemporaryDir dir;
+    const QString home = homeWithSampleMedia(dir);
+    const CliRun optimized =
+        runCli({"deploy", "--optimized", "--format", "png", sample, dir.filePath("out")}, home);
+    ASSERT_EQ(optimized.exitCode, 0) << optimized.err.toStdString();
+    const QDir resources(dir.filePath("out/Harbour Library Lobby.bundle/Contents/Resources"));
+    QStringList files = resources.entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Optimized", "VistrelleData.xml", "durations.json", "screen001.png",
+                                  "screen002.png", "screen003.png"}));
+    EXPECT_TRUE(optimized.out.contains("[ 65%] Rendered: screen001.png\n"));
+
+    const CliRun flat = runCli({"deploy", "--optimized", "--flat", sample, dir.filePath("flat")}, home);
+    ASSERT_EQ(flat.exitCode, 0) << flat.err.toStdString();
+    EXPECT_EQ(QDir(dir.filePath("flat")).entryList(QDir::Files),
+              (QStringList{"screen001_8.jpg", "screen002_12.jpg", "screen003_6.jpg"}));
+
+    const QString png = dir.filePath("slide.png");
+    ASSERT_EQ(runCli({"render", sample, "1", png}, home).exitCode, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(1920, 1080));
+    ASSERT_EQ(runCli({"render-transition", sample, "2", "0.5", png}, home).exitCode, 0);
+    EXPECT_EQ(runCli({"render-transition", sample, "2", "1.5", png}, home).exitCode, 2);
 }

@@ -37,11 +37,16 @@ bool near(const QColor& a, const QColor& b, int tolerance = 8) {
 } // namespace
 
 TEST(BackgroundRendererTest, ColoursAndGradientsFallBackAsDocumented) {
-    EXPECT_EQ(paintedBackground({BackgroundType::color, "#123456", {}, {}}).pixelColor(50, 25), QColor("#123456"));
-    EXPECT_EQ(paintedBackground({BackgroundType::color, "red", {}, {}}).pixelColor(50, 25), QColor(Qt::white));
+    EXPECT_EQ(paintedBackground({BackgroundType::color, "#123456", {}, {}}).pixelColor(50, 25),
+              QColor("#123456"));
+    EXPECT_EQ(paintedBackground({BackgroundType::color, "red", {}, {}}).pixelColor(50, 25),
+              QColor(Qt::white));
 
-    const QImage horizontal = paintedBackground(
-        {BackgroundType::gradient, "#000000", {}, GradientStyle{"#FF0000", "not a colour", GradientDirection::horizontal}});
+    const QImage horizontal =
+        paintedBackground({BackgroundType::gradient,
+                           "#000000",
+                           {},
+                           GradientStyle{"#FF0000", "not a colour", GradientDirection::horizontal}});
     EXPECT_TRUE(near(horizontal.pixelColor(0, 25), Qt::red));
     EXPECT_TRUE(near(horizontal.pixelColor(99, 25), Qt::black)); // unreadable end: black
     const QImage fallback = paintedBackground({BackgroundType::gradient, "#000000", {}, std::nullopt});
@@ -67,7 +72,8 @@ TEST(ComponentRendererTest, RotationTurnsClockwiseAndTheSelectionOutlineStaysUpr
     NoImages images;
     paintComponent(painter, triangle, images, {true, false});
     painter.end();
-    // Its tip pointed up; a quarter turn clockwise points it right: the right middle is blue, the top middle not.
+    // Its tip pointed up; a quarter turn clockwise points it right: the right middle is blue, the top middle
+    // not.
     EXPECT_EQ(image.pixelColor(90, 50), QColor(Qt::blue));
     EXPECT_EQ(image.pixelColor(50, 8), QColor(Qt::white));
     // The outline runs along the unrotated frame.

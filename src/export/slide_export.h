@@ -1,0 +1,45 @@
+#pragma once
+
+#include "export/resource_collection.h"
+#include "model/project_model.h"
+
+#include <QImage>
+
+namespace vistrelle {
+
+class ImageSource;
+class PathResolver;
+
+// The image format of pre-rendered slides: PNG for "png" in any letter case, else JPEG at full quality.
+struct SlideFormat {
+    bool png = false;
+
+    static SlideFormat from(const QString& optimizedFormat);
+    QString extension() const { return png ? QStringLiteral("png") : QStringLiteral("jpg"); }
+};
+
+// "screen001.jpg": the number from 1, at least three digits.
+QString optimizedSlideName(qsizetype index, SlideFormat format);
+// "screen001_5.jpg": with the screen's duration, never below 3 seconds.
+QString flatSlideName(qsizetype index, qint64 duration, SlideFormat format);
+// "[5,3,10]": every screen's duration, never below 3, compact.
+QByteArray durationsJson(const KioskProject& project);
+
+// One slide: the screen at the project's default resolution, one pixel per
+// unit, components in list order. A null image when it cannot be drawn.
+QImage renderSlide(const KioskProject& project, const KioskScreen& screen, ImageSource& images);
+
+// Encodes and writes one slide atomically; an image that cannot be encoded is
+// silently not written. Throws FileError when writing fails.
+void saveSlideImage(const QImage& image, const QString& path, bool asPNG);
+
+// The bundle's pre-rendered content in `outputFolder`: the marker "Optimized",
+// the slides, "durations.json" and the player XML. Throws FileError.
+void exportOptimizedSlides(const KioskProject& project, const QString& outputFolder, SlideFormat format,
+                           ImageSource& images, const PathResolver& resolver, const ProgressReport& report);
+
+// Slides only, named with their durations, straight into `destination`. Throws FileError.
+void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
+                      ImageSource& images, const ProgressReport& report);
+
+} // namespace vistrelle

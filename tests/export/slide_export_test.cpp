@@ -1,0 +1,87 @@
+#include "export/kiosk_deploy_manager.h"
+#include "export/slide_export.h"
+#include "support/temporary_home.h"
+
+#include <QImage>
+#include <QSignalSpy>
+
+using namespace vistrelle;
+using namespace vistrelle::test_support;
+
+namespace {
+
+class SlideExportTest : public TemporaryHomeTest {
+protected:
+    KioskProject threeScreens() {
+        KioskProject project;
+        project.metadata.name = "Show";
+        project.settings.deployPassword = "pw";
+        project.settings.defaultResolution = ScreenResolution::presets(ScreenMode::horizontal)[1]; // 1280 × 720
+        project.screens[0].duration = 5;
+        project.screens[0].background.color = "#FF0000";
+        project.screens.append(KioskScreen("Two"));
+        project.screens[1].duration = 1;
+        project.screens.append(KioskScreen("Three"));
+        project.screens[2].duration = 10;
+        return project;
+    }
+
+    QList<QPair<double, QString>> deploy(const KioskProject& project, const QString& destination, bool flat,
+                                         const QString& format = "jpg") {
+        KioskDeployManager manager;
+        QList<QPair<double, QString>> steps;
+        QObject::connect(&manager, &KioskDeployManager::stepReached,
+                         [&](double progress, const QString& message) { steps.append({progress, message}); });
+        QSignalSpy finished(&manager, &KioskDeployManager::finished);
+        manager.deploy(project, destination, true, format, flat);
+        EXPECT_TRUE(finished.wait(30000));
+        EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success) << manager.deployStatus().message.toStdString();
+        return steps;
+    }
+};
+
+} // namespace
+
+TEST_F(SlideExportTest, NamesFormatsAndDurations) {
+    EXPECT_EQ(optimizedSlideName(0, SlideFormat::from("jpg")), "screen001.jpg");
+    EXPECT_EQ(optimizedSlideName(999, SlideFormat::from("PNG")), "screen1000.png");
+    EXPECT_EQ(flatSlideName(1, 1, SlideFormat::from("")), "screen002_3.jpg");
+    EXPECT_EQ(SlideFormat::from("webp").extension(), "jpg");
+    EXPECT_EQ(durationsJson(threeScreens()), "[5,3,10]");
+}
+
+TEST_F(SlideExportTest, AnOptimizedBundleHoldsSlidesDurationsAndTheXml) {
+    const QString out = home.filePath("out");
+    const auto steps = deploy(threeScreens(), out, false);
+    const QDir resources(out + "/Show.bundle/Contents/Resources");
+    QStringList files = resources.entryList(QDir::Files);
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"Optimized", "VistrelleData.xml", "durations.json",
+                                                             "screen001.jpg", "screen002.jpg", "screen003.jpg"}));
+    EXPECT_EQ(contentsOf(resources.filePath("Optimized")), "true");
+    EXPECT_EQ(contentsOf(resources.filePath("durations.json")), "[5,3,10]");
+    const QImage first(resources.filePath("screen001.jpg"));
+    EXPECT_EQ(first.size(), QSize(1280, 720));
+    EXPECT_GT(first.pixelColor(640, 360).red(), 240);
+
+    QStringList messages;
+    for (const auto& [progress, message] : steps)
+        messages << QString::number(progress, 'g', 3) + " " + message;
+    EXPECT_EQ(messages.mid(4), (QStringList{"0.5 Rendering optimized slides...", "0.65 Rendered: screen001.jpg",
+                                            "0.75 Rendered: screen002.jpg", "0.85 Rendered: screen003.jpg",
+                                            "0.85 XML data exported for optimized mode", "0.9 Finalizing deployment...",
+                                            "1 Deployment completed successfully!"}));
+    EXPECT_TRUE(QFileInfo::exists(out + "/README.txt"));
+}
+
+TEST_F(SlideExportTest, AFlatExportWritesOnlyNamedSlides) {
+    const QString out = home.filePath("flat");
+    const auto steps = deploy(threeScreens(), out, true, "Png");
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{"screen001_5.png", "screen002_3.png", "screen003_10.png"}));
+    ASSERT_EQ(steps.size(), 6);
+    EXPECT_EQ(steps[1].second, "Exporting optimized slides for Windows/Linux...");
+    EXPECT_NEAR(steps[2].first, 0.45 + 0.5 / 3, 1e-12);
+    EXPECT_EQ(steps[4].second, "Exported: screen003_10.png");
+    EXPECT_EQ(steps[5].second, "Export completed successfully!");
+}
