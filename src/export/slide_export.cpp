@@ -44,7 +44,8 @@ QByteArray durationsJson(const KioskProject& project) {
 
 QImage renderSlide(const KioskProject& project, const KioskScreen& screen, ImageSource& images) {
     const ScreenResolution& resolution = project.settings.defaultResolution;
-    if (resolution.width <= 0 || resolution.height <= 0 || resolution.width > 16384 || resolution.height > 16384)
+    if (resolution.width <= 0 || resolution.height <= 0 || resolution.width > 16384 ||
+        resolution.height > 16384)
         return {};
     return renderScreenImage(screen, QSize(int(resolution.width), int(resolution.height)), images,
                              ComponentOrder::listOrder);
@@ -70,7 +71,8 @@ namespace {
 // Renders each screen and encodes it on the thread pool while the next one is
 // rendered; each file is written, and its log line reported, in screen order.
 void renderSlides(const KioskProject& project, const QString& folder, SlideFormat format, ImageSource& images,
-                  const std::function<QString(qsizetype)>& nameOf, const std::function<void(qsizetype, const QString&)>& logSaved) {
+                  const std::function<QString(qsizetype)>& nameOf,
+                  const std::function<void(qsizetype, const QString&)>& logSaved) {
     struct InFlight {
         qsizetype index;
         QString name;
@@ -126,16 +128,18 @@ void exportOptimizedSlides(const KioskProject& project, const QString& outputFol
         });
     // The durations file is the one file written in place.
     writePlainly(folder.filePath(QStringLiteral("durations.json")), durationsJson(project));
-    writeFileAtomically(folder.filePath(QStringLiteral("VistrelleData.xml")),
-                        generateProjectXML(project, buildResourceNameMap(project, resolver), resolver).toUtf8());
+    writeFileAtomically(
+        folder.filePath(QStringLiteral("VistrelleData.xml")),
+        generateProjectXML(project, buildResourceNameMap(project, resolver), resolver).toUtf8());
     report(0.85, QStringLiteral("XML data exported for optimized mode"));
 }
 
 void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
                       ImageSource& images, const ProgressReport& report) {
     if (!QDir().mkpath(destination))
-        throw FileError{FileError::other,
-                        FileError::tr("The folder “%1” couldn’t be created.").arg(lastPathComponent(destination))};
+        throw FileError{
+            FileError::other,
+            FileError::tr("The folder “%1” couldn’t be created.").arg(lastPathComponent(destination))};
     const double count = double(project.screens.size());
     renderSlides(
         project, destination, format, images,

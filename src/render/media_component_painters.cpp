@@ -8,6 +8,12 @@
 #include "render/image_fitting.h"
 #include "render/image_source.h"
 #include "render/symbol_catalog.h"
+#include "richtext/rtf_reader.h"
+
+#include <QHash>
+#include <QTextDocument>
+
+#include <memory>
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -143,12 +149,53 @@ void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& fra
               Qt::black, detail);
 }
 
+namespace {
+
+// Laid-out rich text by component and content, per thread (a document is not
+// shared across threads): a text area is not parsed and laid out every frame.
+QTextDocument* richTextFor(const PlacedComponent& c, const QString& richTextData, double width) {
+    struct Cached {
+        QString text;
+        QString rich;
+        std::shared_ptr<QTextDocument> document;
+    };
+    thread_local QHash<QUuid, Cached> cache;
+    if (cache.size() > 256 && !cache.contains(c.id))
+        cache.clear(); // bounded: text areas are few, a full cache means stale entries
+    Cached& entry = cache[c.id];
+    const QString text = c.stringProperty(PropertyKey::text);
+    if (!entry.document || entry.rich != richTextData || entry.text != text) {
+        std::unique_ptr<QTextDocument> document = readBase64Rtf(richTextData);
+        entry = {text, richTextData, std::shared_ptr<QTextDocument>(std::move(document))};
+    }
+    if (entry.document && entry.document->textWidth() != width) {
+        entry.document->setDocumentMargin(4);
+        entry.document->setTextWidth(width);
+    }
+    return entry.document.get();
+}
+
+} // namespace
+
 void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
     const bool transparent =
         c.stringProperty(QStringLiteral("backgroundStyle")) == QLatin1StringView("transparent") ||
         c.boolProperty(QStringLiteral("transparent"));
     if (!transparent)
         painter.fillRect(frame, colorProperty(c.properties, PropertyKey::backgroundColor, Qt::white));
+    painter.save();
+    painter.setClipRect(frame, Qt::IntersectClip);
+
+    // The rich text when it decodes; otherwise the plain text, wrapped at the width from the top.
+    const QString richTextData = c.stringProperty(PropertyKey::richTextData);
+    if (!richTextData.isEmpty()) {
+        if (QTextDocument* document = richTextFor(c, richTextData, frame.width())) {
+            painter.translate(frame.topLeft());
+            document->drawContents(&painter, QRectF(QPointF(0, 0), frame.size()));
+            painter.restore();
+            return;
+        }
+    }
     const QFont font =
         documentFont(c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
                      c.numberProperty(PropertyKey::fontSize, 12), c.boolProperty(PropertyKey::isBold),
@@ -157,11 +204,8 @@ void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& fr
     const Qt::Alignment horizontal = alignment == QLatin1StringView("center")     ? Qt::AlignHCenter
                                      : alignment == QLatin1StringView("trailing") ? Qt::AlignRight
                                                                                   : Qt::AlignLeft;
-    painter.save();
-    painter.setClipRect(frame, Qt::IntersectClip);
     painter.setFont(font);
     painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
-    // Wrapped at the component's width, from the top; what does not fit is cut at the bottom.
     painter.drawText(frame.adjusted(4, 4, -4, 0), int(horizontal | Qt::AlignTop | Qt::TextWordWrap),
                      c.stringProperty(PropertyKey::text));
     painter.restore();

@@ -16,7 +16,8 @@ protected:
         KioskProject project;
         project.metadata.name = "Show";
         project.settings.deployPassword = "pw";
-        project.settings.defaultResolution = ScreenResolution::presets(ScreenMode::horizontal)[1]; // 1280 × 720
+        project.settings.defaultResolution =
+            ScreenResolution::presets(ScreenMode::horizontal)[1]; // 1280 × 720
         project.screens[0].duration = 5;
         project.screens[0].background.color = "#FF0000";
         project.screens.append(KioskScreen("Two"));
@@ -31,11 +32,14 @@ protected:
         KioskDeployManager manager;
         QList<QPair<double, QString>> steps;
         QObject::connect(&manager, &KioskDeployManager::stepReached,
-                         [&](double progress, const QString& message) { steps.append({progress, message}); });
+                         [&](double progress, const QString& message) {
+                             steps.append({progress, message});
+                         });
         QSignalSpy finished(&manager, &KioskDeployManager::finished);
         manager.deploy(project, destination, true, format, flat);
         EXPECT_TRUE(finished.wait(30000));
-        EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success) << manager.deployStatus().message.toStdString();
+        EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success)
+            << manager.deployStatus().message.toStdString();
         return steps;
     }
 };
@@ -56,8 +60,8 @@ TEST_F(SlideExportTest, AnOptimizedBundleHoldsSlidesDurationsAndTheXml) {
     const QDir resources(out + "/Show.bundle/Contents/Resources");
     QStringList files = resources.entryList(QDir::Files);
     files.sort();
-    EXPECT_EQ(files, (QStringList{"Optimized", "VistrelleData.xml", "durations.json",
-                                                             "screen001.jpg", "screen002.jpg", "screen003.jpg"}));
+    EXPECT_EQ(files, (QStringList{"Optimized", "VistrelleData.xml", "durations.json", "screen001.jpg",
+                                  "screen002.jpg", "screen003.jpg"}));
     EXPECT_EQ(contentsOf(resources.filePath("Optimized")), "true");
     EXPECT_EQ(contentsOf(resources.filePath("durations.json")), "[5,3,10]");
     const QImage first(resources.filePath("screen001.jpg"));
@@ -67,10 +71,11 @@ TEST_F(SlideExportTest, AnOptimizedBundleHoldsSlidesDurationsAndTheXml) {
     QStringList messages;
     for (const auto& [progress, message] : steps)
         messages << QString::number(progress, 'g', 3) + " " + message;
-    EXPECT_EQ(messages.mid(4), (QStringList{"0.5 Rendering optimized slides...", "0.65 Rendered: screen001.jpg",
-                                            "0.75 Rendered: screen002.jpg", "0.85 Rendered: screen003.jpg",
-                                            "0.85 XML data exported for optimized mode", "0.9 Finalizing deployment...",
-                                            "1 Deployment completed successfully!"}));
+    EXPECT_EQ(messages.mid(4),
+              (QStringList{"0.5 Rendering optimized slides...", "0.65 Rendered: screen001.jpg",
+                           "0.75 Rendered: screen002.jpg", "0.85 Rendered: screen003.jpg",
+                           "0.85 XML data exported for optimized mode", "0.9 Finalizing deployment...",
+                           "1 Deployment completed successfully!"}));
     EXPECT_TRUE(QFileInfo::exists(out + "/README.txt"));
 }
 

@@ -1,0 +1,111 @@
+#include "richtext/rtf_reader.h"
+#include "richtext/rtf_writer.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextFragment>
+
+#include "support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+struct TextRun {
+    QString text;
+    QString family;
+    int pixelSize;
+    bool bold;
+    bool italic;
+    bool underline;
+    QColor color;
+    Qt::Alignment alignment;
+    bool operator==(const TextRun&) const = default;
+};
+
+QList<TextRun> runsOf(const QTextDocument& document) {
+    QList<TextRun> runs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            runs.append({it.fragment().text(), f.fontFamilies().toStringList().value(0),
+                         f.intProperty(QTextFormat::FontPixelSize), f.fontWeight() >= QFont::Bold, f.fontItalic(),
+                         f.fontUnderline(), f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(),
+                         block.blockFormat().alignment() & Qt::AlignHorizontal_Mask});
+        }
+    return runs;
+}
+
+} // namespace
+
+TEST(RtfTest, FormattingAndUnicodeRoundTrip) {
+    QTextDocument original;
+    QTextCursor cursor(&original);
+    QTextCharFormat plain;
+    plain.setFontFamilies({"Times"});
+    plain.setProperty(QTextFormat::FontPixelSize, 18);
+    QTextCharFormat loud = plain;
+    loud.setFontFamilies({"Helvetica"});
+    loud.setFontWeight(QFont::Bold);
+    loud.setFontItalic(true);
+    loud.setFontUnderline(true);
+    loud.setForeground(QColor("#C01020"));
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    centred.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
+    cursor.setBlockFormat(centred);
+    cursor.insertText("Café {braces} \\ 😀 漢字\t", plain);
+    cursor.insertText("Loud", loud);
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    cursor.insertBlock(right);
+    cursor.insertText("Second line", plain);
+
+    const QByteArray rtf = writeRtf(original);
+    for (const char c : rtf)
+        ASSERT_LT(static_cast<unsigned char>(c), 0x80); // plain ASCII on disk
+    const std::unique_ptr<QTextDocument> read = readRtf(rtf);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->toPlainText(), original.toPlainText());
+    EXPECT_EQ(runsOf(*read), runsOf(original));
+    EXPECT_EQ(read->begin().blockFormat().lineHeight(), 150);
+    EXPECT_EQ(readBase64Rtf(writeBase64Rtf(original))->toPlainText(), original.toPlainText());
+}
+
+TEST(RtfTest, ReadsWhatOtherWordProcessorsWrite) {
+    const QByteArray rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\cocoartf2761\n\\cocoatextscaling0\\cocoaplatform0"
+        "{\\fonttbl\\f0\\fswiss\\fcharset0 Helvetica;\\f1\\froman\\fcharset0 Times-Roman;}\n"
+        "{\\colortbl;\\red255\\green255\\blue255;\\red0\\green128\\blue0;}\n"
+        "{\\*\\expandedcolortbl;;\\cssrgb\\c0\\c50\\c0;}\n{\\info{\\author Someone}}\n"
+        "\\paperw11900\\margl1440\\pard\\tx566\\pardirnatural\\qc\\partightenfactor0\n"
+        "\\f0\\fs48 \\cf2 Price: 5\\'80 \\u8364?\\uc2\\u8364??\\'93quoted\\'94\\par\n"
+        "\\pard\\ql \\f1\\b Bold \\b0 plain\\unknownword42 end}";
+    const std::unique_ptr<QTextDocument> document = readRtf(rtf);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->toPlainText(), QStringLiteral("Price: 5€ €€\u201Cquoted\u201D\nBold plainend"));
+    const QList<TextRun> runs = runsOf(*document);
+    ASSERT_GE(runs.size(), 3);
+    EXPECT_EQ(runs[0].color, QColor(0, 128, 0));
+    EXPECT_EQ(runs[0].pixelSize, 24);
+    EXPECT_EQ(runs[0].family, "Helvetica");
+    EXPECT_EQ(runs[0].alignment, Qt::AlignHCenter);
+    EXPECT_EQ(runs[1].family, "Times-Roman");
+    EXPECT_TRUE(runs[1].bold);
+    EXPECT_FALSE(runs[2].bold);
+}
+
+TEST(RtfTest, DamagedInputNeverCrashes) {
+    EXPECT_FALSE(readRtf("plain text, not RTF"));
+    EXPECT_FALSE(readBase64Rtf("***not base64***"));
+    EXPECT_EQ(readRtf("{\\rtf1 Hello")->toPlainText(), "Hello");           // truncated
+    EXPECT_EQ(readRtf("{\\rtf1 a}}}} b{")->toPlainText(), "a b");          // unbalanced
+    EXPECT_EQ(readRtf("{\\rtf1 x\\'")->toPlainText(), "x");                 // cut escape
+    EXPECT_EQ(readRtf("{\\rtf1 \\u99999999999 \\fs-5 y}")->toPlainText().right(1), "y");
+    const QByteArray deep = "{\\rtf1 " + QByteArray(200000, '{') + "deep" + QByteArray(200000, '}') + "}";
+    EXPECT_EQ(readRtf(deep)->toPlainText(), "deep");
+    const QByteArray longWord = "{\\rtf1 \\" + QByteArray(100000, 'a') + " z}";
+    EXPECT_EQ(readRtf(longWord)->toPlainText(), "z");
+}
