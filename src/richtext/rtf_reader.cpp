@@ -72,8 +72,8 @@ public:
             } else if (c == '\\') {
                 ++position_;
                 controlSequence();
-            } else if (c == '\r' || c == '\n') {
-                ++position_;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                ++position_; // line breaks and other control characters are not text in RTF
             } else {
                 ++position_;
                 character(windows1252(static_cast<unsigned char>(c)));

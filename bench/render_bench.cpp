@@ -1,0 +1,139 @@
+// Slide export of a 20-screen 1920 × 1080 project next to encoding the same 20
+// already-rendered slides one after another; and drawing one screen of 100
+// mixed components.
+#include "export/slide_export.h"
+#include "media/image_cache.h"
+#include "media/path_resolver.h"
+#include "model/component_factory.h"
+#include "render/image_source.h"
+#include "render/screen_painter.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace vistrelle;
+
+namespace {
+
+QTemporaryDir& workFolder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString photo(int i) {
+    const QString path = workFolder().filePath(QStringLiteral("photo-%1.jpg").arg(i));
+    if (!QFileInfo::exists(path)) {
+        QImage image(1600, 1000, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QLinearGradient gradient(0, 0, 1600, 1000);
+        gradient.setColorAt(0, QColor::fromHsv((i * 40) % 360, 200, 200));
+        gradient.setColorAt(1, QColor::fromHsv((i * 40 + 120) % 360, 160, 120));
+        painter.fillRect(image.rect(), gradient);
+        painter.end();
+        QImageWriter(path, "jpg").write(image);
+    }
+    return path;
+}
+
+KioskScreen mixedScreen(int index, int components) {
+    KioskScreen screen(QStringLiteral("Screen %1").arg(index));
+    screen.background = {BackgroundType::gradient, "#FFFFFF", std::nullopt,
+                         GradientStyle{"#0B3D91", "#00A3E0", GradientDirection::diagonal}};
+    const ComponentType types[] = {ComponentType::title, ComponentType::label, ComponentType::shape,
+                                   ComponentType::icon, ComponentType::image, ComponentType::textArea};
+    for (int i = 0; i < components; ++i) {
+        const ComponentType type = types[i % 6];
+        PlacedComponent c = makeComponent(type, {double(60 + (i * 173) % 1500), double(40 + (i * 97) % 800)});
+        if (type == ComponentType::image) {
+            c.size = {480, 300};
+            c.properties["imagePath"] = photo(i % 2);
+            c.properties["fittingMode"] = "fill";
+            c.properties["cornerRadius"] = "16";
+        } else if (type == ComponentType::title) {
+            c.size = {900, 100};
+            c.properties["text"] = QStringLiteral("Welcome, screen %1").arg(index);
+            c.properties["fontSize"] = "64";
+        } else if (type == ComponentType::icon) {
+            c.properties["iconName"] = "star.fill";
+            c.properties["iconSize"] = "48";
+        }
+        screen.components.append(c);
+    }
+    return screen;
+}
+
+KioskProject twentyScreens() {
+    KioskProject project;
+    project.settings.defaultResolution = ScreenResolution::presets(ScreenMode::horizontal).last();
+    project.screens.clear();
+    for (int i = 0; i < 20; ++i)
+        project.screens.append(mixedScreen(i, 12));
+    return project;
+}
+
+void BM_SlideExport(benchmark::State& state) {
+    const bool png = state.range(0) == 1;
+    const KioskProject project = twentyScreens();
+    BlockingImageSource images(ImageCache::shared());
+    for (auto _ : state) {
+        const QString out = workFolder().filePath(QStringLiteral("export"));
+        QDir().mkpath(out);
+        exportOptimizedSlides(project, out, {png}, images, PathResolver::shared(), [](double, const QString&) {});
+        state.PauseTiming();
+        QDir(out).removeRecursively();
+        state.ResumeTiming();
+    }
+    state.SetLabel(png ? "png" : "jpg");
+}
+
+void BM_EncodeOnly(benchmark::State& state) {
+    const bool png = state.range(0) == 1;
+    const KioskProject project = twentyScreens();
+    BlockingImageSource images(ImageCache::shared());
+    QList<QImage> slides;
+    for (const KioskScreen& screen : project.screens)
+        slides.append(renderSlide(project, screen, images));
+    for (auto _ : state) {
+        const QString out = workFolder().filePath(QStringLiteral("encode"));
+        QDir().mkpath(out);
+        for (int i = 0; i < slides.size(); ++i)
+            saveSlideImage(slides[i], QDir(out).filePath(optimizedSlideName(i, {png})), png);
+        state.PauseTiming();
+        QDir(out).removeRecursively();
+        state.ResumeTiming();
+    }
+    state.SetLabel(png ? "png" : "jpg");
+}
+
+void BM_DrawScreenOf100Components(benchmark::State& state) {
+    const KioskScreen screen = mixedScreen(1, 100);
+    BlockingImageSource images(ImageCache::shared());
+    QImage frame(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    { // warm the caches: pictures, symbols, fonts
+        QPainter painter(&frame);
+        paintScreen(painter, screen, QSizeF(1920, 1080), images, ComponentOrder::byZIndex);
+    }
+    for (auto _ : state) {
+        QPainter painter(&frame);
+        paintScreen(painter, screen, QSizeF(1920, 1080), images, ComponentOrder::byZIndex);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_EncodeOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_SlideExport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_DrawScreenOf100Components)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
