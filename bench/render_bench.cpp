@@ -45,7 +45,7 @@ KioskScreen mixedScreen(int index, int components) {
     screen.background = {BackgroundType::gradient, "#FFFFFF", std::nullopt,
                          GradientStyle{"#0B3D91", "#00A3E0", GradientDirection::diagonal}};
     const ComponentType types[] = {ComponentType::title, ComponentType::label, ComponentType::shape,
-                                   ComponentType::icon, ComponentType::image, ComponentType::textArea};
+                                   ComponentType::icon,  ComponentType::image, ComponentType::textArea};
     for (int i = 0; i < components; ++i) {
         const ComponentType type = types[i % 6];
         PlacedComponent c = makeComponent(type, {double(60 + (i * 173) % 1500), double(40 + (i * 97) % 800)});
@@ -83,7 +83,8 @@ void BM_SlideExport(benchmark::State& state) {
     for (auto _ : state) {
         const QString out = workFolder().filePath(QStringLiteral("export"));
         QDir().mkpath(out);
-        exportOptimizedSlides(project, out, {png}, images, PathResolver::shared(), [](double, const QString&) {});
+        exportOptimizedSlides(project, out, {png}, images, PathResolver::shared(),
+                              [](double, const QString&) {});
         state.PauseTiming();
         QDir(out).removeRecursively();
         state.ResumeTiming();

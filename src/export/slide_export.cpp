@@ -13,7 +13,10 @@
 #include <QImageWriter>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <deque>
 #include <functional>
+
+#include <QThread>
 
 namespace vistrelle {
 
@@ -78,10 +81,16 @@ void renderSlides(const KioskProject& project, const QString& folder, SlideForma
         QString name;
         QFuture<std::optional<FileError>> saving;
     };
-    std::optional<InFlight> previous;
+    // Encoding is the slow part: as many slides encode at once as there are cores.
+    const std::size_t maximumInFlight = std::size_t(std::max(1, QThread::idealThreadCount()));
+    std::deque<InFlight> inFlight;
     const auto finish = [&](InFlight& slide) {
-        if (const std::optional<FileError> error = slide.saving.result())
+        if (const std::optional<FileError> error = slide.saving.result()) {
+            // Nothing may still be writing into the folder once the failure is reported.
+            for (InFlight& other : inFlight)
+                other.saving.waitForFinished();
             throw *error;
+        }
         logSaved(slide.index, slide.name);
     };
     for (qsizetype i = 0; i < project.screens.size(); ++i) {
@@ -99,12 +108,16 @@ void renderSlides(const KioskProject& project, const QString& folder, SlideForma
                 }
                 return std::nullopt;
             });
-        if (previous)
-            finish(*previous);
-        previous = InFlight{i, name, saving};
+        inFlight.push_back(InFlight{i, name, saving});
+        while (inFlight.size() > maximumInFlight) {
+            finish(inFlight.front());
+            inFlight.pop_front();
+        }
     }
-    if (previous)
-        finish(*previous);
+    while (!inFlight.empty()) {
+        finish(inFlight.front());
+        inFlight.pop_front();
+    }
 }
 
 void writePlainly(const QString& path, const QByteArray& bytes) {

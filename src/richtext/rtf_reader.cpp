@@ -19,10 +19,10 @@ constexpr int maximumControlWordLength = 32;
 
 // Windows-1252 for 0x80…0x9F; the rest is Latin-1.
 char16_t windows1252(unsigned char byte) {
-    static constexpr char16_t high[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    static constexpr char16_t high[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+                                          0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
     return byte >= 0x80 && byte <= 0x9F ? high[byte - 0x80] : char16_t(byte);
 }
 
@@ -52,7 +52,8 @@ struct GroupState {
 
 class RtfParser {
 public:
-    explicit RtfParser(const QByteArray& rtf) : data_(rtf) {}
+    explicit RtfParser(const QByteArray& rtf)
+        : data_(rtf) {}
 
     std::unique_ptr<QTextDocument> parse() {
         const QByteArray start = data_.left(16).trimmed();
@@ -194,10 +195,39 @@ private:
         const int value = hasParameter ? parameter : 1;
 
         static const QList<QByteArray> skipped = {
-            "info", "stylesheet", "pict", "header", "footer", "headerl", "headerr", "headerf", "footerl", "footerr",
-            "footerf", "listtable", "listoverridetable", "expandedcolortbl", "generator", "rsidtbl", "xmlnstbl",
-            "themedata", "colorschememapping", "latentstyles", "datastore", "fldinst", "object", "footnote",
-            "filetbl", "revtbl", "pgdsctbl", "nonshppict", "bkmkstart", "bkmkend", "listtext", "pntext", "mmathPr",
+            "info",
+            "stylesheet",
+            "pict",
+            "header",
+            "footer",
+            "headerl",
+            "headerr",
+            "headerf",
+            "footerl",
+            "footerr",
+            "footerf",
+            "listtable",
+            "listoverridetable",
+            "expandedcolortbl",
+            "generator",
+            "rsidtbl",
+            "xmlnstbl",
+            "themedata",
+            "colorschememapping",
+            "latentstyles",
+            "datastore",
+            "fldinst",
+            "object",
+            "footnote",
+            "filetbl",
+            "revtbl",
+            "pgdsctbl",
+            "nonshppict",
+            "bkmkstart",
+            "bkmkend",
+            "listtext",
+            "pntext",
+            "mmathPr",
         };
         if (word == "fonttbl") {
             flush();
@@ -279,7 +309,7 @@ private:
             flush();
             ch.color = parameter;
         } else if (word == "ql" || word == "qc" || word == "qr" || word == "qj") {
-            para.alignment = word == "qc" ? Qt::AlignHCenter
+            para.alignment = word == "qc"   ? Qt::AlignHCenter
                              : word == "qr" ? Qt::AlignRight
                              : word == "qj" ? Qt::AlignJustify
                                             : Qt::AlignLeft;
@@ -304,6 +334,9 @@ private:
             --skipAfterUnicode_;
             return;
         }
+        // Control characters (from \'hh or \uN) are no text; tabs are written as \tab.
+        if (c < 0x20 && c != u'\t')
+            return;
         switch (s.destination) {
         case Destination::skip:
             return;
@@ -404,7 +437,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<QTextDocument> readRtf(const QByteArray& rtf) { return RtfParser(rtf).parse(); }
+std::unique_ptr<QTextDocument> readRtf(const QByteArray& rtf) {
+    return RtfParser(rtf).parse();
+}
 
 std::unique_ptr<QTextDocument> readBase64Rtf(const QString& base64) {
     const QByteArray::FromBase64Result decoded =

@@ -75,19 +75,20 @@ QByteArray writeRtf(const QTextDocument& document) {
     }
     rtf += "}\n{\\colortbl;";
     for (const QRgb rgb : colors)
-        rtf += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" + QByteArray::number(qGreen(rgb)) + "\\blue" +
-               QByteArray::number(qBlue(rgb)) + ';';
+        rtf += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" + QByteArray::number(qGreen(rgb)) +
+               "\\blue" + QByteArray::number(qBlue(rgb)) + ';';
     rtf += "}\n";
 
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat paragraph = block.blockFormat();
         rtf += "\\pard";
         const Qt::Alignment alignment = paragraph.alignment() & Qt::AlignHorizontal_Mask;
-        rtf += alignment & Qt::AlignHCenter ? "\\qc"
-               : alignment & Qt::AlignRight ? "\\qr"
+        rtf += alignment & Qt::AlignHCenter   ? "\\qc"
+               : alignment & Qt::AlignRight   ? "\\qr"
                : alignment & Qt::AlignJustify ? "\\qj"
                                               : "\\ql";
-        if (paragraph.lineHeightType() == QTextBlockFormat::ProportionalHeight && paragraph.lineHeight() != 100)
+        if (paragraph.lineHeightType() == QTextBlockFormat::ProportionalHeight &&
+            paragraph.lineHeight() != 100)
             rtf += "\\sl" + QByteArray::number(qRound(paragraph.lineHeight() * 240 / 100)) + "\\slmult1";
         else if (paragraph.lineHeightType() == QTextBlockFormat::MinimumHeight)
             rtf += "\\sl" + QByteArray::number(qRound(paragraph.lineHeight() * 20)) + "\\slmult0";
@@ -113,6 +114,8 @@ QByteArray writeRtf(const QTextDocument& document) {
     return rtf;
 }
 
-QString writeBase64Rtf(const QTextDocument& document) { return QString::fromLatin1(writeRtf(document).toBase64()); }
+QString writeBase64Rtf(const QTextDocument& document) {
+    return QString::fromLatin1(writeRtf(document).toBase64());
+}
 
 } // namespace vistrelle

@@ -31,8 +31,9 @@ QList<TextRun> runsOf(const QTextDocument& document) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             runs.append({it.fragment().text(), f.fontFamilies().toStringList().value(0),
-                         f.intProperty(QTextFormat::FontPixelSize), f.fontWeight() >= QFont::Bold, f.fontItalic(),
-                         f.fontUnderline(), f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(),
+                         f.intProperty(QTextFormat::FontPixelSize), f.fontWeight() >= QFont::Bold,
+                         f.fontItalic(), f.fontUnderline(),
+                         f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(),
                          block.blockFormat().alignment() & Qt::AlignHorizontal_Mask});
         }
     return runs;
@@ -100,9 +101,9 @@ TEST(RtfTest, ReadsWhatOtherWordProcessorsWrite) {
 TEST(RtfTest, DamagedInputNeverCrashes) {
     EXPECT_FALSE(readRtf("plain text, not RTF"));
     EXPECT_FALSE(readBase64Rtf("***not base64***"));
-    EXPECT_EQ(readRtf("{\\rtf1 Hello")->toPlainText(), "Hello");           // truncated
-    EXPECT_EQ(readRtf("{\\rtf1 a}}}} b{")->toPlainText(), "a b");          // unbalanced
-    EXPECT_EQ(readRtf("{\\rtf1 x\\'")->toPlainText(), "x");                 // cut escape
+    EXPECT_EQ(readRtf("{\\rtf1 Hello")->toPlainText(), "Hello");  // truncated
+    EXPECT_EQ(readRtf("{\\rtf1 a}}}} b{")->toPlainText(), "a b"); // unbalanced
+    EXPECT_EQ(readRtf("{\\rtf1 x\\'")->toPlainText(), "x");       // cut escape
     EXPECT_EQ(readRtf("{\\rtf1 \\u99999999999 \\fs-5 y}")->toPlainText().right(1), "y");
     const QByteArray deep = "{\\rtf1 " + QByteArray(200000, '{') + "deep" + QByteArray(200000, '}') + "}";
     EXPECT_EQ(readRtf(deep)->toPlainText(), "deep");
