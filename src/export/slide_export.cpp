@@ -13,7 +13,7 @@
 #include <QImageWriter>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <deque>
+#include <variant>
 #include <functional>
 
 #include <QThread>
@@ -71,53 +71,49 @@ void saveSlideImage(const QImage& image, const QString& path, bool asPNG) {
 
 namespace {
 
-// Renders each screen and encodes it on the thread pool while the next one is
-// rendered; each file is written, and its log line reported, in screen order.
+// Renders and encodes the slides on the thread pool, as many at once as there
+// are cores (a thread that waits for a slide not yet started draws it itself);
+// each file is written, and its log line reported, in screen order.
 void renderSlides(const KioskProject& project, const QString& folder, SlideFormat format, ImageSource& images,
                   const std::function<QString(qsizetype)>& nameOf,
                   const std::function<void(qsizetype, const QString&)>& logSaved) {
-    struct InFlight {
-        qsizetype index;
+    enum class Outcome { saved, skipped };
+    struct Slide {
         QString name;
-        QFuture<std::optional<FileError>> saving;
+        QFuture<std::variant<Outcome, FileError>> done;
     };
-    // Encoding is the slow part: as many slides encode at once as there are cores.
-    const std::size_t maximumInFlight = std::size_t(std::max(1, QThread::idealThreadCount()));
-    std::deque<InFlight> inFlight;
-    const auto finish = [&](InFlight& slide) {
-        if (const std::optional<FileError> error = slide.saving.result()) {
-            // Nothing may still be writing into the folder once the failure is reported.
-            for (InFlight& other : inFlight)
-                other.saving.waitForFinished();
-            throw *error;
-        }
-        logSaved(slide.index, slide.name);
-    };
+    std::vector<Slide> slides;
+    slides.reserve(std::size_t(project.screens.size()));
     for (qsizetype i = 0; i < project.screens.size(); ++i) {
-        const QImage image = renderSlide(project, project.screens[i], images);
-        if (image.isNull())
-            continue; // a screen that renders to nothing is skipped without a word
         const QString name = nameOf(i);
         const QString path = QDir(folder).filePath(name);
-        QFuture<std::optional<FileError>> saving =
-            QtConcurrent::run([image, path, format]() -> std::optional<FileError> {
-                try {
-                    saveSlideImage(image, path, format.png);
-                } catch (const FileError& error) {
-                    return error;
-                }
-                return std::nullopt;
-            });
-        inFlight.push_back(InFlight{i, name, saving});
-        while (inFlight.size() > maximumInFlight) {
-            finish(inFlight.front());
-            inFlight.pop_front();
-        }
+        slides.push_back({name, QtConcurrent::run([&project, &images, i, path, format]()
+                                                       -> std::variant<Outcome, FileError> {
+                              const QImage image = renderSlide(project, project.screens[i], images);
+                              if (image.isNull())
+                                  return Outcome::skipped; // skipped without a word
+                              try {
+                                  saveSlideImage(image, path, format.png);
+                              } catch (const FileError& error) {
+                                  return error;
+                              }
+                              return Outcome::saved;
+                          })});
     }
-    while (!inFlight.empty()) {
-        finish(inFlight.front());
-        inFlight.pop_front();
+    std::optional<FileError> failure;
+    for (qsizetype i = 0; i < qsizetype(slides.size()); ++i) {
+        // After a failure the rest still finishes (nothing may write into the folder once it is reported),
+        // but is not reported.
+        const std::variant<Outcome, FileError> outcome = slides[std::size_t(i)].done.result();
+        if (failure)
+            continue;
+        if (const FileError* error = std::get_if<FileError>(&outcome))
+            failure = *error;
+        else if (std::get<Outcome>(outcome) == Outcome::saved)
+            logSaved(i, slides[std::size_t(i)].name);
     }
+    if (failure)
+        throw *failure;
 }
 
 void writePlainly(const QString& path, const QByteArray& bytes) {
