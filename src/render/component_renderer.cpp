@@ -6,10 +6,7 @@
 #include "render/shape_outline.h"
 #include "render/symbol_catalog.h"
 
-#include <QHash>
 #include <QPainterPath>
-#include <QStaticText>
-#include <QTextOption>
 
 #include <cmath>
 
@@ -29,25 +26,6 @@ Qt::Alignment horizontalAlignment(const PlacedComponent& c) {
     return Qt::AlignHCenter;
 }
 
-const QStaticText& cachedTextLayout(const QString& text, const QFont& font, double width,
-                                    Qt::Alignment alignment) {
-    thread_local QHash<QString, QStaticText> cache;
-    const QString key = text + QChar(0) + font.key() + QChar(0) + QString::number(width) + QChar(0) +
-                        QString::number(int(alignment));
-    if (const auto it = cache.constFind(key); it != cache.cend())
-        return *it;
-    if (cache.size() > 512)
-        cache.clear(); // bounded; an edit session makes few distinct texts at a time
-    QStaticText layout(text);
-    QTextOption option(alignment);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    layout.setTextWidth(width);
-    layout.setPerformanceHint(QStaticText::AggressiveCaching);
-    layout.prepare(QTransform(), font);
-    return *cache.insert(key, layout);
-}
-
 } // namespace
 
 namespace component_painters {
@@ -61,16 +39,10 @@ void paintText(QPainter& painter, const PlacedComponent& c, const QRectF& frame)
         c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
         c.numberProperty(PropertyKey::fontSize, title ? 24 : 14), c.boolProperty(PropertyKey::isBold),
         c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
-    const Qt::Alignment alignment = horizontalAlignment(c);
     painter.save();
-    painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
-    // Laid out once per text, font, width and alignment (per thread), then drawn from the cache.
-    const QStaticText& layout = cachedTextLayout(text, font, frame.width(), alignment);
-    const QSizeF size = layout.size();
     painter.setFont(font);
-    painter.setClipRect(frame.adjusted(-frame.width(), 0, frame.width(), 0), Qt::IntersectClip);
-    // The layout is as wide as the frame and aligns its lines itself; it is centred vertically.
-    painter.drawStaticText(QPointF(frame.left(), frame.top() + (frame.height() - size.height()) / 2), layout);
+    painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
+    painter.drawText(frame, int(horizontalAlignment(c) | Qt::AlignVCenter | Qt::TextWordWrap), text);
     painter.restore();
 }
 
