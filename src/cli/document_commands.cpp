@@ -1,5 +1,6 @@
 // check, resave and the template commands: read a project, report or rewrite it.
 #include "cli/cli_commands.h"
+#include "cli/command_support.h"
 
 #include "export/player_xml.h"
 #include "export/resource_collection.h"
@@ -11,39 +12,6 @@
 #include <QFile>
 
 namespace vistrelle::cli {
-
-namespace {
-
-class CliText {
-    Q_DECLARE_TR_FUNCTIONS(CliText)
-};
-
-std::optional<VistrelleDocument> readOrReport(const QString& file, CommandOutput io) {
-    Result<VistrelleDocument> document = VistrelleDocument::readFile(file);
-    if (!document) {
-        io.err << document.error().description() << Qt::endl;
-        return std::nullopt;
-    }
-    return std::move(document).value();
-}
-
-// A zero-based screen index of the project, or a message.
-std::optional<qsizetype> screenIndexOrReport(const KioskProject& project, const QString& text,
-                                             CommandOutput io) {
-    bool ok = false;
-    const qlonglong index = text.toLongLong(&ok);
-    if (!ok || index < 0 || index >= project.screens.size()) {
-        io.err << CliText::tr(
-                      "There is no screen with index %1: the project has %n screen(s), counted from 0.",
-                      nullptr, int(project.screens.size()))
-                      .arg(text)
-               << Qt::endl;
-        return std::nullopt;
-    }
-    return qsizetype(index);
-}
-
-} // namespace
 
 int runCheck(const QString& file, CommandOutput io) {
     const std::optional<VistrelleDocument> document = readOrReport(file, io);

@@ -1,5 +1,6 @@
 // render and render-transition: what the renderer draws, as PNG files.
 #include "cli/cli_commands.h"
+#include "cli/command_support.h"
 
 #include "export/bundle_files.h"
 #include "media/file_error.h"
@@ -16,31 +17,6 @@
 namespace vistrelle::cli {
 
 namespace {
-
-class CliText {
-    Q_DECLARE_TR_FUNCTIONS(CliText)
-};
-
-std::optional<KioskProject> projectOrReport(const QString& file, CommandOutput io) {
-    Result<VistrelleDocument> document = VistrelleDocument::readFile(file);
-    if (!document) {
-        io.err << document.error().description() << Qt::endl;
-        return std::nullopt;
-    }
-    return std::move(document).value().project;
-}
-
-std::optional<qsizetype> indexOrReport(const KioskProject& project, const QString& text, CommandOutput io) {
-    bool ok = false;
-    const qlonglong index = text.toLongLong(&ok);
-    if (ok && index >= 0 && index < project.screens.size())
-        return qsizetype(index);
-    io.err << CliText::tr("There is no screen with index %1: the project has %n screen(s), counted from 0.",
-                          nullptr, int(project.screens.size()))
-                  .arg(text)
-           << Qt::endl;
-    return std::nullopt;
-}
 
 QSize slideSize(const KioskProject& project) {
     return {int(std::clamp<qint64>(project.settings.defaultResolution.width, 0, 16384)),
@@ -69,15 +45,25 @@ int savePng(const QImage& image, const QString& output, CommandOutput io) {
     return exitSuccess;
 }
 
+// The project and the screen at `index`, or messages on standard error.
+std::optional<std::pair<KioskProject, qsizetype>> projectAndScreen(const QString& file, const QString& index,
+                                                                   CommandOutput io) {
+    const std::optional<VistrelleDocument> document = readOrReport(file, io);
+    if (!document)
+        return std::nullopt;
+    const std::optional<qsizetype> screen = screenIndexOrReport(document->project, index, io);
+    if (!screen)
+        return std::nullopt;
+    return std::pair(document->project, *screen);
+}
+
 } // namespace
 
 int runRender(const QString& file, const QString& index, const QString& output, CommandOutput io) {
-    const std::optional<KioskProject> project = projectOrReport(file, io);
-    if (!project)
+    const auto found = projectAndScreen(file, index, io);
+    if (!found)
         return exitFailure;
-    const std::optional<qsizetype> screen = indexOrReport(*project, index, io);
-    if (!screen)
-        return exitFailure;
+    const auto& [project, screen] = *found;
     BlockingImageSource images(ImageCache::shared());
     return savePng(
         renderScreenImage(project->screens[*screen], slideSize(*project), images, ComponentOrder::listOrder),
@@ -86,12 +72,10 @@ int runRender(const QString& file, const QString& index, const QString& output, 
 
 int runRenderTransition(const QString& file, const QString& index, const QString& progress,
                         const QString& output, CommandOutput io) {
-    const std::optional<KioskProject> project = projectOrReport(file, io);
-    if (!project)
+    const auto found = projectAndScreen(file, index, io);
+    if (!found)
         return exitFailure;
-    const std::optional<qsizetype> screen = indexOrReport(*project, index, io);
-    if (!screen)
-        return exitFailure;
+    const auto& [project, screen] = *found;
     bool ok = false;
     const double p = progress.toDouble(&ok);
     if (!ok || !(p >= 0 && p <= 1)) {
@@ -99,9 +83,9 @@ int runRenderTransition(const QString& file, const QString& index, const QString
                << Qt::endl;
         return exitUsage;
     }
-    const KioskScreen& from = project->screens[*screen];
-    const KioskScreen& to = project->screens[(*screen + 1) % project->screens.size()];
-    const QSize size = slideSize(*project);
+    const KioskScreen& from = project.screens[screen];
+    const KioskScreen& to = project.screens[(screen + 1) % project.screens.size()];
+    const QSize size = slideSize(project);
     BlockingImageSource images(ImageCache::shared());
     const QImage first = renderScreenImage(from, size, images, ComponentOrder::byZIndex);
     const QImage second = renderScreenImage(to, size, images, ComponentOrder::byZIndex);

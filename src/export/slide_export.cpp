@@ -13,8 +13,8 @@
 #include <QImageWriter>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <variant>
 #include <functional>
+#include <variant>
 
 #include <QThread>
 
@@ -87,8 +87,8 @@ void renderSlides(const KioskProject& project, const QString& folder, SlideForma
     for (qsizetype i = 0; i < project.screens.size(); ++i) {
         const QString name = nameOf(i);
         const QString path = QDir(folder).filePath(name);
-        slides.push_back({name, QtConcurrent::run([&project, &images, i, path, format]()
-                                                       -> std::variant<Outcome, FileError> {
+        slides.push_back({name, QtConcurrent::run([&project, &images, i, path,
+                                                   format]() -> std::variant<Outcome, FileError> {
                               const QImage image = renderSlide(project, project.screens[i], images);
                               if (image.isNull())
                                   return Outcome::skipped; // skipped without a word
