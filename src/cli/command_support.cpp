@@ -11,13 +11,14 @@ std::optional<VistrelleDocument> readOrReport(const QString& file, CommandOutput
     return std::move(document).value();
 }
 
-std::optional<qsizetype> screenIndexOrReport(const KioskProject& project, const QString& text, CommandOutput io) {
+std::optional<qsizetype> screenIndexOrReport(const KioskProject& project, const QString& text,
+                                             CommandOutput io) {
     bool ok = false;
     const qlonglong index = text.toLongLong(&ok);
     if (ok && index >= 0 && index < project.screens.size())
         return qsizetype(index);
-    io.err << CliText::tr("There is no screen with index %1: the project has %n screen(s), counted from 0.", nullptr,
-                          int(project.screens.size()))
+    io.err << CliText::tr("There is no screen with index %1: the project has %n screen(s), counted from 0.",
+                          nullptr, int(project.screens.size()))
                   .arg(text)
            << Qt::endl;
     return std::nullopt;

@@ -18,6 +18,7 @@ class CliText {
 std::optional<VistrelleDocument> readOrReport(const QString& file, CommandOutput io);
 
 // A zero-based screen index of `project` given as text, or a message on standard error.
-std::optional<qsizetype> screenIndexOrReport(const KioskProject& project, const QString& text, CommandOutput io);
+std::optional<qsizetype> screenIndexOrReport(const KioskProject& project, const QString& text,
+                                             CommandOutput io);
 
 } // namespace vistrelle::cli

@@ -66,7 +66,7 @@ int runRender(const QString& file, const QString& index, const QString& output, 
     const auto& [project, screen] = *found;
     BlockingImageSource images(ImageCache::shared());
     return savePng(
-        renderScreenImage(project->screens[*screen], slideSize(*project), images, ComponentOrder::listOrder),
+        renderScreenImage(project.screens[screen], slideSize(project), images, ComponentOrder::listOrder),
         output, io);
 }
 
