@@ -4,6 +4,7 @@
 #include "model/component_properties.h"
 #include "platform/app_logger.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -121,7 +122,8 @@ QString bundleNameOf(const QString& storedPath, const ResourceNameMap& names, co
 void copyResources(const KioskProject& project, const QString& resourcesFolder, const ResourceNameMap& names,
                    const PathResolver& resolver, const ProgressReport& report) {
     const QStringList paths = collectResourcePaths(project);
-    report(0.75, QStringLiteral("Found %1 resources to copy").arg(paths.size()));
+    report(0.75,
+           QCoreApplication::translate("KioskDeployManager", "Found %1 resources to copy").arg(paths.size()));
     QSet<QString> copied;
     for (const QString& path : paths) {
         const QString name = bundleNameOf(path, names, resolver);
@@ -139,9 +141,9 @@ void copyResources(const KioskProject& project, const QString& resourcesFolder, 
         }
         resolver.copyResource(path, destination);
         copied.insert(name);
-        report(0.76, QStringLiteral("Copied: ") + name);
+        report(0.76, QCoreApplication::translate("KioskDeployManager", "Copied: ") + name);
     }
-    report(0.8, QStringLiteral("Resources copied successfully"));
+    report(0.8, QCoreApplication::translate("KioskDeployManager", "Resources copied successfully"));
 }
 
 } // namespace vistrelle

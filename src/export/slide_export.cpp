@@ -7,6 +7,7 @@
 #include "render/screen_painter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFuture>
@@ -133,14 +134,15 @@ void exportOptimizedSlides(const KioskProject& project, const QString& outputFol
     renderSlides(
         project, outputFolder, format, images, [&](qsizetype i) { return optimizedSlideName(i, format); },
         [&](qsizetype i, const QString& name) {
-            report(0.55 + 0.3 * double(i + 1) / count, QStringLiteral("Rendered: ") + name);
+            report(0.55 + 0.3 * double(i + 1) / count,
+                   QCoreApplication::translate("KioskDeployManager", "Rendered: ") + name);
         });
     // The durations file is the one file written in place.
     writePlainly(folder.filePath(QStringLiteral("durations.json")), durationsJson(project));
     writeFileAtomically(
         folder.filePath(QStringLiteral("VistrelleData.xml")),
         generateProjectXML(project, buildResourceNameMap(project, resolver), resolver).toUtf8());
-    report(0.85, QStringLiteral("XML data exported for optimized mode"));
+    report(0.85, QCoreApplication::translate("KioskDeployManager", "XML data exported for optimized mode"));
 }
 
 void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
@@ -154,7 +156,8 @@ void exportFlatSlides(const KioskProject& project, const QString& destination, S
         project, destination, format, images,
         [&](qsizetype i) { return flatSlideName(i, project.screens[i].duration, format); },
         [&](qsizetype i, const QString& name) {
-            report(0.45 + 0.5 * double(i + 1) / count, QStringLiteral("Exported: ") + name);
+            report(0.45 + 0.5 * double(i + 1) / count,
+                   QCoreApplication::translate("KioskDeployManager", "Exported: ") + name);
         });
 }
 
