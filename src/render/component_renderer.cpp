@@ -6,7 +6,12 @@
 #include "render/shape_outline.h"
 #include "render/symbol_catalog.h"
 
+#include <QHash>
 #include <QPainterPath>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <memory>
 
 #include <cmath>
 
@@ -26,6 +31,41 @@ Qt::Alignment horizontalAlignment(const PlacedComponent& c) {
     return Qt::AlignHCenter;
 }
 
+struct CachedTextLayout {
+    std::shared_ptr<QTextLayout> layout;
+    double height = 0;
+};
+
+// A title or label laid out once per text, font, width and alignment (per
+// thread: layouts are not shared across threads), not in every frame.
+const CachedTextLayout& cachedTextLayout(const QString& text, const QFont& font, double width,
+                                         Qt::Alignment alignment) {
+    thread_local QHash<QString, CachedTextLayout> cache;
+    const QString key = text + QChar(0) + font.key() + QChar(0) + QString::number(width) + QChar(0) +
+                        QString::number(int(alignment));
+    if (const auto it = cache.constFind(key); it != cache.cend())
+        return *it;
+    if (cache.size() > 512)
+        cache.clear(); // bounded; a screen holds few distinct texts
+
+    QString lines = text;
+    lines.replace(u'\n', QChar::LineSeparator);
+    auto layout = std::make_shared<QTextLayout>(lines, font);
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    double height = 0;
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(std::max(width, 0.0));
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout->endLayout();
+    return *cache.insert(key, {layout, height});
+}
+
 } // namespace
 
 namespace component_painters {
@@ -39,10 +79,11 @@ void paintText(QPainter& painter, const PlacedComponent& c, const QRectF& frame)
         c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
         c.numberProperty(PropertyKey::fontSize, title ? 24 : 14), c.boolProperty(PropertyKey::isBold),
         c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
+    const CachedTextLayout& layout = cachedTextLayout(text, font, frame.width(), horizontalAlignment(c));
     painter.save();
-    painter.setFont(font);
     painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
-    painter.drawText(frame, int(horizontalAlignment(c) | Qt::AlignVCenter | Qt::TextWordWrap), text);
+    // The lines are as wide as the frame and aligned in it; the block is centred vertically.
+    layout.layout->draw(&painter, QPointF(frame.left(), frame.top() + (frame.height() - layout.height) / 2));
     painter.restore();
 }
 

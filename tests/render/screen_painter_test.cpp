@@ -80,6 +80,40 @@ TEST(ComponentRendererTest, RotationTurnsClockwiseAndTheSelectionOutlineStaysUpr
     EXPECT_TRUE(near(image.pixelColor(50, 0), QColor(0x00, 0x7A, 0xFF), 60));
 }
 
+TEST(ComponentRendererTest, TextKeepsItsDecorationsAndAlignment) {
+    NoImages images;
+    const auto render = [&](const PropertyMap& extra) {
+        PlacedComponent label = makeComponent(ComponentType::label, {});
+        label.size = {300, 60};
+        for (auto it = extra.cbegin(); it != extra.cend(); ++it)
+            label.properties[it.key()] = it.value();
+        QImage image(300, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paintComponent(painter, label, images);
+        return image;
+    };
+    // Inked columns of a picture: where the text starts and ends.
+    const auto inkedSpan = [](const QImage& image) {
+        int first = image.width();
+        int last = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).lightness() < 128) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        return std::pair(first, last);
+    };
+    EXPECT_NE(render({{"isUnderlined", "true"}}), render({}));
+    const auto [leadingStart, leadingEnd] = inkedSpan(render({{"textAlignment", "leading"}}));
+    const auto [trailingStart, trailingEnd] = inkedSpan(render({{"textAlignment", "trailing"}}));
+    const auto [centreStart, centreEnd] = inkedSpan(render({}));
+    EXPECT_LT(leadingStart, 5);
+    EXPECT_GT(trailingEnd, 294);
+    EXPECT_NEAR((centreStart + centreEnd) / 2.0, 150, 4);
+}
+
 TEST(ComponentRendererTest, AbsurdValuesDrawNothingOrSomethingBounded) {
     NoImages images;
     QImage image(50, 50, QImage::Format_ARGB32_Premultiplied);
