@@ -16,24 +16,28 @@ ImageSource::Lookup BlockingImageSource::lookup(const QString& storedPath) {
 AsyncImageSource::AsyncImageSource(ImageCache& cache, QObject* context, std::function<void()> loaded)
     : cache_(cache)
     , context_(context)
-    , loaded_(std::move(loaded)) {}
+    , state_(std::make_shared<State>(State{std::move(loaded), {}, {}})) {}
 
 ImageSource::Lookup AsyncImageSource::lookup(const QString& storedPath) {
     if (std::optional<QImage> image = cache_.cachedImage(storedPath))
-        return {State::loaded, *image};
-    if (failed_.contains(storedPath) || storedPath.isEmpty())
-        return {State::failed, {}};
-    if (!pending_.contains(storedPath) && context_) {
-        pending_.insert(storedPath);
-        cache_.requestImage(storedPath, context_, [this, storedPath](const std::optional<QImage>& image) {
-            pending_.remove(storedPath);
+        return {ImageSource::State::loaded, *image};
+    if (state_->failed.contains(storedPath) || storedPath.isEmpty())
+        return {ImageSource::State::failed, {}};
+    if (!state_->pending.contains(storedPath) && context_) {
+        state_->pending.insert(storedPath);
+        const std::weak_ptr<State> weak = state_;
+        cache_.requestImage(storedPath, context_, [weak, storedPath](const std::optional<QImage>& image) {
+            const std::shared_ptr<State> state = weak.lock();
+            if (!state)
+                return; // the source is gone; the cache keeps the picture for the next one
+            state->pending.remove(storedPath);
             if (!image)
-                failed_.insert(storedPath);
-            if (loaded_)
-                loaded_();
+                state->failed.insert(storedPath);
+            if (state->loaded)
+                state->loaded();
         });
     }
-    return {State::loading, {}};
+    return {ImageSource::State::loading, {}};
 }
 
 } // namespace vistrelle

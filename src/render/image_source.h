@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace vistrelle {
@@ -44,11 +45,16 @@ public:
     Lookup lookup(const QString& storedPath) override;
 
 private:
+    // Shared with the loads in flight, which may finish after this source is gone.
+    struct State {
+        std::function<void()> loaded;
+        QSet<QString> pending;
+        QSet<QString> failed;
+    };
+
     ImageCache& cache_;
     QPointer<QObject> context_;
-    std::function<void()> loaded_;
-    QSet<QString> pending_;
-    QSet<QString> failed_;
+    std::shared_ptr<State> state_;
 };
 
 } // namespace vistrelle

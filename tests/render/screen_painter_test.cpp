@@ -6,6 +6,7 @@
 #include "render/image_source.h"
 #include "render/screen_painter.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 
 #include <gtest/gtest.h>
@@ -161,4 +162,34 @@ TEST(ScreenPainterTest, ComponentsStackByZIndexOrByListOrder) {
     EXPECT_EQ(byZ.pixelColor(150, 150), QColor(Qt::white));
     EXPECT_TRUE(renderScreenImage(screen, {0, 100}, images, ComponentOrder::listOrder).isNull());
     EXPECT_TRUE(renderScreenImage(screen, {100000, 100000}, images, ComponentOrder::listOrder).isNull());
+}
+
+TEST(ImageSourceTest, TheCanvasSourceAnswersAtOnceAndCallsBackWhenAPictureArrives) {
+    ImageCache cache([](const QString& path) -> std::optional<QImage> {
+        if (path == "/bad")
+            return std::nullopt;
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        return image;
+    });
+    QObject context;
+    int callbacks = 0;
+    AsyncImageSource source(cache, &context, [&] { ++callbacks; });
+    EXPECT_EQ(source.lookup("/good").state, ImageSource::State::loading);
+    EXPECT_EQ(source.lookup("/bad").state, ImageSource::State::loading);
+    EXPECT_EQ(source.lookup("").state, ImageSource::State::failed);
+    for (int i = 0; i < 500 && callbacks < 2; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(callbacks, 2);
+    EXPECT_EQ(source.lookup("/good").state, ImageSource::State::loaded);
+    EXPECT_EQ(source.lookup("/bad").state, ImageSource::State::failed);
+
+    // A source that goes away while a picture loads is not called back.
+    auto shortLived = std::make_unique<AsyncImageSource>(cache, &context, [&] { ++callbacks; });
+    shortLived->lookup("/other");
+    shortLived.reset();
+    for (int i = 0; i < 50; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(callbacks, 2);
+    EXPECT_TRUE(cache.cachedImage("/other"));
 }
