@@ -8,7 +8,6 @@
 #include "model/vistrelle_document.h"
 #include "render/image_source.h"
 #include "render/screen_painter.h"
-#include "render/transition_painter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -86,15 +85,13 @@ int runRenderTransition(const QString& file, const QString& index, const QString
     const KioskScreen& from = project.screens[screen];
     const KioskScreen& to = project.screens[(screen + 1) % project.screens.size()];
     const QSize size = slideSize(project);
-    BlockingImageSource images(ImageCache::shared());
-    const QImage first = renderScreenImage(from, size, images, ComponentOrder::byZIndex);
-    const QImage second = renderScreenImage(to, size, images, ComponentOrder::byZIndex);
-    if (first.isNull() || second.isNull())
+    if (size.isEmpty())
         return savePng({}, output, io);
+    BlockingImageSource images(ImageCache::shared());
     QImage frame(size, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&frame);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintTransitionFrame(painter, QSizeF(size), from.transition.effect, p, first, second);
+    paintScreenTransition(painter, from, to, p, size, images);
     painter.end();
     return savePng(frame, output, io);
 }

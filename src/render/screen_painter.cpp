@@ -3,6 +3,7 @@
 #include "model/stacking_order.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
+#include "render/transition_painter.h"
 
 #include <numeric>
 
@@ -39,6 +40,15 @@ QImage renderScreenImage(const KioskScreen& screen, QSize size, ImageSource& ima
     paintScreen(painter, screen, QSizeF(size), images, order);
     painter.end();
     return image;
+}
+
+void paintScreenTransition(QPainter& painter, const KioskScreen& from, const KioskScreen& to, double progress,
+                           QSize size, ImageSource& images) {
+    const QImage outgoing = renderScreenImage(from, size, images, ComponentOrder::byZIndex);
+    const QImage incoming = renderScreenImage(to, size, images, ComponentOrder::byZIndex);
+    if (outgoing.isNull() || incoming.isNull())
+        return;
+    paintTransitionFrame(painter, QSizeF(size), from.transition.effect, progress, outgoing, incoming);
 }
 
 } // namespace vistrelle

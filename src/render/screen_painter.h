@@ -22,4 +22,9 @@ void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, Imag
 // image when the size cannot be drawn.
 QImage renderScreenImage(const KioskScreen& screen, QSize size, ImageSource& images, ComponentOrder order);
 
+// One frame of the change from `from` to `to` at `progress` (already eased),
+// with the effect of the screen being left, drawn into (0, 0, size).
+void paintScreenTransition(QPainter& painter, const KioskScreen& from, const KioskScreen& to, double progress,
+                           QSize size, ImageSource& images);
+
 } // namespace vistrelle
