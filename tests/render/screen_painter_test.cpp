@@ -7,9 +7,13 @@
 #include "render/screen_painter.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontInfo>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace vistrelle;
 
@@ -178,8 +182,15 @@ TEST(ImageSourceTest, TheCanvasSourceAnswersAtOnceAndCallsBackWhenAPictureArrive
     EXPECT_EQ(source.lookup("/good").state, ImageSource::State::loading);
     EXPECT_EQ(source.lookup("/bad").state, ImageSource::State::loading);
     EXPECT_EQ(source.lookup("").state, ImageSource::State::failed);
-    for (int i = 0; i < 500 && callbacks < 2; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const auto waitUntil = [](const std::function<bool()>& done) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < 10000) {
+            QCoreApplication::processEvents();
+            QThread::msleep(2);
+        }
+    };
+    waitUntil([&] { return callbacks >= 2; });
     ASSERT_EQ(callbacks, 2);
     EXPECT_EQ(source.lookup("/good").state, ImageSource::State::loaded);
     EXPECT_EQ(source.lookup("/bad").state, ImageSource::State::failed);
@@ -188,8 +199,8 @@ TEST(ImageSourceTest, TheCanvasSourceAnswersAtOnceAndCallsBackWhenAPictureArrive
     auto shortLived = std::make_unique<AsyncImageSource>(cache, &context, [&] { ++callbacks; });
     shortLived->lookup("/other");
     shortLived.reset();
-    for (int i = 0; i < 50; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    waitUntil([&] { return cache.count() == 2; });
+    QCoreApplication::processEvents();
     EXPECT_EQ(callbacks, 2);
     EXPECT_TRUE(cache.cachedImage("/other"));
 }
