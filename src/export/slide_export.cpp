@@ -59,13 +59,15 @@ void saveSlideImage(const QImage& image, const QString& path, bool asPNG) {
     if (image.isNull())
         return;
     QByteArray bytes;
+    bytes.reserve(qsizetype(image.width()) * image.height()); // a generous guess: one growth at most
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, asPNG ? "png" : "jpg");
     if (!asPNG)
         writer.setQuality(100);
     // JPEG has no transparency: flatten the slide first.
-    if (!writer.write(asPNG ? image : image.convertToFormat(QImage::Format_RGB32)))
+    const bool opaque = image.format() == QImage::Format_RGB32;
+    if (!writer.write(asPNG || opaque ? image : image.convertToFormat(QImage::Format_RGB32)))
         return;
     writeFileAtomically(path, bytes);
 }

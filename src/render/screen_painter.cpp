@@ -32,7 +32,8 @@ QImage renderScreenImage(const KioskScreen& screen, QSize size, ImageSource& ima
     // Past 16384 pixels a side the picture could not be held or encoded anyway.
     if (size.width() <= 0 || size.height() <= 0 || size.width() > 16384 || size.height() > 16384)
         return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    // Screens are opaque: without an alpha channel the picture is cheaper to draw, convert and encode.
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return {};
     image.fill(Qt::white);
