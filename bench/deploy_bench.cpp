@@ -8,7 +8,6 @@
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -118,11 +117,3 @@ void BM_GenerateProjectXML(benchmark::State& state) {
 BENCHMARK(BM_CopyWithCp)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Deploy)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GenerateProjectXML)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -77,5 +77,3 @@ BENCHMARK(BM_DocumentRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainJsonSerialise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DocumentWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyProjectAndEditOneComponent)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();

@@ -83,11 +83,3 @@ void BM_UndoMemoryOf1000DragSteps(benchmark::State& state) {
 BENCHMARK(BM_UpdateComponent_OneScreen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UpdateComponent_500Screens)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UndoMemoryOf1000DragSteps)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -66,11 +65,3 @@ void BM_CacheLoadAt2048(benchmark::State& state) {
 
 BENCHMARK(BM_FullDecode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CacheLoadAt2048)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

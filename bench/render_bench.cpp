@@ -9,7 +9,6 @@
 #include "render/screen_painter.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -130,11 +129,3 @@ void BM_DrawScreenOf100Components(benchmark::State& state) {
 BENCHMARK(BM_EncodeOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_SlideExport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_DrawScreenOf100Components)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,6 @@
 // One transition frame at 1920 × 1080 from two already-rendered layers, for each effect.
 #include "render/transition_painter.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -37,11 +36,3 @@ void BM_TransitionFrame(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_TransitionFrame)->DenseRange(0, 13)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
