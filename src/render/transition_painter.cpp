@@ -1,5 +1,7 @@
 #include "render/transition_painter.h"
 
+#include "render/perspective_resampler.h"
+
 namespace vistrelle {
 
 void paintTransitionLayer(QPainter& painter, const QImage& content, const TransitionLayer& layer,
@@ -18,6 +20,19 @@ void paintTransitionLayer(QPainter& painter, const QImage& content, const Transi
     }
     painter.setOpacity(painter.opacity() * layer.opacity);
     const QTransform transform = layer.transform(size);
+    if (!transform.isAffine() && keepsVerticalLinesVertical(transform) && !content.isNull()) {
+        // The painter's own perspective drawing is several times slower than a frame allows.
+        const QTransform toPixels =
+            QTransform::fromScale(content.width() / size.width(), content.height() / size.height());
+        const ResampledPicture turned =
+            resampleColumnwise(content, toPixels.inverted() * transform * toPixels, content.size());
+        if (!turned.image.isNull()) {
+            const QRectF placed(QPointF(turned.topLeft), QSizeF(turned.image.size()));
+            painter.drawImage(toPixels.inverted().mapRect(placed), turned.image);
+        }
+        painter.restore();
+        return;
+    }
     if (!transform.isIdentity()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.setTransform(transform, true);
