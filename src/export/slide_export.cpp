@@ -14,10 +14,10 @@
 #include <QImageWriter>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <atomic>
 #include <functional>
-#include <variant>
-
-#include <QThread>
+#include <mutex>
+#include <optional>
 
 namespace vistrelle {
 
@@ -46,18 +46,29 @@ QByteArray durationsJson(const KioskProject& project) {
     return json + ']';
 }
 
-QImage renderSlide(const KioskProject& project, const KioskScreen& screen, ImageSource& images) {
+namespace {
+
+// The project's default resolution as a slide size, if it can be drawn.
+std::optional<QSize> slideSize(const KioskProject& project) {
     const ScreenResolution& resolution = project.settings.defaultResolution;
     if (resolution.width <= 0 || resolution.height <= 0 || resolution.width > 16384 ||
         resolution.height > 16384)
-        return {};
-    return renderScreenImage(screen, QSize(int(resolution.width), int(resolution.height)), images,
-                             ComponentOrder::listOrder);
+        return std::nullopt;
+    return QSize(int(resolution.width), int(resolution.height));
 }
 
-void saveSlideImage(const QImage& image, const QString& path, bool asPNG) {
+} // namespace
+
+QImage renderSlide(const KioskProject& project, const KioskScreen& screen, ImageSource& images) {
+    const std::optional<QSize> size = slideSize(project);
+    if (!size)
+        return {};
+    return renderScreenImage(screen, *size, images, ComponentOrder::listOrder);
+}
+
+QByteArray encodeSlideImage(const QImage& image, bool asPNG) {
     if (image.isNull())
-        return;
+        return {};
     QByteArray bytes;
     bytes.reserve(qsizetype(image.width()) * image.height()); // a generous guess: one growth at most
     QBuffer buffer(&bytes);
@@ -68,55 +79,80 @@ void saveSlideImage(const QImage& image, const QString& path, bool asPNG) {
     // JPEG has no transparency: flatten the slide first.
     const bool opaque = image.format() == QImage::Format_RGB32;
     if (!writer.write(asPNG || opaque ? image : image.convertToFormat(QImage::Format_RGB32)))
-        return;
-    writeFileAtomically(path, bytes);
+        return {};
+    return bytes;
+}
+
+void saveSlideImage(const QImage& image, const QString& path, bool asPNG) {
+    const QByteArray bytes = encodeSlideImage(image, asPNG);
+    if (!bytes.isEmpty())
+        writeFileAtomically(path, bytes);
 }
 
 namespace {
 
+// Slide-sized pictures handed from one finished slide to the next, so that a
+// long export does not fault in fresh pages for every slide.
+class CanvasPool {
+public:
+    QImage take() {
+        const std::lock_guard lock(mutex);
+        if (spare.empty())
+            return {};
+        QImage canvas = std::move(spare.back());
+        spare.pop_back();
+        return canvas;
+    }
+    void giveBack(QImage canvas) {
+        const std::lock_guard lock(mutex);
+        spare.push_back(std::move(canvas));
+    }
+
+private:
+    std::mutex mutex;
+    std::vector<QImage> spare;
+};
+
 // Renders and encodes the slides on the thread pool, as many at once as there
-// are cores (a thread that waits for a slide not yet started draws it itself);
-// each file is written, and its log line reported, in screen order.
+// are cores, while this thread writes the finished files and reports their log
+// lines in screen order (so waiting for the disk never idles a core).
 void renderSlides(const KioskProject& project, const QString& folder, SlideFormat format, ImageSource& images,
                   const std::function<QString(qsizetype)>& nameOf,
                   const std::function<void(qsizetype, const QString&)>& logSaved) {
-    enum class Outcome { saved, skipped };
-    struct Slide {
-        QString name;
-        QFuture<std::variant<Outcome, FileError>> done;
-    };
-    std::vector<Slide> slides;
-    slides.reserve(std::size_t(project.screens.size()));
+    const std::optional<QSize> size = slideSize(project);
+    CanvasPool canvases;
+    std::atomic<bool> abandoned = false;
+    std::vector<QFuture<QByteArray>> encoded;
+    encoded.reserve(std::size_t(project.screens.size()));
     for (qsizetype i = 0; i < project.screens.size(); ++i) {
-        const QString name = nameOf(i);
-        const QString path = QDir(folder).filePath(name);
-        slides.push_back({name, QtConcurrent::run([&project, &images, i, path,
-                                                   format]() -> std::variant<Outcome, FileError> {
-                              const QImage image = renderSlide(project, project.screens[i], images);
-                              if (image.isNull())
-                                  return Outcome::skipped; // skipped without a word
-                              try {
-                                  saveSlideImage(image, path, format.png);
-                              } catch (const FileError& error) {
-                                  return error;
-                              }
-                              return Outcome::saved;
-                          })});
+        encoded.push_back(QtConcurrent::run([&project, &images, &canvases, &abandoned, size, i, format] {
+            if (abandoned)
+                return QByteArray();
+            QImage canvas = canvases.take();
+            if (!size ||
+                !renderScreenInto(canvas, project.screens[i], *size, images, ComponentOrder::listOrder))
+                return QByteArray();
+            QByteArray bytes = encodeSlideImage(canvas, format.png);
+            canvases.giveBack(std::move(canvas));
+            return bytes;
+        }));
     }
-    std::optional<FileError> failure;
-    for (qsizetype i = 0; i < qsizetype(slides.size()); ++i) {
-        // After a failure the rest still finishes (nothing may write into the folder once it is reported),
-        // but is not reported.
-        const std::variant<Outcome, FileError> outcome = slides[std::size_t(i)].done.result();
-        if (failure)
-            continue;
-        if (const FileError* error = std::get_if<FileError>(&outcome))
-            failure = *error;
-        else if (std::get<Outcome>(outcome) == Outcome::saved)
-            logSaved(i, slides[std::size_t(i)].name);
+    try {
+        for (qsizetype i = 0; i < qsizetype(encoded.size()); ++i) {
+            const QByteArray bytes = encoded[std::size_t(i)].result();
+            if (bytes.isEmpty())
+                continue; // a slide that cannot be drawn or encoded is skipped without a word
+            const QString name = nameOf(i);
+            writeFileAtomically(QDir(folder).filePath(name), bytes);
+            logSaved(i, name);
+        }
+    } catch (...) {
+        // The slides still being drawn hold references into this frame; the rest need not start.
+        abandoned = true;
+        for (QFuture<QByteArray>& slide : encoded)
+            slide.waitForFinished();
+        throw;
     }
-    if (failure)
-        throw *failure;
 }
 
 void writePlainly(const QString& path, const QByteArray& bytes) {

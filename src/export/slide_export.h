@@ -29,6 +29,10 @@ QByteArray durationsJson(const KioskProject& project);
 // unit, components in list order. A null image when it cannot be drawn.
 QImage renderSlide(const KioskProject& project, const KioskScreen& screen, ImageSource& images);
 
+// One slide as the bytes of a JPEG (quality 100) or PNG file; empty when the
+// image cannot be encoded.
+QByteArray encodeSlideImage(const QImage& image, bool asPNG);
+
 // Encodes and writes one slide atomically; an image that cannot be encoded is
 // silently not written. Throws FileError when writing fails.
 void saveSlideImage(const QImage& image, const QString& path, bool asPNG);

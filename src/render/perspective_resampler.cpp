@@ -73,8 +73,7 @@ std::vector<ColumnSource> columnSources(const QTransform& inverse, const QRect& 
 }
 
 // Runs `work(first, end)` over `count` rows in bands on the thread pool.
-template <typename Work>
-void forRowBands(int count, Work work) {
+template <typename Work> void forRowBands(int count, Work work) {
     constexpr int bandHeight = 48;
     std::vector<int> starts;
     for (int row = 0; row < count; row += bandHeight)
@@ -107,10 +106,10 @@ ResampledPicture resampleColumnwise(const QImage& source, const QTransform& tran
         return result;
 
     // RGB32 keeps 0xff in its unused byte, so it reads as opaque premultiplied pixels.
-    const QImage pixels = source.format() == QImage::Format_ARGB32_Premultiplied ||
-                                  source.format() == QImage::Format_RGB32
-                              ? source
-                              : source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage pixels =
+        source.format() == QImage::Format_ARGB32_Premultiplied || source.format() == QImage::Format_RGB32
+            ? source
+            : source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const std::vector<ColumnSource> columns = columnSources(inverse, bounds, pixels.size());
     const int width = bounds.width();
     const int sourceWidth = pixels.width();

@@ -29,18 +29,29 @@ void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, Imag
 }
 
 QImage renderScreenImage(const KioskScreen& screen, QSize size, ImageSource& images, ComponentOrder order) {
+    QImage image;
+    if (!renderScreenInto(image, screen, size, images, order))
+        return {};
+    return image;
+}
+
+bool renderScreenInto(QImage& canvas, const KioskScreen& screen, QSize size, ImageSource& images,
+                      ComponentOrder order) {
     // Past 16384 pixels a side the picture could not be held or encoded anyway.
     if (size.width() <= 0 || size.height() <= 0 || size.width() > 16384 || size.height() > 16384)
-        return {};
+        return false;
     // Screens are opaque: without an alpha channel the picture is cheaper to draw, convert and encode.
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return {};
-    image.fill(Qt::white);
-    QPainter painter(&image);
+    if (canvas.size() != size || canvas.format() != QImage::Format_RGB32) {
+        QImage fresh(size, QImage::Format_RGB32);
+        if (fresh.isNull())
+            return false;
+        canvas = std::move(fresh);
+    }
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
     paintScreen(painter, screen, QSizeF(size), images, order);
     painter.end();
-    return image;
+    return true;
 }
 
 void paintScreenTransition(QPainter& painter, const KioskScreen& from, const KioskScreen& to, double progress,

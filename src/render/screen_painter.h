@@ -22,6 +22,12 @@ void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, Imag
 // image when the size cannot be drawn.
 QImage renderScreenImage(const KioskScreen& screen, QSize size, ImageSource& images, ComponentOrder order);
 
+// The same into `canvas`, whose pixels are reused when it already is an opaque
+// picture of `size` (a new one costs page faults that show in long exports).
+// False, and `canvas` untouched, when the size cannot be drawn.
+bool renderScreenInto(QImage& canvas, const KioskScreen& screen, QSize size, ImageSource& images,
+                      ComponentOrder order);
+
 // One frame of the change from `from` to `to` at `progress` (already eased),
 // with the effect of the screen being left, drawn into (0, 0, size).
 void paintScreenTransition(QPainter& painter, const KioskScreen& from, const KioskScreen& to, double progress,

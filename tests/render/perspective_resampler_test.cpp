@@ -51,7 +51,8 @@ TEST(PerspectiveResampler, DrawsTheTurnedPageWhereThePainterWould) {
     for (const bool exiting : {true, false}) {
         for (const double progress : {0.2, 0.5, 0.8}) {
             const QTransform turn =
-                transitionLayer(TransitionEffect::pageTurn, progress, exiting, QSizeF(size)).transform(QSizeF(size));
+                transitionLayer(TransitionEffect::pageTurn, progress, exiting, QSizeF(size))
+                    .transform(QSizeF(size));
             ASSERT_FALSE(turn.isAffine());
 
             QImage expected(size, QImage::Format_ARGB32_Premultiplied);
@@ -79,7 +80,8 @@ TEST(PerspectiveResampler, LeavesTransformsItCannotDrawAndEmptyResultsToTheCalle
     EXPECT_TRUE(resampleColumnwise(QImage(), QTransform(), QSize(64, 64)).image.isNull());
 
     // An offset picture lands where it was sent, cut at the destination's edge.
-    const ResampledPicture moved = resampleColumnwise(source, QTransform::fromTranslate(40, 8), QSize(64, 64));
+    const ResampledPicture moved =
+        resampleColumnwise(source, QTransform::fromTranslate(40, 8), QSize(64, 64));
     EXPECT_EQ(moved.topLeft, QPoint(39, 7));
     EXPECT_EQ(moved.image.pixel(41 - 39, 10 - 7), source.pixel(1, 2));
 }
