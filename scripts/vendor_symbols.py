@@ -77,6 +77,11 @@ SYMBOLS = {
     "cross.case": ["first-aid-kit"], "pills": ["pill"], "stethoscope": ["stethoscope"], "heart.text.square": ["heartbeat"],
     "bandage": ["bandage"], "staroflife": ["emergency-bed", "first-aid-kit"],
     "sportscourt": ["ball-basketball"], "soccerball": ["ball-football"], "figure.run": ["run"], "dumbbell": ["barbell"],
+    "rectangle": ["rectangle"], "rectangle.portrait": ["rectangle-vertical"],
+    "rectangle.on.rectangle": ["box-multiple"], "plus.rectangle.on.rectangle": ["copy-plus", "square-plus"],
+    "doc.on.doc": ["copy"], "square.grid.2x2": ["layout-grid"], "slider.horizontal.3": ["adjustments-horizontal"],
+    "minus.magnifyingglass": ["zoom-out"], "plus.magnifyingglass": ["zoom-in"], "gearshape": ["settings"],
+    "line.3.horizontal": ["menu-2"],
     "gamecontroller": ["device-gamepad"], "puzzlepiece": ["puzzle"], "dice": ["dice"],
     "house.circle": ["home"], "wifi.circle": ["wifi"], "clock.circle": ["clock"], "info.square": ["info-square"],
 }
