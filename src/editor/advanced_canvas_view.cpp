@@ -1,0 +1,613 @@
+#include "editor/advanced_canvas_view.h"
+
+#include "editing/notification_names.h"
+#include "editing/shared_document_manager.h"
+#include "editor/canvas_geometry.h"
+#include "editor/sheets/symbol_icon.h"
+#include "media/image_cache.h"
+#include "model/component_properties.h"
+#include "model/file_drop_manager.h"
+#include "model/stacking_order.h"
+#include "platform/notification_center.h"
+#include "render/background_renderer.h"
+#include "render/component_renderer.h"
+#include "render/font_resolver.h"
+
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace vistrelle {
+namespace {
+
+const QColor selectionBlue(0, 122, 255);
+constexpr double handleSide = 10;    // drawn, in widget pixels, the same at every zoom
+constexpr double handleHitSide = 22; // grabbed: comfortably larger than drawn
+constexpr QSize emptyCanvasUnits(800, 600);
+
+bool isTextType(ComponentType type) {
+    return type == ComponentType::title || type == ComponentType::label;
+}
+
+// The frame of `component` in canvas units, turned about its centre like its drawing.
+bool componentContains(const PlacedComponent& component, Point point) {
+    const double rotation = numberProperty(component.properties, PropertyKey::rotation, 0);
+    const QPointF centre(component.position.x + component.size.width / 2,
+                         component.position.y + component.size.height / 2);
+    QPointF local(point.x, point.y);
+    if (rotation != 0)
+        local = QTransform()
+                    .translate(centre.x(), centre.y())
+                    .rotate(-rotation)
+                    .translate(-centre.x(), -centre.y())
+                    .map(local);
+    return QRectF(component.position.x, component.position.y, component.size.width, component.size.height)
+        .contains(local);
+}
+
+} // namespace
+
+AdvancedCanvasView::AdvancedCanvasView(QWidget* parent) : QWidget(parent) {
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAccessibleName(tr("Canvas"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    images_ = std::make_unique<AsyncImageSource>(ImageCache::shared(), this, [this] {
+        invalidatePictures();
+        update();
+    });
+    updateWidgetSize();
+}
+
+AdvancedCanvasView::~AdvancedCanvasView() = default;
+
+// --- inputs
+
+void AdvancedCanvasView::setScreen(const std::optional<KioskScreen>& screen) {
+    if (screen == screen_)
+        return;
+    const bool otherScreen = !screen || !screen_ || screen->id != screen_->id;
+    const bool resized = !screen || !screen_ || screen->resolution.width != screen_->resolution.width ||
+                         screen->resolution.height != screen_->resolution.height;
+    screen_ = screen;
+    refreshSortedComponents();
+    screenPictureValid_ = false;
+    if (otherScreen) {
+        gesture_ = Gesture::none;
+        if (editingId_)
+            endInlineEditing();
+    }
+    if (resized)
+        updateWidgetSize();
+    if (inlineEditor_)
+        layoutInlineEditor();
+    update();
+}
+
+void AdvancedCanvasView::setSelectedComponentId(const std::optional<QUuid>& id) {
+    if (id == selectedId_)
+        return;
+    selectedId_ = id;
+    if (gesture_ != Gesture::none && (!id || *id != gestureComponent_.id))
+        gesture_ = Gesture::none;
+    update();
+}
+
+void AdvancedCanvasView::setProjectSettings(const ProjectSettings& settings) {
+    const bool gridChanged = settings.showGrid != settings_.showGrid || settings.gridSize != settings_.gridSize;
+    settings_ = settings;
+    if (gridChanged) {
+        invalidatePictures();
+        update();
+    }
+}
+
+void AdvancedCanvasView::setZoom(double zoom) {
+    if (!std::isfinite(zoom) || zoom <= 0 || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    invalidatePictures();
+    updateWidgetSize();
+    if (inlineEditor_)
+        layoutInlineEditor();
+    update();
+}
+
+void AdvancedCanvasView::setEditingComponentId(const std::optional<QUuid>& id) {
+    if (id == editingId_)
+        return;
+    if (editingId_)
+        endInlineEditing();
+    editingId_ = id;
+    if (editingId_)
+        beginInlineEditing();
+}
+
+// --- geometry
+
+Size AdvancedCanvasView::screenSize() const {
+    return screen_ ? Size{double(screen_->resolution.width), double(screen_->resolution.height)} : Size{};
+}
+
+QSizeF AdvancedCanvasView::canvasUnits() const {
+    if (!screen_)
+        return QSizeF(emptyCanvasUnits);
+    // A damaged document may carry an absurd resolution: keep the widget within what can be shown.
+    return QSizeF(std::clamp<double>(double(screen_->resolution.width), 1, 16384),
+                  std::clamp<double>(double(screen_->resolution.height), 1, 16384));
+}
+
+void AdvancedCanvasView::updateWidgetSize() {
+    const QSizeF units = canvasUnits() * zoom_;
+    setFixedSize(int(std::ceil(units.width())) + 2 * margin, int(std::ceil(units.height())) + 2 * margin);
+}
+
+QSize AdvancedCanvasView::sizeHint() const {
+    return size();
+}
+
+QPointF AdvancedCanvasView::widgetPointFor(Point canvasPoint) const {
+    return {margin + canvasPoint.x * zoom_, margin + canvasPoint.y * zoom_};
+}
+
+Point AdvancedCanvasView::canvasPointAt(QPointF widgetPoint) const {
+    return {(widgetPoint.x() - margin) / zoom_, (widgetPoint.y() - margin) / zoom_};
+}
+
+QRectF AdvancedCanvasView::widgetRectFor(Point position, Size size) const {
+    return QRectF(widgetPointFor(position), QSizeF(size.width * zoom_, size.height * zoom_));
+}
+
+QRectF AdvancedCanvasView::resizeHandleHitRect() const {
+    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
+    if (!selected)
+        return {};
+    const Size size = gesture_ == Gesture::resizing ? previewSize_ : selected->size;
+    const QPointF corner = widgetRectFor(selected->position, size).bottomRight();
+    return QRectF(corner - QPointF(handleHitSide / 2, handleHitSide / 2), QSizeF(handleHitSide, handleHitSide));
+}
+
+void AdvancedCanvasView::refreshSortedComponents() {
+    sortedIndices_ = screen_ ? stackingOrder(screen_->components) : QList<qsizetype>();
+}
+
+const PlacedComponent* AdvancedCanvasView::componentWithId(const QUuid& id) const {
+    if (!screen_)
+        return nullptr;
+    for (const PlacedComponent& component : screen_->components)
+        if (component.id == id)
+            return &component;
+    return nullptr;
+}
+
+const PlacedComponent* AdvancedCanvasView::componentAt(QPointF widgetPoint) const {
+    if (!screen_)
+        return nullptr;
+    const Point point = canvasPointAt(widgetPoint);
+    // Topmost first: the last one drawn receives the click.
+    for (auto it = sortedIndices_.crbegin(); it != sortedIndices_.crend(); ++it) {
+        const PlacedComponent& component = screen_->components[*it];
+        if (componentContains(component, point))
+            return &component;
+    }
+    return nullptr;
+}
+
+// --- pictures
+
+void AdvancedCanvasView::invalidatePictures() {
+    screenPictureValid_ = false;
+    layersComponentId_.reset();
+    belowLayer_ = QImage();
+    aboveLayer_ = QImage();
+}
+
+QImage AdvancedCanvasView::renderLayer(const std::function<bool(qsizetype)>& include, bool background,
+                                       bool grid) const {
+    const qreal scale = zoom_ * devicePixelRatioF();
+    const QSizeF units = canvasUnits();
+    QImage picture(QSize(int(std::ceil(units.width() * scale)), int(std::ceil(units.height() * scale))),
+                   QImage::Format_ARGB32_Premultiplied);
+    if (picture.isNull())
+        return picture;
+    picture.fill(background ? Qt::white : Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(QPointF(0, 0), units));
+    if (background)
+        paintBackground(painter, screen_->background, units, *images_);
+    for (qsizetype position = 0; position < sortedIndices_.size(); ++position) {
+        if (!include(position))
+            continue;
+        const PlacedComponent& component = screen_->components[sortedIndices_[position]];
+        painter.save();
+        painter.translate(component.position.x, component.position.y);
+        paintComponent(painter, component, *images_);
+        painter.restore();
+    }
+    if (grid)
+        paintGrid(painter);
+    painter.end();
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    return picture;
+}
+
+void AdvancedCanvasView::ensureScreenPicture() {
+    if (screenPictureValid_)
+        return;
+    screenPicture_ = renderLayer([](qsizetype) { return true; }, true, true);
+    screenPictureValid_ = true;
+}
+
+bool AdvancedCanvasView::ensureMoveLayers() {
+    const PlacedComponent* moving = componentWithId(gestureComponent_.id);
+    if (!moving)
+        return false;
+    // The layers stay good while nothing but the moving component changes.
+    bool current = layersComponentId_ == moving->id && layersBackground_ == screen_->background &&
+                   layersOtherComponents_.size() == screen_->components.size() - 1;
+    if (current) {
+        qsizetype other = 0;
+        for (const PlacedComponent& component : screen_->components) {
+            if (component.id == moving->id)
+                continue;
+            if (!(component == layersOtherComponents_[other++])) {
+                current = false;
+                break;
+            }
+        }
+    }
+    if (current)
+        return true;
+
+    qsizetype movingPosition = -1;
+    for (qsizetype position = 0; position < sortedIndices_.size(); ++position)
+        if (screen_->components[sortedIndices_[position]].id == moving->id)
+            movingPosition = position;
+    belowLayer_ = renderLayer([&](qsizetype position) { return position < movingPosition; }, true, false);
+    aboveLayer_ = renderLayer([&](qsizetype position) { return position > movingPosition; }, false, true);
+    layersComponentId_ = moving->id;
+    layersBackground_ = screen_->background;
+    layersOtherComponents_.clear();
+    for (const PlacedComponent& component : screen_->components)
+        if (component.id != moving->id)
+            layersOtherComponents_.append(component);
+    return true;
+}
+
+void AdvancedCanvasView::paintGrid(QPainter& painter) const {
+    if (!settings_.showGrid || !screen_)
+        return;
+    const double grid = usableGridSize(double(settings_.gridSize));
+    // Dots closer than a few pixels would only tint the screen.
+    if (grid * zoom_ < 4)
+        return;
+    const QSizeF units = canvasUnits();
+    QPolygonF dots;
+    dots.reserve(qsizetype((units.width() / grid + 1) * (units.height() / grid + 1)));
+    for (double y = 0; y <= units.height(); y += grid)
+        for (double x = 0; x <= units.width(); x += grid)
+            dots.append(QPointF(x, y));
+    QColor blue(0, 122, 255);
+    blue.setAlphaF(0.4);
+    painter.setPen(QPen(blue, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPoints(dots);
+}
+
+// --- painting
+
+void AdvancedCanvasView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    if (!screen_) {
+        paintEmptyState(painter);
+        return;
+    }
+    const QRectF screenRect = widgetRectFor({0, 0}, Size{canvasUnits().width(), canvasUnits().height()});
+    if (gesture_ == Gesture::moving && ensureMoveLayers()) {
+        painter.drawImage(screenRect.topLeft(), belowLayer_);
+        if (const PlacedComponent* moving = componentWithId(gestureComponent_.id)) {
+            painter.save();
+            painter.setClipRect(screenRect);
+            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                                   QPainter::SmoothPixmapTransform);
+            painter.translate(widgetPointFor(moving->position));
+            painter.scale(zoom_, zoom_);
+            paintComponent(painter, *moving, *images_);
+            painter.restore();
+        }
+        painter.drawImage(screenRect.topLeft(), aboveLayer_);
+    } else {
+        ensureScreenPicture();
+        painter.drawImage(screenRect.topLeft(), screenPicture_);
+    }
+    QColor border(Qt::gray);
+    border.setAlphaF(0.3);
+    painter.setPen(QPen(border, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(screenRect.adjusted(-0.5, -0.5, 0.5, 0.5));
+    paintSelection(painter);
+}
+
+void AdvancedCanvasView::paintSelection(QPainter& painter) const {
+    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
+    if (!selected)
+        return;
+    const Size size = gesture_ == Gesture::resizing ? previewSize_ : selected->size;
+    const QRectF frame = widgetRectFor(selected->position, size);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(selectionBlue, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+
+    const QRectF handle(frame.bottomRight() - QPointF(handleSide / 2, handleSide / 2), QSizeF(handleSide, handleSide));
+    QColor shadow(Qt::black);
+    shadow.setAlphaF(0.3);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shadow);
+    painter.drawRect(handle.translated(0, 1).adjusted(-1, -1, 1, 1));
+    painter.setPen(QPen(selectionBlue, 2));
+    painter.setBrush(Qt::white);
+    painter.drawRect(handle);
+    painter.restore();
+}
+
+void AdvancedCanvasView::paintEmptyState(QPainter& painter) const {
+    const QRectF area = widgetRectFor({0, 0}, Size{double(emptyCanvasUnits.width()), double(emptyCanvasUnits.height())});
+    const QColor secondary = palette().color(QPalette::PlaceholderText);
+    QFont titleFont = font();
+    titleFont.setPointSizeF(font().pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    const QFontMetricsF titleMetrics(titleFont);
+    const QFontMetricsF textMetrics(font());
+    const double symbolSide = 48;
+    const double spacing = 12;
+    const double total = symbolSide + spacing + titleMetrics.height() + spacing / 2 + textMetrics.height();
+    double y = area.center().y() - total / 2;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawPixmap(QPointF(area.center().x() - symbolSide / 2, y),
+                       symbolPixmap(QStringLiteral("rectangle.on.rectangle"), int(symbolSide), secondary,
+                                    devicePixelRatioF()));
+    y += symbolSide + spacing;
+    painter.setFont(titleFont);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRectF(area.left(), y, area.width(), titleMetrics.height()), Qt::AlignCenter,
+                     tr("No Screen Selected"));
+    y += titleMetrics.height() + spacing / 2;
+    painter.setFont(font());
+    painter.setPen(secondary);
+    painter.drawText(QRectF(area.left(), y, area.width(), textMetrics.height()), Qt::AlignCenter,
+                     tr("Select a screen from the screens window to start adding content"));
+    painter.restore();
+}
+
+void AdvancedCanvasView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange)
+        invalidatePictures();
+    QWidget::changeEvent(event);
+}
+
+// --- pointer
+
+void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    pressPoint_ = event->position();
+    gesture_ = Gesture::none;
+
+    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
+    if (selected && resizeHandleHitRect().contains(pressPoint_)) {
+        gestureComponent_ = *selected;
+        gesture_ = Gesture::pressedOnHandle;
+        return;
+    }
+    if (const PlacedComponent* hit = componentAt(pressPoint_)) {
+        const PlacedComponent component = *hit;
+        if (editingId_ && *editingId_ != component.id)
+            setEditingComponentId(std::nullopt);
+        // Only a component that was already selected can be dragged: the first click selects.
+        const bool wasSelected = selectedId_ == component.id;
+        if (callbacks_.componentSelected)
+            callbacks_.componentSelected(component);
+        selectedId_ = component.id;
+        if (wasSelected) {
+            gestureComponent_ = component;
+            gesture_ = Gesture::pressed;
+        }
+        update();
+        return;
+    }
+    if (editingId_ && callbacks_.editingFinished)
+        if (const PlacedComponent* editing = componentWithId(*editingId_))
+            callbacks_.editingFinished(*editing);
+    setEditingComponentId(std::nullopt);
+    if (selectedId_) {
+        selectedId_.reset();
+        SharedDocumentManager::shared().setSelectedComponent(std::nullopt);
+        postInspectorSelectionCleared();
+        update();
+    }
+}
+
+void AdvancedCanvasView::postInspectorSelectionCleared() {
+    QVariantMap userInfo;
+    if (screen_)
+        userInfo.insert(NotificationName::selectedScreenKey, QVariant::fromValue(*screen_));
+    NotificationCenter::defaultCenter().post(NotificationName::inspectorSelectionChanged, userInfo);
+}
+
+void AdvancedCanvasView::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF travel = event->position() - pressPoint_;
+    switch (gesture_) {
+    case Gesture::none:
+        return;
+    case Gesture::pressed:
+        if (std::hypot(travel.x(), travel.y()) < moveThreshold || selectedId_ != gestureComponent_.id)
+            return;
+        gesture_ = Gesture::moving;
+        [[fallthrough]];
+    case Gesture::moving: {
+        // Divided by the zoom, so that the component stays under the pointer at every zoom.
+        Point position{gestureComponent_.position.x + travel.x() / zoom_,
+                       gestureComponent_.position.y + travel.y() / zoom_};
+        if (settings_.snapToGrid)
+            position = snappedToGrid(position, double(settings_.gridSize));
+        if (callbacks_.componentMoved)
+            callbacks_.componentMoved(gestureComponent_, position);
+        update();
+        return;
+    }
+    case Gesture::pressedOnHandle:
+        if (std::hypot(travel.x(), travel.y()) / zoom_ < resizeThreshold)
+            return;
+        gesture_ = Gesture::resizing;
+        previewSize_ = gestureComponent_.size;
+        NotificationCenter::defaultCenter().post(NotificationName::componentResizeStarted);
+        [[fallthrough]];
+    case Gesture::resizing: {
+        const std::optional<Size> limit =
+            screen_ ? std::optional(screenSize()) : std::optional<Size>();
+        previewSize_ = resizePreviewSize(gestureComponent_.size, travel.x() / zoom_, travel.y() / zoom_, limit);
+        update();
+        return;
+    }
+    }
+}
+
+void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Gesture ended = std::exchange(gesture_, Gesture::none);
+    if (ended == Gesture::moving) {
+        NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
+        update();
+    } else if (ended == Gesture::resizing) {
+        const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
+        const Size size = resizeFinalSize(previewSize_, settings_.snapToGrid, double(settings_.gridSize), limit);
+        if (callbacks_.componentResized)
+            callbacks_.componentResized(gestureComponent_, size);
+        NotificationCenter::defaultCenter().post(NotificationName::componentResizeEnded);
+        update();
+    }
+}
+
+void AdvancedCanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const PlacedComponent* hit = componentAt(event->position());
+    if (!hit)
+        return;
+    const PlacedComponent component = *hit;
+    if (isTextType(component.componentType)) {
+        setEditingComponentId(component.id);
+    } else if (component.componentType == ComponentType::textArea) {
+        if (callbacks_.textAreaDoubleClicked)
+            callbacks_.textAreaDoubleClicked(component);
+    }
+}
+
+// --- in-place text editing
+
+void AdvancedCanvasView::beginInlineEditing() {
+    const PlacedComponent* component = editingId_ ? componentWithId(*editingId_) : nullptr;
+    if (!component || !isTextType(component->componentType)) {
+        editingId_.reset();
+        return;
+    }
+    const PlacedComponent edited = *component;
+    auto* field = new QLineEdit(this);
+    inlineEditor_ = field;
+    field->setAccessibleName(tr("Text"));
+    field->setText(stringProperty(edited.properties, PropertyKey::text));
+    field->selectAll();
+    connect(field, &QLineEdit::textEdited, this, [this, edited](const QString& text) {
+        if (callbacks_.textChanged)
+            callbacks_.textChanged(edited, text);
+    });
+    auto finish = [this, edited] {
+        if (!editingId_ || *editingId_ != edited.id)
+            return;
+        if (callbacks_.editingFinished)
+            callbacks_.editingFinished(edited);
+        setEditingComponentId(std::nullopt); // in case the owner did not
+    };
+    connect(field, &QLineEdit::editingFinished, this, finish);
+    layoutInlineEditor();
+    field->show();
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void AdvancedCanvasView::endInlineEditing() {
+    editingId_.reset();
+    if (QLineEdit* field = inlineEditor_) {
+        inlineEditor_ = nullptr;
+        field->disconnect(this);
+        field->hide();
+        field->deleteLater();
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void AdvancedCanvasView::layoutInlineEditor() {
+    const PlacedComponent* component = editingId_ ? componentWithId(*editingId_) : nullptr;
+    if (!inlineEditor_ || !component)
+        return;
+    const PropertyMap& properties = component->properties;
+    const double defaultSize = component->componentType == ComponentType::title ? 24 : 14;
+    QFont font = documentFont(stringProperty(properties, PropertyKey::fontName),
+                              numberProperty(properties, PropertyKey::fontSize, defaultSize),
+                              boolProperty(properties, PropertyKey::isBold),
+                              boolProperty(properties, PropertyKey::isItalic), false);
+    font.setPixelSize(std::max(8, int(std::lround(font.pixelSize() * zoom_))));
+    inlineEditor_->setFont(font);
+    const QRectF frame = widgetRectFor(component->position, component->size);
+    const int height = std::max(int(frame.height()), QFontMetrics(font).height() + 8);
+    inlineEditor_->setGeometry(QRect(QPoint(int(frame.left()), int(frame.center().y() - height / 2.0)),
+                                     QSize(std::max(int(frame.width()), 60), height)));
+}
+
+// --- drops
+
+void AdvancedCanvasView::dragEnterEvent(QDragEnterEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (data->hasUrls() || data->hasText() || data->hasImage())
+        event->acceptProposedAction();
+}
+
+void AdvancedCanvasView::dragMoveEvent(QDragMoveEvent* event) {
+    event->acceptProposedAction();
+}
+
+void AdvancedCanvasView::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    if (!screen_)
+        return;
+    const QMimeData* data = event->mimeData();
+    const Point point = canvasPointAt(event->position());
+    std::optional<ComponentType> type;
+    if (data->hasUrls()) {
+        const QList<QUrl> urls = data->urls();
+        if (urls.isEmpty() || !urls.first().isValid())
+            return;
+        type = componentTypeForDroppedFile(urls.first().path());
+        FileDropManager::shared().setPendingFile(*type, urls.first());
+    } else if (data->hasText()) {
+        type = componentTypeForDroppedText(data->text());
+    }
+    if (type && callbacks_.componentDropped)
+        callbacks_.componentDropped(*type,
+                                    dropCorner(*type, point, settings_.snapToGrid, double(settings_.gridSize)));
+}
+
+} // namespace vistrelle

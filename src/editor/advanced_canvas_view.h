@@ -1,0 +1,139 @@
+#pragma once
+
+#include "model/project_model.h"
+#include "render/image_source.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+
+namespace vistrelle {
+
+// The editing surface: the selected screen at the editor's zoom, its
+// components in stacking order, the dotted grid and the selection with its
+// resize handle. Pointer input becomes callbacks (select, move, resize, drop,
+// in-place text editing); the canvas never changes the document itself.
+class AdvancedCanvasView : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Callbacks {
+        std::function<void(const PlacedComponent&)> componentSelected;
+        std::function<void(const PlacedComponent&, Point)> componentMoved;
+        std::function<void(const PlacedComponent&, Size)> componentResized;
+        std::function<void(ComponentType, Point)> componentDropped;
+        std::function<void(const PlacedComponent&, const QString&)> textChanged;
+        std::function<void(const PlacedComponent&)> editingFinished;
+        std::function<void(const PlacedComponent&)> textAreaDoubleClicked;
+    };
+
+    // Room around the screen, in widget pixels, so its border and the resize
+    // handle at its edge stay visible.
+    static constexpr int margin = 24;
+    // Pointer travel, in window pixels, before a press becomes a move.
+    static constexpr double moveThreshold = 10;
+    // Pointer travel, in canvas units, before the handle starts a resize.
+    static constexpr double resizeThreshold = 10;
+
+    explicit AdvancedCanvasView(QWidget* parent = nullptr);
+    ~AdvancedCanvasView() override;
+
+    void setCallbacks(Callbacks callbacks) { callbacks_ = std::move(callbacks); }
+    void setScreen(const std::optional<KioskScreen>& screen);
+    void setSelectedComponentId(const std::optional<QUuid>& id);
+    void setProjectSettings(const ProjectSettings& settings);
+    void setZoom(double zoom);
+    // The title or label edited in place (none ends the editing field).
+    void setEditingComponentId(const std::optional<QUuid>& id);
+
+    const std::optional<KioskScreen>& screen() const { return screen_; }
+    const std::optional<QUuid>& selectedComponentId() const { return selectedId_; }
+    const std::optional<QUuid>& editingComponentId() const { return editingId_; }
+    double zoom() const { return zoom_; }
+    bool isDragging() const { return gesture_ == Gesture::moving; }
+    bool isResizing() const { return gesture_ == Gesture::resizing; }
+    // The component list in drawing order (ascending zIndex, ties in list order).
+    const QList<qsizetype>& sortedComponentIndices() const { return sortedIndices_; }
+    // The field of the in-place editor while one is open.
+    QLineEdit* inlineEditor() const { return inlineEditor_; }
+
+    // Conversions between widget pixels and canvas (screen) units.
+    QPointF widgetPointFor(Point canvasPoint) const;
+    Point canvasPointAt(QPointF widgetPoint) const;
+    // Where the selected component's resize handle can be grabbed, in widget pixels.
+    QRectF resizeHandleHitRect() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    enum class Gesture { none, pressed, moving, pressedOnHandle, resizing };
+
+    Size screenSize() const;
+    QSizeF canvasUnits() const;
+    void updateWidgetSize();
+    void refreshSortedComponents();
+    const PlacedComponent* componentWithId(const QUuid& id) const;
+    const PlacedComponent* componentAt(QPointF widgetPoint) const;
+    QRectF widgetRectFor(Point position, Size size) const;
+
+    // Cached pictures of the screen at the current zoom: the whole screen, or
+    // while a component moves, what lies below and above it.
+    void invalidatePictures();
+    QImage renderLayer(const std::function<bool(qsizetype sortedPosition)>& include, bool background,
+                       bool grid) const;
+    void ensureScreenPicture();
+    bool ensureMoveLayers();
+    void paintGrid(QPainter& painter) const;
+    void paintEmptyState(QPainter& painter) const;
+    void paintSelection(QPainter& painter) const;
+
+    void beginInlineEditing();
+    void endInlineEditing();
+    void layoutInlineEditor();
+
+    void postInspectorSelectionCleared();
+
+    Callbacks callbacks_;
+    std::optional<KioskScreen> screen_;
+    std::optional<QUuid> selectedId_;
+    std::optional<QUuid> editingId_;
+    ProjectSettings settings_;
+    double zoom_ = 1.0;
+    QList<qsizetype> sortedIndices_;
+
+    Gesture gesture_ = Gesture::none;
+    QPointF pressPoint_; // widget pixels
+    PlacedComponent gestureComponent_; // as it was when the gesture began
+    Size previewSize_;
+
+    std::unique_ptr<AsyncImageSource> images_;
+    QImage screenPicture_;
+    bool screenPictureValid_ = false;
+    // Move layers, keyed by the moved component and the rest of the screen they show.
+    QImage belowLayer_;
+    QImage aboveLayer_;
+    std::optional<QUuid> layersComponentId_;
+    QList<PlacedComponent> layersOtherComponents_;
+    BackgroundStyle layersBackground_;
+
+    QPointer<QLineEdit> inlineEditor_;
+};
+
+} // namespace vistrelle
