@@ -89,8 +89,8 @@ KioskProject projectFromSetup(const ProjectSetupChoices& choices) {
     settings.gridSize = choices.gridSize;
     settings.deployPassword = choices.deployPassword;
 
-    const int count =
-        std::clamp(choices.numberOfScreens, ProjectSetupChoices::minimumScreens, ProjectSetupChoices::maximumScreens);
+    const int count = std::clamp(choices.numberOfScreens, ProjectSetupChoices::minimumScreens,
+                                 ProjectSetupChoices::maximumScreens);
     project.screens.clear();
     project.screens.reserve(count);
     for (int number = 1; number <= count; ++number) {
@@ -103,9 +103,9 @@ KioskProject projectFromSetup(const ProjectSetupChoices& choices) {
         project.screens.append(std::move(screen));
     }
 
-    qCInfo(AppLogger::general()).noquote() << QStringLiteral("Created new project: ") + project.metadata.name +
-                                                  QStringLiteral(" with ") + QString::number(count) +
-                                                  QStringLiteral(" screens");
+    qCInfo(AppLogger::general()).noquote() << QStringLiteral("Created new project: ") +
+                                                  project.metadata.name + QStringLiteral(" with ") +
+                                                  QString::number(count) + QStringLiteral(" screens");
     return project;
 }
 

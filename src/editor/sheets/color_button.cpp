@@ -1,0 +1,55 @@
+#include "editor/sheets/color_button.h"
+
+#include "model/color_text.h"
+
+#include <QColorDialog>
+#include <QPainter>
+#include <QPixmap>
+
+namespace vistrelle {
+
+namespace {
+
+QIcon swatch(const QColor& color, const QColor& outline) {
+    QPixmap picture(28, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(outline);
+    painter.setBrush(color);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 27, 15), 3, 3);
+    return QIcon(picture);
+}
+
+} // namespace
+
+ColorButton::ColorButton(const QString& color, QWidget* parent)
+    : QPushButton(parent)
+    , color_(QStringLiteral("#FFFFFF")) {
+    setIconSize(QSize(28, 16));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setColor(color_); // shows white when `color` is not a colour
+    setColor(color);
+    connect(this, &QPushButton::clicked, this, &ColorButton::chooseColor);
+}
+
+void ColorButton::setColor(const QString& color) {
+    const std::optional<QColor> parsed = parseColor(color);
+    const std::optional<QString> text = parsed ? formatColor(*parsed) : std::nullopt;
+    if (!text)
+        return;
+    const bool changed = *text != color_;
+    color_ = *text;
+    setText(color_);
+    setIcon(swatch(*parsed, palette().color(QPalette::Mid)));
+    if (changed)
+        emit colorChanged(color_);
+}
+
+void ColorButton::chooseColor() {
+    const QColor chosen = QColorDialog::getColor(*parseColor(color_), this, tr("Choose Color"));
+    if (chosen.isValid())
+        setColor(chosen.name(QColor::HexRgb));
+}
+
+} // namespace vistrelle
