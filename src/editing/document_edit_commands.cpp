@@ -56,4 +56,15 @@ void ComponentEditCommand::apply(bool forward) {
     SharedDocumentManager::shared().applyComponent(windowId_, screenId_, forward ? after_ : before_);
 }
 
+ProjectInfoEditCommand::ProjectInfoEditCommand(const QString& actionName, Info before, Info after,
+                                               Applied applied)
+    : DocumentEditCommand(actionName, applied)
+    , before_(std::move(before))
+    , after_(std::move(after)) {}
+
+void ProjectInfoEditCommand::apply(bool forward) {
+    const Info& info = forward ? after_ : before_;
+    SharedDocumentManager::shared().applyProjectInfo(windowId_, info.metadata, info.settings);
+}
+
 } // namespace vistrelle

@@ -69,6 +69,10 @@ public:
     ComponentEditCommand(const QString& actionName, const QUuid& screenId, PlacedComponent before,
                          PlacedComponent after, Applied applied = Applied::notYet);
 
+    // A gesture's step follows the gesture: redo restores where it ended.
+    void setAfter(PlacedComponent after) { after_ = std::move(after); }
+    const QUuid& componentId() const { return before_.id; }
+
 protected:
     void apply(bool forward) override;
 
@@ -76,6 +80,26 @@ private:
     QUuid screenId_;
     PlacedComponent before_;
     PlacedComponent after_;
+};
+
+// Replaces the project's information and settings (the settings sheet).
+class ProjectInfoEditCommand : public DocumentEditCommand {
+public:
+    struct Info {
+        ProjectMetadata metadata;
+        ProjectSettings settings;
+        bool operator==(const Info&) const = default;
+    };
+
+    ProjectInfoEditCommand(const QString& actionName, Info before, Info after,
+                           Applied applied = Applied::notYet);
+
+protected:
+    void apply(bool forward) override;
+
+private:
+    Info before_;
+    Info after_;
 };
 
 } // namespace vistrelle

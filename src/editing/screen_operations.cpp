@@ -73,6 +73,20 @@ void SharedDocumentManager::renameScreen(const QUuid& screenId, const QString& n
                                                      selectionIds()));
 }
 
+void SharedDocumentManager::updateScreenDetails(const QUuid& screenId, const QString& name, qint64 duration) {
+    const qsizetype index = screenIndex(screenId);
+    if (index < 0)
+        return;
+    const KioskScreen& before = constProject()->screens[index];
+    if (before.name == name && before.duration == duration)
+        return;
+    KioskScreen after = before;
+    after.name = name;
+    after.duration = duration;
+    registerUndo(std::make_unique<ScreenEditCommand>(tr("Edit Screen"), before, selectionIds(), after,
+                                                     selectionIds()));
+}
+
 void SharedDocumentManager::moveScreen(qint64 source, qint64 destination) {
     const KioskProject* p = project();
     if (!p)

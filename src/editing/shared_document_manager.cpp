@@ -1,5 +1,6 @@
 #include "editing/shared_document_manager.h"
 
+#include "editing/document_edit_commands.h"
 #include "editing/notification_names.h"
 #include "platform/notification_center.h"
 #include "platform/user_alerts.h"
@@ -238,6 +239,33 @@ void SharedDocumentManager::applyScreen(const std::optional<QUuid>& windowId, co
     const QScopedValueRollback applying(applyingStep_, true);
     project()->screens[index] = screen;
     finishEdit(selection);
+}
+
+void SharedDocumentManager::applyProjectInfo(const std::optional<QUuid>& windowId,
+                                             const ProjectMetadata& metadata,
+                                             const ProjectSettings& settings) {
+    if (!canApplyStepOf(windowId))
+        return;
+    const QScopedValueRollback applying(applyingStep_, true);
+    project()->metadata = metadata;
+    project()->settings = settings;
+    finishEdit(selectionIds());
+}
+
+void SharedDocumentManager::setProjectInfo(const ProjectMetadata& metadata, const ProjectSettings& settings) {
+    if (!project() || (project()->metadata == metadata && project()->settings == settings))
+        return;
+    applyProjectInfo(activeWindowId_, metadata, settings);
+}
+
+void SharedDocumentManager::registerProjectInfoStep(const ProjectMetadata& metadataBefore,
+                                                    const ProjectSettings& settingsBefore) {
+    const KioskProject* p = constProject();
+    if (!p || (p->metadata == metadataBefore && p->settings == settingsBefore))
+        return;
+    registerUndo(std::make_unique<ProjectInfoEditCommand>(
+        tr("Project Settings"), ProjectInfoEditCommand::Info{metadataBefore, settingsBefore},
+        ProjectInfoEditCommand::Info{p->metadata, p->settings}, DocumentEditCommand::Applied::already));
 }
 
 void SharedDocumentManager::applyComponent(const std::optional<QUuid>& windowId, const QUuid& screenId,

@@ -70,6 +70,16 @@ public:
     void deleteScreen(const QUuid& screenId);
     void renameScreen(const QUuid& screenId, const QString& name);
     void moveScreen(qint64 source, qint64 destination);
+    // The screen edit dialog: a new name and duration in one step.
+    void updateScreenDetails(const QUuid& screenId, const QString& name, qint64 duration);
+
+    // --- the project's information and settings
+    // Written at once, without an undo step (the settings sheet shows the name
+    // as it is typed); the sheet records one step for all its changes.
+    void setProjectInfo(const ProjectMetadata& metadata, const ProjectSettings& settings);
+    // One undo step from `before` to the current information, which is already applied.
+    void registerProjectInfoStep(const ProjectMetadata& metadataBefore,
+                                 const ProjectSettings& settingsBefore);
 
     // --- components of the selected screen
     void addComponent(ComponentType type, Point point);
@@ -91,6 +101,9 @@ public:
     void applyScreen(const std::optional<QUuid>& windowId, const KioskScreen& screen, SelectionIds selection);
     void applyComponent(const std::optional<QUuid>& windowId, const QUuid& screenId,
                         const PlacedComponent& component);
+
+    void applyProjectInfo(const std::optional<QUuid>& windowId, const ProjectMetadata& metadata,
+                          const ProjectSettings& settings);
 
     SelectionIds selectionIds() const;
 

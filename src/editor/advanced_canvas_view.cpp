@@ -51,7 +51,8 @@ bool componentContains(const PlacedComponent& component, Point point) {
 
 } // namespace
 
-AdvancedCanvasView::AdvancedCanvasView(QWidget* parent) : QWidget(parent) {
+AdvancedCanvasView::AdvancedCanvasView(QWidget* parent)
+    : QWidget(parent) {
     setAcceptDrops(true);
     setFocusPolicy(Qt::ClickFocus);
     setAccessibleName(tr("Canvas"));
@@ -98,7 +99,8 @@ void AdvancedCanvasView::setSelectedComponentId(const std::optional<QUuid>& id) 
 }
 
 void AdvancedCanvasView::setProjectSettings(const ProjectSettings& settings) {
-    const bool gridChanged = settings.showGrid != settings_.showGrid || settings.gridSize != settings_.gridSize;
+    const bool gridChanged =
+        settings.showGrid != settings_.showGrid || settings.gridSize != settings_.gridSize;
     settings_ = settings;
     if (gridChanged) {
         invalidatePictures();
@@ -168,7 +170,8 @@ QRectF AdvancedCanvasView::resizeHandleHitRect() const {
         return {};
     const Size size = gesture_ == Gesture::resizing ? previewSize_ : selected->size;
     const QPointF corner = widgetRectFor(selected->position, size).bottomRight();
-    return QRectF(corner - QPointF(handleHitSide / 2, handleHitSide / 2), QSizeF(handleHitSide, handleHitSide));
+    return QRectF(corner - QPointF(handleHitSide / 2, handleHitSide / 2),
+                  QSizeF(handleHitSide, handleHitSide));
 }
 
 void AdvancedCanvasView::refreshSortedComponents() {
@@ -216,7 +219,8 @@ QImage AdvancedCanvasView::renderLayer(const std::function<bool(qsizetype)>& inc
         return picture;
     picture.fill(background ? Qt::white : Qt::transparent);
     QPainter painter(&picture);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
     painter.scale(scale, scale);
     painter.setClipRect(QRectF(QPointF(0, 0), units));
     if (background)
@@ -346,7 +350,8 @@ void AdvancedCanvasView::paintSelection(QPainter& painter) const {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
 
-    const QRectF handle(frame.bottomRight() - QPointF(handleSide / 2, handleSide / 2), QSizeF(handleSide, handleSide));
+    const QRectF handle(frame.bottomRight() - QPointF(handleSide / 2, handleSide / 2),
+                        QSizeF(handleSide, handleSide));
     QColor shadow(Qt::black);
     shadow.setAlphaF(0.3);
     painter.setPen(Qt::NoPen);
@@ -359,7 +364,8 @@ void AdvancedCanvasView::paintSelection(QPainter& painter) const {
 }
 
 void AdvancedCanvasView::paintEmptyState(QPainter& painter) const {
-    const QRectF area = widgetRectFor({0, 0}, Size{double(emptyCanvasUnits.width()), double(emptyCanvasUnits.height())});
+    const QRectF area =
+        widgetRectFor({0, 0}, Size{double(emptyCanvasUnits.width()), double(emptyCanvasUnits.height())});
     const QColor secondary = palette().color(QPalette::PlaceholderText);
     QFont titleFont = font();
     titleFont.setPointSizeF(font().pointSizeF() * 1.6);
@@ -476,9 +482,9 @@ void AdvancedCanvasView::mouseMoveEvent(QMouseEvent* event) {
         NotificationCenter::defaultCenter().post(NotificationName::componentResizeStarted);
         [[fallthrough]];
     case Gesture::resizing: {
-        const std::optional<Size> limit =
-            screen_ ? std::optional(screenSize()) : std::optional<Size>();
-        previewSize_ = resizePreviewSize(gestureComponent_.size, travel.x() / zoom_, travel.y() / zoom_, limit);
+        const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
+        previewSize_ =
+            resizePreviewSize(gestureComponent_.size, travel.x() / zoom_, travel.y() / zoom_, limit);
         update();
         return;
     }
@@ -494,7 +500,8 @@ void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
         update();
     } else if (ended == Gesture::resizing) {
         const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
-        const Size size = resizeFinalSize(previewSize_, settings_.snapToGrid, double(settings_.gridSize), limit);
+        const Size size =
+            resizeFinalSize(previewSize_, settings_.snapToGrid, double(settings_.gridSize), limit);
         if (callbacks_.componentResized)
             callbacks_.componentResized(gestureComponent_, size);
         NotificationCenter::defaultCenter().post(NotificationName::componentResizeEnded);
@@ -606,8 +613,8 @@ void AdvancedCanvasView::dropEvent(QDropEvent* event) {
         type = componentTypeForDroppedText(data->text());
     }
     if (type && callbacks_.componentDropped)
-        callbacks_.componentDropped(*type,
-                                    dropCorner(*type, point, settings_.snapToGrid, double(settings_.gridSize)));
+        callbacks_.componentDropped(
+            *type, dropCorner(*type, point, settings_.snapToGrid, double(settings_.gridSize)));
 }
 
 } // namespace vistrelle

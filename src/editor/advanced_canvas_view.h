@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-
 namespace vistrelle {
 
 // The editing surface: the selected screen at the editor's zoom, its
@@ -119,7 +118,7 @@ private:
     QList<qsizetype> sortedIndices_;
 
     Gesture gesture_ = Gesture::none;
-    QPointF pressPoint_; // widget pixels
+    QPointF pressPoint_;               // widget pixels
     PlacedComponent gestureComponent_; // as it was when the gesture began
     Size previewSize_;
 

@@ -14,7 +14,8 @@ namespace {
 // toolbar buttons stay crisp on high-density screens and grey out when disabled.
 class SymbolIconEngine : public QIconEngine {
 public:
-    explicit SymbolIconEngine(QString name) : name_(std::move(name)) {}
+    explicit SymbolIconEngine(QString name)
+        : name_(std::move(name)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         const QPalette palette = QApplication::palette();

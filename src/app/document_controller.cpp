@@ -1,0 +1,333 @@
+#include "app/document_controller.h"
+
+#include "editor/editor_window.h"
+#include "editor/vistrelle_commands.h"
+#include "platform/app_logger.h"
+#include "platform/preferences.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vistrelle {
+namespace {
+
+const QString recentFilesKey = QStringLiteral("recentDocuments");
+
+QString fileFilter() {
+    return DocumentController::tr("Vistrelle Projects (*.vistrelle)");
+}
+
+} // namespace
+
+DocumentController::DocumentController(RecoveryStore recovery, QObject* parent)
+    : QObject(parent), recovery_(std::move(recovery)) {}
+
+DocumentController::~DocumentController() = default;
+
+QList<EditorWindow*> DocumentController::windows() const {
+    QList<EditorWindow*> open;
+    for (const QPointer<EditorWindow>& window : windows_)
+        if (window)
+            open.append(window);
+    return open;
+}
+
+void DocumentController::setQuietForTests(std::function<CloseAnswer(EditorWindow&)> answer) {
+    quiet_ = true;
+    quietAnswer_ = std::move(answer);
+}
+
+void DocumentController::showError(QWidget* parent, const QString& title, const QString& text,
+                                   const QString& details) {
+    AppLogger::logError(title + QStringLiteral(": ") + text);
+    if (quiet_)
+        return;
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
+}
+
+// --- windows
+
+EditorWindow* DocumentController::addWindow(EditorWindow* window) {
+    windows_.append(window);
+    window->setCloseGuard([this](EditorWindow& closing) { return confirmClose(closing); });
+    installFileMenu(*window);
+    addVistrelleCommands(*window);
+
+    auto* timer = new QTimer(window);
+    timer->setSingleShot(true);
+    timer->setInterval(autosaveDelayMs);
+    connect(window, &EditorWindow::documentChanged, timer, qOverload<>(&QTimer::start));
+    connect(timer, &QTimer::timeout, this, [this, window] { autosave(*window); });
+
+    const QUuid id = window->windowId();
+    connect(window, &QObject::destroyed, this, [this, id] {
+        // A window that closed normally leaves no recovery copy behind.
+        recovery_.remove(id);
+        windows_.removeIf([](const QPointer<EditorWindow>& w) { return w.isNull(); });
+        if (windows().isEmpty())
+            emit lastWindowClosed();
+    });
+    window->show();
+    return window;
+}
+
+EditorWindow* DocumentController::newDocument() {
+    return addWindow(new EditorWindow(VistrelleDocument()));
+}
+
+void DocumentController::openDocument() {
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(QApplication::activeWindow(), tr("Open"), QString(), fileFilter());
+    for (const QString& path : paths)
+        openFile(path);
+}
+
+EditorWindow* DocumentController::openFile(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (EditorWindow* window : windows()) {
+        if (!window->filePath().isEmpty() && QFileInfo(window->filePath()) == QFileInfo(absolute)) {
+            window->show();
+            window->raise();
+            window->activateWindow();
+            return window;
+        }
+    }
+    Result<VistrelleDocument> document = VistrelleDocument::readFile(absolute);
+    if (!document) {
+        showError(QApplication::activeWindow(),
+                  tr("The document “%1” could not be opened.").arg(QFileInfo(absolute).fileName()),
+                  document.error().description(), document.error().recoverySuggestion());
+        return nullptr;
+    }
+    auto* window = new EditorWindow(std::move(document).value());
+    window->setFilePath(absolute);
+    noteRecentFile(absolute);
+    return addWindow(window);
+}
+
+// --- saving
+
+bool DocumentController::writeDocument(EditorWindow& window, const QString& path) {
+    const std::optional<VistrelleError> error = window.currentDocument().writeFile(path);
+    if (error) {
+        showError(&window, tr("The document “%1” could not be saved.").arg(QFileInfo(path).fileName()),
+                  error->description(), error->recoverySuggestion());
+        return false;
+    }
+    window.setModified(false);
+    recovery_.remove(window.windowId());
+    return true;
+}
+
+bool DocumentController::save(EditorWindow& window) {
+    if (window.filePath().isEmpty())
+        return saveAs(window);
+    return writeDocument(window, window.filePath());
+}
+
+bool DocumentController::saveAs(EditorWindow& window) {
+    const QString folder =
+        window.filePath().isEmpty() ? QDir::homePath() : QFileInfo(window.filePath()).absolutePath();
+    QString path = QFileDialog::getSaveFileName(&window, tr("Save As"),
+                                                QDir(folder).filePath(window.displayName() + QStringLiteral(".vistrelle")),
+                                                fileFilter());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().compare(QStringLiteral("vistrelle"), Qt::CaseInsensitive) != 0)
+        path += QStringLiteral(".vistrelle");
+    if (!writeDocument(window, path))
+        return false;
+    window.setFilePath(QFileInfo(path).absoluteFilePath());
+    noteRecentFile(window.filePath());
+    return true;
+}
+
+void DocumentController::autosave(EditorWindow& window) {
+    if (!window.isModified())
+        return;
+    const VistrelleDocument document = window.currentDocument();
+    if (!window.filePath().isEmpty() && document.project.settings.autoSave) {
+        const std::optional<VistrelleError> error = document.writeFile(window.filePath());
+        if (!error) {
+            window.setModified(false);
+            recovery_.remove(window.windowId());
+            return;
+        }
+        // Not shown: the user did not ask for this save. The copy below keeps the work safe.
+        AppLogger::logFailure(QStringLiteral("Failed to autosave document: "), error->description());
+    }
+    if (!recovery_.save(window.windowId(), document, window.filePath()))
+        AppLogger::logError(QStringLiteral("Failed to write the recovery copy in ") + recovery_.folder());
+}
+
+void DocumentController::revert(EditorWindow& window) {
+    if (window.filePath().isEmpty())
+        return;
+    if (!quiet_ && window.isModified()) {
+        QMessageBox box(QMessageBox::Question, tr("Revert to Saved"),
+                        tr("Do you want to revert “%1” to the last saved version?").arg(window.displayName()),
+                        QMessageBox::NoButton, &window);
+        box.setInformativeText(tr("Your current changes will be lost."));
+        QPushButton* revertButton = box.addButton(tr("Revert"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.exec();
+        if (box.clickedButton() != revertButton)
+            return;
+    }
+    Result<VistrelleDocument> document = VistrelleDocument::readFile(window.filePath());
+    if (!document) {
+        showError(&window, tr("The document “%1” could not be opened.").arg(QFileInfo(window.filePath()).fileName()),
+                  document.error().description(), document.error().recoverySuggestion());
+        return;
+    }
+    window.replaceDocument(std::move(document).value());
+    window.setModified(false);
+    recovery_.remove(window.windowId());
+}
+
+// --- closing
+
+bool DocumentController::confirmClose(EditorWindow& window) {
+    if (!window.isModified())
+        return true;
+    CloseAnswer answer = CloseAnswer::cancel;
+    if (quiet_) {
+        answer = quietAnswer_ ? quietAnswer_(window) : CloseAnswer::cancel;
+    } else {
+        window.show();
+        window.raise();
+        QMessageBox box(QMessageBox::Warning, tr("Vistrelle"),
+                        tr("Do you want to save the changes made to the document “%1”?").arg(window.displayName()),
+                        QMessageBox::NoButton, &window);
+        box.setInformativeText(tr("Your changes will be lost if you don’t save them."));
+        QPushButton* saveButton = box.addButton(tr("Save"), QMessageBox::AcceptRole);
+        QPushButton* discardButton = box.addButton(tr("Don’t Save"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(saveButton);
+        box.exec();
+        answer = box.clickedButton() == saveButton      ? CloseAnswer::save
+                 : box.clickedButton() == discardButton ? CloseAnswer::discard
+                                                        : CloseAnswer::cancel;
+    }
+    switch (answer) {
+    case CloseAnswer::save:
+        return save(window);
+    case CloseAnswer::discard:
+        return true;
+    case CloseAnswer::cancel:
+        return false;
+    }
+    return false;
+}
+
+bool DocumentController::closeAll() {
+    for (EditorWindow* window : windows())
+        if (!window->close())
+            return false;
+    return true;
+}
+
+// --- recovery
+
+bool DocumentController::offerRecovery() {
+    const QList<RecoveryStore::Entry> leftovers = recovery_.leftovers();
+    if (leftovers.isEmpty())
+        return false;
+    bool restore = true;
+    if (!quiet_) {
+        QMessageBox box(QMessageBox::Question, tr("Restore Unsaved Changes"),
+                        tr("Vistrelle did not quit properly last time."), QMessageBox::NoButton);
+        box.setInformativeText(tr("Unsaved changes of %n document(s) were kept. Do you want to restore them?", "",
+                                  int(leftovers.size())));
+        QPushButton* restoreButton = box.addButton(tr("Restore"), QMessageBox::AcceptRole);
+        box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(restoreButton);
+        box.exec();
+        restore = box.clickedButton() == restoreButton;
+    }
+    bool reopened = false;
+    for (const RecoveryStore::Entry& entry : leftovers) {
+        if (restore) {
+            Result<VistrelleDocument> document = VistrelleDocument::readFile(entry.documentPath);
+            if (!document) {
+                AppLogger::logFailure(QStringLiteral("Failed to read recovery copy: "), document.error().description());
+                continue; // an unreadable copy stays where it is, for a person to look at
+            }
+            auto* window = new EditorWindow(std::move(document).value());
+            if (!entry.originalPath.isEmpty())
+                window->setFilePath(entry.originalPath);
+            window->setModified(true);
+            // The restored work is safe under the new window's name before the old copy goes.
+            if (!recovery_.save(window->windowId(), window->currentDocument(), entry.originalPath)) {
+                delete window;
+                continue;
+            }
+            addWindow(window);
+            reopened = true;
+        }
+        recovery_.remove(entry.windowId);
+    }
+    return reopened;
+}
+
+// --- menu
+
+void DocumentController::installFileMenu(EditorWindow& window) {
+    QMenu* file = window.menuBar()->addMenu(tr("&File"));
+    EditorWindow* target = &window;
+    file->addAction(tr("&New"), QKeySequence::New, this, [this] { newDocument(); });
+    file->addAction(tr("&Open…"), QKeySequence::Open, this, [this] { openDocument(); });
+    QMenu* recent = file->addMenu(tr("Open &Recent"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
+    file->addSeparator();
+    file->addAction(tr("&Save"), QKeySequence::Save, this, [this, target] { save(*target); });
+    file->addAction(tr("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    [this, target] { saveAs(*target); });
+    QAction* revertAction = file->addAction(tr("Re&vert to Saved"), this, [this, target] { revert(*target); });
+    connect(file, &QMenu::aboutToShow, revertAction, [revertAction, target] {
+        revertAction->setEnabled(!target->filePath().isEmpty() && target->isModified());
+    });
+    file->addSeparator();
+    file->addAction(tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W), target, &QWidget::close);
+    QAction* quit = file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
+        if (closeAll())
+            QApplication::quit();
+    });
+    quit->setMenuRole(QAction::QuitRole);
+}
+
+QStringList DocumentController::recentFiles() const {
+    return Preferences::value(recentFilesKey).toStringList();
+}
+
+void DocumentController::noteRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > recentLimit)
+        files.removeLast();
+    Preferences::setValue(recentFilesKey, files);
+}
+
+void DocumentController::fillRecentMenu(QMenu* menu) {
+    menu->clear();
+    const QStringList files = recentFiles();
+    for (const QString& path : files) {
+        QAction* entry = menu->addAction(QFileInfo(path).fileName(), this, [this, path] { openFile(path); });
+        entry->setToolTip(path);
+        entry->setEnabled(QFileInfo::exists(path));
+    }
+    if (files.isEmpty())
+        menu->addAction(tr("No Recent Documents"))->setEnabled(false);
+    menu->addSeparator();
+    menu->addAction(tr("Clear Menu"), this, [] { Preferences::remove(recentFilesKey); })->setEnabled(!files.isEmpty());
+}
+
+} // namespace vistrelle

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/recovery_store.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class QMenu;
+class QTimer;
+
+namespace vistrelle {
+
+class EditorWindow;
+
+// The application's documents: one editor window each. Creates, opens, saves
+// (always atomically), reverts and closes them, keeps the recent files, saves
+// every changed document 3 seconds after its last change (in place when it
+// has a file and automatic saving is on, else as a recovery copy) and offers
+// the recovery copies a crash left behind.
+class DocumentController : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int autosaveDelayMs = 3000;
+    static constexpr int recentLimit = 10;
+
+    explicit DocumentController(RecoveryStore recovery = RecoveryStore(), QObject* parent = nullptr);
+    ~DocumentController() override;
+
+    EditorWindow* newDocument();
+    // Shows the open dialog.
+    void openDocument();
+    // Opens `path` (or brings its window to the front); on failure says why in a message box.
+    EditorWindow* openFile(const QString& path);
+    bool save(EditorWindow& window);
+    bool saveAs(EditorWindow& window);
+    void revert(EditorWindow& window);
+    // Asks about unsaved changes of every window; false when the user cancelled.
+    bool closeAll();
+
+    // Offers the recovery copies of an unclean quit; true when any was reopened.
+    bool offerRecovery();
+
+    QList<EditorWindow*> windows() const;
+    QStringList recentFiles() const;
+    // Saves a changed document now, as the autosave timer would.
+    void autosave(EditorWindow& window);
+
+    // Without message boxes (tests): failures are only logged and questions answered by `answer`.
+    enum class CloseAnswer { save, discard, cancel };
+    void setQuietForTests(std::function<CloseAnswer(EditorWindow&)> answer);
+
+signals:
+    void lastWindowClosed();
+
+private:
+    EditorWindow* addWindow(EditorWindow* window);
+    void installFileMenu(EditorWindow& window);
+    void fillRecentMenu(QMenu* menu);
+    void noteRecentFile(const QString& path);
+    bool confirmClose(EditorWindow& window);
+    bool writeDocument(EditorWindow& window, const QString& path);
+    void showError(QWidget* parent, const QString& title, const QString& text, const QString& details = {});
+
+    RecoveryStore recovery_;
+    QList<QPointer<EditorWindow>> windows_;
+    std::function<CloseAnswer(EditorWindow&)> quietAnswer_;
+    bool quiet_ = false;
+};
+
+} // namespace vistrelle

@@ -1,0 +1,633 @@
+#include "editor/editor_window.h"
+
+#include "editing/document_edit_commands.h"
+#include "editing/notification_names.h"
+#include "editing/shared_document_manager.h"
+#include "editor/delete_key_filter.h"
+#include "editor/palette_windows.h"
+#include "editor/sheets/preferences_sheet.h"
+#include "editor/sheets/project_settings_sheet.h"
+#include "editor/sheets/project_setup_sheet.h"
+#include "editor/sheets/symbol_icon.h"
+#include "editor/total_duration.h"
+#include "editor/zoom_steps.h"
+#include "export/kiosk_deploy_manager.h"
+#include "model/component_properties.h"
+#include "platform/app_logger.h"
+#include "platform/notification_center.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace vistrelle {
+namespace {
+
+SharedDocumentManager& manager() {
+    return SharedDocumentManager::shared();
+}
+
+QAction* symbolAction(const QString& objectName, const QString& symbol, const QString& tooltip, QObject* parent) {
+    auto* action = new QAction(symbolIcon(symbol), tooltip, parent);
+    action->setObjectName(objectName);
+    action->setToolTip(tooltip);
+    return action;
+}
+
+QWidget* spacer(QWidget* parent, int width = -1) {
+    auto* space = new QWidget(parent);
+    if (width < 0)
+        space->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    else
+        space->setFixedWidth(width);
+    return space;
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
+    : QMainWindow(parent), document_(std::move(document)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMinimumSize(800, 600);
+    resize(1200, 860);
+
+    canvas_ = new AdvancedCanvasView;
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setWidget(canvas_);
+    scrollArea_->setAlignment(Qt::AlignCenter);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setAccessibleName(tr("Canvas"));
+    scrollArea_->setBackgroundRole(QPalette::Window);
+    setCentralWidget(scrollArea_);
+
+    buildToolbar();
+    wireCanvas();
+    observeNotifications();
+    deleteKeys_ = new DeleteKeyFilter(
+        [this] {
+            if (!isActiveDocument() || !manager().selectedComponent())
+                return false;
+            deleteSelectedComponent();
+            return true;
+        },
+        this);
+
+    SharedDocumentManager& m = manager();
+    connect(&m, &SharedDocumentManager::currentDocumentChanged, this, [this] {
+        if (isActiveDocument() && !manager().isLoadingDocument()) {
+            setModified(true);
+            emit documentChanged();
+        }
+    });
+    connect(&m, &SharedDocumentManager::selectedScreenChanged, this, &EditorWindow::refresh);
+    connect(&m, &SharedDocumentManager::selectedComponentChanged, this, &EditorWindow::refresh);
+    connect(&m, &SharedDocumentManager::activeWindowIdChanged, this, &EditorWindow::takeDocumentBack);
+
+    if (!document_.project.screens.isEmpty())
+        canvas_->setScreen(document_.project.screens.first());
+    canvas_->setProjectSettings(document_.project.settings);
+    refresh();
+}
+
+EditorWindow::~EditorWindow() {
+    NotificationCenter::defaultCenter().removeObservers(this);
+    if (manager().isActiveWindow(windowId_))
+        manager().closeDocument(windowId_);
+}
+
+// --- toolbar
+
+void EditorWindow::buildToolbar() {
+    QToolBar* bar = addToolBar(tr("Editor"));
+    bar->setObjectName(QStringLiteral("editorToolbar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    auto* duration = new QWidget(bar);
+    duration->setToolTip(tr("Total duration of all screens"));
+    auto* durationLayout = new QHBoxLayout(duration);
+    durationLayout->setContentsMargins(8, 0, 8, 0);
+    durationLayout->setSpacing(6);
+    auto* durationTitle = new QLabel(tr("Duration"), duration);
+    QFont headline = durationTitle->font();
+    headline.setBold(true);
+    durationTitle->setFont(headline);
+    durationValue_ = new QLabel(duration);
+    durationValue_->setObjectName(QStringLiteral("durationValue"));
+    durationValue_->setMinimumWidth(QFontMetrics(durationValue_->font()).horizontalAdvance(QStringLiteral("00h 00m 00s")));
+    durationLayout->addWidget(durationTitle);
+    durationLayout->addWidget(durationValue_);
+    bar->addWidget(duration);
+    bar->addWidget(spacer(bar));
+
+    QAction* screens = symbolAction(QStringLiteral("openScreens"), QStringLiteral("rectangle.on.rectangle"),
+                                    tr("Open screens window"), this);
+    connect(screens, &QAction::triggered, this, [] { PaletteWindows::shared().show(PaletteWindows::screensIdentifier); });
+    QAction* library = symbolAction(QStringLiteral("openComponentLibrary"), QStringLiteral("square.grid.2x2"),
+                                    tr("Open component library window"), this);
+    connect(library, &QAction::triggered, this,
+            [] { PaletteWindows::shared().show(PaletteWindows::componentLibraryIdentifier); });
+    QAction* inspector = symbolAction(QStringLiteral("openInspector"), QStringLiteral("slider.horizontal.3"),
+                                      tr("Open inspector window"), this);
+    // The inspector is not part of this version yet; the button says so rather than doing nothing.
+    inspector->setEnabled(false);
+    inspector->setToolTip(tr("Open inspector window (not available in this version)"));
+    QAction* remove = symbolAction(QStringLiteral("deleteComponent"), QStringLiteral("trash"),
+                                   tr("Delete selected component"), this);
+    connect(remove, &QAction::triggered, this, &EditorWindow::deleteSelectedComponent);
+    bar->addAction(screens);
+    bar->addAction(library);
+    bar->addAction(inspector);
+    bar->addWidget(spacer(bar, 12));
+    bar->addAction(remove);
+    bar->addWidget(spacer(bar, 12));
+
+    QAction* zoomOut = symbolAction(QStringLiteral("zoomOut"), QStringLiteral("minus.magnifyingglass"), tr("Zoom Out"), this);
+    connect(zoomOut, &QAction::triggered, this, &EditorWindow::zoomOut);
+    QAction* zoomIn = symbolAction(QStringLiteral("zoomIn"), QStringLiteral("plus.magnifyingglass"), tr("Zoom In"), this);
+    connect(zoomIn, &QAction::triggered, this, &EditorWindow::zoomIn);
+    bar->addAction(zoomOut);
+    zoomValue_ = new QLabel(bar);
+    zoomValue_->setObjectName(QStringLiteral("zoomValue"));
+    QFont zoomFont = zoomValue_->font();
+    zoomFont.setPointSize(12);
+    zoomValue_->setFont(zoomFont);
+    zoomValue_->setAlignment(Qt::AlignCenter);
+    zoomValue_->setFixedWidth(std::max(44, QFontMetrics(zoomFont).horizontalAdvance(QStringLiteral("300%")) + 6));
+    bar->addWidget(zoomValue_);
+    bar->addAction(zoomIn);
+    for (QAction* zoom : {zoomOut, zoomIn})
+        if (QWidget* button = bar->widgetForAction(zoom))
+            button->setFixedSize(30, 30);
+    bar->addWidget(spacer(bar));
+
+    QAction* preview = symbolAction(QStringLiteral("preview"), QStringLiteral("play.fill"),
+                                    tr("Preview the content in full screen mode"), this);
+    preview->setEnabled(false);
+    preview->setToolTip(tr("Preview the content in full screen mode (not available in this version)"));
+    QAction* exportBundle = symbolAction(QStringLiteral("export"), QStringLiteral("hammer"),
+                                         tr("Export a bundle file for Vistrelle Player app"), this);
+    connect(exportBundle, &QAction::triggered, this, &EditorWindow::exportBundle);
+    QAction* settings = symbolAction(QStringLiteral("projectSettings"), QStringLiteral("gearshape"),
+                                     tr("Project settings"), this);
+    connect(settings, &QAction::triggered, this, &EditorWindow::showProjectSettings);
+    bar->addAction(preview);
+    bar->addAction(exportBundle);
+    bar->addAction(settings);
+    bar->addWidget(spacer(bar, 6));
+    zoomValue_->setText(zoomPercentText(canvasZoom_));
+}
+
+QAction* EditorWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+QString EditorWindow::durationReadout() const {
+    return durationValue_->text();
+}
+
+QString EditorWindow::zoomReadout() const {
+    return zoomValue_->text();
+}
+
+// --- document
+
+bool EditorWindow::isActiveDocument() const {
+    return manager().isActiveWindow(windowId_) && manager().currentDocument().has_value();
+}
+
+const KioskProject& EditorWindow::project() const {
+    return isActiveDocument() ? manager().currentDocument()->project : document_.project;
+}
+
+VistrelleDocument EditorWindow::currentDocument() const {
+    return isActiveDocument() ? *manager().currentDocument() : document_;
+}
+
+void EditorWindow::replaceDocument(const VistrelleDocument& document) {
+    document_ = document;
+    undoStack_.clear();
+    if (isActiveDocument())
+        manager().setActiveDocument(document_, windowId_);
+    refresh();
+}
+
+void EditorWindow::activateDocument() {
+    SharedDocumentManager& m = manager();
+    m.undoManager().setUndoManager(&undoStack_);
+    if (!m.isActiveWindow(windowId_)) {
+        const std::optional<KioskScreen> shown = canvas_->screen();
+        m.setActiveDocument(document_, windowId_);
+        // Coming back to a window keeps the screen it showed.
+        if (shown)
+            for (const KioskScreen& screen : document_.project.screens)
+                if (screen.id == shown->id)
+                    m.setSelectedScreen(screen);
+    }
+    wasActiveDocument_ = true;
+    refresh();
+}
+
+void EditorWindow::takeDocumentBack() {
+    // Another window's document replaces ours in the manager: keep what was edited.
+    if (!wasActiveDocument_ || manager().isActiveWindow(windowId_))
+        return;
+    wasActiveDocument_ = false;
+    if (manager().currentDocument() && manager().currentDocument()->id == document_.id)
+        document_ = *manager().currentDocument();
+}
+
+void EditorWindow::setFilePath(const QString& path) {
+    filePath_ = path;
+    updateTitle();
+}
+
+QString EditorWindow::displayName() const {
+    if (!filePath_.isEmpty())
+        return QFileInfo(filePath_).completeBaseName();
+    const QString name = project().metadata.name.trimmed();
+    return name.isEmpty() ? tr("Untitled") : name;
+}
+
+void EditorWindow::setModified(bool modified) {
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    setWindowModified(modified);
+    emit modifiedChanged(modified);
+}
+
+void EditorWindow::updateTitle() {
+    setWindowTitle(displayName() + QStringLiteral("[*]"));
+    setWindowModified(modified_);
+}
+
+void EditorWindow::refresh() {
+    const KioskProject& p = project();
+    std::optional<KioskScreen> screen;
+    std::optional<QUuid> selection;
+    if (isActiveDocument()) {
+        const SharedDocumentManager& m = manager();
+        if (m.selectedScreen())
+            for (const KioskScreen& candidate : p.screens)
+                if (candidate.id == m.selectedScreen()->id)
+                    screen = candidate;
+        if (m.selectedComponent())
+            selection = m.selectedComponent()->id;
+    } else if (canvas_->screen()) {
+        for (const KioskScreen& candidate : p.screens)
+            if (candidate.id == canvas_->screen()->id)
+                screen = candidate;
+    }
+    canvas_->setProjectSettings(p.settings);
+    canvas_->setScreen(screen);
+    canvas_->setSelectedComponentId(selection);
+    durationValue_->setText(durationText(totalDurationSeconds(p)));
+    updateTitle();
+}
+
+void EditorWindow::observeNotifications() {
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    for (const QString& name : {NotificationName::componentAdded, NotificationName::documentUpdated,
+                                NotificationName::projectNameChanged})
+        center.observe(name, this, [this](const QVariantMap&) { refresh(); });
+    center.observe(NotificationName::componentUpdated, this, [this](const QVariantMap& info) {
+        if (info.value(NotificationName::componentKey).canConvert<PlacedComponent>())
+            refresh();
+    });
+    center.observe(NotificationName::componentDragEnded, this, [this](const QVariantMap&) {
+        hasRegisteredDragUndo_ = false;
+        gestureStep_ = nullptr;
+    });
+    center.observe(NotificationName::componentResizeEnded, this, [this](const QVariantMap&) {
+        if (isActiveDocument() && canvas_->selectedComponentId())
+            for (const KioskScreen& screen : project().screens)
+                if (canvas_->screen() && screen.id == canvas_->screen()->id)
+                    for (const PlacedComponent& component : screen.components)
+                        if (component.id == *canvas_->selectedComponentId())
+                            manager().setSelectedComponent(component);
+        hasRegisteredDragUndo_ = false;
+        gestureStep_ = nullptr;
+    });
+    center.observe(NotificationName::updateScreenDuration, this, [this](const QVariantMap& info) {
+        if (!isActiveDocument())
+            return;
+        const QUuid id = QUuid::fromString(info.value(QStringLiteral("screenId")).toString());
+        bool readable = false;
+        const qint64 duration = info.value(QStringLiteral("duration")).toLongLong(&readable);
+        if (!readable)
+            return;
+        for (const KioskScreen& screen : project().screens)
+            if (screen.id == id)
+                manager().updateScreenDetails(id, screen.name, duration);
+    });
+}
+
+// --- canvas
+
+void EditorWindow::postInspectorSelection() {
+    QVariantMap info;
+    const SharedDocumentManager& m = manager();
+    if (m.selectedScreen())
+        info.insert(NotificationName::selectedScreenKey, QVariant::fromValue(*m.selectedScreen()));
+    if (m.selectedComponent())
+        info.insert(NotificationName::selectedComponentKey, QVariant::fromValue(*m.selectedComponent()));
+    NotificationCenter::defaultCenter().post(NotificationName::inspectorSelectionChanged, info);
+}
+
+void EditorWindow::wireCanvas() {
+    AdvancedCanvasView::Callbacks callbacks;
+    callbacks.componentSelected = [this](const PlacedComponent& component) {
+        activateDocument();
+        manager().setSelectedComponent(component);
+        postInspectorSelection();
+    };
+    callbacks.componentMoved = [this](const PlacedComponent& component, Point point) {
+        componentMoved(component, point);
+    };
+    callbacks.componentResized = [this](const PlacedComponent& component, Size size) {
+        componentResized(component, size);
+    };
+    callbacks.componentDropped = [this](ComponentType type, Point point) {
+        activateDocument();
+        manager().addComponent(type, point);
+    };
+    callbacks.textChanged = [this](const PlacedComponent& component, const QString& text) {
+        const std::optional<PlacedComponent>& selected = manager().selectedComponent();
+        if (!selected || selected->id != component.id)
+            manager().setSelectedComponent(component);
+        const KioskScreen* screen = nullptr;
+        for (const KioskScreen& candidate : project().screens)
+            if (manager().selectedScreen() && candidate.id == manager().selectedScreen()->id)
+                screen = &candidate;
+        if (!screen)
+            return;
+        for (const PlacedComponent& current : screen->components) {
+            if (current.id != component.id)
+                continue;
+            PlacedComponent edited = current;
+            edited.properties[PropertyKey::text] = text;
+            // One undo step for the whole in-place edit, like a gesture.
+            if (!hasRegisteredDragUndo_)
+                registerGestureStep(tr("Edit Text"), current, edited);
+            else if (gestureStep_)
+                gestureStep_->setAfter(edited);
+            manager().updateComponent(edited, false);
+            return;
+        }
+    };
+    callbacks.editingFinished = [this](const PlacedComponent&) {
+        canvas_->setEditingComponentId(std::nullopt);
+        hasRegisteredDragUndo_ = false;
+        gestureStep_ = nullptr;
+    };
+    callbacks.textAreaDoubleClicked = [](const PlacedComponent&) {
+        // The rich text editor for text areas is not part of this version.
+    };
+    canvas_->setCallbacks(std::move(callbacks));
+}
+
+void EditorWindow::registerGestureStep(const QString& actionName, const PlacedComponent& before,
+                                       const PlacedComponent& after) {
+    if (!manager().selectedScreen())
+        return;
+    auto step = std::make_unique<ComponentEditCommand>(actionName, manager().selectedScreen()->id, before, after,
+                                                       DocumentEditCommand::Applied::already);
+    gestureStep_ = step.get();
+    manager().registerUndo(std::move(step));
+    hasRegisteredDragUndo_ = true;
+}
+
+void EditorWindow::componentMoved(const PlacedComponent& component, Point point) {
+    const PlacedComponent* current = nullptr;
+    for (const KioskScreen& screen : project().screens)
+        if (manager().selectedScreen() && screen.id == manager().selectedScreen()->id)
+            for (const PlacedComponent& candidate : screen.components)
+                if (candidate.id == component.id)
+                    current = &candidate;
+    if (!isActiveDocument() || !current) {
+        AppLogger::logError(QStringLiteral("Invalid screen/component index for move"));
+        return;
+    }
+    PlacedComponent moved = *current;
+    moved.position = point;
+    if (!hasRegisteredDragUndo_)
+        registerGestureStep(tr("Move Component"), *current, moved);
+    else if (gestureStep_ && undoStack_.index() > 0 && undoStack_.command(undoStack_.index() - 1) == gestureStep_)
+        gestureStep_->setAfter(moved);
+    manager().updateComponent(moved, false);
+    manager().setSelectedComponent(moved);
+    postInspectorSelection();
+}
+
+void EditorWindow::componentResized(const PlacedComponent& component, Size size) {
+    const PlacedComponent* current = nullptr;
+    for (const KioskScreen& screen : project().screens)
+        if (manager().selectedScreen() && screen.id == manager().selectedScreen()->id)
+            for (const PlacedComponent& candidate : screen.components)
+                if (candidate.id == component.id)
+                    current = &candidate;
+    if (!isActiveDocument() || !current) {
+        AppLogger::logError(QStringLiteral("Invalid screen/component index for resize"));
+        return;
+    }
+    PlacedComponent resized = *current;
+    resized.size = size;
+    if (!hasRegisteredDragUndo_)
+        registerGestureStep(tr("Resize Component"), *current, resized);
+    else if (gestureStep_ && undoStack_.index() > 0 && undoStack_.command(undoStack_.index() - 1) == gestureStep_)
+        gestureStep_->setAfter(resized);
+    manager().updateComponent(resized, false);
+    manager().setSelectedComponent(resized);
+    postInspectorSelection();
+}
+
+void EditorWindow::deleteSelectedComponent() {
+    if (!isActiveDocument())
+        return;
+    manager().deleteSelectedComponent();
+    manager().setSelectedComponent(std::nullopt);
+    postInspectorSelection();
+}
+
+// --- zoom
+
+void EditorWindow::zoomIn() {
+    canvasZoom_ = zoomedIn(canvasZoom_);
+    canvas_->setZoom(canvasZoom_);
+    zoomValue_->setText(zoomPercentText(canvasZoom_));
+}
+
+void EditorWindow::zoomOut() {
+    canvasZoom_ = zoomedOut(canvasZoom_);
+    canvas_->setZoom(canvasZoom_);
+    zoomValue_->setText(zoomPercentText(canvasZoom_));
+}
+
+// --- sheets
+
+void EditorWindow::showProjectSetup() {
+    hasShownProjectSetup_ = true;
+    ProjectSetupSheet sheet(this);
+    if (sheet.exec() != QDialog::Accepted) {
+        // "Cancel Setup": the new document goes without being saved.
+        QTimer::singleShot(0, this, &EditorWindow::closeWithoutAsking);
+        return;
+    }
+    VistrelleDocument document = currentDocument();
+    document.project = sheet.createdProject();
+    if (isActiveDocument()) {
+        manager().updateDocument(document, windowId_);
+        if (!document.project.screens.isEmpty())
+            manager().setSelectedScreen(document.project.screens.first());
+        manager().scheduleDocumentNotification(NotificationName::documentUpdated);
+    } else {
+        document_ = document;
+    }
+    setModified(true);
+    emit documentChanged();
+    refresh();
+}
+
+void EditorWindow::showProjectSettings() {
+    activateDocument();
+    if (!isActiveDocument())
+        return;
+    const KioskProject before = project();
+    ProjectSettingsSheet sheet(before, this);
+    connect(&sheet, &ProjectSettingsSheet::projectNameEdited, this, [this](const QString& name) {
+        ProjectMetadata metadata = project().metadata;
+        metadata.name = name;
+        manager().setProjectInfo(metadata, project().settings);
+        NotificationCenter::defaultCenter().post(NotificationName::projectNameChanged);
+        NotificationCenter::defaultCenter().post(NotificationName::documentUpdated);
+    });
+    if (sheet.exec() == QDialog::Accepted) {
+        ProjectMetadata metadata = sheet.metadata();
+        metadata.name = project().metadata.name; // applied live while typing
+        manager().setProjectInfo(metadata, sheet.settings());
+    }
+    // Everything the sheet changed, the name included, is one undo step.
+    manager().registerProjectInfoStep(before.metadata, before.settings);
+}
+
+void EditorWindow::showPreferences() {
+    PreferencesSheet sheet(this);
+    sheet.exec();
+}
+
+void EditorWindow::exportBundle() {
+    if (deployManager_ && deployManager_->isDeploying())
+        return;
+    const QString destination =
+        QFileDialog::getExistingDirectory(this, tr("Choose a Folder for the Bundle"), QDir::homePath());
+    if (destination.isEmpty())
+        return;
+    auto* deploy = new KioskDeployManager(this);
+    deployManager_ = deploy;
+    auto* progress = new QProgressDialog(tr("Preparing the deployment…"), QString(), 0, 100, this);
+    progress->setWindowTitle(tr("Export"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setMinimumWidth(420);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setValue(0);
+    connect(deploy, &KioskDeployManager::stepReached, progress, [progress](double value, const QString& message) {
+        progress->setValue(int(std::lround(value * 100)));
+        progress->setLabelText(message);
+    });
+    connect(deploy, &KioskDeployManager::finished, this, [this, deploy, progress] {
+        progress->close();
+        progress->deleteLater();
+        const DeployStatus status = deploy->deployStatus();
+        if (status.kind == DeployStatus::Kind::success) {
+            QMessageBox box(QMessageBox::Information, tr("Export Finished"),
+                            tr("The bundle was written to %1.").arg(deploy->destinationURL().toLocalFile()),
+                            QMessageBox::Ok, this);
+            QPushButton* reveal = box.addButton(tr("Show in Folder"), QMessageBox::ActionRole);
+            box.exec();
+            if (box.clickedButton() == reveal)
+                QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(deploy->destinationURL().toLocalFile()).absolutePath()));
+        } else {
+            QMessageBox::warning(this, tr("Export Failed"), status.message);
+        }
+        deploy->deleteLater();
+    });
+    deploy->deploy(currentDocument().project, destination);
+}
+
+// --- window life
+
+void EditorWindow::firstShow() {
+    const VistrelleDocument document = currentDocument();
+    if (document.versionCompatibility.kind == VersionCompatibility::Kind::newerAppVersion) {
+        QMessageBox box(QMessageBox::Warning, tr("Version Compatibility"),
+                        tr("This project was created with a newer version of Vistrelle. Some features may not "
+                           "work correctly."),
+                        QMessageBox::NoButton, this);
+        QPushButton* proceed = box.addButton(tr("Continue"), QMessageBox::AcceptRole);
+        box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(proceed);
+        box.exec(); // either way the document stays open
+    }
+    if (!document.isLoadedFromDisk && !hasShownProjectSetup_)
+        showProjectSetup();
+}
+
+void EditorWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activateDocument();
+    QMainWindow::changeEvent(event);
+}
+
+void EditorWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    deleteKeys_->install();
+    if (!hasShownOnce_) {
+        hasShownOnce_ = true;
+        activateDocument();
+        QTimer::singleShot(0, this, &EditorWindow::firstShow);
+    }
+}
+
+void EditorWindow::hideEvent(QHideEvent* event) {
+    deleteKeys_->remove();
+    QMainWindow::hideEvent(event);
+}
+
+void EditorWindow::closeWithoutAsking() {
+    closingWithoutAsking_ = true;
+    close();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+    if (!closingWithoutAsking_ && closeGuard_ && !closeGuard_(*this)) {
+        event->ignore();
+        return;
+    }
+    document_ = currentDocument();
+    deleteKeys_->remove();
+    SharedDocumentManager& m = manager();
+    if (m.isActiveWindow(windowId_))
+        m.closeDocument(windowId_);
+    if (m.undoManager().undoManager() == &undoStack_)
+        m.undoManager().setUndoManager(nullptr);
+    wasActiveDocument_ = false;
+    event->accept();
+}
+
+} // namespace vistrelle

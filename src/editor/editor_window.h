@@ -1,0 +1,126 @@
+#pragma once
+
+#include "editor/advanced_canvas_view.h"
+#include "model/vistrelle_document.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QUndoStack>
+
+#include <functional>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QScrollArea;
+
+namespace vistrelle {
+
+class ComponentEditCommand;
+class DeleteKeyFilter;
+class KioskDeployManager;
+
+// The document window of one project: a toolbar over the zoomable canvas.
+// While it is the active window its document lives in the shared document
+// manager, which every edit goes through; the window reads it from there and
+// keeps its own copy only while another window is active.
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    EditorWindow(VistrelleDocument document, QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    const QUuid& windowId() const { return windowId_; }
+    QUndoStack& undoStack() { return undoStack_; }
+    AdvancedCanvasView& canvas() { return *canvas_; }
+
+    // The document as it stands now.
+    VistrelleDocument currentDocument() const;
+    // Replaces the whole document (revert, recovery) and forgets the undo history.
+    void replaceDocument(const VistrelleDocument& document);
+
+    // The file the document is saved in; empty while untitled.
+    const QString& filePath() const { return filePath_; }
+    void setFilePath(const QString& path);
+    // The name shown in the title: the file's name, or the project name while untitled.
+    QString displayName() const;
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified);
+
+    double canvasZoom() const { return canvasZoom_; }
+    void zoomIn();
+    void zoomOut();
+
+    // Called when the window is asked to close; false keeps it open (unsaved changes).
+    void setCloseGuard(std::function<bool(EditorWindow&)> guard) { closeGuard_ = std::move(guard); }
+    // Closes without asking (the setup sheet was cancelled, the application quits).
+    void closeWithoutAsking();
+
+    // Reports this window's document to the manager and installs its undo stack.
+    void activateDocument();
+
+    // The text shown by the duration read-out and the zoom field (tests).
+    QString durationReadout() const;
+    QString zoomReadout() const;
+    QAction* action(const QString& objectName) const;
+
+    // The sheets, public so that menus and tests can open them.
+    void showProjectSettings();
+    void showPreferences();
+    void showProjectSetup();
+    void exportBundle();
+    void deleteSelectedComponent();
+
+signals:
+    // Every change of the document (the application saves it after a pause).
+    void documentChanged();
+    void modifiedChanged(bool modified);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildToolbar();
+    void wireCanvas();
+    void observeNotifications();
+    void refresh();
+    void updateTitle();
+    bool isActiveDocument() const;
+    const KioskProject& project() const;
+    void postInspectorSelection();
+
+    void componentMoved(const PlacedComponent& component, Point point);
+    void componentResized(const PlacedComponent& component, Size size);
+    void registerGestureStep(const QString& actionName, const PlacedComponent& before, const PlacedComponent& after);
+    void takeDocumentBack();
+    void firstShow();
+
+    QUuid windowId_ = QUuid::createUuid();
+    VistrelleDocument document_;
+    QString filePath_;
+    QUndoStack undoStack_;
+    bool modified_ = false;
+    bool wasActiveDocument_ = false;
+    bool hasShownProjectSetup_ = false;
+    bool hasShownOnce_ = false;
+    bool closingWithoutAsking_ = false;
+    double canvasZoom_ = 1.0;
+
+    bool hasRegisteredDragUndo_ = false;
+    ComponentEditCommand* gestureStep_ = nullptr;
+
+    AdvancedCanvasView* canvas_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
+    QLabel* durationValue_ = nullptr;
+    QLabel* zoomValue_ = nullptr;
+    DeleteKeyFilter* deleteKeys_ = nullptr;
+    QPointer<KioskDeployManager> deployManager_;
+    std::function<bool(EditorWindow&)> closeGuard_;
+};
+
+} // namespace vistrelle

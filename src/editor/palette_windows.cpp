@@ -1,0 +1,66 @@
+#include "editor/palette_windows.h"
+
+#include "editor/component_library_palette.h"
+#include "editor/screens_palette.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace vistrelle {
+
+PaletteWindows& PaletteWindows::shared() {
+    static PaletteWindows windows;
+    return windows;
+}
+
+QWidget* PaletteWindows::window(const QString& identifier) const {
+    if (identifier == screensIdentifier)
+        return screens_;
+    if (identifier == componentLibraryIdentifier)
+        return componentLibrary_;
+    return nullptr;
+}
+
+QWidget* PaletteWindows::create(const QString& identifier) {
+    QWidget* palette = nullptr;
+    QSize size;
+    if (identifier == screensIdentifier) {
+        palette = screens_ = new ScreensPalette;
+        palette->setWindowTitle(QApplication::translate("PaletteWindows", "Screens"));
+        size = QSize(336, 500);
+    } else if (identifier == componentLibraryIdentifier) {
+        palette = componentLibrary_ = new ComponentLibraryPalette;
+        palette->setWindowTitle(QApplication::translate("PaletteWindows", "Components"));
+        size = QSize(203, 570);
+    } else {
+        return nullptr;
+    }
+    palette->setObjectName(identifier);
+    palette->setAttribute(Qt::WA_DeleteOnClose);
+    palette->setWindowFlag(Qt::Tool);
+    palette->resize(size);
+    // Both start at the top left of the available area, beside the document windows.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        palette->move(screen->availableGeometry().topLeft() + QPoint(16, 48));
+    return palette;
+}
+
+void PaletteWindows::show(const QString& identifier) {
+    QWidget* palette = window(identifier);
+    if (!palette)
+        palette = create(identifier);
+    if (!palette)
+        return;
+    palette->show();
+    palette->raise();
+    palette->activateWindow();
+}
+
+void PaletteWindows::closeAll() {
+    for (QWidget* palette : {static_cast<QWidget*>(screens_), static_cast<QWidget*>(componentLibrary_)})
+        if (palette)
+            palette->close();
+}
+
+} // namespace vistrelle

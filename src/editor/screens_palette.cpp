@@ -1,0 +1,395 @@
+#include "editor/screens_palette.h"
+
+#include "editing/notification_names.h"
+#include "editing/shared_document_manager.h"
+#include "editor/sheets/screen_edit_dialog.h"
+#include "editor/sheets/symbol_icon.h"
+#include "platform/notification_center.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QDropEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vistrelle {
+namespace {
+
+QToolButton* rowButton(const QString& symbol, const QString& tooltip, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setIcon(symbolIcon(symbol));
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(tooltip);
+    button->setAccessibleName(tooltip);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QWidget* emptyState(const QString& title, const QString& text, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->addStretch(1);
+    auto* symbol = new QLabel(page);
+    symbol->setAlignment(Qt::AlignCenter);
+    symbol->setPixmap(symbolPixmap(QStringLiteral("rectangle.on.rectangle"), 40,
+                                   page->palette().color(QPalette::PlaceholderText), page->devicePixelRatioF()));
+    auto* heading = new QLabel(title, page);
+    heading->setAlignment(Qt::AlignCenter);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.1);
+    heading->setFont(bold);
+    auto* body = new QLabel(text, page);
+    body->setAlignment(Qt::AlignCenter);
+    body->setWordWrap(true);
+    body->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(symbol);
+    layout->addSpacing(8);
+    layout->addWidget(heading);
+    layout->addWidget(body);
+    layout->addStretch(1);
+    return page;
+}
+
+} // namespace
+
+// --- row
+
+PaletteScreenRowView::PaletteScreenRowView(const KioskScreen& screen, bool isFirstScreen, bool isSelected,
+                                           QWidget* parent)
+    : QWidget(parent), screenId_(screen.id), selected_(isSelected), first_(isFirstScreen) {
+    setFixedHeight(rowHeight);
+    setAccessibleName(tr("Screen: %1").arg(screen.name));
+    QString hint = tr("%1 by %2 screen with %3 components and %4 second duration")
+                       .arg(screen.resolution.width)
+                       .arg(screen.resolution.height)
+                       .arg(screen.components.size())
+                       .arg(screen.duration);
+    if (isFirstScreen)
+        hint += tr(". This is the main screen and cannot be deleted");
+    setAccessibleDescription(hint);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(6);
+
+    auto* handle = new QLabel(this);
+    handle->setPixmap(symbolPixmap(QStringLiteral("line.3.horizontal"), 16,
+                                   palette().color(QPalette::PlaceholderText), devicePixelRatioF()));
+    handle->setToolTip(tr("Drag to reorder"));
+    handle->setCursor(Qt::OpenHandCursor);
+    layout->addWidget(handle);
+
+    auto* symbol = new QLabel(this);
+    symbol->setPixmap(symbolPixmap(QStringLiteral("rectangle"), 22,
+                                   palette().color(isSelected ? QPalette::Highlight : QPalette::WindowText),
+                                   devicePixelRatioF()));
+    layout->addWidget(symbol);
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(1);
+    auto* name = new QLabel(screen.name, this);
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    name->setTextFormat(Qt::PlainText);
+    auto* details = new QLabel(tr("%1 components").arg(screen.components.size()) + QStringLiteral("  ·  ") +
+                                   tr("%1s").arg(screen.duration),
+                               this);
+    details->setForegroundRole(QPalette::PlaceholderText);
+    texts->addWidget(name);
+    texts->addWidget(details);
+    layout->addLayout(texts, 1);
+
+    QToolButton* duplicate = rowButton(QStringLiteral("doc.on.doc"), tr("Duplicate screen"), this);
+    QToolButton* remove = rowButton(QStringLiteral("trash"), tr("Delete screen"), this);
+    connect(duplicate, &QToolButton::clicked, this, &PaletteScreenRowView::duplicateRequested);
+    connect(remove, &QToolButton::clicked, this, &PaletteScreenRowView::deleteRequested);
+    layout->addWidget(duplicate);
+    layout->addWidget(remove);
+}
+
+void PaletteScreenRowView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor fill = palette().color(selected_ ? QPalette::Highlight : QPalette::WindowText);
+    fill.setAlphaF(selected_ ? 0.18 : 0.04);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+}
+
+void PaletteScreenRowView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressPoint_ = event->position().toPoint();
+    pressed_ = true;
+    emit selectRequested();
+}
+
+void PaletteScreenRowView::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressed_ || !(event->buttons() & Qt::LeftButton) ||
+        (event->position().toPoint() - pressPoint_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    pressed_ = false;
+    auto* data = new QMimeData;
+    data->setData(ScreensPalette::screenIdMimeType, screenId_.toString(QUuid::WithoutBraces).toUpper().toUtf8());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->setPixmap(grab());
+    drag->setHotSpot(pressPoint_);
+    drag->exec(Qt::MoveAction);
+}
+
+void PaletteScreenRowView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        emit editRequested();
+}
+
+void PaletteScreenRowView::contextMenuEvent(QContextMenuEvent* event) {
+    emit selectRequested();
+    QMenu menu(this);
+    menu.addAction(tr("Edit Screen…"), this, &PaletteScreenRowView::editRequested);
+    menu.addSeparator();
+    QAction* up = menu.addAction(tr("Move Up"), this, &PaletteScreenRowView::moveUpRequested);
+    up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    QAction* down = menu.addAction(tr("Move Down"), this, &PaletteScreenRowView::moveDownRequested);
+    down->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+    menu.addSeparator();
+    menu.addAction(symbolIcon(QStringLiteral("doc.on.doc")), tr("Duplicate"), this,
+                   &PaletteScreenRowView::duplicateRequested);
+    menu.addAction(symbolIcon(QStringLiteral("trash")), tr("Delete…"), this, &PaletteScreenRowView::deleteRequested);
+    menu.exec(event->globalPos());
+}
+
+// --- palette
+
+ScreensPalette::ScreensPalette(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(280, 240);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 10, 0, 0);
+    layout->setSpacing(6);
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(12, 0, 8, 0);
+    auto* title = new QLabel(tr("Screens"), this);
+    QFont headingFont = title->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
+    title->setFont(headingFont);
+    addButton_ = new QToolButton(this);
+    addButton_->setIcon(symbolIcon(QStringLiteral("plus.rectangle.on.rectangle")));
+    addButton_->setIconSize(QSize(20, 20));
+    addButton_->setAutoRaise(true);
+    connect(addButton_, &QToolButton::clicked, this, [] {
+        if (SharedDocumentManager::shared().isDocumentOpen())
+            SharedDocumentManager::shared().addScreen();
+    });
+    header->addWidget(title);
+    header->addStretch(1);
+    header->addWidget(addButton_);
+    layout->addLayout(header);
+
+    pages_ = new QStackedWidget(this);
+    noProjectPage_ = emptyState(tr("No Vistrelle Project Open"),
+                                tr("You can see the list of screens here once you open a Vistrelle Project"), pages_);
+    noScreensPage_ = emptyState(tr("No Screens"), tr("Click the + button to add your first screen"), pages_);
+    listPage_ = new QScrollArea(pages_);
+    listPage_->setFrameShape(QFrame::NoFrame);
+    listPage_->setWidgetResizable(true);
+    listPage_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_ = new QWidget;
+    list_->setAcceptDrops(true);
+    list_->installEventFilter(this);
+    listLayout_ = new QVBoxLayout(list_);
+    listLayout_->setContentsMargins(0, 0, 0, 0);
+    listLayout_->setSpacing(0);
+    listLayout_->addStretch(1);
+    listPage_->setWidget(list_);
+    pages_->addWidget(noProjectPage_);
+    pages_->addWidget(noScreensPage_);
+    pages_->addWidget(listPage_);
+    layout->addWidget(pages_, 1);
+
+    // Alt+Up and Alt+Down move the selected screen.
+    auto* up = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Up), this);
+    connect(up, &QShortcut::activated, this, [this] { moveUp(selectedIndex()); });
+    auto* down = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Down), this);
+    connect(down, &QShortcut::activated, this, [this] { moveDown(selectedIndex()); });
+
+    SharedDocumentManager& manager = SharedDocumentManager::shared();
+    for (const QString& name : {NotificationName::documentUpdated, NotificationName::documentCleared})
+        NotificationCenter::defaultCenter().observe(name, this, [this](const QVariantMap&) { refresh(); });
+    connect(&manager, &SharedDocumentManager::selectedScreenChanged, this, &ScreensPalette::refresh);
+    connect(&manager, &SharedDocumentManager::isDocumentOpenChanged, this, &ScreensPalette::refresh);
+    refresh();
+}
+
+qint64 ScreensPalette::dropDestination(double y, qint64 count) {
+    if (!std::isfinite(y))
+        return -1;
+    return std::min<qint64>(qint64(std::floor(y / PaletteScreenRowView::rowHeight)), count - 1);
+}
+
+void ScreensPalette::refresh() {
+    const SharedDocumentManager& manager = SharedDocumentManager::shared();
+    const bool open = manager.isDocumentOpen() && manager.currentDocument();
+    addButton_->setToolTip(open ? tr("Add new screen") : tr("No project open"));
+    addButton_->setAccessibleName(addButton_->toolTip());
+    if (!open) {
+        pages_->setCurrentWidget(noProjectPage_);
+        rebuildRows(KioskProject(), std::nullopt);
+        return;
+    }
+    const KioskProject& project = manager.currentDocument()->project;
+    pages_->setCurrentWidget(project.screens.isEmpty() ? noScreensPage_ : static_cast<QWidget*>(listPage_));
+    rebuildRows(project, manager.selectedScreen() ? std::optional(manager.selectedScreen()->id) : std::nullopt);
+}
+
+void ScreensPalette::rebuildRows(const KioskProject& project, const std::optional<QUuid>& selected) {
+    QList<RowSummary> summary;
+    summary.reserve(project.screens.size());
+    for (const KioskScreen& screen : project.screens)
+        summary.append({screen.id, screen.name, screen.components.size(), screen.duration});
+    if (summary == shownRows_ && selected == shownSelection_)
+        return;
+    shownRows_ = summary;
+    shownSelection_ = selected;
+
+    qDeleteAll(rows_);
+    rows_.clear();
+    for (qsizetype index = 0; index < project.screens.size(); ++index) {
+        const KioskScreen& screen = project.screens[index];
+        auto* row = new PaletteScreenRowView(screen, index == 0, selected == screen.id, list_);
+        const QUuid id = screen.id;
+        connect(row, &PaletteScreenRowView::selectRequested, this, [id] {
+            SharedDocumentManager& manager = SharedDocumentManager::shared();
+            if (!manager.currentDocument())
+                return;
+            for (const KioskScreen& candidate : manager.currentDocument()->project.screens)
+                if (candidate.id == id)
+                    manager.setSelectedScreen(candidate);
+        });
+        auto withScreen = [id](auto action) {
+            return [id, action] {
+                const SharedDocumentManager& manager = SharedDocumentManager::shared();
+                if (!manager.currentDocument())
+                    return;
+                const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
+                for (qsizetype i = 0; i < screens.size(); ++i)
+                    if (screens[i].id == id)
+                        action(i, screens[i]);
+            };
+        };
+        connect(row, &PaletteScreenRowView::duplicateRequested, this,
+                withScreen([](qsizetype, const KioskScreen& s) { SharedDocumentManager::shared().duplicateScreen(s.id); }));
+        connect(row, &PaletteScreenRowView::deleteRequested, this,
+                withScreen([this](qsizetype, const KioskScreen& s) { confirmDelete(s); }));
+        connect(row, &PaletteScreenRowView::editRequested, this,
+                withScreen([this](qsizetype, const KioskScreen& s) { editScreen(s); }));
+        connect(row, &PaletteScreenRowView::moveUpRequested, this,
+                withScreen([this](qsizetype i, const KioskScreen&) { moveUp(i); }));
+        connect(row, &PaletteScreenRowView::moveDownRequested, this,
+                withScreen([this](qsizetype i, const KioskScreen&) { moveDown(i); }));
+        listLayout_->insertWidget(listLayout_->count() - 1, row);
+        rows_.append(row);
+    }
+}
+
+qsizetype ScreensPalette::selectedIndex() const {
+    const SharedDocumentManager& manager = SharedDocumentManager::shared();
+    if (!manager.currentDocument() || !manager.selectedScreen())
+        return -1;
+    const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
+    for (qsizetype i = 0; i < screens.size(); ++i)
+        if (screens[i].id == manager.selectedScreen()->id)
+            return i;
+    return -1;
+}
+
+void ScreensPalette::moveUp(qsizetype index) {
+    // The start screen keeps the first place: the second screen cannot move up.
+    if (index >= 2)
+        SharedDocumentManager::shared().moveScreen(index, index - 1);
+}
+
+void ScreensPalette::moveDown(qsizetype index) {
+    const SharedDocumentManager& manager = SharedDocumentManager::shared();
+    if (!manager.currentDocument())
+        return;
+    if (index >= 0 && index < manager.currentDocument()->project.screens.size() - 1)
+        SharedDocumentManager::shared().moveScreen(index, index + 1);
+}
+
+void ScreensPalette::confirmDelete(const KioskScreen& screen) {
+    QMessageBox box(QMessageBox::Warning, tr("Delete Screen"),
+                    tr("Are you sure you want to delete '%1'? This action cannot be undone.").arg(screen.name),
+                    QMessageBox::NoButton, this);
+    box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    QPushButton* remove = box.addButton(tr("Delete"), QMessageBox::DestructiveRole);
+    box.exec();
+    if (box.clickedButton() == remove)
+        SharedDocumentManager::shared().deleteScreen(screen.id);
+}
+
+void ScreensPalette::editScreen(const KioskScreen& screen) {
+    ScreenEditDialog dialog(screen, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const KioskScreen edited = dialog.editedScreen();
+    SharedDocumentManager::shared().updateScreenDetails(screen.id, edited.name, edited.duration);
+}
+
+void ScreensPalette::dropScreen(const QString& screenIdText, double y) {
+    const QUuid id = QUuid::fromString(screenIdText);
+    const SharedDocumentManager& manager = SharedDocumentManager::shared();
+    if (screenIdText.isEmpty() || id.isNull() || !manager.currentDocument())
+        return;
+    const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
+    qsizetype source = -1;
+    for (qsizetype i = 0; i < screens.size(); ++i)
+        if (screens[i].id == id)
+            source = i;
+    if (source < 0)
+        return;
+    const qint64 destination = dropDestination(y, screens.size());
+    if (destination != source)
+        SharedDocumentManager::shared().moveScreen(source, destination);
+}
+
+bool ScreensPalette::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drag->mimeData()->hasFormat(screenIdMimeType)) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->mimeData()->hasFormat(screenIdMimeType)) {
+                drop->acceptProposedAction();
+                dropScreen(QString::fromUtf8(drop->mimeData()->data(screenIdMimeType)), drop->position().y());
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace vistrelle

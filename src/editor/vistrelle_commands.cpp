@@ -1,0 +1,133 @@
+#include "editor/vistrelle_commands.h"
+
+#include "editing/shared_document_manager.h"
+#include "editor/editor_window.h"
+#include "editor/help_links.h"
+#include "editor/palette_windows.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace vistrelle {
+namespace {
+
+SharedDocumentManager& manager() {
+    return SharedDocumentManager::shared();
+}
+
+QAction* addCommand(QMenu* menu, const QString& title, const QKeySequence& shortcut, std::function<void()> run) {
+    QAction* action = menu->addAction(title);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    QObject::connect(action, &QAction::triggered, action, std::move(run));
+    return action;
+}
+
+// The usual text commands go to the focused text field, if any.
+void sendToFocusedText(const char* slot) {
+    QWidget* focus = QApplication::focusWidget();
+    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))
+        QMetaObject::invokeMethod(focus, slot);
+}
+
+void openHelp(HelpPage page) {
+    QDesktopServices::openUrl(helpPageUrl(page));
+}
+
+} // namespace
+
+void addVistrelleCommands(EditorWindow& window) {
+    QMenuBar* bar = window.menuBar();
+
+    QMenu* edit = bar->addMenu(EditorWindow::tr("&Edit"));
+    QAction* undo = addCommand(edit, EditorWindow::tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), [] {
+        if (QUndoStack* stack = manager().undoManager().undoManager())
+            stack->undo();
+    });
+    undo->setObjectName(QStringLiteral("undo"));
+    QAction* redo = addCommand(edit, EditorWindow::tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [] {
+        if (QUndoStack* stack = manager().undoManager().undoManager())
+            stack->redo();
+    });
+    redo->setObjectName(QStringLiteral("redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // Name the step that would be undone or redone, as desktop applications do.
+    QObject::connect(edit, &QMenu::aboutToShow, edit, [undo, redo] {
+        const QUndoStack* stack = manager().undoManager().undoManager();
+        const QString undoText = stack ? stack->undoText() : QString();
+        const QString redoText = stack ? stack->redoText() : QString();
+        undo->setText(undoText.isEmpty() ? EditorWindow::tr("Undo") : EditorWindow::tr("Undo %1").arg(undoText));
+        redo->setText(redoText.isEmpty() ? EditorWindow::tr("Redo") : EditorWindow::tr("Redo %1").arg(redoText));
+    });
+    edit->addSeparator();
+    addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [] { sendToFocusedText("cut"); });
+    addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy, [] { sendToFocusedText("copy"); });
+    addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste, [] { sendToFocusedText("paste"); });
+    addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll, [] { sendToFocusedText("selectAll"); });
+    edit->addSeparator();
+    addCommand(edit, EditorWindow::tr("Copy Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+               [] { manager().copySelectedComponent(); });
+    addCommand(edit, EditorWindow::tr("Paste Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+               [] { manager().pasteComponent(); });
+    addCommand(edit, EditorWindow::tr("Duplicate Component"), QKeySequence(Qt::CTRL | Qt::Key_D),
+               [] { manager().duplicateSelectedComponent(); });
+    addCommand(edit, EditorWindow::tr("Delete Component"), QKeySequence(),
+               [&window] { window.deleteSelectedComponent(); });
+    edit->addSeparator();
+    addCommand(edit, EditorWindow::tr("Pr&eferences…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+               [&window] { window.showPreferences(); });
+
+    QMenu* arrange = bar->addMenu(EditorWindow::tr("&Arrange"));
+    addCommand(arrange, EditorWindow::tr("Bring to Front"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketRight),
+               [] { manager().changeZOrder(ZOrderOperation::bringToFront); });
+    addCommand(arrange, EditorWindow::tr("Bring Forward"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight),
+               [] { manager().changeZOrder(ZOrderOperation::bringForward); });
+    addCommand(arrange, EditorWindow::tr("Send Backward"), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft),
+               [] { manager().changeZOrder(ZOrderOperation::sendBackward); });
+    addCommand(arrange, EditorWindow::tr("Send to Back"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketLeft),
+               [] { manager().changeZOrder(ZOrderOperation::sendToBack); });
+
+    QMenu* view = bar->addMenu(EditorWindow::tr("&View"));
+    QAction* zoomIn = addCommand(view, EditorWindow::tr("Zoom In"), QKeySequence::ZoomIn, [&window] { window.zoomIn(); });
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    addCommand(view, EditorWindow::tr("Zoom Out"), QKeySequence::ZoomOut, [&window] { window.zoomOut(); });
+    view->addSeparator();
+    addCommand(view, EditorWindow::tr("Project Settings…"), QKeySequence(),
+               [&window] { window.showProjectSettings(); });
+    addCommand(view, EditorWindow::tr("Export Bundle…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+               [&window] { window.exportBundle(); });
+
+    QMenu* windows = bar->addMenu(EditorWindow::tr("&Window"));
+    addCommand(windows, EditorWindow::tr("Screens"), QKeySequence(Qt::CTRL | Qt::Key_1),
+               [] { PaletteWindows::shared().show(PaletteWindows::screensIdentifier); });
+    addCommand(windows, EditorWindow::tr("Components"), QKeySequence(Qt::CTRL | Qt::Key_2),
+               [] { PaletteWindows::shared().show(PaletteWindows::componentLibraryIdentifier); });
+
+    QMenu* help = bar->addMenu(EditorWindow::tr("&Help"));
+    addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(), [&window] {
+        QMessageBox::about(&window, EditorWindow::tr("About Vistrelle"),
+                           EditorWindow::tr("<h3>Vistrelle %1</h3><p>Digital signage slide shows, from layout to "
+                                            "deployment.</p>")
+                               .arg(QApplication::applicationVersion()));
+    });
+    help->addSeparator();
+    addCommand(help, EditorWindow::tr("Download Vistrelle Player freeware"), QKeySequence(),
+               [] { openHelp(HelpPage::playerDownload); });
+    help->addSeparator();
+    addCommand(help, EditorWindow::tr("Download an example made with Vistrelle"), QKeySequence(),
+               [] { openHelp(HelpPage::exampleDownload); });
+    help->addSeparator();
+    addCommand(help, EditorWindow::tr("Live Chat Support"), QKeySequence(), [] { openHelp(HelpPage::liveChat); });
+    addCommand(help, EditorWindow::tr("AI Assistant"), QKeySequence(), [] { openHelp(HelpPage::assistant); });
+    addCommand(help, EditorWindow::tr("Frequently Asked Questions"), QKeySequence(),
+               [] { openHelp(HelpPage::frequentlyAskedQuestions); });
+    addCommand(help, EditorWindow::tr("Feature Request"), QKeySequence(), [] { openHelp(HelpPage::featureRequest); });
+    addCommand(help, EditorWindow::tr("Bug Report"), QKeySequence(), [] { openHelp(HelpPage::bugReport); });
+}
+
+} // namespace vistrelle

@@ -1,0 +1,110 @@
+// Pictures of the editor for looking at it without a display:
+//   editor_screenshots PROJECT OUTPUT_FOLDER
+// writes the editor window with the project, its palettes and every sheet as PNG files.
+#include "app/document_controller.h"
+#include "editing/shared_document_manager.h"
+#include "editor/editor_window.h"
+#include "editor/palette_windows.h"
+#include "editor/sheets/custom_resolution_dialog.h"
+#include "editor/sheets/preferences_sheet.h"
+#include "editor/sheets/project_settings_sheet.h"
+#include "editor/sheets/project_setup_sheet.h"
+#include "editor/sheets/screen_edit_dialog.h"
+#include "platform/preferences.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+
+using namespace vistrelle;
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(20);
+    }
+}
+
+void save(QWidget& widget, const QString& folder, const QString& name) {
+    settle();
+    widget.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    std::printf("%s\n", qPrintable(QDir(folder).filePath(name + QStringLiteral(".png"))));
+}
+
+template <typename Dialog> void saveDialog(Dialog& dialog, const QString& folder, const QString& name) {
+    dialog.show();
+    save(dialog, folder, name);
+    dialog.hide();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: editor_screenshots PROJECT OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(folder);
+    QTemporaryDir store;
+    Preferences::setStoreFolder(store.path());
+
+    DocumentController documents(RecoveryStore(store.filePath(QStringLiteral("recovery"))));
+    documents.setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
+    EditorWindow* window = documents.openFile(QString::fromLocal8Bit(argv[1]));
+    if (!window)
+        return 1;
+    window->resize(1280, 860);
+    settle();
+    save(*window, folder, QStringLiteral("editor"));
+
+    SharedDocumentManager& manager = SharedDocumentManager::shared();
+    const KioskProject project = manager.currentDocument()->project;
+    if (!project.screens.isEmpty() && !project.screens.first().components.isEmpty())
+        manager.setSelectedComponent(project.screens.first().components.first());
+    window->zoomOut();
+    window->zoomOut();
+    save(*window, folder, QStringLiteral("editor-selection-80"));
+
+    PaletteWindows::shared().show(PaletteWindows::screensIdentifier);
+    PaletteWindows::shared().show(PaletteWindows::componentLibraryIdentifier);
+    save(*PaletteWindows::shared().window(PaletteWindows::screensIdentifier), folder,
+         QStringLiteral("screens-palette"));
+    save(*PaletteWindows::shared().window(PaletteWindows::componentLibraryIdentifier), folder,
+         QStringLiteral("component-library"));
+
+    { // the sheets are the window's children: gone before the window goes
+        ProjectSetupSheet setup(window);
+        saveDialog(setup, folder, QStringLiteral("project-setup"));
+        ProjectSettingsSheet settings(project, window);
+        saveDialog(settings, folder, QStringLiteral("project-settings"));
+        ScreenEditDialog screenEdit(project.screens.first(), window);
+        saveDialog(screenEdit, folder, QStringLiteral("screen-edit"));
+        PreferencesSheet preferences(window);
+        saveDialog(preferences, folder, QStringLiteral("preferences"));
+        CustomResolutionDialog custom(QStringLiteral("1024"), QStringLiteral("768"), ScreenMode::horizontal,
+                                      window);
+        saveDialog(custom, folder, QStringLiteral("custom-resolution"));
+    }
+
+    VistrelleDocument empty;
+    empty.project.screens.clear();
+    empty.isLoadedFromDisk = true;
+    EditorWindow emptyWindow(empty);
+    emptyWindow.setAttribute(Qt::WA_DeleteOnClose, false);
+    emptyWindow.resize(1100, 760);
+    emptyWindow.show();
+    save(emptyWindow, folder, QStringLiteral("editor-empty"));
+    emptyWindow.close();
+
+    documents.closeAll();
+    settle();
+    return 0;
+}
