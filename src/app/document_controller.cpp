@@ -25,7 +25,8 @@ QString fileFilter() {
 } // namespace
 
 DocumentController::DocumentController(RecoveryStore recovery, QObject* parent)
-    : QObject(parent), recovery_(std::move(recovery)) {}
+    : QObject(parent)
+    , recovery_(std::move(recovery)) {}
 
 DocumentController::~DocumentController() = default;
 
@@ -135,9 +136,9 @@ bool DocumentController::save(EditorWindow& window) {
 bool DocumentController::saveAs(EditorWindow& window) {
     const QString folder =
         window.filePath().isEmpty() ? QDir::homePath() : QFileInfo(window.filePath()).absolutePath();
-    QString path = QFileDialog::getSaveFileName(&window, tr("Save As"),
-                                                QDir(folder).filePath(window.displayName() + QStringLiteral(".vistrelle")),
-                                                fileFilter());
+    QString path = QFileDialog::getSaveFileName(
+        &window, tr("Save As"), QDir(folder).filePath(window.displayName() + QStringLiteral(".vistrelle")),
+        fileFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().compare(QStringLiteral("vistrelle"), Qt::CaseInsensitive) != 0)
@@ -183,7 +184,8 @@ void DocumentController::revert(EditorWindow& window) {
     }
     Result<VistrelleDocument> document = VistrelleDocument::readFile(window.filePath());
     if (!document) {
-        showError(&window, tr("The document “%1” could not be opened.").arg(QFileInfo(window.filePath()).fileName()),
+        showError(&window,
+                  tr("The document “%1” could not be opened.").arg(QFileInfo(window.filePath()).fileName()),
                   document.error().description(), document.error().recoverySuggestion());
         return;
     }
@@ -203,9 +205,10 @@ bool DocumentController::confirmClose(EditorWindow& window) {
     } else {
         window.show();
         window.raise();
-        QMessageBox box(QMessageBox::Warning, tr("Vistrelle"),
-                        tr("Do you want to save the changes made to the document “%1”?").arg(window.displayName()),
-                        QMessageBox::NoButton, &window);
+        QMessageBox box(
+            QMessageBox::Warning, tr("Vistrelle"),
+            tr("Do you want to save the changes made to the document “%1”?").arg(window.displayName()),
+            QMessageBox::NoButton, &window);
         box.setInformativeText(tr("Your changes will be lost if you don’t save them."));
         QPushButton* saveButton = box.addButton(tr("Save"), QMessageBox::AcceptRole);
         QPushButton* discardButton = box.addButton(tr("Don’t Save"), QMessageBox::DestructiveRole);
@@ -244,8 +247,8 @@ bool DocumentController::offerRecovery() {
     if (!quiet_) {
         QMessageBox box(QMessageBox::Question, tr("Restore Unsaved Changes"),
                         tr("Vistrelle did not quit properly last time."), QMessageBox::NoButton);
-        box.setInformativeText(tr("Unsaved changes of %n document(s) were kept. Do you want to restore them?", "",
-                                  int(leftovers.size())));
+        box.setInformativeText(tr("Unsaved changes of %n document(s) were kept. Do you want to restore them?",
+                                  "", int(leftovers.size())));
         QPushButton* restoreButton = box.addButton(tr("Restore"), QMessageBox::AcceptRole);
         box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
         box.setDefaultButton(restoreButton);
@@ -257,7 +260,8 @@ bool DocumentController::offerRecovery() {
         if (restore) {
             Result<VistrelleDocument> document = VistrelleDocument::readFile(entry.documentPath);
             if (!document) {
-                AppLogger::logFailure(QStringLiteral("Failed to read recovery copy: "), document.error().description());
+                AppLogger::logFailure(QStringLiteral("Failed to read recovery copy: "),
+                                      document.error().description());
                 continue; // an unreadable copy stays where it is, for a person to look at
             }
             auto* window = new EditorWindow(std::move(document).value());
@@ -290,7 +294,8 @@ void DocumentController::installFileMenu(EditorWindow& window) {
     file->addAction(tr("&Save"), QKeySequence::Save, this, [this, target] { save(*target); });
     file->addAction(tr("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                     [this, target] { saveAs(*target); });
-    QAction* revertAction = file->addAction(tr("Re&vert to Saved"), this, [this, target] { revert(*target); });
+    QAction* revertAction =
+        file->addAction(tr("Re&vert to Saved"), this, [this, target] { revert(*target); });
     connect(file, &QMenu::aboutToShow, revertAction, [revertAction, target] {
         revertAction->setEnabled(!target->filePath().isEmpty() && target->isModified());
     });
@@ -327,7 +332,8 @@ void DocumentController::fillRecentMenu(QMenu* menu) {
     if (files.isEmpty())
         menu->addAction(tr("No Recent Documents"))->setEnabled(false);
     menu->addSeparator();
-    menu->addAction(tr("Clear Menu"), this, [] { Preferences::remove(recentFilesKey); })->setEnabled(!files.isEmpty());
+    menu->addAction(tr("Clear Menu"), this, [] { Preferences::remove(recentFilesKey); })
+        ->setEnabled(!files.isEmpty());
 }
 
 } // namespace vistrelle

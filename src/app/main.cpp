@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QApplication::translate("main", "Digital signage slide shows."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("files"), QApplication::translate("main", "Projects to open."),
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QApplication::translate("main", "Projects to open."),
                                  QStringLiteral("[FILE…]"));
     parser.process(app);
 

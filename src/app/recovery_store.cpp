@@ -18,9 +18,11 @@ QString idText(const QUuid& id) {
 
 } // namespace
 
-RecoveryStore::RecoveryStore(QString folder) : folder_(std::move(folder)) {
+RecoveryStore::RecoveryStore(QString folder)
+    : folder_(std::move(folder)) {
     if (folder_.isEmpty())
-        folder_ = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Recovery");
+        folder_ =
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Recovery");
 }
 
 QString RecoveryStore::documentPath(const QUuid& windowId) const {
@@ -38,7 +40,8 @@ bool RecoveryStore::save(const QUuid& windowId, const VistrelleDocument& documen
     if (document.writeFile(documentPath(windowId)))
         return false;
     QSaveFile note(notePath(windowId));
-    const QByteArray bytes = QJsonDocument(QJsonObject{{QStringLiteral("originalPath"), originalPath}}).toJson();
+    const QByteArray bytes =
+        QJsonDocument(QJsonObject{{QStringLiteral("originalPath"), originalPath}}).toJson();
     return note.open(QIODevice::WriteOnly) && note.write(bytes) == bytes.size() && note.commit();
 }
 
@@ -49,7 +52,8 @@ void RecoveryStore::remove(const QUuid& windowId) const {
 
 QList<RecoveryStore::Entry> RecoveryStore::leftovers() const {
     QList<Entry> entries;
-    QFileInfoList files = QDir(folder_).entryInfoList({QStringLiteral("*.vistrelle")}, QDir::Files, QDir::Time | QDir::Reversed);
+    QFileInfoList files = QDir(folder_).entryInfoList({QStringLiteral("*.vistrelle")}, QDir::Files,
+                                                      QDir::Time | QDir::Reversed);
     for (const QFileInfo& file : files) {
         const QUuid id = QUuid::fromString(file.completeBaseName());
         if (id.isNull())
@@ -57,7 +61,10 @@ QList<RecoveryStore::Entry> RecoveryStore::leftovers() const {
         QString original;
         QFile note(notePath(id));
         if (note.open(QIODevice::ReadOnly))
-            original = QJsonDocument::fromJson(note.readAll()).object().value(QStringLiteral("originalPath")).toString();
+            original = QJsonDocument::fromJson(note.readAll())
+                           .object()
+                           .value(QStringLiteral("originalPath"))
+                           .toString();
         entries.append({id, file.absoluteFilePath(), original});
     }
     return entries;

@@ -36,7 +36,9 @@ QString ComponentCard::symbolName(ComponentType type) {
     return QStringLiteral("face.smiling");
 }
 
-ComponentCard::ComponentCard(ComponentType type, QWidget* parent) : QWidget(parent), type_(type) {
+ComponentCard::ComponentCard(ComponentType type, QWidget* parent)
+    : QWidget(parent)
+    , type_(type) {
     const QString name = QApplication::translate("ComponentType", qPrintable(storedString(type)));
     setToolTip(tr("Drag to add %1").arg(name));
     setAccessibleName(name);
@@ -48,7 +50,8 @@ ComponentCard::ComponentCard(ComponentType type, QWidget* parent) : QWidget(pare
     auto* symbol = new QLabel(this);
     symbol->setFixedSize(28, 28);
     symbol->setAlignment(Qt::AlignCenter);
-    symbol->setPixmap(symbolPixmap(symbolName(type), 24, palette().color(QPalette::Highlight), devicePixelRatioF()));
+    symbol->setPixmap(
+        symbolPixmap(symbolName(type), 24, palette().color(QPalette::Highlight), devicePixelRatioF()));
     auto* title = new QLabel(name, this);
     QFont headline = title->font();
     headline.setBold(true);
@@ -90,7 +93,8 @@ void ComponentCard::mouseMoveEvent(QMouseEvent* event) {
     drag->exec(Qt::CopyAction);
 }
 
-ComponentLibraryPalette::ComponentLibraryPalette(QWidget* parent) : QWidget(parent) {
+ComponentLibraryPalette::ComponentLibraryPalette(QWidget* parent)
+    : QWidget(parent) {
     setMinimumSize(203, 150);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 12, 0, 0);

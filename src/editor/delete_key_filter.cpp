@@ -57,7 +57,8 @@ bool DeleteKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (key->modifiers() & ~(Qt::KeypadModifier))
         return false;
-    // The press reaches the application filter once per widget it is offered to: only the focus widget counts.
+    // The press reaches the application filter once per widget it is offered to: only the focus widget
+    // counts.
     if (watched != QApplication::focusWidget() && QApplication::focusWidget())
         return false;
     if (isEditingText(QApplication::focusWidget()))

@@ -37,7 +37,8 @@ SharedDocumentManager& manager() {
     return SharedDocumentManager::shared();
 }
 
-QAction* symbolAction(const QString& objectName, const QString& symbol, const QString& tooltip, QObject* parent) {
+QAction* symbolAction(const QString& objectName, const QString& symbol, const QString& tooltip,
+                      QObject* parent) {
     auto* action = new QAction(symbolIcon(symbol), tooltip, parent);
     action->setObjectName(objectName);
     action->setToolTip(tooltip);
@@ -56,7 +57,8 @@ QWidget* spacer(QWidget* parent, int width = -1) {
 } // namespace
 
 EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
-    : QMainWindow(parent), document_(std::move(document)) {
+    : QMainWindow(parent)
+    , document_(std::move(document)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(800, 600);
     resize(1200, 860);
@@ -127,7 +129,8 @@ void EditorWindow::buildToolbar() {
     durationTitle->setFont(headline);
     durationValue_ = new QLabel(duration);
     durationValue_->setObjectName(QStringLiteral("durationValue"));
-    durationValue_->setMinimumWidth(QFontMetrics(durationValue_->font()).horizontalAdvance(QStringLiteral("00h 00m 00s")));
+    durationValue_->setMinimumWidth(
+        QFontMetrics(durationValue_->font()).horizontalAdvance(QStringLiteral("00h 00m 00s")));
     durationLayout->addWidget(durationTitle);
     durationLayout->addWidget(durationValue_);
     bar->addWidget(duration);
@@ -135,7 +138,8 @@ void EditorWindow::buildToolbar() {
 
     QAction* screens = symbolAction(QStringLiteral("openScreens"), QStringLiteral("rectangle.on.rectangle"),
                                     tr("Open screens window"), this);
-    connect(screens, &QAction::triggered, this, [] { PaletteWindows::shared().show(PaletteWindows::screensIdentifier); });
+    connect(screens, &QAction::triggered, this,
+            [] { PaletteWindows::shared().show(PaletteWindows::screensIdentifier); });
     QAction* library = symbolAction(QStringLiteral("openComponentLibrary"), QStringLiteral("square.grid.2x2"),
                                     tr("Open component library window"), this);
     connect(library, &QAction::triggered, this,
@@ -155,9 +159,11 @@ void EditorWindow::buildToolbar() {
     bar->addAction(remove);
     bar->addWidget(spacer(bar, 12));
 
-    QAction* zoomOut = symbolAction(QStringLiteral("zoomOut"), QStringLiteral("minus.magnifyingglass"), tr("Zoom Out"), this);
+    QAction* zoomOut = symbolAction(QStringLiteral("zoomOut"), QStringLiteral("minus.magnifyingglass"),
+                                    tr("Zoom Out"), this);
     connect(zoomOut, &QAction::triggered, this, &EditorWindow::zoomOut);
-    QAction* zoomIn = symbolAction(QStringLiteral("zoomIn"), QStringLiteral("plus.magnifyingglass"), tr("Zoom In"), this);
+    QAction* zoomIn =
+        symbolAction(QStringLiteral("zoomIn"), QStringLiteral("plus.magnifyingglass"), tr("Zoom In"), this);
     connect(zoomIn, &QAction::triggered, this, &EditorWindow::zoomIn);
     bar->addAction(zoomOut);
     zoomValue_ = new QLabel(bar);
@@ -166,7 +172,8 @@ void EditorWindow::buildToolbar() {
     zoomFont.setPointSize(12);
     zoomValue_->setFont(zoomFont);
     zoomValue_->setAlignment(Qt::AlignCenter);
-    zoomValue_->setFixedWidth(std::max(44, QFontMetrics(zoomFont).horizontalAdvance(QStringLiteral("300%")) + 6));
+    zoomValue_->setFixedWidth(
+        std::max(44, QFontMetrics(zoomFont).horizontalAdvance(QStringLiteral("300%")) + 6));
     bar->addWidget(zoomValue_);
     bar->addAction(zoomIn);
     for (QAction* zoom : {zoomOut, zoomIn})
@@ -404,8 +411,8 @@ void EditorWindow::registerGestureStep(const QString& actionName, const PlacedCo
                                        const PlacedComponent& after) {
     if (!manager().selectedScreen())
         return;
-    auto step = std::make_unique<ComponentEditCommand>(actionName, manager().selectedScreen()->id, before, after,
-                                                       DocumentEditCommand::Applied::already);
+    auto step = std::make_unique<ComponentEditCommand>(actionName, manager().selectedScreen()->id, before,
+                                                       after, DocumentEditCommand::Applied::already);
     gestureStep_ = step.get();
     manager().registerUndo(std::move(step));
     hasRegisteredDragUndo_ = true;
@@ -426,7 +433,8 @@ void EditorWindow::componentMoved(const PlacedComponent& component, Point point)
     moved.position = point;
     if (!hasRegisteredDragUndo_)
         registerGestureStep(tr("Move Component"), *current, moved);
-    else if (gestureStep_ && undoStack_.index() > 0 && undoStack_.command(undoStack_.index() - 1) == gestureStep_)
+    else if (gestureStep_ && undoStack_.index() > 0 &&
+             undoStack_.command(undoStack_.index() - 1) == gestureStep_)
         gestureStep_->setAfter(moved);
     manager().updateComponent(moved, false);
     manager().setSelectedComponent(moved);
@@ -448,7 +456,8 @@ void EditorWindow::componentResized(const PlacedComponent& component, Size size)
     resized.size = size;
     if (!hasRegisteredDragUndo_)
         registerGestureStep(tr("Resize Component"), *current, resized);
-    else if (gestureStep_ && undoStack_.index() > 0 && undoStack_.command(undoStack_.index() - 1) == gestureStep_)
+    else if (gestureStep_ && undoStack_.index() > 0 &&
+             undoStack_.command(undoStack_.index() - 1) == gestureStep_)
         gestureStep_->setAfter(resized);
     manager().updateComponent(resized, false);
     manager().setSelectedComponent(resized);
@@ -546,10 +555,11 @@ void EditorWindow::exportBundle() {
     progress->setAutoClose(false);
     progress->setAutoReset(false);
     progress->setValue(0);
-    connect(deploy, &KioskDeployManager::stepReached, progress, [progress](double value, const QString& message) {
-        progress->setValue(int(std::lround(value * 100)));
-        progress->setLabelText(message);
-    });
+    connect(deploy, &KioskDeployManager::stepReached, progress,
+            [progress](double value, const QString& message) {
+                progress->setValue(int(std::lround(value * 100)));
+                progress->setLabelText(message);
+            });
     connect(deploy, &KioskDeployManager::finished, this, [this, deploy, progress] {
         progress->close();
         progress->deleteLater();
@@ -561,7 +571,8 @@ void EditorWindow::exportBundle() {
             QPushButton* reveal = box.addButton(tr("Show in Folder"), QMessageBox::ActionRole);
             box.exec();
             if (box.clickedButton() == reveal)
-                QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(deploy->destinationURL().toLocalFile()).absolutePath()));
+                QDesktopServices::openUrl(
+                    QUrl::fromLocalFile(QFileInfo(deploy->destinationURL().toLocalFile()).absolutePath()));
         } else {
             QMessageBox::warning(this, tr("Export Failed"), status.message);
         }
@@ -575,10 +586,11 @@ void EditorWindow::exportBundle() {
 void EditorWindow::firstShow() {
     const VistrelleDocument document = currentDocument();
     if (document.versionCompatibility.kind == VersionCompatibility::Kind::newerAppVersion) {
-        QMessageBox box(QMessageBox::Warning, tr("Version Compatibility"),
-                        tr("This project was created with a newer version of Vistrelle. Some features may not "
-                           "work correctly."),
-                        QMessageBox::NoButton, this);
+        QMessageBox box(
+            QMessageBox::Warning, tr("Version Compatibility"),
+            tr("This project was created with a newer version of Vistrelle. Some features may not "
+               "work correctly."),
+            QMessageBox::NoButton, this);
         QPushButton* proceed = box.addButton(tr("Continue"), QMessageBox::AcceptRole);
         box.addButton(tr("Cancel"), QMessageBox::RejectRole);
         box.setDefaultButton(proceed);

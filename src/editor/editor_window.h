@@ -96,7 +96,8 @@ private:
 
     void componentMoved(const PlacedComponent& component, Point point);
     void componentResized(const PlacedComponent& component, Size size);
-    void registerGestureStep(const QString& actionName, const PlacedComponent& before, const PlacedComponent& after);
+    void registerGestureStep(const QString& actionName, const PlacedComponent& before,
+                             const PlacedComponent& after);
     void takeDocumentBack();
     void firstShow();
 

@@ -20,7 +20,8 @@ QUrl helpPageUrl(HelpPage page) {
     case HelpPage::frequentlyAskedQuestions:
         return QUrl(site + QStringLiteral("/tools/faq"));
     case HelpPage::featureRequest:
-        return QUrl(site + QStringLiteral("/tools/ticket_create?category=Feature%20Request"), QUrl::StrictMode);
+        return QUrl(site + QStringLiteral("/tools/ticket_create?category=Feature%20Request"),
+                    QUrl::StrictMode);
     case HelpPage::bugReport:
         return QUrl(site + QStringLiteral("/tools/ticket_create?category=Bug%20Report"), QUrl::StrictMode);
     }

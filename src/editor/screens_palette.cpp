@@ -47,7 +47,8 @@ QWidget* emptyState(const QString& title, const QString& text, QWidget* parent) 
     auto* symbol = new QLabel(page);
     symbol->setAlignment(Qt::AlignCenter);
     symbol->setPixmap(symbolPixmap(QStringLiteral("rectangle.on.rectangle"), 40,
-                                   page->palette().color(QPalette::PlaceholderText), page->devicePixelRatioF()));
+                                   page->palette().color(QPalette::PlaceholderText),
+                                   page->devicePixelRatioF()));
     auto* heading = new QLabel(title, page);
     heading->setAlignment(Qt::AlignCenter);
     QFont bold = heading->font();
@@ -72,7 +73,10 @@ QWidget* emptyState(const QString& title, const QString& text, QWidget* parent) 
 
 PaletteScreenRowView::PaletteScreenRowView(const KioskScreen& screen, bool isFirstScreen, bool isSelected,
                                            QWidget* parent)
-    : QWidget(parent), screenId_(screen.id), selected_(isSelected), first_(isFirstScreen) {
+    : QWidget(parent)
+    , screenId_(screen.id)
+    , selected_(isSelected)
+    , first_(isFirstScreen) {
     setFixedHeight(rowHeight);
     setAccessibleName(tr("Screen: %1").arg(screen.name));
     QString hint = tr("%1 by %2 screen with %3 components and %4 second duration")
@@ -148,7 +152,8 @@ void PaletteScreenRowView::mouseMoveEvent(QMouseEvent* event) {
         return;
     pressed_ = false;
     auto* data = new QMimeData;
-    data->setData(ScreensPalette::screenIdMimeType, screenId_.toString(QUuid::WithoutBraces).toUpper().toUtf8());
+    data->setData(ScreensPalette::screenIdMimeType,
+                  screenId_.toString(QUuid::WithoutBraces).toUpper().toUtf8());
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
     drag->setPixmap(grab());
@@ -173,13 +178,15 @@ void PaletteScreenRowView::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     menu.addAction(symbolIcon(QStringLiteral("doc.on.doc")), tr("Duplicate"), this,
                    &PaletteScreenRowView::duplicateRequested);
-    menu.addAction(symbolIcon(QStringLiteral("trash")), tr("Delete…"), this, &PaletteScreenRowView::deleteRequested);
+    menu.addAction(symbolIcon(QStringLiteral("trash")), tr("Delete…"), this,
+                   &PaletteScreenRowView::deleteRequested);
     menu.exec(event->globalPos());
 }
 
 // --- palette
 
-ScreensPalette::ScreensPalette(QWidget* parent) : QWidget(parent) {
+ScreensPalette::ScreensPalette(QWidget* parent)
+    : QWidget(parent) {
     setMinimumSize(280, 240);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 10, 0, 0);
@@ -206,8 +213,9 @@ ScreensPalette::ScreensPalette(QWidget* parent) : QWidget(parent) {
     layout->addLayout(header);
 
     pages_ = new QStackedWidget(this);
-    noProjectPage_ = emptyState(tr("No Vistrelle Project Open"),
-                                tr("You can see the list of screens here once you open a Vistrelle Project"), pages_);
+    noProjectPage_ =
+        emptyState(tr("No Vistrelle Project Open"),
+                   tr("You can see the list of screens here once you open a Vistrelle Project"), pages_);
     noScreensPage_ = emptyState(tr("No Screens"), tr("Click the + button to add your first screen"), pages_);
     listPage_ = new QScrollArea(pages_);
     listPage_->setFrameShape(QFrame::NoFrame);
@@ -258,7 +266,8 @@ void ScreensPalette::refresh() {
     }
     const KioskProject& project = manager.currentDocument()->project;
     pages_->setCurrentWidget(project.screens.isEmpty() ? noScreensPage_ : static_cast<QWidget*>(listPage_));
-    rebuildRows(project, manager.selectedScreen() ? std::optional(manager.selectedScreen()->id) : std::nullopt);
+    rebuildRows(project,
+                manager.selectedScreen() ? std::optional(manager.selectedScreen()->id) : std::nullopt);
 }
 
 void ScreensPalette::rebuildRows(const KioskProject& project, const std::optional<QUuid>& selected) {
@@ -297,7 +306,9 @@ void ScreensPalette::rebuildRows(const KioskProject& project, const std::optiona
             };
         };
         connect(row, &PaletteScreenRowView::duplicateRequested, this,
-                withScreen([](qsizetype, const KioskScreen& s) { SharedDocumentManager::shared().duplicateScreen(s.id); }));
+                withScreen([](qsizetype, const KioskScreen& s) {
+                    SharedDocumentManager::shared().duplicateScreen(s.id);
+                }));
         connect(row, &PaletteScreenRowView::deleteRequested, this,
                 withScreen([this](qsizetype, const KioskScreen& s) { confirmDelete(s); }));
         connect(row, &PaletteScreenRowView::editRequested, this,
@@ -337,9 +348,10 @@ void ScreensPalette::moveDown(qsizetype index) {
 }
 
 void ScreensPalette::confirmDelete(const KioskScreen& screen) {
-    QMessageBox box(QMessageBox::Warning, tr("Delete Screen"),
-                    tr("Are you sure you want to delete '%1'? This action cannot be undone.").arg(screen.name),
-                    QMessageBox::NoButton, this);
+    QMessageBox box(
+        QMessageBox::Warning, tr("Delete Screen"),
+        tr("Are you sure you want to delete '%1'? This action cannot be undone.").arg(screen.name),
+        QMessageBox::NoButton, this);
     box.addButton(tr("Cancel"), QMessageBox::RejectRole);
     QPushButton* remove = box.addButton(tr("Delete"), QMessageBox::DestructiveRole);
     box.exec();

@@ -22,7 +22,8 @@ class PaletteScreenRowView : public QWidget {
 public:
     static constexpr int rowHeight = 60;
 
-    PaletteScreenRowView(const KioskScreen& screen, bool isFirstScreen, bool isSelected, QWidget* parent = nullptr);
+    PaletteScreenRowView(const KioskScreen& screen, bool isFirstScreen, bool isSelected,
+                         QWidget* parent = nullptr);
     const QUuid& screenId() const { return screenId_; }
 
 signals:

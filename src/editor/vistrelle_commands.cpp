@@ -20,7 +20,8 @@ SharedDocumentManager& manager() {
     return SharedDocumentManager::shared();
 }
 
-QAction* addCommand(QMenu* menu, const QString& title, const QKeySequence& shortcut, std::function<void()> run) {
+QAction* addCommand(QMenu* menu, const QString& title, const QKeySequence& shortcut,
+                    std::function<void()> run) {
     QAction* action = menu->addAction(title);
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
@@ -31,7 +32,8 @@ QAction* addCommand(QMenu* menu, const QString& title, const QKeySequence& short
 // The usual text commands go to the focused text field, if any.
 void sendToFocusedText(const char* slot) {
     QWidget* focus = QApplication::focusWidget();
-    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))
+    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) ||
+        qobject_cast<QPlainTextEdit*>(focus))
         QMetaObject::invokeMethod(focus, slot);
 }
 
@@ -50,10 +52,11 @@ void addVistrelleCommands(EditorWindow& window) {
             stack->undo();
     });
     undo->setObjectName(QStringLiteral("undo"));
-    QAction* redo = addCommand(edit, EditorWindow::tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [] {
-        if (QUndoStack* stack = manager().undoManager().undoManager())
-            stack->redo();
-    });
+    QAction* redo =
+        addCommand(edit, EditorWindow::tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [] {
+            if (QUndoStack* stack = manager().undoManager().undoManager())
+                stack->redo();
+        });
     redo->setObjectName(QStringLiteral("redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // Name the step that would be undone or redone, as desktop applications do.
@@ -61,14 +64,17 @@ void addVistrelleCommands(EditorWindow& window) {
         const QUndoStack* stack = manager().undoManager().undoManager();
         const QString undoText = stack ? stack->undoText() : QString();
         const QString redoText = stack ? stack->redoText() : QString();
-        undo->setText(undoText.isEmpty() ? EditorWindow::tr("Undo") : EditorWindow::tr("Undo %1").arg(undoText));
-        redo->setText(redoText.isEmpty() ? EditorWindow::tr("Redo") : EditorWindow::tr("Redo %1").arg(redoText));
+        undo->setText(undoText.isEmpty() ? EditorWindow::tr("Undo")
+                                         : EditorWindow::tr("Undo %1").arg(undoText));
+        redo->setText(redoText.isEmpty() ? EditorWindow::tr("Redo")
+                                         : EditorWindow::tr("Redo %1").arg(redoText));
     });
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [] { sendToFocusedText("cut"); });
     addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy, [] { sendToFocusedText("copy"); });
     addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste, [] { sendToFocusedText("paste"); });
-    addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll, [] { sendToFocusedText("selectAll"); });
+    addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll,
+               [] { sendToFocusedText("selectAll"); });
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Copy Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                [] { manager().copySelectedComponent(); });
@@ -83,17 +89,20 @@ void addVistrelleCommands(EditorWindow& window) {
                [&window] { window.showPreferences(); });
 
     QMenu* arrange = bar->addMenu(EditorWindow::tr("&Arrange"));
-    addCommand(arrange, EditorWindow::tr("Bring to Front"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketRight),
+    addCommand(arrange, EditorWindow::tr("Bring to Front"),
+               QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketRight),
                [] { manager().changeZOrder(ZOrderOperation::bringToFront); });
     addCommand(arrange, EditorWindow::tr("Bring Forward"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight),
                [] { manager().changeZOrder(ZOrderOperation::bringForward); });
     addCommand(arrange, EditorWindow::tr("Send Backward"), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft),
                [] { manager().changeZOrder(ZOrderOperation::sendBackward); });
-    addCommand(arrange, EditorWindow::tr("Send to Back"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketLeft),
+    addCommand(arrange, EditorWindow::tr("Send to Back"),
+               QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketLeft),
                [] { manager().changeZOrder(ZOrderOperation::sendToBack); });
 
     QMenu* view = bar->addMenu(EditorWindow::tr("&View"));
-    QAction* zoomIn = addCommand(view, EditorWindow::tr("Zoom In"), QKeySequence::ZoomIn, [&window] { window.zoomIn(); });
+    QAction* zoomIn =
+        addCommand(view, EditorWindow::tr("Zoom In"), QKeySequence::ZoomIn, [&window] { window.zoomIn(); });
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     addCommand(view, EditorWindow::tr("Zoom Out"), QKeySequence::ZoomOut, [&window] { window.zoomOut(); });
     view->addSeparator();
@@ -110,10 +119,11 @@ void addVistrelleCommands(EditorWindow& window) {
 
     QMenu* help = bar->addMenu(EditorWindow::tr("&Help"));
     addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(), [&window] {
-        QMessageBox::about(&window, EditorWindow::tr("About Vistrelle"),
-                           EditorWindow::tr("<h3>Vistrelle %1</h3><p>Digital signage slide shows, from layout to "
-                                            "deployment.</p>")
-                               .arg(QApplication::applicationVersion()));
+        QMessageBox::about(
+            &window, EditorWindow::tr("About Vistrelle"),
+            EditorWindow::tr("<h3>Vistrelle %1</h3><p>Digital signage slide shows, from layout to "
+                             "deployment.</p>")
+                .arg(QApplication::applicationVersion()));
     });
     help->addSeparator();
     addCommand(help, EditorWindow::tr("Download Vistrelle Player freeware"), QKeySequence(),
@@ -122,11 +132,13 @@ void addVistrelleCommands(EditorWindow& window) {
     addCommand(help, EditorWindow::tr("Download an example made with Vistrelle"), QKeySequence(),
                [] { openHelp(HelpPage::exampleDownload); });
     help->addSeparator();
-    addCommand(help, EditorWindow::tr("Live Chat Support"), QKeySequence(), [] { openHelp(HelpPage::liveChat); });
+    addCommand(help, EditorWindow::tr("Live Chat Support"), QKeySequence(),
+               [] { openHelp(HelpPage::liveChat); });
     addCommand(help, EditorWindow::tr("AI Assistant"), QKeySequence(), [] { openHelp(HelpPage::assistant); });
     addCommand(help, EditorWindow::tr("Frequently Asked Questions"), QKeySequence(),
                [] { openHelp(HelpPage::frequentlyAskedQuestions); });
-    addCommand(help, EditorWindow::tr("Feature Request"), QKeySequence(), [] { openHelp(HelpPage::featureRequest); });
+    addCommand(help, EditorWindow::tr("Feature Request"), QKeySequence(),
+               [] { openHelp(HelpPage::featureRequest); });
     addCommand(help, EditorWindow::tr("Bug Report"), QKeySequence(), [] { openHelp(HelpPage::bugReport); });
 }
 

@@ -1,0 +1,237 @@
+#include "editor_test_fixture.h"
+
+#include "editing/notification_names.h"
+#include "model/component_properties.h"
+
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTimer>
+
+using namespace vistrelle;
+using vistrelle::test_support::EditorWindowTest;
+
+TEST_F(EditorWindowTest, TheFirstClickSelectsAndOnlyTheNextDragMoves) {
+    open(smallProject());
+    const Point start = component(0).position;
+    drag({120, 110}, {220, 160});
+    EXPECT_EQ(component(0).position, start) << "an unselected component must not move";
+    ASSERT_TRUE(manager().selectedComponent());
+    EXPECT_EQ(manager().selectedComponent()->id, component(0).id);
+
+    drag({120, 110}, {220, 160});
+    EXPECT_EQ(component(0).position, (Point{200, 150}));
+    EXPECT_EQ(manager().selectedComponent()->position, (Point{200, 150}));
+}
+
+TEST_F(EditorWindowTest, ADragInTwentyStepsIsOneUndoStepAtEveryZoom) {
+    open(smallProject());
+    window->zoomIn(); // 110 %: the component must still follow the pointer
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    const int before = window->undoStack().count();
+    drag({120, 110}, {320, 210});
+    EXPECT_EQ(component(0).position, (Point{300, 200}));
+    ASSERT_EQ(window->undoStack().count(), before + 1);
+    EXPECT_EQ(window->undoStack().undoText(), "Move Component");
+
+    window->undoStack().undo();
+    settle();
+    EXPECT_EQ(component(0).position, (Point{100, 100}));
+    window->undoStack().redo();
+    settle();
+    EXPECT_EQ(component(0).position, (Point{300, 200})) << "redo goes to where the drag ended";
+}
+
+TEST_F(EditorWindowTest, MovesSnapTheCornerToTheGridWithHalvesAwayFromZero) {
+    open(smallProject(true));
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    drag({120, 110}, {151, 159}); // corner to (131, 149)
+    EXPECT_EQ(component(0).position, (Point{140, 140}));
+    drag({150, 150}, {140, 160}); // corner to (130, 150)
+    EXPECT_EQ(component(0).position, (Point{140, 160}));
+}
+
+TEST_F(EditorWindowTest, ResizeFollowsTheHandleWithinLimitsAndRecordsOneStep) {
+    open(smallProject(true));
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({450, 350}));
+    settle();
+    const QPoint handle = canvas().resizeHandleHitRect().center().toPoint();
+    const int before = window->undoStack().count();
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, handle);
+    for (int step = 1; step <= 10; ++step) {
+        QTest::mouseMove(&canvas(), handle + QPoint(step * 47 / 10, step * 3));
+        settle();
+    }
+    EXPECT_EQ(component(1).size, (Size{100, 100})) << "only the outline follows until the end";
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, handle + QPoint(47, 30));
+    settle();
+    EXPECT_EQ(component(1).size, (Size{140, 140})); // 147 × 130 snapped
+    EXPECT_EQ(window->undoStack().count(), before + 1);
+    EXPECT_EQ(window->undoStack().undoText(), "Resize Component");
+
+    // Never below 10 × 10 nor beyond the screen.
+    const QPoint corner = canvas().resizeHandleHitRect().center().toPoint();
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, corner);
+    QTest::mouseMove(&canvas(), corner + QPoint(-300, -300));
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, corner + QPoint(-300, -300));
+    settle();
+    EXPECT_EQ(component(1).size, (Size{20, 20})) << "10 × 10, snapped up to the grid";
+    const QPoint small = canvas().resizeHandleHitRect().center().toPoint();
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, small);
+    QTest::mouseMove(&canvas(), small + QPoint(2000, 2000));
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, small + QPoint(2000, 2000));
+    settle();
+    EXPECT_EQ(component(1).size, (Size{1020, 760})) << "the screen's size, snapped down";
+}
+
+TEST_F(EditorWindowTest, BackspaceDeletesTheSelectionOnlyWhenNoTextIsBeingEdited) {
+    open(smallProject());
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({450, 350}));
+    settle();
+
+    QLineEdit field(window);
+    field.setText("abc");
+    field.show();
+    field.setFocus();
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    settle();
+    EXPECT_EQ(field.text(), "ab");
+    EXPECT_EQ(screen().components.size(), 2);
+
+    canvas().setFocus();
+    QTest::keyClick(&canvas(), Qt::Key_Backspace);
+    settle();
+    EXPECT_EQ(screen().components.size(), 1);
+    EXPECT_FALSE(manager().selectedComponent());
+    EXPECT_FALSE(canvas().selectedComponentId());
+    EXPECT_EQ(window->undoStack().undoText(), "Delete Component");
+
+    // Nothing selected: the key passes and nothing is deleted.
+    QTest::keyClick(&canvas(), Qt::Key_Backspace);
+    settle();
+    EXPECT_EQ(screen().components.size(), 1);
+}
+
+TEST_F(EditorWindowTest, AClickOnEmptyCanvasClearsTheSelectionAndTellsTheInspector) {
+    open(smallProject());
+    QList<QVariantMap> posted;
+    QObject observer;
+    NotificationCenter::defaultCenter().observe(NotificationName::inspectorSelectionChanged, &observer,
+                                                [&](const QVariantMap& info) { posted.append(info); });
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({900, 700}));
+    settle();
+    EXPECT_TRUE(posted.isEmpty()) << "nothing was selected";
+
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    posted.clear();
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({900, 700}));
+    settle();
+    EXPECT_FALSE(manager().selectedComponent());
+    ASSERT_EQ(posted.size(), 1);
+    EXPECT_TRUE(posted.first().contains(NotificationName::selectedScreenKey));
+    EXPECT_FALSE(posted.first().contains(NotificationName::selectedComponentKey));
+}
+
+TEST_F(EditorWindowTest, ZoomAndDurationReadOuts) {
+    KioskProject project = smallProject();
+    project.screens.first().duration = 2;
+    for (qint64 seconds : {10, 60}) {
+        KioskScreen screen("More");
+        screen.duration = seconds;
+        project.screens.append(screen);
+    }
+    open(project);
+    EXPECT_EQ(window->durationReadout(), "1m 13s");
+    EXPECT_EQ(window->zoomReadout(), "100%");
+    const QSize full = canvas().size();
+    for (int i = 0; i < 12; ++i)
+        window->zoomOut();
+    EXPECT_EQ(window->zoomReadout(), "10%");
+    EXPECT_LT(canvas().width(), full.width() / 5);
+    window->zoomIn();
+    EXPECT_EQ(window->zoomReadout(), "20%");
+}
+
+TEST_F(EditorWindowTest, DroppedTypeNamesAndFilesBecomeComponentsAtTheDropPoint) {
+    open(smallProject());
+    auto dropOn = [&](QMimeData* data, Point point) {
+        // A drop goes to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(canvas().widgetPointFor(point).toPoint(), Qt::CopyAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(&canvas(), &enter);
+        QDropEvent event(canvas().widgetPointFor(point), Qt::CopyAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(&canvas(), &event);
+        settle();
+    };
+    QMimeData video;
+    video.setText("Video");
+    dropOn(&video, {400, 300});
+    ASSERT_EQ(screen().components.size(), 3);
+    EXPECT_EQ(screen().components.last().componentType, ComponentType::video);
+    EXPECT_EQ(screen().components.last().position, (Point{240, 210}));
+    EXPECT_EQ(window->undoStack().undoText(), "Add Component");
+
+    QMimeData junk;
+    junk.setText("Hello");
+    dropOn(&junk, {400, 300});
+    EXPECT_EQ(screen().components.size(), 3);
+
+    QMimeData movie;
+    movie.setUrls({QUrl::fromLocalFile(store.filePath("clip.MOV"))});
+    dropOn(&movie, {500, 400});
+    ASSERT_EQ(screen().components.size(), 4);
+    EXPECT_EQ(screen().components.last().componentType, ComponentType::video);
+    EXPECT_FALSE(screen().components.last().stringProperty(PropertyKey::videoPath).isEmpty());
+}
+
+TEST_F(EditorWindowTest, DoubleClickEditsATitleInPlaceAsOneStep) {
+    open(smallProject());
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    QTest::mouseDClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    QLineEdit* field = canvas().inlineEditor();
+    ASSERT_TRUE(field);
+    const int before = window->undoStack().count();
+    field->selectAll();
+    QTest::keyClicks(field, "Hi there");
+    settle();
+    EXPECT_EQ(component(0).stringProperty(PropertyKey::text), "Hi there");
+    QTest::keyClick(field, Qt::Key_Backspace);
+    settle();
+    EXPECT_EQ(component(0).stringProperty(PropertyKey::text), "Hi ther") << "Backspace edits the text";
+    EXPECT_EQ(screen().components.size(), 2);
+    QTest::keyClick(field, Qt::Key_Return);
+    settle();
+    EXPECT_FALSE(canvas().editingComponentId());
+    EXPECT_EQ(window->undoStack().count(), before + 1);
+}
+
+TEST_F(EditorWindowTest, ANewDocumentShowsTheProjectSetupOnce) {
+    int setups = 0;
+    // The setup sheet is modal: answer it when it appears.
+    auto createWhenShown = [&setups] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->inherits("vistrelle::ProjectSetupSheet")) {
+                ++setups;
+                auto* name = top->findChild<QLineEdit*>("projectName");
+                if (name)
+                    name->setText("Lobby");
+                QMetaObject::invokeMethod(top, "accept");
+            }
+    };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, createWhenShown);
+    poll.start(20);
+    open(KioskProject(), false);
+    QTest::qWait(300);
+    EXPECT_EQ(setups, 1);
+    EXPECT_EQ(manager().currentDocument()->project.metadata.name, "Lobby");
+    EXPECT_TRUE(window->isModified());
+
+    window->closeWithoutAsking();
+    settle();
+    open(smallProject(), true);
+    QTest::qWait(200);
+    EXPECT_EQ(setups, 1) << "a document from disk never shows it";
+}
