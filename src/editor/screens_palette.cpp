@@ -261,19 +261,19 @@ void ScreensPalette::refresh() {
     addButton_->setAccessibleName(addButton_->toolTip());
     if (!open) {
         pages_->setCurrentWidget(noProjectPage_);
-        rebuildRows(KioskProject(), std::nullopt);
+        rebuildRows({}, std::nullopt);
         return;
     }
     const KioskProject& project = manager.currentDocument()->project;
     pages_->setCurrentWidget(project.screens.isEmpty() ? noScreensPage_ : static_cast<QWidget*>(listPage_));
-    rebuildRows(project,
+    rebuildRows(project.screens,
                 manager.selectedScreen() ? std::optional(manager.selectedScreen()->id) : std::nullopt);
 }
 
-void ScreensPalette::rebuildRows(const KioskProject& project, const std::optional<QUuid>& selected) {
+void ScreensPalette::rebuildRows(const QList<KioskScreen>& screens, const std::optional<QUuid>& selected) {
     QList<RowSummary> summary;
-    summary.reserve(project.screens.size());
-    for (const KioskScreen& screen : project.screens)
+    summary.reserve(screens.size());
+    for (const KioskScreen& screen : screens)
         summary.append({screen.id, screen.name, screen.components.size(), screen.duration});
     if (summary == shownRows_ && selected == shownSelection_)
         return;
@@ -282,8 +282,8 @@ void ScreensPalette::rebuildRows(const KioskProject& project, const std::optiona
 
     qDeleteAll(rows_);
     rows_.clear();
-    for (qsizetype index = 0; index < project.screens.size(); ++index) {
-        const KioskScreen& screen = project.screens[index];
+    for (qsizetype index = 0; index < screens.size(); ++index) {
+        const KioskScreen& screen = screens[index];
         auto* row = new PaletteScreenRowView(screen, index == 0, selected == screen.id, list_);
         const QUuid id = screen.id;
         connect(row, &PaletteScreenRowView::selectRequested, this, [id] {

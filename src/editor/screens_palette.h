@@ -79,7 +79,7 @@ protected:
 
 private:
     void refresh();
-    void rebuildRows(const KioskProject& project, const std::optional<QUuid>& selected);
+    void rebuildRows(const QList<KioskScreen>& screens, const std::optional<QUuid>& selected);
     qsizetype selectedIndex() const;
 
     QToolButton* addButton_ = nullptr;

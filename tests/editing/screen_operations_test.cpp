@@ -130,3 +130,44 @@ TEST_F(ScreenOperationsTest, RenameKeepsTheTextAndFollowsTheSelection) {
     manager().renameScreen(QUuid::createUuid(), QStringLiteral("ignored"));
     EXPECT_EQ(undoNames(), QStringList{"Rename Screen"});
 }
+
+TEST_F(ScreenOperationsTest, EditingAScreensDetailsIsOneStepAndNoChangeRecordsNothing) {
+    open();
+    const QUuid start = project().screens.first().id;
+    manager().updateScreenDetails(start, "Lobby", 12);
+    EXPECT_EQ(project().screens.first().name, "Lobby");
+    EXPECT_EQ(project().screens.first().duration, 12);
+    manager().updateScreenDetails(start, "Lobby", 12);
+    manager().updateScreenDetails(QUuid::createUuid(), "Ghost", 4);
+    EXPECT_EQ(undoNames(), QStringList{"Edit Screen"});
+    undoStack.undo();
+    EXPECT_EQ(project().screens.first().name, "Start");
+    EXPECT_EQ(project().screens.first().duration, 5);
+}
+
+TEST_F(ScreenOperationsTest, ProjectInformationTypedLiveBecomesOneStepThatUndoesEverything) {
+    open();
+    const ProjectMetadata metadataBefore = project().metadata;
+    const ProjectSettings settingsBefore = project().settings;
+    for (const QString& name : {"L", "Lo", "Lobby"}) {
+        ProjectMetadata metadata = project().metadata;
+        metadata.name = name;
+        manager().setProjectInfo(metadata, project().settings);
+    }
+    ProjectSettings settings = project().settings;
+    settings.gridSize = 40;
+    manager().setProjectInfo(project().metadata, settings);
+    manager().registerProjectInfoStep(metadataBefore, settingsBefore);
+    EXPECT_EQ(undoNames(), QStringList{"Project Settings"});
+
+    undoStack.undo();
+    EXPECT_EQ(project().metadata, metadataBefore);
+    EXPECT_EQ(project().settings.gridSize, settingsBefore.gridSize);
+    undoStack.redo();
+    EXPECT_EQ(project().metadata.name, "Lobby");
+    EXPECT_EQ(project().settings.gridSize, 40);
+
+    // Nothing changed: no step.
+    manager().registerProjectInfoStep(project().metadata, project().settings);
+    EXPECT_EQ(undoStack.count(), 1);
+}

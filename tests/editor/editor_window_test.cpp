@@ -158,7 +158,8 @@ TEST_F(EditorWindowTest, DroppedTypeNamesAndFilesBecomeComponentsAtTheDropPoint)
     open(smallProject());
     auto dropOn = [&](QMimeData* data, Point point) {
         // A drop goes to the widget that accepted the drag's entry.
-        QDragEnterEvent enter(canvas().widgetPointFor(point).toPoint(), Qt::CopyAction, data, Qt::LeftButton, {});
+        QDragEnterEvent enter(canvas().widgetPointFor(point).toPoint(), Qt::CopyAction, data, Qt::LeftButton,
+                              {});
         QApplication::sendEvent(&canvas(), &enter);
         QDropEvent event(canvas().widgetPointFor(point), Qt::CopyAction, data, Qt::LeftButton, {});
         QApplication::sendEvent(&canvas(), &event);

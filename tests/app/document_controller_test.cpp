@@ -1,0 +1,162 @@
+#include "app/document_controller.h"
+
+#include "editing/shared_document_manager.h"
+#include "editor/editor_window.h"
+#include "platform/notification_center.h"
+#include "platform/preferences.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+class DocumentControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Preferences::setStoreFolder(folder.filePath("config"));
+        SharedDocumentManager::resetShared();
+        NotificationCenter::defaultCenter().reset();
+        documents.setQuietForTests([this](EditorWindow&) { return answer; });
+    }
+    void TearDown() override {
+        answer = DocumentController::CloseAnswer::discard;
+        documents.closeAll();
+        settle();
+    }
+    static void settle() {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static SharedDocumentManager& manager() { return SharedDocumentManager::shared(); }
+
+    // A saved project with one screen named `name`.
+    QString savedProject(const QString& fileName, bool autoSave = true) {
+        VistrelleDocument document;
+        document.project.metadata.name = "Lobby";
+        document.project.settings.autoSave = autoSave;
+        const QString path = folder.filePath(fileName);
+        EXPECT_FALSE(document.writeFile(path).has_value());
+        return path;
+    }
+    static QString savedName(const QString& path) {
+        return VistrelleDocument::readFile(path)->project.screens.first().name;
+    }
+    // An edit through the manager, as the canvas and palettes make them.
+    static void renameStartScreen(EditorWindow& window, const QString& name) {
+        window.activateDocument();
+        manager().renameScreen(manager().currentDocument()->project.screens.first().id, name);
+        settle();
+    }
+
+    QTemporaryDir folder;
+    RecoveryStore recovery{folder.filePath("recovery")};
+    DocumentController documents{recovery};
+    DocumentController::CloseAnswer answer = DocumentController::CloseAnswer::cancel;
+};
+
+} // namespace
+
+TEST_F(DocumentControllerTest, ChangesAreSavedInPlaceThreeSecondsAfterTheLastOne) {
+    const QString path = savedProject("lobby.vistrelle");
+    EditorWindow* window = documents.openFile(path);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(documents.recentFiles().first(), QFileInfo(path).absoluteFilePath());
+    renameStartScreen(*window, "Foyer");
+    EXPECT_TRUE(window->isModified());
+    QTest::qWait(1500);
+    EXPECT_EQ(savedName(path), "Start") << "too early";
+    QTest::qWait(2000);
+    EXPECT_EQ(savedName(path), "Foyer");
+    EXPECT_FALSE(window->isModified());
+    EXPECT_TRUE(recovery.leftovers().isEmpty());
+}
+
+TEST_F(DocumentControllerTest, UntitledWorkAndWorkWithoutAutoSaveIsKeptAsARecoveryCopy) {
+    const QString path = savedProject("manual.vistrelle", false);
+    EditorWindow* manual = documents.openFile(path);
+    renameStartScreen(*manual, "Edited");
+    documents.autosave(*manual);
+    EXPECT_EQ(savedName(path), "Start") << "automatic saving is off for this project";
+
+    // The new document asks for its setup first.
+    QTimer answerSetup;
+    QObject::connect(&answerSetup, &QTimer::timeout, [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->inherits("vistrelle::ProjectSetupSheet"))
+                QMetaObject::invokeMethod(top, "accept");
+    });
+    answerSetup.start(20);
+    EditorWindow* untitled = documents.newDocument();
+    QTest::qWait(200);
+    answerSetup.stop();
+    renameStartScreen(*untitled, "Draft");
+    documents.autosave(*untitled);
+    ASSERT_EQ(recovery.leftovers().size(), 2);
+
+    // As after a crash: a second controller over the same folder offers both back.
+    DocumentController restarted(recovery);
+    restarted.setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
+    ASSERT_TRUE(restarted.offerRecovery());
+    QStringList names;
+    QString restoredPath;
+    for (EditorWindow* window : restarted.windows()) {
+        names << window->currentDocument().project.screens.first().name;
+        EXPECT_TRUE(window->isModified());
+        if (!window->filePath().isEmpty())
+            restoredPath = window->filePath();
+    }
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"Draft", "Edited"}));
+    EXPECT_EQ(restoredPath, QFileInfo(path).absoluteFilePath());
+    restarted.closeAll();
+    settle();
+    // Windows closed normally leave nothing behind but the first controller's own copies.
+    answer = DocumentController::CloseAnswer::discard;
+    documents.closeAll();
+    settle();
+    EXPECT_TRUE(recovery.leftovers().isEmpty());
+}
+
+TEST_F(DocumentControllerTest, ClosingWithUnsavedChangesAsksFirst) {
+    const QString path = savedProject("ask.vistrelle");
+    EditorWindow* window = documents.openFile(path);
+    renameStartScreen(*window, "Changed");
+
+    answer = DocumentController::CloseAnswer::cancel;
+    EXPECT_FALSE(documents.closeAll());
+    settle();
+    EXPECT_EQ(documents.windows().size(), 1);
+
+    answer = DocumentController::CloseAnswer::save;
+    EXPECT_TRUE(documents.closeAll());
+    settle();
+    EXPECT_TRUE(documents.windows().isEmpty());
+    EXPECT_EQ(savedName(path), "Changed");
+    EXPECT_FALSE(manager().isDocumentOpen()) << "closing the active window clears the manager";
+}
+
+TEST_F(DocumentControllerTest, RevertAndOpenFailuresLeaveTheDocumentIntact) {
+    const QString path = savedProject("revert.vistrelle");
+    EditorWindow* window = documents.openFile(path);
+    EXPECT_EQ(documents.openFile(path), window) << "an open file is brought to the front, not opened twice";
+    renameStartScreen(*window, "Scratch");
+    documents.revert(*window);
+    settle();
+    EXPECT_EQ(window->currentDocument().project.screens.first().name, "Start");
+    EXPECT_FALSE(window->isModified());
+
+    QFile broken(folder.filePath("broken.vistrelle"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"metadata\": ");
+    broken.close();
+    EXPECT_EQ(documents.openFile(broken.fileName()), nullptr);
+    EXPECT_EQ(documents.windows().size(), 1);
+}

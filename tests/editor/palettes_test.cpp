@@ -1,0 +1,131 @@
+#include "editor/component_library_palette.h"
+#include "editor/screens_palette.h"
+
+#include "editing/shared_document_manager.h"
+#include "model/stored_enum.h"
+#include "platform/notification_center.h"
+#include "platform/user_alerts.h"
+
+#include <QApplication>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+class Alerts : public AlertPresenter {
+public:
+    void present(const UserAlert& alert) override { shown.append(alert); }
+    QList<UserAlert> shown;
+};
+
+class ScreensPaletteTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SharedDocumentManager::resetShared();
+        NotificationCenter::defaultCenter().reset();
+        UserAlerts::setPresenter(&alerts);
+        manager().undoManager().setUndoManager(&undoStack);
+    }
+    void TearDown() override {
+        QApplication::processEvents();
+        UserAlerts::setPresenter(nullptr);
+    }
+    static SharedDocumentManager& manager() { return SharedDocumentManager::shared(); }
+    static void settle() {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    void openThreeScreens() {
+        VistrelleDocument document;
+        for (const QString& name : {"Two", "Three"})
+            document.project.screens.append(KioskScreen(name));
+        manager().setActiveDocument(document, QUuid::createUuid());
+        settle();
+    }
+    QStringList names() const {
+        QStringList list;
+        for (const KioskScreen& screen : manager().currentDocument()->project.screens)
+            list << screen.name;
+        return list;
+    }
+
+    QUndoStack undoStack;
+    Alerts alerts;
+};
+
+} // namespace
+
+TEST_F(ScreensPaletteTest, DropsLandOneSlotPerRowAndTheStartScreenKeepsItsPlace) {
+    EXPECT_EQ(ScreensPalette::dropDestination(70, 3), 1);
+    EXPECT_EQ(ScreensPalette::dropDestination(10, 3), 0);
+    EXPECT_EQ(ScreensPalette::dropDestination(5000, 3), 2);
+
+    openThreeScreens();
+    ScreensPalette palette;
+    const QString third = manager().currentDocument()->project.screens[2].id.toString(QUuid::WithoutBraces).toUpper();
+    palette.dropScreen(third, 70);
+    EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two"}));
+
+    palette.dropScreen(third, 10);
+    settle();
+    EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two"}));
+    ASSERT_EQ(alerts.shown.size(), 1);
+    EXPECT_EQ(alerts.shown.first().message,
+              "Position 1 is reserved for the start screen. Drop the screen at position 2 or later instead.");
+
+    palette.dropScreen("not an id", 130);
+    palette.dropScreen(QUuid::createUuid().toString(), 130);
+    EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two"}));
+}
+
+TEST_F(ScreensPaletteTest, MoveUpSparesTheStartScreenAndMoveDownStopsAtTheEnd) {
+    openThreeScreens();
+    ScreensPalette palette;
+    palette.moveUp(1);
+    palette.moveDown(2);
+    EXPECT_EQ(names(), (QStringList{"Start", "Two", "Three"}));
+    palette.moveUp(2);
+    EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two"}));
+    palette.moveDown(1);
+    EXPECT_EQ(names(), (QStringList{"Start", "Two", "Three"}));
+    EXPECT_TRUE(alerts.shown.isEmpty());
+}
+
+TEST_F(ScreensPaletteTest, RowsFollowTheDocumentAndTheEmptyStatesSayWhy) {
+    ScreensPalette palette;
+    auto* add = palette.findChild<QToolButton*>();
+    ASSERT_TRUE(add);
+    EXPECT_EQ(add->toolTip(), "No project open");
+    EXPECT_TRUE(palette.rows().isEmpty());
+
+    openThreeScreens();
+    EXPECT_EQ(add->toolTip(), "Add new screen");
+    ASSERT_EQ(palette.rows().size(), 3);
+    EXPECT_EQ(palette.rows().first()->accessibleName(), "Screen: Start");
+    EXPECT_TRUE(palette.rows().first()->accessibleDescription().endsWith(
+        ". This is the main screen and cannot be deleted"));
+
+    add->click();
+    settle();
+    EXPECT_EQ(palette.rows().size(), 4);
+    undoStack.undo();
+    settle();
+    EXPECT_EQ(palette.rows().size(), 3);
+}
+
+TEST(ComponentLibraryPalette, OffersTheEightTypesInOrder) {
+    ComponentLibraryPalette palette;
+    const QList<ComponentCard*> cards = palette.findChildren<ComponentCard*>();
+    ASSERT_EQ(cards.size(), 8);
+    QStringList names;
+    for (const ComponentCard* card : cards)
+        names << storedString(card->type());
+    EXPECT_EQ(names, (QStringList{"Image", "Title", "Label", "Text Area", "Web View", "Video", "Shape", "Icon"}));
+    EXPECT_EQ(cards[3]->toolTip(), "Drag to add Text Area");
+}
