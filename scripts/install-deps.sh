@@ -13,6 +13,8 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config git
   # Qt 6
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
+  # the editor's windows on a desktop (X11 and Wayland platform plugins)
+  qt6-qpa-plugins qt6-wayland
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # fonts the documents name (metric twins of Helvetica, Times, Courier, Palatino, …)

@@ -1,0 +1,138 @@
+// The editor's responsiveness: one pointer event of a drag on a crowded
+// 1920 × 1080 screen (document update and repaint included), a full repaint,
+// and opening windows for the sample and for a 500 × 50 project.
+#include "app/document_controller.h"
+#include "editing/shared_document_manager.h"
+#include "editor/editor_window.h"
+#include "editor/palette_windows.h"
+#include "large_project.h"
+#include "platform/preferences.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace vistrelle;
+
+namespace {
+
+void settle() {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QTemporaryDir& store() {
+    static QTemporaryDir dir;
+    Preferences::setStoreFolder(dir.path());
+    return dir;
+}
+
+std::unique_ptr<EditorWindow> openWindow(const KioskProject& project) {
+    VistrelleDocument document;
+    document.project = project;
+    document.isLoadedFromDisk = true;
+    auto window = std::make_unique<EditorWindow>(document);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->resize(1400, 900);
+    window->show();
+    window->activateDocument();
+    settle();
+    return window;
+}
+
+void sendMouse(QWidget& widget, QEvent::Type type, QPointF point) {
+    QMouseEvent event(type, point, widget.mapToGlobal(point), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+KioskProject crowdedScreen() {
+    KioskProject project = bench::makeLargeProject(1, 200);
+    project.settings.snapToGrid = false;
+    return project;
+}
+
+void BM_DragStepOnCrowdedScreen(benchmark::State& state) {
+    store();
+    const std::unique_ptr<EditorWindow> window = openWindow(crowdedScreen());
+    AdvancedCanvasView& canvas = window->canvas();
+    const PlacedComponent target = SharedDocumentManager::shared().currentDocument()->project.screens[0].components[100];
+    const QPointF grab = canvas.widgetPointFor({target.position.x + 5, target.position.y + 5});
+    sendMouse(canvas, QEvent::MouseButtonPress, grab);
+    sendMouse(canvas, QEvent::MouseButtonRelease, grab);
+    sendMouse(canvas, QEvent::MouseButtonPress, grab);
+    sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20, 20)); // past the threshold
+    settle();
+    canvas.repaint();
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20 + step % 200, 20 + step % 100));
+        settle(); // the document update arrives after the event-loop turn
+        canvas.repaint();
+    }
+    sendMouse(canvas, QEvent::MouseButtonRelease, grab);
+    settle();
+    state.SetLabel("200 components, 100 %");
+}
+
+void BM_FullRepaintOfCrowdedScreen(benchmark::State& state) {
+    store();
+    const std::unique_ptr<EditorWindow> window = openWindow(crowdedScreen());
+    AdvancedCanvasView& canvas = window->canvas();
+    double zoom = 1.0;
+    for (auto _ : state) {
+        // A zoom change throws the cached picture away: everything is drawn again.
+        zoom = zoom == 1.0 ? 1.0001 : 1.0;
+        canvas.setZoom(zoom);
+        canvas.repaint();
+    }
+}
+
+void BM_OpenSampleWindow(benchmark::State& state) {
+    store();
+    for (auto _ : state) {
+        Result<VistrelleDocument> document =
+            VistrelleDocument::readFile(QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
+        auto window = std::make_unique<EditorWindow>(std::move(document).value());
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        window->activateDocument();
+        settle();
+        window->repaint();
+        state.PauseTiming();
+        window->closeWithoutAsking();
+        window.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+
+void BM_OpenLargeProjectWindow(benchmark::State& state) {
+    store();
+    const KioskProject project = bench::makeLargeProject(500, 50);
+    for (auto _ : state) {
+        // From a read document to a window, with the screens palette open, drawn and ready for input.
+        auto window = openWindow(project);
+        PaletteWindows::shared().show(PaletteWindows::screensIdentifier);
+        settle();
+        window->repaint();
+        PaletteWindows::shared().window(PaletteWindows::screensIdentifier)->repaint();
+        state.PauseTiming();
+        window->closeWithoutAsking();
+        window.reset();
+        PaletteWindows::shared().closeAll();
+        settle();
+        state.ResumeTiming();
+    }
+    state.SetLabel("500 screens × 50 components");
+}
+
+} // namespace
+
+BENCHMARK(BM_DragStepOnCrowdedScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRepaintOfCrowdedScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenSampleWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLargeProjectWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
