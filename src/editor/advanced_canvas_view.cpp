@@ -248,8 +248,8 @@ void AdvancedCanvasView::ensureScreenPicture() {
     screenPictureValid_ = true;
 }
 
-bool AdvancedCanvasView::ensureMoveLayers() {
-    const PlacedComponent* moving = componentWithId(gestureComponent_.id);
+bool AdvancedCanvasView::ensureMoveLayers(const QUuid& componentId) {
+    const PlacedComponent* moving = componentWithId(componentId);
     if (!moving)
         return false;
     // The layers stay good while nothing but the moving component changes.
@@ -313,9 +313,11 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
         return;
     }
     const QRectF screenRect = widgetRectFor({0, 0}, Size{canvasUnits().width(), canvasUnits().height()});
-    if (gesture_ == Gesture::moving && ensureMoveLayers()) {
+    // While one component changes at every event (moved, or its text typed), the rest is drawn from layers.
+    const std::optional<QUuid> live = gesture_ == Gesture::moving ? std::optional(gestureComponent_.id) : editingId_;
+    if (live && ensureMoveLayers(*live)) {
         painter.drawImage(screenRect.topLeft(), belowLayer_);
-        if (const PlacedComponent* moving = componentWithId(gestureComponent_.id)) {
+        if (const PlacedComponent* moving = componentWithId(*live)) {
             painter.save();
             painter.setClipRect(screenRect);
             painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |

@@ -98,7 +98,7 @@ private:
     QImage renderLayer(const std::function<bool(qsizetype sortedPosition)>& include, bool background,
                        bool grid) const;
     void ensureScreenPicture();
-    bool ensureMoveLayers();
+    bool ensureMoveLayers(const QUuid& componentId);
     void paintGrid(QPainter& painter) const;
     void paintEmptyState(QPainter& painter) const;
     void paintSelection(QPainter& painter) const;
@@ -125,7 +125,7 @@ private:
     std::unique_ptr<AsyncImageSource> images_;
     QImage screenPicture_;
     bool screenPictureValid_ = false;
-    // Move layers, keyed by the moved component and the rest of the screen they show.
+    // Layers below and above one live component, keyed by it and the rest of the screen they show.
     QImage belowLayer_;
     QImage aboveLayer_;
     std::optional<QUuid> layersComponentId_;

@@ -68,7 +68,8 @@ TEST_F(ScreensPaletteTest, DropsLandOneSlotPerRowAndTheStartScreenKeepsItsPlace)
 
     openThreeScreens();
     ScreensPalette palette;
-    const QString third = manager().currentDocument()->project.screens[2].id.toString(QUuid::WithoutBraces).toUpper();
+    const QString third =
+        manager().currentDocument()->project.screens[2].id.toString(QUuid::WithoutBraces).toUpper();
     palette.dropScreen(third, 70);
     EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two"}));
 
@@ -126,6 +127,7 @@ TEST(ComponentLibraryPalette, OffersTheEightTypesInOrder) {
     QStringList names;
     for (const ComponentCard* card : cards)
         names << storedString(card->type());
-    EXPECT_EQ(names, (QStringList{"Image", "Title", "Label", "Text Area", "Web View", "Video", "Shape", "Icon"}));
+    EXPECT_EQ(names,
+              (QStringList{"Image", "Title", "Label", "Text Area", "Web View", "Video", "Shape", "Icon"}));
     EXPECT_EQ(cards[3]->toolTip(), "Drag to add Text Area");
 }
