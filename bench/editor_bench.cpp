@@ -58,7 +58,8 @@ void BM_DragStepOnCrowdedScreen(benchmark::State& state) {
     store();
     const std::unique_ptr<EditorWindow> window = openWindow(crowdedScreen());
     AdvancedCanvasView& canvas = window->canvas();
-    const PlacedComponent target = SharedDocumentManager::shared().currentDocument()->project.screens[0].components[100];
+    const PlacedComponent target =
+        SharedDocumentManager::shared().currentDocument()->project.screens[0].components[100];
     const QPointF grab = canvas.widgetPointFor({target.position.x + 5, target.position.y + 5});
     sendMouse(canvas, QEvent::MouseButtonPress, grab);
     sendMouse(canvas, QEvent::MouseButtonRelease, grab);
@@ -94,8 +95,8 @@ void BM_FullRepaintOfCrowdedScreen(benchmark::State& state) {
 void BM_OpenSampleWindow(benchmark::State& state) {
     store();
     for (auto _ : state) {
-        Result<VistrelleDocument> document =
-            VistrelleDocument::readFile(QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
+        Result<VistrelleDocument> document = VistrelleDocument::readFile(
+            QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
         auto window = std::make_unique<EditorWindow>(std::move(document).value());
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();

@@ -314,7 +314,8 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
     }
     const QRectF screenRect = widgetRectFor({0, 0}, Size{canvasUnits().width(), canvasUnits().height()});
     // While one component changes at every event (moved, or its text typed), the rest is drawn from layers.
-    const std::optional<QUuid> live = gesture_ == Gesture::moving ? std::optional(gestureComponent_.id) : editingId_;
+    const std::optional<QUuid> live =
+        gesture_ == Gesture::moving ? std::optional(gestureComponent_.id) : editingId_;
     if (live && ensureMoveLayers(*live)) {
         painter.drawImage(screenRect.topLeft(), belowLayer_);
         if (const PlacedComponent* moving = componentWithId(*live)) {

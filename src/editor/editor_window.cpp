@@ -5,6 +5,7 @@
 #include "editing/shared_document_manager.h"
 #include "editor/delete_key_filter.h"
 #include "editor/palette_windows.h"
+#include "editor/screens_palette.h"
 #include "editor/sheets/preferences_sheet.h"
 #include "editor/sheets/project_settings_sheet.h"
 #include "editor/sheets/project_setup_sheet.h"
@@ -328,6 +329,21 @@ void EditorWindow::observeNotifications() {
                             manager().setSelectedComponent(component);
         hasRegisteredDragUndo_ = false;
         gestureStep_ = nullptr;
+    });
+    center.observe(NotificationName::showScreenEditDialog, this, [this](const QVariantMap& info) {
+        if (!isActiveDocument())
+            return;
+        // The screen comes as a value ("screen") or by its id ("screenId"); the document's own copy is
+        // edited.
+        QUuid id = QUuid::fromString(info.value(QStringLiteral("screenId")).toString());
+        if (const QVariant screen = info.value(QStringLiteral("screen")); screen.canConvert<KioskScreen>())
+            id = screen.value<KioskScreen>().id;
+        for (const KioskScreen& screen : project().screens)
+            if (screen.id == id) {
+                const KioskScreen toEdit = screen;
+                QTimer::singleShot(0, this, [this, toEdit] { editScreenDetails(toEdit, this); });
+                return;
+            }
     });
     center.observe(NotificationName::updateScreenDuration, this, [this](const QVariantMap& info) {
         if (!isActiveDocument())

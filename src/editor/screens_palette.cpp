@@ -359,12 +359,16 @@ void ScreensPalette::confirmDelete(const KioskScreen& screen) {
         SharedDocumentManager::shared().deleteScreen(screen.id);
 }
 
-void ScreensPalette::editScreen(const KioskScreen& screen) {
-    ScreenEditDialog dialog(screen, this);
+void editScreenDetails(const KioskScreen& screen, QWidget* parent) {
+    ScreenEditDialog dialog(screen, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const KioskScreen edited = dialog.editedScreen();
     SharedDocumentManager::shared().updateScreenDetails(screen.id, edited.name, edited.duration);
+}
+
+void ScreensPalette::editScreen(const KioskScreen& screen) {
+    editScreenDetails(screen, this);
 }
 
 void ScreensPalette::dropScreen(const QString& screenIdText, double y) {

@@ -14,6 +14,9 @@ class QVBoxLayout;
 
 namespace vistrelle {
 
+// Opens the screen edit dialog over `parent` and records the new name and duration as one step.
+void editScreenDetails(const KioskScreen& screen, QWidget* parent);
+
 // One row of the screens palette: drag handle, name, component count and
 // duration, duplicate and delete buttons.
 class PaletteScreenRowView : public QWidget {

@@ -1,6 +1,7 @@
 #include "editor_test_fixture.h"
 
 #include "editing/notification_names.h"
+#include "editor/palette_windows.h"
 #include "model/component_properties.h"
 
 #include <QLineEdit>
@@ -235,4 +236,25 @@ TEST_F(EditorWindowTest, ANewDocumentShowsTheProjectSetupOnce) {
     open(smallProject(), true);
     QTest::qWait(200);
     EXPECT_EQ(setups, 1) << "a document from disk never shows it";
+}
+
+TEST_F(EditorWindowTest, PaletteButtonsOpenOneWindowOfEachKind) {
+    open(smallProject());
+    for (int i = 0; i < 2; ++i) {
+        window->action("openScreens")->trigger();
+        window->action("openComponentLibrary")->trigger();
+        settle();
+    }
+    int screens = 0;
+    int libraries = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        screens += top->objectName() == "screens" && top->isVisible();
+        libraries += top->objectName() == "componentLibrary" && top->isVisible();
+    }
+    EXPECT_EQ(screens, 1);
+    EXPECT_EQ(libraries, 1);
+    EXPECT_EQ(PaletteWindows::shared().window("screens")->windowTitle(), "Screens");
+    EXPECT_EQ(PaletteWindows::shared().window("componentLibrary")->windowTitle(), "Components");
+    PaletteWindows::shared().closeAll();
+    settle();
 }
