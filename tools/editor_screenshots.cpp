@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     QTemporaryDir store;
     Preferences::setStoreFolder(store.path());
 
-    DocumentController documents(RecoveryStore(store.filePath(QStringLiteral("recovery"))));
+    DocumentController documents(store.filePath(QStringLiteral("recovery")));
     documents.setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
     EditorWindow* window = documents.openFile(QString::fromLocal8Bit(argv[1]));
     if (!window)

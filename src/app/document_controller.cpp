@@ -24,9 +24,9 @@ QString fileFilter() {
 
 } // namespace
 
-DocumentController::DocumentController(RecoveryStore recovery, QObject* parent)
+DocumentController::DocumentController(const QString& recoveryFolder, QObject* parent)
     : QObject(parent)
-    , recovery_(std::move(recovery)) {}
+    , recovery_(recoveryFolder) {}
 
 DocumentController::~DocumentController() = default;
 
@@ -64,7 +64,12 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
     auto* timer = new QTimer(window);
     timer->setSingleShot(true);
     timer->setInterval(autosaveDelayMs);
-    connect(window, &EditorWindow::documentChanged, timer, qOverload<>(&QTimer::start));
+    // Started by the first change after a save and not restarted by later ones: a long run of edits (a
+    // drag, typing) is still saved every few seconds, so a crash never costs more than the delay.
+    connect(window, &EditorWindow::documentChanged, timer, [timer] {
+        if (!timer->isActive())
+            timer->start();
+    });
     connect(timer, &QTimer::timeout, this, [this, window] { autosave(*window); });
 
     const QUuid id = window->windowId();
@@ -276,7 +281,7 @@ bool DocumentController::offerRecovery() {
             addWindow(window);
             reopened = true;
         }
-        recovery_.remove(entry.windowId);
+        recovery_.discard(entry);
     }
     return reopened;
 }

@@ -15,9 +15,9 @@ class EditorWindow;
 
 // The application's documents: one editor window each. Creates, opens, saves
 // (always atomically), reverts and closes them, keeps the recent files, saves
-// every changed document 3 seconds after its last change (in place when it
-// has a file and automatic saving is on, else as a recovery copy) and offers
-// the recovery copies a crash left behind.
+// every changed document within 3 seconds of a change (in place when it has a
+// file and automatic saving is on, else as a recovery copy) and offers the
+// recovery copies a crash left behind.
 class DocumentController : public QObject {
     Q_OBJECT
 
@@ -25,7 +25,8 @@ public:
     static constexpr int autosaveDelayMs = 3000;
     static constexpr int recentLimit = 10;
 
-    explicit DocumentController(RecoveryStore recovery = RecoveryStore(), QObject* parent = nullptr);
+    // `recoveryFolder`: where recovery copies go (default: the application's data folder).
+    explicit DocumentController(const QString& recoveryFolder = {}, QObject* parent = nullptr);
     ~DocumentController() override;
 
     EditorWindow* newDocument();
@@ -44,6 +45,7 @@ public:
 
     QList<EditorWindow*> windows() const;
     QStringList recentFiles() const;
+    RecoveryStore& recoveryStore() { return recovery_; }
     // Saves a changed document now, as the autosave timer would.
     void autosave(EditorWindow& window);
 

@@ -57,8 +57,8 @@ protected:
     }
 
     QTemporaryDir folder;
-    RecoveryStore recovery{folder.filePath("recovery")};
-    DocumentController documents{recovery};
+    DocumentController documents{folder.filePath("recovery")};
+    RecoveryStore& recovery = documents.recoveryStore();
     DocumentController::CloseAnswer answer = DocumentController::CloseAnswer::cancel;
 };
 
@@ -76,7 +76,7 @@ TEST_F(DocumentControllerTest, ChangesAreSavedInPlaceThreeSecondsAfterTheLastOne
     QTest::qWait(2000);
     EXPECT_EQ(savedName(path), "Foyer");
     EXPECT_FALSE(window->isModified());
-    EXPECT_TRUE(recovery.leftovers().isEmpty());
+    EXPECT_FALSE(recovery.hasCopy(window->windowId()));
 }
 
 TEST_F(DocumentControllerTest, UntitledWorkAndWorkWithoutAutoSaveIsKeptAsARecoveryCopy) {
@@ -85,6 +85,7 @@ TEST_F(DocumentControllerTest, UntitledWorkAndWorkWithoutAutoSaveIsKeptAsARecove
     renameStartScreen(*manual, "Edited");
     documents.autosave(*manual);
     EXPECT_EQ(savedName(path), "Start") << "automatic saving is off for this project";
+    EXPECT_TRUE(recovery.hasCopy(manual->windowId()));
 
     // The new document asks for its setup first.
     QTimer answerSetup;
@@ -99,10 +100,36 @@ TEST_F(DocumentControllerTest, UntitledWorkAndWorkWithoutAutoSaveIsKeptAsARecove
     answerSetup.stop();
     renameStartScreen(*untitled, "Draft");
     documents.autosave(*untitled);
-    ASSERT_EQ(recovery.leftovers().size(), 2);
+    EXPECT_TRUE(recovery.hasCopy(untitled->windowId()));
 
-    // As after a crash: a second controller over the same folder offers both back.
-    DocumentController restarted(recovery);
+    // Windows closed normally take their copies with them.
+    answer = DocumentController::CloseAnswer::discard;
+    const QUuid untitledId = untitled->windowId();
+    untitled->close();
+    settle();
+    EXPECT_FALSE(recovery.hasCopy(untitledId));
+    EXPECT_TRUE(recovery.hasCopy(manual->windowId()));
+}
+
+TEST_F(DocumentControllerTest, CopiesOfAnApplicationThatEndedAreOfferedBackOnce) {
+    const QString recoveryFolder = folder.filePath("shared-recovery");
+    const QString path = savedProject("crashed.vistrelle");
+    {
+        // An application that ends without closing its windows, as in a crash, leaves its copies behind.
+        RecoveryStore crashed(recoveryFolder);
+        VistrelleDocument draft;
+        draft.project.screens.first().name = "Draft";
+        VistrelleDocument edited = VistrelleDocument::readFile(path).value();
+        edited.project.screens.first().name = "Edited";
+        ASSERT_TRUE(crashed.save(QUuid::createUuid(), draft, {}));
+        ASSERT_TRUE(crashed.save(QUuid::createUuid(), edited, path));
+
+        // While it runs, another application does not touch them.
+        RecoveryStore other(recoveryFolder);
+        EXPECT_TRUE(other.leftovers().isEmpty());
+    }
+
+    DocumentController restarted(recoveryFolder);
     restarted.setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
     ASSERT_TRUE(restarted.offerRecovery());
     QStringList names;
@@ -115,14 +142,13 @@ TEST_F(DocumentControllerTest, UntitledWorkAndWorkWithoutAutoSaveIsKeptAsARecove
     }
     names.sort();
     EXPECT_EQ(names, (QStringList{"Draft", "Edited"}));
-    EXPECT_EQ(restoredPath, QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(restoredPath, path);
+
+    DocumentController third(recoveryFolder);
+    third.setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
+    EXPECT_FALSE(third.offerRecovery()) << "offered once only";
     restarted.closeAll();
     settle();
-    // Windows closed normally leave nothing behind but the first controller's own copies.
-    answer = DocumentController::CloseAnswer::discard;
-    documents.closeAll();
-    settle();
-    EXPECT_TRUE(recovery.leftovers().isEmpty());
 }
 
 TEST_F(DocumentControllerTest, ClosingWithUnsavedChangesAsksFirst) {
