@@ -1,10 +1,10 @@
 #include "editor/component_library_palette.h"
 
+#include "editor/drag_start.h"
 #include "editor/sheets/symbol_icon.h"
 #include "model/stored_enum.h"
 
 #include <QApplication>
-#include <QDrag>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -80,17 +80,15 @@ void ComponentCard::mousePressEvent(QMouseEvent* event) {
 }
 
 void ComponentCard::mouseMoveEvent(QMouseEvent* event) {
-    if (!pressed_ || !(event->buttons() & Qt::LeftButton) ||
-        (event->position().toPoint() - pressPoint_).manhattanLength() < QApplication::startDragDistance())
+    if (!pressed_)
         return;
-    pressed_ = false;
-    auto* data = new QMimeData;
-    data->setText(storedString(type_));
-    auto* drag = new QDrag(this);
-    drag->setMimeData(data);
-    drag->setPixmap(grab());
-    drag->setHotSpot(pressPoint_);
-    drag->exec(Qt::CopyAction);
+    const auto typeName = [this] {
+        auto* data = new QMimeData;
+        data->setText(storedString(type_));
+        return data;
+    };
+    if (startDragWhenMoved(*this, *event, pressPoint_, typeName, Qt::CopyAction))
+        pressed_ = false;
 }
 
 ComponentLibraryPalette::ComponentLibraryPalette(QWidget* parent)

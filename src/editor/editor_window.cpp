@@ -321,12 +321,9 @@ void EditorWindow::observeNotifications() {
         gestureStep_ = nullptr;
     });
     center.observe(NotificationName::componentResizeEnded, this, [this](const QVariantMap&) {
-        if (isActiveDocument() && canvas_->selectedComponentId())
-            for (const KioskScreen& screen : project().screens)
-                if (canvas_->screen() && screen.id == canvas_->screen()->id)
-                    for (const PlacedComponent& component : screen.components)
-                        if (component.id == *canvas_->selectedComponentId())
-                            manager().setSelectedComponent(component);
+        if (canvas_->selectedComponentId())
+            if (const PlacedComponent* selected = componentOfSelectedScreen(*canvas_->selectedComponentId()))
+                manager().setSelectedComponent(*selected);
         hasRegisteredDragUndo_ = false;
         gestureStep_ = nullptr;
     });
@@ -389,28 +386,10 @@ void EditorWindow::wireCanvas() {
         manager().addComponent(type, point);
     };
     callbacks.textChanged = [this](const PlacedComponent& component, const QString& text) {
-        const std::optional<PlacedComponent>& selected = manager().selectedComponent();
-        if (!selected || selected->id != component.id)
-            manager().setSelectedComponent(component);
-        const KioskScreen* screen = nullptr;
-        for (const KioskScreen& candidate : project().screens)
-            if (manager().selectedScreen() && candidate.id == manager().selectedScreen()->id)
-                screen = &candidate;
-        if (!screen)
-            return;
-        for (const PlacedComponent& current : screen->components) {
-            if (current.id != component.id)
-                continue;
-            PlacedComponent edited = current;
-            edited.properties[PropertyKey::text] = text;
-            // One undo step for the whole in-place edit, like a gesture.
-            if (!hasRegisteredDragUndo_)
-                registerGestureStep(tr("Edit Text"), current, edited);
-            else if (gestureStep_)
-                gestureStep_->setAfter(edited);
-            manager().updateComponent(edited, false);
-            return;
-        }
+        // One undo step for the whole in-place edit, like a gesture.
+        applyGestureChange(component, tr("Edit Text"),
+                           QStringLiteral("Invalid screen/component index for text"),
+                           [&text](PlacedComponent& edited) { edited.properties[PropertyKey::text] = text; });
     };
     callbacks.editingFinished = [this](const PlacedComponent&) {
         canvas_->setEditingComponentId(std::nullopt);
@@ -434,49 +413,48 @@ void EditorWindow::registerGestureStep(const QString& actionName, const PlacedCo
     hasRegisteredDragUndo_ = true;
 }
 
-void EditorWindow::componentMoved(const PlacedComponent& component, Point point) {
-    const PlacedComponent* current = nullptr;
+const PlacedComponent* EditorWindow::componentOfSelectedScreen(const QUuid& componentId) const {
+    if (!isActiveDocument() || !manager().selectedScreen())
+        return nullptr;
     for (const KioskScreen& screen : project().screens)
-        if (manager().selectedScreen() && screen.id == manager().selectedScreen()->id)
+        if (screen.id == manager().selectedScreen()->id)
             for (const PlacedComponent& candidate : screen.components)
-                if (candidate.id == component.id)
-                    current = &candidate;
-    if (!isActiveDocument() || !current) {
-        AppLogger::logError(QStringLiteral("Invalid screen/component index for move"));
+                if (candidate.id == componentId)
+                    return &candidate;
+    return nullptr;
+}
+
+void EditorWindow::applyGestureChange(const PlacedComponent& component, const QString& actionName,
+                                      const QString& missingLog,
+                                      const std::function<void(PlacedComponent&)>& change) {
+    const PlacedComponent* current = componentOfSelectedScreen(component.id);
+    if (!current) {
+        AppLogger::logError(missingLog);
         return;
     }
-    PlacedComponent moved = *current;
-    moved.position = point;
+    PlacedComponent changed = *current;
+    change(changed);
+    // The gesture's one step: registered at its first change, then following it.
     if (!hasRegisteredDragUndo_)
-        registerGestureStep(tr("Move Component"), *current, moved);
+        registerGestureStep(actionName, *current, changed);
     else if (gestureStep_ && undoStack_.index() > 0 &&
              undoStack_.command(undoStack_.index() - 1) == gestureStep_)
-        gestureStep_->setAfter(moved);
-    manager().updateComponent(moved, false);
-    manager().setSelectedComponent(moved);
+        gestureStep_->setAfter(changed);
+    manager().updateComponent(changed, false);
+    manager().setSelectedComponent(changed);
+}
+
+void EditorWindow::componentMoved(const PlacedComponent& component, Point point) {
+    applyGestureChange(component, tr("Move Component"),
+                       QStringLiteral("Invalid screen/component index for move"),
+                       [point](PlacedComponent& moved) { moved.position = point; });
     postInspectorSelection();
 }
 
 void EditorWindow::componentResized(const PlacedComponent& component, Size size) {
-    const PlacedComponent* current = nullptr;
-    for (const KioskScreen& screen : project().screens)
-        if (manager().selectedScreen() && screen.id == manager().selectedScreen()->id)
-            for (const PlacedComponent& candidate : screen.components)
-                if (candidate.id == component.id)
-                    current = &candidate;
-    if (!isActiveDocument() || !current) {
-        AppLogger::logError(QStringLiteral("Invalid screen/component index for resize"));
-        return;
-    }
-    PlacedComponent resized = *current;
-    resized.size = size;
-    if (!hasRegisteredDragUndo_)
-        registerGestureStep(tr("Resize Component"), *current, resized);
-    else if (gestureStep_ && undoStack_.index() > 0 &&
-             undoStack_.command(undoStack_.index() - 1) == gestureStep_)
-        gestureStep_->setAfter(resized);
-    manager().updateComponent(resized, false);
-    manager().setSelectedComponent(resized);
+    applyGestureChange(component, tr("Resize Component"),
+                       QStringLiteral("Invalid screen/component index for resize"),
+                       [size](PlacedComponent& resized) { resized.size = size; });
     postInspectorSelection();
 }
 

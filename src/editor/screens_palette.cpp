@@ -2,13 +2,13 @@
 
 #include "editing/notification_names.h"
 #include "editing/shared_document_manager.h"
+#include "editor/drag_start.h"
 #include "editor/sheets/screen_edit_dialog.h"
 #include "editor/sheets/symbol_icon.h"
 #include "platform/notification_center.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDrag>
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -147,18 +147,16 @@ void PaletteScreenRowView::mousePressEvent(QMouseEvent* event) {
 }
 
 void PaletteScreenRowView::mouseMoveEvent(QMouseEvent* event) {
-    if (!pressed_ || !(event->buttons() & Qt::LeftButton) ||
-        (event->position().toPoint() - pressPoint_).manhattanLength() < QApplication::startDragDistance())
+    if (!pressed_)
         return;
-    pressed_ = false;
-    auto* data = new QMimeData;
-    data->setData(ScreensPalette::screenIdMimeType,
-                  screenId_.toString(QUuid::WithoutBraces).toUpper().toUtf8());
-    auto* drag = new QDrag(this);
-    drag->setMimeData(data);
-    drag->setPixmap(grab());
-    drag->setHotSpot(pressPoint_);
-    drag->exec(Qt::MoveAction);
+    const auto screenIdData = [this] {
+        auto* data = new QMimeData;
+        data->setData(ScreensPalette::screenIdMimeType,
+                      screenId_.toString(QUuid::WithoutBraces).toUpper().toUtf8());
+        return data;
+    };
+    if (startDragWhenMoved(*this, *event, pressPoint_, screenIdData, Qt::MoveAction))
+        pressed_ = false;
 }
 
 void PaletteScreenRowView::mouseDoubleClickEvent(QMouseEvent* event) {
