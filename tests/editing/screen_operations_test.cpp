@@ -149,7 +149,7 @@ TEST_F(ScreenOperationsTest, ProjectInformationTypedLiveBecomesOneStepThatUndoes
     open();
     const ProjectMetadata metadataBefore = project().metadata;
     const ProjectSettings settingsBefore = project().settings;
-    for (const QString& name : {"L", "Lo", "Lobby"}) {
+    for (const char* name : {"L", "Lo", "Lobby"}) {
         ProjectMetadata metadata = project().metadata;
         metadata.name = name;
         manager().setProjectInfo(metadata, project().settings);

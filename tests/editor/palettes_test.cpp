@@ -43,7 +43,7 @@ protected:
 
     void openThreeScreens() {
         VistrelleDocument document;
-        for (const QString& name : {"Two", "Three"})
+        for (const char* name : {"Two", "Three"})
             document.project.screens.append(KioskScreen(name));
         manager().setActiveDocument(document, QUuid::createUuid());
         settle();
