@@ -258,3 +258,34 @@ TEST_F(EditorWindowTest, PaletteButtonsOpenOneWindowOfEachKind) {
     PaletteWindows::shared().closeAll();
     settle();
 }
+
+TEST_F(EditorWindowTest, EachWindowKeepsItsOwnEditsWhenAnotherBecomesActive) {
+    EditorWindow& first = open(smallProject());
+    manager().renameScreen(screen().id, "First's screen");
+    settle();
+
+    VistrelleDocument other;
+    other.isLoadedFromDisk = true;
+    auto* second = new EditorWindow(other);
+    second->show();
+    second->activateDocument();
+    settle();
+    manager().renameScreen(screen().id, "Second's screen");
+    settle();
+    EXPECT_EQ(first.currentDocument().project.screens.first().name, "First's screen");
+
+    first.activateDocument();
+    settle();
+    EXPECT_EQ(screen().name, "First's screen");
+    EXPECT_EQ(second->currentDocument().project.screens.first().name, "Second's screen");
+    // Undo belongs to the window: the first window's stack undoes the first window's edit.
+    first.undoStack().undo();
+    settle();
+    EXPECT_EQ(screen().name, "Start");
+    EXPECT_EQ(second->currentDocument().project.screens.first().name, "Second's screen");
+
+    second->closeWithoutAsking();
+    settle();
+    EXPECT_TRUE(manager().isActiveWindow(first.windowId()))
+        << "closing an inactive window leaves the active one";
+}
