@@ -78,9 +78,8 @@ void AdvancedCanvasView::setScreen(const std::optional<KioskScreen>& screen) {
     refreshSortedComponents();
     screenPictureValid_ = false;
     if (otherScreen) {
-        gesture_ = Gesture::none;
-        if (editingId_)
-            endInlineEditing();
+        abandonGesture();
+        finishInlineEditing();
     }
     if (resized)
         updateWidgetSize();
@@ -94,7 +93,7 @@ void AdvancedCanvasView::setSelectedComponentId(const std::optional<QUuid>& id) 
         return;
     selectedId_ = id;
     if (gesture_ != Gesture::none && (!id || *id != gestureComponent_.id))
-        gesture_ = Gesture::none;
+        abandonGesture();
     update();
 }
 
@@ -424,7 +423,7 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
     if (const PlacedComponent* hit = componentAt(pressPoint_)) {
         const PlacedComponent component = *hit;
         if (editingId_ && *editingId_ != component.id)
-            setEditingComponentId(std::nullopt);
+            finishInlineEditing();
         // Only a component that was already selected can be dragged: the first click selects.
         const bool wasSelected = selectedId_ == component.id;
         if (callbacks_.componentSelected)
@@ -437,10 +436,7 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
         update();
         return;
     }
-    if (editingId_ && callbacks_.editingFinished)
-        if (const PlacedComponent* editing = componentWithId(*editingId_))
-            callbacks_.editingFinished(*editing);
-    setEditingComponentId(std::nullopt);
+    finishInlineEditing();
     if (selectedId_) {
         selectedId_.reset();
         SharedDocumentManager::shared().setSelectedComponent(std::nullopt);
@@ -536,6 +532,7 @@ void AdvancedCanvasView::beginInlineEditing() {
         return;
     }
     const PlacedComponent edited = *component;
+    editedComponent_ = edited;
     auto* field = new QLineEdit(this);
     inlineEditor_ = field;
     field->setAccessibleName(tr("Text"));
@@ -545,17 +542,30 @@ void AdvancedCanvasView::beginInlineEditing() {
         if (callbacks_.textChanged)
             callbacks_.textChanged(edited, text);
     });
-    auto finish = [this, edited] {
-        if (!editingId_ || *editingId_ != edited.id)
-            return;
-        if (callbacks_.editingFinished)
-            callbacks_.editingFinished(edited);
-        setEditingComponentId(std::nullopt); // in case the owner did not
-    };
-    connect(field, &QLineEdit::editingFinished, this, finish);
+    connect(field, &QLineEdit::editingFinished, this, &AdvancedCanvasView::finishInlineEditing);
     layoutInlineEditor();
     field->show();
     field->setFocus(Qt::OtherFocusReason);
+}
+
+void AdvancedCanvasView::finishInlineEditing() {
+    if (!editingId_)
+        return;
+    const PlacedComponent edited = editedComponent_;
+    endInlineEditing();
+    // Told whichever way the editing ends (Return, a click elsewhere, another screen): the owner
+    // closes the edit's undo step.
+    if (callbacks_.editingFinished)
+        callbacks_.editingFinished(edited);
+}
+
+void AdvancedCanvasView::abandonGesture() {
+    const Gesture abandoned = std::exchange(gesture_, Gesture::none);
+    // A gesture cut short (its screen or selection went away) still ends, so its undo step closes.
+    if (abandoned == Gesture::moving)
+        NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
+    else if (abandoned == Gesture::resizing)
+        NotificationCenter::defaultCenter().post(NotificationName::componentResizeEnded);
 }
 
 void AdvancedCanvasView::endInlineEditing() {

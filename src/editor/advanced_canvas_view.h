@@ -104,7 +104,11 @@ private:
     void paintSelection(QPainter& painter) const;
 
     void beginInlineEditing();
+    // Ends the in-place editing and tells the owner.
+    void finishInlineEditing();
+    // Ends the editing field without a word (the owner ended it).
     void endInlineEditing();
+    void abandonGesture();
     void layoutInlineEditor();
 
     void postInspectorSelectionCleared();
@@ -133,6 +137,7 @@ private:
     BackgroundStyle layersBackground_;
 
     QPointer<QLineEdit> inlineEditor_;
+    PlacedComponent editedComponent_; // as it was when the in-place editing began
 };
 
 } // namespace vistrelle

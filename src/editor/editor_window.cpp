@@ -434,11 +434,14 @@ void EditorWindow::applyGestureChange(const PlacedComponent& component, const QS
     }
     PlacedComponent changed = *current;
     change(changed);
-    // The gesture's one step: registered at its first change, then following it.
-    if (!hasRegisteredDragUndo_)
+    // The gesture's one step: registered at its first change, then following it. A step that is no
+    // longer on top of the stack, or is another component's, belongs to a gesture that has ended.
+    const bool stepIsCurrent = gestureStep_ && undoStack_.index() > 0 &&
+                               undoStack_.command(undoStack_.index() - 1) == gestureStep_ &&
+                               gestureStep_->componentId() == changed.id;
+    if (!hasRegisteredDragUndo_ || !stepIsCurrent)
         registerGestureStep(actionName, *current, changed);
-    else if (gestureStep_ && undoStack_.index() > 0 &&
-             undoStack_.command(undoStack_.index() - 1) == gestureStep_)
+    else
         gestureStep_->setAfter(changed);
     manager().updateComponent(changed, false);
     manager().setSelectedComponent(changed);

@@ -289,3 +289,26 @@ TEST_F(EditorWindowTest, EachWindowKeepsItsOwnEditsWhenAnotherBecomesActive) {
     EXPECT_TRUE(manager().isActiveWindow(first.windowId()))
         << "closing an inactive window leaves the active one";
 }
+
+TEST_F(EditorWindowTest, AGestureCutShortByAnotherScreenStillEndsItsStep) {
+    KioskProject project = smallProject();
+    project.screens.append(KioskScreen("Second"));
+    open(project);
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    QTest::mouseMove(&canvas(), at({160, 150}));
+    settle();
+    manager().setSelectedScreen(manager().currentDocument()->project.screens[1]);
+    settle();
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, at({160, 150}));
+    manager().setSelectedScreen(manager().currentDocument()->project.screens[0]);
+    settle();
+    EXPECT_EQ(component(0).position, (Point{140, 140}));
+
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({150, 150}));
+    drag({150, 150}, {250, 250});
+    EXPECT_EQ(component(0).position, (Point{240, 240}));
+    window->undoStack().undo();
+    settle();
+    EXPECT_EQ(component(0).position, (Point{140, 140})) << "the second drag has a step of its own";
+}
