@@ -275,49 +275,82 @@ void ScreensPalette::rebuildRows(const QList<KioskScreen>& screens, const std::o
         summary.append({screen.id, screen.name, screen.components.size(), screen.duration});
     if (summary == shownRows_ && selected == shownSelection_)
         return;
+
+    // The same screens in the same order (an edit of one screen, another selection): only the rows
+    // that show something else are made again, which keeps long projects quick to edit.
+    const bool sameScreens =
+        summary.size() == shownRows_.size() &&
+        std::equal(summary.cbegin(), summary.cend(), shownRows_.cbegin(),
+                   [](const RowSummary& a, const RowSummary& b) { return a.id == b.id; });
+    if (sameScreens) {
+        for (qsizetype index = 0; index < screens.size(); ++index) {
+            const QUuid& id = screens[index].id;
+            const bool selectionChanged = (shownSelection_ == id) != (selected == id);
+            if (summary[index] == shownRows_[index] && !selectionChanged)
+                continue;
+            PaletteScreenRowView* replacement = makeRow(screens[index], index, selected);
+            listLayout_->replaceWidget(rows_[index], replacement);
+            retire(rows_[index]);
+            rows_[index] = replacement;
+        }
+    } else {
+        for (PaletteScreenRowView* row : std::as_const(rows_))
+            retire(row);
+        rows_.clear();
+        for (qsizetype index = 0; index < screens.size(); ++index) {
+            PaletteScreenRowView* row = makeRow(screens[index], index, selected);
+            listLayout_->insertWidget(listLayout_->count() - 1, row);
+            rows_.append(row);
+        }
+    }
     shownRows_ = summary;
     shownSelection_ = selected;
+}
 
-    qDeleteAll(rows_);
-    rows_.clear();
-    for (qsizetype index = 0; index < screens.size(); ++index) {
-        const KioskScreen& screen = screens[index];
-        auto* row = new PaletteScreenRowView(screen, index == 0, selected == screen.id, list_);
-        const QUuid id = screen.id;
-        connect(row, &PaletteScreenRowView::selectRequested, this, [id] {
-            SharedDocumentManager& manager = SharedDocumentManager::shared();
+void ScreensPalette::retire(PaletteScreenRowView* row) {
+    // The row may be the one whose click led here (a selection): it goes once its event is over.
+    listLayout_->removeWidget(row);
+    row->hide();
+    row->deleteLater();
+}
+
+PaletteScreenRowView* ScreensPalette::makeRow(const KioskScreen& screen, qsizetype index,
+                                              const std::optional<QUuid>& selected) {
+    auto* row = new PaletteScreenRowView(screen, index == 0, selected == screen.id, list_);
+    const QUuid id = screen.id;
+    connect(row, &PaletteScreenRowView::selectRequested, this, [id] {
+        SharedDocumentManager& manager = SharedDocumentManager::shared();
+        if (!manager.currentDocument())
+            return;
+        for (const KioskScreen& candidate : manager.currentDocument()->project.screens)
+            if (candidate.id == id)
+                manager.setSelectedScreen(candidate);
+    });
+    // Rows act on their screen as it is now, found by id (its place may have changed).
+    auto withScreen = [id](auto action) {
+        return [id, action] {
+            const SharedDocumentManager& manager = SharedDocumentManager::shared();
             if (!manager.currentDocument())
                 return;
-            for (const KioskScreen& candidate : manager.currentDocument()->project.screens)
-                if (candidate.id == id)
-                    manager.setSelectedScreen(candidate);
-        });
-        auto withScreen = [id](auto action) {
-            return [id, action] {
-                const SharedDocumentManager& manager = SharedDocumentManager::shared();
-                if (!manager.currentDocument())
-                    return;
-                const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
-                for (qsizetype i = 0; i < screens.size(); ++i)
-                    if (screens[i].id == id)
-                        action(i, screens[i]);
-            };
+            const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
+            for (qsizetype i = 0; i < screens.size(); ++i)
+                if (screens[i].id == id)
+                    action(i, screens[i]);
         };
-        connect(row, &PaletteScreenRowView::duplicateRequested, this,
-                withScreen([](qsizetype, const KioskScreen& s) {
-                    SharedDocumentManager::shared().duplicateScreen(s.id);
-                }));
-        connect(row, &PaletteScreenRowView::deleteRequested, this,
-                withScreen([this](qsizetype, const KioskScreen& s) { confirmDelete(s); }));
-        connect(row, &PaletteScreenRowView::editRequested, this,
-                withScreen([this](qsizetype, const KioskScreen& s) { editScreen(s); }));
-        connect(row, &PaletteScreenRowView::moveUpRequested, this,
-                withScreen([this](qsizetype i, const KioskScreen&) { moveUp(i); }));
-        connect(row, &PaletteScreenRowView::moveDownRequested, this,
-                withScreen([this](qsizetype i, const KioskScreen&) { moveDown(i); }));
-        listLayout_->insertWidget(listLayout_->count() - 1, row);
-        rows_.append(row);
-    }
+    };
+    connect(row, &PaletteScreenRowView::duplicateRequested, this,
+            withScreen([](qsizetype, const KioskScreen& s) {
+                SharedDocumentManager::shared().duplicateScreen(s.id);
+            }));
+    connect(row, &PaletteScreenRowView::deleteRequested, this,
+            withScreen([this](qsizetype, const KioskScreen& s) { confirmDelete(s); }));
+    connect(row, &PaletteScreenRowView::editRequested, this,
+            withScreen([this](qsizetype, const KioskScreen& s) { editScreen(s); }));
+    connect(row, &PaletteScreenRowView::moveUpRequested, this,
+            withScreen([this](qsizetype i, const KioskScreen&) { moveUp(i); }));
+    connect(row, &PaletteScreenRowView::moveDownRequested, this,
+            withScreen([this](qsizetype i, const KioskScreen&) { moveDown(i); }));
+    return row;
 }
 
 qsizetype ScreensPalette::selectedIndex() const {

@@ -83,6 +83,9 @@ protected:
 private:
     void refresh();
     void rebuildRows(const QList<KioskScreen>& screens, const std::optional<QUuid>& selected);
+    void retire(PaletteScreenRowView* row);
+    PaletteScreenRowView* makeRow(const KioskScreen& screen, qsizetype index,
+                                  const std::optional<QUuid>& selected);
     qsizetype selectedIndex() const;
 
     QToolButton* addButton_ = nullptr;

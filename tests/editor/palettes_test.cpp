@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QStackedWidget>
+#include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -130,4 +131,20 @@ TEST(ComponentLibraryPalette, OffersTheEightTypesInOrder) {
     EXPECT_EQ(names,
               (QStringList{"Image", "Title", "Label", "Text Area", "Web View", "Video", "Shape", "Icon"}));
     EXPECT_EQ(cards[3]->toolTip(), "Drag to add Text Area");
+}
+
+TEST_F(ScreensPaletteTest, ClickingARowSelectsItsScreenAndOnlyChangedRowsAreMadeAgain) {
+    openThreeScreens();
+    ScreensPalette palette;
+    palette.show();
+    const QList<PaletteScreenRowView*> before = palette.rows();
+    QTest::mouseClick(before[2], Qt::LeftButton, {}, QPoint(150, 30));
+    settle();
+    ASSERT_TRUE(manager().selectedScreen());
+    EXPECT_EQ(manager().selectedScreen()->name, "Three");
+    const QList<PaletteScreenRowView*> after = palette.rows();
+    ASSERT_EQ(after.size(), 3);
+    EXPECT_NE(after[0], before[0]) << "the row that lost the selection is redrawn";
+    EXPECT_EQ(after[1], before[1]) << "an unchanged row stays";
+    EXPECT_NE(after[2], before[2]);
 }
