@@ -63,6 +63,9 @@ bool DeleteKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (isEditingText(QApplication::focusWidget()))
         return false;
+    // A dialog in front (a sheet, a question) keeps its keys: nothing behind it is deleted.
+    if (QApplication::activeModalWidget())
+        return false;
     return handler_ && handler_();
 }
 
