@@ -4,6 +4,7 @@
 #include "editor/palette_windows.h"
 #include "model/component_properties.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTimer>
@@ -99,6 +100,16 @@ TEST_F(EditorWindowTest, BackspaceDeletesTheSelectionOnlyWhenNoTextIsBeingEdited
     settle();
     EXPECT_EQ(field.text(), "ab");
     EXPECT_EQ(screen().components.size(), 2);
+
+    {
+        // A dialog in front keeps its keys.
+        QDialog question(window);
+        question.open();
+        settle();
+        QTest::keyClick(&question, Qt::Key_Backspace);
+        settle();
+        EXPECT_EQ(screen().components.size(), 2);
+    }
 
     canvas().setFocus();
     QTest::keyClick(&canvas(), Qt::Key_Backspace);
