@@ -412,7 +412,7 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
     }
     setFocus(Qt::MouseFocusReason);
     pressPoint_ = event->position();
-    gesture_ = Gesture::none;
+    abandonGesture(); // a gesture whose release never came (a dialog took the pointer) ends here
 
     const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
     if (selected && resizeHandleHitRect().contains(pressPoint_)) {
@@ -606,11 +606,14 @@ void AdvancedCanvasView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void AdvancedCanvasView::dragMoveEvent(QDragMoveEvent* event) {
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void AdvancedCanvasView::dropEvent(QDropEvent* event) {
-    event->acceptProposedAction();
+    // Always a copy: a file manager asked to move must never delete the user's original.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     if (!screen_)
         return;
     const QMimeData* data = event->mimeData();

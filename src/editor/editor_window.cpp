@@ -149,7 +149,7 @@ void EditorWindow::buildToolbar() {
                                       tr("Open inspector window"), this);
     // The inspector is not part of this version yet; the button says so rather than doing nothing.
     inspector->setEnabled(false);
-    inspector->setToolTip(tr("Open inspector window (not available in this version)"));
+    inspector->setStatusTip(tr("The inspector is not available in this version."));
     QAction* remove = symbolAction(QStringLiteral("deleteComponent"), QStringLiteral("trash"),
                                    tr("Delete selected component"), this);
     connect(remove, &QAction::triggered, this, &EditorWindow::deleteSelectedComponent);
@@ -185,7 +185,7 @@ void EditorWindow::buildToolbar() {
     QAction* preview = symbolAction(QStringLiteral("preview"), QStringLiteral("play.fill"),
                                     tr("Preview the content in full screen mode"), this);
     preview->setEnabled(false);
-    preview->setToolTip(tr("Preview the content in full screen mode (not available in this version)"));
+    preview->setStatusTip(tr("The preview is not available in this version."));
     QAction* exportBundle = symbolAction(QStringLiteral("export"), QStringLiteral("hammer"),
                                          tr("Export a bundle file for Vistrelle Player app"), this);
     connect(exportBundle, &QAction::triggered, this, &EditorWindow::exportBundle);
@@ -351,8 +351,10 @@ void EditorWindow::observeNotifications() {
         if (!readable)
             return;
         for (const KioskScreen& screen : project().screens)
-            if (screen.id == id)
+            if (screen.id == id) {
                 manager().updateScreenDetails(id, screen.name, duration);
+                return;
+            }
     });
 }
 

@@ -334,8 +334,11 @@ PaletteScreenRowView* ScreensPalette::makeRow(const KioskScreen& screen, qsizety
                 return;
             const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
             for (qsizetype i = 0; i < screens.size(); ++i)
-                if (screens[i].id == id)
+                if (screens[i].id == id) {
+                    // Once: the action may move the screen further down the list it is reading.
                     action(i, screens[i]);
+                    return;
+                }
         };
     };
     connect(row, &PaletteScreenRowView::duplicateRequested, this,

@@ -59,15 +59,11 @@ void addVistrelleCommands(EditorWindow& window) {
         });
     redo->setObjectName(QStringLiteral("redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    // Name the step that would be undone or redone, as desktop applications do.
+    // The titles stay "Undo" and "Redo"; the step they would undo or redo is their status tip.
     QObject::connect(edit, &QMenu::aboutToShow, edit, [undo, redo] {
         const QUndoStack* stack = manager().undoManager().undoManager();
-        const QString undoText = stack ? stack->undoText() : QString();
-        const QString redoText = stack ? stack->redoText() : QString();
-        undo->setText(undoText.isEmpty() ? EditorWindow::tr("Undo")
-                                         : EditorWindow::tr("Undo %1").arg(undoText));
-        redo->setText(redoText.isEmpty() ? EditorWindow::tr("Redo")
-                                         : EditorWindow::tr("Redo %1").arg(redoText));
+        undo->setStatusTip(stack ? stack->undoText() : QString());
+        redo->setStatusTip(stack ? stack->redoText() : QString());
     });
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [] { sendToFocusedText("cut"); });

@@ -323,3 +323,12 @@ TEST_F(EditorWindowTest, AGestureCutShortByAnotherScreenStillEndsItsStep) {
     settle();
     EXPECT_EQ(component(0).position, (Point{140, 140})) << "the second drag has a step of its own";
 }
+
+TEST_F(EditorWindowTest, AScreenDurationNotificationChangesThatScreen) {
+    open(smallProject());
+    NotificationCenter::defaultCenter().post(NotificationName::updateScreenDuration,
+                                             {{"screenId", screen().id.toString()}, {"duration", 12}});
+    settle();
+    EXPECT_EQ(screen().duration, 12);
+    EXPECT_TRUE(window->isModified());
+}

@@ -148,3 +148,19 @@ TEST_F(ScreensPaletteTest, ClickingARowSelectsItsScreenAndOnlyChangedRowsAreMade
     EXPECT_EQ(after[1], before[1]) << "an unchanged row stays";
     EXPECT_NE(after[2], before[2]);
 }
+
+TEST_F(ScreensPaletteTest, RowActionsMoveTheirScreenOnePlace) {
+    VistrelleDocument document;
+    for (const char* name : {"Two", "Three", "Four"})
+        document.project.screens.append(KioskScreen(name));
+    manager().setActiveDocument(document, QUuid::createUuid());
+    settle();
+    ScreensPalette palette;
+    emit palette.rows()[1]->moveDownRequested();
+    settle();
+    EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two", "Four"}));
+    EXPECT_EQ(undoStack.count(), 1);
+    emit palette.rows()[3]->moveUpRequested();
+    settle();
+    EXPECT_EQ(names(), (QStringList{"Start", "Three", "Four", "Two"}));
+}
