@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace vistrelle {
 namespace {
@@ -72,6 +73,7 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     scrollArea_->setAccessibleName(tr("Canvas"));
     scrollArea_->setBackgroundRole(QPalette::Window);
     setCentralWidget(scrollArea_);
+    scrollArea_->viewport()->installEventFilter(this);
 
     buildToolbar();
     wireCanvas();
@@ -473,16 +475,42 @@ void EditorWindow::deleteSelectedComponent() {
 
 // --- zoom
 
-void EditorWindow::zoomIn() {
-    canvasZoom_ = zoomedIn(canvasZoom_);
+void EditorWindow::setCanvasZoom(double zoom) {
+    canvasZoom_ = zoom;
     canvas_->setZoom(canvasZoom_);
     zoomValue_->setText(zoomPercentText(canvasZoom_));
 }
 
+void EditorWindow::zoomIn() {
+    setCanvasZoom(zoomedIn(canvasZoom_));
+}
+
 void EditorWindow::zoomOut() {
-    canvasZoom_ = zoomedOut(canvasZoom_);
-    canvas_->setZoom(canvasZoom_);
-    zoomValue_->setText(zoomPercentText(canvasZoom_));
+    setCanvasZoom(zoomedOut(canvasZoom_));
+}
+
+void EditorWindow::zoomToActualSize() {
+    setCanvasZoom(1.0);
+}
+
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl and the wheel zoom in steps, as in other editors; the wheel alone scrolls.
+    if (watched == scrollArea_->viewport() && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            wheelZoomRemainder_ += wheel->angleDelta().y();
+            while (wheelZoomRemainder_ >= 120) {
+                zoomIn();
+                wheelZoomRemainder_ -= 120;
+            }
+            while (wheelZoomRemainder_ <= -120) {
+                zoomOut();
+                wheelZoomRemainder_ += 120;
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // --- sheets

@@ -52,6 +52,7 @@ public:
     double canvasZoom() const { return canvasZoom_; }
     void zoomIn();
     void zoomOut();
+    void zoomToActualSize();
 
     // Called when the window is asked to close; false keeps it open (unsaved changes).
     void setCloseGuard(std::function<bool(EditorWindow&)> guard) { closeGuard_ = std::move(guard); }
@@ -79,12 +80,14 @@ signals:
     void modifiedChanged(bool modified);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void setCanvasZoom(double zoom);
     void buildToolbar();
     void wireCanvas();
     void observeNotifications();
@@ -115,6 +118,7 @@ private:
     bool hasShownOnce_ = false;
     bool closingWithoutAsking_ = false;
     double canvasZoom_ = 1.0;
+    int wheelZoomRemainder_ = 0; // wheel travel not yet turned into a zoom step
 
     bool hasRegisteredDragUndo_ = false;
     ComponentEditCommand* gestureStep_ = nullptr;

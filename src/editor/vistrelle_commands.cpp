@@ -101,6 +101,8 @@ void addVistrelleCommands(EditorWindow& window) {
         addCommand(view, EditorWindow::tr("Zoom In"), QKeySequence::ZoomIn, [&window] { window.zoomIn(); });
     zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     addCommand(view, EditorWindow::tr("Zoom Out"), QKeySequence::ZoomOut, [&window] { window.zoomOut(); });
+    addCommand(view, EditorWindow::tr("Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
+               [&window] { window.zoomToActualSize(); });
     view->addSeparator();
     addCommand(view, EditorWindow::tr("Project Settings…"), QKeySequence(),
                [&window] { window.showProjectSettings(); });

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace vistrelle;
 using vistrelle::test_support::EditorWindowTest;
@@ -164,6 +165,15 @@ TEST_F(EditorWindowTest, ZoomAndDurationReadOuts) {
     EXPECT_LT(canvas().width(), full.width() / 5);
     window->zoomIn();
     EXPECT_EQ(window->zoomReadout(), "20%");
+
+    // Ctrl and the wheel zoom a step per notch.
+    QWidget* viewport = canvas().parentWidget();
+    QWheelEvent notch(QPointF(50, 50), viewport->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, 240),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &notch);
+    EXPECT_EQ(window->zoomReadout(), "40%");
+    window->zoomToActualSize();
+    EXPECT_EQ(window->zoomReadout(), "100%");
 }
 
 TEST_F(EditorWindowTest, DroppedTypeNamesAndFilesBecomeComponentsAtTheDropPoint) {
