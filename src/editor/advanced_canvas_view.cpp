@@ -13,6 +13,7 @@
 #include "render/component_renderer.h"
 #include "render/font_resolver.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -543,6 +544,12 @@ void AdvancedCanvasView::beginInlineEditing() {
             callbacks_.textChanged(edited, text);
     });
     connect(field, &QLineEdit::editingFinished, this, &AdvancedCanvasView::finishInlineEditing);
+    // Escape leaves the field too; the text typed so far is already in the document.
+    auto* leave = new QAction(field);
+    leave->setShortcut(Qt::Key_Escape);
+    leave->setShortcutContext(Qt::WidgetShortcut);
+    field->addAction(leave);
+    connect(leave, &QAction::triggered, this, &AdvancedCanvasView::finishInlineEditing);
     layoutInlineEditor();
     field->show();
     field->setFocus(Qt::OtherFocusReason);

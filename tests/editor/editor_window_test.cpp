@@ -228,6 +228,13 @@ TEST_F(EditorWindowTest, DoubleClickEditsATitleInPlaceAsOneStep) {
     settle();
     EXPECT_FALSE(canvas().editingComponentId());
     EXPECT_EQ(window->undoStack().count(), before + 1);
+
+    QTest::mouseDClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    ASSERT_TRUE(canvas().inlineEditor());
+    QTest::keyClick(canvas().inlineEditor(), Qt::Key_Escape);
+    settle();
+    EXPECT_FALSE(canvas().editingComponentId()) << "Escape leaves the field";
 }
 
 TEST_F(EditorWindowTest, ANewDocumentShowsTheProjectSetupOnce) {
