@@ -11,6 +11,22 @@
 
 namespace vistrelle {
 
+bool backgroundIsOpaque(const BackgroundStyle& style) {
+    const auto opaque = [](const QString& text, const QColor& fallback) {
+        return parseColor(text).value_or(fallback).alpha() == 255;
+    };
+    switch (style.type) {
+    case BackgroundType::color:
+        return opaque(style.color, Qt::white);
+    case BackgroundType::gradient:
+        return !style.gradient ||
+               (opaque(style.gradient->startColor, Qt::white) && opaque(style.gradient->endColor, Qt::black));
+    case BackgroundType::image:
+        return false; // a placeholder or a picture with transparency lets the base show
+    }
+    return false;
+}
+
 QColor placeholderGrey() {
     QColor grey(Qt::gray);
     grey.setAlphaF(0.3f);

@@ -15,6 +15,10 @@ class ImageSource;
 // without a path).
 void paintBackground(QPainter& painter, const BackgroundStyle& style, QSizeF size, ImageSource& images);
 
+// Whether `style` covers its whole area with opaque paint whatever the images
+// do (a colour or gradient without transparency), so nothing under it shows.
+bool backgroundIsOpaque(const BackgroundStyle& style);
+
 // The grey of image placeholders: grey at 30 % opacity.
 QColor placeholderGrey();
 
