@@ -204,3 +204,22 @@ TEST(ImageSourceTest, TheCanvasSourceAnswersAtOnceAndCallsBackWhenAPictureArrive
     EXPECT_EQ(callbacks, 2);
     EXPECT_TRUE(cache.cachedImage("/other"));
 }
+
+TEST(ScreenPainterTest, TranslucentBackgroundsShowTheWhiteBaseAndReusedCanvasesStartClean) {
+    NoImages images;
+    KioskScreen dark("Dark");
+    dark.background = {BackgroundType::color, "#000000", std::nullopt, std::nullopt};
+    KioskScreen translucent("Translucent");
+    translucent.background = {BackgroundType::color, "#80FF0000", std::nullopt, std::nullopt};
+    QImage canvas;
+    ASSERT_TRUE(renderScreenInto(canvas, dark, {40, 40}, images, ComponentOrder::listOrder));
+    EXPECT_EQ(canvas.pixelColor(20, 20), QColor(Qt::black));
+    // The same canvas again: half-transparent red over white, not over the last slide's black.
+    ASSERT_TRUE(renderScreenInto(canvas, translucent, {40, 40}, images, ComponentOrder::listOrder));
+    const QColor pink = canvas.pixelColor(20, 20);
+    EXPECT_EQ(pink.red(), 255);
+    EXPECT_NEAR(pink.green(), 127, 2);
+    EXPECT_NEAR(pink.blue(), 127, 2);
+    EXPECT_FALSE(backgroundIsOpaque(translucent.background));
+    EXPECT_TRUE(backgroundIsOpaque(dark.background));
+}
