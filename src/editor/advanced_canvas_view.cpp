@@ -14,6 +14,8 @@
 #include "render/font_resolver.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -602,6 +604,59 @@ void AdvancedCanvasView::layoutInlineEditor() {
     const int height = std::max(int(frame.height()), QFontMetrics(font).height() + 8);
     inlineEditor_->setGeometry(QRect(QPoint(int(frame.left()), int(frame.center().y() - height / 2.0)),
                                      QSize(std::max(int(frame.width()), 60), height)));
+}
+
+// --- keyboard and context menu
+
+void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
+    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
+    QPointF direction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        direction = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        direction = {1, 0};
+        break;
+    case Qt::Key_Up:
+        direction = {0, -1};
+        break;
+    case Qt::Key_Down:
+        direction = {0, 1};
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!selected || gesture_ != Gesture::none || !callbacks_.componentMoved) {
+        QWidget::keyPressEvent(event); // the scroll area scrolls
+        return;
+    }
+    // Arrows nudge the selection: a unit, ten with Shift, a grid cell when snapping.
+    const double grid = usableGridSize(double(settings_.gridSize));
+    const double step = settings_.snapToGrid ? grid : (event->modifiers() & Qt::ShiftModifier ? 10 : 1);
+    Point position{selected->position.x + direction.x() * step, selected->position.y + direction.y() * step};
+    if (settings_.snapToGrid)
+        position = snappedToGrid(position, grid);
+    const PlacedComponent nudged = *selected;
+    callbacks_.componentMoved(nudged, position);
+    // Each nudge is a move of its own, with its own undo step.
+    NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
+    update();
+}
+
+void AdvancedCanvasView::contextMenuEvent(QContextMenuEvent* event) {
+    if (!screen_)
+        return;
+    if (const PlacedComponent* hit = componentAt(event->pos()); hit && selectedId_ != hit->id) {
+        const PlacedComponent component = *hit;
+        if (callbacks_.componentSelected)
+            callbacks_.componentSelected(component);
+        selectedId_ = component.id;
+        update();
+    }
+    if (callbacks_.contextMenuRequested)
+        callbacks_.contextMenuRequested(event->globalPos());
 }
 
 // --- drops

@@ -27,6 +27,8 @@ public:
         std::function<void(const PlacedComponent&, Point)> componentMoved;
         std::function<void(const PlacedComponent&, Size)> componentResized;
         std::function<void(ComponentType, Point)> componentDropped;
+        // A right click (on a component, which is selected first, or on the screen): the owner's menu.
+        std::function<void(QPoint globalPosition)> contextMenuRequested;
         std::function<void(const PlacedComponent&, const QString&)> textChanged;
         std::function<void(const PlacedComponent&)> editingFinished;
         std::function<void(const PlacedComponent&)> textAreaDoubleClicked;
@@ -79,6 +81,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

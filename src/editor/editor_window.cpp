@@ -3,6 +3,7 @@
 #include "editing/document_edit_commands.h"
 #include "editing/notification_names.h"
 #include "editing/shared_document_manager.h"
+#include "editing/z_order.h"
 #include "editor/delete_key_filter.h"
 #include "editor/palette_windows.h"
 #include "editor/screens_palette.h"
@@ -23,6 +24,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -400,6 +402,7 @@ void EditorWindow::wireCanvas() {
         hasRegisteredDragUndo_ = false;
         gestureStep_ = nullptr;
     };
+    callbacks.contextMenuRequested = [this](QPoint globalPosition) { showCanvasMenu(globalPosition); };
     callbacks.textAreaDoubleClicked = [](const PlacedComponent&) {
         // The rich text editor for text areas is not part of this version.
     };
@@ -463,6 +466,28 @@ void EditorWindow::componentResized(const PlacedComponent& component, Size size)
                        QStringLiteral("Invalid screen/component index for resize"),
                        [size](PlacedComponent& resized) { resized.size = size; });
     postInspectorSelection();
+}
+
+void EditorWindow::showCanvasMenu(QPoint globalPosition) {
+    activateDocument();
+    QMenu menu(this);
+    const bool selected = manager().selectedComponent().has_value();
+    if (selected) {
+        menu.addAction(tr("Copy Component"), this, [] { manager().copySelectedComponent(); });
+        menu.addAction(tr("Duplicate Component"), this, [] { manager().duplicateSelectedComponent(); });
+        menu.addAction(symbolIcon(QStringLiteral("trash")), tr("Delete Component"), this,
+                       &EditorWindow::deleteSelectedComponent);
+        menu.addSeparator();
+        for (const ZOrderOperation operation : {ZOrderOperation::bringToFront, ZOrderOperation::bringForward,
+                                                ZOrderOperation::sendBackward, ZOrderOperation::sendToBack}) {
+            QAction* arrange = menu.addAction(zOrderActionName(operation), this,
+                                              [operation] { manager().changeZOrder(operation); });
+            arrange->setEnabled(manager().canChangeZOrder(operation));
+        }
+        menu.addSeparator();
+    }
+    menu.addAction(tr("Paste Component"), this, [] { manager().pasteComponent(); });
+    menu.exec(globalPosition);
 }
 
 void EditorWindow::deleteSelectedComponent() {

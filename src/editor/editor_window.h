@@ -101,6 +101,7 @@ private:
     // A change of one component during a gesture, recorded as the gesture's single undo step.
     void applyGestureChange(const PlacedComponent& component, const QString& actionName,
                             const QString& missingLog, const std::function<void(PlacedComponent&)>& change);
+    void showCanvasMenu(QPoint globalPosition);
     void componentMoved(const PlacedComponent& component, Point point);
     void componentResized(const PlacedComponent& component, Size size);
     void registerGestureStep(const QString& actionName, const PlacedComponent& before,

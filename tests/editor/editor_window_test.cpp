@@ -349,3 +349,18 @@ TEST_F(EditorWindowTest, AScreenDurationNotificationChangesThatScreen) {
     EXPECT_EQ(screen().duration, 12);
     EXPECT_TRUE(window->isModified());
 }
+
+TEST_F(EditorWindowTest, ArrowKeysNudgeTheSelectionOneStepEach) {
+    open(smallProject());
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    const int before = window->undoStack().count();
+    QTest::keyClick(&canvas(), Qt::Key_Right);
+    QTest::keyClick(&canvas(), Qt::Key_Down, Qt::ShiftModifier);
+    settle();
+    EXPECT_EQ(component(0).position, (Point{101, 110}));
+    EXPECT_EQ(window->undoStack().count(), before + 2) << "every nudge can be undone on its own";
+    window->undoStack().undo();
+    settle();
+    EXPECT_EQ(component(0).position, (Point{101, 100}));
+}
