@@ -37,36 +37,17 @@ ProjectSettingsSheet::ProjectSettingsSheet(const KioskProject& project, QWidget*
                                       tr("The default settings of your digital signage project"), this));
     layout->addSpacing(4);
 
-    QFormLayout* information = addSheetSection(layout, QStringLiteral("doc.text"), tr("Project Information"));
-    name_->setObjectName(QStringLiteral("projectName"));
-    name_->setPlaceholderText(tr("Enter project name"));
-    information->addRow(tr("Project Name"), name_);
-    description_->setObjectName(QStringLiteral("projectDescription"));
-    description_->setPlaceholderText(tr("Enter project description"));
-    information->addRow(tr("Description"), description_);
-    password_->setObjectName(QStringLiteral("deployPassword"));
+    QFormLayout* information =
+        addProjectInformationSection(layout, name_, description_, password_, tr("Password"));
     password_->setText(project.settings.deployPassword);
-    information->addRow(tr("Password"), password_);
 
     QFormLayout* display = addSheetSection(layout, QStringLiteral("display"), tr("Display Settings"));
     resolution_->setObjectName(QStringLiteral("defaultResolution"));
     resolution_->setSelectedResolution(project.settings.defaultResolution);
     display->addRow(tr("Default Resolution"), resolution_);
-    const std::pair<QCheckBox*, bool> toggles[] = {
-        {autoSave_, project.settings.autoSave},
-        {showGrid_, project.settings.showGrid},
-        {snapToGrid_, project.settings.snapToGrid},
-    };
-    for (const auto& [toggle, on] : toggles) {
-        toggle->setChecked(on);
-        display->addRow(QString(), toggle);
-    }
-    autoSave_->setObjectName(QStringLiteral("autoSave"));
-    showGrid_->setObjectName(QStringLiteral("showGrid"));
-    snapToGrid_->setObjectName(QStringLiteral("snapToGrid"));
-    gridSize_->setObjectName(QStringLiteral("gridSize"));
+    addEditorSettingRows(display, autoSave_, showGrid_, snapToGrid_, gridSize_, project.settings.autoSave,
+                         project.settings.showGrid, project.settings.snapToGrid);
     shownGridSize_ = gridSize_->value();
-    display->addRow(tr("Grid Size"), gridSize_);
     showGuides_->setObjectName(QStringLiteral("showGuides"));
     showGuides_->setChecked(project.settings.showGuides);
     display->addRow(QString(), showGuides_);

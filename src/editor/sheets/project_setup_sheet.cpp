@@ -44,15 +44,8 @@ ProjectSetupSheet::ProjectSetupSheet(QWidget* parent)
 
     const ProjectSetupChoices initial;
 
-    QFormLayout* information = addSheetSection(layout, QStringLiteral("doc.text"), tr("Project Information"));
-    name_->setObjectName(QStringLiteral("projectName"));
-    name_->setPlaceholderText(tr("Enter project name"));
-    information->addRow(tr("Project Name"), name_);
-    description_->setObjectName(QStringLiteral("projectDescription"));
-    description_->setPlaceholderText(tr("Enter project description"));
-    information->addRow(tr("Description"), description_);
-    password_->setObjectName(QStringLiteral("deployPassword"));
-    information->addRow(tr("Password for Vistrelle Player app"), password_);
+    QFormLayout* information = addProjectInformationSection(layout, name_, description_, password_,
+                                                            tr("Password for Vistrelle Player app"));
     information->addRow(QString(),
                         makeNoteLabel(tr("Used by Vistrelle Player app only to exit display mode."), this));
 
@@ -87,17 +80,8 @@ ProjectSetupSheet::ProjectSetupSheet(QWidget* parent)
             [this](int id) { resolution_->setMode(ScreenMode(id)); });
 
     QFormLayout* settings = addSheetSection(layout, QStringLiteral("gearshape"), tr("Project Settings"));
-    autoSave_->setObjectName(QStringLiteral("autoSave"));
-    autoSave_->setChecked(initial.autoSave);
-    settings->addRow(QString(), autoSave_);
-    showGrid_->setObjectName(QStringLiteral("showGrid"));
-    showGrid_->setChecked(initial.showGrid);
-    settings->addRow(QString(), showGrid_);
-    snapToGrid_->setObjectName(QStringLiteral("snapToGrid"));
-    snapToGrid_->setChecked(initial.snapToGrid);
-    settings->addRow(QString(), snapToGrid_);
-    gridSize_->setObjectName(QStringLiteral("gridSize"));
-    settings->addRow(tr("Grid Size"), gridSize_);
+    addEditorSettingRows(settings, autoSave_, showGrid_, snapToGrid_, gridSize_, initial.autoSave,
+                         initial.showGrid, initial.snapToGrid);
 
     QFormLayout* advanced = addSheetSection(layout, QStringLiteral("slider.horizontal.3"), tr("Advanced"));
     background_->setObjectName(QStringLiteral("defaultBackground"));

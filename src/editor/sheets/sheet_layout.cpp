@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -164,6 +165,36 @@ QPushButton* rejectButton(QDialogButtonBox* buttons) {
         if (buttons->buttonRole(button) == QDialogButtonBox::RejectRole)
             return qobject_cast<QPushButton*>(button);
     return nullptr;
+}
+
+QFormLayout* addProjectInformationSection(QBoxLayout* layout, QLineEdit* name, QLineEdit* description,
+                                          QLineEdit* password, const QString& passwordLabel) {
+    QFormLayout* information =
+        addSheetSection(layout, QStringLiteral("doc.text"), layoutText("Project Information"));
+    name->setObjectName(QStringLiteral("projectName"));
+    name->setPlaceholderText(layoutText("Enter project name"));
+    information->addRow(layoutText("Project Name"), name);
+    description->setObjectName(QStringLiteral("projectDescription"));
+    description->setPlaceholderText(layoutText("Enter project description"));
+    information->addRow(layoutText("Description"), description);
+    password->setObjectName(QStringLiteral("deployPassword"));
+    information->addRow(passwordLabel, password);
+    return information;
+}
+
+void addEditorSettingRows(QFormLayout* form, QCheckBox* autoSave, QCheckBox* showGrid, QCheckBox* snapToGrid,
+                          QSpinBox* gridSize, bool autoSaveOn, bool showGridOn, bool snapToGridOn) {
+    autoSave->setObjectName(QStringLiteral("autoSave"));
+    showGrid->setObjectName(QStringLiteral("showGrid"));
+    snapToGrid->setObjectName(QStringLiteral("snapToGrid"));
+    gridSize->setObjectName(QStringLiteral("gridSize"));
+    const std::pair<QCheckBox*, bool> toggles[] = {
+        {autoSave, autoSaveOn}, {showGrid, showGridOn}, {snapToGrid, snapToGridOn}};
+    for (const auto& [toggle, on] : toggles) {
+        toggle->setChecked(on);
+        form->addRow(QString(), toggle);
+    }
+    form->addRow(layoutText("Grid Size"), gridSize);
 }
 
 } // namespace vistrelle

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
 class QLabel;
@@ -36,6 +37,17 @@ QSpinBox* makeGridSizeBox(qint64 value, QWidget* parent);
 // Gives the labels of all these forms the width of the widest one, so the
 // fields of every section start at the same place.
 void alignFormLabels(const QList<QFormLayout*>& forms);
+
+// The "Project Information" section of both project sheets: the name,
+// description and password fields, named and with their placeholders; the
+// password row takes `passwordLabel`. Returns the form, for further rows.
+QFormLayout* addProjectInformationSection(QBoxLayout* layout, QLineEdit* name, QLineEdit* description,
+                                          QLineEdit* password, const QString& passwordLabel);
+
+// The editor settings rows of both project sheets: the three toggles, set as
+// given, and the grid size.
+void addEditorSettingRows(QFormLayout* form, QCheckBox* autoSave, QCheckBox* showGrid, QCheckBox* snapToGrid,
+                          QSpinBox* gridSize, bool autoSaveOn, bool showGridOn, bool snapToGridOn);
 
 // The sheet's buttons: a rejecting one and the default accepting one.
 QDialogButtonBox* makeSheetButtons(const QString& rejectText, const QString& acceptText, QWidget* parent);
