@@ -18,6 +18,14 @@ namespace {
 
 const QString recentFilesKey = QStringLiteral("recentDocuments");
 
+// A reason as a sentence of its own inside a longer message.
+QString sentence(QString reason) {
+    reason = reason.trimmed();
+    if (!reason.isEmpty() && !reason.endsWith(u'.'))
+        reason += u'.';
+    return reason;
+}
+
 QString fileFilter() {
     return DocumentController::tr("Vistrelle Projects (*.vistrelle)");
 }
@@ -31,11 +39,7 @@ DocumentController::DocumentController(const QString& recoveryFolder, QObject* p
 DocumentController::~DocumentController() = default;
 
 QList<EditorWindow*> DocumentController::windows() const {
-    QList<EditorWindow*> open;
-    for (const QPointer<EditorWindow>& window : windows_)
-        if (window)
-            open.append(window);
-    return open;
+    return windows_;
 }
 
 void DocumentController::setQuietForTests(std::function<CloseAnswer(EditorWindow&)> answer) {
@@ -72,12 +76,16 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
     });
     connect(timer, &QTimer::timeout, this, [this, window] { autosave(*window); });
 
+    connect(window, &EditorWindow::saveAsRequested, this, [this, window] { saveAs(*window); });
+
     const QUuid id = window->windowId();
-    connect(window, &QObject::destroyed, this, [this, id] {
+    // `destroyed` comes from inside the window's destructor: the window is compared by address only,
+    // never used (it is no EditorWindow any more, and a guarded pointer to it is not yet cleared).
+    connect(window, &QObject::destroyed, this, [this, window, id] {
         // A window that closed normally leaves no recovery copy behind.
         recovery_.remove(id);
-        windows_.removeIf([](const QPointer<EditorWindow>& w) { return w.isNull(); });
-        if (windows().isEmpty())
+        windows_.removeOne(window);
+        if (windows_.isEmpty())
             emit lastWindowClosed();
     });
     window->show();
@@ -128,6 +136,7 @@ bool DocumentController::writeDocument(EditorWindow& window, const QString& path
         return false;
     }
     window.setModified(false);
+    window.clearSaveProblem();
     recovery_.remove(window.windowId());
     return true;
 }
@@ -159,18 +168,32 @@ void DocumentController::autosave(EditorWindow& window) {
     if (!window.isModified())
         return;
     const VistrelleDocument document = window.currentDocument();
+    std::optional<QString> inPlaceFailure;
     if (!window.filePath().isEmpty() && document.project.settings.autoSave) {
         const std::optional<VistrelleError> error = document.writeFile(window.filePath());
         if (!error) {
             window.setModified(false);
+            window.clearSaveProblem();
             recovery_.remove(window.windowId());
             return;
         }
-        // Not shown: the user did not ask for this save. The copy below keeps the work safe.
         AppLogger::logFailure(QStringLiteral("Failed to autosave document: "), error->description());
+        inPlaceFailure = error->detail();
     }
-    if (!recovery_.save(window.windowId(), document, window.filePath()))
-        AppLogger::logError(QStringLiteral("Failed to write the recovery copy in ") + recovery_.folder());
+    const std::optional<QString> copyFailure = recovery_.save(window.windowId(), document, window.filePath());
+    if (copyFailure)
+        AppLogger::logFailure(QStringLiteral("Failed to write the recovery copy: "), *copyFailure);
+
+    // The user did not ask for this save, so no dialog; but work that is not safe must not go unnoticed.
+    const QString name = window.displayName();
+    if (copyFailure)
+        window.showSaveProblem(tr("Your changes to “%1” are not saved anywhere: %2 Choose Save As… to save "
+                                  "them in another place.")
+                                   .arg(name, sentence(inPlaceFailure.value_or(*copyFailure))));
+    else if (inPlaceFailure)
+        window.showSaveProblem(tr("“%1” could not be saved automatically: %2 Your changes are kept in a "
+                                  "recovery copy for now. Choose Save As… to save them in another place.")
+                                   .arg(name, sentence(*inPlaceFailure)));
 }
 
 void DocumentController::revert(EditorWindow& window) {
@@ -274,7 +297,7 @@ bool DocumentController::offerRecovery() {
                 window->setFilePath(entry.originalPath);
             window->setModified(true);
             // The restored work is safe under the new window's name before the old copy goes.
-            if (!recovery_.save(window->windowId(), window->currentDocument(), entry.originalPath)) {
+            if (recovery_.save(window->windowId(), window->currentDocument(), entry.originalPath)) {
                 delete window;
                 continue;
             }

@@ -3,7 +3,6 @@
 #include "app/recovery_store.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
 class QMenu;
@@ -66,7 +65,7 @@ private:
     void showError(QWidget* parent, const QString& title, const QString& text, const QString& details = {});
 
     RecoveryStore recovery_;
-    QList<QPointer<EditorWindow>> windows_;
+    QList<EditorWindow*> windows_; // removed by address as each one is destroyed
     std::function<CloseAnswer(EditorWindow&)> quietAnswer_;
     bool quiet_ = false;
 };

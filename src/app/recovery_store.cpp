@@ -1,10 +1,12 @@
 #include "app/recovery_store.h"
 
+#include "platform/file_writing.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace vistrelle {
@@ -62,17 +64,16 @@ bool RecoveryStore::ensureSession() {
     return true;
 }
 
-bool RecoveryStore::save(const QUuid& windowId, const VistrelleDocument& document,
-                         const QString& originalPath) {
+std::optional<QString> RecoveryStore::save(const QUuid& windowId, const VistrelleDocument& document,
+                                           const QString& originalPath) {
     if (!ensureSession())
-        return false;
+        return QCoreApplication::translate("RecoveryStore", "The folder “%1” cannot be used.").arg(folder_);
     const QString path = documentPath(windowId);
-    if (document.writeFile(path))
-        return false;
-    QSaveFile note(notePath(path));
-    const QByteArray bytes =
+    if (const std::optional<VistrelleError> error = document.writeFile(path))
+        return error->detail();
+    const QByteArray note =
         QJsonDocument(QJsonObject{{QStringLiteral("originalPath"), originalPath}}).toJson();
-    return note.open(QIODevice::WriteOnly) && note.write(bytes) == bytes.size() && note.commit();
+    return saveFileAtomically(notePath(path), note);
 }
 
 void RecoveryStore::remove(const QUuid& windowId) {

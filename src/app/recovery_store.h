@@ -30,8 +30,9 @@ public:
     RecoveryStore(const RecoveryStore&) = delete;
     RecoveryStore& operator=(const RecoveryStore&) = delete;
 
-    // Writes the copy of `windowId`'s document atomically; false when it cannot be written.
-    bool save(const QUuid& windowId, const VistrelleDocument& document, const QString& originalPath);
+    // Writes the copy of `windowId`'s document atomically; the reason when it cannot be written.
+    std::optional<QString> save(const QUuid& windowId, const VistrelleDocument& document,
+                                const QString& originalPath);
     void remove(const QUuid& windowId);
     bool hasCopy(const QUuid& windowId) const;
 

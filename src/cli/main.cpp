@@ -26,11 +26,19 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    int status = 1;
     try {
-        return vistrelle::cli::runCommandLine(QCoreApplication::arguments(), {out, err});
+        status = vistrelle::cli::runCommandLine(QCoreApplication::arguments(), {out, err});
     } catch (const std::exception& e) {
         // Out of memory on an absurd file, for instance: a message, not a crash.
         err << "vistrelle-cli: " << e.what() << Qt::endl;
         return 1;
     }
+    // Output that did not reach its file (a full disk behind a redirection) is a failure, not a success.
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        err << "vistrelle-cli: " << out.device()->errorString() << Qt::endl;
+        return 1;
+    }
+    return status;
 }

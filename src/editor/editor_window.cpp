@@ -5,6 +5,7 @@
 #include "editing/shared_document_manager.h"
 #include "editing/z_order.h"
 #include "editor/delete_key_filter.h"
+#include "editor/notice_bar.h"
 #include "editor/palette_windows.h"
 #include "editor/screens_palette.h"
 #include "editor/sheets/preferences_sheet.h"
@@ -32,6 +33,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace vistrelle {
@@ -68,13 +70,21 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     resize(1200, 860);
 
     canvas_ = new AdvancedCanvasView;
-    scrollArea_ = new QScrollArea(this);
+    auto* central = new QWidget(this);
+    scrollArea_ = new QScrollArea(central);
     scrollArea_->setWidget(canvas_);
     scrollArea_->setAlignment(Qt::AlignCenter);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setAccessibleName(tr("Canvas"));
     scrollArea_->setBackgroundRole(QPalette::Window);
-    setCentralWidget(scrollArea_);
+    saveNotice_ = new NoticeBar(tr("Save As…"), central);
+    connect(saveNotice_, &NoticeBar::actionTriggered, this, &EditorWindow::saveAsRequested);
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(saveNotice_);
+    centralLayout->addWidget(scrollArea_, 1);
+    setCentralWidget(central);
     scrollArea_->viewport()->installEventFilter(this);
 
     buildToolbar();
@@ -280,6 +290,18 @@ void EditorWindow::setModified(bool modified) {
     modified_ = modified;
     setWindowModified(modified);
     emit modifiedChanged(modified);
+}
+
+void EditorWindow::showSaveProblem(const QString& message) {
+    saveNotice_->showMessage(message);
+}
+
+void EditorWindow::clearSaveProblem() {
+    saveNotice_->hide();
+}
+
+QString EditorWindow::saveProblem() const {
+    return saveNotice_->message();
 }
 
 void EditorWindow::updateTitle() {

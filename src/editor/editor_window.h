@@ -19,6 +19,7 @@ namespace vistrelle {
 class ComponentEditCommand;
 class DeleteKeyFilter;
 class KioskDeployManager;
+class NoticeBar;
 
 // The document window of one project: a toolbar over the zoomable canvas.
 // While it is the active window its document lives in the shared document
@@ -54,6 +55,12 @@ public:
     void zoomOut();
     void zoomToActualSize();
 
+    // A problem with saving (an automatic save that failed), shown above the canvas
+    // until the next save succeeds or the user closes it; its "Save As…" asks saveAsRequested.
+    void showSaveProblem(const QString& message);
+    void clearSaveProblem();
+    QString saveProblem() const;
+
     // Called when the window is asked to close; false keeps it open (unsaved changes).
     void setCloseGuard(std::function<bool(EditorWindow&)> guard) { closeGuard_ = std::move(guard); }
     // Closes without asking (the setup sheet was cancelled, the application quits).
@@ -78,6 +85,7 @@ signals:
     // Every change of the document (the application saves it after a pause).
     void documentChanged();
     void modifiedChanged(bool modified);
+    void saveAsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,6 +134,7 @@ private:
 
     AdvancedCanvasView* canvas_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
+    NoticeBar* saveNotice_ = nullptr;
     QLabel* durationValue_ = nullptr;
     QLabel* zoomValue_ = nullptr;
     DeleteKeyFilter* deleteKeys_ = nullptr;

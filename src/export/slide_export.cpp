@@ -4,6 +4,7 @@
 #include "export/player_xml.h"
 #include "media/file_error.h"
 #include "media/path_resolver.h"
+#include "platform/file_writing.h"
 #include "render/screen_painter.h"
 
 #include <QBuffer>
@@ -156,10 +157,8 @@ void renderSlides(const KioskProject& project, const QString& folder, SlideForma
 }
 
 void writePlainly(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw FileError{FileError::other, FileError::tr("The file “%1” couldn’t be saved: %2")
-                                              .arg(QFileInfo(path).fileName(), file.errorString())};
+    if (const std::optional<QString> reason = saveFileInPlace(path, bytes))
+        throw FileError::couldNotSave(QFileInfo(path).fileName(), *reason);
 }
 
 } // namespace

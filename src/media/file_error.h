@@ -19,6 +19,9 @@ public:
     static FileError noSuchFileAt(const QString& path) {
         return {noSuchFile, tr("The file “%1” couldn’t be opened because there is no such file.").arg(path)};
     }
+    static FileError couldNotSave(const QString& fileName, const QString& reason) {
+        return {other, tr("The file “%1” couldn’t be saved: %2").arg(fileName, reason)};
+    }
     static FileError noPermissionFor(const QString& path) {
         return {
             noReadPermission,

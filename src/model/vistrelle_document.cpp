@@ -3,10 +3,10 @@
 #include "model/project_json_decoder.h"
 #include "model/project_json_encoder.h"
 #include "platform/app_logger.h"
+#include "platform/file_writing.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <new>
 
@@ -55,6 +55,45 @@ Result<KioskProject> decodeWithFallback(const QByteArray& json) {
     return VistrelleError::fileRead(reported.description + u'.');
 }
 
+constexpr qint64 documentStartSize = 64 * 1024;
+
+// Appends up to `count` bytes of `file` to `contents`; false on a read error.
+bool readInto(QFile& file, QByteArray& contents, qint64 count) {
+    const qsizetype start = contents.size();
+    contents.resize(start + qsizetype(count));
+    qsizetype filled = start;
+    while (filled < contents.size()) {
+        const qint64 n = file.read(contents.data() + filled, contents.size() - filled);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break; // the file shrank meanwhile
+        filled += qsizetype(n);
+    }
+    contents.resize(filled);
+    return true;
+}
+
+// Why a file whose start is `start` cannot be a project, or nothing when it may be one.
+// A project begins with "{" (after blanks); for any other first character the
+// outcome is the one reading the whole file would have: text that is no JSON
+// fails where it stands, and other JSON is no project.
+std::optional<VistrelleError> refusalOfStart(const QByteArray& start) {
+    qsizetype i = start.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < start.size() && (start[i] == ' ' || start[i] == '\n' || start[i] == '\r' || start[i] == '\t'))
+        ++i;
+    if (i == start.size() || start[i] == '{')
+        return std::nullopt;
+    static const QByteArray valueStarts = "[\"tfn-0123456789";
+    if (!valueStarts.contains(start[i])) {
+        // The same blanks and character fail at the same line and column.
+        Result<VistrelleDocument> document = VistrelleDocument::read(start.left(i + 1));
+        return document ? std::nullopt : std::optional(document.error());
+    }
+    AppLogger::logError(QStringLiteral("Document JSON is not an object"));
+    return fileCorruptError(VistrelleDocument::tr("the data is not a project but another kind of JSON"));
+}
+
 } // namespace
 
 VistrelleDocument::VistrelleDocument() = default;
@@ -90,9 +129,24 @@ Result<VistrelleDocument> VistrelleDocument::readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return VistrelleError::fileRead(file.errorString());
-    const QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // The start first: a large file that cannot be a project (a film given the wrong name, say)
+    // is refused before the rest of it is read.
+    const qint64 size = file.size();
+    QByteArray contents;
+    if (!readInto(file, contents, std::min(size, documentStartSize)))
         return VistrelleError::fileRead(file.errorString());
+    if (size > documentStartSize) {
+        if (std::optional<VistrelleError> refusal = refusalOfStart(contents))
+            return *std::move(refusal);
+        // Read straight into one buffer of the file's size: a large file is never held twice.
+        if (!readInto(file, contents, size - contents.size()))
+            return VistrelleError::fileRead(file.errorString());
+    }
+    if (!file.atEnd()) { // it grew while being read
+        contents += file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return VistrelleError::fileRead(file.errorString());
+    }
     return read(contents);
 }
 
@@ -114,12 +168,8 @@ std::optional<VistrelleError> VistrelleDocument::writeFile(const QString& path) 
     const Result<QByteArray> contents = fileContents();
     if (!contents)
         return contents.error();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return VistrelleError::fileWrite(file.errorString());
-    file.write(contents.value());
-    if (!file.commit())
-        return VistrelleError::fileWrite(file.errorString());
+    if (const std::optional<QString> reason = saveFileAtomically(path, contents.value()))
+        return VistrelleError::fileWrite(*reason);
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/preferences.h"
 
+#include "platform/app_logger.h"
+
 #include <QSettings>
 
 namespace vistrelle::Preferences {
@@ -22,12 +24,25 @@ std::optional<QByteArray> data(const QString& key) {
     return stored.toByteArray();
 }
 
+namespace {
+// QSettings writes its file atomically; a write that failed (a full disk) is at least not silent.
+void writeOut(QSettings& settings) {
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        AppLogger::logError(QStringLiteral("Failed to write the preferences file ") + settings.fileName());
+}
+} // namespace
+
 void setValue(const QString& key, const QVariant& value) {
-    store().setValue(key, value);
+    QSettings settings = store();
+    settings.setValue(key, value);
+    writeOut(settings);
 }
 
 void remove(const QString& key) {
-    store().remove(key);
+    QSettings settings = store();
+    settings.remove(key);
+    writeOut(settings);
 }
 
 void setStoreFolder(const QString& folder) {

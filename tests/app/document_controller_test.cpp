@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -122,8 +123,8 @@ TEST_F(DocumentControllerTest, CopiesOfAnApplicationThatEndedAreOfferedBackOnce)
         draft.project.screens.first().name = "Draft";
         VistrelleDocument edited = VistrelleDocument::readFile(path).value();
         edited.project.screens.first().name = "Edited";
-        ASSERT_TRUE(crashed.save(QUuid::createUuid(), draft, {}));
-        ASSERT_TRUE(crashed.save(QUuid::createUuid(), edited, path));
+        ASSERT_EQ(crashed.save(QUuid::createUuid(), draft, {}), std::nullopt);
+        ASSERT_EQ(crashed.save(QUuid::createUuid(), edited, path), std::nullopt);
 
         // While it runs, another application does not touch them.
         RecoveryStore other(recoveryFolder);
@@ -186,4 +187,57 @@ TEST_F(DocumentControllerTest, RevertAndOpenFailuresLeaveTheDocumentIntact) {
     broken.close();
     EXPECT_EQ(documents.openFile(broken.fileName()), nullptr);
     EXPECT_EQ(documents.windows().size(), 1);
+}
+
+TEST_F(DocumentControllerTest, AnAutomaticSaveThatFailsIsShownAndTheWorkStaysUnsaved) {
+    const QString path = savedProject("lobby.vistrelle");
+    EditorWindow* window = documents.openFile(path);
+    ASSERT_TRUE(window);
+    // The document's folder is gone (an unplugged drive, say): its file cannot be written.
+    window->setFilePath(folder.filePath("unplugged/lobby.vistrelle"));
+    renameStartScreen(*window, "Foyer");
+    documents.autosave(*window);
+    EXPECT_TRUE(window->isModified());
+    EXPECT_TRUE(window->saveProblem().startsWith(
+        "“lobby” could not be saved automatically: No such file or directory. "))
+        << window->saveProblem().toStdString();
+    EXPECT_TRUE(window->saveProblem().contains("recovery copy"));
+    EXPECT_TRUE(recovery.hasCopy(window->windowId()));
+
+    // Saved somewhere that works, the notice goes.
+    window->setFilePath(path);
+    documents.autosave(*window);
+    EXPECT_FALSE(window->isModified());
+    EXPECT_EQ(window->saveProblem(), "");
+    EXPECT_EQ(savedName(path), "Foyer");
+}
+
+TEST_F(DocumentControllerTest, WorkThatCannotBeKeptAnywhereIsShown) {
+    QFile notAFolder(folder.filePath("not-a-folder"));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    DocumentController nowhere(notAFolder.fileName() + "/recovery");
+    nowhere.setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
+    EditorWindow* window = nowhere.openFile(savedProject("manual.vistrelle", false));
+    renameStartScreen(*window, "Edited");
+    nowhere.autosave(*window);
+    EXPECT_TRUE(window->isModified());
+    EXPECT_TRUE(window->saveProblem().startsWith("Your changes to “manual” are not saved anywhere: "))
+        << window->saveProblem().toStdString();
+    nowhere.closeAll();
+    settle();
+}
+
+TEST_F(DocumentControllerTest, ClosingTheLastWindowIsReportedOnce) {
+    QSignalSpy lastClosed(&documents, &DocumentController::lastWindowClosed);
+    EditorWindow* first = documents.openFile(savedProject("one.vistrelle"));
+    EditorWindow* second = documents.openFile(savedProject("two.vistrelle"));
+    first->close();
+    settle();
+    EXPECT_EQ(documents.windows(), QList<EditorWindow*>{second});
+    EXPECT_EQ(lastClosed.count(), 0);
+    second->close();
+    settle();
+    EXPECT_TRUE(documents.windows().isEmpty());
+    EXPECT_EQ(lastClosed.count(), 1);
 }

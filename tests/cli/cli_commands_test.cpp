@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/small_file_system.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,6 +85,37 @@ TEST(CliTest, ResaveWritesAReadableCopyAndLeavesOutputAloneOnFailure) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.startsWith("Failed to save project file: ")) << run.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 2);
+}
+
+TEST(CliTest, ResaveOntoAFullDiskFailsAndKeepsTheDocumentThatWasThere) {
+    vistrelle::test_support::SmallFileSystem disk(64);
+    if (!disk.isMounted())
+        GTEST_SKIP() << disk.skipReason();
+    const QString document = disk.filePath("lobby.vistrelle");
+    ASSERT_TRUE(QFile::copy(sample, document));
+    QFile filler(disk.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    ASSERT_EQ(filler.write(QByteArray(40 * 1024, 'x')),
+              40 * 1024); // leaves less room than a second copy needs
+    filler.close();
+
+    const CliRun run = runCli({"resave", sample, document});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Failed to save project file: No space left on device\n");
+    EXPECT_EQ(contentsOf(document), contentsOf(sample));
+    EXPECT_EQ(QDir(disk.filePath(".")).entryList(QDir::Files | QDir::Hidden).size(),
+              2); // no temporary file left
+}
+
+TEST(CliTest, OutputThatCannotBeWrittenIsAFailure) {
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "this system has no /dev/full";
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(QStringLiteral(VISTRELLE_CLI_PATH), {"xml", sample});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardError(), "vistrelle-cli: No space left on device\n");
 }
 
 TEST(CliTest, VersionHelpAndUsageErrors) {

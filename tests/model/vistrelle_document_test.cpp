@@ -170,6 +170,41 @@ TEST(VistrelleDocumentTest, FilesFoldersAndAtomicWrites) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"show.vistrelle"});
 }
 
+TEST(VistrelleDocumentTest, ALargeFileIsJudgedByItsStartBeforeTheRestIsRead) {
+    QTemporaryDir dir;
+    // Sparse files of 4 GiB: reading one whole would take that much memory (and is refused as too large).
+    const auto hugeFile = [&](const QString& name, const QByteArray& start) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(start);
+        EXPECT_TRUE(file.resize((qint64(1) << 32) + 1));
+        return path;
+    };
+    Result<VistrelleDocument> film =
+        VistrelleDocument::readFile(hugeFile("film.vistrelle", "\n  \x1A\x45\xDF\xA3"));
+    ASSERT_FALSE(film);
+    EXPECT_EQ(film.error().description(),
+              "Failed to read project file: The file is damaged or is not a Vistrelle "
+              "project: the data is not valid JSON (unexpected character at line 2, "
+              "column 3).");
+    Result<VistrelleDocument> list = VistrelleDocument::readFile(hugeFile("list.vistrelle", "[1, 2, 3"));
+    ASSERT_FALSE(list);
+    EXPECT_EQ(list.error().description(),
+              "Failed to read project file: The file is damaged or is not a Vistrelle "
+              "project: the data is not a project but another kind of JSON.");
+
+    // A project larger than the part read first is read whole.
+    VistrelleDocument large;
+    large.project.screens = QList<KioskScreen>(400, large.project.screens.first());
+    const QString path = dir.filePath("large.vistrelle");
+    ASSERT_EQ(large.writeFile(path), std::nullopt);
+    ASSERT_GT(QFileInfo(path).size(), 64 * 1024);
+    const Result<VistrelleDocument> reread = VistrelleDocument::readFile(path);
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(reread->project.screens, large.project.screens);
+}
+
 TEST(VistrelleErrorTest, DescriptionIsPrefixPlusDetail) {
     const VistrelleError error(VistrelleError::Case::validationError, QStringLiteral("No screens."));
     EXPECT_EQ(error.description(), "Validation error: No screens.");
