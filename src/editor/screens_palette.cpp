@@ -289,7 +289,7 @@ void ScreensPalette::rebuildRows(const QList<KioskScreen>& screens, const std::o
             if (summary[index] == shownRows_[index] && !selectionChanged)
                 continue;
             PaletteScreenRowView* replacement = makeRow(screens[index], index, selected);
-            listLayout_->replaceWidget(rows_[index], replacement);
+            delete listLayout_->replaceWidget(rows_[index], replacement); // the old row's layout item
             retire(rows_[index]);
             rows_[index] = replacement;
         }

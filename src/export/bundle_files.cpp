@@ -6,31 +6,37 @@
 #include "export/xml_text.h"
 #include "media/file_error.h"
 #include "media/path_resolver.h"
+#include "platform/file_writing.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace vistrelle {
 
 namespace {
 
-// A regular file (or a link to one) at `path`; a folder is no media file.
-bool isRegularFile(const QString& path) {
-    return QFileInfo(path).isFile();
+enum class MediaFile { regular, missing, notRegular };
+
+// A regular file (or a link to one) at `path`. A folder counts as missing; a
+// pipe or a device exists but is no media file, and must not be opened to copy.
+MediaFile mediaFileAt(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile())
+        return MediaFile::regular;
+    return !info.exists() || info.isDir() ? MediaFile::missing : MediaFile::notRegular;
 }
 
-bool mediaFileExists(const QString& storedPath, const PathResolver& resolver) {
+MediaFile mediaFileOf(const QString& storedPath, const PathResolver& resolver) {
     if (!storedPath.startsWith(PathResolver::bookmarkScheme))
-        return isRegularFile(resolver.resolvePath(storedPath));
+        return mediaFileAt(resolver.resolvePath(storedPath));
     const std::optional<QUrl> url =
         resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
     if (!url || !resolver.startAccess(*url))
-        return false;
-    const bool exists = isRegularFile(url->toLocalFile());
+        return MediaFile::missing;
+    const MediaFile file = mediaFileAt(url->toLocalFile());
     resolver.stopAccess(*url);
-    return exists;
+    return file;
 }
 
 } // namespace
@@ -42,10 +48,14 @@ void validateForDeployment(const KioskProject& project, const PathResolver& reso
         throw DeployError{DeployError::Case::missingPassword, {}};
     if (project.screens.isEmpty())
         throw DeployError{DeployError::Case::noScreens, {}};
-    for (const QString& path : collectResourcePaths(project))
-        if (!mediaFileExists(path, resolver))
-            throw DeployError{DeployError::Case::missingResource,
-                              lastPathComponent(resolver.resolvePath(path))};
+    for (const QString& path : collectResourcePaths(project)) {
+        const MediaFile file = mediaFileOf(path, resolver);
+        if (file == MediaFile::regular)
+            continue;
+        throw DeployError{file == MediaFile::missing ? DeployError::Case::missingResource
+                                                     : DeployError::Case::resourceNotAFile,
+                          lastPathComponent(resolver.resolvePath(path))};
+    }
 }
 
 QString sanitizedBundleName(const QString& projectName) {
@@ -78,10 +88,8 @@ QByteArray infoPlist(const QString& bundleName, const QString& version) {
 }
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError{FileError::other, FileError::tr("The file “%1” couldn’t be saved: %2")
-                                              .arg(QFileInfo(path).fileName(), file.errorString())};
+    if (const std::optional<QString> reason = saveFileAtomically(path, bytes))
+        throw FileError::couldNotSave(QFileInfo(path).fileName(), *reason);
 }
 
 BundleLocation createBundle(const ProjectMetadata& metadata, const QString& destination) {

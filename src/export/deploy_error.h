@@ -10,10 +10,10 @@ struct DeployError {
     Q_DECLARE_TR_FUNCTIONS(DeployError)
 
 public:
-    enum class Case { invalidProjectName, missingPassword, noScreens, missingResource };
+    enum class Case { invalidProjectName, missingPassword, noScreens, missingResource, resourceNotAFile };
 
     Case errorCase;
-    QString resourceName; // for missingResource
+    QString resourceName; // for missingResource and resourceNotAFile
 
     QString description() const {
         switch (errorCase) {
@@ -25,6 +25,8 @@ public:
             return tr("Project must have at least one screen");
         case Case::missingResource:
             return tr("Resource not found: ") + resourceName;
+        case Case::resourceNotAFile:
+            return tr("Resource is not a regular file: ") + resourceName;
         }
         return {};
     }

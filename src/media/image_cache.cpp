@@ -2,8 +2,8 @@
 
 #include "media/path_resolver.h"
 
+#include <QFutureWatcher>
 #include <QMutexLocker>
-#include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace vistrelle {
@@ -21,6 +21,13 @@ ImageCache::ImageCache(Loader loader)
         };
 }
 
+ImageCache::~ImageCache() {
+    // Loads still running store into this cache.
+    QMutexLocker lock(&mutex_);
+    while (runningLoads_ > 0)
+        loadsDone_.wait(&mutex_);
+}
+
 qint64 ImageCache::byteCost(const QImage& image) {
     return qint64(image.width()) * image.height() * 4;
 }
@@ -34,13 +41,29 @@ void ImageCache::requestImage(const QString& path, QObject* context, Delivery de
         deliver(cached);
         return;
     }
-    QtConcurrent::run([loader = loader_, path] {
-        return loader(path);
-    }).then(context, [this, path, deliver = std::move(deliver)](const std::optional<QImage>& image) {
+    // The picture goes into the cache on the pool thread, so it is kept even when its requester is
+    // gone by then. Delivery goes through a watcher owned by the requester: deleting the requester
+    // deletes the watcher on the requester's own thread, which no pool thread can race with.
+    // (A continuation with a context checks the context on the pool thread and then uses it.)
+    auto* watcher = new QFutureWatcher<std::optional<QImage>>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, watcher,
+                     [watcher, deliver = std::move(deliver)] {
+                         watcher->deleteLater();
+                         deliver(watcher->result());
+                     });
+    {
+        QMutexLocker lock(&mutex_);
+        ++runningLoads_;
+    }
+    watcher->setFuture(QtConcurrent::run([this, loader = loader_, path] {
+        std::optional<QImage> image = loader(path);
         if (image)
             store(*image, path);
-        deliver(image);
-    });
+        QMutexLocker lock(&mutex_);
+        if (--runningLoads_ == 0)
+            loadsDone_.wakeAll();
+        return image;
+    }));
 }
 
 std::optional<QImage> ImageCache::imageNow(const QString& path) {

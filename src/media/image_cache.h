@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QStringList>
+#include <QWaitCondition>
 
 #include <functional>
 #include <optional>
@@ -26,9 +27,15 @@ public:
 
     // `loader` turns a stored path into an image (default: the path resolver at the 2048 limit).
     explicit ImageCache(Loader loader = {});
+    // Waits for the loads still running.
+    ~ImageCache();
+    ImageCache(const ImageCache&) = delete;
+    ImageCache& operator=(const ImageCache&) = delete;
 
     // Delivers the image for `path`: at once when cached, else after loading in
     // the background, on `context`'s thread (not at all if `context` is gone).
+    // `context` must live on the calling thread. A loaded image is cached even
+    // when `context` is gone by then.
     // An empty path, or a load that fails, delivers nothing (std::nullopt).
     void requestImage(const QString& path, QObject* context, Delivery deliver);
     // The image for `path`, loading it on the calling thread when not cached.
@@ -58,6 +65,8 @@ private:
     QHash<QString, qint64> byteCost_;
     qint64 totalBytes_ = 0;
     QStringList accessOrder_;
+    int runningLoads_ = 0;
+    QWaitCondition loadsDone_;
     int maxCacheSize_ = 50;
     qint64 maxMemoryBytes_ = 268435456;
 };

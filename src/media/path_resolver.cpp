@@ -127,7 +127,8 @@ QString lastPathComponent(const QString& path) {
 
 void copyFileAtomically(const QString& source, const QString& destination) {
     const QByteArray sourceName = QFile::encodeName(source);
-    const int in = ::open(sourceName.constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking: opening a pipe that appeared at the path must not wait for a writer forever.
+    const int in = ::open(sourceName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (in < 0)
         throwErrno(errno, source);
     struct stat info {};
@@ -137,6 +138,7 @@ void copyFileAtomically(const QString& source, const QString& destination) {
             FileError::other,
             FileError::tr("“%1” is not a file that can be copied.").arg(lastPathComponent(source))};
     }
+    ::fcntl(in, F_SETFL, ::fcntl(in, F_GETFL) & ~O_NONBLOCK);
     if (QFileInfo::exists(destination)) {
         ::close(in);
         throw FileError{

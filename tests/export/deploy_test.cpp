@@ -7,6 +7,8 @@
 
 #include <QSignalSpy>
 
+#include <sys/stat.h>
+
 using namespace vistrelle;
 using namespace vistrelle::test_support;
 
@@ -127,6 +129,12 @@ TEST_F(DeployTest, ValidationChecksNamePasswordScreensThenMedia) {
     EXPECT_EQ(validationFailure(project), "Resource not found: Pictures");
     project.screens[0].components[0].properties["imagePath"] = "bookmark://missing";
     EXPECT_EQ(validationFailure(project), "Resource not found: missing");
+    // A pipe or a device exists, but copying it would never end.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath("Pictures/pipe.jpg")).constData(), 0600), 0);
+    project.screens[0].components[0].properties["imagePath"] = "~/Pictures/pipe.jpg";
+    EXPECT_EQ(validationFailure(project), "Resource is not a regular file: pipe.jpg");
+    project.screens[0].components[0].properties["imagePath"] = "/dev/zero";
+    EXPECT_EQ(validationFailure(project), "Resource is not a regular file: zero");
 
     project = showWithMedia();
     project.screens[0].components[0].properties["imagePath"] =

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSemaphore>
 #include <QThread>
+
+#include <atomic>
 
 #include <gtest/gtest.h>
 
@@ -52,7 +55,7 @@ TEST(ImageCacheTest, TheByteLimitEvictsOneOldestAtATimeButNeverTheLast) {
 }
 
 TEST(ImageCacheTest, RequestsLoadInTheBackgroundAndDeliverOnTheCallersThread) {
-    int loads = 0;
+    std::atomic<int> loads = 0;
     ImageCache cache([&](const QString& p) -> std::optional<QImage> {
         ++loads;
         return p == "/fails" ? std::nullopt : std::optional(imageOf(2, 2));
@@ -80,4 +83,49 @@ TEST(ImageCacheTest, RequestsLoadInTheBackgroundAndDeliverOnTheCallersThread) {
     cache.requestImage("/a", &context, deliver); // a hit: at once, no load
     EXPECT_EQ(delivered.size(), 4u);
     EXPECT_EQ(loads, 2);
+}
+
+TEST(ImageCacheTest, ARequesterDeletedDuringItsLoadGetsNothingAndTheImageIsStillKept) {
+    // Many rounds, the requester deleted at a different moment of the load each time: before,
+    // while and after the pool thread hands the result over.
+    for (int round = 0; round < 200; ++round) {
+        QSemaphore started;
+        QSemaphore release;
+        std::atomic<int> loads = 0;
+        auto cache = std::make_unique<ImageCache>([&](const QString&) -> std::optional<QImage> {
+            ++loads;
+            started.release();
+            release.acquire();
+            return imageOf(4, 4);
+        });
+        auto requester = std::make_unique<QObject>();
+        bool delivered = false;
+        cache->requestImage("/slow.png", requester.get(),
+                            [&](const std::optional<QImage>&) { delivered = true; });
+        started.acquire();
+        release.release();
+        if (round % 2 == 0)
+            QThread::usleep(round % 7 * 10);
+        requester.reset();
+        QCoreApplication::processEvents();
+
+        if (round % 3 == 0) {
+            cache.reset(); // waits for the load: nothing stores into a cache that is gone
+            EXPECT_FALSE(delivered);
+            continue;
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (!cache->cachedImage("/slow.png") && waited.elapsed() < 5000)
+            QThread::msleep(1);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(delivered);
+        ASSERT_TRUE(cache->cachedImage("/slow.png")) << "round " << round;
+
+        QObject next;
+        cache->requestImage("/slow.png", &next,
+                            [&](const std::optional<QImage>& image) { delivered = image.has_value(); });
+        EXPECT_TRUE(delivered); // a hit, delivered at once
+        EXPECT_EQ(loads, 1);
+    }
 }

@@ -95,6 +95,10 @@ TEST_F(PathResolverTest, CopyingReportsMissingAndUnreadableFilesAndNeverOverwrit
         EXPECT_FALSE(QFileInfo::exists(home.filePath("y")));
     }
     EXPECT_THROW(resolver.copyResource("~/", home.filePath("z")), FileError); // a folder is not copied
+    // Nor a pipe that appeared after the checks: opening it must not wait for a writer forever.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath("pipe")).constData(), 0600), 0);
+    EXPECT_THROW(resolver.copyResource("~/pipe", home.filePath("p")), FileError);
+    QFile::remove(home.filePath("pipe"));
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), (QStringList{"a.jpg", "copy.jpg"}));
 }
 
