@@ -23,9 +23,8 @@ ImageCache::ImageCache(Loader loader)
 
 ImageCache::~ImageCache() {
     // Loads still running store into this cache.
-    QMutexLocker lock(&mutex_);
-    while (runningLoads_ > 0)
-        loadsDone_.wait(&mutex_);
+    std::unique_lock lock(loadsMutex_);
+    loadsDone_.wait(lock, [this] { return runningLoads_ == 0; });
 }
 
 qint64 ImageCache::byteCost(const QImage& image) {
@@ -52,16 +51,16 @@ void ImageCache::requestImage(const QString& path, QObject* context, Delivery de
                          deliver(watcher->result());
                      });
     {
-        QMutexLocker lock(&mutex_);
+        const std::lock_guard lock(loadsMutex_);
         ++runningLoads_;
     }
     watcher->setFuture(QtConcurrent::run([this, loader = loader_, path] {
         std::optional<QImage> image = loader(path);
         if (image)
             store(*image, path);
-        QMutexLocker lock(&mutex_);
+        const std::lock_guard lock(loadsMutex_);
         if (--runningLoads_ == 0)
-            loadsDone_.wakeAll();
+            loadsDone_.notify_all();
         return image;
     }));
 }

@@ -5,9 +5,10 @@
 #include <QMutex>
 #include <QObject>
 #include <QStringList>
-#include <QWaitCondition>
 
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <optional>
 
 namespace vistrelle {
@@ -65,8 +66,9 @@ private:
     QHash<QString, qint64> byteCost_;
     qint64 totalBytes_ = 0;
     QStringList accessOrder_;
+    std::mutex loadsMutex_;
+    std::condition_variable loadsDone_;
     int runningLoads_ = 0;
-    QWaitCondition loadsDone_;
     int maxCacheSize_ = 50;
     qint64 maxMemoryBytes_ = 268435456;
 };
