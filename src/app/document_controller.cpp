@@ -297,7 +297,8 @@ bool DocumentController::offerRecovery() {
                 window->setFilePath(entry.originalPath);
             window->setModified(true);
             // The restored work is safe under the new window's name before the old copy goes.
-            if (recovery_.save(window->windowId(), window->currentDocument(), entry.originalPath)) {
+            if (recovery_.save(window->windowId(), window->currentDocument(), entry.originalPath)
+                    .has_value()) {
                 delete window;
                 continue;
             }
