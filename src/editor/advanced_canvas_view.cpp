@@ -7,6 +7,7 @@
 #include "media/image_cache.h"
 #include "model/component_properties.h"
 #include "model/file_drop_manager.h"
+#include "model/property_schema.h"
 #include "model/stacking_order.h"
 #include "platform/notification_center.h"
 #include "render/background_renderer.h"
@@ -38,7 +39,7 @@ bool isTextType(ComponentType type) {
 
 // The frame of `component` in canvas units, turned about its centre like its drawing.
 bool componentContains(const PlacedComponent& component, Point point) {
-    const double rotation = numberProperty(component.properties, PropertyKey::rotation, 0);
+    const double rotation = numberPropertyOf(component, PropertyKey::rotation);
     const QPointF centre(component.position.x + component.size.width / 2,
                          component.position.y + component.size.height / 2);
     QPointF local(point.x, point.y);
@@ -592,12 +593,10 @@ void AdvancedCanvasView::layoutInlineEditor() {
     const PlacedComponent* component = editingId_ ? componentWithId(*editingId_) : nullptr;
     if (!inlineEditor_ || !component)
         return;
-    const PropertyMap& properties = component->properties;
-    const double defaultSize = component->componentType == ComponentType::title ? 24 : 14;
-    QFont font = documentFont(stringProperty(properties, PropertyKey::fontName),
-                              numberProperty(properties, PropertyKey::fontSize, defaultSize),
-                              boolProperty(properties, PropertyKey::isBold),
-                              boolProperty(properties, PropertyKey::isItalic), false);
+    QFont font = documentFont(textPropertyOf(*component, PropertyKey::fontName),
+                              numberPropertyOf(*component, PropertyKey::fontSize),
+                              component->boolProperty(PropertyKey::isBold),
+                              component->boolProperty(PropertyKey::isItalic), false);
     font.setPixelSize(std::max(8, int(std::lround(font.pixelSize() * zoom_))));
     inlineEditor_->setFont(font);
     const QRectF frame = widgetRectFor(component->position, component->size);

@@ -16,9 +16,6 @@ using StoredPathMaker = std::function<QString(const QUrl&)>;
 // The frame a newly created component of `type` gets.
 Size defaultComponentSize(ComponentType type);
 
-// The properties a newly created component of `type` gets (no media path).
-PropertyMap defaultComponentProperties(ComponentType type);
-
 // A new component with a fresh id, its top-left corner at `point`, the default
 // size and properties, width and height constraints fixed, zIndex 0. An image
 // or video takes the file dropped for its type out of FileDropManager (the entry

@@ -2,6 +2,7 @@
 
 #include "model/color_text.h"
 #include "model/component_properties.h"
+#include "model/property_schema.h"
 #include "render/font_resolver.h"
 #include "render/shape_outline.h"
 #include "render/symbol_catalog.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr double largestSide = 100000;
 
 Qt::Alignment horizontalAlignment(const PlacedComponent& c) {
-    const QString alignment = c.stringProperty(PropertyKey::textAlignment, QStringLiteral("center"));
+    const QString alignment = wordProperty(c, PropertyKey::textAlignment);
     if (alignment == QLatin1StringView("leading"))
         return Qt::AlignLeft;
     if (alignment == QLatin1StringView("trailing"))
@@ -71,44 +72,42 @@ const CachedTextLayout& cachedTextLayout(const QString& text, const QFont& font,
 namespace component_painters {
 
 void paintText(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    const bool title = c.componentType == ComponentType::title;
     QString text = c.stringProperty(PropertyKey::text);
-    if (text.trimmed().isEmpty())
-        text = title ? QStringLiteral("Sample Title") : QStringLiteral("Sample Label");
-    const QFont font = documentFont(
-        c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
-        c.numberProperty(PropertyKey::fontSize, title ? 24 : 14), c.boolProperty(PropertyKey::isBold),
-        c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
+    if (text.trimmed().isEmpty()) // a title or label never draws as nothing
+        text = propertySpec(c.componentType, PropertyKey::text)->fallback;
+    const QFont font =
+        documentFont(textPropertyOf(c, PropertyKey::fontName), numberPropertyOf(c, PropertyKey::fontSize),
+                     c.boolProperty(PropertyKey::isBold), c.boolProperty(PropertyKey::isItalic),
+                     c.boolProperty(PropertyKey::isUnderlined));
     const CachedTextLayout& layout = cachedTextLayout(text, font, frame.width(), horizontalAlignment(c));
     painter.save();
-    painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
+    painter.setPen(colorPropertyOf(c, PropertyKey::textColor));
     // The lines are as wide as the frame and aligned in it; the block is centred vertically.
     layout.layout->draw(&painter, QPointF(frame.left(), frame.top() + (frame.height() - layout.height) / 2));
     painter.restore();
 }
 
 void paintShape(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    const QPainterPath outline = shapeOutline(
-        c.stringProperty(PropertyKey::shapeType, QStringLiteral("star")), frame,
-        c.integerProperty(PropertyKey::points, 5), c.numberProperty(PropertyKey::innerRadius, 0.4));
-    QPen stroke(colorProperty(c.properties, PropertyKey::strokeColor, QColor(0xFF, 0xA5, 0x00)));
-    stroke.setWidthF(std::clamp(c.numberProperty(PropertyKey::strokeWidth, 2), 0.0, largestSide));
+    const QPainterPath outline = shapeOutline(wordProperty(c, PropertyKey::shapeType), frame,
+                                              integerPropertyOf(c, PropertyKey::points),
+                                              numberPropertyOf(c, PropertyKey::innerRadius));
+    QPen stroke(colorPropertyOf(c, PropertyKey::strokeColor));
+    stroke.setWidthF(std::clamp(numberPropertyOf(c, PropertyKey::strokeWidth), 0.0, largestSide));
     stroke.setJoinStyle(Qt::MiterJoin);
     stroke.setMiterLimit(10);
     painter.save();
-    painter.fillPath(outline, colorProperty(c.properties, PropertyKey::fillColor, QColor(0xFF, 0xD7, 0x00)));
+    painter.fillPath(outline, colorPropertyOf(c, PropertyKey::fillColor));
     if (stroke.widthF() > 0)
         painter.strokePath(outline, stroke);
     painter.restore();
 }
 
 void paintIcon(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    const double size = std::clamp(c.numberProperty(PropertyKey::iconSize, 24), 0.0, largestSide);
+    const double size = std::clamp(numberPropertyOf(c, PropertyKey::iconSize), 0.0, largestSide);
     const QRectF square(frame.center().x() - size / 2, frame.center().y() - size / 2, size, size);
-    SymbolCatalog::shared().paint(
-        painter, c.stringProperty(PropertyKey::iconName, SymbolCatalog::fallbackName), square,
-        colorProperty(c.properties, PropertyKey::iconColor, QColor(0x00, 0x7A, 0xFF)),
-        symbolWeightFromText(c.stringProperty(PropertyKey::iconWeight)));
+    SymbolCatalog::shared().paint(painter, textPropertyOf(c, PropertyKey::iconName), square,
+                                  colorPropertyOf(c, PropertyKey::iconColor),
+                                  symbolWeightFromText(wordProperty(c, PropertyKey::iconWeight)));
 }
 
 } // namespace component_painters
@@ -125,14 +124,14 @@ void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSo
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const double rotation = component.numberProperty(PropertyKey::rotation, 0);
+    const double rotation = numberPropertyOf(component, PropertyKey::rotation);
     if (rotation != 0) {
         painter.translate(frame.center());
         painter.rotate(std::fmod(rotation, 360.0)); // clockwise on screen, y pointing down
         painter.translate(-frame.center());
     }
     painter.setOpacity(painter.opacity() *
-                       std::clamp(component.numberProperty(PropertyKey::opacity, 1.0), 0.0, 1.0));
+                       std::clamp(numberPropertyOf(component, PropertyKey::opacity), 0.0, 1.0));
 
     switch (component.componentType) {
     case ComponentType::title:

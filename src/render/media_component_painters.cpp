@@ -2,6 +2,7 @@
 // of them (live playback and live pages are the preview's).
 #include "model/color_text.h"
 #include "model/component_properties.h"
+#include "model/property_schema.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
 #include "render/font_resolver.h"
@@ -74,14 +75,13 @@ void paintCard(QPainter& painter, const QRectF& frame, const QString& symbol, co
 
 void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame, ImageSource& images) {
     const QString path = c.stringProperty(PropertyKey::imagePath);
-    const QPainterPath clip = roundedFrame(frame, c.numberProperty(PropertyKey::cornerRadius, 0));
+    const QPainterPath clip = roundedFrame(frame, numberPropertyOf(c, PropertyKey::cornerRadius));
     painter.save();
     painter.setClipPath(clip, Qt::IntersectClip);
 
     const ImageSource::Lookup picture = path.isEmpty() ? ImageSource::Lookup{} : images.lookup(path);
     if (!path.isEmpty() && picture.state == ImageSource::State::loaded) {
-        paintFittedImage(painter, picture.image,
-                         c.stringProperty(PropertyKey::fittingMode, QStringLiteral("fit")), frame);
+        paintFittedImage(painter, picture.image, wordProperty(c, PropertyKey::fittingMode), frame);
     } else {
         QColor grey(Qt::gray);
         grey.setAlphaF(0.1f);
@@ -99,10 +99,9 @@ void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame
     }
     painter.restore();
 
-    const double border = c.numberProperty(PropertyKey::borderWidth, 0);
+    const double border = numberPropertyOf(c, PropertyKey::borderWidth);
     if (border > 0) {
-        QPen pen(colorProperty(c.properties, PropertyKey::borderColor, Qt::black),
-                 std::min(border, 100000.0));
+        QPen pen(colorPropertyOf(c, PropertyKey::borderColor), std::min(border, 100000.0));
         pen.setJoinStyle(Qt::MiterJoin);
         pen.setMiterLimit(10);
         painter.strokePath(clip, pen);
@@ -110,7 +109,7 @@ void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame
 }
 
 void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    const QPainterPath clip = roundedFrame(frame, c.numberProperty(PropertyKey::cornerRadius, 8));
+    const QPainterPath clip = roundedFrame(frame, numberPropertyOf(c, PropertyKey::cornerRadius));
     painter.save();
     painter.setClipPath(clip, Qt::IntersectClip);
     if (c.stringProperty(PropertyKey::videoPath).isEmpty()) {
@@ -120,7 +119,7 @@ void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame
         paintCard(painter, frame, QStringLiteral("film"), secondaryText, 30, tr("Video"), Qt::black,
                   tr("Add a video file"));
     } else {
-        painter.fillRect(frame, colorProperty(c.properties, PropertyKey::backgroundColor, Qt::black));
+        painter.fillRect(frame, colorPropertyOf(c, PropertyKey::backgroundColor));
         // The play button of a player that does not start by itself.
         const double button = std::min({80.0, frame.width() * 0.8, frame.height() * 0.8});
         const QRectF circle(frame.center().x() - button / 2, frame.center().y() - button / 2, button, button);
@@ -182,7 +181,7 @@ void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& fr
         c.stringProperty(QStringLiteral("backgroundStyle")) == QLatin1StringView("transparent") ||
         c.boolProperty(QStringLiteral("transparent"));
     if (!transparent)
-        painter.fillRect(frame, colorProperty(c.properties, PropertyKey::backgroundColor, Qt::white));
+        painter.fillRect(frame, colorPropertyOf(c, PropertyKey::backgroundColor));
     painter.save();
     painter.setClipRect(frame, Qt::IntersectClip);
 
@@ -197,15 +196,15 @@ void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& fr
         }
     }
     const QFont font =
-        documentFont(c.stringProperty(PropertyKey::fontName, QStringLiteral("Helvetica")),
-                     c.numberProperty(PropertyKey::fontSize, 12), c.boolProperty(PropertyKey::isBold),
-                     c.boolProperty(PropertyKey::isItalic), c.boolProperty(PropertyKey::isUnderlined));
-    const QString alignment = c.stringProperty(PropertyKey::textAlignment, QStringLiteral("leading"));
+        documentFont(textPropertyOf(c, PropertyKey::fontName), numberPropertyOf(c, PropertyKey::fontSize),
+                     c.boolProperty(PropertyKey::isBold), c.boolProperty(PropertyKey::isItalic),
+                     c.boolProperty(PropertyKey::isUnderlined));
+    const QString alignment = wordProperty(c, PropertyKey::textAlignment);
     const Qt::Alignment horizontal = alignment == QLatin1StringView("center")     ? Qt::AlignHCenter
                                      : alignment == QLatin1StringView("trailing") ? Qt::AlignRight
                                                                                   : Qt::AlignLeft;
     painter.setFont(font);
-    painter.setPen(colorProperty(c.properties, PropertyKey::textColor, Qt::black));
+    painter.setPen(colorPropertyOf(c, PropertyKey::textColor));
     painter.drawText(frame.adjusted(4, 4, -4, 0), int(horizontal | Qt::AlignTop | Qt::TextWordWrap),
                      c.stringProperty(PropertyKey::text));
     painter.restore();
