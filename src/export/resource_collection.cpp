@@ -2,6 +2,7 @@
 
 #include "media/path_resolver.h"
 #include "model/component_properties.h"
+#include "model/property_schema.h"
 #include "platform/app_logger.h"
 
 #include <QCoreApplication>
@@ -47,10 +48,9 @@ QStringList collectResourcePaths(const KioskProject& project) {
     for (const KioskScreen& screen : project.screens) {
         for (const PlacedComponent& component : screen.components) {
             const PropertyMap& p = component.properties;
-            if (component.componentType == ComponentType::image && !p.value(PropertyKey::imagePath).isEmpty())
-                paths.insert(p.value(PropertyKey::imagePath));
-            if (component.componentType == ComponentType::video && !p.value(PropertyKey::videoPath).isEmpty())
-                paths.insert(p.value(PropertyKey::videoPath));
+            for (const PropertySpec& spec : propertySchema(component.componentType))
+                if (spec.kind == PropertyKind::mediaPath && !p.value(spec.key).isEmpty())
+                    paths.insert(p.value(spec.key));
             if (!p.value(backgroundImagePathKey).isEmpty())
                 paths.insert(p.value(backgroundImagePathKey));
         }
