@@ -1,5 +1,6 @@
 #include "app/document_controller.h"
 
+#include "editing/inspector_update_manager.h"
 #include "editor/editor_window.h"
 #include "editor/vistrelle_commands.h"
 #include "platform/app_logger.h"
@@ -129,6 +130,7 @@ EditorWindow* DocumentController::openFile(const QString& path) {
 // --- saving
 
 bool DocumentController::writeDocument(EditorWindow& window, const QString& path) {
+    InspectorUpdateManager::shared().flush(); // the saved file has the latest inspector edit
     const std::optional<VistrelleError> error = window.currentDocument().writeFile(path);
     if (error) {
         showError(&window, tr("The document “%1” could not be saved.").arg(QFileInfo(path).fileName()),
@@ -165,6 +167,7 @@ bool DocumentController::saveAs(EditorWindow& window) {
 }
 
 void DocumentController::autosave(EditorWindow& window) {
+    InspectorUpdateManager::shared().flush();
     if (!window.isModified())
         return;
     const VistrelleDocument document = window.currentDocument();

@@ -1,6 +1,7 @@
 // Adding, updating, deleting, duplicating, copying, pasting and restacking the
 // components of the selected screen.
 #include "editing/document_edit_commands.h"
+#include "editing/inspector_update_manager.h"
 #include "editing/notification_names.h"
 #include "editing/shared_document_manager.h"
 #include "model/project_json_decoder.h"
@@ -39,7 +40,8 @@ void SharedDocumentManager::addComponent(ComponentType type, Point point) {
                                                      SelectionIds{after.id, component.id}));
 }
 
-void SharedDocumentManager::updateComponent(const PlacedComponent& component, bool registerUndoStep) {
+void SharedDocumentManager::updateComponent(const PlacedComponent& component, bool registerUndoStep,
+                                            const QString& mergeKey) {
     const qsizetype index = selectedScreenIndex();
     if (index < 0)
         return;
@@ -49,8 +51,8 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
     if (it == screen.components.cend())
         return;
     if (registerUndoStep)
-        registerUndo(
-            std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, component));
+        registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, component,
+                                                            DocumentEditCommand::Applied::notYet, mergeKey));
     else
         applyComponent(activeWindowId_, screen.id, component);
 }
@@ -60,6 +62,8 @@ void SharedDocumentManager::deleteSelectedComponent() {
     if (component < 0)
         return;
     const KioskScreen& before = constProject()->screens[selectedScreenIndex()];
+    // An inspector edit of it that is still waiting must not bring it back.
+    InspectorUpdateManager::shared().discardPending(before.components[component].id);
     KioskScreen after = before;
     after.components.removeAt(component);
     registerUndo(std::make_unique<ScreenEditCommand>(tr("Delete Component"), before, selectionIds(), after,

@@ -45,12 +45,42 @@ void ScreenEditCommand::apply(bool forward) {
                                                 forward ? selectionAfter_ : selectionBefore_);
 }
 
+namespace {
+quint64 interactionSerial = 1;
+constexpr int componentEditId = 0x56434543;
+} // namespace
+
+void EditInteraction::begin() {
+    ++interactionSerial;
+}
+
+quint64 EditInteraction::current() {
+    return interactionSerial;
+}
+
 ComponentEditCommand::ComponentEditCommand(const QString& actionName, const QUuid& screenId,
-                                           PlacedComponent before, PlacedComponent after, Applied applied)
+                                           PlacedComponent before, PlacedComponent after, Applied applied,
+                                           QString mergeKey)
     : DocumentEditCommand(actionName, applied)
     , screenId_(screenId)
     , before_(std::move(before))
-    , after_(std::move(after)) {}
+    , after_(std::move(after))
+    , mergeKey_(std::move(mergeKey))
+    , interaction_(EditInteraction::current()) {}
+
+int ComponentEditCommand::id() const {
+    return mergeKey_.isEmpty() ? -1 : componentEditId;
+}
+
+bool ComponentEditCommand::mergeWith(const QUndoCommand* other) {
+    const auto* next = dynamic_cast<const ComponentEditCommand*>(other);
+    if (!next || next->mergeKey_ != mergeKey_ || next->interaction_ != interaction_ ||
+        next->windowId_ != windowId_ || next->screenId_ != screenId_ || next->before_.id != before_.id)
+        return false;
+    after_ = next->after_;
+    setObsolete(after_ == before_);
+    return true;
+}
 
 void ComponentEditCommand::apply(bool forward) {
     SharedDocumentManager::shared().applyComponent(windowId_, screenId_, forward ? after_ : before_);

@@ -63,15 +63,27 @@ private:
     SelectionIds selectionAfter_;
 };
 
+// One user interaction: a drag on the canvas, a slider's sweep, a burst of
+// typing in one field. Steps of the same interaction that change the same
+// component in the same way merge into one undo step.
+namespace EditInteraction {
+// Starts a new interaction; later steps no longer merge with earlier ones.
+void begin();
+quint64 current();
+} // namespace EditInteraction
+
 // Replaces one component of one screen: the cheapest step, for updates and gestures.
+// With a merge key ("Move", a property's key) it merges with the step before it
+// when both belong to the same interaction, component and key; a merged step
+// that returns to where it started is dropped.
 class ComponentEditCommand : public DocumentEditCommand {
 public:
     ComponentEditCommand(const QString& actionName, const QUuid& screenId, PlacedComponent before,
-                         PlacedComponent after, Applied applied = Applied::notYet);
+                         PlacedComponent after, Applied applied = Applied::notYet, QString mergeKey = {});
 
-    // A gesture's step follows the gesture: redo restores where it ended.
-    void setAfter(PlacedComponent after) { after_ = std::move(after); }
     const QUuid& componentId() const { return before_.id; }
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
 
 protected:
     void apply(bool forward) override;
@@ -80,6 +92,8 @@ private:
     QUuid screenId_;
     PlacedComponent before_;
     PlacedComponent after_;
+    QString mergeKey_;
+    quint64 interaction_;
 };
 
 // Replaces the project's information and settings (the settings sheet).

@@ -70,21 +70,38 @@ void InspectorUpdateManager::scheduleUpdate(const PlacedComponent& component, Ap
 
     if (elapsed < delay) {
         // The full delay from now, restarted by every edit of the burst.
-        updateTask_ =
-            scheduler_->singleShot(delay, [this, apply = std::move(apply)] { applyPending(apply); });
+        pendingApply_ = std::move(apply);
+        updateTask_ = scheduler_->singleShot(delay, [this] { applyPending(); });
         return;
     }
     pendingComponent_.reset();
+    pendingApply_ = nullptr;
     lastUpdateTime_ = now;
     apply(component);
 }
 
-void InspectorUpdateManager::applyPending(const Apply& apply) {
+void InspectorUpdateManager::flush() {
+    if (updateTask_)
+        applyPending();
+}
+
+void InspectorUpdateManager::discardPending(const QUuid& componentId) {
+    if (!pendingComponent_ || pendingComponent_->id != componentId)
+        return;
+    updateTask_.reset();
+    pendingComponent_.reset();
+    pendingApply_ = nullptr;
+}
+
+void InspectorUpdateManager::applyPending() {
     updateTask_.reset();
     if (!pendingComponent_)
         return;
+    // Cleared before applying: the apply may itself lead to a flush.
     const PlacedComponent component = *std::exchange(pendingComponent_, std::nullopt);
-    apply(component);
+    const Apply apply = std::exchange(pendingApply_, nullptr);
+    if (apply)
+        apply(component);
     lastUpdateTime_ = scheduler_->now();
 }
 

@@ -39,6 +39,12 @@ public:
 
     void scheduleUpdate(const PlacedComponent& component, Apply apply);
 
+    // Applies a pending edit now: before an undo or redo, a save, another
+    // selection or another window, so that a stale value never lands later.
+    void flush();
+    // Forgets a pending edit of the component (it was deleted).
+    void discardPending(const QUuid& componentId);
+
     const std::optional<PlacedComponent>& pendingComponent() const { return pendingComponent_; }
     bool hasPendingUpdate() const { return updateTask_ != nullptr; }
 
@@ -46,12 +52,13 @@ public:
     static double delayAfter(double elapsedSeconds);
 
 private:
-    void applyPending(const Apply& apply);
+    void applyPending();
 
     std::unique_ptr<EditScheduler> scheduler_;
     std::optional<double> lastUpdateTime_; // none: the distant past
     std::unique_ptr<EditScheduler::Timer> updateTask_;
     std::optional<PlacedComponent> pendingComponent_;
+    Apply pendingApply_;
 };
 
 } // namespace vistrelle

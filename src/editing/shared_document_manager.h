@@ -83,7 +83,8 @@ public:
 
     // --- components of the selected screen
     void addComponent(ComponentType type, Point point);
-    void updateComponent(const PlacedComponent& component, bool registerUndo);
+    // With `mergeKey`, steps of one interaction merge (see ComponentEditCommand).
+    void updateComponent(const PlacedComponent& component, bool registerUndo, const QString& mergeKey = {});
     void deleteSelectedComponent();
     void duplicateSelectedComponent();
     void copySelectedComponent();

@@ -1,6 +1,7 @@
 #include "editor/editor_window.h"
 
 #include "editing/document_edit_commands.h"
+#include "editing/inspector_update_manager.h"
 #include "editing/notification_names.h"
 #include "editing/shared_document_manager.h"
 #include "editing/z_order.h"
@@ -99,12 +100,12 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
         },
         this);
 
+    connect(&undoStack_, &QUndoStack::cleanChanged, this, &EditorWindow::updateModifiedMarker);
+
     SharedDocumentManager& m = manager();
     connect(&m, &SharedDocumentManager::currentDocumentChanged, this, [this] {
-        if (isActiveDocument() && !manager().isLoadingDocument()) {
-            setModified(true);
+        if (isActiveDocument() && !manager().isLoadingDocument())
             emit documentChanged();
-        }
     });
     connect(&m, &SharedDocumentManager::selectedScreenChanged, this, &EditorWindow::refresh);
     connect(&m, &SharedDocumentManager::selectedComponentChanged, this, &EditorWindow::refresh);
@@ -249,6 +250,9 @@ void EditorWindow::replaceDocument(const VistrelleDocument& document) {
 
 void EditorWindow::activateDocument() {
     SharedDocumentManager& m = manager();
+    // An inspector edit still waiting belongs to the window that was active.
+    if (!m.isActiveWindow(windowId_))
+        InspectorUpdateManager::shared().flush();
     m.undoManager().setUndoManager(&undoStack_);
     if (!m.isActiveWindow(windowId_)) {
         const std::optional<KioskScreen> shown = canvas_->screen();
@@ -284,10 +288,22 @@ QString EditorWindow::displayName() const {
     return name.isEmpty() ? tr("Untitled") : name;
 }
 
+bool EditorWindow::isModified() const {
+    return changedOutsideUndo_ || !undoStack_.isClean();
+}
+
 void EditorWindow::setModified(bool modified) {
-    if (modified == modified_)
+    changedOutsideUndo_ = modified;
+    if (!modified)
+        undoStack_.setClean();
+    updateModifiedMarker();
+}
+
+void EditorWindow::updateModifiedMarker() {
+    const bool modified = isModified();
+    if (modified == shownModified_)
         return;
-    modified_ = modified;
+    shownModified_ = modified;
     setWindowModified(modified);
     emit modifiedChanged(modified);
 }
@@ -306,7 +322,7 @@ QString EditorWindow::saveProblem() const {
 
 void EditorWindow::updateTitle() {
     setWindowTitle(displayName() + QStringLiteral("[*]"));
-    setWindowModified(modified_);
+    setWindowModified(shownModified_);
 }
 
 void EditorWindow::refresh() {
@@ -342,16 +358,12 @@ void EditorWindow::observeNotifications() {
         if (info.value(NotificationName::componentKey).canConvert<PlacedComponent>())
             refresh();
     });
-    center.observe(NotificationName::componentDragEnded, this, [this](const QVariantMap&) {
-        hasRegisteredDragUndo_ = false;
-        gestureStep_ = nullptr;
-    });
+    center.observe(NotificationName::componentDragEnded, this, [this](const QVariantMap&) { endGesture(); });
     center.observe(NotificationName::componentResizeEnded, this, [this](const QVariantMap&) {
         if (canvas_->selectedComponentId())
             if (const PlacedComponent* selected = componentOfSelectedScreen(*canvas_->selectedComponentId()))
                 manager().setSelectedComponent(*selected);
-        hasRegisteredDragUndo_ = false;
-        gestureStep_ = nullptr;
+        endGesture();
     });
     center.observe(NotificationName::showScreenEditDialog, this, [this](const QVariantMap& info) {
         if (!isActiveDocument())
@@ -421,8 +433,7 @@ void EditorWindow::wireCanvas() {
     };
     callbacks.editingFinished = [this](const PlacedComponent&) {
         canvas_->setEditingComponentId(std::nullopt);
-        hasRegisteredDragUndo_ = false;
-        gestureStep_ = nullptr;
+        endGesture();
     };
     callbacks.contextMenuRequested = [this](QPoint globalPosition) { showCanvasMenu(globalPosition); };
     callbacks.textAreaDoubleClicked = [](const PlacedComponent&) {
@@ -431,15 +442,9 @@ void EditorWindow::wireCanvas() {
     canvas_->setCallbacks(std::move(callbacks));
 }
 
-void EditorWindow::registerGestureStep(const QString& actionName, const PlacedComponent& before,
-                                       const PlacedComponent& after) {
-    if (!manager().selectedScreen())
-        return;
-    auto step = std::make_unique<ComponentEditCommand>(actionName, manager().selectedScreen()->id, before,
-                                                       after, DocumentEditCommand::Applied::already);
-    gestureStep_ = step.get();
-    manager().registerUndo(std::move(step));
-    hasRegisteredDragUndo_ = true;
+void EditorWindow::endGesture() {
+    hasRegisteredDragUndo_ = false;
+    EditInteraction::begin(); // what follows is a step of its own
 }
 
 const PlacedComponent* EditorWindow::componentOfSelectedScreen(const QUuid& componentId) const {
@@ -463,15 +468,17 @@ void EditorWindow::applyGestureChange(const PlacedComponent& component, const QS
     }
     PlacedComponent changed = *current;
     change(changed);
-    // The gesture's one step: registered at its first change, then following it. A step that is no
-    // longer on top of the stack, or is another component's, belongs to a gesture that has ended.
-    const bool stepIsCurrent = gestureStep_ && undoStack_.index() > 0 &&
-                               undoStack_.command(undoStack_.index() - 1) == gestureStep_ &&
-                               gestureStep_->componentId() == changed.id;
-    if (!hasRegisteredDragUndo_ || !stepIsCurrent)
-        registerGestureStep(actionName, *current, changed);
-    else
-        gestureStep_->setAfter(changed);
+    if (!manager().selectedScreen())
+        return;
+    // Every change of the gesture is a step that merges into the gesture's first one, so the whole
+    // gesture undoes at once and redo restores where it ended.
+    if (!hasRegisteredDragUndo_) {
+        EditInteraction::begin();
+        hasRegisteredDragUndo_ = true;
+    }
+    manager().registerUndo(
+        std::make_unique<ComponentEditCommand>(actionName, manager().selectedScreen()->id, *current, changed,
+                                               DocumentEditCommand::Applied::already, actionName));
     manager().updateComponent(changed, false);
     manager().setSelectedComponent(changed);
 }

@@ -16,7 +16,6 @@ class QScrollArea;
 
 namespace vistrelle {
 
-class ComponentEditCommand;
 class DeleteKeyFilter;
 class KioskDeployManager;
 class NoticeBar;
@@ -47,7 +46,10 @@ public:
     // The name shown in the title: the file's name, or the project name while untitled.
     QString displayName() const;
 
-    bool isModified() const { return modified_; }
+    // The document differs from what was saved: steps done or undone since the
+    // last save, or a change made without a step (a new project's setup).
+    bool isModified() const;
+    // True marks a change made without an undo step; false marks the saved state.
     void setModified(bool modified);
 
     double canvasZoom() const { return canvasZoom_; }
@@ -112,8 +114,8 @@ private:
     void showCanvasMenu(QPoint globalPosition);
     void componentMoved(const PlacedComponent& component, Point point);
     void componentResized(const PlacedComponent& component, Size size);
-    void registerGestureStep(const QString& actionName, const PlacedComponent& before,
-                             const PlacedComponent& after);
+    void endGesture();
+    void updateModifiedMarker();
     void takeDocumentBack();
     void firstShow();
 
@@ -121,7 +123,8 @@ private:
     VistrelleDocument document_;
     QString filePath_;
     QUndoStack undoStack_;
-    bool modified_ = false;
+    bool changedOutsideUndo_ = false;
+    bool shownModified_ = false;
     bool wasActiveDocument_ = false;
     bool hasShownProjectSetup_ = false;
     bool hasShownOnce_ = false;
@@ -129,8 +132,7 @@ private:
     double canvasZoom_ = 1.0;
     int wheelZoomRemainder_ = 0; // wheel travel not yet turned into a zoom step
 
-    bool hasRegisteredDragUndo_ = false;
-    ComponentEditCommand* gestureStep_ = nullptr;
+    bool hasRegisteredDragUndo_ = false; // the gesture under way has its undo step
 
     AdvancedCanvasView* canvas_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;

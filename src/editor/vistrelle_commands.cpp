@@ -1,5 +1,6 @@
 #include "editor/vistrelle_commands.h"
 
+#include "editing/inspector_update_manager.h"
 #include "editing/shared_document_manager.h"
 #include "editor/editor_window.h"
 #include "editor/help_links.h"
@@ -47,24 +48,37 @@ void addVistrelleCommands(EditorWindow& window) {
     QMenuBar* bar = window.menuBar();
 
     QMenu* edit = bar->addMenu(EditorWindow::tr("&Edit"));
+    // Undo and Redo act on the active window's stack; they say what they would undo or redo and are
+    // disabled when there is nothing. An inspector edit still waiting is applied first.
+    QUndoGroup& stacks = manager().undoManager().group();
     QAction* undo = addCommand(edit, EditorWindow::tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), [] {
+        InspectorUpdateManager::shared().flush();
         if (QUndoStack* stack = manager().undoManager().undoManager())
             stack->undo();
     });
     undo->setObjectName(QStringLiteral("undo"));
     QAction* redo =
         addCommand(edit, EditorWindow::tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [] {
+            InspectorUpdateManager::shared().flush();
             if (QUndoStack* stack = manager().undoManager().undoManager())
                 stack->redo();
         });
     redo->setObjectName(QStringLiteral("redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    // The titles stay "Undo" and "Redo"; the step they would undo or redo is their status tip.
-    QObject::connect(edit, &QMenu::aboutToShow, edit, [undo, redo] {
-        const QUndoStack* stack = manager().undoManager().undoManager();
-        undo->setStatusTip(stack ? stack->undoText() : QString());
-        redo->setStatusTip(stack ? stack->redoText() : QString());
-    });
+    const auto showUndo = [undo](const QString& step) {
+        undo->setText(step.isEmpty() ? EditorWindow::tr("Undo") : EditorWindow::tr("Undo %1").arg(step));
+    };
+    const auto showRedo = [redo](const QString& step) {
+        redo->setText(step.isEmpty() ? EditorWindow::tr("Redo") : EditorWindow::tr("Redo %1").arg(step));
+    };
+    QObject::connect(&stacks, &QUndoGroup::undoTextChanged, undo, showUndo);
+    QObject::connect(&stacks, &QUndoGroup::redoTextChanged, redo, showRedo);
+    QObject::connect(&stacks, &QUndoGroup::canUndoChanged, undo, &QAction::setEnabled);
+    QObject::connect(&stacks, &QUndoGroup::canRedoChanged, redo, &QAction::setEnabled);
+    showUndo(stacks.undoText());
+    showRedo(stacks.redoText());
+    undo->setEnabled(stacks.canUndo());
+    redo->setEnabled(stacks.canRedo());
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [] { sendToFocusedText("cut"); });
     addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy, [] { sendToFocusedText("copy"); });

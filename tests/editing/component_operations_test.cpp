@@ -1,3 +1,5 @@
+#include "editing/document_edit_commands.h"
+#include "editing/inspector_update_manager.h"
 #include "editing_fixture.h"
 #include "model/file_drop_manager.h"
 #include "model/project_json_decoder.h"
@@ -197,4 +199,75 @@ TEST_F(ComponentOperationsTest, ComponentIdsSharedByADuplicatedScreenStayApart) 
     undoStack.undo();
     EXPECT_EQ(project().screens[1].components[0].position, (Point{7, 7}));
     EXPECT_EQ(project().screens[0].components, original);
+}
+
+TEST_F(ComponentOperationsTest, EditsOfOneInteractionMergeIntoOneStep) {
+    openWithComponents({0, 0});
+    select(0);
+    const PlacedComponent start = components()[0];
+    const auto setOpacity = [&](const char* value) {
+        PlacedComponent edited = components()[0];
+        edited.properties["opacity"] = value;
+        manager().updateComponent(edited, true, "opacity");
+    };
+    EditInteraction::begin(); // a slider sweep
+    for (const char* value : {"0.90", "0.60", "0.35"})
+        setOpacity(value);
+    ASSERT_EQ(undoStack.count(), 1);
+    EXPECT_EQ(components()[0].properties.value("opacity"), "0.35");
+
+    // Another key, or a new interaction of the same key, is a step of its own.
+    PlacedComponent renamed = components()[0];
+    renamed.properties["text"] = "Hello";
+    manager().updateComponent(renamed, true, "text");
+    EditInteraction::begin();
+    setOpacity("0.50");
+    EXPECT_EQ(undoStack.count(), 3);
+
+    undoStack.undo();
+    undoStack.undo();
+    undoStack.undo();
+    EXPECT_EQ(components()[0], start);
+    undoStack.redo();
+    EXPECT_EQ(components()[0].properties.value("opacity"), "0.35");
+
+    // A sweep that ends where it began leaves no step behind.
+    undoStack.undo();
+    ASSERT_FALSE(start.properties.contains("opacity"));
+    EditInteraction::begin();
+    setOpacity("0.20");
+    PlacedComponent back = components()[0];
+    back.properties.remove("opacity");
+    manager().updateComponent(back, true, "opacity");
+    EXPECT_EQ(undoStack.count(), 0);
+    EXPECT_EQ(components()[0], start);
+}
+
+TEST_F(ComponentOperationsTest, APendingInspectorEditOfADeletedComponentNeverComesBack) {
+    openWithComponents({0});
+    select(0);
+    InspectorUpdateManager& throttle = InspectorUpdateManager::shared();
+    PlacedComponent edited = components()[0];
+    const auto apply = [](const PlacedComponent& c) {
+        SharedDocumentManager::shared().updateComponent(c, true);
+    };
+    edited.properties["text"] = "First";
+    throttle.scheduleUpdate(edited, apply); // applied at once
+    edited.properties["text"] = "Second";
+    throttle.scheduleUpdate(edited, apply); // waits
+    ASSERT_TRUE(throttle.hasPendingUpdate());
+    manager().deleteSelectedComponent();
+    EXPECT_FALSE(throttle.hasPendingUpdate());
+    throttle.flush();
+    EXPECT_TRUE(components().isEmpty());
+
+    // Flushing applies what waits, before anything else happens.
+    undoStack.undo(); // the component is back
+    select(0);
+    edited = components()[0];
+    edited.properties["text"] = "Third";
+    throttle.scheduleUpdate(edited, apply);
+    throttle.flush();
+    EXPECT_FALSE(throttle.hasPendingUpdate());
+    EXPECT_EQ(components()[0].properties.value("text"), "Third");
 }

@@ -2,6 +2,7 @@
 
 #include "editing/notification_names.h"
 #include "editor/palette_windows.h"
+#include "editor/vistrelle_commands.h"
 #include "model/component_properties.h"
 
 #include <QDialog>
@@ -363,4 +364,34 @@ TEST_F(EditorWindowTest, ArrowKeysNudgeTheSelectionOneStepEach) {
     window->undoStack().undo();
     settle();
     EXPECT_EQ(component(0).position, (Point{101, 100}));
+}
+
+TEST_F(EditorWindowTest, UndoingBackToTheSavedStateClearsTheModifiedMarker) {
+    EditorWindow& w = open(smallProject());
+    addVistrelleCommands(w);
+    QAction* undo = w.action("undo");
+    ASSERT_TRUE(undo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo");
+
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    drag({120, 110}, {220, 160});
+    EXPECT_TRUE(w.isModified());
+    EXPECT_TRUE(w.isWindowModified());
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo Move Component");
+
+    undo->trigger();
+    settle();
+    EXPECT_FALSE(w.isModified()) << "back where it was saved";
+    EXPECT_FALSE(w.isWindowModified());
+    w.action("redo")->trigger();
+    settle();
+    EXPECT_TRUE(w.isModified());
+
+    w.setModified(false); // saved here
+    undo->trigger();
+    settle();
+    EXPECT_TRUE(w.isModified()) << "the saved state has the move";
 }
