@@ -1,0 +1,1 @@
+#include "editing/style_preset_manager.h"

@@ -1,0 +1,1 @@
+#include "editor/inspector/background_selector.h"

@@ -1,0 +1,1 @@
+#include "editor/inspector/component_inspector.h"

@@ -1,0 +1,1 @@
+#include "editor/inspector/icon_picker.h"

@@ -1,0 +1,1 @@
+#include "editor/inspector/inspector_palette.h"

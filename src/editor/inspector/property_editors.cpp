@@ -1,0 +1,1 @@
+#include "editor/inspector/property_editors.h"

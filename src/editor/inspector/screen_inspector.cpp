@@ -1,0 +1,1 @@
+#include "editor/inspector/screen_inspector.h"

@@ -1,0 +1,1 @@
+#include "editor/inspector/style_preset_sheets.h"

@@ -1,0 +1,1 @@
+#include "editor/inspector/transition_preview.h"
