@@ -31,8 +31,10 @@ int main(int argc, char** argv) {
                                  QStringLiteral("[FILE…]"));
     parser.process(app);
 
-    SharedDocumentManager::shared().setStoredPathMaker(
-        [](const QUrl& file) { return PathResolver::shared().createBookmark(file); });
+    // Dropped files are stored as paths that travel with the project ("~/…" or absolute).
+    SharedDocumentManager::shared().setStoredPathMaker([](const QUrl& file) {
+        return file.isLocalFile() ? PathResolver::shared().storedPathFor(file.toLocalFile()) : file.toString();
+    });
     MessageBoxAlerts alerts;
     UserAlerts::setPresenter(&alerts);
 

@@ -52,9 +52,14 @@ void validateForDeployment(const KioskProject& project, const PathResolver& reso
         const MediaFile file = mediaFileOf(path, resolver);
         if (file == MediaFile::regular)
             continue;
+        // A bookmark of an older document names the file it was made for, not its key.
+        const std::optional<QString> bookmarked =
+            path.startsWith(PathResolver::bookmarkScheme)
+                ? resolver.bookmarkedFilePath(path.mid(PathResolver::bookmarkScheme.size()))
+                : std::nullopt;
         throw DeployError{file == MediaFile::missing ? DeployError::Case::missingResource
                                                      : DeployError::Case::resourceNotAFile,
-                          lastPathComponent(resolver.resolvePath(path))};
+                          lastPathComponent(bookmarked.value_or(resolver.resolvePath(path)))};
     }
 }
 

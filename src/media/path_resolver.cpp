@@ -194,6 +194,24 @@ QString PathResolver::resolvePath(const QString& path) const {
     return homeFolder() + u'/' + path;
 }
 
+QString PathResolver::storedPathFor(const QString& absoluteFilePath) const {
+    const QString path = QDir::cleanPath(absoluteFilePath);
+    const QString home = QDir::cleanPath(homeFolder());
+    if (home != QLatin1StringView("/") && path.startsWith(home + u'/'))
+        return QStringLiteral("~") + path.mid(home.size());
+    return path;
+}
+
+std::optional<QString> PathResolver::bookmarkedFilePath(const QString& key) const {
+    const std::optional<QByteArray> data = Preferences::data(key);
+    if (!data)
+        return std::nullopt;
+    const QString path = QJsonDocument::fromJson(*data).object().value(QStringLiteral("path")).toString();
+    if (!path.startsWith(u'/'))
+        return std::nullopt;
+    return path;
+}
+
 QString PathResolver::createBookmark(const QUrl& fileUrl) const {
     const QString path = QDir::cleanPath(fileUrl.toLocalFile());
     const std::optional<QByteArray> data = fileUrl.isLocalFile() ? bookmarkData(path) : std::nullopt;
@@ -262,9 +280,10 @@ void PathResolver::copyResource(const QString& path, const QString& destination)
         copyFileAtomically(resolvePath(path), destination);
         return;
     }
-    const std::optional<QUrl> url = resolveBookmark(path.mid(bookmarkScheme.size()));
-    if (!url)
-        throw FileError::noSuchFileAt(path.mid(bookmarkScheme.size()));
+    const QString key = path.mid(bookmarkScheme.size());
+    const std::optional<QUrl> url = resolveBookmark(key);
+    if (!url) // name the file the bookmark was for, not the key
+        throw FileError::noSuchFileAt(lastPathComponent(bookmarkedFilePath(key).value_or(key)));
     if (!startAccess(*url))
         throw FileError::noPermissionFor(url->fileName());
     try {

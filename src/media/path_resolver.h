@@ -26,9 +26,15 @@ public:
     // The absolute file path of a stored path; never fails, never checks existence.
     QString resolvePath(const QString& path) const;
 
+    // The stored path for a file the user picks or drops: "~/…" under the home folder, else the
+    // absolute path. Unlike a bookmark key it travels with the project to other accounts and machines.
+    QString storedPathFor(const QString& absoluteFilePath) const;
+
     // A stored path for a file the user just picked: "bookmark://bookmark_<name>_<UUID>",
-    // or the plain absolute path when no bookmark can be made.
+    // or the plain absolute path when no bookmark can be made. (Older documents hold such keys.)
     QString createBookmark(const QUrl& fileUrl) const;
+    // The file a bookmark was made for, whether or not it still exists; none without readable data.
+    std::optional<QString> bookmarkedFilePath(const QString& key) const;
     std::optional<QUrl> resolveBookmark(const QString& key) const;
 
     // A URL the caller may read: for a bookmark path, with access started (call

@@ -140,6 +140,9 @@ TEST_F(DeployTest, ValidationChecksNamePasswordScreensThenMedia) {
     project.screens[0].components[0].properties["imagePath"] =
         PathResolver::shared().createBookmark(QUrl::fromLocalFile(home.filePath("Pictures/a.jpg")));
     EXPECT_EQ(validationFailure(project), "");
+    // An older document's bookmark whose file went: the message names the file, not the key.
+    QFile::remove(home.filePath("Pictures/a.jpg"));
+    EXPECT_EQ(validationFailure(project), "Resource not found: a.jpg");
 }
 
 TEST_F(DeployTest, FailuresKeepTheLastStepAndWriteNothingBeforeValidation) {

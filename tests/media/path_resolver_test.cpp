@@ -42,6 +42,15 @@ TEST_F(PathResolverTest, EveryStoredFormResolves) {
     EXPECT_FALSE(QFileInfo::exists(resolver.resolvePath("bookmark://missing")));
 }
 
+TEST_F(PathResolverTest, PickedFilesAreStoredInFormsThatTravelWithTheProject) {
+    EXPECT_EQ(resolver.storedPathFor(home.filePath("Pictures/a b.jpg")), "~/Pictures/a b.jpg");
+    EXPECT_EQ(resolver.storedPathFor("/srv/media/../media/logo.png"), "/srv/media/logo.png");
+    // A folder whose name only begins like the home folder's is not inside it.
+    EXPECT_EQ(resolver.storedPathFor(home.path() + "-other/x.png"), home.path() + "-other/x.png");
+    const QString picked = home.filePath("Pictures/a b.jpg");
+    EXPECT_EQ(resolver.resolvePath(resolver.storedPathFor(picked)), picked);
+}
+
 TEST_F(PathResolverTest, BookmarksLiveInThePreferencesAndRefreshWhenStale) {
     const QString file = makeFile("Pictures/b c.png", "one");
     const QString stored = resolver.createBookmark(QUrl::fromLocalFile(file));
