@@ -57,6 +57,31 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
         applyComponent(activeWindowId_, screen.id, component);
 }
 
+void SharedDocumentManager::updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
+                                                    const QString& mergeKey) {
+    const PlacedComponent* current = findComponent(screenId, component.id);
+    if (!current || *current == component)
+        return;
+    registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screenId, *current, component,
+                                                        DocumentEditCommand::Applied::notYet, mergeKey));
+}
+
+const KioskScreen* SharedDocumentManager::findScreen(const QUuid& screenId) const {
+    const qsizetype index = screenIndex(screenId);
+    return index < 0 ? nullptr : &constProject()->screens[index];
+}
+
+const PlacedComponent* SharedDocumentManager::findComponent(const QUuid& screenId,
+                                                            const QUuid& componentId) const {
+    const KioskScreen* screen = findScreen(screenId);
+    if (!screen)
+        return nullptr;
+    for (const PlacedComponent& component : screen->components)
+        if (component.id == componentId)
+            return &component;
+    return nullptr;
+}
+
 void SharedDocumentManager::deleteSelectedComponent() {
     const qsizetype component = selectedComponentIndex();
     if (component < 0)

@@ -17,6 +17,20 @@ void DocumentEditCommand::redo() {
     apply(true);
 }
 
+namespace {
+quint64 interactionSerial = 1;
+constexpr int componentEditId = 0x56434543;
+constexpr int screenEditId = 0x56435345;
+} // namespace
+
+void EditInteraction::begin() {
+    ++interactionSerial;
+}
+
+quint64 EditInteraction::current() {
+    return interactionSerial;
+}
+
 ScreensEditCommand::ScreensEditCommand(const QString& actionName, QList<KioskScreen> before,
                                        SelectionIds selectionBefore, QList<KioskScreen> after,
                                        SelectionIds selectionAfter, Applied applied)
@@ -33,29 +47,33 @@ void ScreensEditCommand::apply(bool forward) {
 
 ScreenEditCommand::ScreenEditCommand(const QString& actionName, KioskScreen before,
                                      SelectionIds selectionBefore, KioskScreen after,
-                                     SelectionIds selectionAfter, Applied applied)
+                                     SelectionIds selectionAfter, Applied applied, QString mergeKey)
     : DocumentEditCommand(actionName, applied)
     , before_(std::move(before))
     , after_(std::move(after))
     , selectionBefore_(std::move(selectionBefore))
-    , selectionAfter_(std::move(selectionAfter)) {}
+    , selectionAfter_(std::move(selectionAfter))
+    , mergeKey_(std::move(mergeKey))
+    , interaction_(EditInteraction::current()) {}
+
+int ScreenEditCommand::id() const {
+    return mergeKey_.isEmpty() ? -1 : screenEditId;
+}
+
+bool ScreenEditCommand::mergeWith(const QUndoCommand* other) {
+    const auto* next = dynamic_cast<const ScreenEditCommand*>(other);
+    if (!next || next->mergeKey_ != mergeKey_ || next->interaction_ != interaction_ ||
+        next->windowId_ != windowId_ || next->before_.id != before_.id)
+        return false;
+    after_ = next->after_;
+    selectionAfter_ = next->selectionAfter_;
+    setObsolete(after_ == before_);
+    return true;
+}
 
 void ScreenEditCommand::apply(bool forward) {
     SharedDocumentManager::shared().applyScreen(windowId_, forward ? after_ : before_,
                                                 forward ? selectionAfter_ : selectionBefore_);
-}
-
-namespace {
-quint64 interactionSerial = 1;
-constexpr int componentEditId = 0x56434543;
-} // namespace
-
-void EditInteraction::begin() {
-    ++interactionSerial;
-}
-
-quint64 EditInteraction::current() {
-    return interactionSerial;
 }
 
 ComponentEditCommand::ComponentEditCommand(const QString& actionName, const QUuid& screenId,

@@ -30,6 +30,15 @@ private:
     bool skipNextRedo_;
 };
 
+// One user interaction: a drag on the canvas, a slider's sweep, a burst of
+// typing in one field. Steps of the same interaction that change the same
+// screen or component in the same way merge into one undo step.
+namespace EditInteraction {
+// Starts a new interaction; later steps no longer merge with earlier ones.
+void begin();
+quint64 current();
+} // namespace EditInteraction
+
 // Replaces the whole screens list: adding, duplicating, deleting and reordering screens.
 class ScreensEditCommand : public DocumentEditCommand {
 public:
@@ -47,11 +56,16 @@ private:
     SelectionIds selectionAfter_;
 };
 
-// Replaces one screen, found by id: renaming, and every edit of a screen's components list.
+// Replaces one screen, found by id: renaming, the inspector's screen settings, and every edit of a
+// screen's components list. Merges like ComponentEditCommand when given a merge key.
 class ScreenEditCommand : public DocumentEditCommand {
 public:
     ScreenEditCommand(const QString& actionName, KioskScreen before, SelectionIds selectionBefore,
-                      KioskScreen after, SelectionIds selectionAfter, Applied applied = Applied::notYet);
+                      KioskScreen after, SelectionIds selectionAfter, Applied applied = Applied::notYet,
+                      QString mergeKey = {});
+
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
 
 protected:
     void apply(bool forward) override;
@@ -61,16 +75,9 @@ private:
     KioskScreen after_;
     SelectionIds selectionBefore_;
     SelectionIds selectionAfter_;
+    QString mergeKey_;
+    quint64 interaction_;
 };
-
-// One user interaction: a drag on the canvas, a slider's sweep, a burst of
-// typing in one field. Steps of the same interaction that change the same
-// component in the same way merge into one undo step.
-namespace EditInteraction {
-// Starts a new interaction; later steps no longer merge with earlier ones.
-void begin();
-quint64 current();
-} // namespace EditInteraction
 
 // Replaces one component of one screen: the cheapest step, for updates and gestures.
 // With a merge key ("Move", a property's key) it merges with the step before it

@@ -87,6 +87,25 @@ void SharedDocumentManager::updateScreenDetails(const QUuid& screenId, const QSt
                                                      selectionIds()));
 }
 
+void SharedDocumentManager::updateScreen(const KioskScreen& screen, const QString& actionName,
+                                         const QString& mergeKey) {
+    const KioskScreen* before = findScreen(screen.id);
+    if (!before || *before == screen)
+        return;
+    registerUndo(std::make_unique<ScreenEditCommand>(actionName, *before, selectionIds(), screen,
+                                                     selectionIds(), DocumentEditCommand::Applied::notYet,
+                                                     mergeKey));
+}
+
+void SharedDocumentManager::updateAllScreens(const QList<KioskScreen>& screens, const QString& actionName,
+                                             const std::optional<SelectionIds>& selection) {
+    const KioskProject* p = constProject();
+    if (!p || p->screens == screens)
+        return;
+    registerUndo(std::make_unique<ScreensEditCommand>(actionName, p->screens, selectionIds(), screens,
+                                                      selection.value_or(selectionIds())));
+}
+
 void SharedDocumentManager::moveScreen(qint64 source, qint64 destination) {
     const KioskProject* p = project();
     if (!p)

@@ -1,5 +1,7 @@
 #include "editing/shared_document_manager.h"
 
+#include "editing/inspector_update_manager.h"
+
 #include "editing/document_edit_commands.h"
 #include "editing/notification_names.h"
 #include "platform/notification_center.h"
@@ -38,6 +40,9 @@ void SharedDocumentManager::setActiveWindowId(const std::optional<QUuid>& window
 void SharedDocumentManager::setSelectedScreen(const std::optional<KioskScreen>& screen) {
     if (selectedScreen_ == screen)
         return;
+    // An inspector edit still waiting lands before the selection moves on.
+    if (selectedScreen_ && (!screen || screen->id != selectedScreen_->id))
+        InspectorUpdateManager::shared().flush();
     selectedScreen_ = screen;
     emit selectedScreenChanged();
 }
@@ -45,6 +50,8 @@ void SharedDocumentManager::setSelectedScreen(const std::optional<KioskScreen>& 
 void SharedDocumentManager::setSelectedComponent(const std::optional<PlacedComponent>& component) {
     if (selectedComponent_ == component)
         return;
+    if (selectedComponent_ && (!component || component->id != selectedComponent_->id))
+        InspectorUpdateManager::shared().flush();
     selectedComponent_ = component;
     emit selectedComponentChanged();
 }

@@ -72,6 +72,14 @@ public:
     void moveScreen(qint64 source, qint64 destination);
     // The screen edit dialog: a new name and duration in one step.
     void updateScreenDetails(const QUuid& screenId, const QString& name, qint64 duration);
+    // Replaces the screen with the same id (the inspector: name, duration, transition, background,
+    // an imported template) as one step named `actionName`; steps of one interaction with the same
+    // `mergeKey` merge.
+    void updateScreen(const KioskScreen& screen, const QString& actionName, const QString& mergeKey = {});
+    // Replaces every screen at once, as one step (copying the first screen's settings to all, a
+    // template over a screen); the selection afterwards is `selection` when given.
+    void updateAllScreens(const QList<KioskScreen>& screens, const QString& actionName,
+                          const std::optional<SelectionIds>& selection = std::nullopt);
 
     // --- the project's information and settings
     // Written at once, without an undo step (the settings sheet shows the name
@@ -85,6 +93,13 @@ public:
     void addComponent(ComponentType type, Point point);
     // With `mergeKey`, steps of one interaction merge (see ComponentEditCommand).
     void updateComponent(const PlacedComponent& component, bool registerUndo, const QString& mergeKey = {});
+    // The same for a component of any screen ("Update Component"): an inspector edit that lands
+    // after the selection moved on still changes the component it was made for.
+    void updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
+                                 const QString& mergeKey = {});
+    // The working copy's screen or component by id, or nullptr.
+    const KioskScreen* findScreen(const QUuid& screenId) const;
+    const PlacedComponent* findComponent(const QUuid& screenId, const QUuid& componentId) const;
     void deleteSelectedComponent();
     void duplicateSelectedComponent();
     void copySelectedComponent();

@@ -162,9 +162,8 @@ void EditorWindow::buildToolbar() {
             [] { PaletteWindows::shared().show(PaletteWindows::componentLibraryIdentifier); });
     QAction* inspector = symbolAction(QStringLiteral("openInspector"), QStringLiteral("slider.horizontal.3"),
                                       tr("Open inspector window"), this);
-    // The inspector is not part of this version yet; the button says so rather than doing nothing.
-    inspector->setEnabled(false);
-    inspector->setStatusTip(tr("The inspector is not available in this version."));
+    connect(inspector, &QAction::triggered, this,
+            [] { PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier); });
     QAction* remove = symbolAction(QStringLiteral("deleteComponent"), QStringLiteral("trash"),
                                    tr("Delete selected component"), this);
     connect(remove, &QAction::triggered, this, &EditorWindow::deleteSelectedComponent);

@@ -1,6 +1,7 @@
 #include "editor/palette_windows.h"
 
 #include "editor/component_library_palette.h"
+#include "editor/inspector/inspector_palette.h"
 #include "editor/screens_palette.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ QWidget* PaletteWindows::window(const QString& identifier) const {
         return screens_;
     if (identifier == componentLibraryIdentifier)
         return componentLibrary_;
+    if (identifier == inspectorIdentifier)
+        return inspector_;
     return nullptr;
 }
 
@@ -33,16 +36,28 @@ QWidget* PaletteWindows::create(const QString& identifier) {
         palette = componentLibrary_ = new ComponentLibraryPalette;
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Components"));
         size = QSize(203, 570);
+    } else if (identifier == inspectorIdentifier) {
+        palette = inspector_ = new InspectorPalette;
+        palette->setWindowTitle(QApplication::translate("PaletteWindows", "Inspector"));
+        size = QSize(340, 720);
     } else {
         return nullptr;
     }
     palette->setObjectName(identifier);
     palette->setAttribute(Qt::WA_DeleteOnClose);
     palette->setWindowFlag(Qt::Tool);
-    palette->resize(size);
-    // Both start at the top left of the available area, beside the document windows.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        palette->move(screen->availableGeometry().topLeft() + QPoint(16, 48));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The screens and the library start at the top left of the available area, the inspector at
+        // the top right, beside the document windows; none taller than the screen.
+        const QRect area = screen->availableGeometry();
+        size.setHeight(std::min(size.height(), area.height() - 64));
+        palette->resize(size);
+        palette->move(identifier == inspectorIdentifier
+                          ? QPoint(area.right() - size.width() - 16, area.top() + 48)
+                          : area.topLeft() + QPoint(16, 48));
+    } else {
+        palette->resize(size);
+    }
     return palette;
 }
 
@@ -58,7 +73,8 @@ void PaletteWindows::show(const QString& identifier) {
 }
 
 void PaletteWindows::closeAll() {
-    for (QWidget* palette : {static_cast<QWidget*>(screens_), static_cast<QWidget*>(componentLibrary_)})
+    for (QWidget* palette : {static_cast<QWidget*>(screens_), static_cast<QWidget*>(componentLibrary_),
+                             static_cast<QWidget*>(inspector_)})
         if (palette)
             palette->close();
 }

@@ -8,11 +8,12 @@ namespace vistrelle {
 
 // The palette windows of the application, one of each, opened on demand and
 // following whichever document is active. Their identifiers are the window
-// identifiers the toolbar names: "screens" and "componentLibrary".
+// identifiers the toolbar names: "screens", "componentLibrary" and "inspector".
 class PaletteWindows {
 public:
     static inline const QString screensIdentifier = QStringLiteral("screens");
     static inline const QString componentLibraryIdentifier = QStringLiteral("componentLibrary");
+    static inline const QString inspectorIdentifier = QStringLiteral("inspector");
 
     static PaletteWindows& shared();
 
@@ -29,6 +30,7 @@ private:
 
     QPointer<QWidget> screens_;
     QPointer<QWidget> componentLibrary_;
+    QPointer<QWidget> inspector_;
 };
 
 } // namespace vistrelle

@@ -128,6 +128,8 @@ void addVistrelleCommands(EditorWindow& window) {
                [] { PaletteWindows::shared().show(PaletteWindows::screensIdentifier); });
     addCommand(windows, EditorWindow::tr("Components"), QKeySequence(Qt::CTRL | Qt::Key_2),
                [] { PaletteWindows::shared().show(PaletteWindows::componentLibraryIdentifier); });
+    addCommand(windows, EditorWindow::tr("Inspector"), QKeySequence(Qt::CTRL | Qt::Key_3),
+               [] { PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier); });
 
     QMenu* help = bar->addMenu(EditorWindow::tr("&Help"));
     addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(), [&window] {

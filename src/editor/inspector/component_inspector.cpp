@@ -1,1 +1,376 @@
 #include "editor/inspector/component_inspector.h"
+
+#include "editing/document_edit_commands.h"
+#include "editing/inspector_update_manager.h"
+#include "editing/notification_names.h"
+#include "editing/shared_document_manager.h"
+#include "editing/style_preset_manager.h"
+#include "editor/inspector/inspector_rules.h"
+#include "editor/inspector/inspector_section.h"
+#include "editor/inspector/style_preset_sheets.h"
+#include "editor/inspector/text_area_dialog.h"
+#include "editor/sheets/symbol_icon.h"
+#include "media/path_resolver.h"
+#include "model/component_properties.h"
+#include "model/stored_enum.h"
+#include "platform/notification_center.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vistrelle {
+
+namespace {
+
+SharedDocumentManager& manager() {
+    return SharedDocumentManager::shared();
+}
+
+QString symbolOf(ComponentType type) {
+    switch (type) {
+    case ComponentType::image:
+        return QStringLiteral("photo");
+    case ComponentType::title:
+    case ComponentType::label:
+    case ComponentType::textArea:
+        return QStringLiteral("textformat");
+    case ComponentType::webView:
+        return QStringLiteral("globe");
+    case ComponentType::video:
+        return QStringLiteral("film");
+    case ComponentType::shape:
+        return QStringLiteral("star.fill");
+    case ComponentType::icon:
+        return QStringLiteral("face.smiling");
+    }
+    return QStringLiteral("face.smiling");
+}
+
+QString typeName(ComponentType type) {
+    return QApplication::translate("ComponentType", qPrintable(storedString(type)));
+}
+
+QString propertiesTitle(ComponentType type) {
+    switch (type) {
+    case ComponentType::title:
+    case ComponentType::label:
+    case ComponentType::textArea:
+        return ComponentInspector::tr("Text Properties");
+    case ComponentType::image:
+        return ComponentInspector::tr("Image Properties");
+    case ComponentType::webView:
+        return ComponentInspector::tr("Web View Properties");
+    case ComponentType::video:
+        return ComponentInspector::tr("Video Properties");
+    case ComponentType::shape:
+        return ComponentInspector::tr("Shape Properties");
+    case ComponentType::icon:
+        return ComponentInspector::tr("Icon Properties");
+    }
+    return ComponentInspector::tr("Properties");
+}
+
+qint64 wholePart(double value) {
+    return std::isfinite(value) ? qint64(std::trunc(std::clamp(value, -1e15, 1e15))) : 0;
+}
+
+// Writes what the throttle hands over into the component as the document holds it then: only the
+// edited keys, so that a change made meanwhile elsewhere (a nudge, an undo) is kept.
+void applyEditedKeys(const QUuid& screenId, const PlacedComponent& edited, const QStringList& keys,
+                     const QString& mergeKey) {
+    const PlacedComponent* current = manager().findComponent(screenId, edited.id);
+    if (!current)
+        return;
+    PlacedComponent updated = *current;
+    for (const QString& key : keys)
+        updated.properties.insert(key, edited.properties.value(key));
+    if (updated == *current)
+        return;
+    manager().updateComponentOnScreen(screenId, updated, mergeKey);
+    NotificationCenter::defaultCenter().post(
+        NotificationName::componentUpdated, {{NotificationName::componentKey, QVariant::fromValue(updated)}});
+}
+
+} // namespace
+
+ComponentInspector::ComponentInspector(QWidget* parent)
+    : QWidget(parent) {
+    services_.storedPathFor = [](const QString& path) { return PathResolver::shared().storedPathFor(path); };
+    services_.resolvedPathFor = [](const QString& stored) {
+        return PathResolver::shared().resolvePath(stored);
+    };
+    services_.openTextAreaEditor = [this](QWidget* parent) { openTextAreaEditor(parent); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(14);
+    header_ = new InspectorContextHeader(this);
+    layout->addWidget(header_);
+    layout->addWidget(makePositionSection());
+    panels_ = new QStackedWidget(this);
+    layout->addWidget(panels_);
+
+    auto* presets = new QHBoxLayout;
+    presets->setSpacing(8);
+    auto* browse = new QPushButton(symbolIcon(QStringLiteral("paintbrush")), tr("Style Presets"), this);
+    browse->setObjectName(QStringLiteral("stylePresets"));
+    auto* save = new QPushButton(symbolIcon(QStringLiteral("plus")), tr("Save Current Style"), this);
+    save->setObjectName(QStringLiteral("saveCurrentStyle"));
+    presets->addWidget(browse);
+    presets->addWidget(save);
+    presets->addStretch();
+    layout->addLayout(presets);
+    layout->addStretch();
+    connect(browse, &QPushButton::clicked, this, &ComponentInspector::showStylePresets);
+    connect(save, &QPushButton::clicked, this, &ComponentInspector::saveCurrentStyle);
+}
+
+QLineEdit* ComponentInspector::makeIntegerField(const QString& objectName) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(objectName);
+    field->setFixedWidth(60);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+QWidget* ComponentInspector::makePositionSection() {
+    auto* section = new InspectorSection(QStringLiteral("move.3d"), tr("Position & Size"), this);
+    auto* grid = new QWidget(section);
+    auto* layout = new QGridLayout(grid);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(6);
+    x_ = makeIntegerField(QStringLiteral("x"));
+    y_ = makeIntegerField(QStringLiteral("y"));
+    width_ = makeIntegerField(QStringLiteral("width"));
+    height_ = makeIntegerField(QStringLiteral("height"));
+    const auto place = [&](const QString& label, QLineEdit* field, int row, int column) {
+        auto* text = new QLabel(label, grid);
+        text->setBuddy(field);
+        layout->addWidget(text, row, column * 2);
+        layout->addWidget(field, row, column * 2 + 1);
+        connect(field, &QLineEdit::editingFinished, this, [this, field] { commitFrameField(field); });
+    };
+    place(tr("X"), x_, 0, 0);
+    place(tr("Y"), y_, 0, 1);
+    place(tr("Width"), width_, 1, 0);
+    place(tr("Height"), height_, 1, 1);
+    layout->setColumnStretch(4, 1);
+    section->addRow({}, grid);
+    return section;
+}
+
+ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) {
+    if (const auto it = panelsByType_.find(int(type)); it != panelsByType_.end())
+        return *it;
+    TypePanel panel;
+    panel.widget = new QWidget(panels_);
+    auto* layout = new QVBoxLayout(panel.widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(14);
+
+    auto* properties = new InspectorSection(symbolOf(type), propertiesTitle(type), panel.widget);
+    InspectorSection* colors = nullptr;
+    auto* advanced =
+        new InspectorSection(QStringLiteral("slider.horizontal.3"), tr("Advanced"), panel.widget);
+    panel.zIndex = makeIntegerField(QStringLiteral("zIndex"));
+    connect(panel.zIndex, &QLineEdit::editingFinished, this,
+            [this, field = panel.zIndex] { commitZIndex(field); });
+    advanced->addRow(tr("Z-Index (Depth)"), panel.zIndex);
+
+    const QList<PropertySpec>& schema = propertySchema(type);
+    QList<PropertySpec> styleToggles;
+    for (const PropertySpec& spec : schema)
+        if (spec.control == PropertyControl::styleToggle)
+            styleToggles.append(spec);
+    for (const PropertySpec& spec : schema) {
+        PropertyEditor* editor = nullptr;
+        if (spec.control == PropertyControl::styleToggle) {
+            if (spec.key != styleToggles.front().key)
+                continue; // the three toggles share one row
+            editor = makeStyleToggles(styleToggles, panel.widget);
+        } else {
+            editor = makePropertyEditor(spec, services_, panel.widget);
+        }
+        if (!editor)
+            continue;
+        InspectorSection* section = properties;
+        if (spec.group && QLatin1StringView(spec.group) == QLatin1StringView("Advanced")) {
+            section = advanced;
+        } else if (spec.group) {
+            if (!colors)
+                colors = new InspectorSection(QStringLiteral("paintbrush"),
+                                              QCoreApplication::translate("PropertySchema", spec.group),
+                                              panel.widget);
+            section = colors;
+        }
+        section->addRow(editor->rowLabel(), editor);
+        connect(editor, &PropertyEditor::edited, this, &ComponentInspector::editProperties);
+        panel.editors.append(editor);
+    }
+    layout->addWidget(properties);
+    if (colors)
+        layout->addWidget(colors);
+    layout->addWidget(advanced);
+    panels_->addWidget(panel.widget);
+    return *panelsByType_.insert(int(type), panel);
+}
+
+void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& component) {
+    if (shown_ && *shown_ == component && screenId_ == screen.id &&
+        screenSize_.width == screen.resolution.width && screenSize_.height == screen.resolution.height)
+        return;
+    if (componentId_ != component.id)
+        EditInteraction::begin(); // another component: nothing merges across
+    screenId_ = screen.id;
+    componentId_ = component.id;
+    screenSize_ = {double(screen.resolution.width), double(screen.resolution.height)};
+    shown_ = component;
+
+    header_->show(symbolOf(component.componentType), typeName(component.componentType), tr("Component"));
+    const auto showNumber = [](QLineEdit* field, double value) {
+        const QString text = QString::number(wholePart(value));
+        if (field->text() != text && !(field->hasFocus() && field->isModified()))
+            field->setText(text);
+    };
+    showNumber(x_, component.position.x);
+    showNumber(y_, component.position.y);
+    showNumber(width_, component.size.width);
+    showNumber(height_, component.size.height);
+
+    TypePanel& panel = panelFor(component.componentType);
+    panels_->setCurrentWidget(panel.widget);
+    showNumber(panel.zIndex, double(component.zIndex));
+    for (PropertyEditor* editor : std::as_const(panel.editors))
+        editor->showValue(component);
+}
+
+const PlacedComponent* ComponentInspector::liveComponent() const {
+    return manager().findComponent(screenId_, componentId_);
+}
+
+void ComponentInspector::editProperties(const PropertyMap& values, bool continuous) {
+    const PlacedComponent* current = liveComponent();
+    if (!current || values.isEmpty())
+        return;
+    InspectorUpdateManager& throttle = InspectorUpdateManager::shared();
+    const QStringList keys = values.keys();
+    const QString mergeKey = keys.join(u',');
+    // The throttle holds one edit: one of other keys must land before this one takes its place.
+    if (mergeKey != pendingKeys_)
+        throttle.flush();
+    if (!continuous)
+        EditInteraction::begin();
+    pendingKeys_ = mergeKey;
+    PlacedComponent edited = *current;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        edited.properties.insert(it.key(), it.value());
+    throttle.scheduleUpdate(edited, [screenId = screenId_, keys, mergeKey](const PlacedComponent& pending) {
+        applyEditedKeys(screenId, pending, keys, mergeKey);
+    });
+}
+
+void ComponentInspector::writeComponent(const PlacedComponent& component) {
+    InspectorUpdateManager::shared().flush();
+    EditInteraction::begin();
+    manager().updateComponentOnScreen(screenId_, component);
+    NotificationCenter::defaultCenter().post(
+        NotificationName::componentUpdated,
+        {{NotificationName::componentKey, QVariant::fromValue(component)}});
+}
+
+void ComponentInspector::commitFrameField(QLineEdit* field) {
+    const PlacedComponent* current = liveComponent();
+    if (!current)
+        return;
+    PlacedComponent edited = *current;
+    const auto restore = [&] {
+        field->setModified(false);
+        shown_.reset();
+        show(*manager().findScreen(screenId_), *current);
+    };
+    const std::optional<qint64> typed = InspectorRules::parseInteger(field->text().trimmed());
+    if (!typed) { // not a number: the stored value again
+        restore();
+        return;
+    }
+    using namespace InspectorRules;
+    // Without a screen the frame is bounded by 8192 each way.
+    const qint64 screenWidth = screenSize_.width > 0 ? qint64(screenSize_.width) : boundWithoutScreen;
+    const qint64 screenHeight = screenSize_.height > 0 ? qint64(screenSize_.height) : boundWithoutScreen;
+    if (field == width_)
+        edited.size.width = double(clampedSide(*typed, screenWidth));
+    else if (field == height_)
+        edited.size.height = double(clampedSide(*typed, screenHeight));
+    else if (field == x_)
+        edited.position.x = double(clampedOrigin(*typed, screenWidth, wholePart(edited.size.width)));
+    else if (field == y_)
+        edited.position.y = double(clampedOrigin(*typed, screenHeight, wholePart(edited.size.height)));
+    field->setModified(false);
+    if (edited == *current) {
+        restore();
+        return;
+    }
+    writeComponent(edited);
+}
+
+void ComponentInspector::commitZIndex(QLineEdit* field) {
+    const PlacedComponent* current = liveComponent();
+    if (!current)
+        return;
+    const std::optional<qint64> typed = InspectorRules::parseInteger(field->text().trimmed());
+    field->setModified(false);
+    if (!typed || *typed == current->zIndex) {
+        field->setText(QString::number(current->zIndex));
+        return;
+    }
+    PlacedComponent edited = *current;
+    edited.zIndex = std::clamp<qint64>(*typed, -9999, 9999);
+    writeComponent(edited);
+}
+
+void ComponentInspector::openTextAreaEditor(QWidget* parent) {
+    const PlacedComponent* current = liveComponent();
+    if (!current)
+        return;
+    openTextAreaDialog(parent, *current,
+                       [this](const PropertyMap& values) { editProperties(values, false); });
+}
+
+void ComponentInspector::saveCurrentStyle() {
+    auto* sheet = new SaveStylePresetSheet(this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::accepted, this, [this, sheet] {
+        const PlacedComponent* current = liveComponent();
+        if (!current || sheet->presetName().isEmpty())
+            return;
+        StylePresetManager::shared().add(
+            presetFrom(*current, sheet->presetName(), QDateTime::currentDateTimeUtc()));
+    });
+    sheet->open();
+}
+
+void ComponentInspector::showStylePresets() {
+    const PlacedComponent* current = liveComponent();
+    if (!current)
+        return;
+    auto* sheet = new StylePresetsSheet(StylePresetManager::shared(), current->componentType, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &StylePresetsSheet::applyRequested, this, [this](const ComponentStylePreset& preset) {
+        if (const PlacedComponent* target = liveComponent())
+            writeComponent(withPresetApplied(*target, preset));
+    });
+    sheet->open();
+}
+
+} // namespace vistrelle

@@ -1,1 +1,118 @@
 #include "editor/inspector/inspector_palette.h"
+
+#include "editing/notification_names.h"
+#include "editing/shared_document_manager.h"
+#include "editor/inspector/component_inspector.h"
+#include "editor/inspector/inspector_section.h"
+#include "editor/inspector/screen_inspector.h"
+#include "platform/notification_center.h"
+
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vistrelle {
+
+namespace {
+
+// A page that scrolls when the palette is shorter than its content.
+QScrollArea* scrolling(QWidget* content, QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* margins = new QWidget(area);
+    auto* layout = new QVBoxLayout(margins);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->addWidget(content);
+    area->setWidget(margins);
+    return area;
+}
+
+} // namespace
+
+InspectorPalette::InspectorPalette(QWidget* parent)
+    : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages_ = new QStackedWidget(this);
+    layout->addWidget(pages_);
+
+    noProject_ =
+        makeInspectorMessage(QStringLiteral("doc.text"), tr("No Project Open"),
+                             tr("Open a Vistrelle Project to view and edit component properties"), pages_);
+    nothingSelected_ = makeInspectorMessage(
+        QStringLiteral("slider.horizontal.3"), tr("No Component Selected"),
+        tr("Select a screen or click a component on the canvas to edit its properties"), pages_);
+    component_ = new ComponentInspector;
+    screen_ = new ScreenInspector;
+    component_->setObjectName(QStringLiteral("componentInspector"));
+    screen_->setObjectName(QStringLiteral("screenInspector"));
+    pages_->addWidget(noProject_);
+    pages_->addWidget(nothingSelected_);
+    pages_->addWidget(scrolling(component_, pages_));
+    pages_->addWidget(scrolling(screen_, pages_));
+
+    const SharedDocumentManager& manager = SharedDocumentManager::shared();
+    for (const auto signal :
+         {&SharedDocumentManager::currentDocumentChanged, &SharedDocumentManager::selectedScreenChanged,
+          &SharedDocumentManager::selectedComponentChanged, &SharedDocumentManager::isDocumentOpenChanged})
+        connect(&manager, signal, this, &InspectorPalette::scheduleRefresh);
+    NotificationCenter& center = NotificationCenter::defaultCenter();
+    for (const QString& name : {NotificationName::inspectorSelectionChanged,
+                                NotificationName::documentUpdated, NotificationName::documentCleared})
+        center.observe(name, this, [this](const QVariantMap&) { scheduleRefresh(); });
+    refresh();
+}
+
+void InspectorPalette::scheduleRefresh() {
+    if (refreshScheduled_)
+        return;
+    refreshScheduled_ = true;
+    QTimer::singleShot(0, this, &InspectorPalette::refresh);
+}
+
+void InspectorPalette::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void InspectorPalette::refresh() {
+    refreshScheduled_ = false;
+    const SharedDocumentManager& m = SharedDocumentManager::shared();
+    const std::optional<VistrelleDocument>& document = m.currentDocument();
+    if (!m.isDocumentOpen() || !document) {
+        pages_->setCurrentWidget(noProject_);
+        return;
+    }
+    const KioskScreen* screen = m.selectedScreen() ? m.findScreen(m.selectedScreen()->id) : nullptr;
+    if (screen && m.selectedComponent()) {
+        if (const PlacedComponent* component = m.findComponent(screen->id, m.selectedComponent()->id)) {
+            component_->show(*screen, *component);
+            pages_->setCurrentIndex(2);
+            return;
+        }
+    }
+    if (screen) {
+        screen_->show(document->project, *screen);
+        pages_->setCurrentIndex(3);
+        return;
+    }
+    pages_->setCurrentWidget(nothingSelected_);
+}
+
+InspectorPalette::Page InspectorPalette::page() const {
+    switch (pages_->currentIndex()) {
+    case 0:
+        return Page::noProject;
+    case 2:
+        return Page::component;
+    case 3:
+        return Page::screen;
+    default:
+        return Page::nothingSelected;
+    }
+}
+
+} // namespace vistrelle

@@ -1,1 +1,53 @@
 #pragma once
+
+#include "model/project_model.h"
+#include "model/property_schema.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace vistrelle {
+
+// The control of one property (or of a few that belong together, like B, I,
+// U) in the inspector. It shows a component's value in place, never reports a
+// shown value back, and reports every change the user makes as new stored
+// values. Continuous changes (a slider's sweep, typing, a colour dialog) begin
+// and end their own interaction, so that they merge into one undo step.
+class PropertyEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+    // Shows the component's values; emits nothing.
+    virtual void showValue(const PlacedComponent& component) = 0;
+    // The row label, or empty when the control carries its own.
+    virtual QString rowLabel() const { return label_; }
+    void setRowLabel(const QString& label) { label_ = label; }
+
+signals:
+    // New stored values. `continuous`: one step of a sweep or of typing.
+    void edited(const PropertyMap& values, bool continuous);
+
+private:
+    QString label_;
+};
+
+// What editors need from outside: how a picked file is stored, and the text area's editor.
+struct PropertyEditorServices {
+    std::function<QString(const QString& absolutePath)> storedPathFor;
+    std::function<QString(const QString& storedPath)> resolvedPathFor;
+    std::function<void(QWidget* parent)> openTextAreaEditor;
+};
+
+// The editor of `spec`; nullptr for keys the inspector does not show. The
+// style toggles of a text come as one editor for all three (pass them together).
+PropertyEditor* makePropertyEditor(const PropertySpec& spec, const PropertyEditorServices& services,
+                                   QWidget* parent);
+PropertyEditor* makeStyleToggles(const QList<PropertySpec>& specs, QWidget* parent);
+
+// The text a slider shows for `value` of `spec`: "35%", "90°", "2.5", "24".
+QString sliderValueText(const PropertySpec& spec, double value);
+
+} // namespace vistrelle

@@ -1,1 +1,74 @@
 #pragma once
+
+#include "model/project_model.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+
+namespace vistrelle {
+
+class BackgroundSelector;
+class InspectorContextHeader;
+class TransitionPreview;
+
+// The inspector of a screen with no component selected: its name and display
+// duration, its transition with a looping preview, its background, copying
+// both to every screen from the first one, and screen templates.
+class ScreenInspector : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ScreenInspector(QWidget* parent = nullptr);
+
+    // Shows `screen` of `project` as the document holds it now.
+    void show(const KioskProject& project, const KioskScreen& screen);
+    const QUuid& screenId() const { return screenId_; }
+
+    // The two "Apply to all screens" switches (tests).
+    QCheckBox* transitionToAll() const { return transitionToAll_; }
+    QCheckBox* backgroundToAll() const { return backgroundToAll_; }
+
+private:
+    QWidget* makeSettingsSection();
+    QWidget* makeTransitionSection();
+    QWidget* makeBackgroundSection();
+    QWidget* makeTemplateSection();
+
+    const KioskScreen* liveScreen() const;
+    bool isFirstScreen() const;
+    void commitName();
+    void commitDuration();
+    void writeTransition(const TransitionStyle& transition, bool sweeping);
+    void setTransitionToAll(bool on);
+    void writeBackground(const BackgroundStyle& background);
+    void setBackgroundToAll(bool on);
+    void exportScreen();
+    void importScreen();
+    void importScreenFrom(const QString& path);
+    void showTemplateStatus(const QString& text);
+
+    InspectorContextHeader* header_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* duration_ = nullptr;
+    QComboBox* effect_ = nullptr;
+    QSlider* speed_ = nullptr;
+    QLabel* speedValue_ = nullptr;
+    TransitionPreview* preview_ = nullptr;
+    QCheckBox* transitionToAll_ = nullptr;
+    BackgroundSelector* background_ = nullptr;
+    QCheckBox* backgroundToAll_ = nullptr;
+    QLabel* templateStatus_ = nullptr;
+
+    QUuid screenId_;
+    std::optional<KioskScreen> shown_;
+    bool applyTransitionToAll_ = false;
+    bool inColorDialog_ = false;
+    bool showing_ = false;
+};
+
+} // namespace vistrelle

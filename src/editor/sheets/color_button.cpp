@@ -47,9 +47,28 @@ void ColorButton::setColor(const QString& color) {
 }
 
 void ColorButton::chooseColor() {
-    const QColor chosen = QColorDialog::getColor(*parseColor(color_), this, tr("Choose Color"));
-    if (chosen.isValid())
-        setColor(chosen.name(QColor::HexRgb));
+    if (dialog_) {
+        dialog_->raise();
+        return;
+    }
+    auto* dialog = new QColorDialog(*parseColor(color_), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Choose Color"));
+    dialog_ = dialog;
+    const QString original = color_;
+    emit editingStarted();
+    connect(dialog, &QColorDialog::currentColorChanged, this, [this](const QColor& color) {
+        if (color.isValid())
+            setColor(color.name(QColor::HexRgb));
+    });
+    connect(dialog, &QColorDialog::finished, this, [this, dialog, original](int result) {
+        if (result == QDialog::Accepted && dialog->selectedColor().isValid())
+            setColor(dialog->selectedColor().name(QColor::HexRgb));
+        else
+            setColor(original);
+        emit editingFinished();
+    });
+    dialog->open();
 }
 
 } // namespace vistrelle
