@@ -58,12 +58,13 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
 }
 
 void SharedDocumentManager::updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
-                                                    const QString& mergeKey) {
+                                                    const QString& mergeKey, std::optional<quint64> interaction) {
     const PlacedComponent* current = findComponent(screenId, component.id);
     if (!current || *current == component)
         return;
     registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screenId, *current, component,
-                                                        DocumentEditCommand::Applied::notYet, mergeKey));
+                                                        DocumentEditCommand::Applied::notYet, mergeKey,
+                                                        interaction.value_or(EditInteraction::current())));
 }
 
 const KioskScreen* SharedDocumentManager::findScreen(const QUuid& screenId) const {

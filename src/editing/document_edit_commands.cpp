@@ -78,13 +78,13 @@ void ScreenEditCommand::apply(bool forward) {
 
 ComponentEditCommand::ComponentEditCommand(const QString& actionName, const QUuid& screenId,
                                            PlacedComponent before, PlacedComponent after, Applied applied,
-                                           QString mergeKey)
+                                           QString mergeKey, quint64 interaction)
     : DocumentEditCommand(actionName, applied)
     , screenId_(screenId)
     , before_(std::move(before))
     , after_(std::move(after))
     , mergeKey_(std::move(mergeKey))
-    , interaction_(EditInteraction::current()) {}
+    , interaction_(interaction) {}
 
 int ComponentEditCommand::id() const {
     return mergeKey_.isEmpty() ? -1 : componentEditId;

@@ -85,8 +85,10 @@ private:
 // that returns to where it started is dropped.
 class ComponentEditCommand : public DocumentEditCommand {
 public:
+    // `interaction`: the one the edit was made in (it may land later, through the inspector throttle).
     ComponentEditCommand(const QString& actionName, const QUuid& screenId, PlacedComponent before,
-                         PlacedComponent after, Applied applied = Applied::notYet, QString mergeKey = {});
+                         PlacedComponent after, Applied applied = Applied::notYet, QString mergeKey = {},
+                         quint64 interaction = EditInteraction::current());
 
     const QUuid& componentId() const { return before_.id; }
     int id() const override;

@@ -96,7 +96,7 @@ public:
     // The same for a component of any screen ("Update Component"): an inspector edit that lands
     // after the selection moved on still changes the component it was made for.
     void updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
-                                 const QString& mergeKey = {});
+                                 const QString& mergeKey = {}, std::optional<quint64> interaction = {});
     // The working copy's screen or component by id, or nullptr.
     const KioskScreen* findScreen(const QUuid& screenId) const;
     const PlacedComponent* findComponent(const QUuid& screenId, const QUuid& componentId) const;

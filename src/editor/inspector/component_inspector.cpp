@@ -9,6 +9,7 @@
 #include "editor/inspector/inspector_section.h"
 #include "editor/inspector/style_preset_sheets.h"
 #include "editor/inspector/text_area_dialog.h"
+#include "editor/sheets/sheet_layout.h"
 #include "editor/sheets/symbol_icon.h"
 #include "media/path_resolver.h"
 #include "model/component_properties.h"
@@ -87,7 +88,7 @@ qint64 wholePart(double value) {
 // Writes what the throttle hands over into the component as the document holds it then: only the
 // edited keys, so that a change made meanwhile elsewhere (a nudge, an undo) is kept.
 void applyEditedKeys(const QUuid& screenId, const PlacedComponent& edited, const QStringList& keys,
-                     const QString& mergeKey) {
+                     const QString& mergeKey, quint64 interaction) {
     const PlacedComponent* current = manager().findComponent(screenId, edited.id);
     if (!current)
         return;
@@ -96,7 +97,7 @@ void applyEditedKeys(const QUuid& screenId, const PlacedComponent& edited, const
         updated.properties.insert(key, edited.properties.value(key));
     if (updated == *current)
         return;
-    manager().updateComponentOnScreen(screenId, updated, mergeKey);
+    manager().updateComponentOnScreen(screenId, updated, mergeKey, interaction);
     NotificationCenter::defaultCenter().post(
         NotificationName::componentUpdated, {{NotificationName::componentKey, QVariant::fromValue(updated)}});
 }
@@ -219,9 +220,13 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
         panel.editors.append(editor);
     }
     layout->addWidget(properties);
-    if (colors)
+    QList<QFormLayout*> forms{properties->form(), advanced->form()};
+    if (colors) {
         layout->addWidget(colors);
+        forms.append(colors->form());
+    }
     layout->addWidget(advanced);
+    alignFormLabels(forms);
     panels_->addWidget(panel.widget);
     return *panelsByType_.insert(int(type), panel);
 }
@@ -275,8 +280,10 @@ void ComponentInspector::editProperties(const PropertyMap& values, bool continuo
     PlacedComponent edited = *current;
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         edited.properties.insert(it.key(), it.value());
-    throttle.scheduleUpdate(edited, [screenId = screenId_, keys, mergeKey](const PlacedComponent& pending) {
-        applyEditedKeys(screenId, pending, keys, mergeKey);
+    // The edit belongs to the interaction it was made in, even when it lands after that ended.
+    throttle.scheduleUpdate(edited, [screenId = screenId_, keys, mergeKey,
+                                     interaction = EditInteraction::current()](const PlacedComponent& pending) {
+        applyEditedKeys(screenId, pending, keys, mergeKey, interaction);
     });
 }
 

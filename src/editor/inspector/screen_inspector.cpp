@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,10 @@ ScreenInspector::ScreenInspector(QWidget* parent)
     layout->addWidget(makeBackgroundSection());
     layout->addWidget(makeTemplateSection());
     layout->addStretch();
+    QList<QFormLayout*> forms;
+    for (const InspectorSection* section : findChildren<InspectorSection*>(Qt::FindDirectChildrenOnly))
+        forms.append(section->form());
+    alignFormLabels(forms);
 }
 
 QWidget* ScreenInspector::makeSettingsSection() {
