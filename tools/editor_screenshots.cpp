@@ -3,17 +3,25 @@
 // writes the editor window with the project, its palettes and every sheet as PNG files.
 #include "app/document_controller.h"
 #include "editing/shared_document_manager.h"
+#include "editing/style_preset_manager.h"
 #include "editor/editor_window.h"
+#include "editor/inspector/component_inspector.h"
+#include "editor/inspector/icon_picker.h"
+#include "editor/inspector/inspector_palette.h"
+#include "editor/inspector/screen_inspector.h"
+#include "editor/inspector/style_preset_sheets.h"
 #include "editor/palette_windows.h"
 #include "editor/sheets/custom_resolution_dialog.h"
 #include "editor/sheets/preferences_sheet.h"
 #include "editor/sheets/project_settings_sheet.h"
 #include "editor/sheets/project_setup_sheet.h"
 #include "editor/sheets/screen_edit_dialog.h"
+#include "model/stored_enum.h"
 #include "platform/preferences.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -56,9 +64,13 @@ int main(int argc, char** argv) {
     QTemporaryDir store;
     Preferences::setStoreFolder(store.path());
 
+    // A copy: the pictures add components, and saving in place must not change the project given.
+    const QString copy = store.filePath(QStringLiteral("project.vistrelle"));
+    if (!QFile::copy(QString::fromLocal8Bit(argv[1]), copy))
+        return 1;
     DocumentController documents(store.filePath(QStringLiteral("recovery")));
     documents.setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
-    EditorWindow* window = documents.openFile(QString::fromLocal8Bit(argv[1]));
+    EditorWindow* window = documents.openFile(copy);
     if (!window)
         return 1;
     window->resize(1280, 860);
@@ -79,6 +91,41 @@ int main(int argc, char** argv) {
          QStringLiteral("screens-palette"));
     save(*PaletteWindows::shared().window(PaletteWindows::componentLibraryIdentifier), folder,
          QStringLiteral("component-library"));
+
+    // The inspector: one picture per component type (on a screen of their own), one of a screen.
+    PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier);
+    auto* inspector =
+        static_cast<InspectorPalette*>(PaletteWindows::shared().window(PaletteWindows::inspectorIdentifier));
+    manager.setSelectedComponent(std::nullopt);
+    inspector->refresh();
+    save(*inspector->screenInspector()->parentWidget(), folder, QStringLiteral("inspector-screen"));
+    save(*inspector, folder, QStringLiteral("inspector-palette"));
+    manager.addScreen();
+    settle();
+    for (const ComponentType type : allCases<ComponentType>()) {
+        manager.addComponent(type, {100, 100});
+        settle();
+        inspector->refresh();
+        QString name = storedString(type).toLower();
+        name.replace(u' ', u'-');
+        save(*inspector->componentInspector()->parentWidget(), folder, QStringLiteral("inspector-") + name);
+    }
+    {
+        StylePresetManager presets;
+        const PlacedComponent icon = *manager.selectedComponent();
+        presets.add(presetFrom(icon, QStringLiteral("Lobby blue"), QDateTime::currentDateTimeUtc()));
+        presets.add(presetFrom(icon, QStringLiteral("Large warning"), QDateTime::currentDateTimeUtc()));
+        StylePresetsSheet list(presets, ComponentType::icon, window);
+        saveDialog(list, folder, QStringLiteral("style-presets"));
+        StylePresetsSheet none(presets, ComponentType::video, window);
+        saveDialog(none, folder, QStringLiteral("style-presets-empty"));
+        SaveStylePresetSheet saveSheet(window);
+        saveDialog(saveSheet, folder, QStringLiteral("save-style-preset"));
+        IconPicker picker;
+        picker.popup(QPoint(0, 0), QStringLiteral("star.fill"));
+        save(picker, folder, QStringLiteral("icon-picker"));
+        picker.hide();
+    }
 
     { // the sheets are the window's children: gone before the window goes
         ProjectSetupSheet setup(window);

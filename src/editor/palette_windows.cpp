@@ -39,7 +39,7 @@ QWidget* PaletteWindows::create(const QString& identifier) {
     } else if (identifier == inspectorIdentifier) {
         palette = inspector_ = new InspectorPalette;
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Inspector"));
-        size = QSize(340, 720);
+        size = QSize(360, 760);
     } else {
         return nullptr;
     }

@@ -254,7 +254,14 @@ void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& 
     showNumber(height_, component.size.height);
 
     TypePanel& panel = panelFor(component.componentType);
-    panels_->setCurrentWidget(panel.widget);
+    if (panels_->currentWidget() != panel.widget) {
+        // The stack takes the height of the panel shown, not of the tallest one made so far.
+        for (const TypePanel& other : std::as_const(panelsByType_))
+            other.widget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        panel.widget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        panels_->setCurrentWidget(panel.widget);
+        panels_->updateGeometry();
+    }
     showNumber(panel.zIndex, double(component.zIndex));
     for (PropertyEditor* editor : std::as_const(panel.editors))
         editor->showValue(component);

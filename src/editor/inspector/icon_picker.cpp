@@ -69,8 +69,14 @@ IconPicker::IconPicker(QWidget* parent)
     list_->setSpacing(kSpacing);
     list_->setIconSize(QSize(kSymbolSize, kSymbolSize));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The chosen symbol stands out as a light symbol on the highlight.
+    list_->setStyleSheet(QStringLiteral("QListWidget::item:selected { background: palette(highlight); "
+                                        "border-radius: 6px; }"));
+    const QColor onHighlight = list_->palette().color(QPalette::HighlightedText);
     for (const QString& name : SymbolCatalog::shared().names()) {
-        auto* item = new QListWidgetItem(symbolIcon(name), QString(), list_);
+        QIcon icon = symbolIcon(name);
+        icon.addPixmap(symbolPixmap(name, kSymbolSize, onHighlight, devicePixelRatioF()), QIcon::Selected);
+        auto* item = new QListWidgetItem(icon, QString(), list_);
         item->setData(Qt::UserRole, name);
         item->setToolTip(name);
         item->setData(Qt::AccessibleTextRole, name);

@@ -441,24 +441,24 @@ public:
         choose_ =
             new QPushButton(isImage_ ? editorText("Select image...") : editorText("Select video..."), this);
         choose_->setObjectName(key_ + QStringLiteral(".choose"));
-        choose_->setIcon(symbolIcon(isImage_ ? QStringLiteral("photo") : QStringLiteral("film")));
         remove_ =
             new QPushButton(isImage_ ? editorText("Remove Image") : editorText("Remove Current Video"), this);
         remove_->setObjectName(key_ + QStringLiteral(".remove"));
         buttons->addWidget(choose_);
-        buttons->addWidget(remove_);
         buttons->addStretch();
         layout->addLayout(buttons);
         status_ = new StatusLine(this);
         status_->setObjectName(key_ + QStringLiteral(".status"));
         layout->addWidget(status_);
+        // Under the file it removes, and only while there is one.
+        layout->addWidget(remove_, 0, Qt::AlignLeft);
         connect(choose_, &QPushButton::clicked, this, &MediaChooserEditor::choose);
         connect(remove_, &QPushButton::clicked, this, [this] { emit edited({{key_, QString()}}, false); });
     }
     QString rowLabel() const override { return {}; }
     void showValue(const PlacedComponent& component) override {
         const QString stored = component.stringProperty(key_);
-        remove_->setEnabled(!stored.isEmpty());
+        remove_->setVisible(!stored.isEmpty());
         if (stored.isEmpty()) {
             status_->show(isImage_ ? editorText("No image selected") : editorText("No video selected"),
                           false);
