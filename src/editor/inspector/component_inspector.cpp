@@ -288,10 +288,11 @@ void ComponentInspector::editProperties(const PropertyMap& values, bool continuo
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         edited.properties.insert(it.key(), it.value());
     // The edit belongs to the interaction it was made in, even when it lands after that ended.
-    throttle.scheduleUpdate(edited, [screenId = screenId_, keys, mergeKey,
-                                     interaction = EditInteraction::current()](const PlacedComponent& pending) {
-        applyEditedKeys(screenId, pending, keys, mergeKey, interaction);
-    });
+    throttle.scheduleUpdate(edited,
+                            [screenId = screenId_, keys, mergeKey,
+                             interaction = EditInteraction::current()](const PlacedComponent& pending) {
+                                applyEditedKeys(screenId, pending, keys, mergeKey, interaction);
+                            });
 }
 
 void ComponentInspector::writeComponent(const PlacedComponent& component) {

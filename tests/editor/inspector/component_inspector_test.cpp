@@ -1,1 +1,215 @@
-#include <gtest/gtest.h>
+#include "editor/inspector/component_inspector.h"
+
+#include "editing/style_preset_manager.h"
+#include "editor/inspector/inspector_fixture.h"
+#include "editor/inspector/style_preset_sheets.h"
+#include "model/component_factory.h"
+#include "model/component_properties.h"
+#include "model/stored_enum.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+using namespace vistrelle;
+using namespace vistrelle::test_support;
+
+namespace {
+
+class ComponentInspectorTest : public InspectorTest {
+protected:
+    // A 1920 × 1080 screen holding `component`, shown in the inspector.
+    void openWith(const PlacedComponent& component) {
+        KioskProject project;
+        project.screens.first().resolution = ScreenResolution::presets(ScreenMode::horizontal).last();
+        project.screens.first().components = {component};
+        open(project);
+        manager().setSelectedComponent(component);
+        showAgain();
+    }
+    void showAgain() { inspector.show(project().screens.first(), current()); }
+    const PlacedComponent& current() const { return project().screens.first().components.first(); }
+    QString property(const QString& key) const { return current().properties.value(key); }
+
+    void type(const QString& fieldName, const QString& text) {
+        QLineEdit* field = shown<QLineEdit>(inspector, fieldName);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+        InspectorUpdateManager::shared().flush();
+        showAgain();
+    }
+
+    ComponentInspector inspector;
+};
+
+} // namespace
+
+TEST_F(ComponentInspectorTest, SavedValuesOfEveryKindShowAsStored) {
+    PlacedComponent title = makeComponent(ComponentType::title, {10, 20});
+    title.properties[PropertyKey::opacity] = "0.35";
+    title.properties[PropertyKey::fontName] = "Gill Sans"; // not in the list: shown all the same
+    title.properties[PropertyKey::isItalic] = "true";
+    title.properties[PropertyKey::textAlignment] = "trailing";
+    title.properties[PropertyKey::rotation] = "-90";
+    title.size = {640.7, 99.9};
+    VistrelleDocument document;
+    document.project.screens.first().components = {title};
+    const PlacedComponent reread = VistrelleDocument::read(document.fileContents().value())
+                                       .value()
+                                       .project.screens.first()
+                                       .components.first();
+    openWith(reread);
+
+    EXPECT_EQ(shown<QLabel>(inspector, "opacity.value")->text(), "35%");
+    EXPECT_EQ(shown<QLabel>(inspector, "rotation.value")->text(), "-90°");
+    EXPECT_EQ(shown<QComboBox>(inspector, "fontName")->currentText(), "Gill Sans");
+    EXPECT_EQ(shown<QLineEdit>(inspector, "fontSize")->text(), "24");
+    EXPECT_TRUE(shown<QAbstractButton>(inspector, "isItalic")->isChecked());
+    EXPECT_FALSE(shown<QAbstractButton>(inspector, "isUnderlined")->isChecked());
+    EXPECT_TRUE(shown<QAbstractButton>(inspector, "textAlignment.trailing")->isChecked());
+    EXPECT_EQ(shown<QLineEdit>(inspector, "width")->text(), "640") << "the whole part";
+    EXPECT_EQ(shown<QLineEdit>(inspector, "height")->text(), "99");
+
+    PlacedComponent shape = makeComponent(ComponentType::shape, {0, 0});
+    shape.properties[PropertyKey::strokeWidth] = "3.0";
+    shape.properties[PropertyKey::innerRadius] = "0.70";
+    openWith(shape);
+    EXPECT_EQ(shown<QLabel>(inspector, "strokeWidth.value")->text(), "3.0");
+    EXPECT_EQ(shown<QLabel>(inspector, "innerRadius.value")->text(), "0.70");
+    EXPECT_EQ(shown<QComboBox>(inspector, "shapeType")->currentData().toString(), "star");
+
+    PlacedComponent video = makeComponent(ComponentType::video, {0, 0});
+    video.properties[PropertyKey::showsControls] = "false";
+    openWith(video);
+    EXPECT_FALSE(shown<QCheckBox>(inspector, "showsControls")->isChecked());
+    EXPECT_TRUE(shown<QCheckBox>(inspector, "isMuted")->isChecked());
+    EXPECT_TRUE(shown<QAbstractButton>(inspector, "fittingMode.fill")->isChecked());
+    EXPECT_EQ(undoStack.count(), 0) << "showing writes nothing";
+}
+
+TEST_F(ComponentInspectorTest, UnreadableValuesShowTheDefaultAndStayUntilTheControlIsUsed) {
+    PlacedComponent icon = makeComponent(ComponentType::icon, {0, 0});
+    icon.properties[PropertyKey::iconSize] = "huge";
+    icon.properties[PropertyKey::iconWeight] = "extraBold";
+    icon.properties["customKey"] = "kept";
+    openWith(icon);
+    EXPECT_EQ(shown<QLabel>(inspector, "iconSize.value")->text(), "24");
+    EXPECT_EQ(shown<QComboBox>(inspector, "iconWeight")->currentData().toString(), "regular");
+    EXPECT_EQ(property(PropertyKey::iconSize), "huge");
+
+    shown<QSlider>(inspector, "iconSize")->setValue(40);
+    InspectorUpdateManager::shared().flush();
+    EXPECT_EQ(property(PropertyKey::iconSize), "48");
+    EXPECT_EQ(property(PropertyKey::iconWeight), "extraBold") << "another control's value is not rewritten";
+    EXPECT_EQ(property("customKey"), "kept");
+}
+
+TEST_F(ComponentInspectorTest, ASliderSweepIsOneStepThatUndoesAndRedoes) {
+    openWith(makeComponent(ComponentType::label, {100, 100}));
+    QSlider* opacity = shown<QSlider>(inspector, "opacity");
+    opacity->setSliderDown(true); // pressed
+    for (int tick = 19; tick >= 7; --tick) {
+        opacity->setValue(tick);
+        QTest::qWait(15); // a steady stream: most values wait in the throttle
+    }
+    opacity->setSliderDown(false); // released; the last value lands afterwards
+    QTest::qWait(300);
+    ASSERT_EQ(undoStack.count(), 1);
+    EXPECT_EQ(property(PropertyKey::opacity), "0.35");
+    undoStack.undo();
+    EXPECT_FALSE(current().properties.contains(PropertyKey::opacity));
+    undoStack.redo();
+    EXPECT_EQ(property(PropertyKey::opacity), "0.35");
+
+    // The next sweep is a step of its own.
+    opacity->setSliderDown(true);
+    opacity->setValue(10);
+    opacity->setSliderDown(false);
+    InspectorUpdateManager::shared().flush();
+    EXPECT_EQ(undoStack.count(), 2);
+}
+
+TEST_F(ComponentInspectorTest, AnEditWaitingInTheThrottleNeverUndoesANudge) {
+    openWith(makeComponent(ComponentType::label, {100, 100}));
+    QSlider* opacity = shown<QSlider>(inspector, "opacity");
+    opacity->setValue(15);
+    opacity->setValue(12); // waits
+    ASSERT_TRUE(InspectorUpdateManager::shared().hasPendingUpdate());
+    PlacedComponent nudged = current();
+    nudged.position = {110, 100};
+    manager().updateComponent(nudged, true);
+    InspectorUpdateManager::shared().flush();
+    EXPECT_EQ(current().position, (Point{110, 100}));
+    EXPECT_EQ(property(PropertyKey::opacity), "0.60");
+}
+
+TEST_F(ComponentInspectorTest, FrameFieldsKeepTheComponentOnItsScreen) {
+    PlacedComponent image = makeComponent(ComponentType::image, {100, 100});
+    image.size = {300, 200};
+    openWith(image);
+    type("x", "5000");
+    EXPECT_EQ(current().position.x, 1620);
+    EXPECT_EQ(shown<QLineEdit>(inspector, "x")->text(), "1620");
+    type("x", "-5");
+    EXPECT_EQ(current().position.x, 0);
+    type("x", "abc");
+    EXPECT_EQ(current().position.x, 0);
+    EXPECT_EQ(shown<QLineEdit>(inspector, "x")->text(), "0") << "the stored value again";
+    type("width", "0");
+    EXPECT_EQ(current().size.width, 10);
+    type("height", "99999");
+    EXPECT_EQ(current().size.height, 1080);
+    type("zIndex", "+3");
+    EXPECT_EQ(current().zIndex, 3);
+    EXPECT_EQ(undoStack.count(), 5) << "one step per change; the unreadable text none";
+}
+
+TEST_F(ComponentInspectorTest, MediaStatusSaysWhatIsWrongWithTheFile) {
+    QTemporaryDir media;
+    const QString notAnImage = media.filePath("notes.png");
+    QFile text(notAnImage);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("shopping list");
+    text.close();
+    const QString picture = media.filePath("logo.png");
+    QImage(4, 4, QImage::Format_RGB32).save(picture);
+
+    PlacedComponent image = makeComponent(ComponentType::image, {0, 0});
+    const auto statusFor = [&](const QString& path) {
+        image.properties[PropertyKey::imagePath] = path;
+        openWith(image);
+        return shown<QWidget>(inspector, "imagePath.status")->findChildren<QLabel*>().last()->text();
+    };
+    EXPECT_EQ(statusFor(""), "No image selected");
+    EXPECT_EQ(statusFor(media.filePath("gone.png")), "Image not found");
+    EXPECT_EQ(statusFor(notAnImage), "Invalid image file");
+    EXPECT_EQ(statusFor(picture), "logo.png");
+}
+
+TEST_F(ComponentInspectorTest, APresetIsAppliedAsOneStepWithoutTouchingTheFrame) {
+    PlacedComponent source = makeComponent(ComponentType::title, {0, 0});
+    source.properties[PropertyKey::text] = "Opening hours";
+    source.properties[PropertyKey::textColor] = "#FF0000";
+    StylePresetManager::shared().add(presetFrom(source, "Red", QDateTime::currentDateTimeUtc()));
+
+    PlacedComponent target = makeComponent(ComponentType::title, {300, 400});
+    target.properties["customKey"] = "kept";
+    openWith(target);
+    shown<QPushButton>(inspector, "stylePresets")->click();
+    auto* sheet = inspector.findChild<StylePresetsSheet*>();
+    ASSERT_TRUE(sheet);
+    emit sheet->applyRequested(StylePresetManager::shared().presets(ComponentType::title).first());
+    EXPECT_EQ(undoStack.count(), 1);
+    EXPECT_EQ(property(PropertyKey::text), "Opening hours");
+    EXPECT_EQ(property(PropertyKey::textColor), "#FF0000");
+    EXPECT_EQ(property("customKey"), "kept");
+    EXPECT_EQ(current().position, (Point{300, 400}));
+    sheet->close();
+}

@@ -1,1 +1,160 @@
-#include <gtest/gtest.h>
+#include "editor/inspector/screen_inspector.h"
+
+#include "editor/inspector/background_selector.h"
+#include "editor/inspector/inspector_fixture.h"
+#include "export/screen_template.h"
+#include "model/component_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vistrelle;
+using namespace vistrelle::test_support;
+
+namespace {
+
+class ScreenInspectorTest : public InspectorTest {
+protected:
+    void SetUp() override {
+        InspectorTest::SetUp();
+        KioskProject threeScreens;
+        threeScreens.screens.first().name = "Start";
+        for (const char* name : {"Second", "Third"})
+            threeScreens.screens.append(KioskScreen(QString::fromLatin1(name)));
+        open(threeScreens);
+        inspect(0);
+    }
+    void inspect(qsizetype index) {
+        inspected = index;
+        inspector.show(project(), project().screens[index]);
+    }
+    const KioskScreen& screen(qsizetype index) const { return project().screens[index]; }
+    void chooseEffect(TransitionEffect effect) {
+        auto* menu = shown<QComboBox>(inspector, "transitionEffect");
+        emit menu->activated(menu->findData(int(effect)));
+        inspect(inspected);
+    }
+    void type(const QString& fieldName, const QString& text) {
+        QLineEdit* field = shown<QLineEdit>(inspector, fieldName);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+        inspect(inspected);
+    }
+
+    ScreenInspector inspector;
+    qsizetype inspected = 0;
+};
+
+} // namespace
+
+TEST_F(ScreenInspectorTest, NameAndDurationFollowTheirRules) {
+    type("screenDuration", "1");
+    EXPECT_EQ(screen(0).duration, 3);
+    type("screenDuration", "");
+    EXPECT_EQ(screen(0).duration, 3) << "an empty field keeps the duration";
+    type("screenDuration", "12");
+    EXPECT_EQ(screen(0).duration, 12);
+    shown<QLineEdit>(inspector, "screenName")->clear();
+    type("screenName", "");
+    EXPECT_EQ(screen(0).name, "Untitled Screen");
+    EXPECT_EQ(undoStack.count(), 3);
+}
+
+TEST_F(ScreenInspectorTest, TransitionsGoToAllScreensOnlyFromTheFirst) {
+    chooseEffect(TransitionEffect::fade);
+    EXPECT_EQ(screen(1).transition.effect, TransitionEffect::none) << "copying is off";
+    inspector.transitionToAll()->click();
+    for (const KioskScreen& each : project().screens)
+        EXPECT_EQ(each.transition.effect, TransitionEffect::fade);
+    chooseEffect(TransitionEffect::pageTurn);
+    for (const KioskScreen& each : project().screens)
+        EXPECT_EQ(each.transition.effect, TransitionEffect::pageTurn);
+
+    inspect(1);
+    EXPECT_FALSE(inspector.transitionToAll()->isEnabled());
+    chooseEffect(TransitionEffect::moveUp);
+    EXPECT_EQ(screen(1).transition.effect, TransitionEffect::moveUp);
+    EXPECT_EQ(screen(0).transition.effect, TransitionEffect::pageTurn);
+    EXPECT_EQ(screen(2).transition.effect, TransitionEffect::pageTurn);
+
+    // Switching copying off copies nothing back; each change was one step.
+    inspect(0);
+    inspector.transitionToAll()->click();
+    EXPECT_EQ(screen(1).transition.effect, TransitionEffect::moveUp);
+    EXPECT_EQ(undoStack.count(), 4);
+    undoStack.undo(); // moveUp on the second screen
+    undoStack.undo(); // page turn everywhere
+    EXPECT_EQ(screen(2).transition.effect, TransitionEffect::fade);
+}
+
+TEST_F(ScreenInspectorTest, CopyingTheBackgroundIsASettingAndOneStep) {
+    ProjectSettings separate = project().settings;
+    separate.inheritFirstScreenBackground = false;
+    manager().setProjectInfo(project().metadata, separate);
+    KioskScreen first = screen(0);
+    first.background.color = "#123456";
+    manager().updateScreen(first, "Change Background");
+    inspect(0);
+    const int before = undoStack.count();
+    inspector.backgroundToAll()->click();
+    EXPECT_TRUE(project().settings.inheritFirstScreenBackground);
+    EXPECT_EQ(screen(2).background.color, "#123456");
+    ASSERT_EQ(undoStack.count(), before + 1);
+    undoStack.undo();
+    EXPECT_FALSE(project().settings.inheritFirstScreenBackground);
+    EXPECT_EQ(screen(2).background.color, "#FFFFFF");
+
+    // While copying is on, a change of the first screen's background reaches every screen.
+    undoStack.redo();
+    inspect(0);
+    auto* selector = shown<QWidget>(inspector, "backgroundSelector");
+    BackgroundStyle gradient;
+    gradient.type = BackgroundType::gradient;
+    gradient.gradient = GradientStyle{"#000000", "#FFFFFF", GradientDirection::diagonal};
+    emit static_cast<BackgroundSelector*>(selector)->backgroundEdited(gradient);
+    EXPECT_EQ(screen(2).background, gradient);
+}
+
+TEST_F(ScreenInspectorTest, ATemplateReplacesTheScreenAsOneStepAndFailuresAreShown) {
+    QTemporaryDir folder;
+    KioskScreen saved("Menu");
+    saved.duration = 1;
+    saved.components.append(makeComponent(ComponentType::label, {5, 5}));
+    const QString path = folder.filePath("menu.xml");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(exportScreenXML(saved).toUtf8());
+    file.close();
+
+    inspect(1);
+    const auto importFile = [&](const QString& chosen) {
+        shown<QPushButton>(inspector, "importScreen")->click();
+        auto* dialog = inspector.window()->findChild<QFileDialog*>("importScreenDialog");
+        ASSERT_TRUE(dialog);
+        emit dialog->fileSelected(chosen);
+        dialog->close();
+        QApplication::processEvents();
+    };
+    importFile(path);
+    EXPECT_EQ(screen(1).name, "Menu");
+    EXPECT_EQ(screen(1).duration, 3);
+    EXPECT_EQ(screen(1).components.size(), 1);
+    EXPECT_EQ(undoStack.count(), 1);
+    EXPECT_EQ(manager().selectedScreen()->id, screen(1).id) << "the imported screen stays selected";
+
+    QFile broken(folder.filePath("broken.xml"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("<Screen name=\"x\"");
+    broken.close();
+    importFile(broken.fileName());
+    EXPECT_EQ(undoStack.count(), 1);
+    EXPECT_TRUE(
+        shown<QLabel>(inspector, "templateStatus")->text().startsWith("The screen could not be imported: "));
+}
