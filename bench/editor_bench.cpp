@@ -1,15 +1,19 @@
 // The editor's responsiveness: one pointer event of a drag on a crowded
 // 1920 × 1080 screen (document update and repaint included), a full repaint,
-// and opening windows for the sample and for a 500 × 50 project.
+// one step of an inspector slider and a new selection shown in the inspector
+// on that screen, and opening windows for the sample and for a 500 × 50 project.
 #include "app/document_controller.h"
+#include "editing/inspector_update_manager.h"
 #include "editing/shared_document_manager.h"
 #include "editor/editor_window.h"
+#include "editor/inspector/inspector_palette.h"
 #include "editor/palette_windows.h"
 #include "large_project.h"
 #include "platform/preferences.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -92,6 +96,73 @@ void BM_FullRepaintOfCrowdedScreen(benchmark::State& state) {
     }
 }
 
+// The inspector on a crowded screen, with component 100 selected.
+struct InspectedCrowd {
+    std::unique_ptr<EditorWindow> window;
+    InspectorPalette* inspector = nullptr;
+};
+
+InspectedCrowd inspectCrowd() {
+    InspectedCrowd crowd;
+    crowd.window = openWindow(crowdedScreen());
+    SharedDocumentManager& manager = SharedDocumentManager::shared();
+    manager.setSelectedComponent(manager.currentDocument()->project.screens[0].components[100]);
+    PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier);
+    crowd.inspector =
+        static_cast<InspectorPalette*>(PaletteWindows::shared().window(PaletteWindows::inspectorIdentifier));
+    settle();
+    crowd.window->canvas().repaint();
+    return crowd;
+}
+
+template <typename T> T* shownChild(QWidget& parent, const QString& name) {
+    for (T* candidate : parent.findChildren<T*>(name))
+        if (candidate->isVisibleTo(&parent))
+            return candidate;
+    return nullptr;
+}
+
+void BM_InspectorOpacityStepOnCrowdedScreen(benchmark::State& state) {
+    store();
+    InspectedCrowd crowd = inspectCrowd();
+    QSlider* opacity = shownChild<QSlider>(*crowd.inspector, QStringLiteral("opacity"));
+    if (!opacity) {
+        state.SkipWithError("no opacity slider");
+        return;
+    }
+    opacity->setSliderDown(true);
+    int step = 0;
+    for (auto _ : state) {
+        // From the slider's new value to the repainted canvas (the throttle's wait left out).
+        opacity->setValue(5 + step++ % 15);
+        InspectorUpdateManager::shared().flush();
+        settle();
+        crowd.window->canvas().repaint();
+    }
+    opacity->setSliderDown(false);
+    crowd.window->closeWithoutAsking();
+    PaletteWindows::shared().closeAll();
+    settle();
+    state.SetLabel("200 components, 1920 × 1080");
+}
+
+void BM_SelectAnotherComponentUntilTheInspectorShowsIt(benchmark::State& state) {
+    store();
+    InspectedCrowd crowd = inspectCrowd();
+    SharedDocumentManager& manager = SharedDocumentManager::shared();
+    const QList<PlacedComponent> components = manager.currentDocument()->project.screens[0].components;
+    int next = 0;
+    for (auto _ : state) {
+        // Every type in turn: a panel is made once, then only shows new values.
+        manager.setSelectedComponent(components[next++ % components.size()]);
+        crowd.inspector->refresh();
+        crowd.inspector->repaint();
+    }
+    crowd.window->closeWithoutAsking();
+    PaletteWindows::shared().closeAll();
+    settle();
+}
+
 void BM_OpenSampleWindow(benchmark::State& state) {
     store();
     for (auto _ : state) {
@@ -135,5 +206,7 @@ void BM_OpenLargeProjectWindow(benchmark::State& state) {
 
 BENCHMARK(BM_DragStepOnCrowdedScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaintOfCrowdedScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InspectorOpacityStepOnCrowdedScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectAnotherComponentUntilTheInspectorShowsIt)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenSampleWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargeProjectWindow)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -13,6 +13,7 @@
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
 #include "render/font_resolver.h"
+#include "render/image_source.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -22,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <cmath>
 
@@ -78,6 +80,7 @@ void AdvancedCanvasView::setScreen(const std::optional<KioskScreen>& screen) {
     const bool otherScreen = !screen || !screen_ || screen->id != screen_->id;
     const bool resized = !screen || !screen_ || screen->resolution.width != screen_->resolution.width ||
                          screen->resolution.height != screen_->resolution.height;
+    changedComponentId_ = otherScreen ? std::nullopt : onlyChangedComponent(*screen_, *screen);
     screen_ = screen;
     refreshSortedComponents();
     screenPictureValid_ = false;
@@ -205,6 +208,24 @@ const PlacedComponent* AdvancedCanvasView::componentAt(QPointF widgetPoint) cons
 
 // --- pictures
 
+std::optional<QUuid> AdvancedCanvasView::onlyChangedComponent(const KioskScreen& before,
+                                                              const KioskScreen& after) {
+    if (before.background != after.background || before.components.size() != after.components.size())
+        return std::nullopt;
+    std::optional<QUuid> changed;
+    for (qsizetype i = 0; i < after.components.size(); ++i) {
+        const PlacedComponent& was = before.components[i];
+        const PlacedComponent& is = after.components[i];
+        if (was == is)
+            continue;
+        // Another component, or a new place in the stacking order: the layers would not fit.
+        if (changed || was.id != is.id || was.zIndex != is.zIndex)
+            return std::nullopt;
+        changed = is.id;
+    }
+    return changed;
+}
+
 void AdvancedCanvasView::invalidatePictures() {
     screenPictureValid_ = false;
     layersComponentId_.reset();
@@ -220,26 +241,64 @@ QImage AdvancedCanvasView::renderLayer(const std::function<bool(qsizetype)>& inc
                    QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull())
         return picture;
-    picture.fill(background ? Qt::white : Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform);
-    painter.scale(scale, scale);
-    painter.setClipRect(QRectF(QPointF(0, 0), units));
-    if (background)
-        paintBackground(painter, screen_->background, units, *images_);
+    // The white base is needed only where the background lets it through.
+    if (!background)
+        picture.fill(Qt::transparent);
+    else if (!backgroundIsOpaque(screen_->background))
+        picture.fill(Qt::white);
+
+    // What to draw and where, gathered here; the pictures asked for now, on this thread.
+    ImageSnapshot pictures;
+    if (background && screen_->background.type == BackgroundType::image && screen_->background.imagePath)
+        pictures.take(*images_, *screen_->background.imagePath);
+    struct Item {
+        const PlacedComponent* component;
+        QRectF pixels; // where it may draw, in the picture's pixels
+    };
+    QList<Item> items;
     for (qsizetype position = 0; position < sortedIndices_.size(); ++position) {
         if (!include(position))
             continue;
         const PlacedComponent& component = screen_->components[sortedIndices_[position]];
-        painter.save();
-        painter.translate(component.position.x, component.position.y);
-        paintComponent(painter, component, *images_);
-        painter.restore();
+        if (component.componentType == ComponentType::image)
+            pictures.take(*images_, component.stringProperty(PropertyKey::imagePath));
+        const QRectF bounds = paintedBounds(component).translated(component.position.x, component.position.y);
+        items.append({&component, QRectF(bounds.topLeft() * scale, bounds.size() * scale)});
     }
-    if (grid)
-        paintGrid(painter);
-    painter.end();
+
+    // Drawn in strips of a few rows, on every core. A strip never hands the painter more rows than it
+    // blends on the calling thread, so no fill is split into tasks for other threads (which costs
+    // more than it saves on a screen of many small parts), and the strips themselves run in parallel.
+    constexpr int stripRows = 64;
+    QList<int> strips;
+    for (int top = 0; top < picture.height(); top += stripRows)
+        strips.append(top);
+    uchar* const bits = picture.bits();
+    QtConcurrent::blockingMap(strips, [&](int top) {
+        const int rows = std::min(stripRows, picture.height() - top);
+        QImage strip(bits + qsizetype(top) * picture.bytesPerLine(), picture.width(), rows,
+                     picture.bytesPerLine(), picture.format());
+        QPainter painter(&strip);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                               QPainter::SmoothPixmapTransform);
+        painter.translate(0, -top);
+        painter.scale(scale, scale);
+        const QRectF stripUnits(0, top / scale, units.width(), rows / scale);
+        painter.setClipRect(QRectF(QPointF(0, 0), units).intersected(stripUnits));
+        if (background)
+            paintBackground(painter, screen_->background, units, pictures);
+        const QRectF stripPixels(0, top, picture.width(), rows);
+        for (const Item& item : std::as_const(items)) {
+            if (!item.pixels.intersects(stripPixels))
+                continue;
+            painter.save();
+            painter.translate(item.component->position.x, item.component->position.y);
+            paintComponent(painter, *item.component, pictures);
+            painter.restore();
+        }
+        if (grid)
+            paintGrid(painter, stripUnits.top(), stripUnits.bottom());
+    });
     picture.setDevicePixelRatio(devicePixelRatioF());
     return picture;
 }
@@ -287,7 +346,7 @@ bool AdvancedCanvasView::ensureMoveLayers(const QUuid& componentId) {
     return true;
 }
 
-void AdvancedCanvasView::paintGrid(QPainter& painter) const {
+void AdvancedCanvasView::paintGrid(QPainter& painter, double fromY, double toY) const {
     if (!settings_.showGrid || !screen_)
         return;
     const double grid = usableGridSize(double(settings_.gridSize));
@@ -295,13 +354,26 @@ void AdvancedCanvasView::paintGrid(QPainter& painter) const {
     if (grid * zoom_ < 4)
         return;
     const QSizeF units = canvasUnits();
+    // The rows of dots that reach into fromY…toY (a dot is 2 units across).
+    const double firstRow = std::max(0.0, std::ceil((fromY - 1) / grid)) * grid;
+    const double lastY = std::min(units.height(), toY + 1);
     QPolygonF dots;
-    dots.reserve(qsizetype((units.width() / grid + 1) * (units.height() / grid + 1)));
-    for (double y = 0; y <= units.height(); y += grid)
+    for (double y = firstRow; y <= lastY; y += grid)
         for (double x = 0; x <= units.width(); x += grid)
             dots.append(QPointF(x, y));
     QColor blue(0, 122, 255);
     blue.setAlphaF(0.4);
+    // Dots of a few pixels are drawn as squares: nobody sees the difference, and round ones cost a
+    // curve each (thousands of them on a large screen).
+    const double dotPixels = 2 * painter.worldTransform().m11();
+    if (dotPixels <= 3.5) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(blue, 2, Qt::SolidLine, Qt::SquareCap));
+        painter.drawPoints(dots);
+        painter.restore();
+        return;
+    }
     painter.setPen(QPen(blue, 2, Qt::SolidLine, Qt::RoundCap));
     painter.drawPoints(dots);
 }
@@ -316,9 +388,11 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
         return;
     }
     const QRectF screenRect = widgetRectFor({0, 0}, Size{canvasUnits().width(), canvasUnits().height()});
-    // While one component changes at every event (moved, or its text typed), the rest is drawn from layers.
-    const std::optional<QUuid> live =
-        gesture_ == Gesture::moving ? std::optional(gestureComponent_.id) : editingId_;
+    // While one component changes at every event (moved, its text typed, a setting swept in the
+    // inspector), the rest is drawn from layers.
+    const std::optional<QUuid> live = gesture_ == Gesture::moving ? std::optional(gestureComponent_.id)
+                                      : editingId_                ? editingId_
+                                                                  : changedComponentId_;
     if (live && ensureMoveLayers(*live)) {
         painter.drawImage(screenRect.topLeft(), belowLayer_);
         if (const PlacedComponent* moving = componentWithId(*live)) {

@@ -92,6 +92,8 @@ private:
     QSizeF canvasUnits() const;
     void updateWidgetSize();
     void refreshSortedComponents();
+    // The id of the one component that differs between the two versions of a screen, if only one does.
+    static std::optional<QUuid> onlyChangedComponent(const KioskScreen& before, const KioskScreen& after);
     const PlacedComponent* componentWithId(const QUuid& id) const;
     const PlacedComponent* componentAt(QPointF widgetPoint) const;
     QRectF widgetRectFor(Point position, Size size) const;
@@ -103,7 +105,8 @@ private:
                        bool grid) const;
     void ensureScreenPicture();
     bool ensureMoveLayers(const QUuid& componentId);
-    void paintGrid(QPainter& painter) const;
+    // The grid's dots from fromY to toY (canvas units).
+    void paintGrid(QPainter& painter, double fromY, double toY) const;
     void paintEmptyState(QPainter& painter) const;
     void paintSelection(QPainter& painter) const;
 
@@ -121,6 +124,8 @@ private:
     std::optional<KioskScreen> screen_;
     std::optional<QUuid> selectedId_;
     std::optional<QUuid> editingId_;
+    // The one component the last change of the screen changed (drawn live over cached layers).
+    std::optional<QUuid> changedComponentId_;
     ProjectSettings settings_;
     double zoom_ = 1.0;
     QList<qsizetype> sortedIndices_;

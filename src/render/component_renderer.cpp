@@ -112,6 +112,62 @@ void paintIcon(QPainter& painter, const PlacedComponent& c, const QRectF& frame)
 
 } // namespace component_painters
 
+QRectF paintedBounds(const PlacedComponent& component) {
+    const double width = component.size.width;
+    const double height = component.size.height;
+    if (!(width > 0) || !(height > 0) || !std::isfinite(width) || !std::isfinite(height))
+        return {};
+    const QRectF frame(0, 0, std::min(width, largestSide), std::min(height, largestSide));
+    // Antialiasing and the selection outline reach a little past every edge.
+    double margin = 4;
+    QRectF bounds = frame;
+    switch (component.componentType) {
+    case ComponentType::title:
+    case ComponentType::label: {
+        QString text = component.stringProperty(PropertyKey::text);
+        if (text.trimmed().isEmpty())
+            text = propertySpec(component.componentType, PropertyKey::text)->fallback;
+        const QFont font = documentFont(
+            textPropertyOf(component, PropertyKey::fontName),
+            numberPropertyOf(component, PropertyKey::fontSize), component.boolProperty(PropertyKey::isBold),
+            component.boolProperty(PropertyKey::isItalic), component.boolProperty(PropertyKey::isUnderlined));
+        const CachedTextLayout& layout =
+            cachedTextLayout(text, font, frame.width(), horizontalAlignment(component));
+        const QRectF lines = layout.layout->boundingRect();
+        bounds |= lines.translated(frame.left(), frame.top() + (frame.height() - layout.height) / 2);
+        break;
+    }
+    case ComponentType::icon: {
+        const double size = std::clamp(numberPropertyOf(component, PropertyKey::iconSize), 0.0, largestSide);
+        bounds |= QRectF(frame.center().x() - size / 2, frame.center().y() - size / 2, size, size);
+        break;
+    }
+    case ComponentType::shape:
+        margin += std::clamp(numberPropertyOf(component, PropertyKey::strokeWidth), 0.0, largestSide);
+        break;
+    case ComponentType::image:
+        margin += std::clamp(numberPropertyOf(component, PropertyKey::borderWidth), 0.0, largestSide);
+        [[fallthrough]];
+    case ComponentType::video:
+    case ComponentType::webView:
+        // A placeholder's caption may be wider than a narrow frame.
+        bounds.adjust(-64, 0, 64, 0);
+        break;
+    case ComponentType::textArea:
+        break; // clipped to its frame
+    }
+    bounds.adjust(-margin, -margin, margin, margin);
+    const double rotation = numberPropertyOf(component, PropertyKey::rotation);
+    if (rotation != 0) {
+        QTransform turn;
+        turn.translate(frame.center().x(), frame.center().y());
+        turn.rotate(std::fmod(rotation, 360.0));
+        turn.translate(-frame.center().x(), -frame.center().y());
+        bounds = turn.mapRect(bounds);
+    }
+    return bounds;
+}
+
 void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSource& images,
                     ComponentRenderOptions options) {
     using namespace component_painters;

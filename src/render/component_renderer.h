@@ -20,6 +20,13 @@ struct ComponentRenderOptions {
 void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSource& images,
                     ComponentRenderOptions options = {});
 
+// Where in the component's own frame (0, 0, size) paintComponent may put
+// pixels: the frame, turned with the component, widened by strokes and by
+// what may stand out of it (a text longer than its frame, an icon larger than
+// it, a placeholder's caption). A caller that draws part of a screen may skip
+// components whose bounds miss that part.
+QRectF paintedBounds(const PlacedComponent& component);
+
 namespace component_painters {
 // The per-type drawings, in the component's unrotated frame.
 void paintText(QPainter& painter, const PlacedComponent& component, const QRectF& frame);

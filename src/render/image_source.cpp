@@ -40,4 +40,16 @@ ImageSource::Lookup AsyncImageSource::lookup(const QString& storedPath) {
     return {ImageSource::State::loading, {}};
 }
 
+void ImageSnapshot::take(ImageSource& source, const QString& storedPath) {
+    if (!lookups_.contains(storedPath))
+        lookups_.insert(storedPath, source.lookup(storedPath));
+}
+
+ImageSource::Lookup ImageSnapshot::lookup(const QString& storedPath) {
+    const auto it = lookups_.constFind(storedPath);
+    if (it == lookups_.cend())
+        return {State::loading, {}};
+    return *it;
+}
+
 } // namespace vistrelle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
@@ -55,6 +56,18 @@ private:
     ImageCache& cache_;
     QPointer<QObject> context_;
     std::shared_ptr<State> state_;
+};
+
+// Answers from pictures looked up beforehand on one thread, from any thread:
+// a screen drawn in parts on several threads asks it instead of a source
+// that must stay on its own thread. Paths not taken read as loading.
+class ImageSnapshot : public ImageSource {
+public:
+    void take(ImageSource& source, const QString& storedPath);
+    Lookup lookup(const QString& storedPath) override;
+
+private:
+    QHash<QString, Lookup> lookups_;
 };
 
 } // namespace vistrelle

@@ -3,7 +3,10 @@
 #include "editing/notification_names.h"
 #include "editor/palette_windows.h"
 #include "editor/vistrelle_commands.h"
+#include "media/image_cache.h"
 #include "model/component_properties.h"
+#include "render/image_source.h"
+#include "render/screen_painter.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -394,4 +397,51 @@ TEST_F(EditorWindowTest, UndoingBackToTheSavedStateClearsTheModifiedMarker) {
     undo->trigger();
     settle();
     EXPECT_TRUE(w.isModified()) << "the saved state has the move";
+}
+
+TEST_F(EditorWindowTest, TheCanvasDrawsInStripsWhatTheSlideRendererDraws) {
+    // Parts that stand out of their frames, turned ones, strokes and an overflowing title, over a gradient.
+    KioskProject project;
+    project.settings.showGrid = false;
+    KioskScreen& screen = project.screens.first();
+    screen.resolution = {640, 480, QStringLiteral("Test"), ScreenMode::horizontal, true};
+    screen.background = {BackgroundType::gradient, "#FFFFFF", std::nullopt,
+                         GradientStyle{"#203040", "#E0C080", GradientDirection::diagonal}};
+    PlacedComponent title = makeComponent(ComponentType::title, {60, 50});
+    title.properties[PropertyKey::text] =
+        "A title much longer than its small frame, spilling over three strips";
+    title.properties[PropertyKey::rotation] = "-30";
+    PlacedComponent icon = makeComponent(ComponentType::icon, {300, 120});
+    icon.properties[PropertyKey::iconSize] = "180";
+    PlacedComponent star = makeComponent(ComponentType::shape, {420, 300});
+    star.properties[PropertyKey::strokeWidth] = "9";
+    star.size = {170, 150};
+    PlacedComponent web = makeComponent(ComponentType::webView, {20, 260});
+    web.size = {40, 180};
+    PlacedComponent narrow = makeComponent(ComponentType::label, {480, 150});
+    narrow.size = {90, 20};
+    narrow.properties[PropertyKey::text] = "Many short words wrap into lines far above and below a low frame";
+    screen.components = {title, icon, star, web, makeComponent(ComponentType::textArea, {200, 330}), narrow};
+    screen.components[1].zIndex = 2;
+    open(project);
+    manager().setSelectedComponent(std::nullopt);
+    settle();
+
+    const QImage drawn = canvas()
+                             .grab(QRect(canvas().widgetPointFor({0, 0}).toPoint(), QSize(640, 480)))
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    BlockingImageSource images(ImageCache::shared());
+    const QImage expected = renderScreenImage(screen, {640, 480}, images, ComponentOrder::byZIndex);
+    ASSERT_EQ(drawn.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb a = drawn.pixel(x, y);
+            const QRgb b = expected.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2 ||
+                std::abs(qBlue(a) - qBlue(b)) > 2)
+                ++differing;
+        }
+    EXPECT_EQ(differing, 0);
 }
