@@ -99,11 +99,16 @@ QList<PropertySpec> imageSchema() {
     PropertySpec path{K::imagePath, Kind::mediaPath, QString(), QString(), C::imageChooser, TR("Image")};
     PropertySpec fitting{K::fittingMode,        Kind::word, std::nullopt,
                          QStringLiteral("fit"), C::menu,    TR("Display Mode")};
-    fitting.choices = {{QStringLiteral("fit"), TR("Fit"), {}},
-                       {QStringLiteral("fill"), TR("Fill"), {}},
-                       {QStringLiteral("stretch"), TR("Stretch"), {}},
-                       {QStringLiteral("tile"), TR("Tile"), {}},
-                       {QStringLiteral("center"), TR("Center"), {}}};
+    fitting.choices = {
+        {QStringLiteral("fit"), TR("Fit"), {},
+         TR("Scales the image to fit within the frame while maintaining aspect ratio")},
+        {QStringLiteral("fill"), TR("Fill"), {},
+         TR("Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio")},
+        {QStringLiteral("stretch"), TR("Stretch"), {},
+         TR("Stretches the image to fill the frame, may distort aspect ratio")},
+        {QStringLiteral("tile"), TR("Tile"), {}, TR("Repeats the image to fill the frame")},
+        {QStringLiteral("center"), TR("Center"), {},
+         TR("Centers the image without scaling, may be cropped or show empty space")}};
     PropertySpec corner{K::cornerRadius,     Kind::number, QStringLiteral("8"),
                         QStringLiteral("0"), C::slider,    TR("Corner Radius")};
     corner.maximum = 50;

@@ -48,9 +48,10 @@ enum class PropertyControl {
 enum class ValueDisplay { plain, percent, degrees };
 
 struct PropertyChoice {
-    QString stored;
-    const char* label; // translated in the "PropertySchema" context
-    QString symbol;    // a symbol shown with the label, or empty
+    QString stored{};
+    const char* label = nullptr; // translated in the "PropertySchema" context
+    QString symbol{};            // a symbol shown with the label, or empty
+    const char* description = nullptr; // what it does, shown under the control ("PropertySchema" context)
 
     bool operator==(const PropertyChoice&) const = default;
 };
@@ -59,15 +60,15 @@ struct PropertyChoice {
 // what readers take when it is missing or unreadable, and how the inspector
 // edits it. The one place each of these is written down.
 struct PropertySpec {
-    QString key;
+    QString key{};
     PropertyKind kind = PropertyKind::text;
-    std::optional<QString> createdWith; // none: not set when a component is made
-    QString fallback;                   // the reader's default, as stored text
+    std::optional<QString> createdWith{}; // none: not set when a component is made
+    QString fallback{};                   // the reader's default, as stored text
     PropertyControl control = PropertyControl::none;
     const char* label = nullptr;       // the inspector's label ("PropertySchema" context)
     const char* group = nullptr;       // a sub-section of its own ("Colors"), or the type's section
     const char* placeholder = nullptr; // for text fields
-    QList<PropertyChoice> choices;     // words: unknown ones read as `fallback`
+    QList<PropertyChoice> choices{};   // words: unknown ones read as `fallback`
     double minimum = 0;                // sliders and integer fields
     double maximum = 0;
     double step = 1;

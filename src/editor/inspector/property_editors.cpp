@@ -286,7 +286,18 @@ public:
             else
                 box_->addItem(symbolIcon(choice.symbol), schemaText(choice.label), choice.stored);
         }
-        rowLayout(this)->addWidget(box_);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(4);
+        layout->addWidget(box_);
+        // Choices that say what they do show it under the menu.
+        if (std::any_of(spec.choices.cbegin(), spec.choices.cend(),
+                        [](const PropertyChoice& choice) { return choice.description != nullptr; })) {
+            description_ = makeNoteLabel(QString(), this);
+            description_->setObjectName(spec.key + QStringLiteral(".description"));
+            description_->setWordWrap(true);
+            layout->addWidget(description_);
+        }
         connect(box_, &QComboBox::activated, this, [this](int index) {
             emit edited({{spec_.key, box_->itemData(index).toString()}}, false);
         });
@@ -301,11 +312,19 @@ public:
             index = box_->count() - 1;
         }
         box_->setCurrentIndex(index);
+        if (description_) {
+            const auto choice = std::find_if(spec_.choices.cbegin(), spec_.choices.cend(),
+                                             [&](const PropertyChoice& c) { return c.stored == value; });
+            description_->setText(choice != spec_.choices.cend() && choice->description
+                                      ? schemaText(choice->description)
+                                      : QString());
+        }
     }
 
 private:
     PropertySpec spec_;
     QComboBox* box_ = nullptr;
+    QLabel* description_ = nullptr;
 };
 
 class IntegerFieldEditor : public PropertyEditor {
