@@ -27,16 +27,18 @@ TEST(PropertySchemaTest, EveryControlCanShowTheValuesItStoresAndItsDefault) {
             SCOPED_TRACE(qPrintable(storedString(type) + u' ' + spec.key));
             EXPECT_FALSE(keys.contains(spec.key)) << "a key listed twice";
             keys.insert(spec.key);
-            if (spec.control != PropertyControl::none)
+            if (spec.control != PropertyControl::none) {
                 EXPECT_NE(spec.label, nullptr);
+            }
             if (!spec.choices.isEmpty() && spec.kind == PropertyKind::word) {
                 const auto offered = [&](const QString& value) {
                     return std::any_of(spec.choices.cbegin(), spec.choices.cend(),
                                        [&](const PropertyChoice& c) { return c.stored == value; });
                 };
                 EXPECT_TRUE(offered(spec.fallback));
-                if (spec.createdWith)
+                if (spec.createdWith) {
                     EXPECT_TRUE(offered(*spec.createdWith));
+                }
             }
             if (spec.control == PropertyControl::slider) {
                 EXPECT_LT(spec.minimum, spec.maximum);
@@ -57,11 +59,13 @@ TEST(PropertySchemaTest, NewComponentsReadBackTheirCreationValuesAfterSaving) {
         for (const PropertySpec& spec : propertySchema(type)) {
             if (!spec.createdWith)
                 continue;
-            if (spec.kind == PropertyKind::number)
+            if (spec.kind == PropertyKind::number) {
                 EXPECT_EQ(numberPropertyOf(reread, spec.key), spec.createdWith->toDouble())
                     << qPrintable(spec.key);
-            if (spec.kind == PropertyKind::word)
+            }
+            if (spec.kind == PropertyKind::word) {
                 EXPECT_EQ(wordProperty(reread, spec.key), *spec.createdWith) << qPrintable(spec.key);
+            }
         }
     }
 }
