@@ -12,7 +12,7 @@
 #include "platform/notification_center.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
-#include "render/font_resolver.h"
+#include "richtext/font_resolver.h"
 #include "render/image_source.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "render/background_renderer.h"
 
 #include "model/color_text.h"
-#include "render/font_resolver.h"
+#include "richtext/font_resolver.h"
 #include "render/image_fitting.h"
 #include "render/image_source.h"
 #include "render/symbol_catalog.h"

@@ -3,7 +3,7 @@
 #include "model/color_text.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
-#include "render/font_resolver.h"
+#include "richtext/font_resolver.h"
 #include "render/shape_outline.h"
 #include "render/symbol_catalog.h"
 

@@ -5,7 +5,7 @@
 #include "model/property_schema.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
-#include "render/font_resolver.h"
+#include "richtext/font_resolver.h"
 #include "render/image_fitting.h"
 #include "render/image_source.h"
 #include "render/symbol_catalog.h"

@@ -4,6 +4,10 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextList>
+
+#include "richtext/font_resolver.h"
+#include "richtext/rich_text_lists.h"
 
 #include <algorithm>
 #include <cctype>
@@ -26,7 +30,7 @@ char16_t windows1252(unsigned char byte) {
     return byte >= 0x80 && byte <= 0x9F ? high[byte - 0x80] : char16_t(byte);
 }
 
-enum class Destination { text, fontTable, colorTable, skip };
+enum class Destination { text, fontTable, colorTable, listMarker, skip };
 
 struct CharacterState {
     int font = 0;
@@ -81,6 +85,7 @@ public:
             }
         }
         flush();
+        finishListItem();
         return std::move(document_);
     }
 
@@ -225,11 +230,18 @@ private:
             "nonshppict",
             "bkmkstart",
             "bkmkend",
-            "listtext",
-            "pntext",
             "mmathPr",
         };
-        if (word == "fonttbl") {
+        if (word == "listtext" || word == "pntext") {
+            // The bullet or number a list paragraph shows: read to tell the kind of list.
+            flush();
+            s.destination = Destination::listMarker;
+            listMarker_.clear();
+        } else if (word == "bin") {
+            // Binary data of the given length: never text, and never to be parsed as RTF.
+            if (hasParameter && parameter > 0)
+                position_ = std::min(data_.size(), position_ + qsizetype(parameter));
+        } else if (word == "fonttbl") {
             flush();
             s.destination = Destination::fontTable;
         } else if (word == "colortbl") {
@@ -352,6 +364,10 @@ private:
                 fontName_ += QChar(c);
             }
             return;
+        case Destination::listMarker:
+            if (listMarker_.size() < 32)
+                listMarker_ += QChar(c);
+            return;
         case Destination::text:
             break;
         }
@@ -379,8 +395,29 @@ private:
             return;
         flush();
         applyBlockFormat(state().paragraph);
+        finishListItem();
         cursor_.insertBlock();
         applyBlockFormat(state().paragraph);
+    }
+
+    // A paragraph that showed a bullet or a number is an item of a list of that kind, and of the
+    // list just before it when that is of the same kind.
+    void finishListItem() {
+        const std::optional<QTextListFormat::Style> style = listStyleOfMarker(listMarker_);
+        listMarker_.clear();
+        if (!style) {
+            lastList_ = nullptr;
+            return;
+        }
+        QTextBlock block = cursor_.block();
+        if (lastList_ && lastList_->format().style() == *style && lastListBlock_ == block.blockNumber() - 1) {
+            lastList_->add(block);
+        } else {
+            QTextListFormat format;
+            format.setStyle(*style);
+            lastList_ = cursor_.createList(format);
+        }
+        lastListBlock_ = block.blockNumber();
     }
 
     void applyBlockFormat(const ParagraphState& p) {
@@ -400,13 +437,12 @@ private:
             return;
         const CharacterState& c = runState_.character;
         QTextCharFormat format;
-        QFont font(fonts_.value(c.font, QStringLiteral("Helvetica")));
-        font.setPixelSize(std::max(1, c.halfPoints / 2));
-        font.setBold(c.bold);
-        font.setItalic(c.italic);
-        font.setUnderline(c.underline);
-        format.setFont(font, QTextCharFormat::FontPropertiesSpecifiedOnly);
-        format.setFontFamilies({fonts_.value(c.font, QStringLiteral("Helvetica"))});
+        format.setProperty(QTextFormat::FontPixelSize, std::max(1, c.halfPoints / 2));
+        format.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(c.italic);
+        format.setFontUnderline(c.underline);
+        // Drawn in the installed twin of the named family, as titles are; written back by its name.
+        setDocumentFamily(format, fonts_.value(c.font, QStringLiteral("Helvetica")));
         // \cf0 (and unknown entries) mean the automatic colour.
         if (c.color > 0 && c.color < colors_.size() && colors_[c.color])
             format.setForeground(*colors_[c.color]);
@@ -428,6 +464,10 @@ private:
     QList<std::optional<QColor>> colors_;
     QColor pendingColor_{0, 0, 0};
     bool colorSet_ = false;
+
+    QString listMarker_;
+    QTextList* lastList_ = nullptr;
+    int lastListBlock_ = -1;
 
     int skipAfterUnicode_ = 0;
     QString run_;

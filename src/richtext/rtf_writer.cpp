@@ -1,5 +1,8 @@
 #include "richtext/rtf_writer.h"
 
+#include "richtext/font_resolver.h"
+#include "richtext/rich_text_lists.h"
+
 #include <QColor>
 #include <QTextBlock>
 #include <QTextFragment>
@@ -11,10 +14,7 @@ namespace vistrelle {
 namespace {
 
 QString familyOf(const QTextCharFormat& format) {
-    const QStringList families = format.fontFamilies().toStringList();
-    if (!families.isEmpty() && !families.first().isEmpty())
-        return families.first();
-    return QStringLiteral("Helvetica");
+    return documentFamilyOf(format);
 }
 
 int halfPointsOf(const QTextCharFormat& format, const QTextDocument& document) {
@@ -92,6 +92,12 @@ QByteArray writeRtf(const QTextDocument& document) {
             rtf += "\\sl" + QByteArray::number(qRound(paragraph.lineHeight() * 240 / 100)) + "\\slmult1";
         else if (paragraph.lineHeightType() == QTextBlockFormat::MinimumHeight)
             rtf += "\\sl" + QByteArray::number(qRound(paragraph.lineHeight() * 20)) + "\\slmult0";
+        // A list item: indented, with its bullet or number as every reader shows it.
+        if (const QString marker = listMarkerOf(block); !marker.isEmpty()) {
+            rtf += "\\li720\\fi-360{\\listtext ";
+            appendEscaped(rtf, marker);
+            rtf += "\\tab}";
+        }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             rtf += "\\plain\\f" + QByteArray::number(fonts.indexOf(familyOf(format))) + "\\fs" +

@@ -2,7 +2,7 @@
 #include "model/component_factory.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
-#include "render/font_resolver.h"
+#include "richtext/font_resolver.h"
 #include "render/image_source.h"
 #include "render/screen_painter.h"
 

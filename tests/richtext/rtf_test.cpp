@@ -1,9 +1,11 @@
+#include "richtext/font_resolver.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFragment>
+#include <QTextList>
 
 #include "support/qt_printers.h"
 
@@ -30,9 +32,8 @@ QList<TextRun> runsOf(const QTextDocument& document) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
-            runs.append({it.fragment().text(), f.fontFamilies().toStringList().value(0),
-                         f.intProperty(QTextFormat::FontPixelSize), f.fontWeight() >= QFont::Bold,
-                         f.fontItalic(), f.fontUnderline(),
+            runs.append({it.fragment().text(), documentFamilyOf(f), f.intProperty(QTextFormat::FontPixelSize),
+                         f.fontWeight() >= QFont::Bold, f.fontItalic(), f.fontUnderline(),
                          f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : QColor(),
                          block.blockFormat().alignment() & Qt::AlignHorizontal_Mask});
         }
@@ -94,6 +95,9 @@ TEST(RtfTest, ReadsWhatOtherWordProcessorsWrite) {
     EXPECT_EQ(runs[0].family, "Helvetica");
     EXPECT_EQ(runs[0].alignment, Qt::AlignHCenter);
     EXPECT_EQ(runs[1].family, "Times-Roman");
+    // Drawn in the installed twin, as a title in that family is.
+    const QTextCharFormat times = document->begin().next().begin().fragment().charFormat();
+    EXPECT_EQ(times.fontFamilies().toStringList().value(0), resolveFontFamily("Times-Roman"));
     EXPECT_TRUE(runs[1].bold);
     EXPECT_FALSE(runs[2].bold);
 }
@@ -109,4 +113,78 @@ TEST(RtfTest, DamagedInputNeverCrashes) {
     EXPECT_EQ(readRtf(deep)->toPlainText(), "deep");
     const QByteArray longWord = "{\\rtf1 \\" + QByteArray(100000, 'a') + " z}";
     EXPECT_EQ(readRtf(longWord)->toPlainText(), "z");
+    // Binary data is skipped by its length, never read as RTF; a length past the end stops there.
+    EXPECT_EQ(readRtf("{\\rtf1 A{\\*\\pict\\bin5 }}}{{} B}")->toPlainText(), "A B");
+    EXPECT_EQ(readRtf("{\\rtf1 A\\bin999999999 }}}")->toPlainText(), "A");
+    const QByteArray picture = "{\\rtf1 a{\\pict " + QByteArray(20 * 1024 * 1024, '7') + "}b}";
+    EXPECT_EQ(readRtf(picture)->toPlainText(), "ab");
+}
+
+namespace {
+
+struct ListItem {
+    QString text;
+    std::optional<QTextListFormat::Style> style;
+    int listIndex; // which list of the document, in order; -1 outside lists
+    bool operator==(const ListItem&) const = default;
+};
+
+QList<ListItem> listItemsOf(const QTextDocument& document) {
+    QList<ListItem> items;
+    QList<const QTextList*> lists;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextList* list = block.textList();
+        if (list && !lists.contains(list))
+            lists.append(list);
+        items.append({block.text(), list ? std::optional(list->format().style()) : std::nullopt,
+                      list ? int(lists.indexOf(list)) : -1});
+    }
+    return items;
+}
+
+} // namespace
+
+TEST(RtfTest, ListsRoundTripAndAreReadFromOtherProducers) {
+    QTextDocument original;
+    QTextCursor cursor(&original);
+    cursor.insertText("Opening hours");
+    QTextListFormat bullets;
+    bullets.setStyle(QTextListFormat::ListDisc);
+    cursor.insertList(bullets);
+    cursor.insertText("Mon–Fri 9–20");
+    cursor.insertBlock();
+    cursor.insertText("Sat 10–16");
+    QTextBlockFormat plain;
+    cursor.insertBlock(plain);
+    cursor.currentList()->remove(cursor.block());
+    cursor.insertText("Events");
+    QTextListFormat numbers;
+    numbers.setStyle(QTextListFormat::ListDecimal);
+    cursor.insertList(numbers);
+    cursor.insertText("Reading group");
+    cursor.insertBlock();
+    cursor.insertText("Film night");
+
+    const QByteArray rtf = writeRtf(original);
+    EXPECT_TRUE(rtf.contains("{\\listtext \\u8226?\\tab}")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("{\\listtext 2.\\tab}"));
+    const std::unique_ptr<QTextDocument> read = readRtf(rtf);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(listItemsOf(*read), listItemsOf(original));
+    EXPECT_EQ(read->toPlainText(), original.toPlainText()) << "markers are not text";
+
+    // As other word processors write them: list tables aside, each item carries its marker.
+    const std::unique_ptr<QTextDocument> other = readRtf(
+        "{\\rtf1\\ansi{\\fonttbl\\f0 Helvetica;\\f2 Symbol;}"
+        "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23{\\leveltext \\'01\\uc0\\u8226 ;}}}}"
+        "\\pard\\li720\\fi-720\\ls1\\ilvl0{\\listtext\\uc0\\u8226 \\tab}Tea\\par"
+        "{\\listtext\\pard\\plain\\f2 \\'b7\\tab}Coffee\\par"
+        "\\pard{\\pntext\\f0 1.\\tab}First\\par"
+        "{\\pntext\\f0 2.\\tab}Second\\par\\pard After}");
+    ASSERT_TRUE(other);
+    EXPECT_EQ(listItemsOf(*other), (QList<ListItem>{{"Tea", QTextListFormat::ListDisc, 0},
+                                                    {"Coffee", QTextListFormat::ListDisc, 0},
+                                                    {"First", QTextListFormat::ListDecimal, 1},
+                                                    {"Second", QTextListFormat::ListDecimal, 1},
+                                                    {"After", std::nullopt, -1}}));
 }

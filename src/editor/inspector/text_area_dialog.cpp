@@ -3,7 +3,7 @@
 #include "editor/sheets/sheet_layout.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
-#include "render/font_resolver.h"
+#include "richtext/font_resolver.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 

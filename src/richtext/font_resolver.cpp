@@ -1,4 +1,4 @@
-#include "render/font_resolver.h"
+#include "richtext/font_resolver.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -71,7 +71,11 @@ QString resolveFontFamily(const QString& requestedFamily) {
         return *it;
 
     QString family;
-    const QString key = requestedFamily.trimmed().toLower();
+    QString key = requestedFamily.trimmed().toLower();
+    // A PostScript name ("Times-Roman", "Helvetica-Bold", "Avenir-Book") names its family before the dash.
+    if (!knownFamilies().contains(key) && key.contains(u'-') &&
+        knownFamilies().contains(key.section(u'-', 0, 0)))
+        key = key.section(u'-', 0, 0);
     for (const QString& twin : knownFamilies().value(key))
         if (family.isEmpty() && usable(twin))
             family = twin;
@@ -97,6 +101,25 @@ QFont documentFont(const QString& requestedFamily, double pointSize, bool bold, 
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+namespace {
+constexpr int documentFamilyProperty = QTextFormat::UserProperty + 1;
+} // namespace
+
+void setDocumentFamily(QTextCharFormat& format, const QString& family) {
+    format.setProperty(documentFamilyProperty, family);
+    format.setFontFamilies(QStringList{resolveFontFamily(family)});
+}
+
+QString documentFamilyOf(const QTextCharFormat& format) {
+    const QString named = format.stringProperty(documentFamilyProperty);
+    if (!named.isEmpty())
+        return named;
+    const QStringList families = format.fontFamilies().toStringList();
+    if (!families.isEmpty() && !families.first().isEmpty())
+        return families.first();
+    return QStringLiteral("Helvetica");
 }
 
 } // namespace vistrelle

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QTextCharFormat>
 
 namespace vistrelle {
 
@@ -13,5 +14,10 @@ QString resolveFontFamily(const QString& requestedFamily);
 
 // A font of the resolved family at `pointSize` drawn as pixels of the screen (one point = one pixel).
 QFont documentFont(const QString& requestedFamily, double pointSize, bool bold, bool italic, bool underline);
+
+// Rich text keeps the family its document names ("Helvetica") beside the one that draws it (its
+// installed twin), so that what is written back is what was read, and what is drawn is what titles draw.
+void setDocumentFamily(QTextCharFormat& format, const QString& family);
+QString documentFamilyOf(const QTextCharFormat& format);
 
 } // namespace vistrelle
