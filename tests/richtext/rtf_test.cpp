@@ -148,22 +148,19 @@ TEST(RtfTest, ListsRoundTripAndAreReadFromOtherProducers) {
     QTextDocument original;
     QTextCursor cursor(&original);
     cursor.insertText("Opening hours");
-    QTextListFormat bullets;
-    bullets.setStyle(QTextListFormat::ListDisc);
-    cursor.insertList(bullets);
-    cursor.insertText("Mon–Fri 9–20");
-    cursor.insertBlock();
-    cursor.insertText("Sat 10–16");
-    QTextBlockFormat plain;
-    cursor.insertBlock(plain);
-    cursor.currentList()->remove(cursor.block());
-    cursor.insertText("Events");
-    QTextListFormat numbers;
-    numbers.setStyle(QTextListFormat::ListDecimal);
-    cursor.insertList(numbers);
-    cursor.insertText("Reading group");
-    cursor.insertBlock();
-    cursor.insertText("Film night");
+    for (const char* line : {"Mon–Fri 9–20", "Sat 10–16", "Events", "Reading group", "Film night"}) {
+        cursor.insertBlock();
+        cursor.insertText(QString::fromUtf8(line));
+    }
+    const auto makeList = [&](int first, int last, QTextListFormat::Style style) {
+        QTextListFormat format;
+        format.setStyle(style);
+        QTextList* list = QTextCursor(original.findBlockByNumber(first)).createList(format);
+        for (int block = first + 1; block <= last; ++block)
+            list->add(original.findBlockByNumber(block));
+    };
+    makeList(1, 2, QTextListFormat::ListDisc);
+    makeList(4, 5, QTextListFormat::ListDecimal);
 
     const QByteArray rtf = writeRtf(original);
     EXPECT_TRUE(rtf.contains("{\\listtext \\u8226?\\tab}")) << rtf.constData();
