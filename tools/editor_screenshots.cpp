@@ -16,6 +16,7 @@
 #include "editor/sheets/project_settings_sheet.h"
 #include "editor/sheets/project_setup_sheet.h"
 #include "editor/sheets/screen_edit_dialog.h"
+#include "editor/sheets/text_area_editor_sheet.h"
 #include "model/stored_enum.h"
 #include "platform/preferences.h"
 
@@ -100,6 +101,20 @@ int main(int argc, char** argv) {
     inspector->refresh();
     save(*inspector->screenInspector()->parentWidget(), folder, QStringLiteral("inspector-screen"));
     save(*inspector, folder, QStringLiteral("inspector-palette"));
+    // The sample's text area: on the canvas, in the inspector and in its editor sheet.
+    if (project.screens.size() > 1) {
+        manager.setSelectedScreen(project.screens[1]);
+        for (const PlacedComponent& component : project.screens[1].components)
+            if (component.componentType == ComponentType::textArea) {
+                manager.setSelectedComponent(component);
+                inspector->refresh();
+                save(*window, folder, QStringLiteral("editor-text-area"));
+                save(*inspector->componentInspector()->parentWidget(), folder,
+                     QStringLiteral("inspector-sample-text-area"));
+                TextAreaEditorSheet sheet(component, window);
+                saveDialog(sheet, folder, QStringLiteral("text-area-editor"));
+            }
+    }
     manager.addScreen();
     settle();
     for (const ComponentType type : allCases<ComponentType>()) {

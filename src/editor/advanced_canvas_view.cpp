@@ -12,8 +12,8 @@
 #include "platform/notification_center.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
-#include "richtext/font_resolver.h"
 #include "render/image_source.h"
+#include "richtext/font_resolver.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -13,6 +13,7 @@
 #include "editor/sheets/project_settings_sheet.h"
 #include "editor/sheets/project_setup_sheet.h"
 #include "editor/sheets/symbol_icon.h"
+#include "editor/sheets/text_area_editor_sheet.h"
 #include "editor/total_duration.h"
 #include "editor/zoom_steps.h"
 #include "export/kiosk_deploy_manager.h"
@@ -435,8 +436,10 @@ void EditorWindow::wireCanvas() {
         endGesture();
     };
     callbacks.contextMenuRequested = [this](QPoint globalPosition) { showCanvasMenu(globalPosition); };
-    callbacks.textAreaDoubleClicked = [](const PlacedComponent&) {
-        // The rich text editor for text areas is not part of this version.
+    callbacks.textAreaDoubleClicked = [this](const PlacedComponent& component) {
+        activateDocument();
+        if (manager().selectedScreen())
+            editTextArea(this, manager().selectedScreen()->id, component);
     };
     canvas_->setCallbacks(std::move(callbacks));
 }

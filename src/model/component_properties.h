@@ -20,6 +20,10 @@ inline const QString isItalic = QStringLiteral("isItalic");
 inline const QString isUnderlined = QStringLiteral("isUnderlined");
 inline const QString textAlignment = QStringLiteral("textAlignment");
 inline const QString richTextData = QStringLiteral("richTextData");
+// Text area background: "solid" (backgroundColor) or "transparent"; older documents say "transparent" =
+// "true"
+inline const QString backgroundStyle = QStringLiteral("backgroundStyle");
+inline const QString legacyTransparent = QStringLiteral("transparent");
 // Image
 inline const QString imagePath = QStringLiteral("imagePath");
 inline const QString cornerRadius = QStringLiteral("cornerRadius");

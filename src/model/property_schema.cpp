@@ -91,6 +91,11 @@ QList<PropertySpec> textSchema(ComponentType type) {
     if (area) {
         schema.prepend(rich);
         schema.append({K::backgroundColor, Kind::color, std::nullopt, QStringLiteral("#FFFFFF")});
+        PropertySpec style{K::backgroundStyle, Kind::word, std::nullopt, QStringLiteral("solid")};
+        style.choices = {{QStringLiteral("solid"), TR("Solid")},
+                         {QStringLiteral("transparent"), TR("Transparent")}};
+        schema.append(style);
+        schema.append({K::legacyTransparent, Kind::boolean, std::nullopt, QStringLiteral("false")});
     }
     return schema;
 }
@@ -100,14 +105,22 @@ QList<PropertySpec> imageSchema() {
     PropertySpec fitting{K::fittingMode,        Kind::word, std::nullopt,
                          QStringLiteral("fit"), C::menu,    TR("Display Mode")};
     fitting.choices = {
-        {QStringLiteral("fit"), TR("Fit"), {},
+        {QStringLiteral("fit"),
+         TR("Fit"),
+         {},
          TR("Scales the image to fit within the frame while maintaining aspect ratio")},
-        {QStringLiteral("fill"), TR("Fill"), {},
+        {QStringLiteral("fill"),
+         TR("Fill"),
+         {},
          TR("Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio")},
-        {QStringLiteral("stretch"), TR("Stretch"), {},
+        {QStringLiteral("stretch"),
+         TR("Stretch"),
+         {},
          TR("Stretches the image to fill the frame, may distort aspect ratio")},
         {QStringLiteral("tile"), TR("Tile"), {}, TR("Repeats the image to fill the frame")},
-        {QStringLiteral("center"), TR("Center"), {},
+        {QStringLiteral("center"),
+         TR("Center"),
+         {},
          TR("Centers the image without scaling, may be cropped or show empty space")}};
     PropertySpec corner{K::cornerRadius,     Kind::number, QStringLiteral("8"),
                         QStringLiteral("0"), C::slider,    TR("Corner Radius")};
@@ -331,6 +344,13 @@ QString storedNumberText(const PropertySpec& spec, double value) {
     if (spec.decimals <= 0)
         return QString::number(qint64(std::llround(value)));
     return QString::number(value, 'f', spec.decimals);
+}
+
+bool hasTransparentBackground(const PlacedComponent& textArea) {
+    // "backgroundStyle" decides; only without it does the older "transparent" key.
+    if (textArea.properties.contains(PropertyKey::backgroundStyle))
+        return wordProperty(textArea, PropertyKey::backgroundStyle) == QLatin1StringView("transparent");
+    return textArea.boolProperty(PropertyKey::legacyTransparent);
 }
 
 } // namespace vistrelle

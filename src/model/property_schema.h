@@ -49,8 +49,8 @@ enum class ValueDisplay { plain, percent, degrees };
 
 struct PropertyChoice {
     QString stored{};
-    const char* label = nullptr; // translated in the "PropertySchema" context
-    QString symbol{};            // a symbol shown with the label, or empty
+    const char* label = nullptr;       // translated in the "PropertySchema" context
+    QString symbol{};                  // a symbol shown with the label, or empty
     const char* description = nullptr; // what it does, shown under the control ("PropertySchema" context)
 
     bool operator==(const PropertyChoice&) const = default;
@@ -91,6 +91,9 @@ qint64 integerPropertyOf(const PlacedComponent& component, const QString& key);
 QColor colorPropertyOf(const PlacedComponent& component, const QString& key);
 // The stored text, or the default when the key is missing.
 QString textPropertyOf(const PlacedComponent& component, const QString& key);
+
+// Whether a text area draws no background behind its text.
+bool hasTransparentBackground(const PlacedComponent& textArea);
 
 // `value` as the key stores it: with its decimals, or as a whole number.
 QString storedNumberText(const PropertySpec& spec, double value);

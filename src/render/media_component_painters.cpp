@@ -177,10 +177,7 @@ QTextDocument* richTextFor(const PlacedComponent& c, const QString& richTextData
 } // namespace
 
 void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    const bool transparent =
-        c.stringProperty(QStringLiteral("backgroundStyle")) == QLatin1StringView("transparent") ||
-        c.boolProperty(QStringLiteral("transparent"));
-    if (!transparent)
+    if (!hasTransparentBackground(c))
         painter.fillRect(frame, colorPropertyOf(c, PropertyKey::backgroundColor));
     painter.save();
     painter.setClipRect(frame, Qt::IntersectClip);

@@ -8,9 +8,9 @@
 #include "editor/inspector/inspector_rules.h"
 #include "editor/inspector/inspector_section.h"
 #include "editor/inspector/style_preset_sheets.h"
-#include "editor/inspector/text_area_dialog.h"
 #include "editor/sheets/sheet_layout.h"
 #include "editor/sheets/symbol_icon.h"
+#include "editor/sheets/text_area_editor_sheet.h"
 #include "media/path_resolver.h"
 #include "model/component_properties.h"
 #include "model/stored_enum.h"
@@ -355,11 +355,9 @@ void ComponentInspector::commitZIndex(QLineEdit* field) {
 }
 
 void ComponentInspector::openTextAreaEditor(QWidget* parent) {
-    const PlacedComponent* current = liveComponent();
-    if (!current)
-        return;
-    openTextAreaDialog(parent, *current,
-                       [this](const PropertyMap& values) { editProperties(values, false); });
+    InspectorUpdateManager::shared().flush(); // the sheet opens on what was typed here
+    if (const PlacedComponent* current = liveComponent())
+        editTextArea(parent->window(), screenId_, *current);
 }
 
 void ComponentInspector::saveCurrentStyle() {

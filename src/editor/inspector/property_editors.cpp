@@ -6,7 +6,9 @@
 #include "editor/sheets/color_button.h"
 #include "editor/sheets/sheet_layout.h"
 #include "editor/sheets/symbol_icon.h"
+#include "editor/sheets/text_area_editor_sheet.h"
 #include "model/component_properties.h"
+#include "richtext/rich_text_editor.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -22,6 +24,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSlider>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -612,36 +615,71 @@ private:
     IconPicker* picker_ = nullptr;
 };
 
-class TextAreaButtonEditor : public PropertyEditor {
+// A text area's text, edited in place as rich text: stored as it is typed (a burst of typing is one
+// step), and never loaded again over what the user types; "Text Editor..." opens the large editor.
+class TextAreaInlineEditor : public PropertyEditor {
 public:
-    TextAreaButtonEditor(const PropertySpec& spec, const PropertyEditorServices& services, QWidget* parent)
+    TextAreaInlineEditor(const PropertySpec& spec, const PropertyEditorServices& services, QWidget* parent)
         : PropertyEditor(parent) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(6);
-        preview_ = makeNoteLabel(QString(), this);
-        preview_->setWordWrap(true);
-        preview_->setObjectName(QStringLiteral("textPreview"));
+        editor_ = new RichTextEditor([](const QString& name) { return symbolIcon(name); }, true, this);
+        editor_->setObjectName(QStringLiteral("inlineRichText"));
+        editor_->textEdit()->setMinimumHeight(160);
+        editor_->textEdit()->installEventFilter(this);
         auto* open =
             new QPushButton(symbolIcon(QStringLiteral("textformat")), editorText("Text Editor..."), this);
         open->setObjectName(spec.key);
-        layout->addWidget(preview_);
+        layout->addWidget(editor_);
         layout->addWidget(open, 0, Qt::AlignLeft);
         connect(open, &QPushButton::clicked, this, [this, services] {
             if (services.openTextAreaEditor)
                 services.openTextAreaEditor(this);
         });
+        connect(editor_, &RichTextEditor::edited, this, [this] {
+            const std::optional<StoredRichText> text = editor_->stored();
+            if (!text)
+                return;
+            if (!typing_) {
+                EditInteraction::begin();
+                typing_ = true;
+            }
+            PropertyMap values{{PropertyKey::text, text->text}};
+            if (text->richTextData) {
+                values.insert(PropertyKey::richTextData, *text->richTextData);
+                lastStored_ = *text->richTextData;
+            }
+            emit edited(values, true);
+        });
     }
     QString rowLabel() const override { return {}; }
     void showValue(const PlacedComponent& component) override {
-        QString text = component.stringProperty(PropertyKey::text).simplified();
-        if (text.size() > 120)
-            text = text.left(117) + QStringLiteral("…");
-        preview_->setText(text.isEmpty() ? editorText("No text yet") : text);
+        const QString stored = component.stringProperty(PropertyKey::richTextData);
+        // Loaded once per component; again only when something else changed the text (an undo, the
+        // large editor), and never while the user types here.
+        const bool another = component.id != componentId_;
+        if (!another && (stored == lastStored_ || editor_->textEdit()->hasFocus()))
+            return;
+        componentId_ = component.id;
+        lastStored_ = stored;
+        loadTextArea(*editor_, component);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == editor_->textEdit() && event->type() == QEvent::FocusOut) {
+            typing_ = false;
+            EditInteraction::begin();
+        }
+        return PropertyEditor::eventFilter(watched, event);
     }
 
 private:
-    QLabel* preview_ = nullptr;
+    RichTextEditor* editor_ = nullptr;
+    QUuid componentId_;
+    QString lastStored_;
+    bool typing_ = false;
 };
 
 } // namespace
@@ -689,7 +727,7 @@ PropertyEditor* makePropertyEditor(const PropertySpec& spec, const PropertyEdito
     case PropertyControl::iconPicker:
         return new IconPickerEditor(spec, parent);
     case PropertyControl::richTextButton:
-        return new TextAreaButtonEditor(spec, services, parent);
+        return new TextAreaInlineEditor(spec, services, parent);
     }
     return nullptr;
 }
