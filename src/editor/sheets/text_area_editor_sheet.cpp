@@ -75,6 +75,7 @@ TextAreaEditorSheet::TextAreaEditorSheet(const PlacedComponent& component, QWidg
 
     QDialogButtonBox* buttons = makeSheetButtons(tr("Cancel"), tr("Save"), this);
     // Return makes a new line in the text; only a click (or Ctrl+Return) saves.
+    acceptButton(buttons)->setObjectName(QStringLiteral("save"));
     acceptButton(buttons)->setAutoDefault(false);
     acceptButton(buttons)->setDefault(false);
     acceptButton(buttons)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));

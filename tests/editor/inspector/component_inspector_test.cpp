@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace vistrelle;
 using namespace vistrelle::test_support;
@@ -212,4 +213,33 @@ TEST_F(ComponentInspectorTest, APresetIsAppliedAsOneStepWithoutTouchingTheFrame)
     EXPECT_EQ(property("customKey"), "kept");
     EXPECT_EQ(current().position, (Point{300, 400}));
     sheet->close();
+}
+
+TEST_F(ComponentInspectorTest, TypingInAnInlineTextAreaIsStoredAsOneStepAndNeverReloadedOverIt) {
+    PlacedComponent area = makeComponent(ComponentType::textArea, {0, 0});
+    area.properties = {{PropertyKey::text, "Menu"}};
+    openWith(area);
+    inspector.QWidget::show();
+    QApplication::processEvents();
+    QTextEdit* field = shown<QTextEdit>(inspector, "richText");
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->toPlainText(), "Menu");
+    field->setFocus();
+    field->moveCursor(QTextCursor::End);
+    QTest::keyClicks(field, ": soup");
+    // While the user types, what the document holds is shown again (a throttled store comes back)…
+    showAgain();
+    QTest::keyClicks(field, ", bread");
+    InspectorUpdateManager::shared().flush();
+    showAgain();
+    EXPECT_EQ(field->toPlainText(), "Menu: soup, bread") << "…without loading it over the typing";
+    EXPECT_EQ(property(PropertyKey::text), "Menu: soup, bread");
+    EXPECT_TRUE(current().properties.contains(PropertyKey::richTextData));
+    EXPECT_EQ(undoStack.count(), 1) << "one burst of typing, one step";
+
+    // An undo while the field has no focus shows the stored text again.
+    inspector.setFocus();
+    undoStack.undo();
+    showAgain();
+    EXPECT_EQ(field->toPlainText(), "Menu");
 }

@@ -1,0 +1,165 @@
+#include "editor/sheets/text_area_editor_sheet.h"
+
+#include "editing/shared_document_manager.h"
+#include "model/component_factory.h"
+#include "model/component_properties.h"
+#include "platform/notification_center.h"
+#include "richtext/font_resolver.h"
+#include "richtext/rich_text_editor.h"
+#include "richtext/rtf_reader.h"
+#include "support/log_capture.h"
+#include "support/qt_printers.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextList>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+PlacedComponent textArea(const PropertyMap& properties) {
+    PlacedComponent area = makeComponent(ComponentType::textArea, {0, 0});
+    area.properties = properties;
+    return area;
+}
+
+template <typename T> T* child(const QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Types `text` where the cursor is, in the format the toolbar is set to.
+void type(RichTextEditor& editor, const QString& text) {
+    QTest::keyClicks(editor.textEdit(), text);
+}
+
+} // namespace
+
+TEST(TextAreaEditorSheetTest, LoadsRichTextElsePlainTextElseThePlaceholder) {
+    TextAreaEditorSheet plain(textArea({{PropertyKey::text, "Open 9–5"}, {PropertyKey::fontSize, "30"}}));
+    EXPECT_EQ(plain.editor().textEdit()->toPlainText(), "Open 9–5");
+    EXPECT_EQ(plain.editor().textEdit()->document()->begin().begin().fragment().charFormat().intProperty(
+                  QTextFormat::FontPixelSize),
+              30)
+        << "plain text shows as the canvas draws it";
+    const PlacedComponent saved = plain.updatedComponent();
+    EXPECT_EQ(saved.properties.value(PropertyKey::text), "Open 9–5");
+    ASSERT_TRUE(saved.properties.contains(PropertyKey::richTextData))
+        << "after Save it carries rich text too";
+    EXPECT_EQ(readBase64Rtf(saved.properties.value(PropertyKey::richTextData))->toPlainText(), "Open 9–5");
+
+    // Rich text that does not read falls back to the plain text; hostile rich text opens with what it says.
+    for (const char* damaged : {"%%% not base64", "aGVsbG8=" /* "hello": no RTF */}) {
+        TextAreaEditorSheet fallback(
+            textArea({{PropertyKey::richTextData, damaged}, {PropertyKey::text, "Kept"}}));
+        EXPECT_EQ(fallback.editor().textEdit()->toPlainText(), "Kept") << damaged;
+    }
+    const QByteArray hostile = "{\\rtf1 " + QByteArray(100000, '{') + "\\fs999999999 Big\\bin999999999 ";
+    TextAreaEditorSheet survivor(textArea(
+        {{PropertyKey::richTextData, QString::fromLatin1(hostile.toBase64())}, {PropertyKey::text, "x"}}));
+    EXPECT_EQ(survivor.editor().textEdit()->toPlainText(), "Big");
+
+    const PlacedComponent empty = textArea({});
+    TextAreaEditorSheet placeholder(empty);
+    EXPECT_EQ(placeholder.editor().textEdit()->toPlainText(), "");
+    EXPECT_EQ(placeholder.editor().textEdit()->placeholderText(), "Type here...");
+    EXPECT_EQ(placeholder.updatedComponent().properties, empty.properties)
+        << "saving the placeholder stores nothing";
+}
+
+TEST(TextAreaEditorSheetTest, TheOlderTransparentKeyCountsOnlyWithoutBackgroundStyle) {
+    TextAreaEditorSheet legacy(textArea({{PropertyKey::legacyTransparent, "true"}}));
+    EXPECT_TRUE(child<QPushButton>(legacy, "backgroundStyle.transparent")->isChecked());
+    EXPECT_FALSE(legacy.updatedComponent().properties.contains(PropertyKey::backgroundStyle)) << "untouched";
+
+    TextAreaEditorSheet overruled(
+        textArea({{PropertyKey::legacyTransparent, "true"}, {PropertyKey::backgroundStyle, "solid"}}));
+    EXPECT_TRUE(child<QPushButton>(overruled, "backgroundStyle.solid")->isChecked());
+    child<QPushButton>(overruled, "backgroundStyle.transparent")->click();
+    EXPECT_EQ(overruled.updatedComponent().properties.value(PropertyKey::backgroundStyle), "transparent");
+}
+
+TEST(TextAreaEditorSheetTest, FormattingTypedInTheEditorComesBackWhenReopened) {
+    TextAreaEditorSheet sheet(textArea({}));
+    sheet.show();
+    sheet.activateWindow();
+    QApplication::processEvents();
+    RichTextEditor& editor = sheet.editor();
+    type(editor, "Opening hours");
+    child<QToolButton>(editor, "text.aligncenter")->click();
+    QTest::keyClick(editor.textEdit(), Qt::Key_Return);
+    child<QToolButton>(editor, "text.alignleft")->click();
+    child<QToolButton>(editor, "list.bullet")->click();
+    auto* family = child<QComboBox>(editor, "fontFamily");
+    family->setCurrentText("Times");
+    emit family->activated(family->currentIndex());
+    child<QSpinBox>(editor, "fontSize")->setValue(28);
+    type(editor, "Mon-Fri 9-20");
+    QTest::keyClick(editor.textEdit(), Qt::Key_Return);
+    QTest::keyClick(editor.textEdit(), Qt::Key_B, Qt::ControlModifier);
+    type(editor, "Sat 10-16");
+    auto* spacing = child<QComboBox>(editor, "lineSpacing");
+    spacing->setCurrentIndex(spacing->findData(150));
+    emit spacing->activated(spacing->currentIndex());
+
+    const PlacedComponent saved = sheet.updatedComponent();
+    EXPECT_EQ(saved.properties.value(PropertyKey::text), "Opening hours\nMon-Fri 9-20\nSat 10-16");
+    TextAreaEditorSheet reopened(saved);
+    const QTextDocument* document = reopened.editor().textEdit()->document();
+    ASSERT_EQ(document->blockCount(), 3);
+    const QTextBlock title = document->begin();
+    const QTextBlock first = title.next();
+    const QTextBlock second = first.next();
+    EXPECT_EQ(title.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_FALSE(title.textList());
+    ASSERT_TRUE(first.textList());
+    EXPECT_EQ(first.textList(), second.textList());
+    EXPECT_EQ(first.textList()->format().style(), QTextListFormat::ListDisc);
+    const QTextCharFormat hours = first.begin().fragment().charFormat();
+    EXPECT_EQ(documentFamilyOf(hours), "Times");
+    EXPECT_EQ(hours.intProperty(QTextFormat::FontPixelSize), 28);
+    EXPECT_GE(second.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    EXPECT_EQ(second.blockFormat().lineHeight(), 150);
+    EXPECT_EQ(reopened.updatedComponent().properties, saved.properties)
+        << "reopened and saved: the same data";
+}
+
+TEST(TextAreaEditorSheetTest, SavingIsOneStepThatUndoesToTheOldTextExactly) {
+    SharedDocumentManager::resetShared();
+    QUndoStack stack;
+    SharedDocumentManager& manager = SharedDocumentManager::shared();
+    manager.undoManager().setUndoManager(&stack);
+    KioskProject project;
+    const PlacedComponent area = textArea({{PropertyKey::text, "Before"}, {PropertyKey::fontSize, "20"}});
+    project.screens.first().components = {area};
+    VistrelleDocument document;
+    document.project = project;
+    manager.setActiveDocument(document, QUuid::createUuid());
+
+    QWidget parent;
+    editTextArea(&parent, project.screens.first().id, area);
+    auto* sheet = parent.findChild<TextAreaEditorSheet*>();
+    ASSERT_TRUE(sheet);
+    sheet->editor().textEdit()->selectAll();
+    QTest::keyClicks(sheet->editor().textEdit(), "After");
+    child<QPushButton>(*sheet, "save")->click();
+    const auto textNow = [&] {
+        return manager.currentDocument()->project.screens.first().components.first().properties;
+    };
+    EXPECT_EQ(textNow().value(PropertyKey::text), "After");
+    EXPECT_EQ(stack.count(), 1);
+    stack.undo();
+    EXPECT_EQ(textNow(), area.properties);
+    SharedDocumentManager::resetShared();
+}
