@@ -1,20 +1,29 @@
 // The editor's responsiveness: one pointer event of a drag on a crowded
 // 1920 × 1080 screen (document update and repaint included), a full repaint,
 // one step of an inspector slider and a new selection shown in the inspector
-// on that screen, and opening windows for the sample and for a 500 × 50 project.
+// on that screen, a keystroke in a text area of 5,000 words and opening its
+// editor, and opening windows for the sample and for a 500 × 50 project.
 #include "app/document_controller.h"
 #include "editing/inspector_update_manager.h"
 #include "editing/shared_document_manager.h"
 #include "editor/editor_window.h"
 #include "editor/inspector/inspector_palette.h"
 #include "editor/palette_windows.h"
+#include "editor/sheets/text_area_editor_sheet.h"
 #include "large_project.h"
+#include "model/component_factory.h"
+#include "model/component_properties.h"
 #include "platform/preferences.h"
+#include "richtext/font_resolver.h"
+#include "richtext/rtf_writer.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextEdit>
 
 #include <benchmark/benchmark.h>
 
@@ -163,6 +172,74 @@ void BM_SelectAnotherComponentUntilTheInspectorShowsIt(benchmark::State& state) 
     settle();
 }
 
+// A text area of 5,000 words of formatted text, alone on a 1920 × 1080 screen.
+KioskProject largeTextArea() {
+    QTextDocument text;
+    QTextCursor cursor(&text);
+    QTextCharFormat format;
+    setDocumentFamily(format, QStringLiteral("Helvetica"));
+    format.setProperty(QTextFormat::FontPixelSize, 24);
+    for (int word = 0; word < 5000; ++word) {
+        format.setFontWeight(word % 50 == 0 ? QFont::Bold : QFont::Normal);
+        cursor.insertText(QStringLiteral("word%1 ").arg(word % 97), format);
+        if (word % 60 == 59)
+            cursor.insertBlock();
+    }
+    KioskProject project;
+    KioskScreen& screen = project.screens.first();
+    screen.resolution = ScreenResolution::presets(ScreenMode::horizontal).last();
+    PlacedComponent area = makeComponent(ComponentType::textArea, {100, 100});
+    area.size = {1600, 900};
+    area.properties[PropertyKey::richTextData] = writeBase64Rtf(text);
+    area.properties[PropertyKey::text] = text.toPlainText();
+    screen.components = {area};
+    return project;
+}
+
+void BM_TypingInALargeTextArea(benchmark::State& state) {
+    store();
+    const std::unique_ptr<EditorWindow> window = openWindow(largeTextArea());
+    SharedDocumentManager& manager = SharedDocumentManager::shared();
+    manager.setSelectedComponent(manager.currentDocument()->project.screens[0].components[0]);
+    PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier);
+    auto* inspector =
+        static_cast<InspectorPalette*>(PaletteWindows::shared().window(PaletteWindows::inspectorIdentifier));
+    settle();
+    inspector->refresh();
+    QTextEdit* field = shownChild<QTextEdit>(*inspector, QStringLiteral("richText"));
+    if (!field) {
+        state.SkipWithError("no inline text editor");
+        return;
+    }
+    field->setFocus();
+    field->moveCursor(QTextCursor::End);
+    window->canvas().repaint();
+    for (auto _ : state) {
+        // One keystroke: stored as rich text, through the throttle, onto the repainted canvas.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(field, &press);
+        InspectorUpdateManager::shared().flush();
+        settle();
+        window->canvas().repaint();
+    }
+    window->closeWithoutAsking();
+    PaletteWindows::shared().closeAll();
+    settle();
+    state.SetLabel("5,000 words");
+}
+
+void BM_OpenTextAreaSheetOnALargeText(benchmark::State& state) {
+    store();
+    const PlacedComponent area = largeTextArea().screens[0].components[0];
+    for (auto _ : state) {
+        TextAreaEditorSheet sheet(area);
+        sheet.show();
+        settle();
+        sheet.repaint();
+    }
+    state.SetLabel("5,000 words");
+}
+
 void BM_OpenSampleWindow(benchmark::State& state) {
     store();
     for (auto _ : state) {
@@ -208,5 +285,7 @@ BENCHMARK(BM_DragStepOnCrowdedScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRepaintOfCrowdedScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InspectorOpacityStepOnCrowdedScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectAnotherComponentUntilTheInspectorShowsIt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypingInALargeTextArea)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenTextAreaSheetOnALargeText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenSampleWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargeProjectWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
