@@ -1,55 +1,17 @@
 #include "editing/inspector_update_manager.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 
 #include <limits>
 
 namespace vistrelle {
-
-namespace {
-
-class EventLoopScheduler : public EditScheduler {
-public:
-    EventLoopScheduler() { clock_.start(); }
-
-    double now() const override { return double(clock_.nsecsElapsed()) / 1e9; }
-
-    std::unique_ptr<Timer> singleShot(double delaySeconds, std::function<void()> callback) override {
-        auto timer = std::make_unique<QtTimer>();
-        timer->timer->setSingleShot(true);
-        timer->timer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(timer->timer, &QTimer::timeout, std::move(callback));
-        timer->timer->start(int(delaySeconds * 1000));
-        return timer;
-    }
-
-private:
-    // The callback may cancel its own timer, so the QTimer goes with deleteLater.
-    struct QtTimer : Timer {
-        QTimer* timer = new QTimer;
-        ~QtTimer() override {
-            timer->stop();
-            timer->deleteLater();
-        }
-    };
-
-    QElapsedTimer clock_;
-};
-
-} // namespace
-
-std::unique_ptr<EditScheduler> EditScheduler::eventLoop() {
-    return std::make_unique<EventLoopScheduler>();
-}
 
 InspectorUpdateManager& InspectorUpdateManager::shared() {
     static InspectorUpdateManager instance;
     return instance;
 }
 
-InspectorUpdateManager::InspectorUpdateManager(std::unique_ptr<EditScheduler> scheduler)
+InspectorUpdateManager::InspectorUpdateManager(std::unique_ptr<Scheduler> scheduler)
     : scheduler_(std::move(scheduler)) {}
 
 double InspectorUpdateManager::delayAfter(double elapsedSeconds) {

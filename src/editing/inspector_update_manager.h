@@ -1,30 +1,13 @@
 #pragma once
 
 #include "model/project_model.h"
+#include "platform/scheduler.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
 
 namespace vistrelle {
-
-// Time for the inspector throttle: a clock and cancellable single-shot timers.
-// The real one uses the event loop; tests drive a manual one.
-class EditScheduler {
-public:
-    class Timer {
-    public:
-        virtual ~Timer() = default; // destroying a timer cancels it
-    };
-
-    virtual ~EditScheduler() = default;
-    // Seconds on a monotonic clock.
-    virtual double now() const = 0;
-    // Runs `callback` on the main thread after `delaySeconds`, unless the returned timer is destroyed first.
-    virtual std::unique_ptr<Timer> singleShot(double delaySeconds, std::function<void()> callback) = 0;
-
-    static std::unique_ptr<EditScheduler> eventLoop();
-};
 
 // Sits between inspector controls and component updates: an edit after a
 // pause is applied at once; edits in quick succession are delayed and merged,
@@ -35,7 +18,7 @@ public:
 
     static InspectorUpdateManager& shared();
 
-    explicit InspectorUpdateManager(std::unique_ptr<EditScheduler> scheduler = EditScheduler::eventLoop());
+    explicit InspectorUpdateManager(std::unique_ptr<Scheduler> scheduler = Scheduler::eventLoop());
 
     void scheduleUpdate(const PlacedComponent& component, Apply apply);
 
@@ -54,9 +37,9 @@ public:
 private:
     void applyPending();
 
-    std::unique_ptr<EditScheduler> scheduler_;
+    std::unique_ptr<Scheduler> scheduler_;
     std::optional<double> lastUpdateTime_; // none: the distant past
-    std::unique_ptr<EditScheduler::Timer> updateTask_;
+    std::unique_ptr<Scheduler::Timer> updateTask_;
     std::optional<PlacedComponent> pendingComponent_;
     Apply pendingApply_;
 };

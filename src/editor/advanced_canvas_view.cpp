@@ -10,9 +10,9 @@
 #include "model/property_schema.h"
 #include "model/stacking_order.h"
 #include "platform/notification_center.h"
-#include "render/background_renderer.h"
 #include "render/component_renderer.h"
 #include "render/image_source.h"
+#include "render/screen_strips.h"
 #include "richtext/font_resolver.h"
 
 #include <QAction>
@@ -23,7 +23,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include <cmath>
 
@@ -241,64 +240,21 @@ QImage AdvancedCanvasView::renderLayer(const std::function<bool(qsizetype)>& inc
                    QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull())
         return picture;
-    // The white base is needed only where the background lets it through.
     if (!background)
         picture.fill(Qt::transparent);
-    else if (!backgroundIsOpaque(screen_->background))
-        picture.fill(Qt::white);
-
-    // What to draw and where, gathered here; the pictures asked for now, on this thread.
-    ImageSnapshot pictures;
-    if (background && screen_->background.type == BackgroundType::image && screen_->background.imagePath)
-        pictures.take(*images_, *screen_->background.imagePath);
-    struct Item {
-        const PlacedComponent* component;
-        QRectF pixels; // where it may draw, in the picture's pixels
-    };
-    QList<Item> items;
-    for (qsizetype position = 0; position < sortedIndices_.size(); ++position) {
-        if (!include(position))
-            continue;
-        const PlacedComponent& component = screen_->components[sortedIndices_[position]];
-        if (component.componentType == ComponentType::image)
-            pictures.take(*images_, component.stringProperty(PropertyKey::imagePath));
-        const QRectF bounds = paintedBounds(component).translated(component.position.x, component.position.y);
-        items.append({&component, QRectF(bounds.topLeft() * scale, bounds.size() * scale)});
-    }
-
-    // Drawn in strips of a few rows, on every core. A strip never hands the painter more rows than it
-    // blends on the calling thread, so no fill is split into tasks for other threads (which costs
-    // more than it saves on a screen of many small parts), and the strips themselves run in parallel.
-    constexpr int stripRows = 64;
-    QList<int> strips;
-    for (int top = 0; top < picture.height(); top += stripRows)
-        strips.append(top);
-    uchar* const bits = picture.bits();
-    QtConcurrent::blockingMap(strips, [&](int top) {
-        const int rows = std::min(stripRows, picture.height() - top);
-        QImage strip(bits + qsizetype(top) * picture.bytesPerLine(), picture.width(), rows,
-                     picture.bytesPerLine(), picture.format());
-        QPainter painter(&strip);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                               QPainter::SmoothPixmapTransform);
-        painter.translate(0, -top);
-        painter.scale(scale, scale);
-        const QRectF stripUnits(0, top / scale, units.width(), rows / scale);
-        painter.setClipRect(QRectF(QPointF(0, 0), units).intersected(stripUnits));
-        if (background)
-            paintBackground(painter, screen_->background, units, pictures);
-        const QRectF stripPixels(0, top, picture.width(), rows);
-        for (const Item& item : std::as_const(items)) {
-            if (!item.pixels.intersects(stripPixels))
-                continue;
-            painter.save();
-            painter.translate(item.component->position.x, item.component->position.y);
-            paintComponent(painter, *item.component, pictures);
-            painter.restore();
-        }
-        if (grid)
-            paintGrid(painter, stripUnits.top(), stripUnits.bottom());
-    });
+    StripDrawing drawing;
+    drawing.screen = &*screen_;
+    drawing.units = units;
+    drawing.scale = scale;
+    drawing.background = background;
+    for (qsizetype position = 0; position < sortedIndices_.size(); ++position)
+        if (include(position))
+            drawing.components.append(&screen_->components[sortedIndices_[position]]);
+    if (grid)
+        drawing.afterStrip = [this](QPainter& painter, const QRectF& band) {
+            paintGrid(painter, band.top(), band.bottom());
+        };
+    paintInStrips(picture, drawing, *images_);
     picture.setDevicePixelRatio(devicePixelRatioF());
     return picture;
 }

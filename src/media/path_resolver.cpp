@@ -275,6 +275,17 @@ std::optional<QUrl> PathResolver::accessibleURL(const QString& path) const {
     return QUrl::fromLocalFile(resolvePath(path));
 }
 
+std::optional<QString> PathResolver::availableFile(const QString& path) const {
+    const std::optional<QUrl> url = accessibleURL(path);
+    if (!url)
+        return std::nullopt;
+    const QFileInfo file(url->toLocalFile());
+    const bool readable = file.isFile() && file.isReadable();
+    if (path.startsWith(bookmarkScheme))
+        stopAccess(*url);
+    return readable ? std::optional(file.absoluteFilePath()) : std::nullopt;
+}
+
 void PathResolver::copyResource(const QString& path, const QString& destination) const {
     if (!path.startsWith(bookmarkScheme)) {
         copyFileAtomically(resolvePath(path), destination);

@@ -41,6 +41,9 @@ public:
     // stopAccess when done); nothing when the bookmark does not resolve or access is refused.
     std::optional<QUrl> accessibleURL(const QString& path) const;
     bool startAccess(const QUrl& url) const;
+    // The readable file a stored media path names, or nothing (no such file, a folder, a bookmark that
+    // does not resolve). Cheap enough to ask while drawing.
+    std::optional<QString> availableFile(const QString& path) const;
     void stopAccess(const QUrl& url) const;
 
     // Copies the file behind a stored path to `destination`, which must not

@@ -201,10 +201,10 @@ void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSo
         paintImage(painter, component, frame, images);
         break;
     case ComponentType::webView:
-        paintWebView(painter, component, frame);
+        paintWebView(painter, component, frame, options);
         break;
     case ComponentType::video:
-        paintVideo(painter, component, frame);
+        paintVideo(painter, component, frame, options);
         break;
     case ComponentType::shape:
         paintShape(painter, component, frame);

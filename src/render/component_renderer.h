@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/project_model.h"
+#include "render/live_picture.h"
 
 #include <QPainter>
 
@@ -10,7 +11,10 @@ class ImageSource;
 
 struct ComponentRenderOptions {
     bool isSelected = false;
+    // The preview draws videos and web pages as they play (from `live`), the
+    // editor and the slides as placeholders.
     bool isPreviewMode = false;
+    const LivePictures* live = nullptr;
 };
 
 // Draws one component in its own frame (0, 0, size): the type's drawing from
@@ -33,8 +37,10 @@ void paintText(QPainter& painter, const PlacedComponent& component, const QRectF
 void paintTextArea(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
 void paintImage(QPainter& painter, const PlacedComponent& component, const QRectF& frame,
                 ImageSource& images);
-void paintVideo(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
-void paintWebView(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
+void paintVideo(QPainter& painter, const PlacedComponent& component, const QRectF& frame,
+                const ComponentRenderOptions& options);
+void paintWebView(QPainter& painter, const PlacedComponent& component, const QRectF& frame,
+                  const ComponentRenderOptions& options);
 void paintShape(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
 void paintIcon(QPainter& painter, const PlacedComponent& component, const QRectF& frame);
 } // namespace component_painters

@@ -2,6 +2,7 @@
 // of them (live playback and live pages are the preview's).
 #include "model/color_text.h"
 #include "model/component_properties.h"
+#include "media/path_resolver.h"
 #include "model/property_schema.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
@@ -108,27 +109,63 @@ void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame
     }
 }
 
-void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
+namespace {
+
+// A click target over a player that does not start by itself.
+void paintPlayButton(QPainter& painter, const QRectF& frame) {
+    const double button = std::min({80.0, frame.width() * 0.8, frame.height() * 0.8});
+    const QRectF circle(frame.center().x() - button / 2, frame.center().y() - button / 2, button, button);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 128));
+    painter.drawEllipse(circle);
+    SymbolCatalog::shared().paint(painter, QStringLiteral("play.circle.fill"),
+                                  circle.adjusted(button / 8, button / 8, -button / 8, -button / 8), Qt::white);
+}
+
+// The player's video gravity: letterboxed, stretched, or covering the frame.
+QString videoFitting(const PlacedComponent& c) {
+    const QString mode = wordProperty(c, PropertyKey::fittingMode);
+    return mode == QLatin1StringView("fit") || mode == QLatin1StringView("stretch") ? mode
+                                                                                      : QStringLiteral("fill");
+}
+
+const LivePicture* livePictureOf(const PlacedComponent& c, const ComponentRenderOptions& options) {
+    if (!options.isPreviewMode || !options.live)
+        return nullptr;
+    const auto it = options.live->constFind(c.id);
+    return it == options.live->cend() ? nullptr : &*it;
+}
+
+} // namespace
+
+void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame,
+                const ComponentRenderOptions& options) {
     const QPainterPath clip = roundedFrame(frame, numberPropertyOf(c, PropertyKey::cornerRadius));
     painter.save();
     painter.setClipPath(clip, Qt::IntersectClip);
-    if (c.stringProperty(PropertyKey::videoPath).isEmpty()) {
+    const QString path = c.stringProperty(PropertyKey::videoPath);
+    const LivePicture* live = livePictureOf(c, options);
+    if (path.isEmpty()) {
         QColor grey(Qt::gray);
         grey.setAlphaF(0.1f);
         painter.fillRect(frame, grey);
         paintCard(painter, frame, QStringLiteral("film"), secondaryText, 30, tr("Video"), Qt::black,
                   tr("Add a video file"));
+    } else if (live ? live->failed : !PathResolver::shared().availableFile(path)) {
+        // What the player shows for a file it cannot open: a red area, here with the reason on it.
+        QColor grey(Qt::gray);
+        grey.setAlphaF(0.1f);
+        painter.fillRect(frame, live ? QColor(Qt::red) : grey);
+        const QColor caption = live ? QColor(Qt::white) : QColor(0xFF, 0x95, 0x00);
+        paintCard(painter, frame, QStringLiteral("exclamationmark.triangle.fill"), caption, 28,
+                  tr("Video not found"), caption, QFileInfo(path).fileName());
     } else {
         painter.fillRect(frame, colorPropertyOf(c, PropertyKey::backgroundColor));
-        // The play button of a player that does not start by itself.
-        const double button = std::min({80.0, frame.width() * 0.8, frame.height() * 0.8});
-        const QRectF circle(frame.center().x() - button / 2, frame.center().y() - button / 2, button, button);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 128));
-        painter.drawEllipse(circle);
-        SymbolCatalog::shared().paint(painter, QStringLiteral("play.circle.fill"),
-                                      circle.adjusted(button / 8, button / 8, -button / 8, -button / 8),
-                                      Qt::white);
+        if (live && !live->image.isNull())
+            paintFittedImage(painter, live->image, videoFitting(c), frame);
+        // The editor never plays: its player waits for a click, like one without autoplay.
+        if (!live || live->showsPlayButton)
+            paintPlayButton(painter, frame);
     }
     painter.restore();
     QColor outline(Qt::gray);
@@ -136,14 +173,26 @@ void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame
     painter.strokePath(clip, QPen(outline, 1));
 }
 
-void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
+void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& frame,
+                  const ComponentRenderOptions& options) {
+    const QString url = c.stringProperty(PropertyKey::url);
+    const QString html = c.stringProperty(PropertyKey::htmlContent);
+    if (options.isPreviewMode && (!url.isEmpty() || !html.isEmpty())) {
+        // The page as last seen; a page not shown yet is as blank as a page loading.
+        const LivePicture* live = livePictureOf(c, options);
+        if (live && !live->image.isNull())
+            painter.drawImage(frame, live->image);
+        else
+            painter.fillRect(frame, Qt::white);
+        return;
+    }
+    // A light plate under the tint keeps the caption readable on a dark screen.
+    const QPainterPath plate = roundedFrame(frame, 8);
+    painter.fillPath(plate, QColor(255, 255, 255, 217));
     QColor tint(0x00, 0x7A, 0xFF);
     tint.setAlphaF(0.1f);
-    painter.fillPath(roundedFrame(frame, 8), tint);
-    const QString url = c.stringProperty(PropertyKey::url);
-    const QString detail = !url.isEmpty()                                          ? url
-                           : !c.stringProperty(PropertyKey::htmlContent).isEmpty() ? tr("HTML content")
-                                                                                   : QString();
+    painter.fillPath(plate, tint);
+    const QString detail = !url.isEmpty() ? url : !html.isEmpty() ? tr("HTML content") : QString();
     paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28, tr("Web View"),
               Qt::black, detail);
 }

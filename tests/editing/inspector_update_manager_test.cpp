@@ -1,4 +1,5 @@
 #include "editing/inspector_update_manager.h"
+#include "support/manual_scheduler.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,55 +12,6 @@
 using namespace vistrelle;
 
 namespace {
-
-// Time that moves only when the test says so.
-class ManualScheduler : public EditScheduler {
-public:
-    struct Pending {
-        double due;
-        std::function<void()> callback;
-        bool cancelled = false;
-    };
-
-    class ManualTimer : public Timer {
-    public:
-        explicit ManualTimer(std::shared_ptr<Pending> pending)
-            : pending_(std::move(pending)) {}
-        ~ManualTimer() override { pending_->cancelled = true; }
-
-    private:
-        std::shared_ptr<Pending> pending_;
-    };
-
-    double now() const override { return *time_; }
-
-    std::unique_ptr<Timer> singleShot(double delay, std::function<void()> callback) override {
-        auto pending = std::make_shared<Pending>(Pending{*time_ + delay, std::move(callback)});
-        timers_->push_back(pending);
-        return std::make_unique<ManualTimer>(pending);
-    }
-
-    // Moves the clock to `time`, firing due timers in order.
-    void advanceTo(double time) {
-        while (true) {
-            std::shared_ptr<Pending> next;
-            for (const auto& t : *timers_)
-                if (!t->cancelled && t->due <= time && (!next || t->due < next->due))
-                    next = t;
-            if (!next)
-                break;
-            *time_ = next->due;
-            next->cancelled = true;
-            auto callback = next->callback; // the callback may destroy its timer
-            callback();
-        }
-        *time_ = time;
-    }
-
-    std::shared_ptr<double> time_ = std::make_shared<double>(1000.0);
-    std::shared_ptr<std::vector<std::shared_ptr<Pending>>> timers_ =
-        std::make_shared<std::vector<std::shared_ptr<Pending>>>();
-};
 
 struct Applied {
     double time;

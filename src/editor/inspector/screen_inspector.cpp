@@ -144,7 +144,7 @@ QWidget* ScreenInspector::makeTransitionSection() {
     row->addWidget(speedValue_);
     section->addRow(tr("Speed"), speed);
 
-    preview_ = new TransitionPreview(EditScheduler::eventLoop(), section);
+    preview_ = new TransitionPreview(Scheduler::eventLoop(), section);
     preview_->setObjectName(QStringLiteral("transitionPreview"));
     section->addRow({}, makeNoteLabel(tr("Preview"), section));
     section->addRow({}, preview_);

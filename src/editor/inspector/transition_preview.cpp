@@ -53,7 +53,7 @@ QImage drawSample(QSize pixels, qreal devicePixelRatio, const QColor& start, con
 
 } // namespace
 
-TransitionPreview::TransitionPreview(std::unique_ptr<EditScheduler> scheduler, QWidget* parent)
+TransitionPreview::TransitionPreview(std::unique_ptr<Scheduler> scheduler, QWidget* parent)
     : QWidget(parent)
     , scheduler_(std::move(scheduler)) {
     setFixedHeight(kHeight);

@@ -22,7 +22,7 @@ public:
     static constexpr double holdSeconds = 3.0;
     static constexpr double tickSeconds = 1.0 / 60.0;
 
-    explicit TransitionPreview(std::unique_ptr<EditScheduler> scheduler = EditScheduler::eventLoop(),
+    explicit TransitionPreview(std::unique_ptr<Scheduler> scheduler = Scheduler::eventLoop(),
                                QWidget* parent = nullptr);
     ~TransitionPreview() override;
 
@@ -53,8 +53,8 @@ private:
     void finishTransition();
     void updateSamples(QSize pixelSize, qreal devicePixelRatio);
 
-    std::unique_ptr<EditScheduler> scheduler_;
-    std::unique_ptr<EditScheduler::Timer> timer_;
+    std::unique_ptr<Scheduler> scheduler_;
+    std::unique_ptr<Scheduler::Timer> timer_;
     TransitionEffect effect_ = TransitionEffect::none;
     double duration_ = 1.0;
     Phase phase_ = Phase::holdFirst;
