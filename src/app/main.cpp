@@ -12,6 +12,8 @@
 using namespace vistrelle;
 
 int main(int argc, char** argv) {
+    // The preview's web pages (loaded later, with their engine) share the windows' graphics contexts.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistrelle"));
     QApplication::setOrganizationName(QStringLiteral("Quendrix"));

@@ -20,6 +20,7 @@
 #include "model/component_properties.h"
 #include "platform/app_logger.h"
 #include "platform/notification_center.h"
+#include "preview/kiosk_preview_manager.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -70,6 +71,7 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(800, 600);
     resize(1200, 860);
+    previewManager_ = new KioskPreviewManager(this);
 
     canvas_ = new AdvancedCanvasView;
     auto* central = new QWidget(this);
@@ -199,8 +201,8 @@ void EditorWindow::buildToolbar() {
 
     QAction* preview = symbolAction(QStringLiteral("preview"), QStringLiteral("play.fill"),
                                     tr("Preview the content in full screen mode"), this);
-    preview->setEnabled(false);
-    preview->setStatusTip(tr("The preview is not available in this version."));
+    preview->setToolTip(tr("Preview the content in full screen mode (F5)"));
+    connect(preview, &QAction::triggered, this, &EditorWindow::showPreview);
     QAction* exportBundle = symbolAction(QStringLiteral("export"), QStringLiteral("hammer"),
                                          tr("Export a bundle file for Vistrelle Player app"), this);
     connect(exportBundle, &QAction::triggered, this, &EditorWindow::exportBundle);
@@ -619,6 +621,12 @@ void EditorWindow::showProjectSettings() {
 void EditorWindow::showPreferences() {
     PreferencesSheet sheet(this);
     sheet.exec();
+}
+
+void EditorWindow::showPreview() {
+    // An inspector edit still waiting is part of what the designer expects to see.
+    InspectorUpdateManager::shared().flush();
+    previewManager_->showPreview(project());
 }
 
 void EditorWindow::exportBundle() {

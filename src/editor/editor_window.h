@@ -24,6 +24,8 @@ class NoticeBar;
 // While it is the active window its document lives in the shared document
 // manager, which every edit goes through; the window reads it from there and
 // keeps its own copy only while another window is active.
+class KioskPreviewManager;
+
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 
@@ -82,6 +84,9 @@ public:
     void showProjectSetup();
     void exportBundle();
     void deleteSelectedComponent();
+    // The show full screen, from the first screen, as the player will play it.
+    void showPreview();
+    KioskPreviewManager& previewManager() { return *previewManager_; }
 
 signals:
     // Every change of the document (the application saves it after a pause).
@@ -141,6 +146,7 @@ private:
     QLabel* zoomValue_ = nullptr;
     DeleteKeyFilter* deleteKeys_ = nullptr;
     QPointer<KioskDeployManager> deployManager_;
+    KioskPreviewManager* previewManager_ = nullptr;
     std::function<bool(EditorWindow&)> closeGuard_;
 };
 

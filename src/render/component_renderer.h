@@ -31,6 +31,9 @@ void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSo
 // components whose bounds miss that part.
 QRectF paintedBounds(const PlacedComponent& component);
 
+// Where a video that waits for a click draws its play button in its frame.
+QRectF videoPlayButtonRect(const QRectF& frame);
+
 namespace component_painters {
 // The per-type drawings, in the component's unrotated frame.
 void paintText(QPainter& painter, const PlacedComponent& component, const QRectF& frame);

@@ -23,6 +23,15 @@
 
 #include <cmath>
 
+namespace vistrelle {
+
+QRectF videoPlayButtonRect(const QRectF& frame) {
+    const double button = std::min({80.0, frame.width() * 0.8, frame.height() * 0.8});
+    return QRectF(frame.center().x() - button / 2, frame.center().y() - button / 2, button, button);
+}
+
+} // namespace vistrelle
+
 namespace vistrelle::component_painters {
 
 namespace {
@@ -113,8 +122,8 @@ namespace {
 
 // A click target over a player that does not start by itself.
 void paintPlayButton(QPainter& painter, const QRectF& frame) {
-    const double button = std::min({80.0, frame.width() * 0.8, frame.height() * 0.8});
-    const QRectF circle(frame.center().x() - button / 2, frame.center().y() - button / 2, button, button);
+    const QRectF circle = videoPlayButtonRect(frame);
+    const double button = circle.width();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 128));
     painter.drawEllipse(circle);

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform/scheduler.h"
+#include "preview/preview_frame_log.h"
+#include "preview/preview_playback.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QSet>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace vistrelle {
+
+class LiveMediaFactory;
+class PreviewAlertCard;
+class PreviewControls;
+class PreviewLiveMedia;
+class ScreenLayers;
+
+// The preview's whole content: the show on black, screen after screen with
+// their transitions, at 100 % (one screen unit to one point) until zoomed,
+// the zoom and close bar, the in-player alert, and what clicks on image
+// buttons and play buttons do. Escape, and only Escape, asks to close.
+class KioskPreviewView : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Services {
+        std::unique_ptr<Scheduler> scheduler = Scheduler::eventLoop();
+        // Videos and web pages; none: they show as in the editor.
+        LiveMediaFactory* liveMedia = nullptr;
+        std::function<void(const QString&)> printLine; // default: standard output
+        std::function<void()> openWebPage;             // default: the maker's site in the browser
+        QElapsedTimer sinceRequested;                  // started when the preview was asked for
+    };
+
+    KioskPreviewView(KioskProject project, Services services, QWidget* parent = nullptr);
+    ~KioskPreviewView() override;
+
+    PreviewPlayback& playback() { return *playback_; }
+    double previewScale() const { return scale_; }
+    void zoomIn();
+    void zoomOut();
+    QString zoomLabel() const;
+    // Screen layers held or being drawn.
+    int layerCount() const;
+    // A click at `point` of the view, as a visitor's.
+    void clickAt(QPointF point);
+
+signals:
+    void closeRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend class PreviewScreenArea;
+
+    void playbackChanged();
+    void beginTransition();
+    void settleOn(qint64 screen);
+    void placeScreenArea();
+    void applyScale();
+    void pictureChanged(qint64 screen, const QUuid& component);
+    void redrawChangedPictures();
+    const QImage& incomingLayer(const QImage& outgoing);
+    void paintScreenArea(QPainter& painter);
+    void pressOnScreen(QPointF point);
+    bool isButtonAt(QPointF point) const;
+    void printCurrentScreen();
+    void syncAlert();
+
+    KioskProject project_;
+    Services services_;
+    std::unique_ptr<PreviewPlayback> playback_;
+    std::unique_ptr<ScreenLayers> layers_;
+    QWidget* area_ = nullptr;
+    PreviewControls* controls_ = nullptr;
+    PreviewAlertCard* alert_ = nullptr;
+    std::unique_ptr<PreviewLiveMedia> media_;
+
+    double scale_ = 1.0;
+    bool started_ = false;
+    std::optional<qint64> shownScreen_;
+    bool showingTransition_ = false;
+    TransitionEffect runningEffect_ = TransitionEffect::none;
+    QSet<std::pair<qint64, QUuid>> changedPictures_;
+    QImage fittedIncoming_;
+    qint64 fittedFrom_ = 0; // the cache key of the incoming layer it was fitted from
+
+    PreviewFrameLog frameLog_;
+};
+
+} // namespace vistrelle

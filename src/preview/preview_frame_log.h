@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace vistrelle {
+
+// How long the preview takes to draw, written to standard error when the
+// environment variable VISTRELLE_PREVIEW_FRAME_TIMES is set: every frame of
+// every transition, the worst frame of each transition, and the time from
+// opening the preview to its first frame.
+class PreviewFrameLog {
+public:
+    PreviewFrameLog();
+
+    bool enabled() const { return enabled_; }
+    void firstFrame(double milliseconds);
+    void transitionFrame(double progress, double milliseconds);
+    void transitionEnded(const QString& effect);
+
+private:
+    bool enabled_ = false;
+    bool firstFrameSeen_ = false;
+    int frames_ = 0;
+    double worst_ = 0;
+    double total_ = 0;
+};
+
+} // namespace vistrelle

@@ -1,0 +1,201 @@
+#include "preview/preview_live_media.h"
+
+#include "media/path_resolver.h"
+#include "model/component_properties.h"
+
+#include <QWidget>
+
+#include <cmath>
+
+namespace vistrelle {
+
+PreviewLiveMedia::PreviewLiveMedia(const KioskProject& project, LiveMediaFactory* factory, QWidget* pageHost,
+                                   Callbacks callbacks)
+    : project_(project)
+    , factory_(factory)
+    , pageHost_(pageHost)
+    , callbacks_(std::move(callbacks)) {}
+
+PreviewLiveMedia::~PreviewLiveMedia() {
+    clear();
+}
+
+void PreviewLiveMedia::log(const QString& line) const {
+    if (callbacks_.log)
+        callbacks_.log(line);
+}
+
+const PlacedComponent* PreviewLiveMedia::component(qint64 screen, const QUuid& id) const {
+    if (screen < 0 || screen >= project_.screens.size())
+        return nullptr;
+    for (const PlacedComponent& candidate : project_.screens[screen].components)
+        if (candidate.id == id)
+            return &candidate;
+    return nullptr;
+}
+
+void PreviewLiveMedia::setVideoScreens(const QList<qint64>& loaded, const QList<qint64>& playing) {
+    for (auto it = videos_.begin(); it != videos_.end();) {
+        const bool stopsPlaying = it->second.playing && !playing.contains(it->first);
+        it = loaded.contains(it->first) && !stopsPlaying ? std::next(it) : videos_.erase(it);
+    }
+    for (qint64 screen : loaded)
+        if (!videos_.contains(screen))
+            loadVideosOf(screen);
+    for (qint64 screen : playing) {
+        const auto it = videos_.find(screen);
+        if (it == videos_.end() || it->second.playing)
+            continue;
+        it->second.playing = true;
+        for (auto& [id, video] : it->second.videos)
+            if (video.player && (video.autoplay || video.started))
+                video.player->play();
+    }
+}
+
+void PreviewLiveMedia::loadVideosOf(qint64 screen) {
+    std::map<QUuid, Video>& videos = videos_[screen].videos;
+    if (screen < 0 || screen >= project_.screens.size())
+        return;
+    for (const PlacedComponent& c : project_.screens[screen].components) {
+        const QString path = c.stringProperty(PropertyKey::videoPath);
+        if (c.componentType != ComponentType::video || path.isEmpty())
+            continue;
+        Video& video = videos[c.id];
+        video.autoplay = c.boolProperty(PropertyKey::isAutoplay);
+        const std::optional<QString> file = PathResolver::shared().availableFile(path);
+        if (!file) {
+            log(QStringLiteral("Failed to resolve video URL for: ") + path);
+            video.failed = true;
+            continue;
+        }
+        if (!factory_)
+            continue;
+        LiveVideo::Options options;
+        options.file = QUrl::fromLocalFile(*file);
+        options.loop = c.boolProperty(PropertyKey::isLooping);
+        options.muted = c.boolProperty(PropertyKey::isMuted);
+        options.frameArrived = [this, screen, id = c.id] {
+            if (callbacks_.pictureChanged)
+                callbacks_.pictureChanged(screen, id);
+        };
+        options.log = callbacks_.log;
+        options.trace = callbacks_.trace;
+        video.player = factory_->createVideo(std::move(options));
+    }
+}
+
+bool PreviewLiveMedia::waitsForClick(qint64 screen, const QUuid& id) const {
+    const PlacedComponent* c = component(screen, id);
+    if (!c || c->componentType != ComponentType::video || c->stringProperty(PropertyKey::videoPath).isEmpty() ||
+        c->boolProperty(PropertyKey::isAutoplay))
+        return false;
+    const auto videos = videos_.find(screen);
+    if (videos == videos_.end())
+        return true;
+    const auto video = videos->second.videos.find(id);
+    return video == videos->second.videos.end() || (!video->second.failed && !video->second.started);
+}
+
+bool PreviewLiveMedia::startVideo(qint64 screen, const QUuid& id) {
+    if (!waitsForClick(screen, id))
+        return false;
+    const auto videos = videos_.find(screen);
+    if (videos == videos_.end())
+        return false;
+    const auto video = videos->second.videos.find(id);
+    if (video == videos->second.videos.end() || !video->second.player)
+        return false;
+    video->second.started = true;
+    if (videos->second.playing)
+        video->second.player->play();
+    if (callbacks_.pictureChanged)
+        callbacks_.pictureChanged(screen, id); // the play button goes at once
+    return true;
+}
+
+void PreviewLiveMedia::keepLookOfPages() {
+    for (const auto& [id, page] : pages_) {
+        const QImage look = page.view->snapshot();
+        if (!look.isNull())
+            pageLooks_[id] = look;
+    }
+}
+
+void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
+    if (!screen) {
+        keepLookOfPages();
+        for (const auto& [id, page] : pages_) {
+            page.view->widget()->hide();
+            if (pagesScreen_ && callbacks_.pictureChanged)
+                callbacks_.pictureChanged(*pagesScreen_, id); // the layer takes the kept look
+        }
+        return;
+    }
+    if (pagesScreen_ != screen) {
+        pages_.clear();
+        pagesScreen_ = screen;
+        if (*screen >= 0 && *screen < project_.screens.size() && factory_ && pageHost_) {
+            for (const PlacedComponent& c : project_.screens[*screen].components) {
+                if (c.componentType != ComponentType::webView)
+                    continue;
+                const QUrl url(c.stringProperty(PropertyKey::url));
+                const QString html = c.stringProperty(PropertyKey::htmlContent);
+                if (url.isEmpty() && html.isEmpty())
+                    continue;
+                if (!webSession_)
+                    webSession_ = factory_->createWebSession();
+                LiveWebView::Options options;
+                options.allowsBackForwardNavigation = c.boolProperty(PropertyKey::allowsBackForwardNavigation);
+                options.allowsMagnification = c.stringProperty(PropertyKey::allowsMagnification) != u"false";
+                options.allowsLinkPreview = c.boolProperty(PropertyKey::allowsLinkPreview);
+                options.log = callbacks_.log;
+                Page page{webSession_->createWebView(options, pageHost_),
+                          QRectF(c.position.x, c.position.y, c.size.width, c.size.height)};
+                page.view->show(url, url.isEmpty() ? html : QString());
+                pages_.emplace(c.id, std::move(page));
+            }
+        }
+    }
+    for (auto& [id, page] : pages_) {
+        const QRectF placed(page.units.topLeft() * scale, page.units.size() * scale);
+        page.view->widget()->setGeometry(placed.toAlignedRect());
+        page.view->setZoom(scale);
+        page.view->widget()->show();
+    }
+}
+
+LivePictures PreviewLiveMedia::pictures(qint64 screen) const {
+    LivePictures pictures;
+    if (screen < 0 || screen >= project_.screens.size())
+        return pictures;
+    const auto videos = videos_.find(screen);
+    for (const PlacedComponent& c : project_.screens[screen].components) {
+        if (c.componentType == ComponentType::webView) {
+            if (const auto look = pageLooks_.constFind(c.id); look != pageLooks_.cend())
+                pictures.insert(c.id, LivePicture{*look});
+            continue;
+        }
+        if (c.componentType != ComponentType::video)
+            continue;
+        LivePicture picture;
+        picture.showsPlayButton = waitsForClick(screen, c.id);
+        if (videos != videos_.end())
+            if (const auto video = videos->second.videos.find(c.id); video != videos->second.videos.end()) {
+                picture.failed = video->second.failed;
+                if (video->second.player)
+                    picture.image = video->second.player->currentFrame();
+            }
+        pictures.insert(c.id, picture);
+    }
+    return pictures;
+}
+
+void PreviewLiveMedia::clear() {
+    videos_.clear();
+    pages_.clear();
+    pagesScreen_.reset();
+    webSession_.reset();
+}
+
+} // namespace vistrelle

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/project_model.h"
+#include "preview/live_media.h"
+#include "render/live_picture.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QSet>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QWidget;
+
+namespace vistrelle {
+
+// The live parts of the screens on view: players for the videos of the
+// screens being shown (torn down as their screen leaves), and web pages over
+// the components of the current screen, whose last look is kept for the
+// transitions (widgets cannot be moved by them). Without a media factory
+// nothing plays and the screens show what the editor shows.
+class PreviewLiveMedia {
+public:
+    struct Callbacks {
+        std::function<void(qint64 screen, const QUuid& component)> pictureChanged;
+        LiveLog log;   // failures
+        LiveLog trace; // what players do
+    };
+
+    PreviewLiveMedia(const KioskProject& project, LiveMediaFactory* factory, QWidget* pageHost,
+                     Callbacks callbacks);
+    ~PreviewLiveMedia();
+    PreviewLiveMedia(const PreviewLiveMedia&) = delete;
+    PreviewLiveMedia& operator=(const PreviewLiveMedia&) = delete;
+
+    // Players exist for the videos of the `loaded` screens (a screen about to come loads while the
+    // one before it is held, so no frame of its transition waits for that) and play on the
+    // `playing` ones. A screen that stops playing loses its players: shown again, it starts afresh.
+    void setVideoScreens(const QList<qint64>& loaded, const QList<qint64>& playing);
+    // Shows the pages of `screen` over its components at `scale` points per unit; the pages of
+    // other screens go. None: every page is hidden (a transition runs), after its look is kept.
+    void showPagesOf(std::optional<qint64> screen, double scale);
+    // Starts a video that waits for a click; false if there is none such.
+    bool startVideo(qint64 screen, const QUuid& component);
+    bool waitsForClick(qint64 screen, const QUuid& component) const;
+
+    // What the renderer lays into `screen`.
+    LivePictures pictures(qint64 screen) const;
+
+    // Everything stops and goes.
+    void clear();
+
+private:
+    struct Video {
+        std::unique_ptr<LiveVideo> player;
+        bool failed = false;
+        bool autoplay = false;
+        bool started = false; // by a click on its play button
+    };
+    struct ScreenVideos {
+        std::map<QUuid, Video> videos;
+        bool playing = false;
+    };
+    struct Page {
+        std::unique_ptr<LiveWebView> view;
+        QRectF units;
+    };
+
+    const PlacedComponent* component(qint64 screen, const QUuid& id) const;
+    void loadVideosOf(qint64 screen);
+    void keepLookOfPages();
+    void log(const QString& line) const;
+
+    KioskProject project_;
+    LiveMediaFactory* factory_;
+    QPointer<QWidget> pageHost_;
+    Callbacks callbacks_;
+    std::map<qint64, ScreenVideos> videos_; // by screen
+    std::optional<qint64> pagesScreen_;
+    std::map<QUuid, Page> pages_;
+    QHash<QUuid, QImage> pageLooks_; // the last look of every page shown
+    std::unique_ptr<LiveWebSession> webSession_;
+};
+
+} // namespace vistrelle
