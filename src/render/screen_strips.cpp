@@ -4,7 +4,11 @@
 #include "render/background_renderer.h"
 #include "render/image_source.h"
 
+#include <QThread>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -49,7 +53,7 @@ void paintInStrips(QImage& picture, const StripDrawing& drawing, ImageSource& im
     for (int top = pixels.top(); top <= pixels.bottom(); top += stripRows)
         strips.append(top);
     uchar* const bits = picture.bits();
-    QtConcurrent::blockingMap(strips, [&](int top) {
+    const auto paintStrip = [&](int top) {
         const int rows = std::min(stripRows, pixels.bottom() + 1 - top);
         QImage strip(bits + qsizetype(top) * picture.bytesPerLine(), picture.width(), rows,
                      picture.bytesPerLine(), picture.format());
@@ -76,7 +80,13 @@ void paintInStrips(QImage& picture, const StripDrawing& drawing, ImageSource& im
         }
         if (drawing.afterStrip)
             drawing.afterStrip(painter, band);
-    });
+    };
+    // Drawn on a pool thread already (a layer prepared in the background), the strips run here:
+    // waiting there for strips queued behind that very thread could wait for ever.
+    if (QThreadPool::globalInstance()->contains(QThread::currentThread()))
+        std::for_each(strips.cbegin(), strips.cend(), paintStrip);
+    else
+        QtConcurrent::blockingMap(strips, paintStrip);
 }
 
 } // namespace vistrelle

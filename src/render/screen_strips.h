@@ -25,7 +25,8 @@ struct StripDrawing {
 };
 
 // Draws `drawing` into the rows of `picture` that `pixels` covers (all of it
-// when empty), clipped to `pixels`, in strips of a few rows on every core.
+// when empty), clipped to `pixels`, in strips of a few rows on every core
+// (one after another when called on a thread of the global pool).
 // Where the background lets light through, the strip is white first. The
 // pictures the parts need are looked up in `images` first, on the calling
 // thread, so `images` need not be thread-safe.

@@ -1,0 +1,233 @@
+#include "model/color_text.h"
+#include "model/component_properties.h"
+#include "preview/kiosk_preview_view.h"
+#include "preview/live_media.h"
+#include "preview/preview_alert_card.h"
+#include "preview/screen_layers.h"
+#include "support/log_capture.h"
+#include "support/manual_scheduler.h"
+#include "support/qt_printers.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+KioskScreen plainScreen(QColor color, qint64 width = 320, qint64 height = 200) {
+    KioskScreen screen(QStringLiteral("Plain"));
+    screen.resolution.width = width;
+    screen.resolution.height = height;
+    screen.background.type = BackgroundType::color;
+    screen.background.color = formatColor(color).value_or(QString());
+    screen.duration = 3;
+    screen.transition.effect = TransitionEffect::crossFade;
+    screen.transition.duration = 1.0;
+    return screen;
+}
+
+PlacedComponent componentAt(ComponentType type, double x, double y, double width, double height) {
+    PlacedComponent component;
+    component.componentType = type;
+    component.position = {x, y};
+    component.size = {width, height};
+    return component;
+}
+
+// Videos whose frames the test hands in.
+class FakeVideo : public LiveVideo {
+public:
+    explicit FakeVideo(Options options)
+        : options(std::move(options)) {}
+    void play() override { playing = true; }
+    bool isPlaying() const override { return playing; }
+    QImage currentFrame() const override { return frame; }
+
+    Options options;
+    bool playing = false;
+    QImage frame;
+};
+
+class FakeMedia : public LiveMediaFactory {
+public:
+    std::unique_ptr<LiveVideo> createVideo(LiveVideo::Options options) override {
+        auto video = std::make_unique<FakeVideo>(std::move(options));
+        videos.append(video.get());
+        return video;
+    }
+    std::unique_ptr<LiveWebSession> createWebSession() override { return nullptr; }
+
+    QList<FakeVideo*> videos;
+};
+
+class PreviewViewTest : public ::testing::Test {
+protected:
+    void open(QList<KioskScreen> screens, QSize size = QSize(640, 400)) {
+        KioskProject project;
+        project.screens = std::move(screens);
+        KioskPreviewView::Services services;
+        auto scheduler = std::make_unique<ManualScheduler>();
+        clock = scheduler.get();
+        services.scheduler = std::move(scheduler);
+        services.liveMedia = &media;
+        services.printLine = [this](const QString& line) { printed.append(line); };
+        view = std::make_unique<KioskPreviewView>(project, std::move(services));
+        view->resize(size);
+        view->show();
+    }
+    QColor pixel(int x, int y) { return view->grab().toImage().pixelColor(x, y); }
+    void at(double seconds) { clock->advanceTo(1000 + seconds); }
+
+    FakeMedia media;
+    ManualScheduler* clock = nullptr;
+    std::unique_ptr<KioskPreviewView> view;
+    QStringList printed;
+};
+
+TEST_F(PreviewViewTest, TheScreenIsCentredAtFullSizeOnBlackWithAGreyBorder) {
+    open({plainScreen(Qt::red)});
+    const QImage frame = view->grab().toImage();
+    EXPECT_EQ(frame.pixelColor(10, 10), QColor(Qt::black));
+    EXPECT_EQ(frame.pixelColor(320, 200), QColor(Qt::red));
+    EXPECT_EQ(frame.pixelColor(160 + 5, 100 + 5), QColor(Qt::red)); // one point in: no longer the border
+    EXPECT_EQ(frame.pixelColor(160, 200), QColor(0x8E, 0x8E, 0x93));
+    EXPECT_EQ(frame.pixelColor(159, 200), QColor(Qt::black));
+    view->zoomOut();
+    EXPECT_EQ(view->zoomLabel(), QStringLiteral("90%"));
+    EXPECT_EQ(pixel(320 - 144 - 2, 200), QColor(Qt::black)); // 288 × 180 now
+    EXPECT_EQ(pixel(320 - 140, 200), QColor(Qt::red));
+}
+
+TEST_F(PreviewViewTest, ATransitionIsComposedFromBothScreensAndFitsAnotherResolution) {
+    open({plainScreen(Qt::red), plainScreen(Qt::blue, 160, 200)});
+    at(3.5); // halfway through the cross fade: each layer at half strength, the incoming one on top
+    const QColor middle = pixel(320, 200);
+    EXPECT_NEAR(middle.red(), 64, 8);
+    EXPECT_NEAR(middle.blue(), 128, 8);
+    // The taller-than-wide screen is fitted into the outgoing frame: beside it the red one shows alone.
+    EXPECT_NEAR(pixel(180, 200).red(), 128, 8);
+    EXPECT_EQ(pixel(180, 200).blue(), 0);
+    at(4.02);
+    EXPECT_EQ(pixel(320, 200), QColor(Qt::blue));
+    EXPECT_EQ(pixel(180, 200), QColor(Qt::black)); // 160 wide now
+}
+
+TEST_F(PreviewViewTest, EscapeAndOnlyEscapeAsksToClose) {
+    open({plainScreen(Qt::red), plainScreen(Qt::blue)});
+    QSignalSpy closing(view.get(), &KioskPreviewView::closeRequested);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Space, Qt::Key_Return, Qt::Key_Q, Qt::Key_PageDown})
+        QTest::keyClick(view.get(), key);
+    EXPECT_EQ(closing.count(), 0);
+    EXPECT_EQ(view->playback().currentScreenIndex(), 0);
+    QTest::keyClick(view->findChild<QToolButton*>(), Qt::Key_Escape); // from any widget of the window
+    EXPECT_EQ(closing.count(), 1);
+    for (QToolButton* button : view->findChildren<QToolButton*>())
+        if (button->toolTip().startsWith(QStringLiteral("Close")))
+            button->click();
+    EXPECT_EQ(closing.count(), 2);
+}
+
+TEST_F(PreviewViewTest, ImageButtonsActWhereTheyAreDrawnAndTheAlertCardIsDismissed) {
+    KioskScreen first = plainScreen(Qt::red);
+    PlacedComponent turned = componentAt(ComponentType::image, 100, 80, 120, 40);
+    turned.properties[PropertyKey::rotation] = QStringLiteral("90");
+    turned.properties[PropertyKey::actionCategory] = QStringLiteral("navigation");
+    turned.properties[PropertyKey::targetScreenId] = QStringLiteral("screen_2");
+    PlacedComponent alert = componentAt(ComponentType::image, 0, 0, 60, 60);
+    alert.properties[PropertyKey::actionCategory] = QStringLiteral("alert");
+    alert.properties[PropertyKey::alertTitle] = QStringLiteral("Closed");
+    alert.properties[PropertyKey::alertMessage] = QStringLiteral("Back at nine");
+    first.components = {turned, alert};
+    open({first, plainScreen(Qt::green), plainScreen(Qt::blue)});
+    const QPointF screenCorner(160, 100);
+
+    // Turned upright about its centre (160, 100), it covers x 140…180, y 40…160 of the screen.
+    view->clickAt(screenCorner + QPointF(105, 100)); // inside the unturned frame only
+    EXPECT_EQ(view->playback().currentScreenIndex(), 0);
+    view->clickAt(screenCorner + QPointF(160, 150));
+    EXPECT_EQ(view->playback().currentScreenIndex(), 2);
+
+    view->playback().jumpToScreen(0);
+    view->clickAt(screenCorner + QPointF(30, 30));
+    auto* card = view->findChild<PreviewAlertCard*>();
+    ASSERT_TRUE(card && card->isVisible());
+    QTest::keyClick(card, Qt::Key_Return);
+    EXPECT_FALSE(card->isVisible());
+    EXPECT_FALSE(view->playback().showingAlert());
+    view->clickAt(screenCorner + QPointF(30, 30));
+    ASSERT_TRUE(card->isVisible());
+    QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(5, 5)); // beside the card
+    EXPECT_FALSE(card->isVisible());
+}
+
+TEST_F(PreviewViewTest, VideosPlayInsideTheLayerAndWaitForAClickWithoutAutoplay) {
+    KioskScreen screen = plainScreen(Qt::white);
+    PlacedComponent video = componentAt(ComponentType::video, 20, 20, 200, 100);
+    video.properties[PropertyKey::videoPath] = QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/media/welcome.mp4");
+    video.properties[PropertyKey::fittingMode] = QStringLiteral("stretch");
+    PlacedComponent missing = componentAt(ComponentType::video, 20, 140, 100, 50);
+    missing.properties[PropertyKey::videoPath] = QStringLiteral("/no/such/film.mp4");
+    screen.components = {video, missing};
+    test_support::LogCapture log;
+    open({screen});
+    EXPECT_TRUE(log.errorMessages().contains(QStringLiteral("Failed to resolve video URL for: /no/such/film.mp4")));
+    EXPECT_EQ(pixel(160 + 30, 100 + 170), QColor(Qt::red));
+
+    ASSERT_EQ(media.videos.size(), 1);
+    FakeVideo* player = media.videos.front();
+    EXPECT_FALSE(player->playing);
+    const QPoint playButton(160 + 120, 100 + 70);
+    EXPECT_EQ(pixel(playButton.x() - 18, playButton.y()), QColor(Qt::white)); // the button's ring
+    view->clickAt(playButton);
+    EXPECT_TRUE(player->playing);
+    player->frame = QImage(16, 9, QImage::Format_RGB32);
+    player->frame.fill(Qt::green);
+    player->options.frameArrived();
+    EXPECT_EQ(pixel(playButton.x() - 18, playButton.y()), QColor(Qt::green));
+}
+
+TEST_F(PreviewViewTest, AHundredScreenShowHoldsAtMostThreeLayers) {
+    QList<KioskScreen> screens;
+    for (int i = 0; i < 100; ++i)
+        screens.append(plainScreen(QColor::fromHsv(i * 3, 255, 255)));
+    open(screens);
+    int most = 0;
+    for (double t = 0; t < 60; t += 0.25) {
+        at(t);
+        view->grab(); // a frame, as the screen would draw
+        if (int(t * 4) % 37 == 0)
+            view->playback().handleButtonAction(QStringLiteral("screen_") + QString::number(int(t * 7) % 100),
+                                                view->playback().project().screens.front());
+        most = std::max(most, view->layerCount());
+    }
+    EXPECT_LE(most, ScreenLayers::mostLayers);
+    EXPECT_GE(most, 2);
+}
+
+TEST_F(PreviewViewTest, ScreensTooLargeOrMissingStillPlay) {
+    open({});
+    const QImage empty = view->grab().toImage();
+    bool lettering = false;
+    for (int x = 0; x < empty.width(); ++x)
+        lettering |= empty.pixelColor(x, 200).lightness() > 128;
+    EXPECT_TRUE(lettering); // "No screens available"
+
+    open({plainScreen(Qt::yellow, 16384, 16384), plainScreen(Qt::cyan, 0, 0), plainScreen(Qt::blue)});
+    EXPECT_EQ(pixel(320, 200), QColor(Qt::yellow));
+    ScreenLayers layers(view->playback().project());
+    const QImage huge = layers.layer(0, {});
+    EXPECT_LE(double(huge.width()) * huge.height(), ScreenLayers::pixelBudget);
+    for (double t = 0; t < 12; t += 0.1) {
+        at(t);
+        view->grab();
+    }
+    EXPECT_EQ(view->playback().currentScreenIndex(), 2);
+}
+
+} // namespace
