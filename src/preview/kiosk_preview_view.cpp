@@ -337,6 +337,10 @@ void KioskPreviewView::paintScreenArea(QPainter& painter) {
         painter.drawImage(QRectF(QPointF(0, 0), frame), outgoing);
     }
     paintScreenBorder(painter, frame);
+    // The area is whole pixels; the sliver beyond a fractional frame is black, not what was there before.
+    const QRectF area(QPointF(0, 0), QSizeF(area_->size()));
+    painter.fillRect(QRectF(frame.width(), 0, area.width() - frame.width(), area.height()), Qt::black);
+    painter.fillRect(QRectF(0, frame.height(), frame.width(), area.height() - frame.height()), Qt::black);
     const double milliseconds = double(clock.nsecsElapsed()) / 1e6;
     if (showingTransition_)
         frameLog_.transitionFrame(playback_->transitionProgress(), milliseconds);

@@ -1,5 +1,6 @@
 #include "preview/preview_alert_card.h"
 
+#include <QApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,7 +13,7 @@ namespace vistrelle {
 
 namespace {
 
-// The card: a rounded plate in the palette's base colour.
+// The card: a rounded plate in the application's control background colour (not the black window's).
 class Card : public QWidget {
 public:
     using QWidget::QWidget;
@@ -23,7 +24,7 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath shape;
         shape.addRoundedRect(QRectF(rect()), 12, 12);
-        painter.fillPath(shape, palette().color(QPalette::Window));
+        painter.fillPath(shape, palette().color(QPalette::Base));
     }
     void mousePressEvent(QMouseEvent* event) override { event->accept(); } // clicks on the card do nothing
 };
@@ -34,6 +35,7 @@ PreviewAlertCard::PreviewAlertCard(QWidget* parent)
     : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     card_ = new Card(this);
+    card_->setPalette(QApplication::palette());
     auto* column = new QVBoxLayout(card_);
     column->setContentsMargins(30, 30, 30, 30);
     column->setSpacing(20);
@@ -45,6 +47,9 @@ PreviewAlertCard::PreviewAlertCard(QWidget* parent)
     title_->setAlignment(Qt::AlignCenter);
     title_->setWordWrap(true);
     message_ = new QLabel(card_);
+    QFont messageFont = message_->font();
+    messageFont.setPointSizeF(std::max(messageFont.pointSizeF(), 12.0));
+    message_->setFont(messageFont);
     message_->setAlignment(Qt::AlignCenter);
     message_->setWordWrap(true);
     message_->setTextFormat(Qt::PlainText);

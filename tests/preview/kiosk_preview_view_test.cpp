@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -154,9 +155,21 @@ TEST_F(PreviewViewTest, ImageButtonsActWhereTheyAreDrawnAndTheAlertCardIsDismiss
     EXPECT_EQ(view->playback().currentScreenIndex(), 2);
 
     view->playback().jumpToScreen(0);
+    QPalette black = view->palette(); // as the preview window has it
+    black.setColor(QPalette::Window, Qt::black);
+    view->setPalette(black);
     view->clickAt(screenCorner + QPointF(30, 30));
     auto* card = view->findChild<PreviewAlertCard*>();
     ASSERT_TRUE(card && card->isVisible());
+    // Dark lettering on a light card, whatever the black window around it.
+    const QLabel* title = nullptr;
+    for (const QLabel* label : card->findChildren<QLabel*>())
+        if (label->text() == QStringLiteral("Closed"))
+            title = label;
+    ASSERT_NE(title, nullptr);
+    const QPoint beside = title->mapTo(view.get(), QPoint(-8, title->height() / 2));
+    EXPECT_GT(pixel(beside.x(), beside.y()).lightness(), 200);
+    EXPECT_LT(title->palette().color(QPalette::WindowText).lightness(), 100);
     QTest::keyClick(card, Qt::Key_Return);
     EXPECT_FALSE(card->isVisible());
     EXPECT_FALSE(view->playback().showingAlert());
