@@ -14,7 +14,8 @@ namespace {
 
 KioskProject sampleProject() {
     static const KioskProject project =
-        VistrelleDocument::readFile(QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"))
+        VistrelleDocument::readFile(
+            QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"))
             .value()
             .project;
     return project;

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
 
     // Dropped files are stored as paths that travel with the project ("~/…" or absolute).
     SharedDocumentManager::shared().setStoredPathMaker([](const QUrl& file) {
-        return file.isLocalFile() ? PathResolver::shared().storedPathFor(file.toLocalFile()) : file.toString();
+        return file.isLocalFile() ? PathResolver::shared().storedPathFor(file.toLocalFile())
+                                  : file.toString();
     });
     MessageBoxAlerts alerts;
     UserAlerts::setPresenter(&alerts);

@@ -118,7 +118,8 @@ void addVistrelleCommands(EditorWindow& window) {
     addCommand(view, EditorWindow::tr("Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
                [&window] { window.zoomToActualSize(); });
     view->addSeparator();
-    addCommand(view, EditorWindow::tr("Preview"), QKeySequence(Qt::Key_F5), [&window] { window.showPreview(); });
+    addCommand(view, EditorWindow::tr("Preview"), QKeySequence(Qt::Key_F5),
+               [&window] { window.showPreview(); });
     addCommand(view, EditorWindow::tr("Project Settings…"), QKeySequence(),
                [&window] { window.showProjectSettings(); });
     addCommand(view, EditorWindow::tr("Export Bundle…"), QKeySequence(Qt::CTRL | Qt::Key_E),

@@ -2,18 +2,19 @@
 
 #include "model/component_properties.h"
 #include "model/enumerations.h"
+#include "platform/app_logger.h"
 #include "preview/preview_alert_card.h"
 #include "preview/preview_controls.h"
 #include "preview/preview_hit_test.h"
 #include "preview/preview_live_media.h"
 #include "preview/screen_layers.h"
-#include "platform/app_logger.h"
 #include "render/component_renderer.h"
 #include "render/image_action.h"
 #include "render/transition_painter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -81,7 +82,9 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
     if (!services_.printLine)
         services_.printLine = printToStandardOutput;
     if (!services_.openWebPage)
-        services_.openWebPage = [] { QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.quendrix.com"))); };
+        services_.openWebPage = [] {
+            QDesktopServices::openUrl(QUrl(QStringLiteral("https://www.quendrix.com")));
+        };
 
     PreviewPlayback::Hooks hooks;
     hooks.changed = [this] { playbackChanged(); };
@@ -93,7 +96,9 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
 
     area_ = new PreviewScreenArea(this);
     PreviewLiveMedia::Callbacks callbacks;
-    callbacks.pictureChanged = [this](qint64 screen, const QUuid& component) { pictureChanged(screen, component); };
+    callbacks.pictureChanged = [this](qint64 screen, const QUuid& component) {
+        pictureChanged(screen, component);
+    };
     callbacks.log = [](const QString& line) { AppLogger::logError(line); };
     callbacks.trace = [](const QString& line) { qCDebug(AppLogger::debug).noquote() << line; };
     media_ = std::make_unique<PreviewLiveMedia>(project_, services_.liveMedia, area_, std::move(callbacks));
@@ -150,7 +155,8 @@ void KioskPreviewView::applyScale() {
 
 void KioskPreviewView::playbackChanged() {
     const qint64 current = playback_->currentScreenIndex();
-    const bool transitioning = playback_->isTransitioning() && playback_->currentScreen() && playback_->nextScreen();
+    const bool transitioning =
+        playback_->isTransitioning() && playback_->currentScreen() && playback_->nextScreen();
     if (transitioning && !showingTransition_) {
         beginTransition();
     } else if (!transitioning && (showingTransition_ || shownScreen_ != current)) {
@@ -224,7 +230,9 @@ void KioskPreviewView::showEvent(QShowEvent*) {
     setFocus();
 }
 
-void KioskPreviewView::hideEvent(QHideEvent*) {
+void KioskPreviewView::hideEvent(QHideEvent* event) {
+    if (event->spontaneous())
+        return; // minimised by the window manager: the show goes on
     // Closed: nothing plays or waits any more.
     qApp->removeEventFilter(this);
     playback_->stop();
@@ -268,7 +276,20 @@ void KioskPreviewView::paintEvent(QPaintEvent*) {
 
 void KioskPreviewView::pictureChanged(qint64 screen, const QUuid& component) {
     changedPictures_.insert({screen, component});
-    area_->update();
+    if (showingTransition_) {
+        area_->update(); // every frame is drawn whole anyway
+        return;
+    }
+    // Only what changed on the screen shown is drawn again; a screen not shown takes its change later.
+    if (screen != playback_->currentScreenIndex())
+        return;
+    for (const PlacedComponent& c : project_.screens[screen].components)
+        if (c.id == component) {
+            const QRectF bounds = paintedBounds(c).translated(c.position.x, c.position.y);
+            area_->update(QRectF(bounds.topLeft() * scale_, bounds.size() * scale_)
+                              .toAlignedRect()
+                              .adjusted(-1, -1, 1, 1));
+        }
 }
 
 void KioskPreviewView::redrawChangedPictures() {
@@ -283,7 +304,8 @@ void KioskPreviewView::redrawChangedPictures() {
                 continue;
             if (!pictures.contains(screen))
                 pictures.insert(screen, media_->pictures(screen));
-            layers_->redraw(screen, paintedBounds(c).translated(c.position.x, c.position.y), pictures[screen]);
+            layers_->redraw(screen, paintedBounds(c).translated(c.position.x, c.position.y),
+                            pictures[screen]);
         }
     }
     changedPictures_.clear();
@@ -296,7 +318,8 @@ const QImage& KioskPreviewView::incomingLayer(const QImage& outgoing) {
     const KioskScreen* to = playback_->nextScreen();
     if (from->resolution.width == to->resolution.width && from->resolution.height == to->resolution.height)
         return incoming;
-    if (!fittedIncoming_.isNull() && fittedFrom_ == incoming.cacheKey() && fittedIncoming_.size() == outgoing.size())
+    if (!fittedIncoming_.isNull() && fittedFrom_ == incoming.cacheKey() &&
+        fittedIncoming_.size() == outgoing.size())
         return fittedIncoming_;
     // Another resolution: scaled uniformly about the centre to fit the outgoing frame, the rest see-through.
     fittedIncoming_ = QImage(outgoing.size(), QImage::Format_ARGB32_Premultiplied);
@@ -325,13 +348,14 @@ void KioskPreviewView::paintScreenArea(QPainter& painter) {
         return;
     redrawChangedPictures();
     const qint64 index = playback_->currentScreenIndex();
-    const QSizeF frame(double(current->resolution.width) * scale_, double(current->resolution.height) * scale_);
+    const QSizeF frame(double(current->resolution.width) * scale_,
+                       double(current->resolution.height) * scale_);
     const QImage& outgoing = layers_->layer(index, media_->pictures(index));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (showingTransition_) {
         const QImage& incoming = incomingLayer(outgoing);
-        paintTransitionFrame(painter, frame, playback_->transitionEffect(), playback_->transitionProgress(), outgoing,
-                             incoming);
+        paintTransitionFrame(painter, frame, playback_->transitionEffect(), playback_->transitionProgress(),
+                             outgoing, incoming);
     } else {
         painter.fillRect(QRectF(QPointF(0, 0), frame), Qt::black);
         painter.drawImage(QRectF(QPointF(0, 0), frame), outgoing);
@@ -395,7 +419,8 @@ void KioskPreviewView::printCurrentScreen() {
     if (picture.isNull())
         return;
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setPageOrientation(picture.width() >= picture.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer->setPageOrientation(picture.width() >= picture.height() ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
     auto* dialog = new QPrintDialog(printer.get(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, qOverload<>(&QDialog::accepted), this, [printer, picture] {
@@ -403,7 +428,8 @@ void KioskPreviewView::printCurrentScreen() {
         const QRectF page = painter.viewport();
         const QSizeF fitted = QSizeF(picture.size()).scaled(page.size(), Qt::KeepAspectRatio);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(page.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), picture);
+        painter.drawImage(QRectF(page.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted),
+                          picture);
     });
     dialog->open();
 }

@@ -29,8 +29,8 @@ public:
         bool loop = false;
         bool muted = true;
         std::function<void()> frameArrived; // on the main thread, at most one pending at a time
-        LiveLog log;   // failures
-        LiveLog trace; // every change of the player's state
+        LiveLog log;                        // failures
+        LiveLog trace;                      // every change of the player's state
     };
 
     virtual ~LiveVideo() = default; // stops playback
@@ -65,7 +65,8 @@ public:
 class LiveWebSession {
 public:
     virtual ~LiveWebSession() = default;
-    virtual std::unique_ptr<LiveWebView> createWebView(const LiveWebView::Options& options, QWidget* parent) = 0;
+    virtual std::unique_ptr<LiveWebView> createWebView(const LiveWebView::Options& options,
+                                                       QWidget* parent) = 0;
 };
 
 class LiveMediaFactory {

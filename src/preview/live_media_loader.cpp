@@ -25,12 +25,13 @@ bool needsLiveMedia(const KioskProject& project) {
 }
 
 LiveMediaFactory* liveMediaFactory() {
-    static LiveMediaFactory* const factory = [] () -> LiveMediaFactory* {
+    static LiveMediaFactory* const factory = []() -> LiveMediaFactory* {
         const QString name = QStringLiteral("vistrelle_live_media");
         const QDir programFolder(QCoreApplication::applicationDirPath());
         QString reasons;
         for (const QString& candidate :
-             {programFolder.filePath(name), programFolder.filePath(QStringLiteral("../lib/vistrelle/") + name)}) {
+             {programFolder.filePath(name),
+              programFolder.filePath(QStringLiteral("../lib/vistrelle/") + name)}) {
             QPluginLoader loader(candidate);
             if (auto* found = qobject_cast<LiveMediaFactory*>(loader.instance()))
                 return found; // stays loaded for the rest of the run

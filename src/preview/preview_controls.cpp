@@ -66,9 +66,10 @@ QToolButton* PreviewControls::addButton(const QString& symbol, int symbolSize, c
     button->setFocusPolicy(Qt::NoFocus); // Escape and the page keep the keyboard
     button->setCursor(Qt::PointingHandCursor);
     button->setAutoRaise(true);
-    button->setStyleSheet(QStringLiteral("QToolButton { border: none; border-radius: 6px; background: transparent; }"
-                                         "QToolButton:hover { background: rgba(255, 255, 255, 0.15); }"
-                                         "QToolButton:pressed { background: rgba(255, 255, 255, 0.3); }"));
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; border-radius: 6px; background: transparent; }"
+                       "QToolButton:hover { background: rgba(255, 255, 255, 0.15); }"
+                       "QToolButton:pressed { background: rgba(255, 255, 255, 0.3); }"));
     return button;
 }
 

@@ -87,8 +87,8 @@ void PreviewLiveMedia::loadVideosOf(qint64 screen) {
 
 bool PreviewLiveMedia::waitsForClick(qint64 screen, const QUuid& id) const {
     const PlacedComponent* c = component(screen, id);
-    if (!c || c->componentType != ComponentType::video || c->stringProperty(PropertyKey::videoPath).isEmpty() ||
-        c->boolProperty(PropertyKey::isAutoplay))
+    if (!c || c->componentType != ComponentType::video ||
+        c->stringProperty(PropertyKey::videoPath).isEmpty() || c->boolProperty(PropertyKey::isAutoplay))
         return false;
     const auto videos = videos_.find(screen);
     if (videos == videos_.end())
@@ -146,7 +146,8 @@ void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
                 if (!webSession_)
                     webSession_ = factory_->createWebSession();
                 LiveWebView::Options options;
-                options.allowsBackForwardNavigation = c.boolProperty(PropertyKey::allowsBackForwardNavigation);
+                options.allowsBackForwardNavigation =
+                    c.boolProperty(PropertyKey::allowsBackForwardNavigation);
                 options.allowsMagnification = c.stringProperty(PropertyKey::allowsMagnification) != u"false";
                 options.allowsLinkPreview = c.boolProperty(PropertyKey::allowsLinkPreview);
                 options.log = callbacks_.log;

@@ -80,9 +80,8 @@ void PreviewPlayback::advanceToNextScreen() {
     const double duration = std::max(transition.duration, shortestTransition);
     const double start = scheduler_.now();
     notify();
-    tickTimer_ = scheduler_.singleShot(0, [this, generation, start, duration, next] {
-        tick(generation, start, duration, next);
-    });
+    tickTimer_ = scheduler_.singleShot(
+        0, [this, generation, start, duration, next] { tick(generation, start, duration, next); });
 }
 
 void PreviewPlayback::tick(qint64 generation, double start, double duration, qint64 next) {
@@ -146,7 +145,8 @@ void PreviewPlayback::handleButtonAction(const QString& action, const KioskScree
             if (hooks_.print)
                 hooks_.print();
         } else if (command == QLatin1StringView("quit")) {
-            showAlert(QStringLiteral("Preview Mode"), QStringLiteral("This function only works in deploy mode"));
+            showAlert(QStringLiteral("Preview Mode"),
+                      QStringLiteral("This function only works in deploy mode"));
         } else if (command == QLatin1StringView("volume_up")) {
             print(QStringLiteral("Volume up action triggered"));
         } else if (command == QLatin1StringView("volume_down")) {
@@ -164,11 +164,10 @@ void PreviewPlayback::handleButtonAction(const QString& action, const KioskScree
         if (parts.size() < 3)
             return;
         const QString& target = parts[2];
-        const bool onThisScreen = std::any_of(screen.components.cbegin(), screen.components.cend(),
-                                              [&](const PlacedComponent& component) {
-                                                  return component.id.toString(QUuid::WithoutBraces).toUpper() ==
-                                                         target;
-                                              });
+        const bool onThisScreen = std::any_of(
+            screen.components.cbegin(), screen.components.cend(), [&](const PlacedComponent& component) {
+                return component.id.toString(QUuid::WithoutBraces).toUpper() == target;
+            });
         if (!onThisScreen)
             return;
         static const QList<std::pair<QLatin1StringView, QLatin1StringView>> messages = {

@@ -20,10 +20,10 @@ namespace vistrelle {
 class PreviewPlayback {
 public:
     struct Hooks {
-        std::function<void()> changed;                   // anything shown changed
-        std::function<void(const QString&)> printLine;   // standard output
-        std::function<void()> print;                     // "system:print"
-        std::function<void()> openWebPage;               // "system:open_url"
+        std::function<void()> changed;                 // anything shown changed
+        std::function<void(const QString&)> printLine; // standard output
+        std::function<void()> print;                   // "system:print"
+        std::function<void()> openWebPage;             // "system:open_url"
     };
 
     static constexpr double shortestHold = 3.0;

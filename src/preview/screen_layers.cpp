@@ -32,7 +32,8 @@ ScreenLayers::ScreenLayers(const KioskProject& project)
     : project_(project) {}
 
 ScreenLayers::~ScreenLayers() {
-    // Drawings in flight read nothing of ours (they hold copies), but are waited for: no work outlives the preview.
+    // Drawings in flight read nothing of ours (they hold copies), but are waited for: no work outlives the
+    // preview.
     for (Layer& layer : layers_)
         if (layer.drawing.isValid())
             layer.drawing.waitForFinished();
@@ -54,7 +55,8 @@ void ScreenLayers::setScale(double pointsPerUnit, double devicePixelRatio) {
 
 double ScreenLayers::pixelsPerUnit(const ScreenResolution& resolution) const {
     const double wanted = pointsPerUnit_ * devicePixelRatio_;
-    const double units = double(std::max<qint64>(resolution.width, 1)) * double(std::max<qint64>(resolution.height, 1));
+    const double units =
+        double(std::max<qint64>(resolution.width, 1)) * double(std::max<qint64>(resolution.height, 1));
     return std::min(wanted, std::sqrt(pixelBudget / units));
 }
 
@@ -90,8 +92,8 @@ void ScreenLayers::prepare(qint64 index, const LivePictures& live) {
     const double pixelsPerUnit = this->pixelsPerUnit(screen->resolution);
     Layer& layer = layers_[index];
     layer.pixelsPerUnit = pixelsPerUnit;
-    layer.drawing =
-        QtConcurrent::run([screen = *screen, pixelsPerUnit, live] { return draw(screen, pixelsPerUnit, live); });
+    layer.drawing = QtConcurrent::run(
+        [screen = *screen, pixelsPerUnit, live] { return draw(screen, pixelsPerUnit, live); });
 }
 
 const QImage& ScreenLayers::layer(qint64 index, const LivePictures& live) {
@@ -134,7 +136,8 @@ void ScreenLayers::redraw(qint64 index, const QRectF& units, const LivePictures&
     }
     if (it->image.isNull())
         return;
-    const QRect pixels = QRectF(units.topLeft() * it->pixelsPerUnit, units.size() * it->pixelsPerUnit).toAlignedRect();
+    const QRect pixels =
+        QRectF(units.topLeft() * it->pixelsPerUnit, units.size() * it->pixelsPerUnit).toAlignedRect();
     BlockingImageSource images(ImageCache::shared());
     paintInStrips(it->image, previewDrawing(*screen, it->pixelsPerUnit, live), images, pixels);
 }

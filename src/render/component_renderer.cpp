@@ -3,9 +3,9 @@
 #include "model/color_text.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
-#include "richtext/font_resolver.h"
 #include "render/shape_outline.h"
 #include "render/symbol_catalog.h"
+#include "richtext/font_resolver.h"
 
 #include <QHash>
 #include <QPainterPath>

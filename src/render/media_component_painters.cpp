@@ -1,15 +1,15 @@
 // Images, videos, web views and text areas: what the canvas and the slides show
 // of them (live playback and live pages are the preview's).
+#include "media/path_resolver.h"
 #include "model/color_text.h"
 #include "model/component_properties.h"
-#include "media/path_resolver.h"
 #include "model/property_schema.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
-#include "richtext/font_resolver.h"
 #include "render/image_fitting.h"
 #include "render/image_source.h"
 #include "render/symbol_catalog.h"
+#include "richtext/font_resolver.h"
 #include "richtext/rtf_reader.h"
 
 #include <QHash>
@@ -128,14 +128,15 @@ void paintPlayButton(QPainter& painter, const QRectF& frame) {
     painter.setBrush(QColor(0, 0, 0, 128));
     painter.drawEllipse(circle);
     SymbolCatalog::shared().paint(painter, QStringLiteral("play.circle.fill"),
-                                  circle.adjusted(button / 8, button / 8, -button / 8, -button / 8), Qt::white);
+                                  circle.adjusted(button / 8, button / 8, -button / 8, -button / 8),
+                                  Qt::white);
 }
 
 // The player's video gravity: letterboxed, stretched, or covering the frame.
 QString videoFitting(const PlacedComponent& c) {
     const QString mode = wordProperty(c, PropertyKey::fittingMode);
     return mode == QLatin1StringView("fit") || mode == QLatin1StringView("stretch") ? mode
-                                                                                      : QStringLiteral("fill");
+                                                                                    : QStringLiteral("fill");
 }
 
 const LivePicture* livePictureOf(const PlacedComponent& c, const ComponentRenderOptions& options) {

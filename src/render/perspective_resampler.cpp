@@ -40,19 +40,18 @@ inline uint32_t mix(uint32_t a, uint32_t b, uint32_t weight) {
 // Mixes four pairs of premultiplied pixels at once, each pair with its own `weights` lane (of 256).
 inline __m128i mix4(__m128i a, __m128i b, __m128i weights) {
     const __m128i zero = _mm_setzero_si128();
-    const __m128i narrow = _mm_packs_epi32(weights, weights);   // w0 w1 w2 w3 w0 w1 w2 w3
-    const __m128i pairs = _mm_unpacklo_epi16(narrow, narrow);    // w0 w0 w1 w1 w2 w2 w3 w3
+    const __m128i narrow = _mm_packs_epi32(weights, weights);     // w0 w1 w2 w3 w0 w1 w2 w3
+    const __m128i pairs = _mm_unpacklo_epi16(narrow, narrow);     // w0 w0 w1 w1 w2 w2 w3 w3
     const __m128i lowWeights = _mm_unpacklo_epi32(pairs, pairs);  // w0 ×4, w1 ×4
     const __m128i highWeights = _mm_unpackhi_epi32(pairs, pairs); // w2 ×4, w3 ×4
     const __m128i full = _mm_set1_epi16(256);
     const auto half = [&](__m128i left, __m128i right, __m128i weight) {
-        const __m128i sum = _mm_add_epi16(_mm_mullo_epi16(left, _mm_sub_epi16(full, weight)),
-                                          _mm_mullo_epi16(right, weight));
+        const __m128i sum =
+            _mm_add_epi16(_mm_mullo_epi16(left, _mm_sub_epi16(full, weight)), _mm_mullo_epi16(right, weight));
         return _mm_srli_epi16(sum, 8);
     };
-    return _mm_packus_epi16(
-        half(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), lowWeights),
-        half(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), highWeights));
+    return _mm_packus_epi16(half(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero), lowWeights),
+                            half(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero), highWeights));
 }
 #endif
 
@@ -163,7 +162,8 @@ ResampledPicture resampleColumnwise(const QImage& source, const QTransform& tran
         if (!column.visible || top < -1 || top >= sourceHeight)
             return 0;
         const uint32_t upper = mix(sourcePixel(top, column.x), sourcePixel(top, column.x + 1), column.wx);
-        const uint32_t lower = mix(sourcePixel(top + 1, column.x), sourcePixel(top + 1, column.x + 1), column.wx);
+        const uint32_t lower =
+            mix(sourcePixel(top + 1, column.x), sourcePixel(top + 1, column.x + 1), column.wx);
         return mix(upper, lower, uint32_t(v >> 8) & 0xff);
     };
 #if defined(__SSE2__)
@@ -200,16 +200,18 @@ ResampledPicture resampleColumnwise(const QImage& source, const QTransform& tran
                         out[k] = pixelAt(columns[size_t(k)].vStart + columns[size_t(k)].vStep * row, k);
                     continue;
                 }
-                const __m128i weights = _mm_loadu_si128(reinterpret_cast<const __m128i*>(acrossWeights.data() + c));
+                const __m128i weights =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(acrossWeights.data() + c));
                 __m128i rows[2];
                 for (int r = 0; r < 2; ++r) {
                     const __m128i firstTwo = _mm_unpacklo_epi32(pairs[r][0], pairs[r][1]); // L0 L1 R0 R1
                     const __m128i lastTwo = _mm_unpacklo_epi32(pairs[r][2], pairs[r][3]);  // L2 L3 R2 R3
-                    rows[r] = mix4(_mm_unpacklo_epi64(firstTwo, lastTwo), _mm_unpackhi_epi64(firstTwo, lastTwo),
-                                   weights);
+                    rows[r] = mix4(_mm_unpacklo_epi64(firstTwo, lastTwo),
+                                   _mm_unpackhi_epi64(firstTwo, lastTwo), weights);
                 }
-                _mm_storeu_si128(reinterpret_cast<__m128i*>(out + c),
-                                 mix4(rows[0], rows[1], _mm_load_si128(reinterpret_cast<const __m128i*>(downWeights))));
+                _mm_storeu_si128(
+                    reinterpret_cast<__m128i*>(out + c),
+                    mix4(rows[0], rows[1], _mm_load_si128(reinterpret_cast<const __m128i*>(downWeights))));
             }
 #endif
             for (; c < width; ++c)

@@ -15,8 +15,8 @@ class ImageSource;
 // A screen, or some of its parts, to be drawn into a picture.
 struct StripDrawing {
     const KioskScreen* screen = nullptr;
-    QSizeF units;      // the area drawn, in screen units from (0, 0)
-    qreal scale = 1;   // pixels per unit
+    QSizeF units;    // the area drawn, in screen units from (0, 0)
+    qreal scale = 1; // pixels per unit
     bool background = true;
     QList<const PlacedComponent*> components; // in drawing order
     ComponentRenderOptions options;

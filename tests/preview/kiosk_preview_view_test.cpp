@@ -122,7 +122,8 @@ TEST_F(PreviewViewTest, ATransitionIsComposedFromBothScreensAndFitsAnotherResolu
 TEST_F(PreviewViewTest, EscapeAndOnlyEscapeAsksToClose) {
     open({plainScreen(Qt::red), plainScreen(Qt::blue)});
     QSignalSpy closing(view.get(), &KioskPreviewView::closeRequested);
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Space, Qt::Key_Return, Qt::Key_Q, Qt::Key_PageDown})
+    for (Qt::Key key :
+         {Qt::Key_Right, Qt::Key_Left, Qt::Key_Space, Qt::Key_Return, Qt::Key_Q, Qt::Key_PageDown})
         QTest::keyClick(view.get(), key);
     EXPECT_EQ(closing.count(), 0);
     EXPECT_EQ(view->playback().currentScreenIndex(), 0);
@@ -182,14 +183,16 @@ TEST_F(PreviewViewTest, ImageButtonsActWhereTheyAreDrawnAndTheAlertCardIsDismiss
 TEST_F(PreviewViewTest, VideosPlayInsideTheLayerAndWaitForAClickWithoutAutoplay) {
     KioskScreen screen = plainScreen(Qt::white);
     PlacedComponent video = componentAt(ComponentType::video, 20, 20, 200, 100);
-    video.properties[PropertyKey::videoPath] = QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/media/welcome.mp4");
+    video.properties[PropertyKey::videoPath] =
+        QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/media/welcome.mp4");
     video.properties[PropertyKey::fittingMode] = QStringLiteral("stretch");
     PlacedComponent missing = componentAt(ComponentType::video, 20, 140, 100, 50);
     missing.properties[PropertyKey::videoPath] = QStringLiteral("/no/such/film.mp4");
     screen.components = {video, missing};
     test_support::LogCapture log;
     open({screen});
-    EXPECT_TRUE(log.errorMessages().contains(QStringLiteral("Failed to resolve video URL for: /no/such/film.mp4")));
+    EXPECT_TRUE(
+        log.errorMessages().contains(QStringLiteral("Failed to resolve video URL for: /no/such/film.mp4")));
     EXPECT_EQ(pixel(160 + 30, 100 + 170), QColor(Qt::red));
 
     ASSERT_EQ(media.videos.size(), 1);

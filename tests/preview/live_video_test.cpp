@@ -43,7 +43,7 @@ TEST(LiveVideoTest, ARealVideoFilePlaysThroughTheMediaFramework) {
     EXPECT_NE(later, first); // it moves
     const QColor sky = later.pixelColor(20, 20);
     EXPECT_GT(sky.blue(), sky.red()); // the sample's blue, decoded in the right colours
-    video.reset(); // stops with frames still on their way
+    video.reset();                    // stops with frames still on their way
     QCoreApplication::processEvents();
 }
 

@@ -157,8 +157,8 @@ TEST_F(PlaybackTest, NavigationActionsJumpWithinTheShowWithoutWrapping) {
     EXPECT_EQ(playback->currentScreenIndex(), 0);
     act(QStringLiteral("screen_+1"));
     EXPECT_EQ(playback->currentScreenIndex(), 1);
-    for (const char* ignored : {"screen_-1", "screen_99", "screen_", "screen_x", "screen_ 2", "screen_1.0", "nowhere",
-                                "", "NEXT", "{00000000-0000-0000-0000-000000000000}"}) {
+    for (const char* ignored : {"screen_-1", "screen_99", "screen_", "screen_x", "screen_ 2", "screen_1.0",
+                                "nowhere", "", "NEXT", "{00000000-0000-0000-0000-000000000000}"}) {
         act(QString::fromLatin1(ignored));
         EXPECT_EQ(playback->currentScreenIndex(), 1) << ignored;
     }
@@ -199,14 +199,14 @@ TEST_F(PlaybackTest, AlertSystemAndComponentActions) {
     EXPECT_EQ(playback->alertMessage(), QStringLiteral("This function only works in deploy mode"));
     playback->dismissAlert();
 
-    for (const char* command : {"system:volume_up", "system:volume_down", "system:mute_toggle", "system:reboot",
-                                "system:", "system"})
+    for (const char* command : {"system:volume_up", "system:volume_down", "system:mute_toggle",
+                                "system:reboot", "system:", "system"})
         act(QString::fromLatin1(command));
     act(QStringLiteral("system:open_url"));
     EXPECT_EQ(webPagesOpened, 1);
 
-    for (const char* command :
-         {"play_video", "pause_video", "stop_video", "toggle_visibility", "focus_component", "reset_component", "explode"})
+    for (const char* command : {"play_video", "pause_video", "stop_video", "toggle_visibility",
+                                "focus_component", "reset_component", "explode"})
         act(QStringLiteral("component:") + QString::fromLatin1(command) + u':' + here);
     act(QStringLiteral("component:play_video:") + elsewhere.id.toString(QUuid::WithoutBraces).toUpper());
     act(QStringLiteral("component:play_video"));

@@ -16,7 +16,9 @@ public:
         return std::make_unique<MediaPlayerVideo>(std::move(options));
     }
 
-    std::unique_ptr<LiveWebSession> createWebSession() override { return std::make_unique<WebEngineSession>(); }
+    std::unique_ptr<LiveWebSession> createWebSession() override {
+        return std::make_unique<WebEngineSession>();
+    }
 };
 
 } // namespace vistrelle

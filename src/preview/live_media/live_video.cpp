@@ -58,8 +58,8 @@ MediaPlayerVideo::MediaPlayerVideo(Options options)
                      [this, trace = options_.trace](QMediaPlayer::MediaStatus status) {
                          if (trace)
                              trace(QStringLiteral("Player item status changed: ") +
-                                 QString::fromLatin1(
-                                     QMetaEnum::fromType<QMediaPlayer::MediaStatus>().valueToKey(status)));
+                                   QString::fromLatin1(
+                                       QMetaEnum::fromType<QMediaPlayer::MediaStatus>().valueToKey(status)));
                          if (status == QMediaPlayer::EndOfMedia && options_.loop) {
                              player_.setPosition(0);
                              player_.play();

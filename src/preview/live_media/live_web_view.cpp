@@ -52,7 +52,8 @@ public:
         timeout_.setInterval(requestTimeoutMs);
         connect(&timeout_, &QTimer::timeout, this, [this] {
             triggerAction(QWebEnginePage::Stop);
-            log(QStringLiteral("WebView provisional navigation failed: ") + pageText("The request timed out."));
+            log(QStringLiteral("WebView provisional navigation failed: ") +
+                pageText("The request timed out."));
         });
         connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
             if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
@@ -135,7 +136,8 @@ protected:
 
     bool javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) override { return false; }
 
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int, const QString&) override {}
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                  const QString&) override {}
 
 private:
     bool throttled() {
