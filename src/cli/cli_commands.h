@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/kiosk_deploy_manager.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -32,11 +34,6 @@ int runRender(const QString& file, const QString& index, const QString& output, 
 int runRenderTransition(const QString& file, const QString& index, const QString& progress,
                         const QString& output, CommandOutput io);
 
-struct DeployOptions {
-    bool optimized = false;
-    QString format = QStringLiteral("jpg");
-    bool flat = false;
-};
 // `deploy FILE DEST`: runs the deployment, printing "[NNN%] message" per step.
 int runDeploy(const QString& file, const QString& destination, const DeployOptions& options,
               CommandOutput io);

@@ -26,7 +26,7 @@ int runDeploy(const QString& file, const QString& destination, const DeployOptio
                          io.out << QStringLiteral("[%1%] ").arg(percent, 3) << message << Qt::endl;
                      });
     QObject::connect(&manager, &KioskDeployManager::finished, &loop, &QEventLoop::quit);
-    manager.deploy(document->project, destination, options.optimized, options.format, options.flat);
+    manager.deploy(document->project, destination, options);
     loop.exec();
 
     if (manager.deployStatus().kind != DeployStatus::Kind::success) {

@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <numeric>
+#include <limits>
+#include <optional>
+#include <utility>
 
 namespace vistrelle {
 
@@ -32,6 +33,57 @@ qsizetype placeInStack(const QList<PlacedComponent>& components, const QList<qsi
     return -1;
 }
 
+// `z + step` (step ±1), or no value where that would leave the 64-bit range.
+std::optional<qint64> stepped(qint64 z, qint64 step) {
+    using limits = std::numeric_limits<qint64>;
+    if ((step > 0 && z == limits::max()) || (step < 0 && z == limits::min()))
+        return std::nullopt;
+    return z + step;
+}
+
+// Gives the components zIndex 0, 1, 2, … in their present stacking order.
+void renumberCompactly(QList<PlacedComponent>& components) {
+    const QList<qsizetype> order = stackingOrder(components);
+    for (qsizetype place = 0; place < order.size(); ++place)
+        components[order[place]].zIndex = place;
+}
+
+// Performs a possible `operation`; false (and nothing changed) when a needed zIndex is out of range.
+bool applyZOrder(QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation) {
+    const QList<qsizetype> order = stackingOrder(components);
+    const qsizetype place = placeInStack(components, order, componentId);
+    PlacedComponent& selected = components[order[place]];
+
+    const auto swapWith = [&](qsizetype neighbourPlace, qint64 stepWhenEqual) {
+        PlacedComponent& neighbour = components[order[neighbourPlace]];
+        if (neighbour.zIndex != selected.zIndex) {
+            std::swap(neighbour.zIndex, selected.zIndex);
+            return true;
+        }
+        const std::optional<qint64> z = stepped(selected.zIndex, stepWhenEqual);
+        if (z)
+            selected.zIndex = *z;
+        return z.has_value();
+    };
+    const auto moveTo = [&](std::optional<qint64> z) {
+        if (z)
+            selected.zIndex = *z;
+        return z.has_value();
+    };
+
+    switch (operation) {
+    case ZOrderOperation::bringForward:
+        return swapWith(place + 1, +1);
+    case ZOrderOperation::sendBackward:
+        return swapWith(place - 1, -1);
+    case ZOrderOperation::bringToFront:
+        return moveTo(stepped(components[order.last()].zIndex, +1));
+    case ZOrderOperation::sendToBack:
+        return moveTo(stepped(components[order.first()].zIndex, -1));
+    }
+    return false;
+}
+
 } // namespace
 
 bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& componentId,
@@ -54,36 +106,11 @@ bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& comp
 bool changeZOrder(QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation) {
     if (!canChangeZOrder(components, componentId, operation))
         return false;
-    const QList<qsizetype> order = stackingOrder(components);
-    const qsizetype place = placeInStack(components, order, componentId);
-    PlacedComponent& selected = components[order[place]];
-
-    const auto swapWith = [&](qsizetype neighbourPlace, qint64 stepWhenEqual) {
-        PlacedComponent& neighbour = components[order[neighbourPlace]];
-        if (neighbour.zIndex != selected.zIndex)
-            std::swap(neighbour.zIndex, selected.zIndex);
-        else
-            selected.zIndex += stepWhenEqual;
-    };
-    const auto [lowest, highest] = std::minmax_element(
-        components.cbegin(), components.cend(),
-        [](const PlacedComponent& a, const PlacedComponent& b) { return a.zIndex < b.zIndex; });
-    const qint64 lowestZ = lowest->zIndex;
-    const qint64 highestZ = highest->zIndex;
-
-    switch (operation) {
-    case ZOrderOperation::bringForward:
-        swapWith(place + 1, +1);
-        break;
-    case ZOrderOperation::sendBackward:
-        swapWith(place - 1, -1);
-        break;
-    case ZOrderOperation::bringToFront:
-        selected.zIndex = highestZ + 1;
-        break;
-    case ZOrderOperation::sendToBack:
-        selected.zIndex = lowestZ - 1;
-        break;
+    if (!applyZOrder(components, componentId, operation)) {
+        // A document may hold the extreme 64-bit values; rather than wrap, close the gaps (order kept) and
+        // step from there, where one more step always fits.
+        renumberCompactly(components);
+        applyZOrder(components, componentId, operation);
     }
     return true;
 }

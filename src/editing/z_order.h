@@ -14,7 +14,8 @@ bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& comp
                      ZOrderOperation operation);
 
 // Changes zIndex values for `operation` on the component with `componentId`;
-// false (and nothing changed) when the operation is not possible.
+// false (and nothing changed) when the operation is not possible. Where a step would leave the 64-bit range,
+// the components are first renumbered 0, 1, 2, … in their stacking order, so no value wraps.
 bool changeZOrder(QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation);
 
 } // namespace vistrelle

@@ -9,6 +9,7 @@
 #include "editor/notice_bar.h"
 #include "editor/palette_windows.h"
 #include "editor/screens_palette.h"
+#include "editor/sheets/kiosk_deploy_view.h"
 #include "editor/sheets/preferences_sheet.h"
 #include "editor/sheets/project_settings_sheet.h"
 #include "editor/sheets/project_setup_sheet.h"
@@ -24,13 +25,11 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
@@ -596,12 +595,14 @@ void EditorWindow::showProjectSetup() {
     refresh();
 }
 
-void EditorWindow::showProjectSettings() {
+void EditorWindow::showProjectSettings(bool atPassword) {
     activateDocument();
     if (!isActiveDocument())
         return;
     const KioskProject before = project();
     ProjectSettingsSheet sheet(before, this);
+    if (atPassword)
+        sheet.focusPasswordField();
     connect(&sheet, &ProjectSettingsSheet::projectNameEdited, this, [this](const QString& name) {
         ProjectMetadata metadata = project().metadata;
         metadata.name = name;
@@ -630,46 +631,16 @@ void EditorWindow::showPreview() {
 }
 
 void EditorWindow::exportBundle() {
-    if (deployManager_ && deployManager_->isDeploying())
+    if (deploySheet_) {
+        deploySheet_->raise();
         return;
-    const QString destination =
-        QFileDialog::getExistingDirectory(this, tr("Choose a Folder for the Bundle"), QDir::homePath());
-    if (destination.isEmpty())
-        return;
-    auto* deploy = new KioskDeployManager(this);
-    deployManager_ = deploy;
-    auto* progress = new QProgressDialog(tr("Preparing the deployment…"), QString(), 0, 100, this);
-    progress->setWindowTitle(tr("Export"));
-    progress->setWindowModality(Qt::WindowModal);
-    progress->setMinimumDuration(0);
-    progress->setMinimumWidth(420);
-    progress->setAutoClose(false);
-    progress->setAutoReset(false);
-    progress->setValue(0);
-    connect(deploy, &KioskDeployManager::stepReached, progress,
-            [progress](double value, const QString& message) {
-                progress->setValue(int(std::lround(value * 100)));
-                progress->setLabelText(message);
-            });
-    connect(deploy, &KioskDeployManager::finished, this, [this, deploy, progress] {
-        progress->close();
-        progress->deleteLater();
-        const DeployStatus status = deploy->deployStatus();
-        if (status.kind == DeployStatus::Kind::success) {
-            QMessageBox box(QMessageBox::Information, tr("Export Finished"),
-                            tr("The bundle was written to %1.").arg(deploy->destinationURL().toLocalFile()),
-                            QMessageBox::Ok, this);
-            QPushButton* reveal = box.addButton(tr("Show in Folder"), QMessageBox::ActionRole);
-            box.exec();
-            if (box.clickedButton() == reveal)
-                QDesktopServices::openUrl(
-                    QUrl::fromLocalFile(QFileInfo(deploy->destinationURL().toLocalFile()).absolutePath()));
-        } else {
-            QMessageBox::warning(this, tr("Export Failed"), status.message);
-        }
-        deploy->deleteLater();
-    });
-    deploy->deploy(currentDocument().project, destination);
+    }
+    InspectorUpdateManager::shared().flush();
+    auto* sheet = new KioskDeployView(currentDocument().project, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    deploySheet_ = sheet;
+    connect(sheet, &KioskDeployView::passwordRequested, this, [this] { showProjectSettings(true); });
+    sheet->open();
 }
 
 // --- window life
@@ -718,6 +689,16 @@ void EditorWindow::closeWithoutAsking() {
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
+    // A deployment running in the sheet is stopped first, if the user agrees, and the window closes after.
+    if (deploySheet_ && deploySheet_->manager().isDeploying()) {
+        event->ignore();
+        if (!closingWithoutAsking_) {
+            deploySheet_->askToStop([this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+            return;
+        }
+        deploySheet_->manager().cancel();
+        return;
+    }
     if (!closingWithoutAsking_ && closeGuard_ && !closeGuard_(*this)) {
         event->ignore();
         return;

@@ -17,13 +17,13 @@ class QScrollArea;
 namespace vistrelle {
 
 class DeleteKeyFilter;
-class KioskDeployManager;
 class NoticeBar;
 
 // The document window of one project: a toolbar over the zoomable canvas.
 // While it is the active window its document lives in the shared document
 // manager, which every edit goes through; the window reads it from there and
 // keeps its own copy only while another window is active.
+class KioskDeployView;
 class KioskPreviewManager;
 
 class EditorWindow : public QMainWindow {
@@ -79,7 +79,8 @@ public:
     QAction* action(const QString& objectName) const;
 
     // The sheets, public so that menus and tests can open them.
-    void showProjectSettings();
+    // At the password field when `atPassword` (a deployment asked for one).
+    void showProjectSettings(bool atPassword = false);
     void showPreferences();
     void showProjectSetup();
     void exportBundle();
@@ -145,7 +146,7 @@ private:
     QLabel* durationValue_ = nullptr;
     QLabel* zoomValue_ = nullptr;
     DeleteKeyFilter* deleteKeys_ = nullptr;
-    QPointer<KioskDeployManager> deployManager_;
+    QPointer<KioskDeployView> deploySheet_;
     KioskPreviewManager* previewManager_ = nullptr;
     std::function<bool(EditorWindow&)> closeGuard_;
 };

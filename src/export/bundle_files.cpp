@@ -6,11 +6,17 @@
 #include "export/xml_text.h"
 #include "media/file_error.h"
 #include "media/path_resolver.h"
+#include "model/stored_enum.h"
 #include "platform/file_writing.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
 
 namespace vistrelle {
 
@@ -39,15 +45,33 @@ MediaFile mediaFileOf(const QString& storedPath, const PathResolver& resolver) {
     return file;
 }
 
+// Where the project uses the stored media path `path`, said so that the user can find it.
+QString whereUsed(const KioskProject& project, const QString& path) {
+    for (const KioskScreen& screen : project.screens)
+        for (const PlacedComponent& component : screen.components)
+            for (const QString& value : component.properties)
+                if (value == path)
+                    return DeployError::tr("It is used on the screen “%1” by the %2 component at %3, %4.")
+                        .arg(screen.name,
+                             QCoreApplication::translate("ComponentType",
+                                                         storedString(component.componentType).toUtf8().constData()))
+                        .arg(component.position.x)
+                        .arg(component.position.y);
+    for (const KioskScreen& screen : project.screens)
+        if (screen.background.imagePath == path)
+            return DeployError::tr("It is the background picture of the screen “%1”.").arg(screen.name);
+    return DeployError::tr("It is the default background picture of the project.");
+}
+
 } // namespace
 
 void validateForDeployment(const KioskProject& project, const PathResolver& resolver) {
     if (project.metadata.name.isEmpty())
-        throw DeployError{DeployError::Case::invalidProjectName, {}};
+        throw DeployError{DeployError::Case::invalidProjectName, {}, {}};
     if (project.settings.deployPassword.isEmpty())
-        throw DeployError{DeployError::Case::missingPassword, {}};
+        throw DeployError{DeployError::Case::missingPassword, {}, {}};
     if (project.screens.isEmpty())
-        throw DeployError{DeployError::Case::noScreens, {}};
+        throw DeployError{DeployError::Case::noScreens, {}, {}};
     for (const QString& path : collectResourcePaths(project)) {
         const MediaFile file = mediaFileOf(path, resolver);
         if (file == MediaFile::regular)
@@ -59,7 +83,8 @@ void validateForDeployment(const KioskProject& project, const PathResolver& reso
                 : std::nullopt;
         throw DeployError{file == MediaFile::missing ? DeployError::Case::missingResource
                                                      : DeployError::Case::resourceNotAFile,
-                          lastPathComponent(bookmarked.value_or(resolver.resolvePath(path)))};
+                          lastPathComponent(bookmarked.value_or(resolver.resolvePath(path))),
+                          whereUsed(project, path)};
     }
 }
 
@@ -97,24 +122,50 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
         throw FileError::couldNotSave(QFileInfo(path).fileName(), *reason);
 }
 
+namespace {
+
+// Creates the folder `path`, whose parent exists; errno on failure.
+int makeFolder(const QString& path) {
+    return ::mkdir(QFile::encodeName(path).constData(), 0777) == 0 ? 0 : errno;
+}
+
+[[noreturn]] void throwFolderError(const QString& path, int error) {
+    throw FileError{FileError::other, FileError::tr("The folder “%1” couldn’t be created: %2")
+                                          .arg(lastPathComponent(path), QString::fromLocal8Bit(std::strerror(error)))};
+}
+
+// Creates `path` and every missing folder above it, saying which one failed and why.
+void makeFolders(const QString& path) {
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    if (QFileInfo(clean).isDir())
+        return;
+    const QString parent = QFileInfo(clean).path();
+    if (parent != clean)
+        makeFolders(parent);
+    if (const int error = makeFolder(clean); error != 0 && !(error == EEXIST && QFileInfo(clean).isDir()))
+        throwFolderError(clean, error);
+}
+
+} // namespace
+
 BundleLocation createBundle(const ProjectMetadata& metadata, const QString& destination) {
     const QString base = sanitizedBundleName(metadata.name);
     const QDir folder(destination);
     // Like the bundle's own folders, a destination that does not exist yet is created.
-    if (!QDir().mkpath(destination))
-        throw FileError{
-            FileError::other,
-            FileError::tr("The folder “%1” couldn’t be created.").arg(lastPathComponent(destination))};
-    QString bundle = folder.filePath(base + QStringLiteral(".bundle"));
-    for (qint64 n = 2; QFileInfo::exists(bundle) || QFileInfo(bundle).isSymLink(); ++n)
-        bundle = folder.filePath(base + u'-' + QString::number(n) + QStringLiteral(".bundle"));
-
-    // mkdir of the bundle itself fails if something appeared there meanwhile: never merge into it.
-    if (!folder.mkdir(QFileInfo(bundle).fileName()) ||
-        !QDir(bundle).mkpath(QStringLiteral("Contents/Resources")))
-        throw FileError{FileError::other,
-                        FileError::tr("You don’t have permission to save the file “%1” in the folder “%2”.")
-                            .arg(QFileInfo(bundle).fileName(), QFileInfo(destination).fileName())};
+    makeFolders(destination);
+    QString bundle;
+    for (qint64 n = 1;; ++n) {
+        bundle = folder.filePath(base + (n == 1 ? QString() : u'-' + QString::number(n)) + QStringLiteral(".bundle"));
+        if (QFileInfo::exists(bundle) || QFileInfo(bundle).isSymLink())
+            continue;
+        // mkdir fails if something appeared there meanwhile: never merge into it, take the next name.
+        const int error = makeFolder(bundle);
+        if (error == 0)
+            break;
+        if (error != EEXIST)
+            throwFolderError(bundle, error);
+    }
+    makeFolders(QDir(bundle).filePath(QStringLiteral("Contents/Resources")));
     writeFileAtomically(QDir(bundle).filePath(QStringLiteral("Contents/Info.plist")),
                         infoPlist(base, metadata.version));
     return {bundle, QDir(bundle).filePath(QStringLiteral("Contents/Resources"))};

@@ -14,6 +14,7 @@ public:
 
     Case errorCase;
     QString resourceName; // for missingResource and resourceNotAFile
+    QString usedBy;       // for those too: where the project uses the file, to find and fix it
 
     QString description() const {
         switch (errorCase) {

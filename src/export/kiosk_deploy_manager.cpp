@@ -21,6 +21,8 @@ KioskDeployManager::KioskDeployManager(QObject* parent)
     : QObject(parent) {}
 
 KioskDeployManager::~KioskDeployManager() {
+    if (cancelled_)
+        *cancelled_ = true; // quitting never waits for a long copy to end
     for (QFuture<void>& deployment : running_)
         deployment.waitForFinished();
 }
@@ -55,7 +57,7 @@ void KioskDeployManager::report(double value, const QString& message) {
 }
 
 void KioskDeployManager::finishWithSuccess(const QString& destination) {
-    setStatus({DeployStatus::Kind::success, {}});
+    setStatus({DeployStatus::Kind::success, {}, {}, false});
     const QUrl url = QUrl::fromLocalFile(destination);
     if (destinationURL_ != url) {
         destinationURL_ = url;
@@ -65,84 +67,124 @@ void KioskDeployManager::finishWithSuccess(const QString& destination) {
     emit finished();
 }
 
-void KioskDeployManager::finishWithFailure(const QString& message) {
-    setStatus({DeployStatus::Kind::failed, message});
+void KioskDeployManager::finishWithFailure(const DeployStatus& status) {
+    setStatus(status);
     setDeploying(false);
     emit finished();
 }
 
-void KioskDeployManager::deploy(const KioskProject& project, const QString& destination, bool exportOptimized,
-                                const QString& optimizedFormat, bool exportFlat) {
+void KioskDeployManager::finishCancelled() {
+    deployLog_.append(tr("Deployment cancelled"));
+    emit deployLogChanged();
+    setStatus({DeployStatus::Kind::cancelled, {}, {}, false});
+    setDeploying(false);
+    emit finished();
+}
+
+void KioskDeployManager::cancel() {
+    if (isDeploying_ && cancelled_)
+        *cancelled_ = true;
+}
+
+void KioskDeployManager::deploy(const KioskProject& project, const QString& destination,
+                                const DeployOptions& options) {
+    if (cancelled_)
+        *cancelled_ = true; // a deployment still running is superseded
+    cancelled_ = std::make_shared<std::atomic_bool>(false);
     setDeploying(true);
     if (deployProgress_ != 0) {
         deployProgress_ = 0;
         emit deployProgressChanged();
     }
-    setStatus({DeployStatus::Kind::deploying, {}});
+    setStatus({DeployStatus::Kind::deploying, {}, {}, false});
     if (!deployLog_.isEmpty()) {
         deployLog_.clear();
         emit deployLogChanged();
     }
     running_.removeIf([](const QFuture<void>& deployment) { return deployment.isFinished(); });
-    running_ << QtConcurrent::run([this, project, destination, exportOptimized, optimizedFormat, exportFlat] {
-        runPipeline(project, destination, exportOptimized, optimizedFormat, exportFlat);
+    running_ << QtConcurrent::run([this, project, destination, options, cancelled = cancelled_] {
+        runPipeline(project, destination, options, cancelled);
     });
 }
 
 void KioskDeployManager::runPipeline(const KioskProject& project, const QString& destination,
-                                     bool exportOptimized, const QString& optimizedFormat, bool exportFlat) {
+                                     const DeployOptions& options,
+                                     const std::shared_ptr<std::atomic_bool>& cancelled) {
     const PathResolver& resolver = PathResolver::shared();
     BlockingImageSource images(ImageCache::shared());
-    const SlideFormat format = SlideFormat::from(optimizedFormat);
+    const SlideFormat format = SlideFormat::from(options.optimizedFormat);
     const ProgressReport progress = [this](double value, const QString& message) { report(value, message); };
+    const CancelCheck isCancelled = [cancelled] { return cancelled->load(); };
+    const auto checkCancelled = [&] {
+        if (isCancelled())
+            throw OperationCancelled{};
+    };
     const auto succeed = [this](const QString& folder) {
         QMetaObject::invokeMethod(
             this, [this, folder] { finishWithSuccess(folder); }, Qt::QueuedConnection);
     };
-    const auto fail = [this](const QString& message) {
+    const auto fail = [this](const DeployStatus& status) {
         QMetaObject::invokeMethod(
-            this, [this, message] { finishWithFailure(message); }, Qt::QueuedConnection);
+            this, [this, status] { finishWithFailure(status); }, Qt::QueuedConnection);
     };
+    // What this run created, and only that, goes when it is cancelled.
+    QString createdBundle;
+    QStringList createdSlides;
     try {
         report(0.1, tr("Validating project..."));
         validateForDeployment(project, resolver);
-        if (exportOptimized && exportFlat) {
+        checkCancelled();
+        if (options.exportOptimized && options.exportFlat) {
             report(0.3, tr("Exporting optimized slides for Windows/Linux..."));
-            exportFlatSlides(project, destination, format, images, progress);
+            exportFlatSlides(project, destination, format, images, progress, isCancelled, &createdSlides);
             report(1.0, tr("Export completed successfully!"));
             succeed(destination);
             return;
         }
+        // Slides that cannot be drawn are known before anything is written.
+        if (options.exportOptimized)
+            checkSlidesCanBeDrawn(project);
 
         report(0.2, tr("Preparing bundle structure..."));
         const BundleLocation bundle = createBundle(project.metadata, destination);
+        createdBundle = bundle.bundleFolder;
         report(0.3, tr("Bundle created: ") + QFileInfo(bundle.bundleFolder).fileName());
+        checkCancelled();
 
         report(0.45, tr("Indexing resources and resolving name collisions..."));
         const ResourceNameMap names = buildResourceNameMap(project, resolver);
 
-        if (exportOptimized) {
+        if (options.exportOptimized) {
             report(0.5, tr("Rendering optimized slides..."));
-            exportOptimizedSlides(project, bundle.resourcesFolder, format, images, resolver, progress);
+            exportOptimizedSlides(project, bundle.resourcesFolder, format, images, resolver, progress, isCancelled);
         } else {
             report(0.5, tr("Exporting project data..."));
             writeFileAtomically(QDir(bundle.resourcesFolder).filePath(QStringLiteral("VistrelleData.xml")),
                                 generateProjectXML(project, names, resolver).toUtf8());
             report(0.6, tr("Project data exported successfully"));
             report(0.7, tr("Copying resources..."));
-            copyResources(project, bundle.resourcesFolder, names, resolver, progress);
+            copyResources(project, bundle.resourcesFolder, names, resolver, progress, isCancelled);
         }
+        checkCancelled();
 
         report(0.9, tr("Finalizing deployment..."));
         writeReadme(project, bundle.bundleFolder);
         report(1.0, tr("Deployment completed successfully!"));
         succeed(bundle.bundleFolder);
+    } catch (const OperationCancelled&) {
+        if (!createdBundle.isEmpty())
+            QDir(createdBundle).removeRecursively();
+        for (const QString& slide : std::as_const(createdSlides))
+            QFile::remove(slide);
+        QMetaObject::invokeMethod(
+            this, [this] { finishCancelled(); }, Qt::QueuedConnection);
     } catch (const DeployError& error) {
-        fail(error.description());
+        fail({DeployStatus::Kind::failed, error.description(), error.usedBy,
+              error.errorCase == DeployError::Case::missingPassword});
     } catch (const FileError& error) {
-        fail(error.description);
+        fail({DeployStatus::Kind::failed, error.description, {}, false});
     } catch (const std::exception& error) {
-        fail(QString::fromLocal8Bit(error.what()));
+        fail({DeployStatus::Kind::failed, QString::fromLocal8Bit(error.what()), {}, false});
     }
 }
 

@@ -7,18 +7,32 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <atomic>
+#include <memory>
+
 namespace vistrelle {
 
 class PathResolver;
 
 // Where a deployment stands.
 struct DeployStatus {
-    enum class Kind { idle, deploying, success, failed };
+    enum class Kind { idle, deploying, success, failed, cancelled };
 
     Kind kind = Kind::idle;
     QString message; // failed: the error's description
+    QString detail;  // failed: how to find what caused it (where a missing file is used), if known
+    bool needsPassword = false; // failed because the project has no deploy password
 
     bool operator==(const DeployStatus&) const = default;
+};
+
+// What a deployment writes: the bundle with the media (the default), or with
+// pre-rendered slides in `optimizedFormat` ("jpg", "png"); both optimized and
+// flat: slides alone, straight into the destination folder.
+struct DeployOptions {
+    bool exportOptimized = false;
+    QString optimizedFormat = QStringLiteral("jpg");
+    bool exportFlat = false;
 };
 
 // Runs a deployment: validates the project, creates the bundle, writes the
@@ -34,7 +48,8 @@ class KioskDeployManager : public QObject {
 
 public:
     explicit KioskDeployManager(QObject* parent = nullptr);
-    // Waits for a running deployment: its worker reports to this object.
+    // Cancels a running deployment and waits for it (at most a moment: the
+    // worker stops at its next file, slide or 64 MB of a large file).
     ~KioskDeployManager() override;
 
     bool isDeploying() const { return isDeploying_; }
@@ -45,8 +60,12 @@ public:
 
     // Starts a deployment into the folder `destination` and returns at once;
     // the outcome shows in the published state (and `finished`).
-    void deploy(const KioskProject& project, const QString& destination, bool exportOptimized = false,
-                const QString& optimizedFormat = QStringLiteral("jpg"), bool exportFlat = false);
+    void deploy(const KioskProject& project, const QString& destination, const DeployOptions& options = {});
+
+    // Stops the running deployment at its next file or slide and removes what
+    // it created (its bundle folder, or the slides of a flat export; nothing
+    // else); the log then says "Deployment cancelled".
+    void cancel();
 
     // The deployment started last, to wait for (tests, the command line).
     QFuture<void> runningDeployment() const { return running_.isEmpty() ? QFuture<void>() : running_.last(); }
@@ -66,11 +85,12 @@ private:
     void setDeploying(bool deploying);
     void setStatus(const DeployStatus& status);
     void finishWithSuccess(const QString& destination);
-    void finishWithFailure(const QString& message);
+    void finishWithFailure(const DeployStatus& status);
+    void finishCancelled();
 
     // Runs on the worker; reports through queued calls.
-    void runPipeline(const KioskProject& project, const QString& destination, bool exportOptimized,
-                     const QString& optimizedFormat, bool exportFlat);
+    void runPipeline(const KioskProject& project, const QString& destination, const DeployOptions& options,
+                     const std::shared_ptr<std::atomic_bool>& cancelled);
     void report(double value, const QString& message);
 
     bool isDeploying_ = false;
@@ -80,6 +100,8 @@ private:
     QUrl destinationURL_;
     // Every deployment started: their workers report to this object, so it waits for all of them.
     QList<QFuture<void>> running_;
+    std::shared_ptr<std::atomic_bool> cancelled_; // the running deployment's
+
 };
 
 } // namespace vistrelle

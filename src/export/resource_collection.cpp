@@ -1,5 +1,6 @@
 #include "export/resource_collection.h"
 
+#include "media/file_error.h"
 #include "media/path_resolver.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
@@ -66,50 +67,70 @@ QStringList collectResourcePaths(const KioskProject& project) {
 
 namespace {
 
-// Bundles are often copied to volumes that ignore letter case (USB sticks),
-// where "Logo.png" would overwrite "logo.png"; and a media file must never take
-// the name of a file the bundle writes itself.
-bool isTaken(const QString& name, const QSet<QString>& takenNames) {
-    static const QSet<QString> reserved = {QStringLiteral("vistrelledata.xml"), QStringLiteral("optimized"),
-                                           QStringLiteral("durations.json")};
-    const QString folded = name.toCaseFolded();
-    if (reserved.contains(folded))
-        return true;
-    for (const QString& taken : takenNames)
-        if (taken.toCaseFolded() == folded)
-            return true;
-    return false;
-}
+// Hands out the file names of a bundle's media. Bundles are often copied to
+// volumes that ignore letter case (USB sticks), where "Logo.png" would
+// overwrite "logo.png"; and a media file must never take the name of a file the
+// bundle writes itself. Names are kept case-folded in a set, and each name
+// remembers the suffix to try next, so thousands of files that share a name
+// cost no more than thousands of different ones.
+class ResourceNamer {
+public:
+    void take(const QString& name) { taken_.insert(name.toCaseFolded()); }
+
+    QString claim(const QString& name) {
+        const QString folded = name.toCaseFolded();
+        if (!isTaken(folded)) {
+            taken_.insert(folded);
+            return name;
+        }
+        const qsizetype dot = name.lastIndexOf(u'.');
+        const QString stem = dot < 0 ? name : name.left(dot);
+        const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
+        qint64& next = nextSuffix_[folded];
+        for (qint64 n = std::max<qint64>(next, 2);; ++n) {
+            const QString candidate = stem + u'-' + QString::number(n) + u'.' + extension;
+            const QString foldedCandidate = candidate.toCaseFolded();
+            if (isTaken(foldedCandidate))
+                continue;
+            next = n + 1; // every smaller suffix is taken, and names are never given back
+            taken_.insert(foldedCandidate);
+            return candidate;
+        }
+    }
+
+private:
+    bool isTaken(const QString& folded) const {
+        static const QSet<QString> reserved = {QStringLiteral("vistrelledata.xml"), QStringLiteral("optimized"),
+                                               QStringLiteral("durations.json")};
+        return reserved.contains(folded) || taken_.contains(folded);
+    }
+
+    QSet<QString> taken_;
+    QHash<QString, qint64> nextSuffix_;
+};
 
 } // namespace
 
 QString uniqueResourceName(const QString& name, const QSet<QString>& takenNames) {
-    if (!isTaken(name, takenNames))
-        return name;
-    const qsizetype dot = name.lastIndexOf(u'.');
-    const QString stem = dot < 0 ? name : name.left(dot);
-    const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
-    for (qint64 n = 2;; ++n) {
-        const QString candidate = stem + u'-' + QString::number(n) + u'.' + extension;
-        if (!isTaken(candidate, takenNames))
-            return candidate;
-    }
+    ResourceNamer namer;
+    for (const QString& taken : takenNames)
+        namer.take(taken);
+    return namer.claim(name);
 }
 
 ResourceNameMap buildResourceNameMap(const KioskProject& project, const PathResolver& resolver) {
     ResourceNameMap names;
     QHash<QString, QString> namesByResolvedPath;
-    QSet<QString> taken;
+    ResourceNamer namer;
     for (const QString& path : collectResourcePaths(project)) {
         const QString resolved = resolver.resolvePath(path);
         if (const auto it = namesByResolvedPath.constFind(resolved); it != namesByResolvedPath.cend()) {
             names.insert(path, *it);
             continue;
         }
-        const QString name = uniqueResourceName(lastPathComponent(resolved), taken);
+        const QString name = namer.claim(lastPathComponent(resolved));
         names.insert(path, name);
         namesByResolvedPath.insert(resolved, name);
-        taken.insert(name);
     }
     return names;
 }
@@ -120,7 +141,7 @@ QString bundleNameOf(const QString& storedPath, const ResourceNameMap& names, co
 }
 
 void copyResources(const KioskProject& project, const QString& resourcesFolder, const ResourceNameMap& names,
-                   const PathResolver& resolver, const ProgressReport& report) {
+                   const PathResolver& resolver, const ProgressReport& report, const CancelCheck& cancelled) {
     const QStringList paths = collectResourcePaths(project);
     report(0.75,
            QCoreApplication::translate("KioskDeployManager", "Found %1 resources to copy").arg(paths.size()));
@@ -129,6 +150,8 @@ void copyResources(const KioskProject& project, const QString& resourcesFolder, 
         const QString name = bundleNameOf(path, names, resolver);
         if (copied.contains(name))
             continue;
+        if (cancelled && cancelled())
+            throw OperationCancelled{};
         const QString destination = QDir(resourcesFolder).filePath(name);
         const QFileInfo existing(destination);
         if (existing.exists() || existing.isSymLink()) {
@@ -139,7 +162,7 @@ void copyResources(const KioskProject& project, const QString& resourcesFolder, 
                 AppLogger::logFailure(QStringLiteral("Failed to remove existing resource: "),
                                       QStringLiteral("“%1” couldn’t be removed.").arg(name));
         }
-        resolver.copyResource(path, destination);
+        resolver.copyResource(path, destination, cancelled);
         copied.insert(name);
         report(0.76, QCoreApplication::translate("KioskDeployManager", "Copied: ") + name);
     }

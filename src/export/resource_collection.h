@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/file_error.h"
 #include "model/project_model.h"
 
 #include <QMap>
@@ -40,8 +41,9 @@ QString bundleNameOf(const QString& storedPath, const ResourceNameMap& names, co
 using ProgressReport = std::function<void(double progress, const QString& message)>;
 
 // Copies each media file once into `resourcesFolder` under its bundle name.
-// Throws FileError at the first file that cannot be copied.
+// Throws FileError at the first file that cannot be copied, OperationCancelled
+// when `cancelled` answers true (before a file, or between chunks of a large one).
 void copyResources(const KioskProject& project, const QString& resourcesFolder, const ResourceNameMap& names,
-                   const PathResolver& resolver, const ProgressReport& report);
+                   const PathResolver& resolver, const ProgressReport& report, const CancelCheck& cancelled = {});
 
 } // namespace vistrelle

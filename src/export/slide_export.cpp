@@ -15,7 +15,10 @@
 #include <QImageWriter>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <QThread>
+
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -49,11 +52,13 @@ QByteArray durationsJson(const KioskProject& project) {
 
 namespace {
 
+constexpr int largestSlideSide = 16384;
+
 // The project's default resolution as a slide size, if it can be drawn.
 std::optional<QSize> slideSize(const KioskProject& project) {
     const ScreenResolution& resolution = project.settings.defaultResolution;
-    if (resolution.width <= 0 || resolution.height <= 0 || resolution.width > 16384 ||
-        resolution.height > 16384)
+    if (resolution.width <= 0 || resolution.height <= 0 || resolution.width > largestSlideSide ||
+        resolution.height > largestSlideSide)
         return std::nullopt;
     return QSize(int(resolution.width), int(resolution.height));
 }
@@ -65,6 +70,20 @@ QImage renderSlide(const KioskProject& project, const KioskScreen& screen, Image
     if (!size)
         return {};
     return renderScreenImage(screen, *size, images, ComponentOrder::listOrder);
+}
+
+void checkSlidesCanBeDrawn(const KioskProject& project) {
+    if (project.screens.isEmpty() || slideSize(project))
+        return;
+    const ScreenResolution& resolution = project.settings.defaultResolution;
+    throw FileError{FileError::other,
+                    QCoreApplication::translate("KioskDeployManager",
+                                                "The screen “%1” can’t be drawn as a slide of %2 × %3 pixels: slides "
+                                                "are at least 1 × 1 and at most %4 × %4 pixels.")
+                        .arg(project.screens.front().name)
+                        .arg(resolution.width)
+                        .arg(resolution.height)
+                        .arg(largestSlideSide)};
 }
 
 QByteArray encodeSlideImage(const QImage& image, bool asPNG) {
@@ -114,43 +133,81 @@ private:
     std::vector<QImage> spare;
 };
 
-// Renders and encodes the slides on the thread pool, as many at once as there
-// are cores, while this thread writes the finished files and reports their log
-// lines in screen order (so waiting for the disk never idles a core).
+FileError slideError(const QString& text) {
+    return {FileError::other, text};
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("KioskDeployManager", text);
+}
+
+// A slide drawn and encoded on the pool, or why not.
+struct EncodedSlide {
+    enum class Outcome { encoded, notDrawn, notEncoded, skipped };
+    Outcome outcome = Outcome::skipped;
+    QByteArray bytes;
+};
+
+// Renders and encodes the slides on the thread pool, a few per core at a time,
+// while this thread writes the finished files and reports their log lines in
+// screen order (so waiting for the disk never idles a core). Slides wait in
+// memory only while they are in that window, so a show of five hundred slides
+// needs no more memory than one of twenty. A slide that cannot be drawn or
+// encoded fails the export: a show with a screen missing is not a success.
 void renderSlides(const KioskProject& project, const QString& folder, SlideFormat format, ImageSource& images,
                   const std::function<QString(qsizetype)>& nameOf,
-                  const std::function<void(qsizetype, const QString&)>& logSaved) {
-    const std::optional<QSize> size = slideSize(project);
+                  const std::function<void(qsizetype, const QString&)>& logSaved, const CancelCheck& cancelled,
+                  QStringList* written) {
+    checkSlidesCanBeDrawn(project);
+    const QSize size = slideSize(project).value_or(QSize());
     CanvasPool canvases;
     std::atomic<bool> abandoned = false;
-    std::vector<QFuture<QByteArray>> encoded;
-    encoded.reserve(std::size_t(project.screens.size()));
-    for (qsizetype i = 0; i < project.screens.size(); ++i) {
-        encoded.push_back(QtConcurrent::run([&project, &images, &canvases, &abandoned, size, i, format] {
+    const auto start = [&](qsizetype i) {
+        return QtConcurrent::run([&project, &images, &canvases, &abandoned, size, i, format] {
             if (abandoned)
-                return QByteArray();
+                return EncodedSlide{};
             QImage canvas = canvases.take();
-            if (!size ||
-                !renderScreenInto(canvas, project.screens[i], *size, images, ComponentOrder::listOrder))
-                return QByteArray();
+            if (!renderScreenInto(canvas, project.screens[i], size, images, ComponentOrder::listOrder))
+                return EncodedSlide{EncodedSlide::Outcome::notDrawn, {}};
             QByteArray bytes = encodeSlideImage(canvas, format.png);
             canvases.giveBack(std::move(canvas));
-            return bytes;
-        }));
-    }
+            return bytes.isEmpty() ? EncodedSlide{EncodedSlide::Outcome::notEncoded, {}}
+                                   : EncodedSlide{EncodedSlide::Outcome::encoded, std::move(bytes)};
+        });
+    };
+    const qsizetype count = project.screens.size();
+    const qsizetype window = std::max(2, 2 * QThread::idealThreadCount());
+    std::deque<QFuture<EncodedSlide>> inFlight;
+    qsizetype next = 0;
     try {
-        for (qsizetype i = 0; i < qsizetype(encoded.size()); ++i) {
-            const QByteArray bytes = encoded[std::size_t(i)].result();
-            if (bytes.isEmpty())
-                continue; // a slide that cannot be drawn or encoded is skipped without a word
+        for (qsizetype i = 0; i < count; ++i) {
+            while (next < count && next < i + window)
+                inFlight.push_back(start(next++));
+            EncodedSlide slide = inFlight.front().result();
+            inFlight.pop_front();
+            if (cancelled && cancelled())
+                throw OperationCancelled{};
+            const QString& screenName = project.screens[i].name;
+            if (slide.outcome == EncodedSlide::Outcome::notDrawn)
+                throw slideError(tr("The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not "
+                                    "enough memory.")
+                                     .arg(screenName)
+                                     .arg(size.width())
+                                     .arg(size.height()));
+            if (slide.outcome != EncodedSlide::Outcome::encoded)
+                throw slideError(tr("The slide of the screen “%1” couldn’t be encoded as %2.")
+                                     .arg(screenName, format.extension().toUpper()));
             const QString name = nameOf(i);
-            writeFileAtomically(QDir(folder).filePath(name), bytes);
+            const QString path = QDir(folder).filePath(name);
+            writeFileAtomically(path, slide.bytes);
+            if (written)
+                written->append(path);
             logSaved(i, name);
         }
     } catch (...) {
         // The slides still being drawn hold references into this frame; the rest need not start.
         abandoned = true;
-        for (QFuture<QByteArray>& slide : encoded)
+        for (QFuture<EncodedSlide>& slide : inFlight)
             slide.waitForFinished();
         throw;
     }
@@ -164,26 +221,26 @@ void writePlainly(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 void exportOptimizedSlides(const KioskProject& project, const QString& outputFolder, SlideFormat format,
-                           ImageSource& images, const PathResolver& resolver, const ProgressReport& report) {
+                           ImageSource& images, const PathResolver& resolver, const ProgressReport& report,
+                           const CancelCheck& cancelled) {
     const QDir folder(outputFolder);
     writeFileAtomically(folder.filePath(QStringLiteral("Optimized")), "true");
     const double count = double(project.screens.size());
     renderSlides(
         project, outputFolder, format, images, [&](qsizetype i) { return optimizedSlideName(i, format); },
-        [&](qsizetype i, const QString& name) {
-            report(0.55 + 0.3 * double(i + 1) / count,
-                   QCoreApplication::translate("KioskDeployManager", "Rendered: ") + name);
-        });
+        [&](qsizetype i, const QString& name) { report(0.55 + 0.3 * double(i + 1) / count, tr("Rendered: ") + name); },
+        cancelled, nullptr);
     // The durations file is the one file written in place.
     writePlainly(folder.filePath(QStringLiteral("durations.json")), durationsJson(project));
     writeFileAtomically(
         folder.filePath(QStringLiteral("VistrelleData.xml")),
         generateProjectXML(project, buildResourceNameMap(project, resolver), resolver).toUtf8());
-    report(0.85, QCoreApplication::translate("KioskDeployManager", "XML data exported for optimized mode"));
+    report(0.85, tr("XML data exported for optimized mode"));
 }
 
 void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
-                      ImageSource& images, const ProgressReport& report) {
+                      ImageSource& images, const ProgressReport& report, const CancelCheck& cancelled,
+                      QStringList* written) {
     if (!QDir().mkpath(destination))
         throw FileError{
             FileError::other,
@@ -192,10 +249,8 @@ void exportFlatSlides(const KioskProject& project, const QString& destination, S
     renderSlides(
         project, destination, format, images,
         [&](qsizetype i) { return flatSlideName(i, project.screens[i].duration, format); },
-        [&](qsizetype i, const QString& name) {
-            report(0.45 + 0.5 * double(i + 1) / count,
-                   QCoreApplication::translate("KioskDeployManager", "Exported: ") + name);
-        });
+        [&](qsizetype i, const QString& name) { report(0.45 + 0.5 * double(i + 1) / count, tr("Exported: ") + name); },
+        cancelled, written);
 }
 
 } // namespace vistrelle

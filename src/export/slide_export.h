@@ -26,8 +26,13 @@ QString flatSlideName(qsizetype index, qint64 duration, SlideFormat format);
 QByteArray durationsJson(const KioskProject& project);
 
 // One slide: the screen at the project's default resolution, one pixel per
-// unit, components in list order. A null image when it cannot be drawn.
+// unit, components in list order. A null image when it cannot be drawn (a
+// side beyond 16384 pixels, not enough memory).
 QImage renderSlide(const KioskProject& project, const KioskScreen& screen, ImageSource& images);
+
+// Throws FileError, naming the first screen and the limit, when the project's
+// slides are too large (or too small) to be drawn.
+void checkSlidesCanBeDrawn(const KioskProject& project);
 
 // One slide as the bytes of a JPEG (quality 100) or PNG file; empty when the
 // image cannot be encoded.
@@ -38,12 +43,17 @@ QByteArray encodeSlideImage(const QImage& image, bool asPNG);
 void saveSlideImage(const QImage& image, const QString& path, bool asPNG);
 
 // The bundle's pre-rendered content in `outputFolder`: the marker "Optimized",
-// the slides, "durations.json" and the player XML. Throws FileError.
+// the slides, "durations.json" and the player XML. Throws FileError (also for
+// a slide that cannot be drawn or encoded, naming its screen) and, when
+// `cancelled` answers true between slides, OperationCancelled.
 void exportOptimizedSlides(const KioskProject& project, const QString& outputFolder, SlideFormat format,
-                           ImageSource& images, const PathResolver& resolver, const ProgressReport& report);
+                           ImageSource& images, const PathResolver& resolver, const ProgressReport& report,
+                           const CancelCheck& cancelled = {});
 
-// Slides only, named with their durations, straight into `destination`. Throws FileError.
+// Slides only, named with their durations, straight into `destination`; the
+// paths of the slides written are added to `written`. Throws as above.
 void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
-                      ImageSource& images, const ProgressReport& report);
+                      ImageSource& images, const ProgressReport& report, const CancelCheck& cancelled = {},
+                      QStringList* written = nullptr);
 
 } // namespace vistrelle

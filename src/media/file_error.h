@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 namespace vistrelle {
 
 // A failed file operation, with a sentence for the user. The codes follow the
@@ -28,5 +30,11 @@ public:
             tr("The file “%1” couldn’t be opened because you don’t have permission to view it.").arg(path)};
     }
 };
+
+// Thrown when the user stopped a long file operation; whatever it had started is gone.
+struct OperationCancelled {};
+
+// Asked between chunks of a long operation: true stops it.
+using CancelCheck = std::function<bool()>;
 
 } // namespace vistrelle

@@ -91,11 +91,14 @@ void ImageCache::store(const QImage& image, const QString& path) {
         totalBytes_ -= byteCost_.value(path, 0);
         byteCost_.remove(path);
         cache_.remove(path);
+        // Left in the order, its old place would make the image stored now the first to be evicted below.
+        accessOrder_.removeAll(path);
     }
     const qint64 cost = byteCost(image);
     cache_.insert(path, image);
     byteCost_.insert(path, cost);
     totalBytes_ += cost;
+    // `path` joins the order only afterwards, so the eviction never takes the image stored now.
     while (cache_.size() > maxCacheSize_ || totalBytes_ > maxMemoryBytes_) {
         // The last image stays, however large.
         if (cache_.size() < 2 || accessOrder_.isEmpty())

@@ -68,9 +68,15 @@ std::optional<QByteArray> bookmarkData(const QString& absolutePath) {
 
 // Copies everything from `in` to `out` up to the end of the file (which may
 // have grown meanwhile), in the kernel where it can.
-bool copyContents(int in, int out) {
+bool copyContents(int in, int out, const CancelCheck& cancelled) {
+    // In chunks of 64 MB, so that a cancelled copy of a large film stops within a moment.
+    constexpr std::size_t chunk = std::size_t(1) << 26;
     while (true) {
-        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(1) << 30, 0);
+        if (cancelled && cancelled()) {
+            errno = ECANCELED;
+            return false;
+        }
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
         if (copied > 0)
             continue;
         if (copied == 0)
@@ -82,6 +88,10 @@ bool copyContents(int in, int out) {
         // Not across these file systems: a plain loop with a large buffer.
         std::vector<char> buffer(1 << 20);
         while (true) {
+            if (cancelled && cancelled()) {
+                errno = ECANCELED;
+                return false;
+            }
             const ssize_t n = ::read(in, buffer.data(), buffer.size());
             if (n == 0)
                 return true;
@@ -125,7 +135,7 @@ QString lastPathComponent(const QString& path) {
     return clean.mid(clean.lastIndexOf(u'/') + 1);
 }
 
-void copyFileAtomically(const QString& source, const QString& destination) {
+void copyFileAtomically(const QString& source, const QString& destination, const CancelCheck& cancelled) {
     const QByteArray sourceName = QFile::encodeName(source);
     // Non-blocking: opening a pipe that appeared at the path must not wait for a writer forever.
     const int in = ::open(sourceName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -155,7 +165,7 @@ void copyFileAtomically(const QString& source, const QString& destination) {
         ::close(in);
         throwErrno(error, destination);
     }
-    int error = copyContents(in, out) ? 0 : errno;
+    int error = copyContents(in, out, cancelled) ? 0 : errno;
     ::close(in);
     if (::close(out) != 0 && error == 0)
         error = errno;
@@ -164,6 +174,8 @@ void copyFileAtomically(const QString& source, const QString& destination) {
         error = errno;
     if (error != 0) {
         ::unlink(partialName.constData());
+        if (error == ECANCELED)
+            throw OperationCancelled{};
         throwErrno(error, destination);
     }
 }
@@ -286,9 +298,10 @@ std::optional<QString> PathResolver::availableFile(const QString& path) const {
     return readable ? std::optional(file.absoluteFilePath()) : std::nullopt;
 }
 
-void PathResolver::copyResource(const QString& path, const QString& destination) const {
+void PathResolver::copyResource(const QString& path, const QString& destination,
+                                const CancelCheck& cancelled) const {
     if (!path.startsWith(bookmarkScheme)) {
-        copyFileAtomically(resolvePath(path), destination);
+        copyFileAtomically(resolvePath(path), destination, cancelled);
         return;
     }
     const QString key = path.mid(bookmarkScheme.size());
@@ -298,7 +311,7 @@ void PathResolver::copyResource(const QString& path, const QString& destination)
     if (!startAccess(*url))
         throw FileError::noPermissionFor(url->fileName());
     try {
-        copyFileAtomically(url->toLocalFile(), destination);
+        copyFileAtomically(url->toLocalFile(), destination, cancelled);
     } catch (...) {
         stopAccess(*url);
         throw;

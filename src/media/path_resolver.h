@@ -48,7 +48,8 @@ public:
 
     // Copies the file behind a stored path to `destination`, which must not
     // exist. Throws FileError. The copy appears at `destination` only when complete.
-    void copyResource(const QString& path, const QString& destination) const;
+    // `cancelled` is asked between chunks of a large file; true throws OperationCancelled.
+    void copyResource(const QString& path, const QString& destination, const CancelCheck& cancelled = {}) const;
 
     // The image behind a stored path, scaled down to fit the limits; nothing on any failure.
     std::optional<QImage> loadImage(const QString& path, int maxWidth, int maxHeight) const;
@@ -63,6 +64,6 @@ QString lastPathComponent(const QString& path);
 
 // Copies a regular file with the kernel's fast paths; the copy is written
 // under a temporary name and renamed into place. Throws FileError.
-void copyFileAtomically(const QString& source, const QString& destination);
+void copyFileAtomically(const QString& source, const QString& destination, const CancelCheck& cancelled = {});
 
 } // namespace vistrelle

@@ -86,8 +86,9 @@ TEST_F(DeployTest, ANormalDeploymentWritesTheBundleStepByStep) {
     EXPECT_EQ(contentsOf(resources + "a.jpg"), "image bytes");
     EXPECT_EQ(contentsOf(resources + "b.mp4"), "video bytes");
     EXPECT_TRUE(contentsOf(resources + "VistrelleData.xml").contains("path=\"Resources/b.mp4\""));
-    EXPECT_EQ(contentsOf(destination + "/Show.bundle/Contents/Info.plist"), infoPlist("Show", "1.2"));
-    EXPECT_EQ(QString::fromUtf8(contentsOf(destination + "/README.txt")), readmeText("Show", "Show.bundle"));
+    // What these two hold is tested against the fixed texts in bundle_files_test.cpp.
+    EXPECT_TRUE(QFileInfo(destination + "/Show.bundle/Contents/Info.plist").isFile());
+    EXPECT_TRUE(contentsOf(destination + "/README.txt").contains("Bundle:  Show.bundle\n"));
     EXPECT_EQ(QDir(resources).entryList(QDir::Files).size(), 3); // no temporary files left
 }
 
@@ -150,7 +151,7 @@ TEST_F(DeployTest, FailuresKeepTheLastStepAndWriteNothingBeforeValidation) {
     project.settings.deployPassword = "";
     deploy(project);
     EXPECT_EQ(manager.deployStatus(),
-              (DeployStatus{DeployStatus::Kind::failed, "Deploy password is required"}));
+              (DeployStatus{DeployStatus::Kind::failed, "Deploy password is required", {}, true}));
     EXPECT_EQ(manager.deployLog(), QStringList{"Validating project..."});
     EXPECT_EQ(manager.deployProgress(), 0.1);
     EXPECT_TRUE(QDir(destination).isEmpty());

@@ -36,7 +36,7 @@ protected:
                              steps.append({progress, message});
                          });
         QSignalSpy finished(&manager, &KioskDeployManager::finished);
-        manager.deploy(project, destination, true, format, flat);
+        manager.deploy(project, destination, {true, format, flat});
         EXPECT_TRUE(finished.wait(30000));
         EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success)
             << manager.deployStatus().message.toStdString();

@@ -21,6 +21,21 @@ QString path(int i) {
     return QStringLiteral("/img/%1.png").arg(i);
 }
 
+// The order lists exactly the cached images and the total is the sum of their costs. Touching every
+// image in the present order leaves that order as it was.
+void expectConsistent(ImageCache& cache) {
+    const QStringList order = cache.accessOrder();
+    EXPECT_EQ(order.size(), cache.count());
+    qint64 bytes = 0;
+    for (const QString& p : order) {
+        const std::optional<QImage> image = cache.cachedImage(p);
+        EXPECT_TRUE(image) << p.toStdString();
+        bytes += image ? ImageCache::byteCost(*image) : 0;
+    }
+    EXPECT_EQ(cache.totalBytes(), bytes);
+    EXPECT_EQ(cache.accessOrder(), order);
+}
+
 } // namespace
 
 TEST(ImageCacheTest, TheFiftyFirstImageShrinksTheCacheToFortyNine) {
@@ -52,6 +67,48 @@ TEST(ImageCacheTest, TheByteLimitEvictsOneOldestAtATimeButNeverTheLast) {
 
     cache.store(imageOf(10), path(3)); // storing again corrects the total
     EXPECT_EQ(cache.totalBytes(), 40);
+}
+
+TEST(ImageCacheTest, AnImageStoredAgainIsTheMostRecentAndNeverEvictedByItsOwnStore) {
+    ImageCache cache([](const QString&) { return std::nullopt; });
+    cache.setLimits(50, 1000);
+    cache.store(imageOf(100), path(0)); // 400 bytes
+    cache.store(imageOf(100), path(1));
+    cache.store(imageOf(200), path(0)); // 800 bytes: over the limit, so 1 goes
+    EXPECT_EQ(cache.accessOrder(), QStringList{path(0)});
+    EXPECT_EQ(cache.totalBytes(), 800);
+    cache.store(imageOf(25), path(2));
+    EXPECT_EQ(cache.accessOrder(), (QStringList{path(0), path(2)}));
+    expectConsistent(cache);
+
+    cache.setLimits(2, 1000);
+    cache.store(imageOf(10), path(2));
+    cache.store(imageOf(10), path(3)); // 0 is now the oldest
+    EXPECT_EQ(cache.accessOrder(), (QStringList{path(2), path(3)}));
+    expectConsistent(cache);
+}
+
+TEST(ImageCacheTest, ALoadFinishingForAPathStoredMeanwhileKeepsTheLoadedImage) {
+    QSemaphore release;
+    ImageCache cache([&](const QString&) -> std::optional<QImage> {
+        release.acquire();
+        return imageOf(200); // 800 bytes
+    });
+    cache.setLimits(50, 1000);
+    QObject context;
+    bool delivered = false;
+    cache.requestImage(path(0), &context, [&](const std::optional<QImage>&) { delivered = true; });
+    cache.store(imageOf(100), path(0));
+    cache.store(imageOf(100), path(1));
+    release.release();
+    QElapsedTimer waited;
+    waited.start();
+    while (!delivered && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(delivered);
+    EXPECT_EQ(cache.accessOrder(), QStringList{path(0)});
+    EXPECT_EQ(cache.cachedImage(path(0)).value_or(QImage()).width(), 200);
+    expectConsistent(cache);
 }
 
 TEST(ImageCacheTest, RequestsLoadInTheBackgroundAndDeliverOnTheCallersThread) {

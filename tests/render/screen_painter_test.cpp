@@ -2,9 +2,9 @@
 #include "model/component_factory.h"
 #include "render/background_renderer.h"
 #include "render/component_renderer.h"
-#include "richtext/font_resolver.h"
 #include "render/image_source.h"
 #include "render/screen_painter.h"
+#include "richtext/font_resolver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -121,22 +121,38 @@ TEST(ComponentRendererTest, TextKeepsItsDecorationsAndAlignment) {
 
 TEST(ComponentRendererTest, AbsurdValuesDrawNothingOrSomethingBounded) {
     NoImages images;
-    QImage image(50, 50, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    for (const ComponentType type : allCases<ComponentType>()) {
+    const auto absurd = [](ComponentType type, Size size) {
         PlacedComponent c = makeComponent(type, {});
-        for (const Size size : {Size{0, 0}, Size{-5, 10}, Size{std::nan(""), 5}, Size{1e9, 1e9}}) {
-            c.size = size;
-            c.properties["fontSize"] = "nan";
-            c.properties["points"] = "1000000";
-            c.properties["iconSize"] = "1e300";
-            c.properties["rotation"] = "1e308";
-            paintComponent(painter, c, images);
-        }
+        c.size = size;
+        c.properties["fontSize"] = "nan";
+        c.properties["points"] = "1000000";
+        c.properties["iconSize"] = "1e300";
+        c.properties["rotation"] = "1e308";
+        return c;
+    };
+    QImage blank(50, 50, QImage::Format_ARGB32_Premultiplied);
+    blank.fill(Qt::white);
+    QImage image = blank;
+    {
+        // Without a frame there is nothing to draw, nor anything for the canvas to redraw.
+        QPainter painter(&image);
+        for (const ComponentType type : allCases<ComponentType>())
+            for (const Size size : {Size{0, 0}, Size{-5, 10}, Size{std::nan(""), 5}, Size{5, qInf()}}) {
+                const PlacedComponent c = absurd(type, size);
+                paintComponent(painter, c, images, {true, false});
+                EXPECT_TRUE(paintedBounds(c).isEmpty()) << storedString(type).toStdString();
+            }
     }
-    painter.end();
-    SUCCEED(); // finishing at all, quickly, is the point
+    EXPECT_TRUE(image == blank);
+
+    // A frame too large to mean anything is drawn at a size that can be drawn.
+    QPainter painter(&image);
+    const QRectF reasonable(-1e6, -1e6, 2e6, 2e6);
+    for (const ComponentType type : allCases<ComponentType>()) {
+        const PlacedComponent c = absurd(type, {1e9, 1e9});
+        paintComponent(painter, c, images);
+        EXPECT_TRUE(reasonable.contains(paintedBounds(c))) << storedString(type).toStdString();
+    }
 }
 
 TEST(FontResolverTest, ClassicFamiliesFindTheirInstalledTwins) {

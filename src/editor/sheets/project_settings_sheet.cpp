@@ -92,3 +92,12 @@ ProjectSettings ProjectSettingsSheet::settings() const {
 }
 
 } // namespace vistrelle
+
+namespace vistrelle {
+
+void ProjectSettingsSheet::focusPasswordField() {
+    password_->setFocus(Qt::OtherFocusReason);
+    password_->selectAll();
+}
+
+} // namespace vistrelle

@@ -27,6 +27,9 @@ public:
     // a custom default resolution is also remembered among the custom ones.
     ProjectSettings settings() const;
 
+    // Puts the keyboard in the password field (a deployment needs a password).
+    void focusPasswordField();
+
 signals:
     // On every change of the name field: the name the project now has.
     void projectNameEdited(const QString& name);

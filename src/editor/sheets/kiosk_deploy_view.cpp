@@ -1,0 +1,307 @@
+#include "editor/sheets/kiosk_deploy_view.h"
+
+#include "editor/sheets/sheet_layout.h"
+#include "editor/sheets/symbol_icon.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace vistrelle {
+
+namespace {
+
+bool hasLiveComponents(const KioskProject& project) {
+    for (const KioskScreen& screen : project.screens)
+        for (const PlacedComponent& component : screen.components)
+            if (component.componentType == ComponentType::video || component.componentType == ComponentType::webView)
+                return true;
+    return false;
+}
+
+QLabel* symbolLabel(const QString& symbol, const QColor& color, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(symbolPixmap(symbol, 16, color, label->devicePixelRatioF()));
+    label->setFixedSize(18, 18);
+    return label;
+}
+
+} // namespace
+
+KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
+    : QDialog(parent)
+    , project_(project) {
+    setWindowTitle(tr("Deploy"));
+    setWindowModality(Qt::WindowModal);
+    setMinimumWidth(520);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 20);
+    layout->setSpacing(12);
+
+    // Title with the player's symbol, and Close.
+    auto* header = new QHBoxLayout;
+    auto* icon = new QLabel(this);
+    icon->setPixmap(symbolPixmap(QStringLiteral("display"), 28, palette().color(QPalette::WindowText),
+                                 devicePixelRatioF()));
+    header->addWidget(icon);
+    header->addWidget(makeSheetHeader(tr("Deploy content for Vistrelle Player app"), QString(), this), 1);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &KioskDeployView::reject);
+    header->addWidget(close, 0, Qt::AlignTop);
+    layout->addLayout(header);
+
+    for (const QString& line :
+         {tr("1. Download latest 'Vistrelle Player' app from the Help menu"),
+          tr("2. Click 'Generate Content…' below and choose a folder"),
+          tr("3. A bundle file '%1.bundle' will be created").arg(project.metadata.name),
+          tr("4. Read the generated 'ReadMe' file to learn more")}) {
+        auto* label = new QLabel(line, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+
+    highPerformance_ = new QCheckBox(tr("High-performance mode"), this);
+    layout->addWidget(highPerformance_);
+    layout->addWidget(makeNoteLabel(tr("Generate only images and durations for slideshow playback"), this));
+
+    optimizedOptions_ = new QWidget(this);
+    auto* optimized = new QVBoxLayout(optimizedOptions_);
+    optimized->setContentsMargins(0, 0, 0, 0);
+    auto* formatRow = new QHBoxLayout;
+    formatRow->addWidget(new QLabel(tr("Image Format:"), optimizedOptions_));
+    auto* segments = new QWidget(optimizedOptions_);
+    segments->setFixedWidth(200);
+    auto* segmentRow = new QHBoxLayout(segments);
+    segmentRow->setContentsMargins(0, 0, 0, 0);
+    segmentRow->setSpacing(0);
+    format_ = new QButtonGroup(this);
+    for (const auto& [text, value] : {std::pair{tr("JPG (100%)"), QStringLiteral("jpg")},
+                                      std::pair{tr("PNG"), QStringLiteral("png")}}) {
+        auto* segment = new QToolButton(segments);
+        segment->setText(text);
+        segment->setCheckable(true);
+        segment->setChecked(value == options_.optimizedFormat);
+        segment->setProperty("format", value);
+        segment->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        segmentRow->addWidget(segment);
+        format_->addButton(segment);
+    }
+    formatRow->addWidget(segments);
+    formatRow->addStretch(1);
+    optimized->addLayout(formatRow);
+    if (hasLiveComponents(project)) {
+        auto* warning = new QHBoxLayout;
+        warning->addWidget(symbolLabel(QStringLiteral("exclamationmark.triangle.fill"), QColor(0xFF, 0x95, 0x00),
+                                       optimizedOptions_));
+        warning->addWidget(new QLabel(tr("Videos or web views are not supported for this mode"), optimizedOptions_), 1);
+        optimized->addLayout(warning);
+    }
+    optimizedOptions_->setVisible(false);
+    layout->addWidget(optimizedOptions_);
+    connect(highPerformance_, &QCheckBox::toggled, this, [this](bool on) {
+        options_.exportOptimized = on;
+        optimizedOptions_->setVisible(on);
+        adjustSize();
+    });
+    connect(format_, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* button) { options_.optimizedFormat = button->property("format").toString(); });
+
+    generate_ = new QPushButton(tr("Generate Content..."), this);
+    generate_->setDefault(true);
+    connect(generate_, &QPushButton::clicked, this, &KioskDeployView::chooseFolder);
+    layout->addWidget(generate_, 0, Qt::AlignLeft);
+
+    // While deploying: the progress, and Cancel.
+    progressRow_ = new QWidget(this);
+    auto* progressLayout = new QHBoxLayout(progressRow_);
+    progressLayout->setContentsMargins(0, 0, 0, 0);
+    progress_ = new QProgressBar(progressRow_);
+    progress_->setRange(0, 1000);
+    progress_->setTextVisible(false);
+    progress_->setFixedWidth(300);
+    progressLabel_ = new QLabel(progressRow_);
+    cancel_ = new QPushButton(tr("Cancel"), progressRow_);
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        manager_.cancel();
+        cancel_->setEnabled(false);
+    });
+    progressLayout->addWidget(progress_);
+    progressLayout->addWidget(progressLabel_, 1);
+    progressLayout->addWidget(cancel_);
+    layout->addWidget(progressRow_);
+
+    // The outcome: success with Reveal Folder, or the failure and how to fix it.
+    outcomeRow_ = new QWidget(this);
+    auto* outcomeLayout = new QGridLayout(outcomeRow_);
+    outcomeLayout->setContentsMargins(0, 0, 0, 0);
+    outcomeSymbol_ = new QLabel(outcomeRow_);
+    outcomeSymbol_->setFixedSize(18, 18);
+    outcome_ = new QLabel(outcomeRow_);
+    outcome_->setWordWrap(true);
+    outcome_->setTextFormat(Qt::PlainText);
+    outcome_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    detail_ = makeNoteLabel(QString(), outcomeRow_);
+    detail_->setWordWrap(true);
+    reveal_ = new QPushButton(tr("Reveal Folder"), outcomeRow_);
+    reveal_->setAutoDefault(false);
+    connect(reveal_, &QPushButton::clicked, this, &KioskDeployView::revealFolder);
+    setPassword_ = new QPushButton(tr("Set Deploy Password…"), outcomeRow_);
+    setPassword_->setAutoDefault(false);
+    connect(setPassword_, &QPushButton::clicked, this, [this] {
+        accept();
+        emit passwordRequested();
+    });
+    outcomeLayout->addWidget(outcomeSymbol_, 0, 0, Qt::AlignTop);
+    outcomeLayout->addWidget(outcome_, 0, 1);
+    outcomeLayout->addWidget(detail_, 1, 1);
+    auto* outcomeButtons = new QHBoxLayout;
+    outcomeButtons->addWidget(reveal_);
+    outcomeButtons->addWidget(setPassword_);
+    outcomeButtons->addStretch(1);
+    outcomeLayout->addLayout(outcomeButtons, 2, 1);
+    outcomeLayout->setColumnStretch(1, 1);
+    layout->addWidget(outcomeRow_);
+
+    log_ = new QListWidget(this);
+    log_->setObjectName(QStringLiteral("deployLog"));
+    QFont small = log_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    log_->setFont(small);
+    QPalette dimmed = log_->palette();
+    dimmed.setColor(QPalette::Text, palette().color(QPalette::PlaceholderText));
+    log_->setPalette(dimmed);
+    log_->setMinimumHeight(140);
+    log_->setSelectionMode(QAbstractItemView::NoSelection);
+    log_->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(log_, 1);
+
+    connect(&manager_, &KioskDeployManager::deployLogChanged, this, [this] {
+        const QStringList& lines = manager_.deployLog();
+        if (log_->count() > lines.size())
+            log_->clear();
+        for (qsizetype i = log_->count(); i < lines.size(); ++i)
+            log_->addItem(lines[i]);
+        log_->scrollToBottom();
+    });
+    connect(&manager_, &KioskDeployManager::deployProgressChanged, this, &KioskDeployView::showState);
+    connect(&manager_, &KioskDeployManager::deployStatusChanged, this, &KioskDeployView::showState);
+    connect(&manager_, &KioskDeployManager::finished, this, [this] {
+        if (closeWhenStopped_)
+            QDialog::reject();
+    });
+    showState();
+}
+
+QString KioskDeployView::progressText(double progress) {
+    return tr("Deploying... %1%").arg(qint64(std::floor(progress * 100 + 1e-9)));
+}
+
+QString KioskDeployView::folderToReveal(const QUrl& destination) {
+    const QString path = destination.toLocalFile();
+    return QFileInfo(path).suffix() == QLatin1StringView("bundle") ? QFileInfo(path).path() : path;
+}
+
+void KioskDeployView::showState() {
+    const DeployStatus& status = manager_.deployStatus();
+    const bool deploying = status.kind == DeployStatus::Kind::deploying;
+    generate_->setEnabled(!deploying);
+    highPerformance_->setEnabled(!deploying);
+    optimizedOptions_->setEnabled(!deploying);
+    progressRow_->setVisible(deploying);
+    cancel_->setEnabled(deploying && !closeWhenStopped_);
+    progress_->setValue(int(std::lround(manager_.deployProgress() * 1000)));
+    progressLabel_->setText(progressText(manager_.deployProgress()));
+
+    const bool succeeded = status.kind == DeployStatus::Kind::success;
+    const bool failed = status.kind == DeployStatus::Kind::failed;
+    outcomeRow_->setVisible(succeeded || failed);
+    reveal_->setVisible(succeeded);
+    setPassword_->setVisible(failed && status.needsPassword);
+    detail_->setVisible(failed && !status.detail.isEmpty());
+    detail_->setText(status.detail);
+    if (succeeded) {
+        outcomeSymbol_->setPixmap(
+            symbolPixmap(QStringLiteral("checkmark.circle.fill"), 16, QColor(0x34, 0xC7, 0x59), devicePixelRatioF()));
+        outcome_->setText(tr("Deployment completed successfully!"));
+    } else if (failed) {
+        outcomeSymbol_->setPixmap(
+            symbolPixmap(QStringLiteral("xmark.circle.fill"), 16, QColor(0xFF, 0x3B, 0x30), devicePixelRatioF()));
+        outcome_->setText(tr("Deployment failed: ") + status.message);
+    }
+}
+
+void KioskDeployView::chooseFolder() {
+    if (manager_.isDeploying())
+        return;
+    auto* chooser = new QFileDialog(this, tr("Select destination folder for deployment"), QDir::homePath());
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    chooser->setFileMode(QFileDialog::Directory);
+    chooser->setOption(QFileDialog::ShowDirsOnly);
+    chooser->setLabelText(QFileDialog::Accept, tr("Deploy"));
+    connect(chooser, &QFileDialog::fileSelected, this, &KioskDeployView::deployTo);
+    chooser->open();
+}
+
+void KioskDeployView::deployTo(const QString& folder) {
+    if (folder.isEmpty() || manager_.isDeploying())
+        return;
+    manager_.deploy(project_, folder, options_);
+    showState();
+}
+
+void KioskDeployView::revealFolder() {
+    if (manager_.destinationURL().isEmpty())
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folderToReveal(manager_.destinationURL())));
+}
+
+void KioskDeployView::askToStop(std::function<void()> then) {
+    if (!manager_.isDeploying()) {
+        then();
+        return;
+    }
+    auto* question = new QMessageBox(QMessageBox::Warning, tr("Stop the deployment?"),
+                                     tr("The bundle being written will be removed."), QMessageBox::NoButton, this);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setWindowModality(Qt::WindowModal);
+    QPushButton* stop = question->addButton(tr("Stop Deployment"), QMessageBox::DestructiveRole);
+    question->addButton(tr("Keep Deploying"), QMessageBox::RejectRole);
+    connect(question, &QMessageBox::buttonClicked, this, [this, stop, then = std::move(then)](QAbstractButton* button) {
+        if (button != stop)
+            return;
+        if (!manager_.isDeploying()) { // it ended while the question was open
+            then();
+            return;
+        }
+        connect(&manager_, &KioskDeployManager::finished, this, then, Qt::SingleShotConnection);
+        closeWhenStopped_ = true;
+        manager_.cancel();
+        showState();
+    });
+    question->open();
+}
+
+void KioskDeployView::reject() {
+    if (!manager_.isDeploying()) {
+        QDialog::reject();
+        return;
+    }
+    askToStop([] {}); // the sheet closes when the cancelled deployment has ended
+}
+
+} // namespace vistrelle
