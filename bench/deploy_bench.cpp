@@ -5,6 +5,7 @@
 
 #include "export/kiosk_deploy_manager.h"
 #include "export/player_xml.h"
+#include "export/resource_collection.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
 
@@ -112,8 +113,22 @@ void BM_GenerateProjectXML(benchmark::State& state) {
     state.SetBytesProcessed(bytes);
 }
 
+// Ten thousand media files that share one file name: every one needs a bundle name of its own.
+void BM_BundleNamesOfTenThousandNamesakes(benchmark::State& state) {
+    KioskProject project;
+    QList<PlacedComponent>& components = project.screens[0].components;
+    for (int i = 0; i < 10000; ++i) {
+        PlacedComponent image = makeComponent(ComponentType::image, {});
+        image.properties["imagePath"] = QStringLiteral("/media/%1/%2").arg(i).arg(i % 2 ? "Logo.png" : "logo.png");
+        components.append(image);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(buildResourceNameMap(project, PathResolver::shared()));
+}
+
 } // namespace
 
+BENCHMARK(BM_BundleNamesOfTenThousandNamesakes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyWithCp)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Deploy)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GenerateProjectXML)->Unit(benchmark::kMillisecond);

@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 using namespace vistrelle;
 
 namespace {
@@ -67,13 +69,41 @@ KioskScreen mixedScreen(int index, int components) {
     return screen;
 }
 
-KioskProject twentyScreens() {
+KioskProject screensOfTwelveComponents(int count) {
     KioskProject project;
     project.settings.defaultResolution = ScreenResolution::presets(ScreenMode::horizontal).last();
     project.screens.clear();
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < count; ++i)
         project.screens.append(mixedScreen(i, 12));
     return project;
+}
+
+KioskProject twentyScreens() {
+    return screensOfTwelveComponents(20);
+}
+
+long peakResidentMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// The process's peak memory after exporting N slides at 1080p: run each size in a process of its own
+// (--benchmark_filter=BM_SlideExportPeakMemory/200), since the peak never comes down.
+void BM_SlideExportPeakMemory(benchmark::State& state) {
+    const KioskProject project = screensOfTwelveComponents(int(state.range(0)));
+    BlockingImageSource images(ImageCache::shared());
+    const long before = peakResidentMegabytes();
+    for (auto _ : state) {
+        const QString out = workFolder().filePath(QStringLiteral("export-%1").arg(state.range(0)));
+        QDir().mkpath(out);
+        exportOptimizedSlides(project, out, {false}, images, PathResolver::shared(), [](double, const QString&) {});
+        state.PauseTiming();
+        QDir(out).removeRecursively();
+        state.ResumeTiming();
+    }
+    state.counters["peak_MB"] = double(peakResidentMegabytes());
+    state.counters["peak_growth_MB"] = double(peakResidentMegabytes() - before);
 }
 
 void BM_SlideExport(benchmark::State& state) {
@@ -157,6 +187,7 @@ void BM_DrawScreenOf100Components(benchmark::State& state) {
 
 } // namespace
 
+BENCHMARK(BM_SlideExportPeakMemory)->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_EncodeOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_SlideExport)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_RenderOnly)->Unit(benchmark::kMillisecond);

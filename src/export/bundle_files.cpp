@@ -143,7 +143,7 @@ void makeFolders(const QString& path) {
     if (parent != clean)
         makeFolders(parent);
     if (const int error = makeFolder(clean); error != 0 && !(error == EEXIST && QFileInfo(clean).isDir()))
-        throwFolderError(clean, error);
+        throwFolderError(clean, error == EEXIST ? ENOTDIR : error); // a file stands where a folder must go
 }
 
 } // namespace

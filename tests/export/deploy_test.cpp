@@ -166,3 +166,56 @@ TEST_F(DeployTest, FailuresKeepTheLastStepAndWriteNothingBeforeValidation) {
     deploy(showWithMedia());
     EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success);
 }
+
+TEST_F(DeployTest, AMissingFileSaysWhereItIsUsed) {
+    KioskProject project = showWithMedia();
+    project.screens[0].name = "Lobby";
+    project.screens[0].components[0].position = {40, 60};
+    QFile::remove(home.filePath("Pictures/a.jpg"));
+    deploy(project);
+    EXPECT_EQ(manager.deployStatus().message, "Resource not found: a.jpg");
+    EXPECT_TRUE(manager.deployStatus().detail.contains("“Lobby”"));
+    EXPECT_TRUE(manager.deployStatus().detail.contains("Image"));
+    EXPECT_TRUE(manager.deployStatus().detail.contains("40, 60"));
+    EXPECT_FALSE(manager.deployStatus().needsPassword);
+}
+
+TEST_F(DeployTest, ACancelledDeploymentLeavesNoBundleAndTouchesNothingElse) {
+    makeFile("out/README.txt", "an older readme");
+    makeFile("out/Show.bundle/Contents/Info.plist", "an older bundle");
+    QSignalSpy finished(&manager, &KioskDeployManager::finished);
+    manager.deploy(showWithMedia(), destination);
+    manager.cancel();
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::cancelled);
+    EXPECT_EQ(manager.deployLog().last(), "Deployment cancelled");
+    EXPECT_FALSE(manager.isDeploying());
+    EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"README.txt", "Show.bundle"}));
+    EXPECT_EQ(contentsOf(home.filePath("out/README.txt")), "an older readme");
+    EXPECT_EQ(contentsOf(home.filePath("out/Show.bundle/Contents/Info.plist")), "an older bundle");
+
+    // A copy stops between chunks of a large file, and its partial file goes with it.
+    const QString film = home.filePath("Movies/long.mp4");
+    QFile large(film);
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(large.resize(qint64(200) << 20));
+    large.close();
+    int asked = 0;
+    EXPECT_THROW(copyFileAtomically(film, home.filePath("out/long.mp4"), [&] { return ++asked > 1; }),
+                 OperationCancelled);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(QDir(destination).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"README.txt", "Show.bundle"}));
+}
+
+TEST_F(DeployTest, AFolderThatCannotBeMadeSaysWhy) {
+    destination = home.filePath(QString(300, u'x'));
+    deploy(showWithMedia());
+    EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::failed);
+    EXPECT_TRUE(manager.deployStatus().message.endsWith("File name too long")) << manager.deployStatus().message.toStdString();
+
+    destination = makeFile("a-file") + "/inside";
+    deploy(showWithMedia());
+    EXPECT_TRUE(manager.deployStatus().message.endsWith("Not a directory")) << manager.deployStatus().message.toStdString();
+}

@@ -1,5 +1,9 @@
 #include "export/kiosk_deploy_manager.h"
 #include "export/slide_export.h"
+#include "media/file_error.h"
+#include "media/image_cache.h"
+#include "media/path_resolver.h"
+#include "render/image_source.h"
 #include "support/temporary_home.h"
 
 #include <QImage>
@@ -89,4 +93,40 @@ TEST_F(SlideExportTest, AFlatExportWritesOnlyNamedSlides) {
     EXPECT_NEAR(steps[2].first, 0.45 + 0.5 / 3, 1e-12);
     EXPECT_EQ(steps[4].second, "Exported: screen003_10.png");
     EXPECT_EQ(steps[5].second, "Export completed successfully!");
+}
+
+TEST_F(SlideExportTest, SlidesTooLargeToDrawFailTheDeploymentBeforeAnythingIsWritten) {
+    KioskProject project = threeScreens();
+    project.settings.defaultResolution.width = 17000;
+    project.settings.defaultResolution.height = 1000;
+    for (const bool flat : {false, true}) {
+        const QString out = home.filePath(flat ? "flat" : "bundle");
+        QDir().mkpath(out);
+        KioskDeployManager manager;
+        QSignalSpy finished(&manager, &KioskDeployManager::finished);
+        manager.deploy(project, out, {true, "jpg", flat});
+        ASSERT_TRUE(finished.wait(30000));
+        EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::failed);
+        EXPECT_EQ(manager.deployStatus().message,
+                  "The screen “Start” can’t be drawn as a slide of 17000 × 1000 pixels: slides are at least 1 × 1 "
+                  "and at most 16384 × 16384 pixels.");
+        EXPECT_TRUE(QDir(out).isEmpty()) << flat;
+    }
+}
+
+TEST_F(SlideExportTest, ADurationsFileThatCannotBeWrittenFailsTheExport) {
+    const QString out = home.filePath("full");
+    QDir().mkpath(out);
+    // A disk that is full by the time the durations are written.
+    ASSERT_TRUE(QFile::link("/dev/full", out + "/durations.json"));
+    EXPECT_THROW(
+        try {
+            BlockingImageSource images(ImageCache::shared());
+            exportOptimizedSlides(threeScreens(), out, SlideFormat::from("jpg"), images, PathResolver::shared(),
+                                  [](double, const QString&) {});
+        } catch (const FileError& error) {
+            EXPECT_TRUE(error.description.contains("No space left on device")) << error.description.toStdString();
+            throw;
+        },
+        FileError);
 }

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 
 #include <cmath>
@@ -76,11 +77,16 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
 
     highPerformance_ = new QCheckBox(tr("High-performance mode"), this);
     layout->addWidget(highPerformance_);
-    layout->addWidget(makeNoteLabel(tr("Generate only images and durations for slideshow playback"), this));
+    QLabel* caption = makeNoteLabel(tr("Generate only images and durations for slideshow playback"), this);
+    // Under the switch's text, not under its box.
+    caption->setContentsMargins(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                    style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing),
+                                0, 0, 0);
+    layout->addWidget(caption);
 
     optimizedOptions_ = new QWidget(this);
     auto* optimized = new QVBoxLayout(optimizedOptions_);
-    optimized->setContentsMargins(0, 0, 0, 0);
+    optimized->setContentsMargins(caption->contentsMargins().left(), 0, 0, 0);
     auto* formatRow = new QHBoxLayout;
     formatRow->addWidget(new QLabel(tr("Image Format:"), optimizedOptions_));
     auto* segments = new QWidget(optimizedOptions_);
@@ -188,6 +194,7 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     log_->setMinimumHeight(140);
     log_->setSelectionMode(QAbstractItemView::NoSelection);
     log_->setFocusPolicy(Qt::NoFocus);
+    log_->setVisible(false);
     layout->addWidget(log_, 1);
 
     connect(&manager_, &KioskDeployManager::deployLogChanged, this, [this] {
@@ -196,14 +203,12 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
             log_->clear();
         for (qsizetype i = log_->count(); i < lines.size(); ++i)
             log_->addItem(lines[i]);
+        log_->setVisible(!lines.isEmpty());
         log_->scrollToBottom();
     });
     connect(&manager_, &KioskDeployManager::deployProgressChanged, this, &KioskDeployView::showState);
     connect(&manager_, &KioskDeployManager::deployStatusChanged, this, &KioskDeployView::showState);
-    connect(&manager_, &KioskDeployManager::finished, this, [this] {
-        if (closeWhenStopped_)
-            QDialog::reject();
-    });
+    connect(&manager_, &KioskDeployManager::finished, this, [this] { stopping_ = false; });
     showState();
 }
 
@@ -223,7 +228,7 @@ void KioskDeployView::showState() {
     highPerformance_->setEnabled(!deploying);
     optimizedOptions_->setEnabled(!deploying);
     progressRow_->setVisible(deploying);
-    cancel_->setEnabled(deploying && !closeWhenStopped_);
+    cancel_->setEnabled(deploying && !stopping_);
     progress_->setValue(int(std::lround(manager_.deployProgress() * 1000)));
     progressLabel_->setText(progressText(manager_.deployProgress()));
 
@@ -289,7 +294,7 @@ void KioskDeployView::askToStop(std::function<void()> then) {
             return;
         }
         connect(&manager_, &KioskDeployManager::finished, this, then, Qt::SingleShotConnection);
-        closeWhenStopped_ = true;
+        stopping_ = true; // no second Cancel meanwhile
         manager_.cancel();
         showState();
     });
@@ -301,7 +306,7 @@ void KioskDeployView::reject() {
         QDialog::reject();
         return;
     }
-    askToStop([] {}); // the sheet closes when the cancelled deployment has ended
+    askToStop([this] { QDialog::reject(); }); // once the cancelled deployment has ended
 }
 
 } // namespace vistrelle

@@ -39,12 +39,12 @@ public:
     // The folder "Reveal Folder" opens: the one holding a bundle, else the folder written.
     static QString folderToReveal(const QUrl& destination);
 
-signals:
-    // "Set Password…" after "Deploy password is required": the sheet has closed itself.
-    void passwordRequested();
-
-protected:
+    // Close, Escape: during a deployment, asks first.
     void reject() override;
+
+signals:
+    // "Set Deploy Password…" after "Deploy password is required": the sheet has closed itself.
+    void passwordRequested();
 
 private:
     void chooseFolder();
@@ -69,7 +69,7 @@ private:
     QPushButton* reveal_ = nullptr;
     QPushButton* setPassword_ = nullptr;
     QListWidget* log_ = nullptr;
-    bool closeWhenStopped_ = false;
+    bool stopping_ = false;
 };
 
 } // namespace vistrelle

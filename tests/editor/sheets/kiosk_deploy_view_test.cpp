@@ -1,0 +1,109 @@
+#include "editor/sheets/kiosk_deploy_view.h"
+#include "model/component_factory.h"
+#include "support/temporary_home.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vistrelle;
+using namespace vistrelle::test_support;
+
+namespace {
+
+class DeployViewTest : public TemporaryHomeTest {
+protected:
+    KioskProject show() {
+        KioskProject project;
+        project.metadata.name = "Lobby";
+        project.settings.deployPassword = "secret";
+        project.screens[0].components = {makeComponent(ComponentType::video, {})};
+        return project;
+    }
+    QPushButton* button(KioskDeployView& view, const QString& text) {
+        for (QPushButton* candidate : view.findChildren<QPushButton*>())
+            if (candidate->text() == text)
+                return candidate;
+        return nullptr;
+    }
+    bool showsText(KioskDeployView& view, const QString& text) {
+        for (QLabel* label : view.findChildren<QLabel*>())
+            if (label->isVisibleTo(&view) && label->text() == text)
+                return true;
+        return false;
+    }
+};
+
+TEST_F(DeployViewTest, TextsProgressAndTheFolderToReveal) {
+    EXPECT_EQ(KioskDeployView::progressText(0.45), "Deploying... 45%");
+    EXPECT_EQ(KioskDeployView::progressText(1.0), "Deploying... 100%");
+    EXPECT_EQ(KioskDeployView::folderToReveal(QUrl::fromLocalFile("/out/Show-2.bundle")), "/out");
+    EXPECT_EQ(KioskDeployView::folderToReveal(QUrl::fromLocalFile("/out/slides")), "/out/slides");
+
+    KioskDeployView view(show());
+    view.show();
+    EXPECT_TRUE(showsText(view, "3. A bundle file 'Lobby.bundle' will be created"));
+    EXPECT_FALSE(showsText(view, "Videos or web views are not supported for this mode"));
+    view.findChild<QCheckBox*>()->click();
+    EXPECT_TRUE(view.exportOptimized());
+    EXPECT_TRUE(showsText(view, "Videos or web views are not supported for this mode"));
+    for (QToolButton* segment : view.findChildren<QToolButton*>())
+        if (segment->text() == "PNG")
+            segment->click();
+    EXPECT_EQ(view.options().optimizedFormat, "png");
+}
+
+TEST_F(DeployViewTest, ADeploymentIsFollowedToItsEndAndFailuresSayHowToFixThem) {
+    KioskDeployView view(show());
+    view.show();
+    QSignalSpy finished(&view.manager(), &KioskDeployManager::finished);
+    view.deployTo(home.filePath("out"));
+    EXPECT_FALSE(button(view, "Generate Content...")->isEnabled()); // one deployment at a time
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_TRUE(button(view, "Generate Content...")->isEnabled());
+    EXPECT_TRUE(showsText(view, "Deployment completed successfully!"));
+    EXPECT_TRUE(button(view, "Reveal Folder")->isVisibleTo(&view));
+    const auto* log = view.findChild<QListWidget*>();
+    ASSERT_EQ(log->count(), view.manager().deployLog().size());
+    EXPECT_EQ(log->item(log->count() - 1)->text(), "Deployment completed successfully!");
+
+    KioskProject noPassword = show();
+    noPassword.settings.deployPassword.clear();
+    KioskDeployView asking(noPassword);
+    asking.show();
+    QSignalSpy password(&asking, &KioskDeployView::passwordRequested);
+    QSignalSpy failed(&asking.manager(), &KioskDeployManager::finished);
+    asking.deployTo(home.filePath("out"));
+    ASSERT_TRUE(failed.wait(20000));
+    EXPECT_TRUE(showsText(asking, "Deployment failed: Deploy password is required"));
+    button(asking, "Set Deploy Password…")->click();
+    EXPECT_EQ(password.count(), 1);
+    EXPECT_FALSE(asking.isVisible());
+}
+
+TEST_F(DeployViewTest, ClosingDuringADeploymentAsksThenCancels) {
+    KioskDeployView view(show());
+    view.show();
+    view.deployTo(home.filePath("out"));
+    view.reject();
+    auto* question = view.findChild<QMessageBox*>();
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(view.isVisible());
+    QSignalSpy finished(&view.manager(), &KioskDeployManager::finished);
+    for (QAbstractButton* choice : question->buttons())
+        if (choice->text() == "Stop Deployment")
+            choice->click();
+    if (view.manager().isDeploying())
+        ASSERT_TRUE(finished.wait(20000));
+    QApplication::processEvents();
+    EXPECT_FALSE(view.isVisible());
+    EXPECT_NE(view.manager().deployStatus().kind, DeployStatus::Kind::deploying);
+}
+
+} // namespace
