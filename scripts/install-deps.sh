@@ -13,11 +13,15 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config git
   # Qt 6
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
+  # the translations (lupdate, lrelease and their CMake functions)
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
   # the preview's videos (the media framework and its GStreamer decoders) and web pages
   qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   qt6-webengine-dev libqt6webenginecore6-bin
   # the editor's windows on a desktop (X11 and Wayland platform plugins)
   qt6-qpa-plugins qt6-wayland
+  # the desktop entry, document type and icons, and the tools that check them
+  desktop-file-utils appstream shared-mime-info libxml2-utils
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # fonts the documents name (metric twins of Helvetica, Times, Courier, Palatino, …)

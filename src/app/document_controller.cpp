@@ -1,5 +1,8 @@
 #include "app/document_controller.h"
 
+#include "app/crash_report_text.h"
+#include "app/window_manager.h"
+#include "app/window_position_observer.h"
 #include "editing/inspector_update_manager.h"
 #include "editor/editor_window.h"
 #include "editor/vistrelle_commands.h"
@@ -78,6 +81,7 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
     connect(timer, &QTimer::timeout, this, [this, window] { autosave(*window); });
 
     connect(window, &EditorWindow::saveAsRequested, this, [this, window] { saveAs(*window); });
+    connect(window, &EditorWindow::aboutRequested, this, &DocumentController::aboutRequested);
 
     const QUuid id = window->windowId();
     // `destroyed` comes from inside the window's destructor: the window is compared by address only,
@@ -86,10 +90,20 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
         // A window that closed normally leaves no recovery copy behind.
         recovery_.remove(id);
         windows_.removeOne(window);
-        if (windows_.isEmpty())
+        if (windows_.isEmpty() && !quitting_)
             emit lastWindowClosed();
     });
+
+    // Where the last document window was, else beside the palettes; a second window cascades.
+    const EditorWindow* beside = windows_.size() > 1 ? windows_.at(windows_.size() - 2) : nullptr;
+    WindowManager::shared().restoreDocumentWindow(*window, beside);
+    new WindowPositionObserver(*window, WindowManager::documentIdentifier);
     window->show();
+    // The title bar is known once shown; then the whole screen is fitted into the canvas.
+    QTimer::singleShot(0, window, [window] {
+        WindowManager::keepOnScreen(*window);
+        window->zoomToFitUpToActualSize();
+    });
     return window;
 }
 
@@ -261,6 +275,15 @@ bool DocumentController::confirmClose(EditorWindow& window) {
     return false;
 }
 
+void DocumentController::quit() {
+    quitting_ = true;
+    if (closeAll()) {
+        emit quitRequested();
+        return;
+    }
+    quitting_ = false;
+}
+
 bool DocumentController::closeAll() {
     for (EditorWindow* window : windows())
         if (!window->close())
@@ -270,12 +293,14 @@ bool DocumentController::closeAll() {
 
 // --- recovery
 
-bool DocumentController::offerRecovery() {
+bool DocumentController::offerRecovery(const std::optional<QString>& crashNotice) {
     const QList<RecoveryStore::Entry> leftovers = recovery_.leftovers();
+    if (crashNotice && !quiet_)
+        showCrashNotice(*crashNotice, int(leftovers.size()));
     if (leftovers.isEmpty())
         return false;
     bool restore = true;
-    if (!quiet_) {
+    if (!quiet_ && !crashNotice) {
         QMessageBox box(QMessageBox::Question, tr("Restore Unsaved Changes"),
                         tr("Vistrelle did not quit properly last time."), QMessageBox::NoButton);
         box.setInformativeText(tr("Unsaved changes of %n document(s) were kept. Do you want to restore them?",
@@ -313,6 +338,17 @@ bool DocumentController::offerRecovery() {
     return reopened;
 }
 
+void DocumentController::showCrashNotice(const QString& notice, int keptDocuments) {
+    // One alert tells both: what happened, and that the work was kept (it is reopened right after).
+    QMessageBox box(QMessageBox::Information, crashAlertTitle(), crashAlertTitle(), QMessageBox::Ok);
+    QString text = notice;
+    if (keptDocuments > 0)
+        text += QStringLiteral("\n\n") +
+                tr("Your unsaved changes to %n document(s) were kept and are reopened now.", "", keptDocuments);
+    box.setInformativeText(text);
+    box.exec();
+}
+
 // --- menu
 
 void DocumentController::installFileMenu(EditorWindow& window) {
@@ -333,10 +369,7 @@ void DocumentController::installFileMenu(EditorWindow& window) {
     });
     file->addSeparator();
     file->addAction(tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W), target, &QWidget::close);
-    QAction* quit = file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] {
-        if (closeAll())
-            QApplication::quit();
-    });
+    QAction* quit = file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &DocumentController::quit);
     quit->setMenuRole(QAction::QuitRole);
 }
 

@@ -39,8 +39,9 @@ public:
     // Asks about unsaved changes of every window; false when the user cancelled.
     bool closeAll();
 
-    // Offers the recovery copies of an unclean quit; true when any was reopened.
-    bool offerRecovery();
+    // Offers the recovery copies of an unclean quit; true when any was reopened. After a crash,
+    // `crashNotice` says what happened in the same alert, even when no work needed recovering.
+    bool offerRecovery(const std::optional<QString>& crashNotice = std::nullopt);
 
     QList<EditorWindow*> windows() const;
     QStringList recentFiles() const;
@@ -52,8 +53,15 @@ public:
     enum class CloseAnswer { save, discard, cancel };
     void setQuietForTests(std::function<CloseAnswer(EditorWindow&)> answer);
 
+    // Closes every document (asking about unsaved changes) and says quitRequested unless the user cancelled.
+    void quit();
+
 signals:
+    // The last document window went away (not while quitting).
     void lastWindowClosed();
+    // Every document is closed and the application should end.
+    void quitRequested();
+    void aboutRequested();
 
 private:
     EditorWindow* addWindow(EditorWindow* window);
@@ -62,12 +70,14 @@ private:
     void noteRecentFile(const QString& path);
     bool confirmClose(EditorWindow& window);
     bool writeDocument(EditorWindow& window, const QString& path);
+    void showCrashNotice(const QString& notice, int keptDocuments);
     void showError(QWidget* parent, const QString& title, const QString& text, const QString& details = {});
 
     RecoveryStore recovery_;
     QList<EditorWindow*> windows_; // removed by address as each one is destroyed
     std::function<CloseAnswer(EditorWindow&)> quietAnswer_;
     bool quiet_ = false;
+    bool quitting_ = false;
 };
 
 } // namespace vistrelle

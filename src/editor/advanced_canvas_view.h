@@ -49,6 +49,8 @@ public:
     void setScreen(const std::optional<KioskScreen>& screen);
     void setSelectedComponentId(const std::optional<QUuid>& id);
     void setProjectSettings(const ProjectSettings& settings);
+    // The screen's size in canvas units (its pixels, within what can be shown).
+    QSizeF canvasUnits() const;
     void setZoom(double zoom);
     // The title or label edited in place (none ends the editing field).
     void setEditingComponentId(const std::optional<QUuid>& id);
@@ -89,7 +91,6 @@ private:
     enum class Gesture { none, pressed, moving, pressedOnHandle, resizing };
 
     Size screenSize() const;
-    QSizeF canvasUnits() const;
     void updateWidgetSize();
     void refreshSortedComponents();
     // The id of the one component that differs between the two versions of a screen, if only one does.

@@ -550,6 +550,18 @@ void EditorWindow::zoomToActualSize() {
     setCanvasZoom(1.0);
 }
 
+void EditorWindow::zoomToFit() {
+    const QSizeF room = QSizeF(scrollArea_->viewport()->size()) -
+                        QSizeF(2 * AdvancedCanvasView::margin, 2 * AdvancedCanvasView::margin);
+    setCanvasZoom(fittingZoom(canvas_->canvasUnits(), room));
+}
+
+void EditorWindow::zoomToFitUpToActualSize() {
+    zoomToFit();
+    if (canvasZoom_ > 1.0)
+        zoomToActualSize();
+}
+
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
     // Ctrl and the wheel zoom in steps, as in other editors; the wheel alone scrolls.
     if (watched == scrollArea_->viewport() && event->type() == QEvent::Wheel) {

@@ -58,6 +58,10 @@ public:
     void zoomIn();
     void zoomOut();
     void zoomToActualSize();
+    // The whole screen in the visible part of the canvas.
+    void zoomToFit();
+    // As zoomToFit, but never above 100 %: a new window shows a small screen at its real size.
+    void zoomToFitUpToActualSize();
 
     // A problem with saving (an automatic save that failed), shown above the canvas
     // until the next save succeeds or the user closes it; its "Save As…" asks saveAsRequested.
@@ -94,6 +98,8 @@ signals:
     void documentChanged();
     void modifiedChanged(bool modified);
     void saveAsRequested();
+    // Help ▸ About: the application shows its one About window.
+    void aboutRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

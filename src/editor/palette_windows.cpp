@@ -5,8 +5,6 @@
 #include "editor/screens_palette.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace vistrelle {
 
@@ -39,25 +37,16 @@ QWidget* PaletteWindows::create(const QString& identifier) {
     } else if (identifier == inspectorIdentifier) {
         palette = inspector_ = new InspectorPalette;
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Inspector"));
-        size = QSize(360, 760);
+        size = QSize(360, 740); // the widest property rows need more than 320
     } else {
         return nullptr;
     }
     palette->setObjectName(identifier);
     palette->setAttribute(Qt::WA_DeleteOnClose);
     palette->setWindowFlag(Qt::Tool);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // The screens and the library start at the top left of the available area, the inspector at
-        // the top right, beside the document windows; none taller than the screen.
-        const QRect area = screen->availableGeometry();
-        size.setHeight(std::min(size.height(), area.height() - 64));
-        palette->resize(size);
-        palette->move(identifier == inspectorIdentifier
-                          ? QPoint(area.right() - size.width() - 16, area.top() + 48)
-                          : area.topLeft() + QPoint(16, 48));
-    } else {
-        palette->resize(size);
-    }
+    palette->resize(size);
+    if (setUp_)
+        setUp_(*palette, identifier);
     return palette;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +25,11 @@ public:
     // Closes every palette (the last document window went away).
     void closeAll();
 
+    // Called for each palette window once it is made, before it is first shown: the application puts it
+    // where the user left it, watches its frame and gives it the application's shortcuts.
+    using WindowSetUp = std::function<void(QWidget& palette, const QString& identifier)>;
+    void setWindowSetUp(WindowSetUp setUp) { setUp_ = std::move(setUp); }
+
 private:
     PaletteWindows() = default;
     QWidget* create(const QString& identifier);
@@ -31,6 +37,7 @@ private:
     QPointer<QWidget> screens_;
     QPointer<QWidget> componentLibrary_;
     QPointer<QWidget> inspector_;
+    WindowSetUp setUp_;
 };
 
 } // namespace vistrelle

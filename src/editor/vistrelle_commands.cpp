@@ -10,7 +10,6 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -117,6 +116,8 @@ void addVistrelleCommands(EditorWindow& window) {
     addCommand(view, EditorWindow::tr("Zoom Out"), QKeySequence::ZoomOut, [&window] { window.zoomOut(); });
     addCommand(view, EditorWindow::tr("Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0),
                [&window] { window.zoomToActualSize(); });
+    addCommand(view, EditorWindow::tr("Zoom to Fit"), QKeySequence(Qt::CTRL | Qt::Key_9),
+               [&window] { window.zoomToFit(); });
     view->addSeparator();
     addCommand(view, EditorWindow::tr("Preview"), QKeySequence(Qt::Key_F5),
                [&window] { window.showPreview(); });
@@ -134,13 +135,9 @@ void addVistrelleCommands(EditorWindow& window) {
                [] { PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier); });
 
     QMenu* help = bar->addMenu(EditorWindow::tr("&Help"));
-    addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(), [&window] {
-        QMessageBox::about(
-            &window, EditorWindow::tr("About Vistrelle"),
-            EditorWindow::tr("<h3>Vistrelle %1</h3><p>Digital signage slide shows, from layout to "
-                             "deployment.</p>")
-                .arg(QApplication::applicationVersion()));
-    });
+    addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(),
+               [&window] { emit window.aboutRequested(); })
+        ->setMenuRole(QAction::AboutRole);
     help->addSeparator();
     addCommand(help, EditorWindow::tr("Download Vistrelle Player freeware"), QKeySequence(),
                [] { openHelp(HelpPage::playerDownload); });

@@ -1,5 +1,6 @@
 #include "editor/zoom_steps.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vistrelle {
@@ -21,6 +22,13 @@ double zoomedOut(double zoom) {
 double zoomedIn(double zoom) {
     const double next = tidy(zoom + 0.1);
     return next > maximumZoom ? maximumZoom : next;
+}
+
+double fittingZoom(const QSizeF& content, const QSizeF& room) {
+    if (content.isEmpty() || room.isEmpty())
+        return minimumZoom;
+    const double ratio = std::min(room.width() / content.width(), room.height() / content.height());
+    return std::clamp(std::floor(ratio * 100 + 1e-9) / 100, minimumZoom, maximumZoom);
 }
 
 QString zoomPercentText(double zoom) {

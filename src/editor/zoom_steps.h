@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSizeF>
 #include <QString>
 
 namespace vistrelle {
@@ -10,6 +11,9 @@ inline constexpr double maximumZoom = 3.0;
 
 double zoomedOut(double zoom);
 double zoomedIn(double zoom);
+
+// The largest whole percentage at which `content` fits into `room`, within the zoom range.
+double fittingZoom(const QSizeF& content, const QSizeF& room);
 
 // "100%": the whole percentage of `zoom`.
 QString zoomPercentText(double zoom);

@@ -137,9 +137,10 @@ FileError slideError(const QString& text) {
     return {FileError::other, text};
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("KioskDeployManager", text);
-}
+// The texts of this file belong to the KioskDeployManager catalogue context.
+struct DeployTexts {
+    Q_DECLARE_TR_FUNCTIONS(KioskDeployManager)
+};
 
 // A slide drawn and encoded on the pool, or why not.
 struct EncodedSlide {
@@ -189,13 +190,13 @@ void renderSlides(const KioskProject& project, const QString& folder, SlideForma
                 throw OperationCancelled{};
             const QString& screenName = project.screens[i].name;
             if (slide.outcome == EncodedSlide::Outcome::notDrawn)
-                throw slideError(tr("The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not "
+                throw slideError(DeployTexts::tr("The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not "
                                     "enough memory.")
                                      .arg(screenName)
                                      .arg(size.width())
                                      .arg(size.height()));
             if (slide.outcome != EncodedSlide::Outcome::encoded)
-                throw slideError(tr("The slide of the screen “%1” couldn’t be encoded as %2.")
+                throw slideError(DeployTexts::tr("The slide of the screen “%1” couldn’t be encoded as %2.")
                                      .arg(screenName, format.extension().toUpper()));
             const QString name = nameOf(i);
             const QString path = QDir(folder).filePath(name);
@@ -228,14 +229,14 @@ void exportOptimizedSlides(const KioskProject& project, const QString& outputFol
     const double count = double(project.screens.size());
     renderSlides(
         project, outputFolder, format, images, [&](qsizetype i) { return optimizedSlideName(i, format); },
-        [&](qsizetype i, const QString& name) { report(0.55 + 0.3 * double(i + 1) / count, tr("Rendered: ") + name); },
+        [&](qsizetype i, const QString& name) { report(0.55 + 0.3 * double(i + 1) / count, DeployTexts::tr("Rendered: ") + name); },
         cancelled, nullptr);
     // The durations file is the one file written in place.
     writePlainly(folder.filePath(QStringLiteral("durations.json")), durationsJson(project));
     writeFileAtomically(
         folder.filePath(QStringLiteral("VistrelleData.xml")),
         generateProjectXML(project, buildResourceNameMap(project, resolver), resolver).toUtf8());
-    report(0.85, tr("XML data exported for optimized mode"));
+    report(0.85, DeployTexts::tr("XML data exported for optimized mode"));
 }
 
 void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
@@ -249,7 +250,7 @@ void exportFlatSlides(const KioskProject& project, const QString& destination, S
     renderSlides(
         project, destination, format, images,
         [&](qsizetype i) { return flatSlideName(i, project.screens[i].duration, format); },
-        [&](qsizetype i, const QString& name) { report(0.45 + 0.5 * double(i + 1) / count, tr("Exported: ") + name); },
+        [&](qsizetype i, const QString& name) { report(0.45 + 0.5 * double(i + 1) / count, DeployTexts::tr("Exported: ") + name); },
         cancelled, written);
 }
 

@@ -38,9 +38,10 @@ namespace {
 
 const QColor secondaryText(0x8E, 0x8E, 0x93);
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ComponentRenderer", text);
-}
+// The texts of this file belong to the ComponentRenderer catalogue context.
+struct RendererTexts {
+    Q_DECLARE_TR_FUNCTIONS(ComponentRenderer)
+};
 
 QPainterPath roundedFrame(const QRectF& frame, double radius) {
     QPainterPath path;
@@ -97,14 +98,14 @@ void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame
         grey.setAlphaF(0.1f);
         painter.fillPath(roundedFrame(frame, 8), grey);
         if (path.isEmpty())
-            paintCard(painter, frame, QStringLiteral("photo"), secondaryText, 28, tr("Image"), secondaryText,
-                      tr("No image selected"));
+            paintCard(painter, frame, QStringLiteral("photo"), secondaryText, 28, RendererTexts::tr("Image"), secondaryText,
+                      RendererTexts::tr("No image selected"));
         else if (picture.state == ImageSource::State::loading)
-            paintCard(painter, frame, QStringLiteral("hourglass"), secondaryText, 20, tr("Loading…"),
+            paintCard(painter, frame, QStringLiteral("hourglass"), secondaryText, 20, RendererTexts::tr("Loading…"),
                       secondaryText, {});
         else
             paintCard(painter, frame, QStringLiteral("exclamationmark.triangle.fill"),
-                      QColor(0xFF, 0x95, 0x00), 28, tr("Image not found"), QColor(0xFF, 0x95, 0x00),
+                      QColor(0xFF, 0x95, 0x00), 28, RendererTexts::tr("Image not found"), QColor(0xFF, 0x95, 0x00),
                       QFileInfo(path).fileName());
     }
     painter.restore();
@@ -159,8 +160,8 @@ void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame
         QColor grey(Qt::gray);
         grey.setAlphaF(0.1f);
         painter.fillRect(frame, grey);
-        paintCard(painter, frame, QStringLiteral("film"), secondaryText, 30, tr("Video"), Qt::black,
-                  tr("Add a video file"));
+        paintCard(painter, frame, QStringLiteral("film"), secondaryText, 30, RendererTexts::tr("Video"), Qt::black,
+                  RendererTexts::tr("Add a video file"));
     } else if (live ? live->failed : !PathResolver::shared().availableFile(path)) {
         // What the player shows for a file it cannot open: a red area, here with the reason on it.
         QColor grey(Qt::gray);
@@ -168,7 +169,7 @@ void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame
         painter.fillRect(frame, live ? QColor(Qt::red) : grey);
         const QColor caption = live ? QColor(Qt::white) : QColor(0xFF, 0x95, 0x00);
         paintCard(painter, frame, QStringLiteral("exclamationmark.triangle.fill"), caption, 28,
-                  tr("Video not found"), caption, QFileInfo(path).fileName());
+                  RendererTexts::tr("Video not found"), caption, QFileInfo(path).fileName());
     } else {
         painter.fillRect(frame, colorPropertyOf(c, PropertyKey::backgroundColor));
         if (live && !live->image.isNull())
@@ -202,8 +203,8 @@ void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& fra
     QColor tint(0x00, 0x7A, 0xFF);
     tint.setAlphaF(0.1f);
     painter.fillPath(plate, tint);
-    const QString detail = !url.isEmpty() ? url : !html.isEmpty() ? tr("HTML content") : QString();
-    paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28, tr("Web View"),
+    const QString detail = !url.isEmpty() ? url : !html.isEmpty() ? RendererTexts::tr("HTML content") : QString();
+    paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28, RendererTexts::tr("Web View"),
               Qt::black, detail);
 }
 

@@ -80,6 +80,32 @@ void InspectorPalette::showEvent(QShowEvent* event) {
 
 void InspectorPalette::refresh() {
     refreshScheduled_ = false;
+    showManagerState();
+    const QString content = contentName();
+    if (content != shownContent_) {
+        shownContent_ = content;
+        emit contentChanged(content);
+    }
+}
+
+QString InspectorPalette::contentName() const {
+    switch (page()) {
+    case Page::component:
+        return QStringLiteral("component");
+    case Page::screen:
+        return QStringLiteral("screen");
+    case Page::noProject:
+    case Page::nothingSelected:
+        break;
+    }
+    return QStringLiteral("empty");
+}
+
+double InspectorPalette::requestedHeight(const QString& contentName) {
+    return contentName == QLatin1String("empty") ? 520 : 740;
+}
+
+void InspectorPalette::showManagerState() {
     const SharedDocumentManager& m = SharedDocumentManager::shared();
     const std::optional<VistrelleDocument>& document = m.currentDocument();
     if (!m.isDocumentOpen() || !document) {

@@ -26,11 +26,20 @@ public:
     // Shows the manager's state now (normally queued after each change).
     void refresh();
 
+    // What the palette shows, for the window height kept per content: "empty", "screen" or "component".
+    QString contentName() const;
+    // The height a content asks for when the user has not chosen one.
+    static double requestedHeight(const QString& contentName);
+
+signals:
+    void contentChanged(const QString& contentName);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void scheduleRefresh();
+    void showManagerState();
 
     QStackedWidget* pages_ = nullptr;
     QWidget* noProject_ = nullptr;
@@ -38,6 +47,7 @@ private:
     ComponentInspector* component_ = nullptr;
     ScreenInspector* screen_ = nullptr;
     bool refreshScheduled_ = false;
+    QString shownContent_;
 };
 
 } // namespace vistrelle

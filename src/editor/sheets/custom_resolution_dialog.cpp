@@ -40,7 +40,7 @@ CustomResolutionDialog::CustomResolutionDialog(const QString& widthText, const Q
     form->addRow(tr("Height"), height_);
     layout->addLayout(form);
 
-    layout->addWidget(makeNoteLabel(tr("Minimum resolution: 1024\u00D7768"), this));
+    layout->addWidget(makeNoteLabel(tr("Minimum resolution: 1024×768"), this));
 
     error_->setObjectName(QStringLiteral("error"));
     error_->setWordWrap(true);

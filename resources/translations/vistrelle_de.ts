@@ -1,0 +1,2776 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>BackgroundRenderer</name>
+    <message>
+        <location filename="../../src/render/background_renderer.cpp" line="77"/>
+        <source>Background Image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+</context>
+<context>
+    <name>ComponentRenderer</name>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="101"/>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="102"/>
+        <source>No image selected</source>
+        <translation>Kein Bild ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="104"/>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="108"/>
+        <source>Image not found</source>
+        <translation>Bild nicht gefunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="163"/>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="164"/>
+        <source>Add a video file</source>
+        <translation>Videodatei hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="172"/>
+        <source>Video not found</source>
+        <translation>Video nicht gefunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="206"/>
+        <source>HTML content</source>
+        <translation>HTML-Inhalt</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/media_component_painters.cpp" line="207"/>
+        <source>Web View</source>
+        <translation>Webansicht</translation>
+    </message>
+</context>
+<context>
+    <name>ComponentType</name>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="11"/>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="11"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="12"/>
+        <source>Label</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="12"/>
+        <source>Text Area</source>
+        <translation>Textbereich</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="13"/>
+        <source>Web View</source>
+        <translation>Webansicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="13"/>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="14"/>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="14"/>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+</context>
+<context>
+    <name>CrashReporter</name>
+    <message>
+        <location filename="../../src/app/crash_report_text.cpp" line="88"/>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/crash_report_text.cpp" line="92"/>
+        <source>The application encountered an unexpected error.
+
+The developer team at Quendrix has been automatically notified of this crash and will work on a fix as soon as possible.
+
+An update of the app will be available very soon.
+
+To be told when the fix is out, write to support@quendrix.com.</source>
+        <translation>Bei der Anwendung ist ein unerwarteter Fehler aufgetreten.
+
+Das Entwicklerteam von Quendrix wurde automatisch über diesen Absturz informiert und wird so schnell wie möglich an einer Lösung arbeiten.
+
+Eine aktualisierte Version der App wird in Kürze verfügbar sein.
+
+Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreiben Sie an support@quendrix.com.</translation>
+    </message>
+</context>
+<context>
+    <name>DeployError</name>
+    <message>
+        <location filename="../../src/export/bundle_files.cpp" line="54"/>
+        <source>It is used on the screen “%1” by the %2 component at %3, %4.</source>
+        <translation>Sie wird auf dem Bildschirm „%1“ von der Komponente „%2“ an der Position %3, %4 verwendet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/bundle_files.cpp" line="62"/>
+        <source>It is the background picture of the screen “%1”.</source>
+        <translation>Sie ist das Hintergrundbild des Bildschirms „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/bundle_files.cpp" line="63"/>
+        <source>It is the default background picture of the project.</source>
+        <translation>Sie ist das Standard-Hintergrundbild des Projekts.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="22"/>
+        <source>Project name is invalid or empty</source>
+        <translation>Der Projektname ist ungültig oder leer</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="24"/>
+        <source>Deploy password is required</source>
+        <translation>Ein Bereitstellungspasswort ist erforderlich</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="26"/>
+        <source>Project must have at least one screen</source>
+        <translation>Das Projekt muss mindestens einen Bildschirm enthalten</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="28"/>
+        <source>Resource not found: </source>
+        <translation>Ressource nicht gefunden: </translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="30"/>
+        <source>Resource is not a regular file: </source>
+        <translation>Ressource ist keine reguläre Datei: </translation>
+    </message>
+</context>
+<context>
+    <name>EditorPreferences</name>
+    <message>
+        <location filename="../../src/editor/sheets/editor_preferences.cpp" line="21"/>
+        <source>Untitled Vistrelle Project</source>
+        <translation>Unbenanntes Vistrelle-Projekt</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <location filename="../../src/export/bundle_files.cpp" line="133"/>
+        <source>The folder “%1” couldn’t be created: %2</source>
+        <translation>Der Ordner „%1“ konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/slide_export.cpp" line="248"/>
+        <source>The folder “%1” couldn’t be created.</source>
+        <translation>Der Ordner „%1“ konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/media/file_error.h" line="22"/>
+        <source>The file “%1” couldn’t be opened because there is no such file.</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden, da sie nicht existiert.</translation>
+    </message>
+    <message>
+        <location filename="../../src/media/file_error.h" line="25"/>
+        <source>The file “%1” couldn’t be saved: %2</source>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/media/file_error.h" line="30"/>
+        <source>The file “%1” couldn’t be opened because you don’t have permission to view it.</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden, da Sie nicht über die Berechtigung zum Anzeigen verfügen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/media/path_resolver.cpp" line="65"/>
+        <source>The file “%1” couldn’t be copied: %2</source>
+        <translation>Die Datei „%1“ konnte nicht kopiert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/media/path_resolver.cpp" line="149"/>
+        <source>“%1” is not a file that can be copied.</source>
+        <translation>„%1“ ist keine Datei, die kopiert werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../../src/media/path_resolver.cpp" line="156"/>
+        <source>“%1” couldn’t be copied because an item with the same name already exists.</source>
+        <translation>„%1“ konnte nicht kopiert werden, da bereits ein Objekt mit demselben Namen existiert.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriting</name>
+    <message>
+        <location filename="../../src/platform/file_writing.cpp" line="19"/>
+        <source>Not all of the data could be written; the disk may be full.</source>
+        <translation>Es konnten nicht alle Daten geschrieben werden; möglicherweise ist der Datenträger voll.</translation>
+    </message>
+</context>
+<context>
+    <name>InspectorRules</name>
+    <message>
+        <location filename="../../src/editor/inspector/inspector_rules.cpp" line="37"/>
+        <source>Untitled Screen</source>
+        <translation>Unbenannter Bildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>KioskDeployManager</name>
+    <message>
+        <location filename="../../src/export/resource_collection.cpp" line="147"/>
+        <source>Found %1 resources to copy</source>
+        <translation>Zu kopierende Ressourcen: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/resource_collection.cpp" line="167"/>
+        <source>Copied: </source>
+        <translation>Kopiert: </translation>
+    </message>
+    <message>
+        <location filename="../../src/export/resource_collection.cpp" line="169"/>
+        <source>Resources copied successfully</source>
+        <translation>Ressourcen erfolgreich kopiert</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/slide_export.cpp" line="80"/>
+        <source>The screen “%1” can’t be drawn as a slide of %2 × %3 pixels: slides are at least 1 × 1 and at most %4 × %4 pixels.</source>
+        <translation>Der Bildschirm „%1“ kann nicht als Folie mit %2 × %3 Pixeln gerendert werden: Folien sind mindestens 1 × 1 und höchstens %4 × %4 Pixel groß.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/slide_export.cpp" line="193"/>
+        <source>The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not enough memory.</source>
+        <translation>Der Bildschirm „%1“ konnte nicht als Folie mit %2 × %3 Pixeln gerendert werden: Es ist nicht genügend Arbeitsspeicher vorhanden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/slide_export.cpp" line="199"/>
+        <source>The slide of the screen “%1” couldn’t be encoded as %2.</source>
+        <translation>Die Folie des Bildschirms „%1“ konnte nicht als %2 codiert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/slide_export.cpp" line="232"/>
+        <source>Rendered: </source>
+        <translation>Gerendert: </translation>
+    </message>
+    <message>
+        <location filename="../../src/export/slide_export.cpp" line="239"/>
+        <source>XML data exported for optimized mode</source>
+        <translation>XML-Daten für den optimierten Modus exportiert</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/slide_export.cpp" line="253"/>
+        <source>Exported: </source>
+        <translation>Exportiert: </translation>
+    </message>
+</context>
+<context>
+    <name>KioskProject</name>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="99"/>
+        <location filename="../../src/model/project_model.cpp" line="62"/>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteWindows</name>
+    <message>
+        <location filename="../../src/editor/palette_windows.cpp" line="31"/>
+        <source>Screens</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/palette_windows.cpp" line="35"/>
+        <source>Components</source>
+        <translation>Komponenten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/palette_windows.cpp" line="39"/>
+        <source>Inspector</source>
+        <translation>Inspektor</translation>
+    </message>
+</context>
+<context>
+    <name>PresetRowView</name>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="39"/>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="40"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="63"/>
+        <source>Created %1</source>
+        <translation>Erstellt am %1</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <location filename="../../src/platform/file_writing.cpp" line="18"/>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <location filename="../../src/app/recovery_store.cpp" line="70"/>
+        <source>The folder “%1” cannot be used.</source>
+        <translation>Der Ordner „%1“ kann nicht verwendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Screens</name>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="100"/>
+        <location filename="../../src/editing/screen_naming.cpp" line="9"/>
+        <source>Screen %1</source>
+        <translation>Bildschirm %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_naming.cpp" line="16"/>
+        <source> Copy</source>
+        <translation> Kopie</translation>
+    </message>
+</context>
+<context>
+    <name>TransitionEffect</name>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="18"/>
+        <source>None</source>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="18"/>
+        <source>Move Right</source>
+        <translation>Nach rechts schieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="19"/>
+        <source>Move Left</source>
+        <translation>Nach links schieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="19"/>
+        <source>Move Up</source>
+        <translation>Nach oben schieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="20"/>
+        <source>Move Down</source>
+        <translation>Nach unten schieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="20"/>
+        <source>Fade</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="21"/>
+        <source>Zoom In</source>
+        <translation>Hineinzoomen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="21"/>
+        <source>Zoom Out</source>
+        <translation>Herauszoomen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="22"/>
+        <source>Cross Fade</source>
+        <translation>Überblenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="22"/>
+        <source>Wipe Right</source>
+        <translation>Nach rechts wischen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="23"/>
+        <source>Wipe Up</source>
+        <translation>Nach oben wischen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="23"/>
+        <source>Pixel Dissolve</source>
+        <translation>Pixelauflösung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="24"/>
+        <source>Star Reveal</source>
+        <translation>Sternblende</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="24"/>
+        <source>Page Turn</source>
+        <translation>Umblättern</translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <location filename="../../src/editing/z_order.cpp" line="14"/>
+        <source>Bring Forward</source>
+        <translation>Eine Ebene nach vorne</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/z_order.cpp" line="16"/>
+        <source>Send Backward</source>
+        <translation>Eine Ebene nach hinten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/z_order.cpp" line="18"/>
+        <source>Bring to Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/z_order.cpp" line="20"/>
+        <source>Send to Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+</context>
+<context>
+    <name>VistrelleDocument</name>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="19"/>
+        <source>The file is damaged or is not a Vistrelle project: %1.</source>
+        <translation>Die Datei ist beschädigt oder kein Vistrelle-Projekt: %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="94"/>
+        <source>the data is not a project but another kind of JSON</source>
+        <translation>die Daten sind kein Projekt, sondern andere JSON-Daten</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="106"/>
+        <source>There is not enough memory to open the file.</source>
+        <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um die Datei zu öffnen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="123"/>
+        <source>The file “%1” does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="126"/>
+        <source>“%1” is a folder</source>
+        <translation>„%1“ ist ein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="127"/>
+        <source>“%1” is not a regular file</source>
+        <translation>„%1“ ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="163"/>
+        <source>There is not enough memory to save the file.</source>
+        <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um die Datei zu speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>VistrelleError</name>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="8"/>
+        <source>Failed to read project file: </source>
+        <translation>Projektdatei konnte nicht gelesen werden: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="10"/>
+        <source>Failed to save project file: </source>
+        <translation>Projektdatei konnte nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="12"/>
+        <source>Invalid component configuration: </source>
+        <translation>Ungültige Komponentenkonfiguration: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="14"/>
+        <source>Build failed: </source>
+        <translation>Erstellung fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="16"/>
+        <source>Preview failed: </source>
+        <translation>Vorschau fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="18"/>
+        <source>Network error: </source>
+        <translation>Netzwerkfehler: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="20"/>
+        <source>Validation error: </source>
+        <translation>Validierungsfehler: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="22"/>
+        <source>Unsupported operation: </source>
+        <translation>Nicht unterstützter Vorgang: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="24"/>
+        <source>Version compatibility error: </source>
+        <translation>Versionskompatibilitätsfehler: </translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="32"/>
+        <source>Check if the file exists and is not corrupted. Try opening a backup or creating a new project.</source>
+        <translation>Prüfen Sie, ob die Datei existiert und nicht beschädigt ist. Öffnen Sie eine Sicherungskopie oder erstellen Sie ein neues Projekt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="35"/>
+        <source>Check disk space and file permissions. Try saving to a different location.</source>
+        <translation>Prüfen Sie den freien Speicherplatz und die Dateiberechtigungen. Versuchen Sie, an einem anderen Ort zu speichern.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="37"/>
+        <source>The component may have invalid properties. Try removing and re-adding the component.</source>
+        <translation>Die Komponente hat möglicherweise ungültige Eigenschaften. Entfernen Sie die Komponente und fügen Sie sie erneut hinzu.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="39"/>
+        <source>Check your project configuration and try building again.</source>
+        <translation>Prüfen Sie die Projektkonfiguration und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="41"/>
+        <source>Some components may not be compatible with preview mode. Check component settings.</source>
+        <translation>Einige Komponenten sind möglicherweise nicht mit dem Vorschaumodus kompatibel. Prüfen Sie die Komponenteneinstellungen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="43"/>
+        <source>Check your internet connection and try again.</source>
+        <translation>Prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="45"/>
+        <source>Please correct the validation errors and try again.</source>
+        <translation>Bitte beheben Sie die Validierungsfehler und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="47"/>
+        <source>This operation is not supported in the current context.</source>
+        <translation>Dieser Vorgang wird im aktuellen Kontext nicht unterstützt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_error.cpp" line="49"/>
+        <source>The document was created with a different version. Consider upgrading or using a compatible version.</source>
+        <translation>Das Dokument wurde mit einer anderen Version erstellt. Aktualisieren Sie das Programm oder verwenden Sie eine kompatible Version.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../../src/app/main.cpp" line="43"/>
+        <source>Digital signage slide shows.</source>
+        <translation>Diashows für Digital Signage.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/main.cpp" line="47"/>
+        <source>Projects to open.</source>
+        <translation>Zu öffnende Projekte.</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::AboutWindow</name>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="26"/>
+        <source>The symbols are used under the MIT licence.</source>
+        <translation>Die Symbole werden unter der MIT-Lizenz verwendet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="48"/>
+        <source>Check for Updates...</source>
+        <translation>Nach Updates suchen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="52"/>
+        <source>About Vistrelle</source>
+        <translation>Über Vistrelle</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="66"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="69"/>
+        <source>Digital signage slide shows, from layout to deployment.</source>
+        <translation>Diashows für Digital Signage – vom Layout bis zur Bereitstellung.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="70"/>
+        <source>© 2026 Quendrix</source>
+        <translation>© 2026 Quendrix</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="88"/>
+        <source>Built with Qt 6, used under the GNU LGPL v3. The symbols come from a symbol set licensed under the MIT licence.</source>
+        <translation>Erstellt mit Qt 6, verwendet unter der GNU LGPL v3. Die Symbole stammen aus einem Symbolsatz, der unter der MIT-Lizenz lizenziert ist.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="92"/>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="128"/>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Updates…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/about_window.cpp" line="140"/>
+        <source>You&apos;re using the latest version</source>
+        <translation>Sie verwenden die neueste Version</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::AdvancedCanvasView</name>
+    <message>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="63"/>
+        <source>Canvas</source>
+        <translation>Arbeitsfläche</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="425"/>
+        <source>No Screen Selected</source>
+        <translation>Kein Bildschirm ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="430"/>
+        <source>Select a screen from the screens window to start adding content</source>
+        <translation>Wählen Sie im Fenster „Bildschirme“ einen Bildschirm aus, um Inhalte hinzuzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="572"/>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::BackgroundSelector</name>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="57"/>
+        <source>Sunset</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="58"/>
+        <source>Ocean</source>
+        <translation>Ozean</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="59"/>
+        <source>Forest</source>
+        <translation>Wald</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="60"/>
+        <source>Lavender</source>
+        <translation>Lavendel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="61"/>
+        <source>Fire</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="62"/>
+        <source>Sky</source>
+        <translation>Himmel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="63"/>
+        <source>Midnight</source>
+        <translation>Mitternacht</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="64"/>
+        <source>Spring</source>
+        <translation>Frühling</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="65"/>
+        <source>Autumn</source>
+        <translation>Herbst</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="66"/>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="67"/>
+        <source>Corporate</source>
+        <translation>Business</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="68"/>
+        <source>Royal</source>
+        <translation>Königlich</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="218"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="225"/>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="246"/>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="225"/>
+        <source>Gradient</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="225"/>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="257"/>
+        <source>Predefined Gradients</source>
+        <translation>Vordefinierte Verläufe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="271"/>
+        <source>Custom Gradient</source>
+        <translation>Eigener Verlauf</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="280"/>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="281"/>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="282"/>
+        <source>Diagonal</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="283"/>
+        <source>Start Color</source>
+        <translation>Startfarbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="284"/>
+        <source>End Color</source>
+        <translation>Endfarbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="285"/>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="303"/>
+        <source>Background Image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="316"/>
+        <source>No image selected</source>
+        <translation>Kein Bild ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="319"/>
+        <source>Choose Image</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="328"/>
+        <source>Selected Image</source>
+        <translation>Ausgewähltes Bild</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="339"/>
+        <source>Change Image</source>
+        <translation>Bild ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="341"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="400"/>
+        <source>Select background image</source>
+        <translation>Hintergrundbild auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="408"/>
+        <source>Images (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="460"/>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ColorButton</name>
+    <message>
+        <location filename="../../src/editor/sheets/color_button.cpp" line="56"/>
+        <source>Choose Color</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ComponentCard</name>
+    <message>
+        <location filename="../../src/editor/component_library_palette.cpp" line="43"/>
+        <source>Drag to add %1</source>
+        <translation>Ziehen, um %1 hinzuzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ComponentInspector</name>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="69"/>
+        <source>Text Properties</source>
+        <translation>Texteigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="71"/>
+        <source>Image Properties</source>
+        <translation>Bildeigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="73"/>
+        <source>Web View Properties</source>
+        <translation>Webansicht-Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="75"/>
+        <source>Video Properties</source>
+        <translation>Videoeigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="77"/>
+        <source>Shape Properties</source>
+        <translation>Formeigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="79"/>
+        <source>Icon Properties</source>
+        <translation>Symboleigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="81"/>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="126"/>
+        <source>Style Presets</source>
+        <translation>Stilvorlagen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="128"/>
+        <source>Save Current Style</source>
+        <translation>Aktuellen Stil speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="148"/>
+        <source>Position &amp; Size</source>
+        <translation>Position und Größe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="165"/>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="166"/>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="167"/>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="168"/>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="186"/>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="190"/>
+        <source>Z-Index (Depth)</source>
+        <translation>Z-Index (Tiefe)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="245"/>
+        <source>Component</source>
+        <translation>Komponente</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ComponentLibraryPalette</name>
+    <message>
+        <location filename="../../src/editor/component_library_palette.cpp" line="101"/>
+        <source>Components</source>
+        <translation>Komponenten</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::CustomResolutionDialog</name>
+    <message>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="21"/>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="28"/>
+        <source>Custom Resolution</source>
+        <translation>Eigene Auflösung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="28"/>
+        <source>Enter custom resolution dimensions</source>
+        <translation>Geben Sie die Abmessungen der eigenen Auflösung ein</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="39"/>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="40"/>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="43"/>
+        <source>Minimum resolution: 1024×768</source>
+        <translation>Mindestauflösung: 1024×768</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="54"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/custom_resolution_dialog.cpp" line="54"/>
+        <source>Use Custom Resolution</source>
+        <translation>Eigene Auflösung verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::DocumentController</name>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="34"/>
+        <source>Vistrelle Projects (*.vistrelle)</source>
+        <translation>Vistrelle-Projekte (*.vistrelle)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="116"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="134"/>
+        <location filename="../../src/app/document_controller.cpp" line="233"/>
+        <source>The document “%1” could not be opened.</source>
+        <translation>Das Dokument „%1“ konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="150"/>
+        <source>The document “%1” could not be saved.</source>
+        <translation>Das Dokument „%1“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="170"/>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="207"/>
+        <source>Your changes to “%1” are not saved anywhere: %2 Choose Save As… to save them in another place.</source>
+        <translation>Ihre Änderungen an „%1“ sind nirgends gespeichert: %2 Wählen Sie „Speichern unter…“, um sie an einem anderen Ort zu speichern.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="211"/>
+        <source>“%1” could not be saved automatically: %2 Your changes are kept in a recovery copy for now. Choose Save As… to save them in another place.</source>
+        <translation>„%1“ konnte nicht automatisch gespeichert werden: %2 Ihre Änderungen werden vorerst in einer Wiederherstellungskopie aufbewahrt. Wählen Sie „Speichern unter…“, um sie an einem anderen Ort zu speichern.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="220"/>
+        <source>Revert to Saved</source>
+        <translation>Auf gespeicherte Version zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="221"/>
+        <source>Do you want to revert “%1” to the last saved version?</source>
+        <translation>Möchten Sie „%1“ auf die zuletzt gespeicherte Version zurücksetzen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="223"/>
+        <source>Your current changes will be lost.</source>
+        <translation>Ihre aktuellen Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="224"/>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="254"/>
+        <source>Vistrelle</source>
+        <translation>Vistrelle</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="255"/>
+        <source>Do you want to save the changes made to the document “%1”?</source>
+        <translation>Möchten Sie die Änderungen am Dokument „%1“ speichern?</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="257"/>
+        <source>Your changes will be lost if you don’t save them.</source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="258"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="259"/>
+        <source>Don’t Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="304"/>
+        <source>Restore Unsaved Changes</source>
+        <translation>Nicht gespeicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="305"/>
+        <source>Vistrelle did not quit properly last time.</source>
+        <translation>Vistrelle wurde beim letzten Mal nicht ordnungsgemäß beendet.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/app/document_controller.cpp" line="306"/>
+        <source>Unsaved changes of %n document(s) were kept. Do you want to restore them?</source>
+        <translation>
+            <numerusform>Nicht gespeicherte Änderungen an %n Dokument wurden aufbewahrt. Möchten Sie sie wiederherstellen?</numerusform>
+            <numerusform>Nicht gespeicherte Änderungen an %n Dokumenten wurden aufbewahrt. Möchten Sie sie wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="308"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="309"/>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/app/document_controller.cpp" line="347"/>
+        <source>Your unsaved changes to %n document(s) were kept and are reopened now.</source>
+        <translation>
+            <numerusform>Ihre nicht gespeicherten Änderungen an %n Dokument wurden aufbewahrt und werden jetzt wieder geöffnet.</numerusform>
+            <numerusform>Ihre nicht gespeicherten Änderungen an %n Dokumenten wurden aufbewahrt und werden jetzt wieder geöffnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="355"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="357"/>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="358"/>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="359"/>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="362"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="363"/>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="366"/>
+        <source>Re&amp;vert to Saved</source>
+        <translation>Auf gespeicherte &amp;Version zurücksetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="371"/>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="372"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="398"/>
+        <source>No Recent Documents</source>
+        <translation>Keine zuletzt geöffneten Dokumente</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="400"/>
+        <source>Clear Menu</source>
+        <translation>Menü leeren</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::EditorWindow</name>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="81"/>
+        <source>Canvas</source>
+        <translation>Arbeitsfläche</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="83"/>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="131"/>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="140"/>
+        <source>Total duration of all screens</source>
+        <translation>Gesamtdauer aller Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="144"/>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="158"/>
+        <source>Open screens window</source>
+        <translation>Fenster „Bildschirme“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="162"/>
+        <source>Open component library window</source>
+        <translation>Fenster „Komponenten“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="166"/>
+        <source>Open inspector window</source>
+        <translation>Fenster „Inspektor“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="170"/>
+        <source>Delete selected component</source>
+        <translation>Ausgewählte Komponente löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="180"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="116"/>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="183"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="114"/>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="202"/>
+        <source>Preview the content in full screen mode</source>
+        <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="203"/>
+        <source>Preview the content in full screen mode (F5)</source>
+        <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="206"/>
+        <source>Export a bundle file for Vistrelle Player app</source>
+        <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="209"/>
+        <source>Project settings</source>
+        <translation>Projekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="289"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="431"/>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="490"/>
+        <source>Move Component</source>
+        <translation>Komponente verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="497"/>
+        <source>Resize Component</source>
+        <translation>Komponentengröße ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="508"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
+        <source>Copy Component</source>
+        <translation>Komponente kopieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="509"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
+        <source>Duplicate Component</source>
+        <translation>Komponente duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="510"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="94"/>
+        <source>Delete Component</source>
+        <translation>Komponente löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="521"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
+        <source>Paste Component</source>
+        <translation>Komponente einfügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="664"/>
+        <source>Version Compatibility</source>
+        <translation>Versionskompatibilität</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="665"/>
+        <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
+        <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="668"/>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="669"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="49"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="53"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="68"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="60"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="68"/>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="82"/>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="83"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="84"/>
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="85"/>
+        <source>Select &amp;All</source>
+        <translation>Alles aus&amp;wählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="97"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Einstellungen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
+        <source>&amp;Arrange</source>
+        <translation>A&amp;nordnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="101"/>
+        <source>Bring to Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="104"/>
+        <source>Bring Forward</source>
+        <translation>Eine Ebene nach vorne</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="106"/>
+        <source>Send Backward</source>
+        <translation>Eine Ebene nach hinten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="108"/>
+        <source>Send to Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="112"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="117"/>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="119"/>
+        <source>Zoom to Fit</source>
+        <translation>In Fenster einpassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="122"/>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="124"/>
+        <source>Project Settings…</source>
+        <translation>Projekteinstellungen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="126"/>
+        <source>Export Bundle…</source>
+        <translation>Bundle exportieren…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="129"/>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="130"/>
+        <source>Screens</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="132"/>
+        <source>Components</source>
+        <translation>Komponenten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="134"/>
+        <source>Inspector</source>
+        <translation>Inspektor</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="137"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="138"/>
+        <source>About Vistrelle...</source>
+        <translation>Über Vistrelle...</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="142"/>
+        <source>Download Vistrelle Player freeware</source>
+        <translation>Vistrelle Player (Freeware) herunterladen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="145"/>
+        <source>Download an example made with Vistrelle</source>
+        <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
+        <source>Live Chat Support</source>
+        <translation>Live-Chat-Support</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
+        <source>AI Assistant</source>
+        <translation>KI-Assistent</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="151"/>
+        <source>Frequently Asked Questions</source>
+        <translation>Häufig gestellte Fragen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
+        <source>Feature Request</source>
+        <translation>Funktion vorschlagen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
+        <source>Bug Report</source>
+        <translation>Fehler melden</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::IconPicker</name>
+    <message>
+        <location filename="../../src/editor/inspector/icon_picker.cpp" line="53"/>
+        <source>Choose Icon</source>
+        <translation>Symbol auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/icon_picker.cpp" line="60"/>
+        <source>Search icons...</source>
+        <translation>Symbole suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::InspectorPalette</name>
+    <message>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="43"/>
+        <source>No Project Open</source>
+        <translation>Kein Projekt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="44"/>
+        <source>Open a Vistrelle Project to view and edit component properties</source>
+        <translation>Öffnen Sie ein Vistrelle-Projekt, um Komponenteneigenschaften anzuzeigen und zu bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="46"/>
+        <source>No Component Selected</source>
+        <translation>Keine Komponente ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="47"/>
+        <source>Select a screen or click a component on the canvas to edit its properties</source>
+        <translation>Wählen Sie einen Bildschirm aus oder klicken Sie auf der Arbeitsfläche auf eine Komponente, um ihre Eigenschaften zu bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::KioskDeployManager</name>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="77"/>
+        <source>Deployment cancelled</source>
+        <translation>Bereitstellung abgebrochen</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="134"/>
+        <source>Validating project...</source>
+        <translation>Projekt wird geprüft...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="138"/>
+        <source>Exporting optimized slides for Windows/Linux...</source>
+        <translation>Optimierte Folien für Windows/Linux werden exportiert...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="140"/>
+        <source>Export completed successfully!</source>
+        <translation>Export erfolgreich abgeschlossen!</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="148"/>
+        <source>Preparing bundle structure...</source>
+        <translation>Bundle-Struktur wird vorbereitet...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="151"/>
+        <source>Bundle created: </source>
+        <translation>Bundle erstellt: </translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="154"/>
+        <source>Indexing resources and resolving name collisions...</source>
+        <translation>Ressourcen werden indiziert und Namenskonflikte aufgelöst...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="158"/>
+        <source>Rendering optimized slides...</source>
+        <translation>Optimierte Folien werden gerendert...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="161"/>
+        <source>Exporting project data...</source>
+        <translation>Projektdaten werden exportiert...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="164"/>
+        <source>Project data exported successfully</source>
+        <translation>Projektdaten erfolgreich exportiert</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="165"/>
+        <source>Copying resources...</source>
+        <translation>Ressourcen werden kopiert...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="170"/>
+        <source>Finalizing deployment...</source>
+        <translation>Bereitstellung wird abgeschlossen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="172"/>
+        <source>Deployment completed successfully!</source>
+        <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::KioskDeployView</name>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="47"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="260"/>
+        <source>Deploy</source>
+        <translation>Bereitstellen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="60"/>
+        <source>Deploy content for Vistrelle Player app</source>
+        <translation>Inhalte für die App Vistrelle Player bereitstellen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="61"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="68"/>
+        <source>1. Download latest &apos;Vistrelle Player&apos; app from the Help menu</source>
+        <translation>1. Laden Sie die neueste Version der App „Vistrelle Player“ über das Menü „Hilfe“ herunter</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="69"/>
+        <source>2. Click &apos;Generate Content…&apos; below and choose a folder</source>
+        <translation>2. Klicken Sie unten auf „Inhalte erzeugen…“ und wählen Sie einen Ordner aus</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="70"/>
+        <source>3. A bundle file &apos;%1.bundle&apos; will be created</source>
+        <translation>3. Eine Bundle-Datei „%1.bundle“ wird erstellt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="71"/>
+        <source>4. Read the generated &apos;ReadMe&apos; file to learn more</source>
+        <translation>4. Lesen Sie die erzeugte Datei „ReadMe“, um mehr zu erfahren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="78"/>
+        <source>High-performance mode</source>
+        <translation>Hochleistungsmodus</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="80"/>
+        <source>Generate only images and durations for slideshow playback</source>
+        <translation>Nur Bilder und Anzeigedauern für die Diashow-Wiedergabe erzeugen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="91"/>
+        <source>Image Format:</source>
+        <translation>Bildformat:</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="98"/>
+        <source>JPG (100%)</source>
+        <translation>JPG (100%)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="99"/>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="116"/>
+        <source>Videos or web views are not supported for this mode</source>
+        <translation>Videos und Webansichten werden in diesem Modus nicht unterstützt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="129"/>
+        <source>Generate Content...</source>
+        <translation>Inhalte erzeugen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="143"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="166"/>
+        <source>Reveal Folder</source>
+        <translation>Ordner anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="169"/>
+        <source>Set Deploy Password…</source>
+        <translation>Bereitstellungspasswort festlegen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="216"/>
+        <source>Deploying... %1%</source>
+        <translation>Wird bereitgestellt... %1%</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="245"/>
+        <source>Deployment completed successfully!</source>
+        <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="249"/>
+        <source>Deployment failed: </source>
+        <translation>Bereitstellung fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="256"/>
+        <source>Select destination folder for deployment</source>
+        <translation>Zielordner für die Bereitstellung auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="283"/>
+        <source>Stop the deployment?</source>
+        <translation>Bereitstellung abbrechen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="284"/>
+        <source>The bundle being written will be removed.</source>
+        <translation>Das gerade geschriebene Bundle wird entfernt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="287"/>
+        <source>Stop Deployment</source>
+        <translation>Bereitstellung abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="288"/>
+        <source>Keep Deploying</source>
+        <translation>Bereitstellung fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::KioskPreviewView</name>
+    <message>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="273"/>
+        <source>No screens available</source>
+        <translation>Keine Bildschirme vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::KioskPreviewWindow</name>
+    <message>
+        <location filename="../../src/preview/kiosk_preview_manager.cpp" line="15"/>
+        <source>Vistrelle Preview</source>
+        <translation>Vistrelle-Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::NoticeBar</name>
+    <message>
+        <location filename="../../src/editor/notice_bar.cpp" line="22"/>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/notice_bar.cpp" line="43"/>
+        <location filename="../../src/editor/notice_bar.cpp" line="44"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::PaletteScreenRowView</name>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="81"/>
+        <source>Screen: %1</source>
+        <translation>Bildschirm: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="82"/>
+        <source>%1 by %2 screen with %3 components and %4 second duration</source>
+        <translation>Bildschirm mit %1 × %2 Pixeln, Komponenten: %3, Anzeigedauer in Sekunden: %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="88"/>
+        <source>. This is the main screen and cannot be deleted</source>
+        <translation>. Dies ist der Hauptbildschirm; er kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="98"/>
+        <source>Drag to reorder</source>
+        <translation>Zum Neuanordnen ziehen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="115"/>
+        <source>%1 components</source>
+        <translation>Komponenten: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="116"/>
+        <source>%1s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="123"/>
+        <source>Duplicate screen</source>
+        <translation>Bildschirm duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="124"/>
+        <source>Delete screen</source>
+        <translation>Bildschirm löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="170"/>
+        <source>Edit Screen…</source>
+        <translation>Bildschirm bearbeiten…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="172"/>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="174"/>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="177"/>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="179"/>
+        <source>Delete…</source>
+        <translation>Löschen…</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::PreferencesSheet</name>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="39"/>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="46"/>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="48"/>
+        <source>New Projects</source>
+        <translation>Neue Projekte</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="52"/>
+        <source>Default Project Name</source>
+        <translation>Standardprojektname</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="60"/>
+        <source>Default Resolution</source>
+        <translation>Standardauflösung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="66"/>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="71"/>
+        <source>Auto Save Every</source>
+        <translation>Automatisch speichern alle</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="74"/>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="75"/>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="75"/>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="75"/>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="78"/>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="79"/>
+        <source>Sidebar</source>
+        <translation>Seitenleiste</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="79"/>
+        <source>Separate Window</source>
+        <translation>Eigenes Fenster</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="83"/>
+        <source>Component Library</source>
+        <translation>Komponentenbibliothek</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="84"/>
+        <source>Show Welcome Screen at Startup</source>
+        <translation>Begrüßungsbildschirm beim Start anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="92"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/preferences_sheet.cpp" line="92"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::PreviewAlertCard</name>
+    <message>
+        <location filename="../../src/preview/preview_alert_card.cpp" line="57"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::PreviewControls</name>
+    <message>
+        <location filename="../../src/preview/preview_controls.cpp" line="21"/>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/preview_controls.cpp" line="30"/>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/preview_controls.cpp" line="34"/>
+        <source>Close Preview (Esc)</source>
+        <translation>Vorschau schließen (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ProjectSettingsSheet</name>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="23"/>
+        <source>Enter password for deploy mode</source>
+        <translation>Passwort für den Bereitstellungsmodus eingeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="25"/>
+        <source>Auto Save</source>
+        <translation>Automatisch speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="26"/>
+        <source>Show Grid</source>
+        <translation>Raster anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="27"/>
+        <source>Snap to Grid</source>
+        <translation>Am Raster ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="29"/>
+        <source>Show Guides</source>
+        <translation>Hilfslinien anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="30"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="36"/>
+        <source>Vistrelle Project Settings</source>
+        <translation>Vistrelle-Projekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="37"/>
+        <source>The default settings of your digital signage project</source>
+        <translation>Die Standardeinstellungen Ihres Digital-Signage-Projekts</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="41"/>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="44"/>
+        <source>Display Settings</source>
+        <translation>Anzeigeeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="47"/>
+        <source>Default Resolution</source>
+        <translation>Standardauflösung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="58"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="58"/>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ProjectSetupSheet</name>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="26"/>
+        <source>Enter password for deploy mode</source>
+        <translation>Passwort für den Bereitstellungsmodus eingeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="30"/>
+        <source>Auto Save</source>
+        <translation>Automatisch speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="31"/>
+        <source>Show Grid</source>
+        <translation>Raster anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="32"/>
+        <source>Snap to Grid</source>
+        <translation>Am Raster ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="35"/>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="41"/>
+        <source>New Vistrelle Project</source>
+        <translation>Neues Vistrelle-Projekt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="42"/>
+        <source>Configure your new digital signage project settings</source>
+        <translation>Legen Sie die Einstellungen Ihres neuen Digital-Signage-Projekts fest</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="48"/>
+        <source>Password for Vistrelle Player app</source>
+        <translation>Passwort für die App Vistrelle Player</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="50"/>
+        <source>Used by Vistrelle Player app only to exit display mode.</source>
+        <translation>Wird nur von der App Vistrelle Player zum Beenden des Anzeigemodus verwendet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="52"/>
+        <source>Basic Settings</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="59"/>
+        <source>Number of Screens</source>
+        <translation>Anzahl der Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="62"/>
+        <source>Screen Configuration</source>
+        <translation>Bildschirmkonfiguration</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="65"/>
+        <source>Horizontal</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="67"/>
+        <source>Vertical</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="75"/>
+        <source>Screen Orientation</source>
+        <translation>Bildschirmausrichtung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="78"/>
+        <source>Default Resolution</source>
+        <translation>Standardauflösung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="82"/>
+        <source>Project Settings</source>
+        <translation>Projekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="86"/>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="89"/>
+        <source>The background colour of new screens</source>
+        <translation>Die Hintergrundfarbe neuer Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="90"/>
+        <source>Default Background</source>
+        <translation>Standardhintergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="95"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="95"/>
+        <source>Create Project</source>
+        <translation>Projekt erstellen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="130"/>
+        <source>Cancel Project Setup</source>
+        <translation>Projekteinrichtung abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="131"/>
+        <source>Are you sure you want to cancel? This will close the document without saving.</source>
+        <translation>Möchten Sie wirklich abbrechen? Das Dokument wird ohne Speichern geschlossen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="135"/>
+        <source>Cancel Setup</source>
+        <translation>Einrichtung abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="136"/>
+        <source>Continue Setup</source>
+        <translation>Einrichtung fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ResolutionPicker</name>
+    <message>
+        <location filename="../../src/editor/sheets/resolution_picker.cpp" line="102"/>
+        <source>Other...</source>
+        <translation>Andere...</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/resolution_picker.cpp" line="105"/>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::RichTextEditor</name>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="71"/>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="78"/>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="83"/>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="84"/>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="86"/>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="97"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="372"/>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="117"/>
+        <source>Align Left</source>
+        <translation>Linksbündig</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="118"/>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="119"/>
+        <source>Align Right</source>
+        <translation>Rechtsbündig</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="120"/>
+        <source>Justify</source>
+        <translation>Blocksatz</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="131"/>
+        <source>Line Spacing</source>
+        <translation>Zeilenabstand</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="136"/>
+        <source>Bulleted List</source>
+        <translation>Aufzählung</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="137"/>
+        <source>Numbered List</source>
+        <translation>Nummerierte Liste</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="138"/>
+        <source>Clear Formatting</source>
+        <translation>Formatierung entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="150"/>
+        <source>Type here...</source>
+        <translation>Hier eingeben...</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::SaveStylePresetSheet</name>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="93"/>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="99"/>
+        <source>Save Style Preset</source>
+        <translation>Stilvorlage speichern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="103"/>
+        <source>Preset Name</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="107"/>
+        <source>Enter a name for this style preset</source>
+        <translation>Geben Sie einen Namen für diese Stilvorlage ein</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="112"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="112"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ScreenEditDialog</name>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="22"/>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="28"/>
+        <source>Edit Screen</source>
+        <translation>Bildschirm bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="28"/>
+        <source>Configure your screen</source>
+        <translation>Bildschirm konfigurieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="36"/>
+        <source>Enter screen name</source>
+        <translation>Bildschirmnamen eingeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="37"/>
+        <source>Screen Name</source>
+        <translation>Bildschirmname</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="45"/>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="47"/>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="57"/>
+        <source>%n components</source>
+        <translation>
+            <numerusform>%n Komponente</numerusform>
+            <numerusform>%n Komponenten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="63"/>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="73"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="73"/>
+        <source>Save Changes</source>
+        <translation>Änderungen speichern</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ScreenInspector</name>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="100"/>
+        <source>Screen Settings</source>
+        <translation>Bildschirmeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="103"/>
+        <source>Screen Name</source>
+        <translation>Bildschirmname</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="104"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="115"/>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="117"/>
+        <source>Display Duration</source>
+        <translation>Anzeigedauer</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="125"/>
+        <source>Transition</source>
+        <translation>Übergang</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="130"/>
+        <source>Visual Effect</source>
+        <translation>Effekt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="145"/>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="149"/>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="151"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="183"/>
+        <source>Apply to all screens</source>
+        <translation>Auf alle Bildschirme anwenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="179"/>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="208"/>
+        <source>Content management</source>
+        <translation>Inhaltsverwaltung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="214"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="393"/>
+        <source>Export Screen</source>
+        <translation>Bildschirm exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="216"/>
+        <source>Export this screen as a template</source>
+        <translation>Diesen Bildschirm als Vorlage exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="218"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="416"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="451"/>
+        <source>Import Screen</source>
+        <translation>Bildschirm importieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="220"/>
+        <source>Import a screen from a saved template</source>
+        <translation>Einen Bildschirm aus einer gespeicherten Vorlage importieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="250"/>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="251"/>
+        <source>%1 · screen %2 of %3</source>
+        <translation>%1 · Bildschirm %2 von %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="252"/>
+        <source>Untitled Screen</source>
+        <translation>Unbenannter Bildschirm</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="269"/>
+        <source>Only the first screen&apos;s settings can be applied to all screens.</source>
+        <translation>Nur die Einstellungen des ersten Bildschirms können auf alle Bildschirme angewendet werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="298"/>
+        <source>Rename Screen</source>
+        <translation>Bildschirm umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="311"/>
+        <source>Change Duration</source>
+        <translation>Dauer ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="327"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="330"/>
+        <source>Change Transition</source>
+        <translation>Übergang ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="343"/>
+        <source>Apply Transition to All Screens</source>
+        <translation>Übergang auf alle Bildschirme anwenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="355"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="360"/>
+        <source>Change Background</source>
+        <translation>Hintergrund ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="369"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="381"/>
+        <source>Apply Background to All Screens</source>
+        <translation>Hintergrund auf alle Bildschirme anwenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="397"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="420"/>
+        <source>Screen Templates (*.xml)</source>
+        <translation>Bildschirmvorlagen (*.xml)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="407"/>
+        <source>The screen could not be exported: %1</source>
+        <translation>Der Bildschirm konnte nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="410"/>
+        <source>Exported to “%1”.</source>
+        <translation>Nach „%1“ exportiert.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="428"/>
+        <source>The screen could not be imported: %1</source>
+        <translation>Der Bildschirm konnte nicht importiert werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="452"/>
+        <source>Imported “%1”.</source>
+        <translation>„%1“ importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ScreensPalette</name>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="195"/>
+        <source>Screens</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="215"/>
+        <source>No Vistrelle Project Open</source>
+        <translation>Kein Vistrelle-Projekt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="216"/>
+        <source>You can see the list of screens here once you open a Vistrelle Project</source>
+        <translation>Hier sehen Sie die Liste der Bildschirme, sobald Sie ein Vistrelle-Projekt öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="217"/>
+        <source>No Screens</source>
+        <translation>Keine Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="217"/>
+        <source>Click the + button to add your first screen</source>
+        <translation>Klicken Sie auf die Schaltfläche +, um Ihren ersten Bildschirm hinzuzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="258"/>
+        <source>Add new screen</source>
+        <translation>Neuen Bildschirm hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="258"/>
+        <source>No project open</source>
+        <translation>Kein Projekt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="386"/>
+        <source>Delete Screen</source>
+        <translation>Bildschirm löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="387"/>
+        <source>Are you sure you want to delete &apos;%1&apos;? This action cannot be undone.</source>
+        <translation>Möchten Sie „%1“ wirklich löschen? Diese Aktion kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="389"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="390"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::SharedDocumentManager</name>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="39"/>
+        <source>Add Component</source>
+        <translation>Komponente hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="54"/>
+        <location filename="../../src/editing/component_operations.cpp" line="65"/>
+        <source>Update Component</source>
+        <translation>Komponente ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="95"/>
+        <source>Delete Component</source>
+        <translation>Komponente löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="110"/>
+        <source>Duplicate Component</source>
+        <translation>Komponente duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="147"/>
+        <source>Paste Component</source>
+        <translation>Komponente einfügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="22"/>
+        <source>Add Screen</source>
+        <translation>Bildschirm hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="38"/>
+        <source>Duplicate Screen</source>
+        <translation>Bildschirm duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="48"/>
+        <source>The first screen is the start screen and cannot be deleted. Reorder another screen into position 1 first or rename this screen instead.</source>
+        <translation>Der erste Bildschirm ist der Startbildschirm und kann nicht gelöscht werden. Verschieben Sie zuerst einen anderen Bildschirm an Position 1 oder benennen Sie stattdessen diesen Bildschirm um.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="61"/>
+        <source>Delete Screen</source>
+        <translation>Bildschirm löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="72"/>
+        <source>Rename Screen</source>
+        <translation>Bildschirm umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="86"/>
+        <source>Edit Screen</source>
+        <translation>Bildschirm bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="123"/>
+        <source>The first screen is the start screen and must stay at position 1. To reorder, move another screen instead.</source>
+        <translation>Der erste Bildschirm ist der Startbildschirm und muss an Position 1 bleiben. Verschieben Sie zum Neuanordnen stattdessen einen anderen Bildschirm.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="128"/>
+        <source>Position 1 is reserved for the start screen. Drop the screen at position 2 or later instead.</source>
+        <translation>Position 1 ist für den Startbildschirm reserviert. Legen Sie den Bildschirm stattdessen an Position 2 oder später ab.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="134"/>
+        <source>Reorder Screens</source>
+        <translation>Bildschirme neu anordnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/shared_document_manager.cpp" line="274"/>
+        <source>Project Settings</source>
+        <translation>Projekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/shared_document_manager.cpp" line="297"/>
+        <source>Action not allowed</source>
+        <translation>Aktion nicht zulässig</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::StylePresetsSheet</name>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="138"/>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="147"/>
+        <source>Style Presets</source>
+        <translation>Stilvorlagen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="148"/>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="224"/>
+        <source>No Style Presets</source>
+        <translation>Keine Stilvorlagen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/style_preset_sheets.cpp" line="231"/>
+        <source>Save component styles as presets to quickly apply them to other components</source>
+        <translation>Speichern Sie Komponentenstile als Vorlagen, um sie schnell auf andere Komponenten anzuwenden</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::TextAreaEditorSheet</name>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="37"/>
+        <source>Text Area</source>
+        <translation>Textbereich</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="50"/>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="57"/>
+        <source>Solid</source>
+        <translation>Deckend</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="57"/>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="65"/>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="68"/>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="76"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="76"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::UpdateView</name>
+    <message>
+        <location filename="../../src/app/update_view.cpp" line="20"/>
+        <location filename="../../src/app/update_view.cpp" line="25"/>
+        <source>Update Available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/update_view.cpp" line="28"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/update_view.cpp" line="46"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/update_view.cpp" line="46"/>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::VistrelleApp</name>
+    <message>
+        <location filename="../../src/app/vistrelle_app.cpp" line="163"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/vistrelle_app.cpp" line="167"/>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/vistrelle_app.cpp" line="171"/>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::WelcomeWindow</name>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="50"/>
+        <location filename="../../src/app/welcome_window.cpp" line="61"/>
+        <source>Welcome to Vistrelle</source>
+        <translation>Willkommen bei Vistrelle</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="69"/>
+        <source>Create and deploy digital signage screens</source>
+        <translation>Digital-Signage-Bildschirme erstellen und bereitstellen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="75"/>
+        <source>Lay out screens at the exact resolution of your display</source>
+        <translation>Bildschirme in der exakten Auflösung Ihres Displays gestalten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="77"/>
+        <source>Images, titles, rich text, videos, web pages, shapes and icons</source>
+        <translation>Bilder, Titel, formatierter Text, Videos, Webseiten, Formen und Symbole</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="79"/>
+        <source>Preview the whole show full screen before it goes live</source>
+        <translation>Die gesamte Show vor dem Livegang im Vollbild als Vorschau ansehen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="81"/>
+        <source>Deploy projects with Vistrelle Player</source>
+        <translation>Projekte mit Vistrelle Player bereitstellen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="85"/>
+        <source>New Project</source>
+        <translation>Neues Projekt</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="87"/>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="93"/>
+        <source>Recent Projects</source>
+        <translation>Zuletzt geöffnete Projekte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/welcome_window.cpp" line="106"/>
+        <source>Get Started</source>
+        <translation>Loslegen</translation>
+    </message>
+</context>
+</TS>

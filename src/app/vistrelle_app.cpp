@@ -1,0 +1,194 @@
+#include "app/vistrelle_app.h"
+
+#include "app/about_window.h"
+#include "app/crash_report_text.h"
+#include "app/welcome_window.h"
+#include "app/window_manager.h"
+#include "app/window_position_observer.h"
+#include "editor/editor_window.h"
+#include "editor/inspector/inspector_palette.h"
+#include "editor/palette_windows.h"
+#include "platform/preferences.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace vistrelle {
+
+VistrelleApp::VistrelleApp(QObject* parent)
+    : QObject(parent) {
+    PaletteWindows::shared().setWindowSetUp(
+        [this](QWidget& palette, const QString& identifier) { setUpPalette(palette, identifier); });
+    connect(&documents_, &DocumentController::lastWindowClosed, this, [this] {
+        // No document left: the palettes have nothing to show, and the start window keeps the application
+        // within reach.
+        PaletteWindows::shared().closeAll();
+        showWelcome(false);
+    });
+    connect(&documents_, &DocumentController::quitRequested, this, [this] {
+        PaletteWindows::shared().closeAll();
+        closeWelcome();
+        if (about_)
+            about_->close();
+        emit quitRequested();
+    });
+    connect(&documents_, &DocumentController::aboutRequested, this, &VistrelleApp::showAbout);
+}
+
+VistrelleApp::~VistrelleApp() {
+    PaletteWindows::shared().setWindowSetUp({});
+    delete welcome_;
+    delete about_;
+}
+
+WelcomeWindow* VistrelleApp::welcomeWindow() const {
+    return welcome_;
+}
+
+AboutWindow* VistrelleApp::aboutWindow() const {
+    return about_;
+}
+
+void VistrelleApp::launch(const QStringList& files, bool crashReported) {
+    const bool firstStart = !Preferences::value(hasSeenWelcomeKey, false).toBool();
+    documents_.offerRecovery(crashReported ? std::optional<QString>(crashAlertText()) : std::nullopt);
+    for (const QString& path : files)
+        documents_.openFile(path);
+    if (firstStart)
+        showWelcome(true); // in front of any document, until "Get Started"
+    else if (documents_.windows().isEmpty())
+        documents_.newDocument();
+}
+
+void VistrelleApp::openFromAnotherLaunch(const QStringList& files) {
+    EditorWindow* shown = nullptr;
+    for (const QString& path : files)
+        if (EditorWindow* window = documents_.openFile(path))
+            shown = window;
+    if (files.isEmpty())
+        shown = documents_.newDocument();
+    if (shown) {
+        shown->raise();
+        shown->activateWindow();
+    }
+    leaveWelcomeIfDocumentOpen();
+}
+
+// --- welcome and start window
+
+void VistrelleApp::showWelcome(bool firstStart) {
+    if (!welcome_) {
+        welcome_ = new WelcomeWindow;
+        addApplicationShortcuts(*welcome_);
+        connect(welcome_, &WelcomeWindow::getStartedClicked, this, [this] {
+            dismissWelcomeForGood();
+            if (documents_.windows().isEmpty())
+                documents_.newDocument();
+            closeWelcome();
+        });
+        connect(welcome_, &WelcomeWindow::newProjectRequested, this, [this] {
+            documents_.newDocument();
+            leaveWelcomeIfDocumentOpen();
+        });
+        connect(welcome_, &WelcomeWindow::openRequested, this, [this] {
+            documents_.openDocument();
+            leaveWelcomeIfDocumentOpen();
+        });
+        connect(welcome_, &WelcomeWindow::recentProjectRequested, this, [this](const QString& path) {
+            documents_.openFile(path);
+            leaveWelcomeIfDocumentOpen();
+        });
+        connect(welcome_, &WelcomeWindow::dismissed, this, [this] {
+            dismissWelcomeForGood();
+            // Closing the start window with no document open ends the application, as closing the last
+            // window does elsewhere.
+            if (documents_.windows().isEmpty())
+                emit quitRequested();
+        });
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), welcome_->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            welcome_->move(frame.topLeft());
+        }
+    }
+    welcome_->setFirstStart(firstStart);
+    welcome_->setRecentProjects(documents_.recentFiles());
+    welcome_->show();
+    welcome_->raise();
+    welcome_->activateWindow();
+}
+
+void VistrelleApp::closeWelcome() {
+    if (welcome_)
+        welcome_->close();
+}
+
+void VistrelleApp::leaveWelcomeIfDocumentOpen() {
+    if (documents_.windows().isEmpty())
+        return;
+    // A way in was taken: the first start's welcome has done its job.
+    dismissWelcomeForGood();
+    closeWelcome();
+}
+
+void VistrelleApp::dismissWelcomeForGood() {
+    Preferences::setValue(hasSeenWelcomeKey, true);
+}
+
+// --- about
+
+void VistrelleApp::showAbout() {
+    if (!about_) {
+        about_ = new AboutWindow;
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+        addApplicationShortcuts(*about_);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+// --- shortcuts and palettes
+
+void VistrelleApp::addApplicationShortcuts(QWidget& window) {
+    const auto add = [&window](const QString& name, const QKeySequence& keys, auto run) {
+        auto* action = new QAction(name, &window);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, &window, run);
+        window.addAction(action);
+    };
+    add(tr("New"), QKeySequence::New, [this] {
+        documents_.newDocument();
+        leaveWelcomeIfDocumentOpen();
+    });
+    add(tr("Open…"), QKeySequence::Open, [this] {
+        documents_.openDocument();
+        leaveWelcomeIfDocumentOpen();
+    });
+    add(tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { documents_.quit(); });
+}
+
+void VistrelleApp::setUpPalette(QWidget& palette, const QString& identifier) {
+    WindowManager& frames = WindowManager::shared();
+    auto* observer = new WindowPositionObserver(palette, identifier);
+    if (identifier == PaletteWindows::screensIdentifier) {
+        frames.restoreScreensWindow(palette);
+    } else if (identifier == PaletteWindows::componentLibraryIdentifier) {
+        frames.restoreComponentLibraryWindow(palette);
+    } else if (auto* inspector = qobject_cast<InspectorPalette*>(&palette)) {
+        const QString content = inspector->contentName();
+        observer->setContentName(content);
+        frames.restoreInspectorWindow(palette, content, InspectorPalette::requestedHeight(content));
+        // Each content keeps its own height: a screen's settings are taller than the empty page.
+        connect(inspector, &InspectorPalette::contentChanged, observer, [inspector, observer](const QString& now) {
+            observer->setContentName(now);
+            WindowManager::shared().restoreInspectorWindow(*inspector, now, InspectorPalette::requestedHeight(now));
+        });
+    }
+    addApplicationShortcuts(palette);
+}
+
+} // namespace vistrelle

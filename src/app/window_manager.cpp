@@ -1,0 +1,145 @@
+#include "app/window_manager.h"
+
+#include "platform/preferences.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace vistrelle {
+namespace {
+
+const QString screensIdentifier = QStringLiteral("screens");
+const QString libraryIdentifier = QStringLiteral("componentLibrary");
+const QString inspectorIdentifier = QStringLiteral("inspector");
+const QString documentGeometryKey = QStringLiteral("documentWindowGeometry");
+
+// A stored double, or nothing when it is missing or not a finite number (a hand-edited store).
+std::optional<double> storedNumber(const QString& key) {
+    bool ok = false;
+    const double value = Preferences::value(key).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QRectF frameOf(const QWidget& window) {
+    return QRectF(window.pos(), window.size());
+}
+
+void apply(QWidget& window, const QRectF& frame) {
+    const QRect whole = frame.toAlignedRect();
+    window.resize(whole.size().expandedTo(window.minimumSize()));
+    window.move(whole.topLeft());
+}
+
+QString inspectorHeightKey(const QString& contentName) {
+    return QStringLiteral("inspectorWindowHeight.") + contentName;
+}
+
+} // namespace
+
+WindowManager& WindowManager::shared() {
+    static WindowManager manager;
+    return manager;
+}
+
+QList<QRectF> WindowManager::displays() {
+    QList<QRectF> frames;
+    if (const QScreen* main = QGuiApplication::primaryScreen())
+        frames.append(main->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            frames.append(screen->availableGeometry());
+    return frames;
+}
+
+void WindowManager::save(const QWidget& window, const QString& identifier, const QString& contentName) {
+    const QPoint origin = window.pos();
+    if (identifier == screensIdentifier) {
+        Preferences::setValue(QStringLiteral("screensWindowX"), double(origin.x()));
+        Preferences::setValue(QStringLiteral("screensWindowY"), double(origin.y()));
+        Preferences::setValue(QStringLiteral("screensWindowHeight"), double(window.height()));
+    } else if (identifier == libraryIdentifier) {
+        Preferences::setValue(QStringLiteral("componentLibraryWindowX"), double(origin.x()));
+        Preferences::setValue(QStringLiteral("componentLibraryWindowY"), double(origin.y()));
+        Preferences::setValue(QStringLiteral("componentLibraryWindowWidth.singleColumn"), double(window.width()));
+        Preferences::setValue(QStringLiteral("componentLibraryWindowHeight.singleColumn"),
+                              double(window.height()));
+    } else if (identifier == inspectorIdentifier) {
+        Preferences::setValue(QStringLiteral("inspectorWindowX"), double(origin.x()));
+        Preferences::setValue(QStringLiteral("inspectorWindowY"), double(origin.y()));
+        if (!contentName.isEmpty())
+            Preferences::setValue(inspectorHeightKey(contentName), double(window.height()));
+    } else if (identifier == documentIdentifier) {
+        saveDocumentWindow(window);
+    }
+}
+
+void WindowManager::restoreScreensWindow(QWidget& window) const {
+    const StoredPaletteFrame stored{storedNumber(QStringLiteral("screensWindowX")),
+                                    storedNumber(QStringLiteral("screensWindowY")), std::nullopt,
+                                    storedNumber(QStringLiteral("screensWindowHeight"))};
+    apply(window, restoredScreensFrame(frameOf(window), stored, displays()));
+}
+
+void WindowManager::restoreComponentLibraryWindow(QWidget& window) const {
+    window.setMinimumSize(int(std::ceil(PaletteSize::libraryWidth)), int(PaletteSize::libraryMinimumHeight));
+    const StoredPaletteFrame stored{storedNumber(QStringLiteral("componentLibraryWindowX")),
+                                    storedNumber(QStringLiteral("componentLibraryWindowY")),
+                                    storedNumber(QStringLiteral("componentLibraryWindowWidth.singleColumn")),
+                                    storedNumber(QStringLiteral("componentLibraryWindowHeight.singleColumn"))};
+    apply(window, restoredComponentLibraryFrame(frameOf(window), stored, displays()));
+}
+
+void WindowManager::restoreInspectorWindow(QWidget& window, const QString& contentName,
+                                           double requestedHeight) const {
+    window.setMinimumSize(int(PaletteSize::inspectorWidth), int(PaletteSize::inspectorMinimumHeight));
+    const StoredPaletteFrame stored{storedNumber(QStringLiteral("inspectorWindowX")),
+                                    storedNumber(QStringLiteral("inspectorWindowY")), std::nullopt,
+                                    storedNumber(inspectorHeightKey(contentName))};
+    apply(window, restoredInspectorFrame(frameOf(window), stored, requestedHeight, displays()));
+}
+
+void WindowManager::restoreDocumentWindow(QWidget& window, const QWidget* beside) const {
+    const QList<QRectF> areas = displays();
+    if (beside) {
+        // Cascaded down and right of the other window, still on its display.
+        QRectF frame(beside->pos() + QPointF(28, 28), beside->size());
+        const QRectF area = displayHolding(QRectF(beside->pos(), beside->size()), areas);
+        if (!area.isEmpty() && frame.bottom() > area.bottom())
+            frame.moveTop(area.top());
+        apply(window, correctedIntoDisplay(frame, areas));
+        return;
+    }
+    if (const std::optional<QByteArray> geometry = Preferences::data(documentGeometryKey))
+        if (window.restoreGeometry(*geometry))
+            return; // moved onto a visible display by Qt when its display is gone
+    apply(window, defaultDocumentFrame(areas));
+}
+
+void WindowManager::saveDocumentWindow(const QWidget& window) {
+    Preferences::setValue(documentGeometryKey, window.saveGeometry());
+}
+
+void WindowManager::keepOnScreen(QWidget& window) {
+    const QList<QRectF> areas = displays();
+    const QRectF frame = window.frameGeometry();
+    const QRectF area = displayHolding(frame, areas);
+    if (area.isEmpty())
+        return;
+    // The decorations (a title bar) are only known once the window is shown.
+    const QSize decorations = window.frameGeometry().size() - window.size();
+    QSize size = window.size();
+    size.setHeight(std::min(size.height(), int(area.height()) - decorations.height()));
+    size.setWidth(std::min(size.width(), int(area.width()) - decorations.width()));
+    if (size != window.size())
+        window.resize(size.expandedTo(window.minimumSize()));
+    const QRectF corrected = correctedIntoDisplay(QRectF(window.pos(), window.frameGeometry().size()), areas);
+    if (corrected.topLeft().toPoint() != window.pos())
+        window.move(corrected.topLeft().toPoint());
+}
+
+} // namespace vistrelle

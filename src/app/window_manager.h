@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/window_frame_rules.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace vistrelle {
+
+// Keeps the palette windows' frames in the per-user preference store ("screensWindowX", …) and puts them
+// back where the user left them, on a display that is still attached. Document windows keep their last
+// geometry too. One process-wide instance; main thread only.
+class WindowManager {
+public:
+    static WindowManager& shared();
+
+    // Document windows keep their geometry under this identifier.
+    static inline const QString documentIdentifier = QStringLiteral("document");
+
+    // Stores `window`'s frame under the keys of `identifier` ("screens", "componentLibrary", "inspector" or
+    // a document window's; any other is ignored). The inspector's height goes under its `contentName`, when one is known.
+    void save(const QWidget& window, const QString& identifier, const QString& contentName = {});
+
+    void restoreScreensWindow(QWidget& window) const;
+    void restoreComponentLibraryWindow(QWidget& window) const;
+    void restoreInspectorWindow(QWidget& window, const QString& contentName, double requestedHeight) const;
+
+    // The last document window's geometry, else a frame beside the palettes; cascaded from `beside` (an
+    // open document window) so that a second window does not hide the first.
+    void restoreDocumentWindow(QWidget& window, const QWidget* beside = nullptr) const;
+    void saveDocumentWindow(const QWidget& window);
+
+    // The visible frames of the attached displays, the main one first.
+    static QList<QRectF> displays();
+    // Moves `window` back on screen if its frame (with the window manager's decorations) sticks out.
+    static void keepOnScreen(QWidget& window);
+
+private:
+    WindowManager() = default;
+};
+
+} // namespace vistrelle

@@ -1,0 +1,136 @@
+#include "app/vistrelle_app.h"
+#include "app/welcome_window.h"
+#include "editing/shared_document_manager.h"
+#include "editor/editor_window.h"
+#include "editor/palette_windows.h"
+#include "platform/notification_center.h"
+#include "platform/preferences.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+class VistrelleAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Preferences::setStoreFolder(folder.filePath("config"));
+        SharedDocumentManager::resetShared();
+        NotificationCenter::defaultCenter().reset();
+        // A new document asks for its setup first; take the defaults.
+        QObject::connect(&answerSetup, &QTimer::timeout, [] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top->inherits("vistrelle::ProjectSetupSheet"))
+                    QMetaObject::invokeMethod(top, "accept");
+        });
+        answerSetup.start(10);
+    }
+    void TearDown() override {
+        settle();
+        answerSetup.stop();
+    }
+    static void settle() {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A fresh application, as after a restart (the preference store stays).
+    std::unique_ptr<VistrelleApp> start(const QStringList& files = {}) {
+        auto app = std::make_unique<VistrelleApp>();
+        app->documents().setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
+        app->launch(files);
+        settle();
+        return app;
+    }
+    static void click(QWidget* window, const char* buttonName) {
+        auto* button = window->findChild<QPushButton*>(QString::fromLatin1(buttonName));
+        ASSERT_TRUE(button);
+        ASSERT_TRUE(button->isVisible());
+        button->click();
+        settle();
+    }
+    QString savedProject(const QString& fileName) {
+        const QString path = folder.filePath(fileName);
+        EXPECT_FALSE(VistrelleDocument().writeFile(path).has_value());
+        return path;
+    }
+
+    QTemporaryDir folder;
+    QTimer answerSetup;
+};
+
+} // namespace
+
+TEST_F(VistrelleAppTest, TheFirstStartWelcomesUntilGetStartedAndNeverAgain) {
+    {
+        auto app = start();
+        ASSERT_TRUE(app->welcomeWindow());
+        EXPECT_TRUE(app->welcomeWindow()->isVisible());
+        EXPECT_TRUE(app->documents().windows().isEmpty()) << "the welcome comes before the first document";
+        click(app->welcomeWindow(), "getStarted");
+        EXPECT_FALSE(app->welcomeWindow());
+        EXPECT_EQ(app->documents().windows().size(), 1);
+        EXPECT_TRUE(Preferences::value(VistrelleApp::hasSeenWelcomeKey).toBool());
+        app->documents().closeAll();
+        settle();
+    }
+    auto restarted = start();
+    EXPECT_FALSE(restarted->welcomeWindow() && restarted->welcomeWindow()->isVisible());
+    EXPECT_EQ(restarted->documents().windows().size(), 1);
+    restarted->documents().closeAll();
+}
+
+TEST_F(VistrelleAppTest, ClosingTheLastDocumentLeavesTheStartWindowWithRecentProjects) {
+    Preferences::setValue(VistrelleApp::hasSeenWelcomeKey, true);
+    const QString path = savedProject("lobby.vistrelle");
+    auto app = start({path});
+    ASSERT_EQ(app->documents().windows().size(), 1);
+    PaletteWindows::shared().show(PaletteWindows::screensIdentifier);
+    QSignalSpy quit(app.get(), &VistrelleApp::quitRequested);
+
+    app->documents().windows().first()->close();
+    settle();
+    EXPECT_FALSE(PaletteWindows::shared().window(PaletteWindows::screensIdentifier)) << "palettes go with the last document";
+    WelcomeWindow* startWindow = app->welcomeWindow();
+    ASSERT_TRUE(startWindow);
+    EXPECT_TRUE(startWindow->isVisible());
+    EXPECT_FALSE(startWindow->findChild<QPushButton*>("getStarted")->isVisible());
+    EXPECT_EQ(quit.count(), 0);
+
+    // One click on a recent project opens it and puts the start window away.
+    ASSERT_EQ(startWindow->recentList()->count(), 1);
+    QListWidget* recent = startWindow->recentList();
+    QTest::mouseClick(recent->viewport(), Qt::LeftButton, {}, recent->visualItemRect(recent->item(0)).center());
+    settle();
+    ASSERT_EQ(app->documents().windows().size(), 1);
+    EXPECT_EQ(app->documents().windows().first()->filePath(), QFileInfo(path).absoluteFilePath());
+    EXPECT_FALSE(app->welcomeWindow());
+
+    // Ctrl+Q from the start window ends the application.
+    app->documents().windows().first()->close();
+    settle();
+    ASSERT_TRUE(app->welcomeWindow());
+    app->welcomeWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->welcomeWindow()));
+    QTest::keyClick(app->welcomeWindow(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(VistrelleAppTest, QuittingFromADocumentDoesNotBringUpTheStartWindow) {
+    Preferences::setValue(VistrelleApp::hasSeenWelcomeKey, true);
+    auto app = start();
+    QSignalSpy quit(app.get(), &VistrelleApp::quitRequested);
+    app->documents().quit();
+    settle();
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_FALSE(app->welcomeWindow());
+}
