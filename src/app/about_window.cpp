@@ -21,8 +21,13 @@ constexpr int kWindowWidth = 440;
 // The symbols' licence, compiled in beside them.
 QString symbolLicenceText() {
     QFile file(QStringLiteral(":/symbols/LICENSE"));
-    if (file.open(QIODevice::ReadOnly))
-        return QString::fromUtf8(file.readAll());
+    if (file.open(QIODevice::ReadOnly)) {
+        // The file is wrapped for a terminal; the text box wraps it for its own width instead.
+        QStringList paragraphs = QString::fromUtf8(file.readAll()).trimmed().split(QStringLiteral("\n\n"));
+        for (QString& paragraph : paragraphs)
+            paragraph = paragraph.simplified();
+        return paragraphs.join(QStringLiteral("\n\n"));
+    }
     return AboutWindow::tr("The symbols are used under the MIT licence.");
 }
 

@@ -343,8 +343,7 @@ void DocumentController::showCrashNotice(const QString& notice, int keptDocument
     QMessageBox box(QMessageBox::Information, crashAlertTitle(), crashAlertTitle(), QMessageBox::Ok);
     QString text = notice;
     if (keptDocuments > 0)
-        text += QStringLiteral("\n\n") +
-                tr("Your unsaved changes to %n document(s) were kept and are reopened now.", "", keptDocuments);
+        text += QStringLiteral("\n\n") + tr("Your unsaved changes were kept and are reopened now.");
     box.setInformativeText(text);
     box.exec();
 }

@@ -16,6 +16,20 @@
 #include <QScreen>
 
 namespace vistrelle {
+namespace {
+
+// On the display of the active window (where the user is looking), else on the main one.
+void centreOnScreen(QWidget& window) {
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active && active->screen() ? active->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window.size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace
 
 VistrelleApp::VistrelleApp(QObject* parent)
     : QObject(parent) {
@@ -107,14 +121,12 @@ void VistrelleApp::showWelcome(bool firstStart) {
             if (documents_.windows().isEmpty())
                 emit quitRequested();
         });
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(), welcome_->size());
-            frame.moveCenter(screen->availableGeometry().center());
-            welcome_->move(frame.topLeft());
-        }
     }
+    const bool placed = welcome_->isVisible();
     welcome_->setFirstStart(firstStart);
     welcome_->setRecentProjects(documents_.recentFiles());
+    if (!placed)
+        centreOnScreen(*welcome_);
     welcome_->show();
     welcome_->raise();
     welcome_->activateWindow();
@@ -144,6 +156,8 @@ void VistrelleApp::showAbout() {
         about_ = new AboutWindow;
         about_->setAttribute(Qt::WA_DeleteOnClose);
         addApplicationShortcuts(*about_);
+        about_->adjustSize();
+        centreOnScreen(*about_);
     }
     about_->show();
     about_->raise();

@@ -24,7 +24,7 @@ QLabel* featureLine(const QString& symbol, const QString& text, QWidget* parent,
     icon->setAlignment(Qt::AlignCenter);
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
-    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(icon, 0, Qt::AlignVCenter);
     row->addWidget(label, 1);
     layout->addLayout(row);
     return label;
@@ -123,7 +123,6 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
 
     setFirstStart(true);
     setRecentProjects({});
-    resize(480, 560);
 }
 
 void WelcomeWindow::setFirstStart(bool firstStart) {
@@ -149,6 +148,9 @@ void WelcomeWindow::setRecentProjects(const QStringList& paths) {
     recent_->setVisible(any);
     if (any)
         recent_->setCurrentRow(0);
+    // Without the list the page is only as tall as its content, not stretched apart.
+    layout()->activate();
+    resize(480, any ? 560 : sizeHint().height());
 }
 
 void WelcomeWindow::closeEvent(QCloseEvent* event) {

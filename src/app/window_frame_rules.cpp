@@ -108,7 +108,7 @@ QRectF defaultDocumentFrame(const QList<QRectF>& displays) {
     if (area.isEmpty())
         return QRectF(0, 0, 1200, 800);
     const double left = area.left() + margin + screensWidth + margin;
-    const double right = area.right() - margin - inspectorWidth - margin;
+    const double right = area.right() - margin - inspectorDefaultWidth - margin;
     const double top = area.top();
     if (right - left >= minimumDocumentWidth)
         return QRectF(left, top, right - left, area.height());

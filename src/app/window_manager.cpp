@@ -25,8 +25,10 @@ std::optional<double> storedNumber(const QString& key) {
     return value;
 }
 
+// The frame the window will really have: a layout may not fit in less than its minimum (a longer
+// translation), and Qt would widen the window past the display's edge after placing it.
 QRectF frameOf(const QWidget& window) {
-    return QRectF(window.pos(), window.size());
+    return QRectF(window.pos(), window.size().expandedTo(window.minimumSizeHint()).expandedTo(window.minimumSize()));
 }
 
 void apply(QWidget& window, const QRectF& frame) {

@@ -37,7 +37,7 @@ QWidget* PaletteWindows::create(const QString& identifier) {
     } else if (identifier == inspectorIdentifier) {
         palette = inspector_ = new InspectorPalette;
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Inspector"));
-        size = QSize(360, 740); // the widest property rows need more than 320
+        size = QSize(360, 740); // the widest property rows need more than 320 (as the document frames know)
     } else {
         return nullptr;
     }

@@ -234,6 +234,10 @@ struct Crash {
     const char* details;
 };
 
+void PrintTo(const Crash& crash, std::ostream* out) {
+    *out << crash.mode;
+}
+
 class CrashReporterCrash : public ::testing::TestWithParam<Crash> {};
 
 } // namespace

@@ -39,7 +39,7 @@ TEST(WindowFrameRulesTest, StoredOriginsComeBackOnTheDisplayThatHoldsThem) {
 TEST(WindowFrameRulesTest, WithoutAStoredOriginPalettesTakeTheirPlacesBesideTheDocuments) {
     const QRectF screens = restoredScreensFrame(QRectF(0, 0, 336, 500), {}, twoDisplays);
     const QRectF library = restoredComponentLibraryFrame(QRectF(0, 0, 203, 570), {}, twoDisplays);
-    const QRectF inspector = restoredInspectorFrame(QRectF(0, 0, 320, 740), {}, 520, twoDisplays);
+    const QRectF inspector = restoredInspectorFrame(QRectF(0, 0, 360, 740), {}, 520, twoDisplays);
     EXPECT_EQ(screens, QRectF(8, 48, 336, 500));
     EXPECT_EQ(library.topLeft(), QPointF(8, 48 + 500 + 8)) << "under the screens palette, not over it";
     EXPECT_FALSE(library.intersects(screens));

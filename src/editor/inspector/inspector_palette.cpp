@@ -7,7 +7,9 @@
 #include "editor/inspector/screen_inspector.h"
 #include "platform/notification_center.h"
 
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -81,10 +83,30 @@ void InspectorPalette::showEvent(QShowEvent* event) {
 void InspectorPalette::refresh() {
     refreshScheduled_ = false;
     showManagerState();
+    fitWidthToContent();
     const QString content = contentName();
     if (content != shownContent_) {
         shownContent_ = content;
         emit contentChanged(content);
+    }
+}
+
+void InspectorPalette::fitWidthToContent() {
+    auto* area = qobject_cast<QScrollArea*>(pages_->currentWidget());
+    if (!area || !area->widget())
+        return;
+    // The pages never scroll sideways: the palette is as wide as the widest row (longer in some languages).
+    const int needed = area->widget()->minimumSizeHint().width() + area->verticalScrollBar()->sizeHint().width() +
+                       2 * area->frameWidth();
+    if (needed <= minimumWidth())
+        return;
+    setMinimumWidth(needed);
+    // A wider palette at the right edge grows to the left, not off the display.
+    if (isWindow() && screen()) {
+        const QRect area = screen()->availableGeometry();
+        const int overhang = frameGeometry().right() - area.right();
+        if (overhang > 0)
+            move(std::max(area.left(), x() - overhang), y());
     }
 }
 

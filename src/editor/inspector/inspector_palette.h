@@ -40,6 +40,7 @@ protected:
 private:
     void scheduleRefresh();
     void showManagerState();
+    void fitWidthToContent();
 
     QStackedWidget* pages_ = nullptr;
     QWidget* noProject_ = nullptr;
