@@ -601,52 +601,52 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::AboutWindow</name>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="26"/>
+        <location filename="../../src/app/about_window.cpp" line="31"/>
         <source>The symbols are used under the MIT licence.</source>
         <translation>Die Symbole werden unter der MIT-Lizenz verwendet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="48"/>
+        <location filename="../../src/app/about_window.cpp" line="53"/>
         <source>Check for Updates...</source>
         <translation>Nach Updates suchen...</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="52"/>
+        <location filename="../../src/app/about_window.cpp" line="57"/>
         <source>About Vistrelle</source>
         <translation>Über Vistrelle</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="66"/>
+        <location filename="../../src/app/about_window.cpp" line="71"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="69"/>
+        <location filename="../../src/app/about_window.cpp" line="74"/>
         <source>Digital signage slide shows, from layout to deployment.</source>
         <translation>Diashows für Digital Signage – vom Layout bis zur Bereitstellung.</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="70"/>
+        <location filename="../../src/app/about_window.cpp" line="75"/>
         <source>© 2026 Quendrix</source>
         <translation>© 2026 Quendrix</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="88"/>
+        <location filename="../../src/app/about_window.cpp" line="93"/>
         <source>Built with Qt 6, used under the GNU LGPL v3. The symbols come from a symbol set licensed under the MIT licence.</source>
         <translation>Erstellt mit Qt 6, verwendet unter der GNU LGPL v3. Die Symbole stammen aus einem Symbolsatz, der unter der MIT-Lizenz lizenziert ist.</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="92"/>
+        <location filename="../../src/app/about_window.cpp" line="97"/>
         <source>Licences</source>
         <translation>Lizenzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="128"/>
+        <location filename="../../src/app/about_window.cpp" line="133"/>
         <source>Checking for updates…</source>
         <translation>Suche nach Updates…</translation>
     </message>
     <message>
-        <location filename="../../src/app/about_window.cpp" line="140"/>
+        <location filename="../../src/app/about_window.cpp" line="145"/>
         <source>You&apos;re using the latest version</source>
         <translation>Sie verwenden die neueste Version</translation>
     </message>
@@ -1105,66 +1105,63 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
-    <message numerus="yes">
-        <location filename="../../src/app/document_controller.cpp" line="347"/>
-        <source>Your unsaved changes to %n document(s) were kept and are reopened now.</source>
-        <translation>
-            <numerusform>Ihre nicht gespeicherten Änderungen an %n Dokument wurden aufbewahrt und werden jetzt wieder geöffnet.</numerusform>
-            <numerusform>Ihre nicht gespeicherten Änderungen an %n Dokumenten wurden aufbewahrt und werden jetzt wieder geöffnet.</numerusform>
-        </translation>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="346"/>
+        <source>Your unsaved changes were kept and are reopened now.</source>
+        <translation>Ihre ungesicherten Änderungen wurden aufbewahrt und werden jetzt wieder geöffnet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="355"/>
+        <location filename="../../src/app/document_controller.cpp" line="354"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="357"/>
+        <location filename="../../src/app/document_controller.cpp" line="356"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="358"/>
+        <location filename="../../src/app/document_controller.cpp" line="357"/>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="359"/>
+        <location filename="../../src/app/document_controller.cpp" line="358"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="362"/>
+        <location filename="../../src/app/document_controller.cpp" line="361"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="363"/>
+        <location filename="../../src/app/document_controller.cpp" line="362"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="366"/>
+        <location filename="../../src/app/document_controller.cpp" line="365"/>
         <source>Re&amp;vert to Saved</source>
         <translation>Auf gespeicherte &amp;Version zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="371"/>
+        <location filename="../../src/app/document_controller.cpp" line="370"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="372"/>
+        <location filename="../../src/app/document_controller.cpp" line="371"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="398"/>
+        <location filename="../../src/app/document_controller.cpp" line="397"/>
         <source>No Recent Documents</source>
         <translation>Keine zuletzt geöffneten Dokumente</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="400"/>
+        <location filename="../../src/app/document_controller.cpp" line="399"/>
         <source>Clear Menu</source>
         <translation>Menü leeren</translation>
     </message>
@@ -1501,22 +1498,22 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::InspectorPalette</name>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="43"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="45"/>
         <source>No Project Open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="44"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="46"/>
         <source>Open a Vistrelle Project to view and edit component properties</source>
         <translation>Öffnen Sie ein Vistrelle-Projekt, um Komponenteneigenschaften anzuzeigen und zu bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="46"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="48"/>
         <source>No Component Selected</source>
         <translation>Keine Komponente ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="47"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="49"/>
         <source>Select a screen or click a component on the canvas to edit its properties</source>
         <translation>Wählen Sie einen Bildschirm aus oder klicken Sie auf der Arbeitsfläche auf eine Komponente, um ihre Eigenschaften zu bearbeiten</translation>
     </message>
@@ -2704,17 +2701,17 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::VistrelleApp</name>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="163"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="177"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="167"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="181"/>
         <source>Open…</source>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="171"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="185"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
