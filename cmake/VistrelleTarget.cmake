@@ -1,7 +1,12 @@
 # Shared settings for every target of the project.
 
+option(VISTRELLE_WARNINGS_AS_ERRORS "Fail the build on any warning in our own code" OFF)
+
 function(vistrelle_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(VISTRELLE_WARNINGS_AS_ERRORS)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # The Qt headers every library leans on, compiled once per target.

@@ -69,16 +69,16 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
     installFileMenu(*window);
     addVistrelleCommands(*window);
 
-    auto* timer = new QTimer(window);
-    timer->setSingleShot(true);
-    timer->setInterval(autosaveDelayMs);
     // Started by the first change after a save and not restarted by later ones: a long run of edits (a
     // drag, typing) is still saved every few seconds, so a crash never costs more than the delay.
-    connect(window, &EditorWindow::documentChanged, timer, [timer] {
-        if (!timer->isActive())
-            timer->start();
+    connect(window, &EditorWindow::documentChanged, this, [this, window] {
+        if (autosaveTimers_.count(window) != 0)
+            return;
+        autosaveTimers_[window] = scheduler_->singleShot(autosaveDelayMs / 1000.0, [this, window] {
+            autosaveTimers_.erase(window);
+            autosave(*window);
+        });
     });
-    connect(timer, &QTimer::timeout, this, [this, window] { autosave(*window); });
 
     connect(window, &EditorWindow::saveAsRequested, this, [this, window] { saveAs(*window); });
     connect(window, &EditorWindow::aboutRequested, this, &DocumentController::aboutRequested);
@@ -89,6 +89,7 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
     connect(window, &QObject::destroyed, this, [this, window, id] {
         // A window that closed normally leaves no recovery copy behind.
         recovery_.remove(id);
+        autosaveTimers_.erase(window);
         windows_.removeOne(window);
         if (windows_.isEmpty() && !quitting_)
             emit lastWindowClosed();

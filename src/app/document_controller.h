@@ -1,9 +1,13 @@
 #pragma once
 
 #include "app/recovery_store.h"
+#include "platform/scheduler.h"
 
 #include <QObject>
 #include <QStringList>
+
+#include <memory>
+#include <unordered_map>
 
 class QMenu;
 class QTimer;
@@ -49,6 +53,9 @@ public:
     // Saves a changed document now, as the autosave timer would.
     void autosave(EditorWindow& window);
 
+    // The clock of automatic saving (tests hand in one they move by hand).
+    void setScheduler(std::unique_ptr<Scheduler> scheduler) { scheduler_ = std::move(scheduler); }
+
     // Without message boxes (tests): failures are only logged and questions answered by `answer`.
     enum class CloseAnswer { save, discard, cancel };
     void setQuietForTests(std::function<CloseAnswer(EditorWindow&)> answer);
@@ -74,6 +81,8 @@ private:
     void showError(QWidget* parent, const QString& title, const QString& text, const QString& details = {});
 
     RecoveryStore recovery_;
+    std::unique_ptr<Scheduler> scheduler_ = Scheduler::eventLoop();
+    std::unordered_map<const EditorWindow*, std::unique_ptr<Scheduler::Timer>> autosaveTimers_;
     QList<EditorWindow*> windows_; // removed by address as each one is destroyed
     std::function<CloseAnswer(EditorWindow&)> quietAnswer_;
     bool quiet_ = false;

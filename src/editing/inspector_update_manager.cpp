@@ -42,6 +42,12 @@ void InspectorUpdateManager::scheduleUpdate(const PlacedComponent& component, Ap
     apply(component);
 }
 
+void InspectorUpdateManager::setScheduler(std::unique_ptr<Scheduler> scheduler) {
+    flush();
+    scheduler_ = std::move(scheduler);
+    lastUpdateTime_.reset();
+}
+
 void InspectorUpdateManager::flush() {
     if (updateTask_)
         applyPending();

@@ -22,6 +22,9 @@ public:
 
     void scheduleUpdate(const PlacedComponent& component, Apply apply);
 
+    // Another clock (tests move a manual one); a pending edit is applied first.
+    void setScheduler(std::unique_ptr<Scheduler> scheduler);
+
     // Applies a pending edit now: before an undo or redo, a save, another
     // selection or another window, so that a stale value never lands later.
     void flush();

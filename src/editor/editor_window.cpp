@@ -586,14 +586,23 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void EditorWindow::showProjectSetup() {
     hasShownProjectSetup_ = true;
-    ProjectSetupSheet sheet(this);
-    if (sheet.exec() != QDialog::Accepted) {
-        // "Cancel Setup": the new document goes without being saved.
-        QTimer::singleShot(0, this, &EditorWindow::closeWithoutAsking);
-        return;
-    }
+    // A sheet on this window: the rest of the application stays usable while it is open.
+    auto* sheet = new ProjectSetupSheet(this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &QDialog::finished, this, [this, sheet](int result) {
+        if (result != QDialog::Accepted) {
+            // "Cancel Setup": the new document goes without being saved.
+            QTimer::singleShot(0, this, &EditorWindow::closeWithoutAsking);
+            return;
+        }
+        useSetUpProject(sheet->createdProject());
+    });
+    sheet->open();
+}
+
+void EditorWindow::useSetUpProject(const KioskProject& project) {
     VistrelleDocument document = currentDocument();
-    document.project = sheet.createdProject();
+    document.project = project;
     if (isActiveDocument()) {
         manager().updateDocument(document, windowId_);
         if (!document.project.screens.isEmpty())

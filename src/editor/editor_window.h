@@ -87,6 +87,8 @@ public:
     void showProjectSettings(bool atPassword = false);
     void showPreferences();
     void showProjectSetup();
+    // What "Create Project" in the setup sheet does with the project it made.
+    void useSetUpProject(const KioskProject& project);
     void exportBundle();
     void deleteSelectedComponent();
     // The show full screen, from the first screen, as the player will play it.

@@ -4,6 +4,8 @@
 #include "editor/editor_window.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
+#include "support/manual_scheduler.h"
+#include "support/setup_sheet.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,6 +27,9 @@ protected:
         SharedDocumentManager::resetShared();
         NotificationCenter::defaultCenter().reset();
         documents.setQuietForTests([this](EditorWindow&) { return answer; });
+        auto scheduler = std::make_unique<ManualScheduler>();
+        clock = scheduler.get();
+        documents.setScheduler(std::move(scheduler));
     }
     void TearDown() override {
         answer = DocumentController::CloseAnswer::discard;
@@ -61,6 +66,7 @@ protected:
     DocumentController documents{folder.filePath("recovery")};
     RecoveryStore& recovery = documents.recoveryStore();
     DocumentController::CloseAnswer answer = DocumentController::CloseAnswer::cancel;
+    ManualScheduler* clock = nullptr;
 };
 
 } // namespace
@@ -72,10 +78,12 @@ TEST_F(DocumentControllerTest, ChangesAreSavedInPlaceWithinThreeSecondsEvenWhile
     EXPECT_EQ(documents.recentFiles().first(), QFileInfo(path).absoluteFilePath());
     renameStartScreen(*window, "Foyer");
     EXPECT_TRUE(window->isModified());
-    QTest::qWait(1500);
+    clock->advanceBy(1.5);
     EXPECT_EQ(savedName(path), "Start") << "too early";
     renameStartScreen(*window, "Foyer 2"); // a later edit does not push the save back
-    QTest::qWait(2000);
+    clock->advanceBy(1.49);
+    EXPECT_EQ(savedName(path), "Start") << "still too early";
+    clock->advanceBy(0.01);
     EXPECT_EQ(savedName(path), "Foyer 2");
     EXPECT_FALSE(window->isModified());
     EXPECT_FALSE(recovery.hasCopy(window->windowId()));
@@ -90,16 +98,8 @@ TEST_F(DocumentControllerTest, UntitledWorkAndWorkWithoutAutoSaveIsKeptAsARecove
     EXPECT_TRUE(recovery.hasCopy(manual->windowId()));
 
     // The new document asks for its setup first.
-    QTimer answerSetup;
-    QObject::connect(&answerSetup, &QTimer::timeout, [] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && top->inherits("vistrelle::ProjectSetupSheet"))
-                QMetaObject::invokeMethod(top, "accept");
-    });
-    answerSetup.start(20);
     EditorWindow* untitled = documents.newDocument();
-    QTest::qWait(200);
-    answerSetup.stop();
+    ASSERT_EQ(test_support::acceptProjectSetup(), 1);
     renameStartScreen(*untitled, "Draft");
     documents.autosave(*untitled);
     EXPECT_TRUE(recovery.hasCopy(untitled->windowId()));

@@ -36,21 +36,29 @@ TEST(SingleInstanceTest, ALaterLaunchHandsItsFilesToTheRunningInstance) {
 }
 
 TEST(SingleInstanceTest, GarbageOnTheSocketOpensNothing) {
+    const QList<QByteArray> garbage{QByteArray("rm -rf /"), QByteArray("vistrelle-open\n{\"a\":1}"),
+                                    QByteArray("vistrelle-open\n[1,2]")};
+    for (const QByteArray& message : garbage)
+        EXPECT_EQ(SingleInstance::decode(message), std::nullopt) << message.toStdString();
+    EXPECT_EQ(SingleInstance::decode(SingleInstance::encode({})), QStringList());
+
+    // Garbage sent first and then a real hand-over: only the real one opens anything.
     const QString name = uniqueName();
     SingleInstance running(name);
     ASSERT_TRUE(running.listen());
     QSignalSpy received(&running, &SingleInstance::filesReceived);
-    for (const QByteArray& garbage : {QByteArray("rm -rf /"), QByteArray("vistrelle-open\n{\"a\":1}"),
-                                      QByteArray("vistrelle-open\n[1,2]")}) {
+    for (const QByteArray& message : garbage) {
         QLocalSocket socket;
         socket.connectToServer(name);
         ASSERT_TRUE(socket.waitForConnected(2000));
-        socket.write(garbage);
+        socket.write(message);
         socket.waitForBytesWritten(2000);
-        QTest::qWait(50);
         socket.disconnectFromServer();
     }
-    QTest::qWait(50);
-    EXPECT_EQ(received.count(), 0);
-    EXPECT_EQ(SingleInstance::decode(SingleInstance::encode({})), QStringList());
+    const QStringList files{QStringLiteral("/tmp/real.vistrelle")};
+    QFuture<bool> handedOver = QtConcurrent::run([&] { return SingleInstance(name).forwardToRunningInstance(files); });
+    ASSERT_TRUE(received.wait(5000));
+    handedOver.waitForFinished();
+    EXPECT_EQ(received.count(), 1);
+    EXPECT_EQ(received.first().first().toStringList(), files);
 }

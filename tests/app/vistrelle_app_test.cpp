@@ -5,6 +5,7 @@
 #include "editor/palette_windows.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
+#include "support/setup_sheet.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -12,7 +13,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -26,19 +26,11 @@ protected:
         Preferences::setStoreFolder(folder.filePath("config"));
         SharedDocumentManager::resetShared();
         NotificationCenter::defaultCenter().reset();
-        // A new document asks for its setup first; take the defaults.
-        QObject::connect(&answerSetup, &QTimer::timeout, [] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->isVisible() && top->inherits("vistrelle::ProjectSetupSheet"))
-                    QMetaObject::invokeMethod(top, "accept");
-        });
-        answerSetup.start(10);
     }
-    void TearDown() override {
-        settle();
-        answerSetup.stop();
-    }
+    void TearDown() override { settle(); }
+    // Lets posted work run; a new document's setup sheet is taken as it stands.
     static void settle() {
+        test_support::acceptProjectSetup();
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -65,7 +57,6 @@ protected:
     }
 
     QTemporaryDir folder;
-    QTimer answerSetup;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "model/project_json_decoder.h"
 #include "model/project_json_encoder.h"
 #include "support/log_capture.h"
+#include "support/manual_throttle_clock.h"
 
 using namespace vistrelle;
 using namespace vistrelle::test_support;
@@ -244,6 +245,7 @@ TEST_F(ComponentOperationsTest, EditsOfOneInteractionMergeIntoOneStep) {
 }
 
 TEST_F(ComponentOperationsTest, APendingInspectorEditOfADeletedComponentNeverComesBack) {
+    test_support::ManualThrottleClock clock; // an edit right after another always waits
     openWithComponents({0});
     select(0);
     InspectorUpdateManager& throttle = InspectorUpdateManager::shared();
@@ -267,6 +269,7 @@ TEST_F(ComponentOperationsTest, APendingInspectorEditOfADeletedComponentNeverCom
     edited = components()[0];
     edited.properties["text"] = "Third";
     throttle.scheduleUpdate(edited, apply);
+    ASSERT_TRUE(throttle.hasPendingUpdate());
     throttle.flush();
     EXPECT_FALSE(throttle.hasPendingUpdate());
     EXPECT_EQ(components()[0].properties.value("text"), "Third");

@@ -87,6 +87,10 @@ TEST_F(SharedDocumentManagerTest, SettersNotifyOnlyOnRealChanges) {
     renamed.name = "Other";
     manager().setSelectedScreen(renamed);
     EXPECT_EQ(screenSpy.count(), 1);
+    VistrelleDocument changed = *manager().currentDocument();
+    changed.project.screens[0].name = "Changed";
+    manager().setCurrentDocument(changed);
+    EXPECT_EQ(documentSpy.count(), 1);
 }
 
 TEST_F(SharedDocumentManagerTest, OnlyTheActiveWindowCloses) {

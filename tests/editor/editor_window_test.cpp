@@ -7,6 +7,7 @@
 #include "model/component_properties.h"
 #include "render/image_source.h"
 #include "render/screen_painter.h"
+#include "support/setup_sheet.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -242,23 +243,12 @@ TEST_F(EditorWindowTest, DoubleClickEditsATitleInPlaceAsOneStep) {
 }
 
 TEST_F(EditorWindowTest, ANewDocumentShowsTheProjectSetupOnce) {
-    int setups = 0;
-    // The setup sheet is modal: answer it when it appears.
-    auto createWhenShown = [&setups] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && top->inherits("vistrelle::ProjectSetupSheet")) {
-                ++setups;
-                auto* name = top->findChild<QLineEdit*>("projectName");
-                if (name)
-                    name->setText("Lobby");
-                QMetaObject::invokeMethod(top, "accept");
-            }
-    };
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, createWhenShown);
-    poll.start(20);
     open(KioskProject(), false);
-    QTest::qWait(300);
+    const int setups = test_support::acceptProjectSetup([](QDialog& sheet) {
+        if (auto* name = sheet.findChild<QLineEdit*>("projectName"))
+            name->setText("Lobby");
+    });
+    settle();
     EXPECT_EQ(setups, 1);
     EXPECT_EQ(manager().currentDocument()->project.metadata.name, "Lobby");
     EXPECT_TRUE(window->isModified());
@@ -266,8 +256,7 @@ TEST_F(EditorWindowTest, ANewDocumentShowsTheProjectSetupOnce) {
     window->closeWithoutAsking();
     settle();
     open(smallProject(), true);
-    QTest::qWait(200);
-    EXPECT_EQ(setups, 1) << "a document from disk never shows it";
+    EXPECT_EQ(test_support::acceptProjectSetup(), 0) << "a document from disk never shows it";
 }
 
 TEST_F(EditorWindowTest, PaletteButtonsOpenOneWindowOfEachKind) {

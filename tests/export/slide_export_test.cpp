@@ -90,7 +90,7 @@ TEST_F(SlideExportTest, AFlatExportWritesOnlyNamedSlides) {
               (QStringList{"screen001_5.png", "screen002_3.png", "screen003_10.png"}));
     ASSERT_EQ(steps.size(), 6);
     EXPECT_EQ(steps[1].second, "Exporting optimized slides for Windows/Linux...");
-    EXPECT_NEAR(steps[2].first, 0.45 + 0.5 / 3, 1e-12);
+    EXPECT_NEAR(steps[2].first, 0.6167, 1e-4);
     EXPECT_EQ(steps[4].second, "Exported: screen003_10.png");
     EXPECT_EQ(steps[5].second, "Export completed successfully!");
 }

@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 using namespace vistrelle;
@@ -72,7 +74,10 @@ TEST(ProjectJsonTest, EncodingUsesStoredFormsAndLeavesOutAbsentOptionals) {
     const QJsonObject image = first["components"][0].toObject();
     EXPECT_EQ(image["position"].toArray(), (QJsonArray{10.5, -20.25}));
     EXPECT_EQ(image["componentType"].toString(), "Image");
-    EXPECT_EQ(image["id"].toString(), image["id"].toString().toUpper());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"))
+                    .match(image["id"].toString())
+                    .hasMatch())
+        << "identifiers are upper-case UUIDs: " << image["id"].toString().toStdString();
     EXPECT_EQ(json["resources"][0]["type"].toString(), "image");
     EXPECT_FALSE(json["resources"][1].toObject().contains("originalPath"));
     EXPECT_FALSE(json["screens"][1]["navigation"]["transitions"][1].toObject().contains("condition"));

@@ -91,8 +91,9 @@ TEST(PropertySchemaTest, ReadersFallBackToTheDefaultOfTheComponentsType) {
               "fit");
     EXPECT_EQ(wordProperty(componentWith(ComponentType::video, {}), K::fittingMode), "fill");
     EXPECT_EQ(
-        colorPropertyOf(componentWith(ComponentType::shape, {{K::strokeColor, "orange"}}), K::strokeColor),
-        QColor(0xFF, 0xA5, 0x00));
+        colorPropertyOf(componentWith(ComponentType::shape, {{K::strokeColor, "red"}}), K::strokeColor),
+        QColor(0xFF, 0xA5, 0x00))
+        << "an unreadable colour reads as the type's default";
 }
 
 TEST(PropertySchemaTest, NumbersAreStoredWithTheirKeysDecimals) {

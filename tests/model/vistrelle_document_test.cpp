@@ -1,4 +1,3 @@
-#include "model/error_handler.h"
 #include "model/vistrelle_document.h"
 #include "support/log_capture.h"
 #include "support/sample_project.h"
@@ -213,21 +212,6 @@ TEST(VistrelleErrorTest, DescriptionIsPrefixPlusDetail) {
     EXPECT_EQ(VistrelleError::fileWrite("x").description(), "Failed to save project file: x");
     EXPECT_EQ(VistrelleError(VistrelleError::Case::versionCompatibilityError, "v").description(),
               "Version compatibility error: v");
-}
-
-TEST(ErrorHandlerTest, KeepsHistoryUntilCleared) {
-    ErrorHandler handler;
-    int changes = 0;
-    QObject::connect(&handler, &ErrorHandler::currentErrorChanged, [&] { ++changes; });
-    handler.handle(VistrelleError::fileRead("a"));
-    handler.handle(VistrelleError::fileWrite("b"));
-    EXPECT_EQ(handler.currentError(), VistrelleError::fileWrite("b"));
-    EXPECT_EQ(handler.errorHistory().size(), 2);
-    handler.dismissCurrentError();
-    EXPECT_FALSE(handler.currentError());
-    handler.clearHistory();
-    EXPECT_TRUE(handler.errorHistory().isEmpty());
-    EXPECT_EQ(changes, 3);
 }
 
 TEST(VistrelleDocumentTest, AbsurdButValidValuesAreReadAndWrittenBack) {

@@ -6,6 +6,7 @@
 #include "model/component_factory.h"
 #include "model/component_properties.h"
 #include "model/stored_enum.h"
+#include "support/manual_throttle_clock.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,13 +116,14 @@ TEST_F(ComponentInspectorTest, UnreadableValuesShowTheDefaultAndStayUntilTheCont
 TEST_F(ComponentInspectorTest, ASliderSweepIsOneStepThatUndoesAndRedoes) {
     openWith(makeComponent(ComponentType::label, {100, 100}));
     QSlider* opacity = shown<QSlider>(inspector, "opacity");
+    test_support::ManualThrottleClock clock;
     opacity->setSliderDown(true); // pressed
     for (int tick = 19; tick >= 7; --tick) {
         opacity->setValue(tick);
-        QTest::qWait(15); // a steady stream: most values wait in the throttle
+        clock.advanceBy(0.015); // a steady stream: most values wait in the throttle
     }
     opacity->setSliderDown(false); // released; the last value lands afterwards
-    QTest::qWait(300);
+    clock.advanceBy(0.3);
     ASSERT_EQ(undoStack.count(), 1);
     EXPECT_EQ(property(PropertyKey::opacity), "0.35");
     undoStack.undo();
@@ -138,6 +140,7 @@ TEST_F(ComponentInspectorTest, ASliderSweepIsOneStepThatUndoesAndRedoes) {
 }
 
 TEST_F(ComponentInspectorTest, AnEditWaitingInTheThrottleNeverUndoesANudge) {
+    test_support::ManualThrottleClock clock;
     openWith(makeComponent(ComponentType::label, {100, 100}));
     QSlider* opacity = shown<QSlider>(inspector, "opacity");
     opacity->setValue(15);

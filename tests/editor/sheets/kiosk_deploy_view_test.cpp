@@ -88,22 +88,33 @@ TEST_F(DeployViewTest, ADeploymentIsFollowedToItsEndAndFailuresSayHowToFixThem) 
 }
 
 TEST_F(DeployViewTest, ClosingDuringADeploymentAsksThenCancels) {
-    KioskDeployView view(show());
+    // A film large enough (sparse, so it costs no disk) that the copy is still running when the user stops it.
+    QFile film(home.filePath("Movies/long.mp4"));
+    QDir().mkpath(home.filePath("Movies"));
+    ASSERT_TRUE(film.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(film.resize(qint64(4) << 30));
+    film.close();
+    KioskProject project = show();
+    project.screens[0].components[0].properties["videoPath"] = "~/Movies/long.mp4";
+
+    KioskDeployView view(project);
     view.show();
     view.deployTo(home.filePath("out"));
     view.reject();
     auto* question = view.findChild<QMessageBox*>();
     ASSERT_NE(question, nullptr);
     EXPECT_TRUE(view.isVisible());
+    ASSERT_TRUE(view.manager().isDeploying());
     QSignalSpy finished(&view.manager(), &KioskDeployManager::finished);
     for (QAbstractButton* choice : question->buttons())
         if (choice->text() == "Stop Deployment")
             choice->click();
-    if (view.manager().isDeploying())
-        ASSERT_TRUE(finished.wait(20000));
+    ASSERT_TRUE(finished.wait(20000));
     QApplication::processEvents();
     EXPECT_FALSE(view.isVisible());
-    EXPECT_NE(view.manager().deployStatus().kind, DeployStatus::Kind::deploying);
+    EXPECT_EQ(view.manager().deployStatus().kind, DeployStatus::Kind::cancelled);
+    EXPECT_TRUE(QDir(home.filePath("out")).entryList({"*.bundle"}, QDir::AllEntries).isEmpty())
+        << "the half-written bundle is gone";
 }
 
 } // namespace
