@@ -621,28 +621,37 @@ void EditorWindow::showProjectSettings(bool atPassword) {
     if (!isActiveDocument())
         return;
     const KioskProject before = project();
-    ProjectSettingsSheet sheet(before, this);
+    auto* sheet = new ProjectSettingsSheet(before, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
     if (atPassword)
-        sheet.focusPasswordField();
-    connect(&sheet, &ProjectSettingsSheet::projectNameEdited, this, [this](const QString& name) {
+        sheet->focusPasswordField();
+    // The sheet is modal to this window only: every change goes to this window's document, even when
+    // another window was active meanwhile.
+    connect(sheet, &ProjectSettingsSheet::projectNameEdited, this, [this](const QString& name) {
+        activateDocument();
         ProjectMetadata metadata = project().metadata;
         metadata.name = name;
         manager().setProjectInfo(metadata, project().settings);
         NotificationCenter::defaultCenter().post(NotificationName::projectNameChanged);
         NotificationCenter::defaultCenter().post(NotificationName::documentUpdated);
     });
-    if (sheet.exec() == QDialog::Accepted) {
-        ProjectMetadata metadata = sheet.metadata();
-        metadata.name = project().metadata.name; // applied live while typing
-        manager().setProjectInfo(metadata, sheet.settings());
-    }
-    // Everything the sheet changed, the name included, is one undo step.
-    manager().registerProjectInfoStep(before.metadata, before.settings);
+    connect(sheet, &QDialog::finished, this, [this, sheet, before](int result) {
+        activateDocument();
+        if (result == QDialog::Accepted) {
+            ProjectMetadata metadata = sheet->metadata();
+            metadata.name = project().metadata.name; // applied live while typing
+            manager().setProjectInfo(metadata, sheet->settings());
+        }
+        // Everything the sheet changed, the name included, is one undo step.
+        manager().registerProjectInfoStep(before.metadata, before.settings);
+    });
+    sheet->open();
 }
 
 void EditorWindow::showPreferences() {
-    PreferencesSheet sheet(this);
-    sheet.exec();
+    auto* sheet = new PreferencesSheet(this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
 }
 
 void EditorWindow::showPreview() {

@@ -382,23 +382,31 @@ void ScreensPalette::moveDown(qsizetype index) {
 }
 
 void ScreensPalette::confirmDelete(const KioskScreen& screen) {
-    QMessageBox box(
+    auto* box = new QMessageBox(
         QMessageBox::Warning, tr("Delete Screen"),
         tr("Are you sure you want to delete '%1'? This action cannot be undone.").arg(screen.name),
         QMessageBox::NoButton, this);
-    box.addButton(tr("Cancel"), QMessageBox::RejectRole);
-    QPushButton* remove = box.addButton(tr("Delete"), QMessageBox::DestructiveRole);
-    box.exec();
-    if (box.clickedButton() == remove)
-        SharedDocumentManager::shared().deleteScreen(screen.id);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    QPushButton* remove = box->addButton(tr("Delete"), QMessageBox::DestructiveRole);
+    // By its identifier: should another document have become current meanwhile, nothing of it goes.
+    const QUuid id = screen.id;
+    connect(box, &QMessageBox::buttonClicked, this, [remove, id](QAbstractButton* clicked) {
+        if (clicked == remove)
+            SharedDocumentManager::shared().deleteScreen(id);
+    });
+    box->open();
 }
 
 void editScreenDetails(const KioskScreen& screen, QWidget* parent) {
-    ScreenEditDialog dialog(screen, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const KioskScreen edited = dialog.editedScreen();
-    SharedDocumentManager::shared().updateScreenDetails(screen.id, edited.name, edited.duration);
+    auto* dialog = new ScreenEditDialog(screen, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const QUuid id = screen.id;
+    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, id] {
+        const KioskScreen edited = dialog->editedScreen();
+        SharedDocumentManager::shared().updateScreenDetails(id, edited.name, edited.duration);
+    });
+    dialog->open();
 }
 
 void ScreensPalette::editScreen(const KioskScreen& screen) {
