@@ -33,12 +33,6 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/com.quendrix.Vistrelle.svg")));
     installTranslations(app);
 
-    // Before anything else can fail: the report of a crash is written by a handler that was ready for it.
-    const QString reportFolder =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Crash Reports");
-    const QStringList reports = takePendingCrashReports(reportFolder);
-    CrashReporter::install(reportFolder);
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QApplication::translate("main", "Digital signage slide shows."));
     parser.addHelpOption();
@@ -50,6 +44,13 @@ int main(int argc, char** argv) {
     QStringList files;
     for (const QString& path : parser.positionalArguments())
         files.append(QFileInfo(path).absoluteFilePath());
+
+    // Before anything else can fail (--help and --version have ended the process already, leaving no
+    // report file behind): the report of a crash is written by a handler that was ready for it.
+    const QString reportFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Crash Reports");
+    const QStringList reports = takePendingCrashReports(reportFolder);
+    CrashReporter::install(reportFolder);
 
     // A document opened from the file manager joins the editor that is already running.
     SingleInstance instance;
