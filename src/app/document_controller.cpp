@@ -56,9 +56,11 @@ void DocumentController::showError(QWidget* parent, const QString& title, const 
     AppLogger::logError(title + QStringLiteral(": ") + text);
     if (quiet_)
         return;
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box.setInformativeText(details);
-    box.exec();
+    // Told, not asked: the message stays while the user goes on (a sheet on its window, if it has one).
+    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setInformativeText(details);
+    box->open();
 }
 
 // --- windows
@@ -217,17 +219,26 @@ void DocumentController::autosave(EditorWindow& window) {
 void DocumentController::revert(EditorWindow& window) {
     if (window.filePath().isEmpty())
         return;
-    if (!quiet_ && window.isModified()) {
-        QMessageBox box(QMessageBox::Question, tr("Revert to Saved"),
-                        tr("Do you want to revert “%1” to the last saved version?").arg(window.displayName()),
-                        QMessageBox::NoButton, &window);
-        box.setInformativeText(tr("Your current changes will be lost."));
-        QPushButton* revertButton = box.addButton(tr("Revert"), QMessageBox::DestructiveRole);
-        box.addButton(QMessageBox::Cancel);
-        box.exec();
-        if (box.clickedButton() != revertButton)
-            return;
+    if (quiet_ || !window.isModified()) {
+        revertNow(window);
+        return;
     }
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Revert to Saved"),
+                                tr("Do you want to revert “%1” to the last saved version?").arg(window.displayName()),
+                                QMessageBox::NoButton, &window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setInformativeText(tr("Your current changes will be lost."));
+    QPushButton* revertButton = box->addButton(tr("Revert"), QMessageBox::DestructiveRole);
+    box->addButton(QMessageBox::Cancel);
+    // The box is the window's child: it cannot outlive the window it would revert.
+    connect(box, &QMessageBox::buttonClicked, this, [this, revertButton, target = &window](QAbstractButton* clicked) {
+        if (clicked == revertButton)
+            revertNow(*target);
+    });
+    box->open();
+}
+
+void DocumentController::revertNow(EditorWindow& window) {
     Result<VistrelleDocument> document = VistrelleDocument::readFile(window.filePath());
     if (!document) {
         showError(&window,

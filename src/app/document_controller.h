@@ -78,6 +78,7 @@ private:
     bool confirmClose(EditorWindow& window);
     bool writeDocument(EditorWindow& window, const QString& path);
     void showCrashNotice(const QString& notice, int keptDocuments);
+    void revertNow(EditorWindow& window);
     void showError(QWidget* parent, const QString& title, const QString& text, const QString& details = {});
 
     RecoveryStore recovery_;
