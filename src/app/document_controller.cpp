@@ -56,11 +56,16 @@ void DocumentController::showError(QWidget* parent, const QString& title, const 
     AppLogger::logError(title + QStringLiteral(": ") + text);
     if (quiet_)
         return;
-    // Told, not asked: the message stays while the user goes on (a sheet on its window, if it has one).
     auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setInformativeText(details);
-    box->open();
+    if (parent) {
+        // A sheet on its window: told, not asked, and the rest of the application stays usable.
+        box->open();
+        return;
+    }
+    // With no window yet (a file from the command line), it must be read before windows cover it.
+    box->exec();
 }
 
 // --- windows
