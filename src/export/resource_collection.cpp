@@ -49,9 +49,9 @@ QStringList collectResourcePaths(const KioskProject& project) {
     for (const KioskScreen& screen : project.screens) {
         for (const PlacedComponent& component : screen.components) {
             const PropertyMap& p = component.properties;
-            for (const PropertySpec& spec : propertySchema(component.componentType))
-                if (spec.kind == PropertyKind::mediaPath && !p.value(spec.key).isEmpty())
-                    paths.insert(p.value(spec.key));
+            for (const PropertySpec& entry : propertySchema(component.componentType))
+                if (entry.kind == PropertyKind::mediaPath && !p.value(entry.key).isEmpty())
+                    paths.insert(p.value(entry.key));
             if (!p.value(backgroundImagePathKey).isEmpty())
                 paths.insert(p.value(backgroundImagePathKey));
         }

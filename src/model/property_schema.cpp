@@ -289,35 +289,35 @@ const QList<PropertySpec>& propertySchema(ComponentType type) {
 }
 
 const PropertySpec* propertySpec(ComponentType type, const QString& key) {
-    for (const PropertySpec& spec : propertySchema(type))
-        if (spec.key == key)
-            return &spec;
+    for (const PropertySpec& entry : propertySchema(type))
+        if (entry.key == key)
+            return &entry;
     return nullptr;
 }
 
 PropertyMap createdProperties(ComponentType type) {
     PropertyMap properties;
-    for (const PropertySpec& spec : propertySchema(type))
-        if (spec.createdWith)
-            properties.insert(spec.key, *spec.createdWith);
+    for (const PropertySpec& entry : propertySchema(type))
+        if (entry.createdWith)
+            properties.insert(entry.key, *entry.createdWith);
     return properties;
 }
 
 namespace {
 QString fallbackOf(const PlacedComponent& component, const QString& key) {
-    const PropertySpec* spec = propertySpec(component.componentType, key);
-    return spec ? spec->fallback : QString();
+    const PropertySpec* entry = propertySpec(component.componentType, key);
+    return entry ? entry->fallback : QString();
 }
 } // namespace
 
 QString wordProperty(const PlacedComponent& component, const QString& key) {
-    const PropertySpec* spec = propertySpec(component.componentType, key);
-    const QString fallback = spec ? spec->fallback : QString();
+    const PropertySpec* entry = propertySpec(component.componentType, key);
+    const QString fallback = entry ? entry->fallback : QString();
     const auto it = component.properties.constFind(key);
     if (it == component.properties.cend())
         return fallback;
-    if (spec && !spec->choices.isEmpty() &&
-        std::none_of(spec->choices.cbegin(), spec->choices.cend(),
+    if (entry && !entry->choices.isEmpty() &&
+        std::none_of(entry->choices.cbegin(), entry->choices.cend(),
                      [&](const PropertyChoice& choice) { return choice.stored == *it; }))
         return fallback;
     return *it;
@@ -340,10 +340,10 @@ QString textPropertyOf(const PlacedComponent& component, const QString& key) {
     return stringProperty(component.properties, key, fallbackOf(component, key));
 }
 
-QString storedNumberText(const PropertySpec& spec, double value) {
-    if (spec.decimals <= 0)
+QString storedNumberText(const PropertySpec& entry, double value) {
+    if (entry.decimals <= 0)
         return QString::number(qint64(std::llround(value)));
-    return QString::number(value, 'f', spec.decimals);
+    return QString::number(value, 'f', entry.decimals);
 }
 
 bool hasTransparentBackground(const PlacedComponent& textArea) {

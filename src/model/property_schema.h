@@ -96,6 +96,6 @@ QString textPropertyOf(const PlacedComponent& component, const QString& key);
 bool hasTransparentBackground(const PlacedComponent& textArea);
 
 // `value` as the key stores it: with its decimals, or as a whole number.
-QString storedNumberText(const PropertySpec& spec, double value);
+QString storedNumberText(const PropertySpec& entry, double value);
 
 } // namespace vistrelle

@@ -23,28 +23,28 @@ PlacedComponent componentWith(ComponentType type, const PropertyMap& properties)
 TEST(PropertySchemaTest, EveryControlCanShowTheValuesItStoresAndItsDefault) {
     for (const ComponentType type : allCases<ComponentType>()) {
         QSet<QString> keys;
-        for (const PropertySpec& spec : propertySchema(type)) {
-            SCOPED_TRACE(qPrintable(storedString(type) + u' ' + spec.key));
-            EXPECT_FALSE(keys.contains(spec.key)) << "a key listed twice";
-            keys.insert(spec.key);
-            if (spec.control != PropertyControl::none) {
-                EXPECT_NE(spec.label, nullptr);
+        for (const PropertySpec& entry : propertySchema(type)) {
+            SCOPED_TRACE(qPrintable(storedString(type) + u' ' + entry.key));
+            EXPECT_FALSE(keys.contains(entry.key)) << "a key listed twice";
+            keys.insert(entry.key);
+            if (entry.control != PropertyControl::none) {
+                EXPECT_NE(entry.label, nullptr);
             }
-            if (!spec.choices.isEmpty() && spec.kind == PropertyKind::word) {
+            if (!entry.choices.isEmpty() && entry.kind == PropertyKind::word) {
                 const auto offered = [&](const QString& value) {
-                    return std::any_of(spec.choices.cbegin(), spec.choices.cend(),
+                    return std::any_of(entry.choices.cbegin(), entry.choices.cend(),
                                        [&](const PropertyChoice& c) { return c.stored == value; });
                 };
-                EXPECT_TRUE(offered(spec.fallback));
-                if (spec.createdWith) {
-                    EXPECT_TRUE(offered(*spec.createdWith));
+                EXPECT_TRUE(offered(entry.fallback));
+                if (entry.createdWith) {
+                    EXPECT_TRUE(offered(*entry.createdWith));
                 }
             }
-            if (spec.control == PropertyControl::slider) {
-                EXPECT_LT(spec.minimum, spec.maximum);
-                const double fallback = spec.fallback.toDouble();
-                EXPECT_GE(fallback, spec.minimum);
-                EXPECT_LE(fallback, spec.maximum);
+            if (entry.control == PropertyControl::slider) {
+                EXPECT_LT(entry.minimum, entry.maximum);
+                const double fallback = entry.fallback.toDouble();
+                EXPECT_GE(fallback, entry.minimum);
+                EXPECT_LE(fallback, entry.maximum);
             }
         }
     }
@@ -56,15 +56,15 @@ TEST(PropertySchemaTest, NewComponentsReadBackTheirCreationValuesAfterSaving) {
         const PlacedComponent made = makeComponent(type, {10, 20});
         const PlacedComponent reread = decodeComponentJson(encodeComponentJson(made));
         EXPECT_EQ(reread.properties, made.properties);
-        for (const PropertySpec& spec : propertySchema(type)) {
-            if (!spec.createdWith)
+        for (const PropertySpec& entry : propertySchema(type)) {
+            if (!entry.createdWith)
                 continue;
-            if (spec.kind == PropertyKind::number) {
-                EXPECT_EQ(numberPropertyOf(reread, spec.key), spec.createdWith->toDouble())
-                    << qPrintable(spec.key);
+            if (entry.kind == PropertyKind::number) {
+                EXPECT_EQ(numberPropertyOf(reread, entry.key), entry.createdWith->toDouble())
+                    << qPrintable(entry.key);
             }
-            if (spec.kind == PropertyKind::word) {
-                EXPECT_EQ(wordProperty(reread, spec.key), *spec.createdWith) << qPrintable(spec.key);
+            if (entry.kind == PropertyKind::word) {
+                EXPECT_EQ(wordProperty(reread, entry.key), *entry.createdWith) << qPrintable(entry.key);
             }
         }
     }

@@ -191,27 +191,27 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
 
     const QList<PropertySpec>& schema = propertySchema(type);
     QList<PropertySpec> styleToggles;
-    for (const PropertySpec& spec : schema)
-        if (spec.control == PropertyControl::styleToggle)
-            styleToggles.append(spec);
-    for (const PropertySpec& spec : schema) {
+    for (const PropertySpec& entry : schema)
+        if (entry.control == PropertyControl::styleToggle)
+            styleToggles.append(entry);
+    for (const PropertySpec& entry : schema) {
         PropertyEditor* editor = nullptr;
-        if (spec.control == PropertyControl::styleToggle) {
-            if (spec.key != styleToggles.front().key)
+        if (entry.control == PropertyControl::styleToggle) {
+            if (entry.key != styleToggles.front().key)
                 continue; // the three toggles share one row
             editor = makeStyleToggles(styleToggles, panel.widget);
         } else {
-            editor = makePropertyEditor(spec, services_, panel.widget);
+            editor = makePropertyEditor(entry, services_, panel.widget);
         }
         if (!editor)
             continue;
         InspectorSection* section = properties;
-        if (spec.group && QLatin1StringView(spec.group) == QLatin1StringView("Advanced")) {
+        if (entry.group && QLatin1StringView(entry.group) == QLatin1StringView("Advanced")) {
             section = advanced;
-        } else if (spec.group) {
+        } else if (entry.group) {
             if (!colors)
                 colors = new InspectorSection(QStringLiteral("paintbrush"),
-                                              QCoreApplication::translate("PropertySchema", spec.group),
+                                              QCoreApplication::translate("PropertySchema", entry.group),
                                               panel.widget);
             section = colors;
         }

@@ -77,14 +77,14 @@ private:
 
 class TextFieldEditor : public PropertyEditor {
 public:
-    TextFieldEditor(const PropertySpec& spec, QWidget* parent)
+    TextFieldEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , key_(spec.key) {
-        setRowLabel(schemaText(spec.label));
+        , key_(entry.key) {
+        setRowLabel(schemaText(entry.label));
         field_ = new QLineEdit(this);
-        field_->setObjectName(spec.key);
-        if (spec.placeholder)
-            field_->setPlaceholderText(schemaText(spec.placeholder));
+        field_->setObjectName(entry.key);
+        if (entry.placeholder)
+            field_->setPlaceholderText(schemaText(entry.placeholder));
         field_->setClearButtonEnabled(true);
         rowLayout(this)->addWidget(field_);
         connect(field_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -117,15 +117,15 @@ private:
 
 class TextEditorEditor : public PropertyEditor {
 public:
-    TextEditorEditor(const PropertySpec& spec, QWidget* parent)
+    TextEditorEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , key_(spec.key) {
+        , key_(entry.key) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(4);
-        layout->addWidget(makeNoteLabel(schemaText(spec.label), this));
+        layout->addWidget(makeNoteLabel(schemaText(entry.label), this));
         editor_ = new QPlainTextEdit(this);
-        editor_->setObjectName(spec.key);
+        editor_->setObjectName(entry.key);
         editor_->setFixedHeight(90);
         editor_->setTabChangesFocus(true);
         QFont mono(QStringLiteral("monospace"));
@@ -171,11 +171,11 @@ private:
 
 class ToggleEditor : public PropertyEditor {
 public:
-    ToggleEditor(const PropertySpec& spec, QWidget* parent)
+    ToggleEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , key_(spec.key) {
-        box_ = new QCheckBox(schemaText(spec.label), this);
-        box_->setObjectName(spec.key);
+        , key_(entry.key) {
+        box_ = new QCheckBox(schemaText(entry.label), this);
+        box_->setObjectName(entry.key);
         rowLayout(this)->addWidget(box_);
         connect(box_, &QCheckBox::clicked, this, [this](bool on) {
             emit edited({{key_, boolPropertyText(on)}}, false);
@@ -198,23 +198,23 @@ public:
         setRowLabel(editorText("Style"));
         QHBoxLayout* layout = rowLayout(this);
         layout->setSpacing(2);
-        for (const PropertySpec& spec : specs) {
+        for (const PropertySpec& entry : specs) {
             auto* button = new QToolButton(this);
-            button->setObjectName(spec.key);
+            button->setObjectName(entry.key);
             button->setCheckable(true);
-            button->setToolTip(schemaText(spec.label));
-            button->setAccessibleName(schemaText(spec.label));
+            button->setToolTip(schemaText(entry.label));
+            button->setAccessibleName(schemaText(entry.label));
             // The letter drawn in the style it switches on.
-            button->setText(QString(schemaText(spec.label).front()));
+            button->setText(QString(schemaText(entry.label).front()));
             QFont font = button->font();
-            font.setBold(spec.key == PropertyKey::isBold);
-            font.setItalic(spec.key == PropertyKey::isItalic);
-            font.setUnderline(spec.key == PropertyKey::isUnderlined);
+            font.setBold(entry.key == PropertyKey::isBold);
+            font.setItalic(entry.key == PropertyKey::isItalic);
+            font.setUnderline(entry.key == PropertyKey::isUnderlined);
             button->setFont(font);
             button->setFixedSize(30, 26);
             layout->addWidget(button);
-            buttons_.append({spec.key, button});
-            connect(button, &QToolButton::clicked, this, [this, key = spec.key](bool on) {
+            buttons_.append({entry.key, button});
+            connect(button, &QToolButton::clicked, this, [this, key = entry.key](bool on) {
                 emit edited({{key, boolPropertyText(on)}}, false);
             });
         }
@@ -231,17 +231,17 @@ private:
 
 class SegmentsEditor : public PropertyEditor {
 public:
-    SegmentsEditor(const PropertySpec& spec, QWidget* parent)
+    SegmentsEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , spec_(spec) {
-        setRowLabel(schemaText(spec.label));
+        , spec_(entry) {
+        setRowLabel(schemaText(entry.label));
         QHBoxLayout* layout = rowLayout(this);
         layout->setSpacing(0);
         group_ = new QButtonGroup(this);
-        for (qsizetype i = 0; i < spec.choices.size(); ++i) {
-            const PropertyChoice& choice = spec.choices[i];
+        for (qsizetype i = 0; i < entry.choices.size(); ++i) {
+            const PropertyChoice& choice = entry.choices[i];
             auto* button = new QToolButton(this);
-            button->setObjectName(spec.key + u'.' + choice.stored);
+            button->setObjectName(entry.key + u'.' + choice.stored);
             button->setCheckable(true);
             button->setToolTip(schemaText(choice.label));
             button->setAccessibleName(schemaText(choice.label));
@@ -256,7 +256,7 @@ public:
             group_->addButton(button, int(i));
             layout->addWidget(button);
         }
-        if (!spec.choices.isEmpty() && !spec.choices.front().symbol.isEmpty())
+        if (!entry.choices.isEmpty() && !entry.choices.front().symbol.isEmpty())
             layout->addStretch();
         connect(group_, &QButtonGroup::idClicked, this, [this](int index) {
             emit edited({{spec_.key, spec_.choices[index].stored}}, false);
@@ -276,14 +276,14 @@ private:
 
 class MenuEditor : public PropertyEditor {
 public:
-    MenuEditor(const PropertySpec& spec, QWidget* parent)
+    MenuEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , spec_(spec) {
-        setRowLabel(schemaText(spec.label));
+        , spec_(entry) {
+        setRowLabel(schemaText(entry.label));
         box_ = new QComboBox(this);
-        box_->setObjectName(spec.key);
+        box_->setObjectName(entry.key);
         box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        for (const PropertyChoice& choice : spec.choices) {
+        for (const PropertyChoice& choice : entry.choices) {
             if (choice.symbol.isEmpty())
                 box_->addItem(schemaText(choice.label), choice.stored);
             else
@@ -294,10 +294,10 @@ public:
         layout->setSpacing(4);
         layout->addWidget(box_);
         // Choices that say what they do show it under the menu.
-        if (std::any_of(spec.choices.cbegin(), spec.choices.cend(),
+        if (std::any_of(entry.choices.cbegin(), entry.choices.cend(),
                         [](const PropertyChoice& choice) { return choice.description != nullptr; })) {
             description_ = makeNoteLabel(QString(), this);
-            description_->setObjectName(spec.key + QStringLiteral(".description"));
+            description_->setObjectName(entry.key + QStringLiteral(".description"));
             description_->setWordWrap(true);
             layout->addWidget(description_);
         }
@@ -332,12 +332,12 @@ private:
 
 class IntegerFieldEditor : public PropertyEditor {
 public:
-    IntegerFieldEditor(const PropertySpec& spec, QWidget* parent)
+    IntegerFieldEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , spec_(spec) {
-        setRowLabel(schemaText(spec.label));
+        , spec_(entry) {
+        setRowLabel(schemaText(entry.label));
         field_ = new QLineEdit(this);
-        field_->setObjectName(spec.key);
+        field_->setObjectName(entry.key);
         field_->setFixedWidth(60);
         field_->setAlignment(Qt::AlignRight);
         QHBoxLayout* layout = rowLayout(this);
@@ -372,23 +372,23 @@ private:
 
 class SliderEditor : public PropertyEditor {
 public:
-    SliderEditor(const PropertySpec& spec, QWidget* parent)
+    SliderEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , spec_(spec) {
-        setRowLabel(schemaText(spec.label));
+        , spec_(entry) {
+        setRowLabel(schemaText(entry.label));
         slider_ = new QSlider(Qt::Horizontal, this);
-        slider_->setObjectName(spec.key);
-        slider_->setRange(0, int(std::lround((spec.maximum - spec.minimum) / spec.step)));
+        slider_->setObjectName(entry.key);
+        slider_->setRange(0, int(std::lround((entry.maximum - entry.minimum) / entry.step)));
         slider_->setPageStep(std::max(1, slider_->maximum() / 10));
-        if (spec.controlWidth > 0)
-            slider_->setFixedWidth(spec.controlWidth);
+        if (entry.controlWidth > 0)
+            slider_->setFixedWidth(entry.controlWidth);
         value_ = new QLabel(this);
-        value_->setObjectName(spec.key + QStringLiteral(".value"));
+        value_->setObjectName(entry.key + QStringLiteral(".value"));
         value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value_->setMinimumWidth(QFontMetrics(value_->font()).horizontalAdvance(QStringLiteral("-180°")) + 4);
         QHBoxLayout* layout = rowLayout(this);
-        layout->addWidget(slider_, spec.controlWidth > 0 ? 0 : 1);
-        if (spec.controlWidth > 0)
+        layout->addWidget(slider_, entry.controlWidth > 0 ? 0 : 1);
+        if (entry.controlWidth > 0)
             layout->addStretch();
         layout->addWidget(value_);
         // A sweep is one interaction from press to release; keyboard steps are steps of their own.
@@ -420,12 +420,12 @@ private:
 
 class ColorWellEditor : public PropertyEditor {
 public:
-    ColorWellEditor(const PropertySpec& spec, QWidget* parent)
+    ColorWellEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , spec_(spec) {
-        setRowLabel(schemaText(spec.label));
-        well_ = new ColorButton(spec.fallback, this);
-        well_->setObjectName(spec.key);
+        , spec_(entry) {
+        setRowLabel(schemaText(entry.label));
+        well_ = new ColorButton(entry.fallback, this);
+        well_->setObjectName(entry.key);
         QHBoxLayout* layout = rowLayout(this);
         layout->addWidget(well_);
         layout->addStretch();
@@ -450,10 +450,10 @@ private:
 // Choosing, replacing and removing a picture or a film, with a line that says what is chosen.
 class MediaChooserEditor : public PropertyEditor {
 public:
-    MediaChooserEditor(const PropertySpec& spec, const PropertyEditorServices& services, QWidget* parent)
+    MediaChooserEditor(const PropertySpec& entry, const PropertyEditorServices& services, QWidget* parent)
         : PropertyEditor(parent)
-        , key_(spec.key)
-        , isImage_(spec.control == PropertyControl::imageChooser)
+        , key_(entry.key)
+        , isImage_(entry.control == PropertyControl::imageChooser)
         , services_(services) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -524,21 +524,21 @@ private:
 
 class UrlFieldEditor : public PropertyEditor {
 public:
-    UrlFieldEditor(const PropertySpec& spec, QWidget* parent)
+    UrlFieldEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , key_(spec.key) {
+        , key_(entry.key) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(4);
-        layout->addWidget(makeNoteLabel(schemaText(spec.label), this));
+        layout->addWidget(makeNoteLabel(schemaText(entry.label), this));
         field_ = new QLineEdit(this);
-        field_->setObjectName(spec.key);
-        if (spec.placeholder)
-            field_->setPlaceholderText(schemaText(spec.placeholder));
+        field_->setObjectName(entry.key);
+        if (entry.placeholder)
+            field_->setPlaceholderText(schemaText(entry.placeholder));
         field_->setClearButtonEnabled(true);
         layout->addWidget(field_);
         warning_ = new StatusLine(this);
-        warning_->setObjectName(spec.key + QStringLiteral(".status"));
+        warning_->setObjectName(entry.key + QStringLiteral(".status"));
         warning_->hide();
         layout->addWidget(warning_);
         connect(field_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -579,14 +579,14 @@ private:
 
 class IconPickerEditor : public PropertyEditor {
 public:
-    IconPickerEditor(const PropertySpec& spec, QWidget* parent)
+    IconPickerEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
-        , key_(spec.key) {
+        , key_(entry.key) {
         setRowLabel(editorText("Icon"));
         button_ = new QPushButton(this);
-        button_->setObjectName(spec.key);
+        button_->setObjectName(entry.key);
         button_->setIconSize(QSize(20, 20));
-        button_->setToolTip(schemaText(spec.label));
+        button_->setToolTip(schemaText(entry.label));
         QHBoxLayout* layout = rowLayout(this);
         layout->addWidget(button_, 1);
         connect(button_, &QPushButton::clicked, this, [this] {
@@ -619,7 +619,7 @@ private:
 // step), and never loaded again over what the user types; "Text Editor..." opens the large editor.
 class TextAreaInlineEditor : public PropertyEditor {
 public:
-    TextAreaInlineEditor(const PropertySpec& spec, const PropertyEditorServices& services, QWidget* parent)
+    TextAreaInlineEditor(const PropertySpec& entry, const PropertyEditorServices& services, QWidget* parent)
         : PropertyEditor(parent) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -630,7 +630,7 @@ public:
         editor_->textEdit()->installEventFilter(this);
         auto* open =
             new QPushButton(symbolIcon(QStringLiteral("textformat")), editorText("Text Editor..."), this);
-        open->setObjectName(spec.key);
+        open->setObjectName(entry.key);
         layout->addWidget(editor_);
         layout->addWidget(open, 0, Qt::AlignLeft);
         connect(open, &QPushButton::clicked, this, [this, services] {
@@ -684,8 +684,8 @@ private:
 
 } // namespace
 
-QString sliderValueText(const PropertySpec& spec, double value) {
-    switch (spec.display) {
+QString sliderValueText(const PropertySpec& entry, double value) {
+    switch (entry.display) {
     case ValueDisplay::percent:
         return QStringLiteral("%1%").arg(std::lround(value * 100));
     case ValueDisplay::degrees:
@@ -693,41 +693,41 @@ QString sliderValueText(const PropertySpec& spec, double value) {
     case ValueDisplay::plain:
         break;
     }
-    return spec.decimals > 0 ? QString::number(value, 'f', spec.decimals)
+    return entry.decimals > 0 ? QString::number(value, 'f', entry.decimals)
                              : QString::number(std::lround(value));
 }
 
-PropertyEditor* makePropertyEditor(const PropertySpec& spec, const PropertyEditorServices& services,
+PropertyEditor* makePropertyEditor(const PropertySpec& entry, const PropertyEditorServices& services,
                                    QWidget* parent) {
-    switch (spec.control) {
+    switch (entry.control) {
     case PropertyControl::none:
     case PropertyControl::styleToggle:
         return nullptr;
     case PropertyControl::textField:
-        return new TextFieldEditor(spec, parent);
+        return new TextFieldEditor(entry, parent);
     case PropertyControl::textEditor:
-        return new TextEditorEditor(spec, parent);
+        return new TextEditorEditor(entry, parent);
     case PropertyControl::toggle:
-        return new ToggleEditor(spec, parent);
+        return new ToggleEditor(entry, parent);
     case PropertyControl::segments:
-        return new SegmentsEditor(spec, parent);
+        return new SegmentsEditor(entry, parent);
     case PropertyControl::menu:
-        return new MenuEditor(spec, parent);
+        return new MenuEditor(entry, parent);
     case PropertyControl::integerField:
-        return new IntegerFieldEditor(spec, parent);
+        return new IntegerFieldEditor(entry, parent);
     case PropertyControl::slider:
-        return new SliderEditor(spec, parent);
+        return new SliderEditor(entry, parent);
     case PropertyControl::colorWell:
-        return new ColorWellEditor(spec, parent);
+        return new ColorWellEditor(entry, parent);
     case PropertyControl::imageChooser:
     case PropertyControl::videoChooser:
-        return new MediaChooserEditor(spec, services, parent);
+        return new MediaChooserEditor(entry, services, parent);
     case PropertyControl::urlField:
-        return new UrlFieldEditor(spec, parent);
+        return new UrlFieldEditor(entry, parent);
     case PropertyControl::iconPicker:
-        return new IconPickerEditor(spec, parent);
+        return new IconPickerEditor(entry, parent);
     case PropertyControl::richTextButton:
-        return new TextAreaInlineEditor(spec, services, parent);
+        return new TextAreaInlineEditor(entry, services, parent);
     }
     return nullptr;
 }

@@ -41,13 +41,13 @@ struct PropertyEditorServices {
     std::function<void(QWidget* parent)> openTextAreaEditor;
 };
 
-// The editor of `spec`; nullptr for keys the inspector does not show. The
+// The editor of `entry`; nullptr for keys the inspector does not show. The
 // style toggles of a text come as one editor for all three (pass them together).
-PropertyEditor* makePropertyEditor(const PropertySpec& spec, const PropertyEditorServices& services,
+PropertyEditor* makePropertyEditor(const PropertySpec& entry, const PropertyEditorServices& services,
                                    QWidget* parent);
 PropertyEditor* makeStyleToggles(const QList<PropertySpec>& specs, QWidget* parent);
 
-// The text a slider shows for `value` of `spec`: "35%", "90°", "2.5", "24".
-QString sliderValueText(const PropertySpec& spec, double value);
+// The text a slider shows for `value` of `entry`: "35%", "90°", "2.5", "24".
+QString sliderValueText(const PropertySpec& entry, double value);
 
 } // namespace vistrelle
