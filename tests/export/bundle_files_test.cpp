@@ -88,6 +88,11 @@ TEST(BundleFilesTest, TheInfoPlistHoldsFiveStringEntriesWithTheBaseNameInEveryBu
     }
 }
 
+TEST(BundleFilesTest, ABlankNameFallsBackAndWideSpacesCollapse) {
+    EXPECT_EQ(sanitizedBundleName(" \t\n "), "KioskProject");
+    EXPECT_EQ(sanitizedBundleName(QStringLiteral("My\u00A0\u00A0Show")), "My Show");
+}
+
 TEST(BundleFilesTest, TheReadmeBesideTheBundleIsTheFixedTextInUtf8) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());

@@ -103,14 +103,6 @@ TEST_F(DeployTest, BundlesAreNeverOverwrittenAndTheReadmeNamesTheNewest) {
     EXPECT_EQ(manager.deployLog().size(), 13); // the log starts afresh each time
 }
 
-TEST_F(DeployTest, BundleNamesAreSanitised) {
-    EXPECT_EQ(sanitizedBundleName("  My   Show: Part 1/2 "), "My Show- Part 1-2");
-    EXPECT_EQ(sanitizedBundleName(" \t\n "), "KioskProject");
-    EXPECT_EQ(sanitizedBundleName(QStringLiteral("My\u00A0\u00A0Show")), "My Show");
-    EXPECT_TRUE(infoPlist("A & B", "1<2").contains("<string>A &amp; B</string>"));
-    EXPECT_TRUE(infoPlist("A & B", "1<2").contains("<key>CFBundleVersion</key>\n\t<string>1&lt;2</string>"));
-}
-
 TEST_F(DeployTest, ValidationChecksNamePasswordScreensThenMedia) {
     KioskProject project = showWithMedia();
     project.metadata.name = "";

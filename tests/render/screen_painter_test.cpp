@@ -205,6 +205,7 @@ TEST(ImageSourceTest, TheCanvasSourceAnswersAtOnceAndCallsBackWhenAPictureArrive
             QCoreApplication::processEvents();
             QThread::msleep(2);
         }
+        return done();
     };
     waitUntil([&] { return callbacks >= 2; });
     ASSERT_EQ(callbacks, 2);
@@ -215,7 +216,7 @@ TEST(ImageSourceTest, TheCanvasSourceAnswersAtOnceAndCallsBackWhenAPictureArrive
     auto shortLived = std::make_unique<AsyncImageSource>(cache, &context, [&] { ++callbacks; });
     shortLived->lookup("/other");
     shortLived.reset();
-    waitUntil([&] { return cache.count() == 2; });
+    ASSERT_TRUE(waitUntil([&] { return cache.count() == 2; }));
     QCoreApplication::processEvents();
     EXPECT_EQ(callbacks, 2);
     EXPECT_TRUE(cache.cachedImage("/other"));
