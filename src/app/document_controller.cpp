@@ -97,6 +97,7 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
         // A window that closed normally leaves no recovery copy behind.
         recovery_.remove(id);
         autosaveTimers_.erase(window);
+        askingToClose_.remove(window);
         windows_.removeOne(window);
         if (windows_.isEmpty() && !quitting_)
             emit lastWindowClosed();
@@ -261,26 +262,13 @@ void DocumentController::revertNow(EditorWindow& window) {
 bool DocumentController::confirmClose(EditorWindow& window) {
     if (!window.isModified())
         return true;
-    CloseAnswer answer = CloseAnswer::cancel;
-    if (quiet_) {
-        answer = quietAnswer_ ? quietAnswer_(window) : CloseAnswer::cancel;
-    } else {
-        window.show();
-        window.raise();
-        QMessageBox box(
-            QMessageBox::Warning, tr("Vistrelle"),
-            tr("Do you want to save the changes made to the document “%1”?").arg(window.displayName()),
-            QMessageBox::NoButton, &window);
-        box.setInformativeText(tr("Your changes will be lost if you don’t save them."));
-        QPushButton* saveButton = box.addButton(tr("Save"), QMessageBox::AcceptRole);
-        QPushButton* discardButton = box.addButton(tr("Don’t Save"), QMessageBox::DestructiveRole);
-        box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(saveButton);
-        box.exec();
-        answer = box.clickedButton() == saveButton      ? CloseAnswer::save
-                 : box.clickedButton() == discardButton ? CloseAnswer::discard
-                                                        : CloseAnswer::cancel;
-    }
+    if (quiet_)
+        return answerClose(window, quietAnswer_ ? quietAnswer_(window) : CloseAnswer::cancel);
+    askAboutClosing(window);
+    return false; // the answer closes the window, if it should
+}
+
+bool DocumentController::answerClose(EditorWindow& window, CloseAnswer answer) {
     switch (answer) {
     case CloseAnswer::save:
         return save(window);
@@ -292,13 +280,50 @@ bool DocumentController::confirmClose(EditorWindow& window) {
     return false;
 }
 
+void DocumentController::askAboutClosing(EditorWindow& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+    if (askingToClose_.contains(&window))
+        return; // its question is already on the window
+    askingToClose_.insert(&window);
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Vistrelle"),
+        tr("Do you want to save the changes made to the document “%1”?").arg(window.displayName()),
+        QMessageBox::NoButton, &window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setInformativeText(tr("Your changes will be lost if you don’t save them."));
+    QPushButton* saveButton = box->addButton(tr("Save"), QMessageBox::AcceptRole);
+    QPushButton* discardButton = box->addButton(tr("Don’t Save"), QMessageBox::DestructiveRole);
+    box->addButton(QMessageBox::Cancel);
+    box->setDefaultButton(saveButton);
+    // A sheet on the window, answered when the user likes; while quitting, the next changed document is
+    // asked about once this one is settled.
+    connect(box, &QMessageBox::finished, this, [this, box, saveButton, discardButton, target = &window] {
+        askingToClose_.remove(target);
+        const CloseAnswer answer = box->clickedButton() == saveButton      ? CloseAnswer::save
+                                   : box->clickedButton() == discardButton ? CloseAnswer::discard
+                                                                           : CloseAnswer::cancel;
+        if (!answerClose(*target, answer)) {
+            quitting_ = false;
+            return;
+        }
+        target->closeWithoutAsking();
+        if (quitting_)
+            QMetaObject::invokeMethod(this, &DocumentController::quit, Qt::QueuedConnection);
+    });
+    box->open();
+}
+
 void DocumentController::quit() {
     quitting_ = true;
     if (closeAll()) {
         emit quitRequested();
         return;
     }
-    quitting_ = false;
+    // A document asks first: its answer goes on with quitting, or cancels it.
+    if (askingToClose_.isEmpty())
+        quitting_ = false;
 }
 
 bool DocumentController::closeAll() {

@@ -4,6 +4,7 @@
 #include "platform/scheduler.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -76,6 +77,8 @@ private:
     void fillRecentMenu(QMenu* menu);
     void noteRecentFile(const QString& path);
     bool confirmClose(EditorWindow& window);
+    bool answerClose(EditorWindow& window, CloseAnswer answer);
+    void askAboutClosing(EditorWindow& window);
     bool writeDocument(EditorWindow& window, const QString& path);
     void showCrashNotice(const QString& notice, int keptDocuments);
     void revertNow(EditorWindow& window);
@@ -88,6 +91,7 @@ private:
     std::function<CloseAnswer(EditorWindow&)> quietAnswer_;
     bool quiet_ = false;
     bool quitting_ = false;
+    QSet<const EditorWindow*> askingToClose_; // windows whose close question is open
 };
 
 } // namespace vistrelle
