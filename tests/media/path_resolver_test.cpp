@@ -118,6 +118,10 @@ TEST_F(PathResolverTest, CopyingReportsMissingAndUnreadableFilesAndNeverOverwrit
         int status = 0;
         ::waitpid(child, &status, 0);
         outcome = WIFEXITED(status) ? WEXITSTATUS(status) : 4;
+        if (outcome == 3) {
+            ::chmod(QFile::encodeName(source).constData(), 0644);
+            GTEST_SKIP() << "this container does not let root become another user";
+        }
     }
     EXPECT_EQ(outcome, 0) << "1: another error than a missing permission, 2: copied, 3: could not give root up";
     EXPECT_FALSE(QFileInfo::exists(home.filePath("y")));
