@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -97,12 +99,7 @@ TEST(InspectorThrottleRealTimeTest, DelayedValueArrivesThroughTheEventLoop) {
     component.position.x = 5;
     throttle.scheduleUpdate(component, record);
     ASSERT_EQ(values.size(), 1u);
-    QElapsedTimer waited;
-    waited.start();
-    while (values.size() < 2 && waited.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(5);
-    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return values.size() >= 2; }, 5000));
     ASSERT_EQ(values.size(), 2u);
     EXPECT_EQ(values[1], 5);
 }

@@ -7,6 +7,8 @@
 
 #include <atomic>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace vistrelle;
@@ -101,11 +103,7 @@ TEST(ImageCacheTest, ALoadFinishingForAPathStoredMeanwhileKeepsTheLoadedImage) {
     cache.store(imageOf(100), path(0));
     cache.store(imageOf(100), path(1));
     release.release();
-    QElapsedTimer waited;
-    waited.start();
-    while (!delivered && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    ASSERT_TRUE(delivered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered; }, 5000));
     EXPECT_EQ(cache.accessOrder(), QStringList{path(0)});
     EXPECT_EQ(cache.cachedImage(path(0)).value_or(QImage()).width(), 200);
     expectConsistent(cache);
@@ -127,10 +125,7 @@ TEST(ImageCacheTest, RequestsLoadInTheBackgroundAndDeliverOnTheCallersThread) {
     cache.requestImage("", &context, deliver);
     cache.requestImage("/a", &context, deliver);
     cache.requestImage("/fails", &context, deliver);
-    QElapsedTimer waited;
-    waited.start();
-    while (delivered.size() < 3 && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.size() >= 3; }, 5000));
     ASSERT_EQ(delivered.size(), 3u);
     EXPECT_FALSE(delivered[0]); // empty path: at once, nothing
     for (QThread* thread : threads)
