@@ -41,7 +41,8 @@ public:
     bool save(EditorWindow& window);
     bool saveAs(EditorWindow& window);
     void revert(EditorWindow& window);
-    // Asks about unsaved changes of every window; false when the user cancelled.
+    // Closes every window; false as soon as one does not close: the user cancelled, or (with dialogs) its
+    // question about unsaved changes is now open on it.
     bool closeAll();
 
     // Offers the recovery copies of an unclean quit; true when any was reopened. After a crash,
