@@ -103,26 +103,26 @@
 <context>
     <name>CrashReporter</name>
     <message>
-        <location filename="../../src/app/crash_report_text.cpp" line="88"/>
+        <location filename="../../src/app/crash_report_text.cpp" line="90"/>
         <source>Application Error</source>
         <translation>Anwendungsfehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/crash_report_text.cpp" line="92"/>
+        <location filename="../../src/app/crash_report_text.cpp" line="94"/>
         <source>The application encountered an unexpected error.
 
 The developer team at Quendrix has been automatically notified of this crash and will work on a fix as soon as possible.
 
 An update of the app will be available very soon.
 
-To be told when the fix is out, write to support@quendrix.com.</source>
+To be told when the fix is out, write to %1.</source>
         <translation>Bei der Anwendung ist ein unerwarteter Fehler aufgetreten.
 
 Das Entwicklerteam von Quendrix wurde automatisch über diesen Absturz informiert und wird so schnell wie möglich an einer Lösung arbeiten.
 
 Eine aktualisierte Version der App wird in Kürze verfügbar sein.
 
-Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreiben Sie an support@quendrix.com.</translation>
+Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreiben Sie an %1.</translation>
     </message>
 </context>
 <context>
@@ -286,7 +286,7 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>KioskProject</name>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="99"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="100"/>
         <location filename="../../src/model/project_model.cpp" line="62"/>
         <source>Start</source>
         <translation>Start</translation>
@@ -329,6 +329,485 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
     </message>
 </context>
 <context>
+    <name>ProjectSetup</name>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="65"/>
+        <source>Please enter valid numbers</source>
+        <translation>Bitte geben Sie gültige Zahlen ein</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="67"/>
+        <source>Resolution must be at least 1024×768</source>
+        <translation>Die Auflösung muss mindestens 1024×768 betragen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="69"/>
+        <source>Resolution must be at most %1×%1</source>
+        <translation>Die Auflösung darf höchstens %1×%1 betragen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="115"/>
+        <source>Untitled Screen</source>
+        <translation>Unbenannter Bildschirm</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="124"/>
+        <source>Untitled Project</source>
+        <translation>Unbenanntes Projekt</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyEditors</name>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="199"/>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="465"/>
+        <source>Select image...</source>
+        <translation>Bild auswählen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="465"/>
+        <source>Select video...</source>
+        <translation>Video auswählen...</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="468"/>
+        <source>Remove Image</source>
+        <translation>Bild entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="468"/>
+        <source>Remove Current Video</source>
+        <translation>Aktuelles Video entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="486"/>
+        <source>No image selected</source>
+        <translation>Kein Bild ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="486"/>
+        <source>No video selected</source>
+        <translation>Kein Video ausgewählt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="492"/>
+        <source>Image not found</source>
+        <translation>Bild nicht gefunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="492"/>
+        <source>Video file not found</source>
+        <translation>Videodatei nicht gefunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="495"/>
+        <source>Invalid image file</source>
+        <translation>Ungültige Bilddatei</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="503"/>
+        <source>Choose Image</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="503"/>
+        <source>Choose Video</source>
+        <translation>Video auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="507"/>
+        <source>Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="508"/>
+        <source>Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</source>
+        <translation>Filme (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="509"/>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="510"/>
+        <source>Select an image file</source>
+        <translation>Wählen Sie eine Bilddatei aus</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="510"/>
+        <source>Select a video file</source>
+        <translation>Wählen Sie eine Videodatei aus</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="548"/>
+        <source>Invalid URL format</source>
+        <translation>Ungültiges URL-Format</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="586"/>
+        <source>Icon</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="609"/>
+        <source>Choose Icon</source>
+        <translation>Symbol auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="633"/>
+        <source>Text Editor...</source>
+        <translation>Texteditor...</translation>
+    </message>
+</context>
+<context>
+    <name>PropertySchema</name>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="26"/>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="26"/>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="37"/>
+        <location filename="../../src/model/property_schema.cpp" line="217"/>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="58"/>
+        <location filename="../../src/model/property_schema.cpp" line="84"/>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="59"/>
+        <source>Enter text...</source>
+        <translation>Text eingeben...</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="60"/>
+        <location filename="../../src/model/property_schema.cpp" line="249"/>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="61"/>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="62"/>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="66"/>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="67"/>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="68"/>
+        <location filename="../../src/model/property_schema.cpp" line="121"/>
+        <source>Center</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="69"/>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="71"/>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="77"/>
+        <location filename="../../src/model/property_schema.cpp" line="237"/>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="81"/>
+        <location filename="../../src/model/property_schema.cpp" line="235"/>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="94"/>
+        <source>Solid</source>
+        <translation>Deckend</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="95"/>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="103"/>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="105"/>
+        <source>Display Mode</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="108"/>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="110"/>
+        <source>Scales the image to fit within the frame while maintaining aspect ratio</source>
+        <translation>Skaliert das Bild so, dass es unter Beibehaltung des Seitenverhältnisses in den Rahmen passt</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="112"/>
+        <location filename="../../src/model/property_schema.cpp" line="160"/>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="114"/>
+        <source>Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio</source>
+        <translation>Skaliert das Bild so, dass es den Rahmen füllt, und beschneidet es bei Bedarf unter Beibehaltung des Seitenverhältnisses</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="116"/>
+        <location filename="../../src/model/property_schema.cpp" line="161"/>
+        <source>Stretch</source>
+        <translation>Strecken</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="118"/>
+        <source>Stretches the image to fill the frame, may distort aspect ratio</source>
+        <translation>Streckt das Bild auf die Größe des Rahmens; das Seitenverhältnis kann sich verändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="119"/>
+        <source>Tile</source>
+        <translation>Kacheln</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="119"/>
+        <source>Repeats the image to fill the frame</source>
+        <translation>Wiederholt das Bild, bis der Rahmen gefüllt ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="123"/>
+        <source>Centers the image without scaling, may be cropped or show empty space</source>
+        <translation>Zentriert das Bild ohne Skalierung; es kann beschnitten werden oder Leerraum lassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="125"/>
+        <source>Corner Radius</source>
+        <translation>Eckenradius</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="129"/>
+        <source>Border Width</source>
+        <translation>Rahmenbreite</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="132"/>
+        <source>Border Color</source>
+        <translation>Rahmenfarbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="153"/>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="154"/>
+        <source>Show Controls</source>
+        <translation>Steuerelemente zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="155"/>
+        <source>Autoplay</source>
+        <translation>Automatisch abspielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="156"/>
+        <source>Loop</source>
+        <translation>Endlosschleife</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="157"/>
+        <source>Muted</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="159"/>
+        <source>Fitting</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="163"/>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="173"/>
+        <source>URL to display</source>
+        <translation>Anzuzeigende URL</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="174"/>
+        <source>https://www.example.com</source>
+        <translation>https://www.example.com</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="176"/>
+        <source>HTML content (used when URL is empty)</source>
+        <translation>HTML-Inhalt (wenn keine URL angegeben ist)</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="178"/>
+        <source>Allow back and forward navigation</source>
+        <translation>Vor- und Zurücknavigation erlauben</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="180"/>
+        <source>Allow zooming</source>
+        <translation>Zoomen erlauben</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="182"/>
+        <source>Show link previews</source>
+        <translation>Linkvorschau zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="194"/>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="195"/>
+        <source>Star</source>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="196"/>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="197"/>
+        <source>Rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="198"/>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="199"/>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="200"/>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="202"/>
+        <location filename="../../src/model/property_schema.cpp" line="226"/>
+        <source>Stroke</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="207"/>
+        <source>Points</source>
+        <translation>Zacken</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="211"/>
+        <source>Inner Radius</source>
+        <translation>Innenradius</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="223"/>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="223"/>
+        <location filename="../../src/model/property_schema.cpp" line="226"/>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="233"/>
+        <source>Choose Icon</source>
+        <translation>Symbol auswählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="242"/>
+        <source>Weight</source>
+        <translation>Strichstärke</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="243"/>
+        <source>Ultra Light</source>
+        <translation>Ultraleicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="244"/>
+        <source>Thin</source>
+        <translation>Dünn</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="245"/>
+        <source>Light</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="246"/>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="247"/>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="248"/>
+        <source>Semibold</source>
+        <translation>Halbfett</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="250"/>
+        <source>Heavy</source>
+        <translation>Extrafett</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="251"/>
+        <source>Black</source>
+        <translation>Ultrafett</translation>
+    </message>
+</context>
+<context>
     <name>QIODevice</name>
     <message>
         <location filename="../../src/platform/file_writing.cpp" line="18"/>
@@ -347,7 +826,7 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>Screens</name>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="100"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="101"/>
         <location filename="../../src/editing/screen_naming.cpp" line="9"/>
         <source>Screen %1</source>
         <translation>Bildschirm %1</translation>
@@ -356,6 +835,55 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <location filename="../../src/editing/screen_naming.cpp" line="16"/>
         <source> Copy</source>
         <translation> Kopie</translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="105"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="109"/>
+        <source>Show Password</source>
+        <translation>Passwort zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="109"/>
+        <source>Hide Password</source>
+        <translation>Passwort verbergen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="120"/>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="174"/>
+        <source>Project Information</source>
+        <translation>Projektinformationen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="176"/>
+        <source>Enter project name</source>
+        <translation>Projektnamen eingeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="177"/>
+        <source>Project Name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="179"/>
+        <source>Enter project description</source>
+        <translation>Projektbeschreibung eingeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="180"/>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="198"/>
+        <source>Grid Size</source>
+        <translation>Rastergröße</translation>
     </message>
 </context>
 <context>
@@ -586,14 +1114,37 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
     </message>
 </context>
 <context>
+    <name>WebViewComponentRenderer</name>
+    <message>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="57"/>
+        <source>The request timed out.</source>
+        <translation>Die Anfrage hat zu lange gedauert.</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="100"/>
+        <source>Local files cannot be shown.</source>
+        <translation>Lokale Dateien können nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="111"/>
+        <source>Web Page Alert</source>
+        <translation>Hinweis der Webseite</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="123"/>
+        <source>Web Page Confirmation</source>
+        <translation>Bestätigung der Webseite</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="43"/>
+        <location filename="../../src/app/main.cpp" line="37"/>
         <source>Digital signage slide shows.</source>
         <translation>Diashows für Digital Signage.</translation>
     </message>
     <message>
-        <location filename="../../src/app/main.cpp" line="47"/>
+        <location filename="../../src/app/main.cpp" line="41"/>
         <source>Projects to open.</source>
         <translation>Zu öffnende Projekte.</translation>
     </message>
@@ -1002,93 +1553,93 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Vistrelle-Projekte (*.vistrelle)</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="116"/>
+        <location filename="../../src/app/document_controller.cpp" line="125"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="134"/>
-        <location filename="../../src/app/document_controller.cpp" line="233"/>
+        <location filename="../../src/app/document_controller.cpp" line="143"/>
+        <location filename="../../src/app/document_controller.cpp" line="251"/>
         <source>The document “%1” could not be opened.</source>
         <translation>Das Dokument „%1“ konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="150"/>
+        <location filename="../../src/app/document_controller.cpp" line="159"/>
         <source>The document “%1” could not be saved.</source>
         <translation>Das Dokument „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="170"/>
+        <location filename="../../src/app/document_controller.cpp" line="179"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="207"/>
+        <location filename="../../src/app/document_controller.cpp" line="216"/>
         <source>Your changes to “%1” are not saved anywhere: %2 Choose Save As… to save them in another place.</source>
         <translation>Ihre Änderungen an „%1“ sind nirgends gespeichert: %2 Wählen Sie „Speichern unter…“, um sie an einem anderen Ort zu speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="211"/>
+        <location filename="../../src/app/document_controller.cpp" line="220"/>
         <source>“%1” could not be saved automatically: %2 Your changes are kept in a recovery copy for now. Choose Save As… to save them in another place.</source>
         <translation>„%1“ konnte nicht automatisch gespeichert werden: %2 Ihre Änderungen werden vorerst in einer Wiederherstellungskopie aufbewahrt. Wählen Sie „Speichern unter…“, um sie an einem anderen Ort zu speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="220"/>
+        <location filename="../../src/app/document_controller.cpp" line="232"/>
         <source>Revert to Saved</source>
         <translation>Auf gespeicherte Version zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="221"/>
+        <location filename="../../src/app/document_controller.cpp" line="233"/>
         <source>Do you want to revert “%1” to the last saved version?</source>
         <translation>Möchten Sie „%1“ auf die zuletzt gespeicherte Version zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="223"/>
+        <location filename="../../src/app/document_controller.cpp" line="236"/>
         <source>Your current changes will be lost.</source>
         <translation>Ihre aktuellen Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="224"/>
+        <location filename="../../src/app/document_controller.cpp" line="237"/>
         <source>Revert</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="254"/>
+        <location filename="../../src/app/document_controller.cpp" line="291"/>
         <source>Vistrelle</source>
         <translation>Vistrelle</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="255"/>
+        <location filename="../../src/app/document_controller.cpp" line="292"/>
         <source>Do you want to save the changes made to the document “%1”?</source>
         <translation>Möchten Sie die Änderungen am Dokument „%1“ speichern?</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="257"/>
+        <location filename="../../src/app/document_controller.cpp" line="295"/>
         <source>Your changes will be lost if you don’t save them.</source>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="258"/>
+        <location filename="../../src/app/document_controller.cpp" line="296"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="259"/>
+        <location filename="../../src/app/document_controller.cpp" line="297"/>
         <source>Don’t Save</source>
         <translation>Nicht speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="304"/>
+        <location filename="../../src/app/document_controller.cpp" line="346"/>
         <source>Restore Unsaved Changes</source>
         <translation>Nicht gespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="305"/>
+        <location filename="../../src/app/document_controller.cpp" line="347"/>
         <source>Vistrelle did not quit properly last time.</source>
         <translation>Vistrelle wurde beim letzten Mal nicht ordnungsgemäß beendet.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/document_controller.cpp" line="306"/>
+        <location filename="../../src/app/document_controller.cpp" line="348"/>
         <source>Unsaved changes of %n document(s) were kept. Do you want to restore them?</source>
         <translation>
             <numerusform>Nicht gespeicherte Änderungen an %n Dokument wurden aufbewahrt. Möchten Sie sie wiederherstellen?</numerusform>
@@ -1096,72 +1647,72 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="308"/>
+        <location filename="../../src/app/document_controller.cpp" line="350"/>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="309"/>
+        <location filename="../../src/app/document_controller.cpp" line="351"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="346"/>
+        <location filename="../../src/app/document_controller.cpp" line="388"/>
         <source>Your unsaved changes were kept and are reopened now.</source>
         <translation>Ihre ungesicherten Änderungen wurden aufbewahrt und werden jetzt wieder geöffnet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="354"/>
+        <location filename="../../src/app/document_controller.cpp" line="396"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="356"/>
+        <location filename="../../src/app/document_controller.cpp" line="398"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="357"/>
+        <location filename="../../src/app/document_controller.cpp" line="399"/>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="358"/>
+        <location filename="../../src/app/document_controller.cpp" line="400"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="361"/>
+        <location filename="../../src/app/document_controller.cpp" line="403"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="362"/>
+        <location filename="../../src/app/document_controller.cpp" line="404"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="365"/>
+        <location filename="../../src/app/document_controller.cpp" line="407"/>
         <source>Re&amp;vert to Saved</source>
         <translation>Auf gespeicherte &amp;Version zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="370"/>
+        <location filename="../../src/app/document_controller.cpp" line="412"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="371"/>
+        <location filename="../../src/app/document_controller.cpp" line="413"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="397"/>
+        <location filename="../../src/app/document_controller.cpp" line="439"/>
         <source>No Recent Documents</source>
         <translation>Keine zuletzt geöffneten Dokumente</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="399"/>
+        <location filename="../../src/app/document_controller.cpp" line="441"/>
         <source>Clear Menu</source>
         <translation>Menü leeren</translation>
     </message>
@@ -1290,22 +1841,22 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="664"/>
+        <location filename="../../src/editor/editor_window.cpp" line="682"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="665"/>
+        <location filename="../../src/editor/editor_window.cpp" line="683"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="668"/>
+        <location filename="../../src/editor/editor_window.cpp" line="686"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="669"/>
+        <location filename="../../src/editor/editor_window.cpp" line="687"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2513,12 +3064,12 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Möchten Sie „%1“ wirklich löschen? Diese Aktion kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="389"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="390"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="390"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="391"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -2701,17 +3252,17 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::VistrelleApp</name>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="177"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="181"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="181"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="182"/>
         <source>Open…</source>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="185"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="183"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>

@@ -1,5 +1,7 @@
 #include "app/crash_report_text.h"
 
+#include "export/deploy_constants.h"
+
 #include <QCoreApplication>
 
 #include <csignal>
@@ -93,8 +95,8 @@ QString crashAlertText() {
         "CrashReporter",
         "The application encountered an unexpected error.\n\nThe developer team at Quendrix has been "
         "automatically notified of this crash and will work on a fix as soon as possible.\n\nAn update of "
-        "the app will be available very soon.\n\nTo be told when the fix is out, write to "
-        "support@quendrix.com.");
+        "the app will be available very soon.\n\nTo be told when the fix is out, write to %1.")
+        .arg(DeployConstants::supportAddress);
 }
 
 void formatIsoTimestamp(std::time_t time, char* out) noexcept {

@@ -1,6 +1,7 @@
 #include "app/crash_report_upload.h"
 
 #include "app/crash_report_text.h"
+#include "export/deploy_constants.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -75,8 +76,7 @@ QByteArray crashReportBody(const QString& report, const QString& boundary) {
 }
 
 QUrl crashReportEndpoint() {
-    static const QUrl endpoint(QStringLiteral("https://www.quendrix.com") +
-                               QStringLiteral("/crash_reports/index.php"));
+    static const QUrl endpoint(DeployConstants::siteRoot + QStringLiteral("/crash_reports/index.php"));
     return endpoint;
 }
 

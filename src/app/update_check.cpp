@@ -1,5 +1,7 @@
 #include "app/update_check.h"
 
+#include "export/deploy_constants.h"
+
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -56,7 +58,7 @@ bool isNewer(const Announcement& announcement) {
 } // namespace
 
 QString makerSiteRoot() {
-    return QStringLiteral("https://www.quendrix.com");
+    return DeployConstants::siteRoot;
 }
 
 QUrl updateFileAddress() {

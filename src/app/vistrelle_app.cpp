@@ -102,14 +102,8 @@ void VistrelleApp::showWelcome(bool firstStart) {
                 documents_.newDocument();
             closeWelcome();
         });
-        connect(welcome_, &WelcomeWindow::newProjectRequested, this, [this] {
-            documents_.newDocument();
-            leaveWelcomeIfDocumentOpen();
-        });
-        connect(welcome_, &WelcomeWindow::openRequested, this, [this] {
-            documents_.openDocument();
-            leaveWelcomeIfDocumentOpen();
-        });
+        connect(welcome_, &WelcomeWindow::newProjectRequested, this, &VistrelleApp::newProject);
+        connect(welcome_, &WelcomeWindow::openRequested, this, &VistrelleApp::openProject);
         connect(welcome_, &WelcomeWindow::recentProjectRequested, this, [this](const QString& path) {
             documents_.openFile(path);
             leaveWelcomeIfDocumentOpen();
@@ -130,6 +124,16 @@ void VistrelleApp::showWelcome(bool firstStart) {
     welcome_->show();
     welcome_->raise();
     welcome_->activateWindow();
+}
+
+void VistrelleApp::newProject() {
+    documents_.newDocument();
+    leaveWelcomeIfDocumentOpen();
+}
+
+void VistrelleApp::openProject() {
+    documents_.openDocument();
+    leaveWelcomeIfDocumentOpen();
 }
 
 void VistrelleApp::closeWelcome() {
@@ -174,14 +178,8 @@ void VistrelleApp::addApplicationShortcuts(QWidget& window) {
         connect(action, &QAction::triggered, &window, run);
         window.addAction(action);
     };
-    add(tr("New"), QKeySequence::New, [this] {
-        documents_.newDocument();
-        leaveWelcomeIfDocumentOpen();
-    });
-    add(tr("Open…"), QKeySequence::Open, [this] {
-        documents_.openDocument();
-        leaveWelcomeIfDocumentOpen();
-    });
+    add(tr("New"), QKeySequence::New, [this] { newProject(); });
+    add(tr("Open…"), QKeySequence::Open, [this] { openProject(); });
     add(tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { documents_.quit(); });
 }
 

@@ -46,6 +46,9 @@ signals:
 
 private:
     void setUpPalette(QWidget& palette, const QString& identifier);
+    // New and Open from the start window, its shortcuts or a palette's.
+    void newProject();
+    void openProject();
     void closeWelcome();
     // After New, Open or a recent project from the welcome window: done with it when a document is open.
     void leaveWelcomeIfDocumentOpen();

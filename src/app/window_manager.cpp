@@ -59,22 +59,22 @@ QList<QRectF> WindowManager::displays() {
 }
 
 void WindowManager::save(const QWidget& window, const QString& identifier, const QString& contentName) {
-    const QPoint origin = window.pos();
+    const double x = window.pos().x();
+    const double y = window.pos().y();
     if (identifier == screensIdentifier) {
-        Preferences::setValue(QStringLiteral("screensWindowX"), double(origin.x()));
-        Preferences::setValue(QStringLiteral("screensWindowY"), double(origin.y()));
-        Preferences::setValue(QStringLiteral("screensWindowHeight"), double(window.height()));
+        Preferences::setValues({{QStringLiteral("screensWindowX"), x},
+                                {QStringLiteral("screensWindowY"), y},
+                                {QStringLiteral("screensWindowHeight"), double(window.height())}});
     } else if (identifier == libraryIdentifier) {
-        Preferences::setValue(QStringLiteral("componentLibraryWindowX"), double(origin.x()));
-        Preferences::setValue(QStringLiteral("componentLibraryWindowY"), double(origin.y()));
-        Preferences::setValue(QStringLiteral("componentLibraryWindowWidth.singleColumn"), double(window.width()));
-        Preferences::setValue(QStringLiteral("componentLibraryWindowHeight.singleColumn"),
-                              double(window.height()));
+        Preferences::setValues({{QStringLiteral("componentLibraryWindowX"), x},
+                                {QStringLiteral("componentLibraryWindowY"), y},
+                                {QStringLiteral("componentLibraryWindowWidth.singleColumn"), double(window.width())},
+                                {QStringLiteral("componentLibraryWindowHeight.singleColumn"), double(window.height())}});
     } else if (identifier == inspectorIdentifier) {
-        Preferences::setValue(QStringLiteral("inspectorWindowX"), double(origin.x()));
-        Preferences::setValue(QStringLiteral("inspectorWindowY"), double(origin.y()));
+        QVariantMap frame{{QStringLiteral("inspectorWindowX"), x}, {QStringLiteral("inspectorWindowY"), y}};
         if (!contentName.isEmpty())
-            Preferences::setValue(inspectorHeightKey(contentName), double(window.height()));
+            frame.insert(inspectorHeightKey(contentName), double(window.height()));
+        Preferences::setValues(frame);
     } else if (identifier == documentIdentifier) {
         saveDocumentWindow(window);
     }

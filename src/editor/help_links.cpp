@@ -1,9 +1,11 @@
 #include "editor/help_links.h"
 
+#include "export/deploy_constants.h"
+
 namespace vistrelle {
 namespace {
 
-const QString site = QStringLiteral("https://www.quendrix.com");
+const QString& site = DeployConstants::siteRoot;
 
 } // namespace
 

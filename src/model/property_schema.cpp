@@ -19,12 +19,11 @@ using Kind = PropertyKind;
 const QString yes = QStringLiteral("true");
 const QString no = QStringLiteral("false");
 
-#define TR(text) QT_TRANSLATE_NOOP("PropertySchema", text)
 
 // Every type's opacity, shown with the z-index under "Advanced".
 PropertySpec opacitySpec() {
     PropertySpec s{K::opacity, Kind::number,  std::nullopt,  QStringLiteral("1"),
-                   C::slider,  TR("Opacity"), TR("Advanced")};
+                   C::slider,  QT_TRANSLATE_NOOP("PropertySchema", "Opacity"), QT_TRANSLATE_NOOP("PropertySchema", "Advanced")};
     s.minimum = 0;
     s.maximum = 1;
     s.step = 0.05;
@@ -35,7 +34,7 @@ PropertySpec opacitySpec() {
 
 // Rotation of texts and images: a turn either way.
 PropertySpec rotationSpec() {
-    PropertySpec s{K::rotation, Kind::number, std::nullopt, QStringLiteral("0"), C::slider, TR("Rotation")};
+    PropertySpec s{K::rotation, Kind::number, std::nullopt, QStringLiteral("0"), C::slider, QT_TRANSLATE_NOOP("PropertySchema", "Rotation")};
     s.minimum = -180;
     s.maximum = 180;
     s.step = 18;
@@ -56,33 +55,33 @@ QList<PropertySpec> textSchema(ComponentType type) {
     const auto shown = [area](PropertyControl control) { return area ? C::none : control; };
 
     PropertySpec text{K::text,   Kind::text, sample, area ? QString() : sample, shown(C::textField),
-                      TR("Text")};
-    text.placeholder = TR("Enter text...");
-    PropertySpec bold{K::isBold, Kind::boolean, title ? yes : no, no, shown(C::styleToggle), TR("Bold")};
-    PropertySpec italic{K::isItalic, Kind::boolean, no, no, shown(C::styleToggle), TR("Italic")};
-    PropertySpec underline{K::isUnderlined, Kind::boolean, no, no, shown(C::styleToggle), TR("Underline")};
+                      QT_TRANSLATE_NOOP("PropertySchema", "Text")};
+    text.placeholder = QT_TRANSLATE_NOOP("PropertySchema", "Enter text...");
+    PropertySpec bold{K::isBold, Kind::boolean, title ? yes : no, no, shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Bold")};
+    PropertySpec italic{K::isItalic, Kind::boolean, no, no, shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Italic")};
+    PropertySpec underline{K::isUnderlined, Kind::boolean, no, no, shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Underline")};
     // Titles and labels centre unless told otherwise, as the player draws them; text areas start at the left.
     const QString alignment = area ? QStringLiteral("leading") : QStringLiteral("center");
     PropertySpec align{K::textAlignment, Kind::word,         alignment,
-                       alignment,        shown(C::segments), TR("Alignment")};
-    align.choices = {{QStringLiteral("leading"), TR("Left"), QStringLiteral("text.alignleft")},
-                     {QStringLiteral("center"), TR("Center"), QStringLiteral("text.aligncenter")},
-                     {QStringLiteral("trailing"), TR("Right"), QStringLiteral("text.alignright")}};
+                       alignment,        shown(C::segments), QT_TRANSLATE_NOOP("PropertySchema", "Alignment")};
+    align.choices = {{QStringLiteral("leading"), QT_TRANSLATE_NOOP("PropertySchema", "Left"), QStringLiteral("text.alignleft")},
+                     {QStringLiteral("center"), QT_TRANSLATE_NOOP("PropertySchema", "Center"), QStringLiteral("text.aligncenter")},
+                     {QStringLiteral("trailing"), QT_TRANSLATE_NOOP("PropertySchema", "Right"), QStringLiteral("text.alignright")}};
     PropertySpec font{K::fontName,    Kind::text, std::nullopt, QStringLiteral("Helvetica"),
-                      shown(C::menu), TR("Font")};
+                      shown(C::menu), QT_TRANSLATE_NOOP("PropertySchema", "Font")};
     for (const char* family :
          {"Helvetica", "SF Pro", "Arial", "Times", "Courier", "Avenir", "Georgia", "Verdana", "Trebuchet MS",
           "Palatino", "Optima", "Futura", "Baskerville", "Copperplate", "Didot"})
         font.choices.append({QString::fromLatin1(family), family, {}});
     const QString size = title ? QStringLiteral("24") : area ? QStringLiteral("12") : QStringLiteral("14");
-    PropertySpec fontSize{K::fontSize, Kind::number, size, size, shown(C::integerField), TR("Size")};
+    PropertySpec fontSize{K::fontSize, Kind::number, size, size, shown(C::integerField), QT_TRANSLATE_NOOP("PropertySchema", "Size")};
     fontSize.minimum = 1;
     fontSize.maximum = 999;
     PropertySpec color{K::textColor,        Kind::color, QStringLiteral("#000000"), QStringLiteral("#000000"),
-                       shown(C::colorWell), TR("Color")};
+                       shown(C::colorWell), QT_TRANSLATE_NOOP("PropertySchema", "Color")};
     PropertySpec rich{
         K::richTextData, Kind::richText, std::nullopt, QString(), area ? C::richTextButton : C::none,
-        TR("Text")};
+        QT_TRANSLATE_NOOP("PropertySchema", "Text")};
 
     PropertySpec rotation = rotationSpec();
     rotation.control = shown(C::slider);
@@ -92,8 +91,8 @@ QList<PropertySpec> textSchema(ComponentType type) {
         schema.prepend(rich);
         schema.append({K::backgroundColor, Kind::color, std::nullopt, QStringLiteral("#FFFFFF")});
         PropertySpec style{K::backgroundStyle, Kind::word, std::nullopt, QStringLiteral("solid")};
-        style.choices = {{QStringLiteral("solid"), TR("Solid")},
-                         {QStringLiteral("transparent"), TR("Transparent")}};
+        style.choices = {{QStringLiteral("solid"), QT_TRANSLATE_NOOP("PropertySchema", "Solid")},
+                         {QStringLiteral("transparent"), QT_TRANSLATE_NOOP("PropertySchema", "Transparent")}};
         schema.append(style);
         schema.append({K::legacyTransparent, Kind::boolean, std::nullopt, QStringLiteral("false")});
     }
@@ -101,36 +100,36 @@ QList<PropertySpec> textSchema(ComponentType type) {
 }
 
 QList<PropertySpec> imageSchema() {
-    PropertySpec path{K::imagePath, Kind::mediaPath, QString(), QString(), C::imageChooser, TR("Image")};
+    PropertySpec path{K::imagePath, Kind::mediaPath, QString(), QString(), C::imageChooser, QT_TRANSLATE_NOOP("PropertySchema", "Image")};
     PropertySpec fitting{K::fittingMode,        Kind::word, std::nullopt,
-                         QStringLiteral("fit"), C::menu,    TR("Display Mode")};
+                         QStringLiteral("fit"), C::menu,    QT_TRANSLATE_NOOP("PropertySchema", "Display Mode")};
     fitting.choices = {
         {QStringLiteral("fit"),
-         TR("Fit"),
+         QT_TRANSLATE_NOOP("PropertySchema", "Fit"),
          {},
-         TR("Scales the image to fit within the frame while maintaining aspect ratio")},
+         QT_TRANSLATE_NOOP("PropertySchema", "Scales the image to fit within the frame while maintaining aspect ratio")},
         {QStringLiteral("fill"),
-         TR("Fill"),
+         QT_TRANSLATE_NOOP("PropertySchema", "Fill"),
          {},
-         TR("Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio")},
+         QT_TRANSLATE_NOOP("PropertySchema", "Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio")},
         {QStringLiteral("stretch"),
-         TR("Stretch"),
+         QT_TRANSLATE_NOOP("PropertySchema", "Stretch"),
          {},
-         TR("Stretches the image to fill the frame, may distort aspect ratio")},
-        {QStringLiteral("tile"), TR("Tile"), {}, TR("Repeats the image to fill the frame")},
+         QT_TRANSLATE_NOOP("PropertySchema", "Stretches the image to fill the frame, may distort aspect ratio")},
+        {QStringLiteral("tile"), QT_TRANSLATE_NOOP("PropertySchema", "Tile"), {}, QT_TRANSLATE_NOOP("PropertySchema", "Repeats the image to fill the frame")},
         {QStringLiteral("center"),
-         TR("Center"),
+         QT_TRANSLATE_NOOP("PropertySchema", "Center"),
          {},
-         TR("Centers the image without scaling, may be cropped or show empty space")}};
+         QT_TRANSLATE_NOOP("PropertySchema", "Centers the image without scaling, may be cropped or show empty space")}};
     PropertySpec corner{K::cornerRadius,     Kind::number, QStringLiteral("8"),
-                        QStringLiteral("0"), C::slider,    TR("Corner Radius")};
+                        QStringLiteral("0"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Corner Radius")};
     corner.maximum = 50;
     corner.step = 2;
     PropertySpec borderWidth{K::borderWidth,      Kind::number, std::nullopt,
-                             QStringLiteral("0"), C::slider,    TR("Border Width")};
+                             QStringLiteral("0"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Border Width")};
     borderWidth.maximum = 10;
     PropertySpec borderColor{K::borderColor, Kind::color,       std::nullopt, QStringLiteral("#000000"),
-                             C::colorWell,   TR("Border Color")};
+                             C::colorWell,   QT_TRANSLATE_NOOP("PropertySchema", "Border Color")};
     // The click action of an image button: kept and exported, edited nowhere yet.
     PropertySpec category{K::actionCategory, Kind::word, std::nullopt, QStringLiteral("navigation")};
     PropertySpec alertTitle{K::alertTitle, Kind::text, std::nullopt, QStringLiteral("Alert")};
@@ -151,17 +150,17 @@ QList<PropertySpec> imageSchema() {
 }
 
 QList<PropertySpec> videoSchema() {
-    PropertySpec path{K::videoPath, Kind::mediaPath, QString(), QString(), C::videoChooser, TR("Video")};
-    PropertySpec controls{K::showsControls, Kind::boolean, yes, yes, C::toggle, TR("Show Controls")};
-    PropertySpec autoplay{K::isAutoplay, Kind::boolean, no, no, C::toggle, TR("Autoplay")};
-    PropertySpec loop{K::isLooping, Kind::boolean, no, no, C::toggle, TR("Loop")};
-    PropertySpec muted{K::isMuted, Kind::boolean, yes, no, C::toggle, TR("Muted")};
+    PropertySpec path{K::videoPath, Kind::mediaPath, QString(), QString(), C::videoChooser, QT_TRANSLATE_NOOP("PropertySchema", "Video")};
+    PropertySpec controls{K::showsControls, Kind::boolean, yes, yes, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Show Controls")};
+    PropertySpec autoplay{K::isAutoplay, Kind::boolean, no, no, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Autoplay")};
+    PropertySpec loop{K::isLooping, Kind::boolean, no, no, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Loop")};
+    PropertySpec muted{K::isMuted, Kind::boolean, yes, no, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Muted")};
     PropertySpec fitting{K::fittingMode,         Kind::word,  QStringLiteral("fill"),
-                         QStringLiteral("fill"), C::segments, TR("Fitting")};
-    fitting.choices = {{QStringLiteral("fill"), TR("Fill"), {}},
-                       {QStringLiteral("stretch"), TR("Stretch"), {}}};
+                         QStringLiteral("fill"), C::segments, QT_TRANSLATE_NOOP("PropertySchema", "Fitting")};
+    fitting.choices = {{QStringLiteral("fill"), QT_TRANSLATE_NOOP("PropertySchema", "Fill"), {}},
+                       {QStringLiteral("stretch"), QT_TRANSLATE_NOOP("PropertySchema", "Stretch"), {}}};
     PropertySpec background{K::backgroundColor,        Kind::color,  QStringLiteral("#000000"),
-                            QStringLiteral("#000000"), C::colorWell, TR("Background Color")};
+                            QStringLiteral("#000000"), C::colorWell, QT_TRANSLATE_NOOP("PropertySchema", "Background Color")};
     PropertySpec corner{K::cornerRadius, Kind::number, QStringLiteral("8"), QStringLiteral("8")};
     return {path,       controls,
             autoplay,   loop,
@@ -171,16 +170,16 @@ QList<PropertySpec> videoSchema() {
 }
 
 QList<PropertySpec> webViewSchema() {
-    PropertySpec url{K::url, Kind::webAddress, QString(), QString(), C::urlField, TR("URL to display")};
-    url.placeholder = TR("https://www.example.com");
+    PropertySpec url{K::url, Kind::webAddress, QString(), QString(), C::urlField, QT_TRANSLATE_NOOP("PropertySchema", "URL to display")};
+    url.placeholder = QT_TRANSLATE_NOOP("PropertySchema", "https://www.example.com");
     PropertySpec html{K::htmlContent, Kind::text,    QString(),
-                      QString(),      C::textEditor, TR("HTML content (used when URL is empty)")};
+                      QString(),      C::textEditor, QT_TRANSLATE_NOOP("PropertySchema", "HTML content (used when URL is empty)")};
     PropertySpec navigation{K::allowsBackForwardNavigation,         Kind::boolean, no, no, C::toggle,
-                            TR("Allow back and forward navigation")};
+                            QT_TRANSLATE_NOOP("PropertySchema", "Allow back and forward navigation")};
     PropertySpec magnification{K::allowsMagnification, Kind::boolean, yes, yes, C::toggle,
-                               TR("Allow zooming")};
+                               QT_TRANSLATE_NOOP("PropertySchema", "Allow zooming")};
     PropertySpec linkPreview{K::allowsLinkPreview,    Kind::boolean, no, no, C::toggle,
-                             TR("Show link previews")};
+                             QT_TRANSLATE_NOOP("PropertySchema", "Show link previews")};
     return {url,
             html,
             navigation,
@@ -192,69 +191,68 @@ QList<PropertySpec> webViewSchema() {
 
 QList<PropertySpec> shapeSchema() {
     PropertySpec shape{K::shapeType,           Kind::word, QStringLiteral("star"),
-                       QStringLiteral("star"), C::menu,    TR("Shape")};
-    shape.choices = {{QStringLiteral("star"), TR("Star"), QStringLiteral("star.fill")},
-                     {QStringLiteral("circle"), TR("Circle"), QStringLiteral("circle.fill")},
-                     {QStringLiteral("rectangle"), TR("Rectangle"), QStringLiteral("rectangle.fill")},
-                     {QStringLiteral("square"), TR("Square"), QStringLiteral("square.fill")},
-                     {QStringLiteral("triangle"), TR("Triangle"), QStringLiteral("triangle.fill")},
-                     {QStringLiteral("diamond"), TR("Diamond"), QStringLiteral("diamond.fill")}};
+                       QStringLiteral("star"), C::menu,    QT_TRANSLATE_NOOP("PropertySchema", "Shape")};
+    shape.choices = {{QStringLiteral("star"), QT_TRANSLATE_NOOP("PropertySchema", "Star"), QStringLiteral("star.fill")},
+                     {QStringLiteral("circle"), QT_TRANSLATE_NOOP("PropertySchema", "Circle"), QStringLiteral("circle.fill")},
+                     {QStringLiteral("rectangle"), QT_TRANSLATE_NOOP("PropertySchema", "Rectangle"), QStringLiteral("rectangle.fill")},
+                     {QStringLiteral("square"), QT_TRANSLATE_NOOP("PropertySchema", "Square"), QStringLiteral("square.fill")},
+                     {QStringLiteral("triangle"), QT_TRANSLATE_NOOP("PropertySchema", "Triangle"), QStringLiteral("triangle.fill")},
+                     {QStringLiteral("diamond"), QT_TRANSLATE_NOOP("PropertySchema", "Diamond"), QStringLiteral("diamond.fill")}};
     PropertySpec stroke{K::strokeWidth,      Kind::number, QStringLiteral("2"),
-                        QStringLiteral("2"), C::slider,    TR("Stroke")};
+                        QStringLiteral("2"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Stroke")};
     stroke.maximum = 10;
     stroke.decimals = 1;
     stroke.controlWidth = 100;
     PropertySpec points{K::points,           Kind::integer,   QStringLiteral("5"),
-                        QStringLiteral("5"), C::integerField, TR("Points")};
+                        QStringLiteral("5"), C::integerField, QT_TRANSLATE_NOOP("PropertySchema", "Points")};
     points.minimum = 3;
     points.maximum = 60;
     PropertySpec inner{K::innerRadius,        Kind::number, QStringLiteral("0.4"),
-                       QStringLiteral("0.4"), C::slider,    TR("Inner Radius")};
+                       QStringLiteral("0.4"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Inner Radius")};
     inner.minimum = 0.1;
     inner.maximum = 0.9;
     inner.step = 0.1;
     inner.decimals = 2;
     PropertySpec rotation{K::rotation,         Kind::number, QStringLiteral("0"),
-                          QStringLiteral("0"), C::slider,    TR("Rotation")};
+                          QStringLiteral("0"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Rotation")};
     rotation.maximum = 360;
     rotation.step = 30;
     rotation.display = ValueDisplay::degrees;
     PropertySpec fill{
         K::fillColor,     Kind::color, QStringLiteral("#FFD700"), QStringLiteral("#FFD700"), C::colorWell,
-        TR("Background"), TR("Colors")};
+        QT_TRANSLATE_NOOP("PropertySchema", "Background"), QT_TRANSLATE_NOOP("PropertySchema", "Colors")};
     PropertySpec strokeColor{
         K::strokeColor, Kind::color, QStringLiteral("#FFA500"), QStringLiteral("#FFA500"), C::colorWell,
-        TR("Stroke"),   TR("Colors")};
+        QT_TRANSLATE_NOOP("PropertySchema", "Stroke"),   QT_TRANSLATE_NOOP("PropertySchema", "Colors")};
     return {shape, stroke, points, inner, rotation, fill, strokeColor, opacitySpec()};
 }
 
 QList<PropertySpec> iconSchema() {
     PropertySpec name{
         K::iconName,   Kind::symbolName, QStringLiteral("face.smiling"), QStringLiteral("face.smiling"),
-        C::iconPicker, TR("Choose Icon")};
+        C::iconPicker, QT_TRANSLATE_NOOP("PropertySchema", "Choose Icon")};
     PropertySpec color{K::iconColor, Kind::color, QStringLiteral("#007AFF"), QStringLiteral("#007AFF"),
-                       C::colorWell, TR("Color")};
+                       C::colorWell, QT_TRANSLATE_NOOP("PropertySchema", "Color")};
     PropertySpec size{K::iconSize,          Kind::number, QStringLiteral("24"),
-                      QStringLiteral("24"), C::slider,    TR("Size")};
+                      QStringLiteral("24"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Size")};
     size.minimum = 8;
     size.maximum = 256;
     size.controlWidth = 140;
     PropertySpec weight{K::iconWeight, Kind::word,  QStringLiteral("regular"), QStringLiteral("regular"),
-                        C::menu,       TR("Weight")};
-    weight.choices = {{QStringLiteral("ultraLight"), TR("Ultra Light"), {}},
-                      {QStringLiteral("thin"), TR("Thin"), {}},
-                      {QStringLiteral("light"), TR("Light"), {}},
-                      {QStringLiteral("regular"), TR("Regular"), {}},
-                      {QStringLiteral("medium"), TR("Medium"), {}},
-                      {QStringLiteral("semibold"), TR("Semibold"), {}},
-                      {QStringLiteral("bold"), TR("Bold"), {}},
-                      {QStringLiteral("heavy"), TR("Heavy"), {}},
-                      {QStringLiteral("black"), TR("Black"), {}}};
+                        C::menu,       QT_TRANSLATE_NOOP("PropertySchema", "Weight")};
+    weight.choices = {{QStringLiteral("ultraLight"), QT_TRANSLATE_NOOP("PropertySchema", "Ultra Light"), {}},
+                      {QStringLiteral("thin"), QT_TRANSLATE_NOOP("PropertySchema", "Thin"), {}},
+                      {QStringLiteral("light"), QT_TRANSLATE_NOOP("PropertySchema", "Light"), {}},
+                      {QStringLiteral("regular"), QT_TRANSLATE_NOOP("PropertySchema", "Regular"), {}},
+                      {QStringLiteral("medium"), QT_TRANSLATE_NOOP("PropertySchema", "Medium"), {}},
+                      {QStringLiteral("semibold"), QT_TRANSLATE_NOOP("PropertySchema", "Semibold"), {}},
+                      {QStringLiteral("bold"), QT_TRANSLATE_NOOP("PropertySchema", "Bold"), {}},
+                      {QStringLiteral("heavy"), QT_TRANSLATE_NOOP("PropertySchema", "Heavy"), {}},
+                      {QStringLiteral("black"), QT_TRANSLATE_NOOP("PropertySchema", "Black"), {}}};
     return {name,   color,         size,
             weight, opacitySpec(), {K::rotation, Kind::number, std::nullopt, QStringLiteral("0")}};
 }
 
-#undef TR
 
 QList<PropertySpec> schemaOf(ComponentType type) {
     switch (type) {

@@ -39,6 +39,13 @@ void setValue(const QString& key, const QVariant& value) {
     writeOut(settings);
 }
 
+void setValues(const QVariantMap& values) {
+    QSettings settings = store();
+    for (auto entry = values.begin(); entry != values.end(); ++entry)
+        settings.setValue(entry.key(), entry.value());
+    writeOut(settings);
+}
+
 void remove(const QString& key) {
     QSettings settings = store();
     settings.remove(key);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <optional>
 
@@ -15,6 +16,8 @@ namespace Preferences {
 QVariant value(const QString& key, const QVariant& fallback = {});
 std::optional<QByteArray> data(const QString& key);
 void setValue(const QString& key, const QVariant& value);
+// Several keys in one write of the store (a window frame is four of them).
+void setValues(const QVariantMap& values);
 void remove(const QString& key);
 
 // Keeps the store in `folder` instead (tests).

@@ -77,14 +77,21 @@ void InspectorPalette::scheduleRefresh() {
 
 void InspectorPalette::showEvent(QShowEvent* event) {
     refresh();
+    fitWidthToContent(); // now with the style the window is shown in
     QWidget::showEvent(event);
 }
 
 void InspectorPalette::refresh() {
     refreshScheduled_ = false;
     showManagerState();
-    fitWidthToContent();
+    // Only another page or another type of component can need another width; edits and drags cannot.
     const QString content = contentName();
+    const std::optional<ComponentType> type =
+        page() == Page::component ? std::optional(shownComponentType_) : std::nullopt;
+    if (content != shownContent_ || type != fittedType_) {
+        fittedType_ = type;
+        fitWidthToContent();
+    }
     if (content != shownContent_) {
         shownContent_ = content;
         emit contentChanged(content);
@@ -138,6 +145,7 @@ void InspectorPalette::showManagerState() {
     if (screen && m.selectedComponent()) {
         if (const PlacedComponent* component = m.findComponent(screen->id, m.selectedComponent()->id)) {
             component_->show(*screen, *component);
+            shownComponentType_ = component->componentType;
             pages_->setCurrentIndex(2);
             return;
         }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/enumerations.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QStackedWidget;
 
@@ -49,6 +53,8 @@ private:
     ScreenInspector* screen_ = nullptr;
     bool refreshScheduled_ = false;
     QString shownContent_;
+    ComponentType shownComponentType_ = ComponentType::label;
+    std::optional<ComponentType> fittedType_;
 };
 
 } // namespace vistrelle

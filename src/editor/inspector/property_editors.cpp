@@ -38,9 +38,10 @@ QString schemaText(const char* text) {
     return QCoreApplication::translate("PropertySchema", text);
 }
 
-QString editorText(const char* text) {
-    return QCoreApplication::translate("PropertyEditors", text);
-}
+// Texts of the "PropertyEditors" catalogue context, written out where they are used so that the translation tools see them.
+struct PropertyEditorTexts {
+    Q_DECLARE_TR_FUNCTIONS(PropertyEditors)
+};
 
 QHBoxLayout* rowLayout(QWidget* owner) {
     auto* layout = new QHBoxLayout(owner);
@@ -195,7 +196,7 @@ class StyleTogglesEditor : public PropertyEditor {
 public:
     StyleTogglesEditor(const QList<PropertySpec>& specs, QWidget* parent)
         : PropertyEditor(parent) {
-        setRowLabel(editorText("Style"));
+        setRowLabel(PropertyEditorTexts::tr("Style"));
         QHBoxLayout* layout = rowLayout(this);
         layout->setSpacing(2);
         for (const PropertySpec& entry : specs) {
@@ -461,10 +462,10 @@ public:
         auto* buttons = new QHBoxLayout;
         buttons->setSpacing(6);
         choose_ =
-            new QPushButton(isImage_ ? editorText("Select image...") : editorText("Select video..."), this);
+            new QPushButton(isImage_ ? PropertyEditorTexts::tr("Select image...") : PropertyEditorTexts::tr("Select video..."), this);
         choose_->setObjectName(key_ + QStringLiteral(".choose"));
         remove_ =
-            new QPushButton(isImage_ ? editorText("Remove Image") : editorText("Remove Current Video"), this);
+            new QPushButton(isImage_ ? PropertyEditorTexts::tr("Remove Image") : PropertyEditorTexts::tr("Remove Current Video"), this);
         remove_->setObjectName(key_ + QStringLiteral(".remove"));
         buttons->addWidget(choose_);
         buttons->addStretch();
@@ -482,16 +483,16 @@ public:
         const QString stored = component.stringProperty(key_);
         remove_->setVisible(!stored.isEmpty());
         if (stored.isEmpty()) {
-            status_->show(isImage_ ? editorText("No image selected") : editorText("No video selected"),
+            status_->show(isImage_ ? PropertyEditorTexts::tr("No image selected") : PropertyEditorTexts::tr("No video selected"),
                           false);
             return;
         }
         const QString file = services_.resolvedPathFor ? services_.resolvedPathFor(stored) : stored;
         if (!QFileInfo(file).isFile())
-            status_->show(isImage_ ? editorText("Image not found") : editorText("Video file not found"),
+            status_->show(isImage_ ? PropertyEditorTexts::tr("Image not found") : PropertyEditorTexts::tr("Video file not found"),
                           true);
         else if (isImage_ && !QImageReader(file).canRead())
-            status_->show(editorText("Invalid image file"), true);
+            status_->show(PropertyEditorTexts::tr("Invalid image file"), true);
         else
             status_->show(QFileInfo(file).fileName(), false);
     }
@@ -499,14 +500,14 @@ public:
 private:
     void choose() {
         auto* dialog =
-            new QFileDialog(window(), isImage_ ? editorText("Choose Image") : editorText("Choose Video"));
+            new QFileDialog(window(), isImage_ ? PropertyEditorTexts::tr("Choose Image") : PropertyEditorTexts::tr("Choose Video"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setNameFilter(isImage_
-                                  ? editorText("Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)")
-                                  : editorText("Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)"));
-        dialog->setLabelText(QFileDialog::Accept, editorText("Choose"));
-        dialog->setToolTip(isImage_ ? editorText("Select an image file") : editorText("Select a video file"));
+                                  ? PropertyEditorTexts::tr("Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)")
+                                  : PropertyEditorTexts::tr("Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)"));
+        dialog->setLabelText(QFileDialog::Accept, PropertyEditorTexts::tr("Choose"));
+        dialog->setToolTip(isImage_ ? PropertyEditorTexts::tr("Select an image file") : PropertyEditorTexts::tr("Select a video file"));
         connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
             // A picture that does not decode is stored all the same: the file may be mended.
             emit edited({{key_, services_.storedPathFor ? services_.storedPathFor(file) : file}}, false);
@@ -544,7 +545,7 @@ public:
         connect(field_, &QLineEdit::textEdited, this, [this](const QString& text) {
             // Only addresses the player can show are stored; the warning stays until the text is one.
             const bool valid = InspectorRules::isValidWebAddress(text);
-            warning_->show(valid ? QString() : editorText("Invalid URL format"), true);
+            warning_->show(valid ? QString() : PropertyEditorTexts::tr("Invalid URL format"), true);
             if (!valid)
                 return;
             if (!typing_) {
@@ -582,7 +583,7 @@ public:
     IconPickerEditor(const PropertySpec& entry, QWidget* parent)
         : PropertyEditor(parent)
         , key_(entry.key) {
-        setRowLabel(editorText("Icon"));
+        setRowLabel(PropertyEditorTexts::tr("Icon"));
         button_ = new QPushButton(this);
         button_->setObjectName(entry.key);
         button_->setIconSize(QSize(20, 20));
@@ -605,7 +606,7 @@ public:
             return;
         current_ = name;
         button_->setIcon(symbolIcon(name));
-        button_->setText(editorText("Choose Icon") + QStringLiteral(" · ") + name);
+        button_->setText(PropertyEditorTexts::tr("Choose Icon") + QStringLiteral(" · ") + name);
     }
 
 private:
@@ -629,7 +630,7 @@ public:
         editor_->textEdit()->setMinimumHeight(160);
         editor_->textEdit()->installEventFilter(this);
         auto* open =
-            new QPushButton(symbolIcon(QStringLiteral("textformat")), editorText("Text Editor..."), this);
+            new QPushButton(symbolIcon(QStringLiteral("textformat")), PropertyEditorTexts::tr("Text Editor..."), this);
         open->setObjectName(entry.key);
         layout->addWidget(editor_);
         layout->addWidget(open, 0, Qt::AlignLeft);

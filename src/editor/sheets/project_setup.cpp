@@ -13,9 +13,10 @@ namespace {
 
 constexpr qint64 kMinimumScreenDuration = 3;
 
-QString setupText(const char* text) {
-    return QCoreApplication::translate("ProjectSetup", text);
-}
+// Texts of the "ProjectSetup" catalogue context, written out where they are used so that the translation tools see them.
+struct ProjectSetupTexts {
+    Q_DECLARE_TR_FUNCTIONS(ProjectSetup)
+};
 
 struct ParsedInteger {
     qint64 value = 0;
@@ -61,11 +62,11 @@ std::variant<ScreenResolution, QString> customResolutionFromText(const QString& 
     const std::optional<ParsedInteger> width = parseDecimalInteger(widthText);
     const std::optional<ParsedInteger> height = parseDecimalInteger(heightText);
     if (!width || !height)
-        return setupText("Please enter valid numbers");
+        return ProjectSetupTexts::tr("Please enter valid numbers");
     if (width->value < 1024 || height->value < 768)
-        return setupText("Resolution must be at least 1024\u00D7768");
+        return ProjectSetupTexts::tr("Resolution must be at least 1024×768");
     if (width->value > kMaximumCustomResolutionSide || height->value > kMaximumCustomResolutionSide)
-        return setupText("Resolution must be at most %1\u00D7%1").arg(kMaximumCustomResolutionSide);
+        return ProjectSetupTexts::tr("Resolution must be at most %1×%1").arg(kMaximumCustomResolutionSide);
     return *ScreenResolution::custom(width->value, height->value, mode);
 }
 
@@ -111,7 +112,7 @@ KioskProject projectFromSetup(const ProjectSetupChoices& choices) {
 
 KioskScreen editedScreen(const KioskScreen& screen, const QString& newName, const QString& durationText) {
     KioskScreen result = screen;
-    result.name = newName.trimmed().isEmpty() ? setupText("Untitled Screen") : newName;
+    result.name = newName.trimmed().isEmpty() ? ProjectSetupTexts::tr("Untitled Screen") : newName;
     const std::optional<ParsedInteger> typed = parseDecimalInteger(durationText);
     const qint64 duration = typed && typed->fitsIn64Bits ? typed->value : screen.duration;
     result.duration = std::max(duration, kMinimumScreenDuration);
@@ -120,12 +121,12 @@ KioskScreen editedScreen(const KioskScreen& screen, const QString& newName, cons
 
 QString trimmedProjectName(const QString& text) {
     const QString trimmed = text.trimmed();
-    return trimmed.isEmpty() ? setupText("Untitled Project") : trimmed;
+    return trimmed.isEmpty() ? ProjectSetupTexts::tr("Untitled Project") : trimmed;
 }
 
 QString resolutionLabel(const ScreenResolution& resolution) {
     // One arg() call: a "%1" inside a stored name must stay as it is.
-    return QStringLiteral("%1 (%2\u00D7%3)")
+    return QStringLiteral("%1 (%2×%3)")
         .arg(resolution.name, QString::number(resolution.width), QString::number(resolution.height));
 }
 

@@ -22,9 +22,10 @@ namespace {
 
 constexpr int kSectionSymbolSize = 16;
 
-QString layoutText(const char* text) {
-    return QCoreApplication::translate("SheetLayout", text);
-}
+// Texts of the "SheetLayout" catalogue context, written out where they are used so that the translation tools see them.
+struct SheetLayoutTexts {
+    Q_DECLARE_TR_FUNCTIONS(SheetLayout)
+};
 
 void scaleFont(QWidget* widget, qreal factor, bool bold) {
     QFont font = widget->font();
@@ -101,11 +102,11 @@ QLineEdit* makePasswordField(const QString& placeholder, QWidget* parent) {
     field->setEchoMode(QLineEdit::Password);
     QAction* reveal = field->addAction(symbolIcon(QStringLiteral("eye")), QLineEdit::TrailingPosition);
     reveal->setCheckable(true);
-    reveal->setToolTip(layoutText("Show Password"));
+    reveal->setToolTip(SheetLayoutTexts::tr("Show Password"));
     QObject::connect(reveal, &QAction::toggled, field, [field, reveal](bool shown) {
         field->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
         reveal->setIcon(symbolIcon(shown ? QStringLiteral("eye.slash") : QStringLiteral("eye")));
-        reveal->setToolTip(shown ? layoutText("Hide Password") : layoutText("Show Password"));
+        reveal->setToolTip(shown ? SheetLayoutTexts::tr("Hide Password") : SheetLayoutTexts::tr("Show Password"));
     });
     return field;
 }
@@ -116,7 +117,7 @@ QSpinBox* makeGridSizeBox(qint64 value, QWidget* parent) {
     box->setRange(std::min(5, shown), std::max(200, shown));
     box->setSingleStep(5);
     box->setValue(shown);
-    box->setSuffix(layoutText(" px"));
+    box->setSuffix(SheetLayoutTexts::tr(" px"));
     box->setAlignment(Qt::AlignRight);
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return box;
@@ -170,13 +171,13 @@ QPushButton* rejectButton(QDialogButtonBox* buttons) {
 QFormLayout* addProjectInformationSection(QBoxLayout* layout, QLineEdit* name, QLineEdit* description,
                                           QLineEdit* password, const QString& passwordLabel) {
     QFormLayout* information =
-        addSheetSection(layout, QStringLiteral("doc.text"), layoutText("Project Information"));
+        addSheetSection(layout, QStringLiteral("doc.text"), SheetLayoutTexts::tr("Project Information"));
     name->setObjectName(QStringLiteral("projectName"));
-    name->setPlaceholderText(layoutText("Enter project name"));
-    information->addRow(layoutText("Project Name"), name);
+    name->setPlaceholderText(SheetLayoutTexts::tr("Enter project name"));
+    information->addRow(SheetLayoutTexts::tr("Project Name"), name);
     description->setObjectName(QStringLiteral("projectDescription"));
-    description->setPlaceholderText(layoutText("Enter project description"));
-    information->addRow(layoutText("Description"), description);
+    description->setPlaceholderText(SheetLayoutTexts::tr("Enter project description"));
+    information->addRow(SheetLayoutTexts::tr("Description"), description);
     password->setObjectName(QStringLiteral("deployPassword"));
     information->addRow(passwordLabel, password);
     return information;
@@ -194,7 +195,7 @@ void addEditorSettingRows(QFormLayout* form, QCheckBox* autoSave, QCheckBox* sho
         toggle->setChecked(on);
         form->addRow(QString(), toggle);
     }
-    form->addRow(layoutText("Grid Size"), gridSize);
+    form->addRow(SheetLayoutTexts::tr("Grid Size"), gridSize);
 }
 
 } // namespace vistrelle

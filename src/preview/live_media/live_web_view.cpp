@@ -21,9 +21,10 @@ namespace vistrelle {
 
 namespace {
 
-QString pageText(const char* text) {
-    return QCoreApplication::translate("WebViewComponentRenderer", text);
-}
+// Texts of the "WebViewComponentRenderer" catalogue context, written out where they are used so that the translation tools see them.
+struct WebPageTexts {
+    Q_DECLARE_TR_FUNCTIONS(WebViewComponentRenderer)
+};
 
 // Like any browser, a request is given up after a minute without an answer.
 constexpr int requestTimeoutMs = 60'000;
@@ -53,7 +54,7 @@ public:
         connect(&timeout_, &QTimer::timeout, this, [this] {
             triggerAction(QWebEnginePage::Stop);
             log(QStringLiteral("WebView provisional navigation failed: ") +
-                pageText("The request timed out."));
+                WebPageTexts::tr("The request timed out."));
         });
         connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
             if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
@@ -96,7 +97,7 @@ protected:
 
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
         if (url.isLocalFile()) {
-            log(QStringLiteral("WebView navigation failed: ") + pageText("Local files cannot be shown."));
+            log(QStringLiteral("WebView navigation failed: ") + WebPageTexts::tr("Local files cannot be shown."));
             return false;
         }
         if (type == NavigationTypeBackForward && !options_.allowsBackForwardNavigation)
@@ -107,7 +108,7 @@ protected:
     void javaScriptAlert(const QUrl&, const QString& message) override {
         if (throttled())
             return;
-        auto* box = new QMessageBox(QMessageBox::NoIcon, pageText("Web Page Alert"), message, QMessageBox::Ok,
+        auto* box = new QMessageBox(QMessageBox::NoIcon, WebPageTexts::tr("Web Page Alert"), message, QMessageBox::Ok,
                                     view_ ? view_->window() : nullptr);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::WindowModal);
@@ -119,7 +120,7 @@ protected:
             return false;
         // The page waits for the answer: the engine asks for it here and now, so this one dialog
         // runs its own event loop. Whatever closes the page meanwhile leaves it to go afterwards.
-        QMessageBox box(QMessageBox::NoIcon, pageText("Web Page Confirmation"), message,
+        QMessageBox box(QMessageBox::NoIcon, WebPageTexts::tr("Web Page Confirmation"), message,
                         QMessageBox::Ok | QMessageBox::Cancel, view_ ? view_->window() : nullptr);
         box.setWindowModality(Qt::WindowModal);
         confirmation_ = &box;
