@@ -1,4 +1,5 @@
 #include "cli/cli_commands.h"
+#include "cli/command_support.h"
 
 #include "model/project_model.h"
 
@@ -11,11 +12,6 @@
 namespace vistrelle::cli {
 
 namespace {
-
-// Gives the command line's texts a translation context of their own.
-class CliText {
-    Q_DECLARE_TR_FUNCTIONS(CliText)
-};
 
 QString usageText() {
     return CliText::tr(
@@ -31,6 +27,9 @@ QString usageText() {
         "                                     Load TEMPLATE over the screen at INDEX and write the project "
         "to OUT.\n"
         "  deploy FILE DEST                   Deploy the project as a bundle into the folder DEST.\n"
+        "  preflight FILE                     Check the show for what will go wrong on the display; exit "
+        "status 1\n"
+        "                                     when something would fail.\n"
         "  render FILE INDEX OUT.png          Draw the screen at INDEX as a slide image.\n"
         "  render-transition FILE INDEX PROGRESS OUT.png\n"
         "                                     Draw the change from the screen at INDEX to the next at "
@@ -40,7 +39,9 @@ QString usageText() {
         "  -h, --help                         Show this help.\n"
         "  -v, --version                      Show the version.\n"
         "  --verbose                          Also print the application log (reading problems, fallbacks).\n"
-        "  --optimized                        deploy: high-performance mode (pre-rendered slides).\n"
+        "  --optimized                        deploy: high-performance mode (pre-rendered slides);\n"
+        "                                     preflight: check for that mode.\n"
+        "  --json                             preflight: print the findings as a JSON array.\n"
         "  --format jpg|png                   deploy: image format of the slides (default jpg).\n"
         "  --flat                             deploy: with --optimized, a flat folder of slides.\n");
 }
@@ -66,7 +67,8 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
     const QCommandLineOption format(QStringLiteral("format"), CliText::tr("Slide image format."),
                                     QStringLiteral("jpg|png"), QStringLiteral("jpg"));
     const QCommandLineOption flat(QStringLiteral("flat"), CliText::tr("Flat folder of slides."));
-    parser.addOptions({help, version, verbose, optimized, format, flat});
+    const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Findings as JSON."));
+    parser.addOptions({help, version, verbose, optimized, format, flat, json});
 
     const auto usageError = [&](const QString& message) {
         io.err << message << "\n\n" << usageText();
@@ -105,6 +107,10 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
         {QStringLiteral("render"), 3, [&](const QStringList& a) { return runRender(a[0], a[1], a[2], io); }},
         {QStringLiteral("render-transition"), 4,
          [&](const QStringList& a) { return runRenderTransition(a[0], a[1], a[2], a[3], io); }},
+        {QStringLiteral("preflight"), 1,
+         [&](const QStringList& a) {
+             return runPreflight(a[0], parser.isSet(json), {parser.isSet(optimized)}, io);
+         }},
         {QStringLiteral("deploy"), 2,
          [&](const QStringList& a) {
              return runDeploy(a[0], a[1], {parser.isSet(optimized), slideFormat, parser.isSet(flat)}, io);

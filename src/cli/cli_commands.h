@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/show_check.h"
 #include "export/kiosk_deploy_manager.h"
 
 #include <QStringList>
@@ -37,6 +38,10 @@ int runRenderTransition(const QString& file, const QString& index, const QString
 // `deploy FILE DEST`: runs the deployment, printing "[NNN%] message" per step.
 int runDeploy(const QString& file, const QString& destination, const DeployOptions& options,
               CommandOutput io);
+
+// `preflight FILE [--json]`: the show check's findings, a line each ("error: screen N "name": …") and the
+// counts, or a JSON array; exit status 1 when there is an error.
+int runPreflight(const QString& file, bool asJson, const CheckOptions& options, CommandOutput io);
 
 // Parses the arguments (the program name first) and runs the command.
 int runCommandLine(const QStringList& arguments, CommandOutput io);

@@ -22,27 +22,15 @@ namespace vistrelle {
 
 namespace {
 
-enum class MediaFile { regular, missing, notRegular };
-
 // A regular file (or a link to one) at `path`. A folder counts as missing; a
 // pipe or a device exists but is no media file, and must not be opened to copy.
-MediaFile mediaFileAt(const QString& path) {
+MediaFileState mediaFileAt(const QString& path) {
     const QFileInfo info(path);
     if (info.isFile())
-        return MediaFile::regular;
-    return !info.exists() || info.isDir() ? MediaFile::missing : MediaFile::notRegular;
-}
-
-MediaFile mediaFileOf(const QString& storedPath, const PathResolver& resolver) {
-    if (!storedPath.startsWith(PathResolver::bookmarkScheme))
-        return mediaFileAt(resolver.resolvePath(storedPath));
-    const std::optional<QUrl> url =
-        resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
-    if (!url || !resolver.startAccess(*url))
-        return MediaFile::missing;
-    const MediaFile file = mediaFileAt(url->toLocalFile());
-    resolver.stopAccess(*url);
-    return file;
+        return MediaFileState::regular;
+    if (info.isDir())
+        return MediaFileState::folder;
+    return !info.exists() ? MediaFileState::missing : MediaFileState::notRegular;
 }
 
 // Where the project uses the stored media path `path`, said so that the user can find it.
@@ -65,6 +53,18 @@ QString whereUsed(const KioskProject& project, const QString& path) {
 
 } // namespace
 
+MediaFileState mediaFileState(const QString& storedPath, const PathResolver& resolver) {
+    if (!storedPath.startsWith(PathResolver::bookmarkScheme))
+        return mediaFileAt(resolver.resolvePath(storedPath));
+    const std::optional<QUrl> url =
+        resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
+    if (!url || !resolver.startAccess(*url))
+        return MediaFileState::missing;
+    const MediaFileState file = mediaFileAt(url->toLocalFile());
+    resolver.stopAccess(*url);
+    return file;
+}
+
 void validateForDeployment(const KioskProject& project, const PathResolver& resolver) {
     if (project.metadata.name.isEmpty())
         throw DeployError{DeployError::Case::invalidProjectName, {}, {}};
@@ -73,16 +73,16 @@ void validateForDeployment(const KioskProject& project, const PathResolver& reso
     if (project.screens.isEmpty())
         throw DeployError{DeployError::Case::noScreens, {}, {}};
     for (const QString& path : collectResourcePaths(project)) {
-        const MediaFile file = mediaFileOf(path, resolver);
-        if (file == MediaFile::regular)
+        const MediaFileState file = mediaFileState(path, resolver);
+        if (file == MediaFileState::regular)
             continue;
         // A bookmark of an older document names the file it was made for, not its key.
         const std::optional<QString> bookmarked =
             path.startsWith(PathResolver::bookmarkScheme)
                 ? resolver.bookmarkedFilePath(path.mid(PathResolver::bookmarkScheme.size()))
                 : std::nullopt;
-        throw DeployError{file == MediaFile::missing ? DeployError::Case::missingResource
-                                                     : DeployError::Case::resourceNotAFile,
+        throw DeployError{file == MediaFileState::notRegular ? DeployError::Case::resourceNotAFile
+                                                             : DeployError::Case::missingResource,
                           lastPathComponent(bookmarked.value_or(resolver.resolvePath(path))),
                           whereUsed(project, path)};
     }

@@ -10,6 +10,11 @@ class PathResolver;
 
 // The files of a deployment bundle other than the media and the player XML.
 
+// What is behind a stored media path: a file to copy, nothing (also a bookmark that does not resolve), a
+// folder, or something else that exists but is no file (a pipe, a device). Deployment counts a folder as missing.
+enum class MediaFileState { regular, missing, folder, notRegular };
+MediaFileState mediaFileState(const QString& storedPath, const PathResolver& resolver);
+
 // Checks name, password, screens and every media file, in that order; throws DeployError.
 void validateForDeployment(const KioskProject& project, const PathResolver& resolver);
 

@@ -5,15 +5,9 @@
 #include "model/property_schema.h"
 #include "render/shape_outline.h"
 #include "render/symbol_catalog.h"
-#include "richtext/font_resolver.h"
+#include "render/text_layout.h"
 
-#include <QHash>
 #include <QPainterPath>
-#include <QTextLayout>
-#include <QTextOption>
-
-#include <memory>
-
 #include <cmath>
 
 namespace vistrelle {
@@ -23,67 +17,16 @@ namespace {
 // A frame too large to mean anything is drawn as if it were this large (and clipped by the screen).
 constexpr double largestSide = 100000;
 
-Qt::Alignment horizontalAlignment(const PlacedComponent& c) {
-    const QString alignment = wordProperty(c, PropertyKey::textAlignment);
-    if (alignment == QLatin1StringView("leading"))
-        return Qt::AlignLeft;
-    if (alignment == QLatin1StringView("trailing"))
-        return Qt::AlignRight;
-    return Qt::AlignHCenter;
-}
-
-struct CachedTextLayout {
-    std::shared_ptr<QTextLayout> layout;
-    double height = 0;
-};
-
-// A title or label laid out once per text, font, width and alignment (per
-// thread: layouts are not shared across threads), not in every frame.
-const CachedTextLayout& cachedTextLayout(const QString& text, const QFont& font, double width,
-                                         Qt::Alignment alignment) {
-    thread_local QHash<QString, CachedTextLayout> cache;
-    const QString key = text + QChar(0) + font.key() + QChar(0) + QString::number(width) + QChar(0) +
-                        QString::number(int(alignment));
-    if (const auto it = cache.constFind(key); it != cache.cend())
-        return *it;
-    if (cache.size() > 512)
-        cache.clear(); // bounded; a screen holds few distinct texts
-
-    QString lines = text;
-    lines.replace(u'\n', QChar::LineSeparator);
-    auto layout = std::make_shared<QTextLayout>(lines, font);
-    QTextOption option(alignment);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout->setTextOption(option);
-    layout->setCacheEnabled(true);
-    double height = 0;
-    layout->beginLayout();
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-        line.setLineWidth(std::max(width, 0.0));
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    layout->endLayout();
-    return *cache.insert(key, {layout, height});
-}
-
 } // namespace
 
 namespace component_painters {
 
 void paintText(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
-    QString text = c.stringProperty(PropertyKey::text);
-    if (text.trimmed().isEmpty()) // a title or label never draws as nothing
-        text = propertySpec(c.componentType, PropertyKey::text)->fallback;
-    const QFont font =
-        documentFont(textPropertyOf(c, PropertyKey::fontName), numberPropertyOf(c, PropertyKey::fontSize),
-                     c.boolProperty(PropertyKey::isBold), c.boolProperty(PropertyKey::isItalic),
-                     c.boolProperty(PropertyKey::isUnderlined));
-    const CachedTextLayout& layout = cachedTextLayout(text, font, frame.width(), horizontalAlignment(c));
+    const TitleTextLayout& layout = titleTextLayout(c, frame.width());
     painter.save();
     painter.setPen(colorPropertyOf(c, PropertyKey::textColor));
     // The lines are as wide as the frame and aligned in it; the block is centred vertically.
-    layout.layout->draw(&painter, QPointF(frame.left(), frame.top() + (frame.height() - layout.height) / 2));
+    layout.layout->draw(&painter, titleTextOrigin(layout, frame));
     painter.restore();
 }
 
@@ -124,17 +67,9 @@ QRectF paintedBounds(const PlacedComponent& component) {
     switch (component.componentType) {
     case ComponentType::title:
     case ComponentType::label: {
-        QString text = component.stringProperty(PropertyKey::text);
-        if (text.trimmed().isEmpty())
-            text = propertySpec(component.componentType, PropertyKey::text)->fallback;
-        const QFont font = documentFont(
-            textPropertyOf(component, PropertyKey::fontName),
-            numberPropertyOf(component, PropertyKey::fontSize), component.boolProperty(PropertyKey::isBold),
-            component.boolProperty(PropertyKey::isItalic), component.boolProperty(PropertyKey::isUnderlined));
-        const CachedTextLayout& layout =
-            cachedTextLayout(text, font, frame.width(), horizontalAlignment(component));
+        const TitleTextLayout& layout = titleTextLayout(component, frame.width());
         const QRectF lines = layout.layout->boundingRect();
-        bounds |= lines.translated(frame.left(), frame.top() + (frame.height() - layout.height) / 2);
+        bounds |= lines.translated(titleTextOrigin(layout, frame));
         break;
     }
     case ComponentType::icon: {

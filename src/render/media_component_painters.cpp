@@ -9,13 +9,10 @@
 #include "render/image_fitting.h"
 #include "render/image_source.h"
 #include "render/symbol_catalog.h"
+#include "render/text_layout.h"
 #include "richtext/font_resolver.h"
-#include "richtext/rtf_reader.h"
 
-#include <QHash>
 #include <QTextDocument>
-
-#include <memory>
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -208,34 +205,6 @@ void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& fra
               Qt::black, detail);
 }
 
-namespace {
-
-// Laid-out rich text by component and content, per thread (a document is not
-// shared across threads): a text area is not parsed and laid out every frame.
-QTextDocument* richTextFor(const PlacedComponent& c, const QString& richTextData, double width) {
-    struct Cached {
-        QString text;
-        QString rich;
-        std::shared_ptr<QTextDocument> document;
-    };
-    thread_local QHash<QUuid, Cached> cache;
-    if (cache.size() > 256 && !cache.contains(c.id))
-        cache.clear(); // bounded: text areas are few, a full cache means stale entries
-    Cached& entry = cache[c.id];
-    const QString text = c.stringProperty(PropertyKey::text);
-    if (!entry.document || entry.rich != richTextData || entry.text != text) {
-        std::unique_ptr<QTextDocument> document = readBase64Rtf(richTextData);
-        entry = {text, richTextData, std::shared_ptr<QTextDocument>(std::move(document))};
-    }
-    if (entry.document && entry.document->textWidth() != width) {
-        entry.document->setDocumentMargin(4);
-        entry.document->setTextWidth(width);
-    }
-    return entry.document.get();
-}
-
-} // namespace
-
 void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {
     if (!hasTransparentBackground(c))
         painter.fillRect(frame, colorPropertyOf(c, PropertyKey::backgroundColor));
@@ -243,27 +212,15 @@ void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& fr
     painter.setClipRect(frame, Qt::IntersectClip);
 
     // The rich text when it decodes; otherwise the plain text, wrapped at the width from the top.
-    const QString richTextData = c.stringProperty(PropertyKey::richTextData);
-    if (!richTextData.isEmpty()) {
-        if (QTextDocument* document = richTextFor(c, richTextData, frame.width())) {
-            painter.translate(frame.topLeft());
-            document->drawContents(&painter, QRectF(QPointF(0, 0), frame.size()));
-            painter.restore();
-            return;
-        }
+    if (QTextDocument* document = textAreaDocument(c, frame.width())) {
+        painter.translate(frame.topLeft());
+        document->drawContents(&painter, QRectF(QPointF(0, 0), frame.size()));
+        painter.restore();
+        return;
     }
-    const QFont font =
-        documentFont(textPropertyOf(c, PropertyKey::fontName), numberPropertyOf(c, PropertyKey::fontSize),
-                     c.boolProperty(PropertyKey::isBold), c.boolProperty(PropertyKey::isItalic),
-                     c.boolProperty(PropertyKey::isUnderlined));
-    const QString alignment = wordProperty(c, PropertyKey::textAlignment);
-    const Qt::Alignment horizontal = alignment == QLatin1StringView("center")     ? Qt::AlignHCenter
-                                     : alignment == QLatin1StringView("trailing") ? Qt::AlignRight
-                                                                                  : Qt::AlignLeft;
-    painter.setFont(font);
+    painter.setFont(componentFont(c));
     painter.setPen(colorPropertyOf(c, PropertyKey::textColor));
-    painter.drawText(frame.adjusted(4, 4, -4, 0), int(horizontal | Qt::AlignTop | Qt::TextWordWrap),
-                     c.stringProperty(PropertyKey::text));
+    painter.drawText(plainTextAreaRect(frame), plainTextAreaFlags(c), c.stringProperty(PropertyKey::text));
     painter.restore();
 }
 

@@ -10,7 +10,8 @@
 namespace vistrelle {
 
 void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, ImageSource& images,
-                 ComponentOrder order, const std::optional<QUuid>& selectedComponent) {
+                 ComponentOrder order, const std::optional<QUuid>& selectedComponent,
+                 const BeforeComponent& beforeComponent) {
     painter.save();
     painter.setClipRect(QRectF(QPointF(0, 0), size), Qt::IntersectClip);
     paintBackground(painter, screen.background, size, images);
@@ -19,6 +20,8 @@ void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, Imag
         std::iota(indices.begin(), indices.end(), 0);
     for (qsizetype index : indices) {
         const PlacedComponent& component = screen.components[index];
+        if (beforeComponent)
+            beforeComponent(component);
         painter.save();
         painter.translate(component.position.x, component.position.y);
         paintComponent(painter, component, images,

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <functional>
+
 namespace vistrelle {
 
 class ImageSource;
@@ -13,10 +15,14 @@ class ImageSource;
 // in list order) on the canvas and in the preview; in list order on slides.
 enum class ComponentOrder { byZIndex, listOrder };
 
+// Called just before a component is drawn, when what lies under it is drawn (the show check reads it there).
+using BeforeComponent = std::function<void(const PlacedComponent&)>;
+
 // Draws one screen into (0, 0, size) of `painter`, in screen units: the
 // background filling it, then each component at its position.
 void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, ImageSource& images,
-                 ComponentOrder order, const std::optional<QUuid>& selectedComponent = std::nullopt);
+                 ComponentOrder order, const std::optional<QUuid>& selectedComponent = std::nullopt,
+                 const BeforeComponent& beforeComponent = {});
 
 // A screen as a picture of `size` pixels (one pixel per screen unit), or a null
 // image when the size cannot be drawn.

@@ -1,0 +1,134 @@
+#include "check/show_check.h"
+
+#include "check/check_texts.h"
+#include "check/media_probe.h"
+#include "check/screen_rules.h"
+#include "export/deploy_error.h"
+#include "export/slide_export.h"
+#include "media/file_error.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+#include <numeric>
+
+namespace vistrelle {
+
+CheckCounts countFindings(const QList<CheckFinding>& findings) {
+    CheckCounts counts;
+    for (const CheckFinding& finding : findings)
+        ++(finding.severity == CheckFinding::Severity::error ? counts.errors : counts.warnings);
+    return counts;
+}
+
+ScreenFindings::ScreenFindings(const KioskScreen& screen, qsizetype index)
+    : screen_(screen), index_(index) {}
+
+void ScreenFindings::error(const QString& rule, const QString& message, bool deployFails,
+                           const PlacedComponent* component) {
+    add(CheckFinding::Severity::error, rule, message, deployFails, component);
+}
+
+void ScreenFindings::warning(const QString& rule, const QString& message, const PlacedComponent* component) {
+    add(CheckFinding::Severity::warning, rule, message, false, component);
+}
+
+void ScreenFindings::add(CheckFinding::Severity severity, const QString& rule, const QString& message,
+                         bool deployFails, const PlacedComponent* component) {
+    CheckFinding finding{severity, rule, int(index_ + 1), screen_.name, screen_.id, {}, {}, message, deployFails};
+    qsizetype place = -1;
+    if (component) {
+        finding.componentId = component->id;
+        finding.componentType = component->componentType;
+        place = component - screen_.components.constData();
+    }
+    found_.append({place, std::move(finding)});
+}
+
+QList<CheckFinding> ScreenFindings::take() {
+    std::stable_sort(found_.begin(), found_.end(), [](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return a.second.severity == CheckFinding::Severity::error &&
+               b.second.severity != CheckFinding::Severity::error;
+    });
+    QList<CheckFinding> findings;
+    findings.reserve(found_.size());
+    for (auto& [place, finding] : found_)
+        findings.append(std::move(finding));
+    found_.clear();
+    return findings;
+}
+
+QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe& media,
+                                         const CheckOptions& options) {
+    QList<CheckFinding> findings;
+    const auto projectError = [&](const QString& rule, const QString& message, bool deployFails) {
+        findings.append({CheckFinding::Severity::error, rule, 0, {}, {}, {}, {}, message, deployFails});
+    };
+    if (project.metadata.name.isEmpty())
+        projectError(QStringLiteral("project-name"),
+                     DeployError{DeployError::Case::invalidProjectName, {}, {}}.description() + u' ' +
+                         CheckText::tr("Name the project in its settings."),
+                     true);
+    if (project.settings.deployPassword.isEmpty())
+        projectError(QStringLiteral("deploy-password"),
+                     DeployError{DeployError::Case::missingPassword, {}, {}}.description() + u' ' +
+                         CheckText::tr("Set one in the project settings."),
+                     true);
+    if (project.screens.isEmpty())
+        projectError(QStringLiteral("no-screens"),
+                     DeployError{DeployError::Case::noScreens, {}, {}}.description() + u' ' +
+                         CheckText::tr("Add a screen."),
+                     true);
+    try {
+        checkSlidesCanBeDrawn(project);
+    } catch (const FileError& error) {
+        projectError(QStringLiteral("slide-size"),
+                     error.description + u' ' + CheckText::tr("Choose a smaller resolution in the project settings."),
+                     options.highPerformance);
+    }
+    const BackgroundStyle& background = project.settings.defaultBackground;
+    if (background.imagePath && !background.imagePath->isEmpty()) {
+        const MediaInfo picture = media.picture(*background.imagePath);
+        if (picture.state != MediaFileState::regular)
+            projectError(QStringLiteral("missing-media"),
+                         CheckText::tr("The project’s default background picture “%1” is missing or no file: put it "
+                                       "back or choose another in the project settings.")
+                             .arg(mediaName(*background.imagePath)),
+                         true);
+    }
+    return findings;
+}
+
+QList<CheckFinding> checkScreen(const KioskProject& project, qsizetype index, MediaProbe& media,
+                                const CheckOptions& options) {
+    const KioskScreen& screen = project.screens[index];
+    ScreenFindings found(screen, index);
+    checkBackgroundPicture(screen, media, found);
+    QList<TextPlacement> texts;
+    for (const PlacedComponent& component : screen.components) {
+        checkPlacement(screen, component, found);
+        checkComponentMedia(screen, component, media, options, found);
+        if (std::optional<TextPlacement> text = placeText(component)) {
+            checkTextRoom(screen, component, *text, found);
+            texts.append(std::move(*text));
+        }
+    }
+    checkReadingTime(screen, texts, found);
+    checkContrast(screen, media, found);
+    return found.take();
+}
+
+QList<CheckFinding> checkShow(const KioskProject& project, MediaProbe& media, const CheckOptions& options) {
+    QList<CheckFinding> findings = checkProjectSettings(project, media, options);
+    QList<qsizetype> indices(project.screens.size());
+    std::iota(indices.begin(), indices.end(), 0);
+    const QList<QList<CheckFinding>> perScreen = QtConcurrent::blockingMapped(
+        indices, [&](qsizetype index) { return checkScreen(project, index, media, options); });
+    for (const QList<CheckFinding>& screenFindings : perScreen)
+        findings.append(screenFindings);
+    return findings;
+}
+
+} // namespace vistrelle

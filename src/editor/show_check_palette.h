@@ -1,0 +1,43 @@
+#pragma once
+
+#include "check/check_finding.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace vistrelle {
+
+class ShowCheckRunner;
+
+// The "Show Check" palette: what will go wrong on the display, for the active document, kept current while
+// it is edited. Clicking a finding (or Return on it) selects its screen and component.
+class ShowCheckPalette : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent = nullptr);
+
+    // Selects the screen and component of a finding in the shared document manager.
+    static void goTo(const CheckFinding& finding);
+
+    QListWidget* list() const { return list_; } // tests
+
+private:
+    void refresh();
+    void refreshState();
+    void activate(QListWidgetItem* item);
+
+    ShowCheckRunner& runner_;
+    QLabel* summary_ = nullptr;
+    QCheckBox* highPerformance_ = nullptr;
+    QPushButton* again_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QLabel* empty_ = nullptr;
+};
+
+} // namespace vistrelle

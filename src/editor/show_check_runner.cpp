@@ -1,0 +1,126 @@
+#include "editor/show_check_runner.h"
+
+#include "editing/notification_names.h"
+#include "editing/shared_document_manager.h"
+#include "media/image_cache.h"
+#include "media/path_resolver.h"
+#include "platform/notification_center.h"
+
+#include <QGuiApplication>
+#include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace vistrelle {
+
+ShowCheckRunner& ShowCheckRunner::shared() {
+    static ShowCheckRunner* runner = new ShowCheckRunner(Scheduler::eventLoop(), qApp);
+    return *runner;
+}
+
+ShowCheckRunner::ShowCheckRunner(std::unique_ptr<Scheduler> scheduler, QObject* parent)
+    : QObject(parent), scheduler_(std::move(scheduler)),
+      media_(std::make_unique<MediaProbe>(PathResolver::shared(), ImageCache::shared())) {
+    for (const QString& name : {NotificationName::documentUpdated, NotificationName::documentCleared})
+        NotificationCenter::defaultCenter().observe(name, this, [this](const QVariantMap&) { documentChanged(); });
+    connect(&SharedDocumentManager::shared(), &SharedDocumentManager::activeWindowIdChanged, this,
+            &ShowCheckRunner::documentChanged);
+    connect(&running_, &QFutureWatcher<Outcome>::finished, this, &ShowCheckRunner::finish);
+    // Back from another program, the files may have been put right: look again.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            recheckAll();
+    });
+    documentChanged();
+}
+
+ShowCheckRunner::~ShowCheckRunner() {
+    running_.waitForFinished();
+}
+
+void ShowCheckRunner::setHighPerformance(bool on) {
+    if (options_.highPerformance == on)
+        return;
+    options_.highPerformance = on;
+    emit highPerformanceChanged();
+    recheckAll();
+}
+
+void ShowCheckRunner::recheckAll() {
+    checked_.clear();
+    documentChanged();
+}
+
+void ShowCheckRunner::documentChanged() {
+    settle_ = scheduler_->singleShot(settleSeconds, [this] {
+        settle_.reset();
+        start();
+    });
+}
+
+void ShowCheckRunner::start() {
+    if (running_.isRunning()) {
+        pending_ = true;
+        return;
+    }
+    pending_ = false;
+    const SharedDocumentManager& manager = SharedDocumentManager::shared();
+    if (manager.activeWindowId() != checkedWindow_) {
+        checked_.clear(); // another document: nothing carries over
+        checkedWindow_ = manager.activeWindowId();
+    }
+    if (!manager.isDocumentOpen() || !manager.currentDocument()) {
+        checked_.clear();
+        if (!findings_.isEmpty()) {
+            findings_.clear();
+            emit findingsChanged();
+        }
+        return;
+    }
+    running_.setFuture(QtConcurrent::run(&ShowCheckRunner::run, manager.currentDocument()->project, checked_,
+                                         std::ref(*media_), options_));
+    emit checkingChanged();
+}
+
+ShowCheckRunner::Outcome ShowCheckRunner::run(const KioskProject& project, CheckedScreens checked,
+                                              MediaProbe& media, const CheckOptions& options) {
+    QList<qsizetype> changed;
+    for (qsizetype i = 0; i < project.screens.size(); ++i) {
+        const auto known = checked.constFind(project.screens[i].id);
+        if (known == checked.cend() || !(known->screen == project.screens[i]))
+            changed.append(i);
+    }
+    const QList<QList<CheckFinding>> fresh = QtConcurrent::blockingMapped(
+        changed, [&](qsizetype index) { return checkScreen(project, index, media, options); });
+
+    Outcome outcome;
+    outcome.findings = checkProjectSettings(project, media, options);
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < project.screens.size(); ++i) {
+        const KioskScreen& screen = project.screens[i];
+        CheckedScreen current;
+        if (next < changed.size() && changed[next] == i) {
+            current = {screen, fresh[next++]};
+        } else {
+            current = checked.value(screen.id);
+            for (CheckFinding& finding : current.findings)
+                finding.screenNumber = int(i + 1); // the screen may have moved
+        }
+        outcome.findings.append(current.findings);
+        outcome.checked.insert(screen.id, std::move(current));
+    }
+    return outcome;
+}
+
+void ShowCheckRunner::finish() {
+    Outcome outcome = running_.result();
+    checked_ = std::move(outcome.checked);
+    const bool changed = outcome.findings != findings_;
+    findings_ = std::move(outcome.findings);
+    emit checkingChanged();
+    if (changed)
+        emit findingsChanged();
+    if (pending_)
+        start();
+}
+
+} // namespace vistrelle
