@@ -190,6 +190,8 @@ void VistrelleApp::setUpPalette(QWidget& palette, const QString& identifier) {
         frames.restoreScreensWindow(palette);
     } else if (identifier == PaletteWindows::componentLibraryIdentifier) {
         frames.restoreComponentLibraryWindow(palette);
+    } else if (identifier == PaletteWindows::showCheckIdentifier) {
+        frames.restoreShowCheckWindow(palette);
     } else if (auto* inspector = qobject_cast<InspectorPalette*>(&palette)) {
         const QString content = inspector->contentName();
         observer->setContentName(content);

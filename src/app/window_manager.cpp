@@ -14,7 +14,9 @@ namespace {
 const QString screensIdentifier = QStringLiteral("screens");
 const QString libraryIdentifier = QStringLiteral("componentLibrary");
 const QString inspectorIdentifier = QStringLiteral("inspector");
+const QString showCheckIdentifier = QStringLiteral("showCheck");
 const QString documentGeometryKey = QStringLiteral("documentWindowGeometry");
+const QString showCheckGeometryKey = QStringLiteral("showCheckWindowGeometry");
 
 // A stored double, or nothing when it is missing or not a finite number (a hand-edited store).
 std::optional<double> storedNumber(const QString& key) {
@@ -75,6 +77,8 @@ void WindowManager::save(const QWidget& window, const QString& identifier, const
         if (!contentName.isEmpty())
             frame.insert(inspectorHeightKey(contentName), double(window.height()));
         Preferences::setValues(frame);
+    } else if (identifier == showCheckIdentifier) {
+        Preferences::setValue(showCheckGeometryKey, window.saveGeometry());
     } else if (identifier == documentIdentifier) {
         saveDocumentWindow(window);
     }
@@ -120,6 +124,22 @@ void WindowManager::restoreDocumentWindow(QWidget& window, const QWidget* beside
         if (window.restoreGeometry(*geometry))
             return; // moved onto a visible display by Qt when its display is gone
     apply(window, defaultDocumentFrame(areas));
+}
+
+void WindowManager::restoreShowCheckWindow(QWidget& window) const {
+    if (const std::optional<QByteArray> geometry = Preferences::data(showCheckGeometryKey))
+        if (window.restoreGeometry(*geometry))
+            return;
+    const QList<QRectF> areas = displays();
+    if (areas.isEmpty())
+        return;
+    constexpr double margin = 20;
+    const QRectF& area = areas.front();
+    const QSizeF size = frameOf(window).size();
+    apply(window, correctedIntoDisplay(QRectF(QPointF(area.right() - size.width() - margin,
+                                                      area.bottom() - size.height() - margin),
+                                              size),
+                                       areas));
 }
 
 void WindowManager::saveDocumentWindow(const QWidget& window) {

@@ -18,13 +18,16 @@ public:
     // Document windows keep their geometry under this identifier.
     static inline const QString documentIdentifier = QStringLiteral("document");
 
-    // Stores `window`'s frame under the keys of `identifier` ("screens", "componentLibrary", "inspector" or
-    // a document window's; any other is ignored). The inspector's height goes under its `contentName`, when one is known.
+    // Stores `window`'s frame under the keys of `identifier` ("screens", "componentLibrary", "inspector",
+    // "showCheck" or a document window's; any other is ignored). The inspector's height goes under its `contentName`, when one is known.
     void save(const QWidget& window, const QString& identifier, const QString& contentName = {});
 
     void restoreScreensWindow(QWidget& window) const;
     void restoreComponentLibraryWindow(QWidget& window) const;
     void restoreInspectorWindow(QWidget& window, const QString& contentName, double requestedHeight) const;
+
+    // The show check's last geometry, else the lower right of the main display.
+    void restoreShowCheckWindow(QWidget& window) const;
 
     // The last document window's geometry, else a frame beside the palettes; cascaded from `beside` (an
     // open document window) so that a second window does not hide the first.

@@ -222,16 +222,16 @@ void checkPlacement(const KioskScreen& screen, const PlacedComponent& c, ScreenF
     }
     QStringList edges;
     if (left > slack)
-        edges << CheckText::tr("the left edge by %1 px").arg(pixels(left));
+        edges << CheckText::tr("%1 px past the left edge").arg(pixels(left));
     if (top > slack)
-        edges << CheckText::tr("the top edge by %1 px").arg(pixels(top));
+        edges << CheckText::tr("%1 px past the top edge").arg(pixels(top));
     if (right > slack)
-        edges << CheckText::tr("the right edge by %1 px").arg(pixels(right));
+        edges << CheckText::tr("%1 px past the right edge").arg(pixels(right));
     if (bottom > slack)
-        edges << CheckText::tr("the bottom edge by %1 px").arg(pixels(bottom));
+        edges << CheckText::tr("%1 px past the bottom edge").arg(pixels(bottom));
     found.warning(QStringLiteral("partly-off-screen"),
-                  CheckText::tr("%1 reaches past %2 of the screen and is cut off there: move it inside or make "
-                                "it smaller.")
+                  CheckText::tr("%1 reaches %2 of the screen and is cut off there: move it inside or make it "
+                                "smaller.")
                       .arg(subject, edges.join(CheckText::tr(" and "))),
                   &c);
 }

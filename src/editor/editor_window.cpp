@@ -15,6 +15,8 @@
 #include "editor/sheets/project_setup_sheet.h"
 #include "editor/sheets/symbol_icon.h"
 #include "editor/sheets/text_area_editor_sheet.h"
+#include "editor/show_check_palette.h"
+#include "editor/show_check_runner.h"
 #include "editor/total_duration.h"
 #include "editor/zoom_steps.h"
 #include "export/kiosk_deploy_manager.h"
@@ -166,12 +168,17 @@ void EditorWindow::buildToolbar() {
                                       tr("Open inspector window"), this);
     connect(inspector, &QAction::triggered, this,
             [] { PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier); });
+    QAction* showCheck = symbolAction(QStringLiteral("openShowCheck"), QStringLiteral("checkmark.circle"),
+                                      tr("Open show check window"), this);
+    connect(showCheck, &QAction::triggered, this,
+            [] { PaletteWindows::shared().show(PaletteWindows::showCheckIdentifier); });
     QAction* remove = symbolAction(QStringLiteral("deleteComponent"), QStringLiteral("trash"),
                                    tr("Delete selected component"), this);
     connect(remove, &QAction::triggered, this, &EditorWindow::deleteSelectedComponent);
     bar->addAction(screens);
     bar->addAction(library);
     bar->addAction(inspector);
+    bar->addAction(showCheck);
     bar->addWidget(spacer(bar, 12));
     bar->addAction(remove);
     bar->addWidget(spacer(bar, 12));
@@ -670,6 +677,20 @@ void EditorWindow::exportBundle() {
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     deploySheet_ = sheet;
     connect(sheet, &KioskDeployView::passwordRequested, this, [this] { showProjectSettings(true); });
+    // The show check's counts above "Generate Content...", for the mode chosen in the sheet.
+    ShowCheckRunner& check = ShowCheckRunner::shared();
+    check.setHighPerformance(sheet->exportOptimized());
+    const auto summarize = [sheet, &check] {
+        const CheckCounts counts = check.counts();
+        sheet->setCheckSummary(check.isCurrent() ? showCheckCountsText(counts) : tr("checking…"), counts.errors,
+                               counts.warnings);
+    };
+    summarize();
+    connect(&check, &ShowCheckRunner::findingsChanged, sheet, summarize);
+    connect(&check, &ShowCheckRunner::checkingChanged, sheet, summarize);
+    connect(sheet, &KioskDeployView::highPerformanceToggled, &check, &ShowCheckRunner::setHighPerformance);
+    connect(sheet, &KioskDeployView::showCheckRequested, this,
+            [] { PaletteWindows::shared().show(PaletteWindows::showCheckIdentifier); });
     sheet->open();
 }
 

@@ -3,6 +3,8 @@
 #include "editor/component_library_palette.h"
 #include "editor/inspector/inspector_palette.h"
 #include "editor/screens_palette.h"
+#include "editor/show_check_palette.h"
+#include "editor/show_check_runner.h"
 
 #include <QApplication>
 
@@ -20,6 +22,8 @@ QWidget* PaletteWindows::window(const QString& identifier) const {
         return componentLibrary_;
     if (identifier == inspectorIdentifier)
         return inspector_;
+    if (identifier == showCheckIdentifier)
+        return showCheck_;
     return nullptr;
 }
 
@@ -38,6 +42,10 @@ QWidget* PaletteWindows::create(const QString& identifier) {
         palette = inspector_ = new InspectorPalette;
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Inspector"));
         size = QSize(360, 740); // the widest property rows need more than 320 (as the document frames know)
+    } else if (identifier == showCheckIdentifier) {
+        palette = showCheck_ = new ShowCheckPalette(ShowCheckRunner::shared());
+        palette->setWindowTitle(QApplication::translate("PaletteWindows", "Show Check"));
+        size = QSize(380, 460);
     } else {
         return nullptr;
     }
@@ -63,7 +71,7 @@ void PaletteWindows::show(const QString& identifier) {
 
 void PaletteWindows::closeAll() {
     for (QWidget* palette : {static_cast<QWidget*>(screens_), static_cast<QWidget*>(componentLibrary_),
-                             static_cast<QWidget*>(inspector_)})
+                             static_cast<QWidget*>(inspector_), static_cast<QWidget*>(showCheck_)})
         if (palette)
             palette->close();
 }

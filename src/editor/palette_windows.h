@@ -9,12 +9,13 @@ namespace vistrelle {
 
 // The palette windows of the application, one of each, opened on demand and
 // following whichever document is active. Their identifiers are the window
-// identifiers the toolbar names: "screens", "componentLibrary" and "inspector".
+// identifiers the toolbar names: "screens", "componentLibrary", "inspector" and "showCheck".
 class PaletteWindows {
 public:
     static inline const QString screensIdentifier = QStringLiteral("screens");
     static inline const QString componentLibraryIdentifier = QStringLiteral("componentLibrary");
     static inline const QString inspectorIdentifier = QStringLiteral("inspector");
+    static inline const QString showCheckIdentifier = QStringLiteral("showCheck");
 
     static PaletteWindows& shared();
 
@@ -37,6 +38,7 @@ private:
     QPointer<QWidget> screens_;
     QPointer<QWidget> componentLibrary_;
     QPointer<QWidget> inspector_;
+    QPointer<QWidget> showCheck_;
     WindowSetUp setUp_;
 };
 

@@ -5,7 +5,10 @@
 #include "editor/show_check_runner.h"
 #include "model/stored_enum.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +21,66 @@ namespace vistrelle {
 namespace {
 
 constexpr int findingRole = Qt::UserRole;
+constexpr int placeRole = Qt::UserRole + 1;
+constexpr int messageRole = Qt::UserRole + 2;
+
+// A finding as two parts: where (bold) and what (wrapped to the list's width), beside its symbol.
+class FindingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static constexpr int padding = 6;
+    static constexpr int symbolSide = 18;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        plain.text.clear();
+        plain.icon = QIcon();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
+
+        const QRect area = option.rect.adjusted(padding, padding, -padding, -padding);
+        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+        icon.paint(painter, QRect(area.topLeft(), QSize(symbolSide, symbolSide)));
+        const QRect text = area.adjusted(symbolSide + padding, 0, 0, 0);
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        painter->save();
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        QFont bold = option.font;
+        bold.setBold(true);
+        painter->setFont(bold);
+        const QString place = index.data(placeRole).toString();
+        const QRect placeRect = QFontMetrics(bold).boundingRect(text, Qt::TextWordWrap, place);
+        painter->drawText(text, Qt::TextWordWrap, place);
+        painter->setFont(option.font);
+        painter->drawText(text.adjusted(0, placeRect.height() + 2, 0, 0), Qt::TextWordWrap,
+                          index.data(messageRole).toString());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const int width = std::max(120, (option.widget ? option.widget->width() - 24 : 320) - 3 * padding -
+                                            symbolSide);
+        QFont bold = option.font;
+        bold.setBold(true);
+        const QRect bounds(0, 0, width, 10000);
+        const int placeHeight =
+            QFontMetrics(bold).boundingRect(bounds, Qt::TextWordWrap, index.data(placeRole).toString()).height();
+        const int messageHeight = QFontMetrics(option.font)
+                                      .boundingRect(bounds, Qt::TextWordWrap, index.data(messageRole).toString())
+                                      .height();
+        return {width, std::max(symbolSide, placeHeight + 2 + messageHeight) + 2 * padding};
+    }
+};
+
+QIcon severityIcon(CheckFinding::Severity severity) {
+    const bool error = severity == CheckFinding::Severity::error;
+    return QIcon(symbolPixmap(error ? QStringLiteral("exclamationmark.octagon.fill")
+                                    : QStringLiteral("exclamationmark.triangle.fill"),
+                              18, error ? QColor(0xFF, 0x3B, 0x30) : QColor(0xFF, 0x95, 0x00), qApp->devicePixelRatio()));
+}
 
 QString placeOf(const CheckFinding& finding) {
     if (finding.screenNumber == 0)
@@ -29,7 +92,9 @@ QString placeOf(const CheckFinding& finding) {
     return place;
 }
 
-QString countsText(CheckCounts counts) {
+} // namespace
+
+QString showCheckCountsText(CheckCounts counts) {
     if (counts.errors == 0 && counts.warnings == 0)
         return ShowCheckPalette::tr("No problems found");
     return ShowCheckPalette::tr("%1, %2")
@@ -37,8 +102,6 @@ QString countsText(CheckCounts counts) {
              counts.warnings == 1 ? ShowCheckPalette::tr("1 warning")
                                   : ShowCheckPalette::tr("%1 warnings").arg(counts.warnings));
 }
-
-} // namespace
 
 ShowCheckPalette::ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent)
     : QWidget(parent), runner_(runner) {
@@ -67,7 +130,8 @@ ShowCheckPalette::ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent)
     list_->setUniformItemSizes(false);
     list_->setResizeMode(QListView::Adjust);
     list_->setIconSize(QSize(18, 18));
-    list_->setSpacing(2);
+    list_->setItemDelegate(new FindingDelegate(list_));
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setAccessibleName(tr("Findings"));
     layout->addWidget(list_, 1);
 
@@ -88,21 +152,20 @@ ShowCheckPalette::ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent)
 }
 
 void ShowCheckPalette::refresh() {
-    const QIcon errorIcon = symbolIcon(QStringLiteral("exclamationmark.octagon.fill"));
-    const QIcon warningIcon = symbolIcon(QStringLiteral("exclamationmark.triangle.fill"));
-    const int row = list_->currentRow();
+    const QIcon errorIcon = severityIcon(CheckFinding::Severity::error);
+    const QIcon warningIcon = severityIcon(CheckFinding::Severity::warning);
     list_->clear();
     for (const CheckFinding& finding : runner_.findings()) {
         auto* item = new QListWidgetItem(
             finding.severity == CheckFinding::Severity::error ? errorIcon : warningIcon,
             placeOf(finding) + u'\n' + finding.message, list_);
         item->setData(findingRole, QVariant::fromValue(int(list_->count() - 1)));
+        item->setData(placeRole, placeOf(finding));
+        item->setData(messageRole, finding.message);
         item->setToolTip(finding.severity == CheckFinding::Severity::error
                              ? (finding.deployFails ? tr("Error: deploying fails until it is fixed") : tr("Error"))
                              : tr("Warning"));
     }
-    if (row >= 0 && row < list_->count())
-        list_->setCurrentRow(row, QItemSelectionModel::NoUpdate);
     refreshState();
 }
 
@@ -112,7 +175,7 @@ void ShowCheckPalette::refreshState() {
     list_->setVisible(!none);
     empty_->setVisible(none);
     empty_->setText(open ? tr("Nothing to fix: every screen will show as designed.") : tr("No project open"));
-    summary_->setText(runner_.isChecking() && none ? tr("Checking…") : countsText(runner_.counts()));
+    summary_->setText(runner_.isChecking() && none ? tr("Checking…") : showCheckCountsText(runner_.counts()));
     again_->setEnabled(open);
     const QSignalBlocker quiet(highPerformance_);
     highPerformance_->setChecked(runner_.highPerformance());

@@ -14,6 +14,9 @@ namespace vistrelle {
 
 class ShowCheckRunner;
 
+// "No problems found", "1 error, 2 warnings".
+QString showCheckCountsText(CheckCounts counts);
+
 // The "Show Check" palette: what will go wrong on the display, for the active document, kept current while
 // it is edited. Clicking a finding (or Return on it) selects its screen and component.
 class ShowCheckPalette : public QWidget {

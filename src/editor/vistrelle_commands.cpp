@@ -133,6 +133,8 @@ void addVistrelleCommands(EditorWindow& window) {
                [] { PaletteWindows::shared().show(PaletteWindows::componentLibraryIdentifier); });
     addCommand(windows, EditorWindow::tr("Inspector"), QKeySequence(Qt::CTRL | Qt::Key_3),
                [] { PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier); });
+    addCommand(windows, EditorWindow::tr("Show Check"), QKeySequence(Qt::CTRL | Qt::Key_4),
+               [] { PaletteWindows::shared().show(PaletteWindows::showCheckIdentifier); });
 
     QMenu* help = bar->addMenu(EditorWindow::tr("&Help"));
     addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(),

@@ -122,9 +122,24 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
         options_.exportOptimized = on;
         optimizedOptions_->setVisible(on);
         adjustSize();
+        emit highPerformanceToggled(on);
     });
     connect(format_, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* button) { options_.optimizedFormat = button->property("format").toString(); });
+
+    // What the show check found, before anything is written.
+    checkRow_ = new QWidget(this);
+    auto* checkLayout = new QHBoxLayout(checkRow_);
+    checkLayout->setContentsMargins(0, 0, 0, 0);
+    checkSymbol_ = new QLabel(checkRow_);
+    checkSummary_ = new QLabel(checkRow_);
+    auto* showCheck = new QPushButton(tr("Show Problems…"), checkRow_);
+    connect(showCheck, &QPushButton::clicked, this, &KioskDeployView::showCheckRequested);
+    checkLayout->addWidget(checkSymbol_);
+    checkLayout->addWidget(checkSummary_, 1);
+    checkLayout->addWidget(showCheck);
+    checkRow_->setVisible(false);
+    layout->addWidget(checkRow_);
 
     generate_ = new QPushButton(tr("Generate Content..."), this);
     generate_->setDefault(true);
@@ -299,6 +314,17 @@ void KioskDeployView::askToStop(std::function<void()> then) {
         showState();
     });
     question->open();
+}
+
+void KioskDeployView::setCheckSummary(const QString& counts, int errors, int warnings) {
+    checkSummary_->setText(tr("Show Check: %1").arg(counts));
+    const bool clean = errors == 0 && warnings == 0;
+    const QString symbol = clean        ? QStringLiteral("checkmark.circle.fill")
+                           : errors > 0 ? QStringLiteral("exclamationmark.octagon.fill")
+                                        : QStringLiteral("exclamationmark.triangle.fill");
+    const QColor color = clean ? QColor(0x34, 0xC7, 0x59) : errors > 0 ? QColor(0xFF, 0x3B, 0x30) : QColor(0xFF, 0x95, 0x00);
+    checkSymbol_->setPixmap(symbolPixmap(symbol, 16, color, devicePixelRatioF()));
+    checkRow_->setVisible(true);
 }
 
 void KioskDeployView::reject() {

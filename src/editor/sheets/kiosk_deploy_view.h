@@ -39,12 +39,20 @@ public:
     // The folder "Reveal Folder" opens: the one holding a bundle, else the folder written.
     static QString folderToReveal(const QUrl& destination);
 
+    // What the show check found ("1 error, 2 warnings"), above "Generate Content...", with a button that
+    // opens the list; hidden until given.
+    void setCheckSummary(const QString& counts, int errors, int warnings);
+
     // Close, Escape: during a deployment, asks first.
     void reject() override;
 
 signals:
     // "Set Deploy Password…" after "Deploy password is required": the sheet has closed itself.
     void passwordRequested();
+    // "Show Problems…": the show check's list.
+    void showCheckRequested();
+    // "High-performance mode" switched: what the show check looks for changes with it.
+    void highPerformanceToggled(bool on);
 
 private:
     void chooseFolder();
@@ -57,6 +65,9 @@ private:
     QCheckBox* highPerformance_ = nullptr;
     QWidget* optimizedOptions_ = nullptr;
     QButtonGroup* format_ = nullptr;
+    QWidget* checkRow_ = nullptr;
+    QLabel* checkSymbol_ = nullptr;
+    QLabel* checkSummary_ = nullptr;
     QPushButton* generate_ = nullptr;
     QWidget* progressRow_ = nullptr;
     QProgressBar* progress_ = nullptr;
