@@ -1,6 +1,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -224,4 +227,40 @@ TEST(CliTest, HighPerformanceModeWritesSlides) {
     EXPECT_EQ(QImage(png).size(), QSize(1920, 1080));
     ASSERT_EQ(runCli({"render-transition", sample, "2", "0.5", png}, home).exitCode, 0);
     EXPECT_EQ(runCli({"render-transition", sample, "2", "1.5", png}, home).exitCode, 2);
+}
+
+TEST(CliTest, PreflightOfTheSampleIsCleanWithItsMedia) {
+    QTemporaryDir dir;
+    const CliRun run = runCli({"preflight", sample}, homeWithSampleMedia(dir));
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_EQ(run.out, "0 errors, 0 warnings\n");
+}
+
+TEST(CliTest, PreflightListsEachFindingAsTextAndAsTheSameJson) {
+    QTemporaryDir dir;
+    const QString emptyHome = dir.filePath("empty-home");
+    const CliRun text = runCli({"preflight", "--optimized", sample}, emptyHome);
+    EXPECT_EQ(text.exitCode, 1); // the media are missing
+    QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.takeLast(), "3 errors, 2 warnings"); // in that mode the video and the web view cannot play
+    EXPECT_EQ(lines.first(), "error: screen 1 \"Welcome\": The picture “harbour.jpg” is missing: put the file back "
+                             "or choose another.");
+
+    const CliRun json = runCli({"preflight", sample, "--json", "--optimized"}, emptyHome);
+    EXPECT_EQ(json.exitCode, 1);
+    const QJsonArray findings = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_EQ(findings.size(), lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QJsonObject finding = findings[i].toObject();
+        EXPECT_EQ(lines[i], QStringLiteral("%1: screen %2 \"%3\": %4")
+                                .arg(finding["severity"].toString())
+                                .arg(finding["screen"].toInt())
+                                .arg(finding["screenName"].toString(), finding["message"].toString()));
+    }
+    EXPECT_EQ(findings[3].toObject()["component"].toObject()["type"].toString(), "Video");
+    EXPECT_TRUE(findings[0].toObject()["deployFails"].toBool());
+
+    EXPECT_EQ(runCli({"preflight"}).exitCode, 2);
+    EXPECT_EQ(runCli({"preflight", dir.filePath("none.vistrelle")}).exitCode, 1);
 }

@@ -1,0 +1,98 @@
+#include "editor_test_fixture.h"
+
+#include "editor/show_check_palette.h"
+#include "editor/show_check_runner.h"
+
+#include "model/component_properties.h"
+#include "support/manual_scheduler.h"
+#include "support/qt_printers.h"
+
+#include <QListWidget>
+
+namespace vistrelle::test_support {
+namespace {
+
+// The show check of an open editor window, on a clock the test moves.
+class ShowCheckRunnerTest : public EditorWindowTest {
+protected:
+    void SetUp() override {
+        EditorWindowTest::SetUp();
+        KioskProject project = smallProject();
+        project.metadata.name = QStringLiteral("Lobby");
+        project.settings.deployPassword = QStringLiteral("secret");
+        project.screens[0].components[0].properties[PropertyKey::fontSize] = QStringLiteral("20"); // readable
+        project.screens.append(KioskScreen(QStringLiteral("Second")));
+        project.screens[1].components.append(makeComponent(ComponentType::shape, {5000, 5000})); // never shows
+        project.screens.append(KioskScreen(QStringLiteral("Third")));
+        open(project);
+        runner = std::make_unique<ShowCheckRunner>(std::make_unique<ManualScheduler>(clock));
+    }
+    void TearDown() override {
+        runner.reset();
+        EditorWindowTest::TearDown();
+    }
+
+    // Lets the editing pause long enough and waits for the check on the pool.
+    void checkAfterPause() {
+        settle(); // the edit's "documentUpdated" goes out after this turn
+        clock.advanceBy(ShowCheckRunner::settleSeconds);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return runner->isCurrent(); }, 10000));
+    }
+
+    const CheckFinding& onlyFinding() {
+        EXPECT_EQ(runner->findings().size(), 1);
+        return runner->findings().front();
+    }
+
+    ManualScheduler clock;
+    std::unique_ptr<ShowCheckRunner> runner;
+};
+
+TEST_F(ShowCheckRunnerTest, ChecksOnceTheEditingPausesAndAgainAfterEachEdit) {
+    clock.advanceBy(ShowCheckRunner::settleSeconds - 0.01);
+    EXPECT_FALSE(runner->isChecking());
+    EXPECT_TRUE(runner->findings().isEmpty());
+    checkAfterPause();
+    EXPECT_EQ(onlyFinding().rule, "off-screen");
+    EXPECT_EQ(onlyFinding().screenNumber, 2);
+
+    // Moving the screens renumbers its finding; bringing the shape back clears it.
+    manager().moveScreen(2, 1);
+    checkAfterPause();
+    EXPECT_EQ(onlyFinding().screenNumber, 3);
+    const KioskScreen moved = manager().currentDocument()->project.screens[2];
+    PlacedComponent shape = moved.components[0];
+    shape.position = {10, 10};
+    manager().updateComponentOnScreen(moved.id, shape);
+    checkAfterPause();
+    EXPECT_TRUE(runner->findings().isEmpty());
+}
+
+TEST_F(ShowCheckRunnerTest, HighPerformanceModeChecksAgainForWhatCannotPlay) {
+    checkAfterPause();
+    manager().addComponent(ComponentType::video, {100, 400});
+    checkAfterPause();
+    EXPECT_EQ(runner->counts().warnings, 1);
+    runner->setHighPerformance(true);
+    checkAfterPause();
+    EXPECT_EQ(runner->counts().warnings, 2);
+}
+
+TEST_F(ShowCheckRunnerTest, ClickingAFindingSelectsItsScreenAndComponent) {
+    checkAfterPause();
+    ShowCheckPalette palette(*runner);
+    palette.resize(380, 460);
+    palette.show();
+    QListWidget* list = palette.list();
+    ASSERT_EQ(list->count(), 1);
+    const QRect row = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    const KioskScreen& second = manager().currentDocument()->project.screens[1];
+    ASSERT_TRUE(manager().selectedScreen());
+    EXPECT_EQ(manager().selectedScreen()->id, second.id);
+    ASSERT_TRUE(manager().selectedComponent());
+    EXPECT_EQ(manager().selectedComponent()->id, second.components[0].id);
+}
+
+} // namespace
+} // namespace vistrelle::test_support
