@@ -10,49 +10,214 @@
     </message>
 </context>
 <context>
+    <name>CheckText</name>
+    <message>
+        <location filename="../../src/check/check_texts.cpp" line="47"/>
+        <source>the %1 “%2”</source>
+        <translation>%1 „%2“</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/check_texts.cpp" line="48"/>
+        <source>the %1 at %2, %3</source>
+        <translation>%1 bei %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="42"/>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="53"/>
+        <source>%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or choose another.</source>
+        <translation>%1 „%2“ lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie ein anderes.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="60"/>
+        <source>%1 “%2” is missing: put the file back or choose another.</source>
+        <translation>%1 „%2“ fehlt: Legen Sie die Datei zurück oder wählen Sie eine andere.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="65"/>
+        <source>%1 “%2” is a folder, not a file: choose the file itself.</source>
+        <translation>%1 „%2“ ist ein Ordner, keine Datei: Wählen Sie die Datei selbst.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="70"/>
+        <source>%1 “%2” is no regular file (a pipe or a device): choose a file.</source>
+        <translation>%1 „%2“ ist keine normale Datei (eine Pipe oder ein Gerät): Wählen Sie eine Datei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="92"/>
+        <source>%1 “%2” has %3 pixels but is shown at %4, enlarged %5× (more than %6× looks blurry): use a larger picture or show it smaller.</source>
+        <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt, %5-fach vergrößert (mehr als %6-fach wirkt unscharf): Nehmen Sie ein größeres Bild oder zeigen Sie es kleiner.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="99"/>
+        <source>%1 “%2” has %3 pixels but is shown at %4, more than %5× larger than it is shown: a smaller copy makes the bundle lighter and loads faster.</source>
+        <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt und ist damit mehr als %5-mal größer als nötig: Eine kleinere Kopie macht das Paket leichter und lädt schneller.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="143"/>
+        <source>The background picture</source>
+        <translation>Das Hintergrundbild</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="159"/>
+        <location filename="../../src/check/screen_rules.cpp" line="162"/>
+        <source>The picture</source>
+        <translation>Das Bild</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="169"/>
+        <source>The video</source>
+        <translation>Das Video</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="172"/>
+        <location filename="../../src/check/screen_rules.cpp" line="189"/>
+        <source>Videos or web views are not supported for this mode: in high-performance mode %1 shows as a still placeholder. Deploy without the mode, or replace it with a picture.</source>
+        <translation>Videos oder Webansichten werden in diesem Modus nicht unterstützt: Im Hochleistungsmodus erscheint %1 als stehender Platzhalter. Stellen Sie ohne den Modus bereit oder ersetzen Sie es durch ein Bild.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="182"/>
+        <source>%1 loads its page from the network: the display computer must be online, or the screen shows an error page. Use a local page where the network may fail.</source>
+        <translation>%1 lädt die Seite aus dem Netz: Der Anzeigecomputer muss online sein, sonst zeigt der Bildschirm eine Fehlerseite. Nehmen Sie eine lokale Seite, wo das Netz ausfallen kann.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="217"/>
+        <source>%1 is entirely outside the screen (%2 × %3), so it never shows: move it onto the screen or delete it.</source>
+        <translation>%1 liegt ganz außerhalb des Bildschirms (%2 × %3) und ist nie zu sehen: Verschieben Sie es auf den Bildschirm oder löschen Sie es.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="225"/>
+        <source>%1 px past the left edge</source>
+        <translation>%1 px über den linken Rand</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="227"/>
+        <source>%1 px past the top edge</source>
+        <translation>%1 px über den oberen Rand</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="229"/>
+        <source>%1 px past the right edge</source>
+        <translation>%1 px über den rechten Rand</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="231"/>
+        <source>%1 px past the bottom edge</source>
+        <translation>%1 px über den unteren Rand</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="233"/>
+        <source>%1 reaches %2 of the screen and is cut off there: move it inside or make it smaller.</source>
+        <translation>%1 reicht %2 des Bildschirms hinaus und wird dort abgeschnitten: Verschieben Sie es hinein oder verkleinern Sie es.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="235"/>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="249"/>
+        <source>The screen shows %1 for %2 seconds; reading takes about %3 seconds (%4 words a second and %5 seconds to notice the screen): show it longer or say less.</source>
+        <translation>Der Bildschirm zeigt %1 für %2 Sekunden; Lesen dauert etwa %3 Sekunden (%4 Wörter pro Sekunde und %5 Sekunden, um den Bildschirm zu bemerken): Zeigen Sie ihn länger oder kürzen Sie den Text.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="251"/>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/screen_rules.cpp" line="251"/>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/show_check.cpp" line="72"/>
+        <source>Name the project in its settings.</source>
+        <translation>Geben Sie dem Projekt in seinen Einstellungen einen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/show_check.cpp" line="77"/>
+        <source>Set one in the project settings.</source>
+        <translation>Legen Sie eines in den Projekteinstellungen fest.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/show_check.cpp" line="82"/>
+        <source>Add a screen.</source>
+        <translation>Fügen Sie einen Bildschirm hinzu.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/show_check.cpp" line="88"/>
+        <source>Choose a smaller resolution in the project settings.</source>
+        <translation>Wählen Sie in den Projekteinstellungen eine kleinere Auflösung.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/show_check.cpp" line="96"/>
+        <source>The project’s default background picture “%1” is missing or no file: put it back or choose another in the project settings.</source>
+        <translation>Das Standard-Hintergrundbild „%1“ des Projekts fehlt oder ist keine Datei: Legen Sie es zurück oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/text_rules.cpp" line="126"/>
+        <source>The text of %1 has a contrast of %2:1 with what lies under it; text of its size needs at least %3:1 to be read from a distance: change its colour or what is behind it.</source>
+        <translation>Der Text von %1 hat einen Kontrast von %2:1 zu dem, was darunter liegt; Text dieser Größe braucht mindestens %3:1, um aus der Entfernung lesbar zu sein: Ändern Sie seine Farbe oder den Hintergrund.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/text_rules.cpp" line="143"/>
+        <source>%1 needs %2 × %3 pixels for its text but has %4 × %5, so words are cut off: make it larger, the text shorter or the font smaller.</source>
+        <translation>%1 braucht für seinen Text %2 × %3 Pixel, hat aber %4 × %5, sodass Wörter abgeschnitten werden: Vergrößern Sie es, kürzen Sie den Text oder verkleinern Sie die Schrift.</translation>
+    </message>
+    <message>
+        <location filename="../../src/check/text_rules.cpp" line="156"/>
+        <source>%1 has text of %2 pixels, too small to read from across the room on a screen %3 pixels high: use at least %4 pixels (1/40 of the screen’s height).</source>
+        <translation>%1 hat Text von %2 Pixeln, zu klein, um ihn quer durch den Raum auf einem %3 Pixel hohen Bildschirm zu lesen: Nehmen Sie mindestens %4 Pixel (1/40 der Bildschirmhöhe).</translation>
+    </message>
+</context>
+<context>
     <name>ComponentRenderer</name>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="101"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="98"/>
         <source>Image</source>
         <translation>Bild</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="102"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="99"/>
         <source>No image selected</source>
         <translation>Kein Bild ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="104"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="101"/>
         <source>Loading…</source>
         <translation>Wird geladen…</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="108"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="105"/>
         <source>Image not found</source>
         <translation>Bild nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="163"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="160"/>
         <source>Video</source>
         <translation>Video</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="164"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="161"/>
         <source>Add a video file</source>
         <translation>Videodatei hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="172"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="169"/>
         <source>Video not found</source>
         <translation>Video nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="206"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="203"/>
         <source>HTML content</source>
         <translation>HTML-Inhalt</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="207"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="204"/>
         <source>Web View</source>
         <translation>Webansicht</translation>
     </message>
@@ -128,17 +293,17 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>DeployError</name>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="54"/>
+        <location filename="../../src/export/bundle_files.cpp" line="42"/>
         <source>It is used on the screen “%1” by the %2 component at %3, %4.</source>
         <translation>Sie wird auf dem Bildschirm „%1“ von der Komponente „%2“ an der Position %3, %4 verwendet.</translation>
     </message>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="62"/>
+        <location filename="../../src/export/bundle_files.cpp" line="50"/>
         <source>It is the background picture of the screen “%1”.</source>
         <translation>Sie ist das Hintergrundbild des Bildschirms „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="63"/>
+        <location filename="../../src/export/bundle_files.cpp" line="51"/>
         <source>It is the default background picture of the project.</source>
         <translation>Sie ist das Standard-Hintergrundbild des Projekts.</translation>
     </message>
@@ -295,19 +460,24 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>PaletteWindows</name>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="31"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="35"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="35"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="39"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="39"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="43"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/palette_windows.cpp" line="47"/>
+        <source>Show Check</source>
+        <translation>Show-Prüfung</translation>
     </message>
 </context>
 <context>
@@ -1720,143 +1890,153 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::EditorWindow</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="81"/>
+        <location filename="../../src/editor/editor_window.cpp" line="83"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="83"/>
+        <location filename="../../src/editor/editor_window.cpp" line="85"/>
         <source>Save As…</source>
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="131"/>
+        <location filename="../../src/editor/editor_window.cpp" line="133"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="140"/>
+        <location filename="../../src/editor/editor_window.cpp" line="142"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="144"/>
+        <location filename="../../src/editor/editor_window.cpp" line="146"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="158"/>
+        <location filename="../../src/editor/editor_window.cpp" line="160"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="162"/>
+        <location filename="../../src/editor/editor_window.cpp" line="164"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="166"/>
+        <location filename="../../src/editor/editor_window.cpp" line="168"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="170"/>
+        <location filename="../../src/editor/editor_window.cpp" line="172"/>
+        <source>Open show check window</source>
+        <translation>Fenster „Show-Prüfung“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="176"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="180"/>
+        <location filename="../../src/editor/editor_window.cpp" line="187"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="116"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="183"/>
+        <location filename="../../src/editor/editor_window.cpp" line="190"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="114"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="202"/>
+        <location filename="../../src/editor/editor_window.cpp" line="209"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="203"/>
+        <location filename="../../src/editor/editor_window.cpp" line="210"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="206"/>
+        <location filename="../../src/editor/editor_window.cpp" line="213"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="209"/>
+        <location filename="../../src/editor/editor_window.cpp" line="216"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="289"/>
+        <location filename="../../src/editor/editor_window.cpp" line="296"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="431"/>
+        <location filename="../../src/editor/editor_window.cpp" line="438"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="490"/>
+        <location filename="../../src/editor/editor_window.cpp" line="497"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="497"/>
+        <location filename="../../src/editor/editor_window.cpp" line="504"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="508"/>
+        <location filename="../../src/editor/editor_window.cpp" line="515"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="509"/>
+        <location filename="../../src/editor/editor_window.cpp" line="516"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="510"/>
+        <location filename="../../src/editor/editor_window.cpp" line="517"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="94"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="521"/>
+        <location filename="../../src/editor/editor_window.cpp" line="528"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="682"/>
+        <location filename="../../src/editor/editor_window.cpp" line="685"/>
+        <source>checking…</source>
+        <translation>wird geprüft …</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="703"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="683"/>
+        <location filename="../../src/editor/editor_window.cpp" line="704"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="686"/>
+        <location filename="../../src/editor/editor_window.cpp" line="707"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="687"/>
+        <location filename="../../src/editor/editor_window.cpp" line="708"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1988,47 +2168,52 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="137"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="136"/>
+        <source>Show Check</source>
+        <translation>Show-Prüfung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="139"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="138"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="140"/>
         <source>About Vistrelle...</source>
         <translation>Über Vistrelle...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="142"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="144"/>
         <source>Download Vistrelle Player freeware</source>
         <translation>Vistrelle Player (Freeware) herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="145"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="147"/>
         <source>Download an example made with Vistrelle</source>
         <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
         <source>Live Chat Support</source>
         <translation>Live-Chat-Support</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="152"/>
         <source>AI Assistant</source>
         <translation>KI-Assistent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="151"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
         <source>Frequently Asked Questions</source>
         <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
         <source>Feature Request</source>
         <translation>Funktion vorschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="157"/>
         <source>Bug Report</source>
         <translation>Fehler melden</translation>
     </message>
@@ -2141,7 +2326,7 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
     <name>vistrelle::KioskDeployView</name>
     <message>
         <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="47"/>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="260"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="275"/>
         <source>Deploy</source>
         <translation>Bereitstellen</translation>
     </message>
@@ -2206,64 +2391,74 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Videos und Webansichten werden in diesem Modus nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="129"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="136"/>
+        <source>Show Problems…</source>
+        <translation>Probleme zeigen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="144"/>
         <source>Generate Content...</source>
         <translation>Inhalte erzeugen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="143"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="158"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="166"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="181"/>
         <source>Reveal Folder</source>
         <translation>Ordner anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="169"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="184"/>
         <source>Set Deploy Password…</source>
         <translation>Bereitstellungspasswort festlegen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="216"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="231"/>
         <source>Deploying... %1%</source>
         <translation>Wird bereitgestellt... %1%</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="245"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="260"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="249"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="264"/>
         <source>Deployment failed: </source>
         <translation>Bereitstellung fehlgeschlagen: </translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="256"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="271"/>
         <source>Select destination folder for deployment</source>
         <translation>Zielordner für die Bereitstellung auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="283"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="298"/>
         <source>Stop the deployment?</source>
         <translation>Bereitstellung abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="284"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="299"/>
         <source>The bundle being written will be removed.</source>
         <translation>Das gerade geschriebene Bundle wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="287"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="302"/>
         <source>Stop Deployment</source>
         <translation>Bereitstellung abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="288"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="303"/>
         <source>Keep Deploying</source>
         <translation>Bereitstellung fortsetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="320"/>
+        <source>Show Check: %1</source>
+        <translation>Show-Prüfung: %1</translation>
     </message>
 </context>
 <context>
@@ -3156,6 +3351,105 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <location filename="../../src/editing/shared_document_manager.cpp" line="297"/>
         <source>Action not allowed</source>
         <translation>Aktion nicht zulässig</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ShowCheckPalette</name>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="87"/>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="88"/>
+        <source>Screen %1 “%2”</source>
+        <translation>Bildschirm %1 „%2“</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="99"/>
+        <source>No problems found</source>
+        <translation>Keine Probleme gefunden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="100"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="101"/>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="101"/>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="102"/>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="103"/>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="117"/>
+        <source>Check Again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="118"/>
+        <source>Look at the media files again, after putting one back or replacing it</source>
+        <translation>Die Mediendateien erneut ansehen, nachdem eine zurückgelegt oder ersetzt wurde</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="123"/>
+        <source>For high-performance mode</source>
+        <translation>Für den Hochleistungsmodus</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="124"/>
+        <source>Check as for a deployment of pre-rendered slides, where videos and web views cannot play</source>
+        <translation>Wie für eine Bereitstellung vorberechneter Folien prüfen, in der Videos und Webansichten nicht abspielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="135"/>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="138"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="177"/>
+        <source>Nothing to fix: every screen will show as designed.</source>
+        <translation>Nichts zu beheben: Jeder Bildschirm wird wie entworfen gezeigt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="166"/>
+        <source>Error: deploying fails until it is fixed</source>
+        <translation>Fehler: Die Bereitstellung scheitert, bis er behoben ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="166"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="167"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="177"/>
+        <source>No project open</source>
+        <translation>Kein Projekt geöffnet</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/show_check_palette.cpp" line="178"/>
+        <source>Checking…</source>
+        <translation>Wird geprüft …</translation>
     </message>
 </context>
 <context>
