@@ -10,11 +10,36 @@
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace vistrelle {
 
 namespace {
 
 const QString componentPasteboardType = QStringLiteral("com.quendrix.vistrelle.component-json");
+// Several components: a JSON array of the same objects, under a type of its own so that a copy of the
+// application that knows only one component finds nothing it would misread.
+const QString componentsPasteboardType = QStringLiteral("com.quendrix.vistrelle.components-json");
+
+// What the clipboard holds: several components, one, or none.
+QList<PlacedComponent> componentsOnPasteboard() {
+    try {
+        if (const std::optional<QByteArray> array = Pasteboard::general().data(componentsPasteboardType)) {
+            const QJsonDocument document = QJsonDocument::fromJson(*array);
+            QList<PlacedComponent> components;
+            for (const QJsonValue& value : document.array())
+                components.append(decodeComponentJson(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact)));
+            return components;
+        }
+        if (const std::optional<QByteArray> one = Pasteboard::general().data(componentPasteboardType))
+            return {decodeComponentJson(*one)};
+    } catch (const JsonDecodingError&) {
+        // not components: nothing to paste
+    }
+    return {};
+}
 
 void postWithComponent(const QString& name, const PlacedComponent& component) {
     NotificationCenter::defaultCenter().post(
@@ -84,77 +109,122 @@ const PlacedComponent* SharedDocumentManager::findComponent(const QUuid& screenI
 }
 
 void SharedDocumentManager::deleteSelectedComponent() {
-    const qsizetype component = selectedComponentIndex();
-    if (component < 0)
+    const qsizetype index = selectedScreenIndex();
+    if (index < 0 || selectedComponentIds_.isEmpty())
         return;
-    const KioskScreen& before = constProject()->screens[selectedScreenIndex()];
-    // An inspector edit of it that is still waiting must not bring it back.
-    InspectorUpdateManager::shared().discardPending(before.components[component].id);
+    const KioskScreen& before = constProject()->screens[index];
     KioskScreen after = before;
-    after.components.removeAt(component);
-    registerUndo(std::make_unique<ScreenEditCommand>(tr("Delete Component"), before, selectionIds(), after,
-                                                     SelectionIds{after.id, std::nullopt}));
+    for (const QUuid& id : selectedComponentIds_) {
+        // An inspector edit of it that is still waiting must not bring it back.
+        InspectorUpdateManager::shared().discardPending(id);
+        after.components.removeIf([&id](const PlacedComponent& c) { return c.id == id; });
+    }
+    if (after.components.size() == before.components.size())
+        return;
+    const bool several = before.components.size() - after.components.size() > 1;
+    registerUndo(std::make_unique<ScreenEditCommand>(several ? tr("Delete Components") : tr("Delete Component"),
+                                                     before, selectionIds(), after,
+                                                     SelectionIds{after.id, std::nullopt, {}}));
     NotificationCenter::defaultCenter().post(NotificationName::componentDeleted);
 }
 
 void SharedDocumentManager::duplicateSelectedComponent() {
-    const qsizetype component = selectedComponentIndex();
-    if (component < 0)
+    const QList<PlacedComponent> originals = selectedComponents();
+    if (originals.isEmpty())
         return;
     const KioskScreen& before = constProject()->screens[selectedScreenIndex()];
-    PlacedComponent copy = before.components[component];
-    copy.id = QUuid::createUuid();
-    copy.position = {copy.position.x + 50, copy.position.y + 50};
     KioskScreen after = before;
-    after.components.append(copy);
-    registerUndo(std::make_unique<ScreenEditCommand>(tr("Duplicate Component"), before, selectionIds(), after,
-                                                     SelectionIds{after.id, copy.id}));
-    postWithComponent(NotificationName::componentAdded, copy);
+    SelectionIds selection{after.id, std::nullopt, {}};
+    for (const PlacedComponent& original : originals) {
+        PlacedComponent copy = original;
+        copy.id = QUuid::createUuid();
+        copy.position = {copy.position.x + 50, copy.position.y + 50};
+        after.components.append(copy);
+        // The copies become the selection, the copy of the one clicked last in its place.
+        if (selectedComponent_ && original.id == selectedComponent_->id)
+            selection.component = copy.id;
+        else
+            selection.alsoSelected.append(copy.id);
+    }
+    if (!selection.component)
+        selection.component = selection.alsoSelected.takeLast();
+    // `before` is the working copy, which the step changes: what was added is counted first.
+    const qsizetype added = originals.size();
+    registerUndo(std::make_unique<ScreenEditCommand>(
+        originals.size() > 1 ? tr("Duplicate Components") : tr("Duplicate Component"), before, selectionIds(),
+        after, selection));
+    for (qsizetype i = after.components.size() - added; i < after.components.size(); ++i)
+        postWithComponent(NotificationName::componentAdded, after.components[i]);
 }
 
 void SharedDocumentManager::copySelectedComponent() {
-    const qsizetype component = selectedComponentIndex();
-    if (component < 0)
+    const QList<PlacedComponent> originals = selectedComponents();
+    if (originals.isEmpty())
         return;
-    PlacedComponent copy = constProject()->screens[selectedScreenIndex()].components[component];
-    copy.id = QUuid::createUuid();
     try {
-        Pasteboard::general().setData(componentPasteboardType, encodeComponentJson(copy));
+        if (originals.size() == 1) {
+            PlacedComponent copy = originals.front();
+            copy.id = QUuid::createUuid();
+            Pasteboard::general().setData(componentPasteboardType, encodeComponentJson(copy));
+            return;
+        }
+        QByteArray array = "[";
+        for (PlacedComponent copy : originals) {
+            copy.id = QUuid::createUuid();
+            if (array.size() > 1)
+                array += ',';
+            array += encodeComponentJson(copy);
+        }
+        Pasteboard::general().setData(componentsPasteboardType, array + ']');
     } catch (const JsonEncodingError& error) {
-        AppLogger::logFailure(QStringLiteral("Failed to copy component: "), error.description);
+        AppLogger::logFailure(QStringLiteral("Failed to copy components: "), error.description);
     }
+}
+
+void SharedDocumentManager::cutSelectedComponents() {
+    if (selectedComponentIds_.isEmpty())
+        return;
+    copySelectedComponent();
+    deleteSelectedComponent();
 }
 
 void SharedDocumentManager::pasteComponent() {
     const qsizetype index = selectedScreenIndex();
     if (index < 0)
         return;
-    const std::optional<QByteArray> data = Pasteboard::general().data(componentPasteboardType);
-    if (!data)
+    const QList<PlacedComponent> pasted = componentsOnPasteboard();
+    if (pasted.isEmpty())
         return;
-    PlacedComponent component;
-    try {
-        component = decodeComponentJson(*data);
-    } catch (const JsonDecodingError&) {
-        return; // not a component: nothing to paste
-    }
     const KioskScreen& before = constProject()->screens[index];
-    component.id = QUuid::createUuid();
-    component.position = {(double(before.resolution.width) - component.size.width) * 0.5,
-                          (double(before.resolution.height) - component.size.height) * 0.5};
+    // Centred on the screen as a group, keeping their places to each other.
+    const QRectF bounds = boundsOf(pasted);
+    const double dx = (double(before.resolution.width) - bounds.width()) * 0.5 - bounds.left();
+    const double dy = (double(before.resolution.height) - bounds.height()) * 0.5 - bounds.top();
     KioskScreen after = before;
-    after.components.append(component);
-    registerUndo(std::make_unique<ScreenEditCommand>(tr("Paste Component"), before, selectionIds(), after,
-                                                     SelectionIds{after.id, component.id}));
-    postWithComponent(NotificationName::componentAdded, component);
+    SelectionIds selection{after.id, std::nullopt, {}};
+    for (PlacedComponent component : moved(pasted, dx, dy)) {
+        component.id = QUuid::createUuid();
+        after.components.append(component);
+        selection.alsoSelected.append(component.id);
+    }
+    selection.component = selection.alsoSelected.takeLast();
+    registerUndo(std::make_unique<ScreenEditCommand>(
+        pasted.size() > 1 ? tr("Paste Components") : tr("Paste Component"), before, selectionIds(), after,
+        selection));
+    for (qsizetype i = after.components.size() - pasted.size(); i < after.components.size(); ++i)
+        postWithComponent(NotificationName::componentAdded, after.components[i]);
 }
 
 bool SharedDocumentManager::canChangeZOrder(ZOrderOperation operation) const {
     const qsizetype index = selectedScreenIndex();
     if (index < 0 || !selectedComponent_)
         return false;
-    return vistrelle::canChangeZOrder(constProject()->screens[index].components, selectedComponent_->id,
-                                      operation);
+    const QList<PlacedComponent>& components = constProject()->screens[index].components;
+    if (selectedComponentIds_.size() > 1) {
+        QList<PlacedComponent> trial = components;
+        return changeGroupZOrder(trial, selectedComponentIds_, operation);
+    }
+    return vistrelle::canChangeZOrder(components, selectedComponent_->id, operation);
 }
 
 void SharedDocumentManager::changeZOrder(ZOrderOperation operation) {
@@ -162,7 +232,10 @@ void SharedDocumentManager::changeZOrder(ZOrderOperation operation) {
         return;
     const KioskScreen& before = constProject()->screens[selectedScreenIndex()];
     KioskScreen after = before;
-    if (!vistrelle::changeZOrder(after.components, selectedComponent_->id, operation))
+    const bool changed = selectedComponentIds_.size() > 1
+                             ? changeGroupZOrder(after.components, selectedComponentIds_, operation)
+                             : vistrelle::changeZOrder(after.components, selectedComponent_->id, operation);
+    if (!changed)
         return;
     registerUndo(std::make_unique<ScreenEditCommand>(zOrderActionName(operation), before, selectionIds(),
                                                      after, selectionIds()));

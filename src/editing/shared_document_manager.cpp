@@ -40,20 +40,38 @@ void SharedDocumentManager::setActiveWindowId(const std::optional<QUuid>& window
 void SharedDocumentManager::setSelectedScreen(const std::optional<KioskScreen>& screen) {
     if (selectedScreen_ == screen)
         return;
+    const bool otherScreen = !screen || !selectedScreen_ || screen->id != selectedScreen_->id;
     // An inspector edit still waiting lands before the selection moves on.
-    if (selectedScreen_ && (!screen || screen->id != selectedScreen_->id))
+    if (selectedScreen_ && otherScreen)
         InspectorUpdateManager::shared().flush();
     selectedScreen_ = screen;
+    // Components of another screen cannot stay selected with it (the one clicked last is the caller's).
+    if (otherScreen && selectedComponentIds_.size() > 1) {
+        selectedComponentIds_ = selectedComponent_ ? QList<QUuid>{selectedComponent_->id} : QList<QUuid>{};
+        emit componentSelectionChanged();
+    }
     emit selectedScreenChanged();
 }
 
 void SharedDocumentManager::setSelectedComponent(const std::optional<PlacedComponent>& component) {
-    if (selectedComponent_ == component)
-        return;
-    if (selectedComponent_ && (!component || component->id != selectedComponent_->id))
-        InspectorUpdateManager::shared().flush();
-    selectedComponent_ = component;
-    emit selectedComponentChanged();
+    // A component of the selection keeps the others selected (its value is refreshed, or it was clicked
+    // last); any other component, or none, is the whole selection.
+    QList<QUuid> ids;
+    if (component) {
+        ids = selectedComponentIds_.contains(component->id) ? selectedComponentIds_ : QList<QUuid>{};
+        ids.removeAll(component->id);
+        ids.append(component->id);
+    }
+    const bool selectionChanged = ids != selectedComponentIds_;
+    selectedComponentIds_ = ids;
+    if (selectedComponent_ != component) {
+        if (selectedComponent_ && (!component || component->id != selectedComponent_->id))
+            InspectorUpdateManager::shared().flush();
+        selectedComponent_ = component;
+        emit selectedComponentChanged();
+    }
+    if (selectionChanged)
+        emit componentSelectionChanged();
 }
 
 void SharedDocumentManager::setCurrentDocument(const std::optional<VistrelleDocument>& document) {
@@ -150,6 +168,9 @@ SelectionIds SharedDocumentManager::selectionIds() const {
         ids.screen = selectedScreen_->id;
     if (selectedComponent_)
         ids.component = selectedComponent_->id;
+    for (const QUuid& id : selectedComponentIds_)
+        if (!ids.component || id != *ids.component)
+            ids.alsoSelected.append(id);
     return ids;
 }
 
@@ -209,6 +230,8 @@ void SharedDocumentManager::resolveSelection(const SelectionIds& selection) {
             if (candidate.id == *selection.component)
                 component = candidate;
     setSelectedComponent(component);
+    if (component && !selection.alsoSelected.isEmpty())
+        setComponentSelection(selection.alsoSelected + QList<QUuid>{component->id});
 }
 
 void SharedDocumentManager::finishEdit(SelectionIds selection) {

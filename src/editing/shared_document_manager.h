@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/arrangement.h"
 #include "editing/selection_ids.h"
 #include "editing/undo_manager_wrapper.h"
 #include "editing/z_order.h"
@@ -100,10 +101,40 @@ public:
     // The working copy's screen or component by id, or nullptr.
     const KioskScreen* findScreen(const QUuid& screenId) const;
     const PlacedComponent* findComponent(const QUuid& screenId, const QUuid& componentId) const;
+
+    // --- the selection of several components of the selected screen. `selectedComponent` stays the one
+    // clicked last (the last of the list), so everything made for one component keeps working.
+    const QList<QUuid>& selectedComponentIds() const { return selectedComponentIds_; }
+    // The selected components in the screen's list order.
+    QList<PlacedComponent> selectedComponents() const;
+    // Selects the components of the selected screen with these ids (others are ignored); the last one
+    // becomes `selectedComponent`.
+    void setComponentSelection(const QList<QUuid>& ids);
+    // Shift- or Ctrl-click: adds the component, or takes it out when it is selected.
+    void toggleComponentSelected(const QUuid& id);
+    void selectAllComponents();
+
+    // Each acts on the whole selection as one undo step.
     void deleteSelectedComponent();
     void duplicateSelectedComponent();
+    // One component goes to the clipboard as before (other copies of the application read it); several as
+    // a JSON array under a second private type.
     void copySelectedComponent();
+    void cutSelectedComponents();
+    // Several components keep their places to each other and are centred on the screen as a group.
     void pasteComponent();
+    // Replaces components of the selected screen (by id) as one step; steps of one interaction with the
+    // same `mergeKey` merge (a drag of several components).
+    void replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
+                           const QString& mergeKey = {});
+    void moveSelectedComponents(double dx, double dy, const QString& actionName, const QString& mergeKey = {});
+    // To the selection's bounds, or to the screen when one component is selected.
+    void alignSelectedComponents(AlignEdge edge);
+    void distributeSelectedComponents(Axis axis);
+    // To the size of `selectedComponent` (the one clicked last).
+    void matchSelectedComponentsSize(Axis axis);
+    // Several components go to the front or back together, keeping their order; stepping forward or back
+    // is for one component.
     bool canChangeZOrder(ZOrderOperation operation) const;
     void changeZOrder(ZOrderOperation operation);
 
@@ -128,6 +159,7 @@ signals:
     void selectedScreenChanged();
     void currentDocumentChanged();
     void selectedComponentChanged();
+    void componentSelectionChanged();
     void isDocumentOpenChanged();
     void isLoadingDocumentChanged();
 
@@ -157,6 +189,7 @@ private:
     std::optional<KioskScreen> selectedScreen_;
     std::optional<VistrelleDocument> currentDocument_;
     std::optional<PlacedComponent> selectedComponent_;
+    QList<QUuid> selectedComponentIds_;
     bool isDocumentOpen_ = false;
     bool isLoadingDocument_ = false;
     UndoManagerWrapper undoManager_;

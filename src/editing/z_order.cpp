@@ -115,4 +115,20 @@ bool changeZOrder(QList<PlacedComponent>& components, const QUuid& componentId, 
     return true;
 }
 
+bool changeGroupZOrder(QList<PlacedComponent>& components, const QList<QUuid>& ids, ZOrderOperation operation) {
+    if (operation != ZOrderOperation::bringToFront && operation != ZOrderOperation::sendToBack)
+        return false;
+    const QList<qsizetype> order = stackingOrder(components);
+    QList<qsizetype> chosen;
+    QList<qsizetype> rest;
+    for (const qsizetype index : order)
+        (ids.contains(components[index].id) ? chosen : rest).append(index);
+    const QList<qsizetype> reordered = operation == ZOrderOperation::bringToFront ? rest + chosen : chosen + rest;
+    if (chosen.isEmpty() || reordered == order)
+        return false;
+    for (qsizetype place = 0; place < reordered.size(); ++place)
+        components[reordered[place]].zIndex = place;
+    return true;
+}
+
 } // namespace vistrelle

@@ -18,4 +18,9 @@ bool canChangeZOrder(const QList<PlacedComponent>& components, const QUuid& comp
 // the components are first renumbered 0, 1, 2, … in their stacking order, so no value wraps.
 bool changeZOrder(QList<PlacedComponent>& components, const QUuid& componentId, ZOrderOperation operation);
 
+// Several components to the front or the back together, keeping their order among themselves: the
+// components are renumbered 0, 1, 2, … in the new stacking order. Only bringToFront and sendToBack; false
+// (and nothing changed) when they are there already.
+bool changeGroupZOrder(QList<PlacedComponent>& components, const QList<QUuid>& ids, ZOrderOperation operation);
+
 } // namespace vistrelle

@@ -58,7 +58,7 @@ void ShowCheckRunner::documentChanged() {
 }
 
 void ShowCheckRunner::start() {
-    if (running_.isRunning()) {
+    if (checking_) {
         pending_ = true;
         return;
     }
@@ -76,6 +76,7 @@ void ShowCheckRunner::start() {
         }
         return;
     }
+    checking_ = true;
     running_.setFuture(QtConcurrent::run(&ShowCheckRunner::run, manager.currentDocument()->project, checked_,
                                          std::ref(*media_), options_));
     emit checkingChanged();
@@ -113,6 +114,7 @@ ShowCheckRunner::Outcome ShowCheckRunner::run(const KioskProject& project, Check
 
 void ShowCheckRunner::finish() {
     Outcome outcome = running_.result();
+    checking_ = false;
     checked_ = std::move(outcome.checked);
     const bool changed = outcome.findings != findings_;
     findings_ = std::move(outcome.findings);

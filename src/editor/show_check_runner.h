@@ -30,7 +30,8 @@ public:
 
     const QList<CheckFinding>& findings() const { return findings_; }
     CheckCounts counts() const { return countFindings(findings_); }
-    bool isChecking() const { return running_.isRunning(); }
+    // From the start of a check until its findings are taken (a little after its thread is done).
+    bool isChecking() const { return checking_; }
     // Whether findings_ describe the document as it is now (no change waiting, nothing running).
     bool isCurrent() const { return !isChecking() && !settle_ && !pending_; }
 
@@ -71,6 +72,7 @@ private:
     QList<CheckFinding> findings_;
     QFutureWatcher<Outcome> running_;
     bool pending_ = false; // a change arrived while a check was running
+    bool checking_ = false;
 };
 
 } // namespace vistrelle

@@ -1,0 +1,113 @@
+// The selection of several components of the selected screen, and what acts on all of them at once.
+#include "editing/document_edit_commands.h"
+#include "editing/inspector_update_manager.h"
+#include "editing/shared_document_manager.h"
+
+namespace vistrelle {
+
+QList<PlacedComponent> SharedDocumentManager::selectedComponents() const {
+    const qsizetype index = selectedScreenIndex();
+    if (index < 0)
+        return {};
+    QList<PlacedComponent> selected;
+    for (const PlacedComponent& c : constProject()->screens[index].components)
+        if (selectedComponentIds_.contains(c.id))
+            selected.append(c);
+    return selected;
+}
+
+void SharedDocumentManager::setComponentSelection(const QList<QUuid>& ids) {
+    const qsizetype index = selectedScreenIndex();
+    QList<QUuid> kept;
+    std::optional<PlacedComponent> last;
+    if (index >= 0) {
+        const QList<PlacedComponent>& components = constProject()->screens[index].components;
+        for (const QUuid& id : ids) {
+            if (kept.contains(id))
+                continue;
+            for (const PlacedComponent& c : components)
+                if (c.id == id) {
+                    kept.append(id);
+                    last = c;
+                }
+        }
+    }
+    if (kept == selectedComponentIds_ && last == selectedComponent_)
+        return;
+    selectedComponentIds_ = kept;
+    if (selectedComponent_ != last) {
+        if (selectedComponent_ && (!last || last->id != selectedComponent_->id))
+            InspectorUpdateManager::shared().flush();
+        selectedComponent_ = last;
+        emit selectedComponentChanged();
+    }
+    emit componentSelectionChanged();
+}
+
+void SharedDocumentManager::toggleComponentSelected(const QUuid& id) {
+    QList<QUuid> ids = selectedComponentIds_;
+    if (!ids.removeAll(id))
+        ids.append(id);
+    setComponentSelection(ids);
+}
+
+void SharedDocumentManager::selectAllComponents() {
+    const qsizetype index = selectedScreenIndex();
+    if (index < 0)
+        return;
+    QList<QUuid> ids;
+    for (const PlacedComponent& c : constProject()->screens[index].components)
+        ids.append(c.id);
+    // The one clicked last stays the one the inspector shows.
+    if (selectedComponent_ && ids.removeAll(selectedComponent_->id))
+        ids.append(selectedComponent_->id);
+    setComponentSelection(ids);
+}
+
+void SharedDocumentManager::replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
+                                              const QString& mergeKey) {
+    const qsizetype index = selectedScreenIndex();
+    if (index < 0 || changed.isEmpty())
+        return;
+    const KioskScreen& before = constProject()->screens[index];
+    KioskScreen after = before;
+    for (PlacedComponent& c : after.components)
+        for (const PlacedComponent& replacement : changed)
+            if (replacement.id == c.id)
+                c = replacement;
+    if (after == before)
+        return;
+    const SelectionIds selection = selectionIds();
+    registerUndo(std::make_unique<ScreenEditCommand>(actionName, before, selection, after, selection,
+                                                     DocumentEditCommand::Applied::notYet, mergeKey));
+}
+
+void SharedDocumentManager::moveSelectedComponents(double dx, double dy, const QString& actionName,
+                                                   const QString& mergeKey) {
+    replaceComponents(moved(selectedComponents(), dx, dy), actionName, mergeKey);
+}
+
+void SharedDocumentManager::alignSelectedComponents(AlignEdge edge) {
+    const QList<PlacedComponent> selected = selectedComponents();
+    const qsizetype index = selectedScreenIndex();
+    if (selected.isEmpty() || index < 0)
+        return;
+    const ScreenResolution& resolution = constProject()->screens[index].resolution;
+    const QRectF reference = selected.size() == 1
+                                 ? QRectF(0, 0, double(resolution.width), double(resolution.height))
+                                 : boundsOf(selected);
+    replaceComponents(aligned(selected, edge, reference), tr("Align"));
+}
+
+void SharedDocumentManager::distributeSelectedComponents(Axis axis) {
+    replaceComponents(distributed(selectedComponents(), axis), tr("Distribute"));
+}
+
+void SharedDocumentManager::matchSelectedComponentsSize(Axis axis) {
+    if (!selectedComponent_)
+        return;
+    replaceComponents(matchedSize(selectedComponents(), axis, selectedComponent_->size),
+                      axis == Axis::horizontal ? tr("Match Width") : tr("Match Height"));
+}
+
+} // namespace vistrelle
