@@ -79,7 +79,7 @@ void AdvancedCanvasView::setScreen(const std::optional<KioskScreen>& screen) {
     const bool otherScreen = !screen || !screen_ || screen->id != screen_->id;
     const bool resized = !screen || !screen_ || screen->resolution.width != screen_->resolution.width ||
                          screen->resolution.height != screen_->resolution.height;
-    changedComponentId_ = otherScreen ? std::nullopt : onlyChangedComponent(*screen_, *screen);
+    changedComponentIds_ = otherScreen ? QList<QUuid>() : changedComponents(*screen_, *screen);
     screen_ = screen;
     refreshSortedComponents();
     screenPictureValid_ = false;
@@ -95,11 +95,25 @@ void AdvancedCanvasView::setScreen(const std::optional<KioskScreen>& screen) {
 }
 
 void AdvancedCanvasView::setSelectedComponentId(const std::optional<QUuid>& id) {
-    if (id == selectedId_)
+    setSelectedComponentIds(id ? QList<QUuid>{*id} : QList<QUuid>{});
+}
+
+void AdvancedCanvasView::setSelectedComponentIds(const QList<QUuid>& ids) {
+    if (ids == selectedIds_)
         return;
-    selectedId_ = id;
-    if (gesture_ != Gesture::none && (!id || *id != gestureComponent_.id))
-        abandonGesture();
+    selectedIds_ = ids;
+    selectedId_ = ids.isEmpty() ? std::nullopt : std::optional(ids.last());
+    // A move or resize of components no longer selected ends here.
+    if (gesture_ == Gesture::pressedOnHandle || gesture_ == Gesture::resizing) {
+        if (!selectedId_ || *selectedId_ != gestureComponent_.id || ids.size() != 1)
+            abandonGesture();
+    } else if (gesture_ == Gesture::pressed || gesture_ == Gesture::moving) {
+        for (const PlacedComponent& c : gestureComponents_)
+            if (!ids.contains(c.id)) {
+                abandonGesture();
+                break;
+            }
+    }
     update();
 }
 
@@ -171,7 +185,7 @@ QRectF AdvancedCanvasView::widgetRectFor(Point position, Size size) const {
 
 QRectF AdvancedCanvasView::resizeHandleHitRect() const {
     const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
-    if (!selected)
+    if (!selected || selectedIds_.size() != 1)
         return {};
     const Size size = gesture_ == Gesture::resizing ? previewSize_ : selected->size;
     const QPointF corner = widgetRectFor(selected->position, size).bottomRight();
@@ -207,27 +221,26 @@ const PlacedComponent* AdvancedCanvasView::componentAt(QPointF widgetPoint) cons
 
 // --- pictures
 
-std::optional<QUuid> AdvancedCanvasView::onlyChangedComponent(const KioskScreen& before,
-                                                              const KioskScreen& after) {
+QList<QUuid> AdvancedCanvasView::changedComponents(const KioskScreen& before, const KioskScreen& after) {
     if (before.background != after.background || before.components.size() != after.components.size())
-        return std::nullopt;
-    std::optional<QUuid> changed;
+        return {};
+    QList<QUuid> changed;
     for (qsizetype i = 0; i < after.components.size(); ++i) {
         const PlacedComponent& was = before.components[i];
         const PlacedComponent& is = after.components[i];
         if (was == is)
             continue;
         // Another component, or a new place in the stacking order: the layers would not fit.
-        if (changed || was.id != is.id || was.zIndex != is.zIndex)
-            return std::nullopt;
-        changed = is.id;
+        if (was.id != is.id || was.zIndex != is.zIndex)
+            return {};
+        changed.append(is.id);
     }
     return changed;
 }
 
 void AdvancedCanvasView::invalidatePictures() {
     screenPictureValid_ = false;
-    layersComponentId_.reset();
+    layersLiveIds_.clear();
     belowLayer_ = QImage();
     aboveLayer_ = QImage();
 }
@@ -266,39 +279,38 @@ void AdvancedCanvasView::ensureScreenPicture() {
     screenPictureValid_ = true;
 }
 
-bool AdvancedCanvasView::ensureMoveLayers(const QUuid& componentId) {
-    const PlacedComponent* moving = componentWithId(componentId);
-    if (!moving)
-        return false;
-    // The layers stay good while nothing but the moving component changes.
-    bool current = layersComponentId_ == moving->id && layersBackground_ == screen_->background &&
-                   layersOtherComponents_.size() == screen_->components.size() - 1;
-    if (current) {
-        qsizetype other = 0;
-        for (const PlacedComponent& component : screen_->components) {
-            if (component.id == moving->id)
-                continue;
-            if (!(component == layersOtherComponents_[other++])) {
-                current = false;
-                break;
-            }
-        }
+std::optional<std::pair<qsizetype, qsizetype>> AdvancedCanvasView::liveSpan(const QList<QUuid>& ids) const {
+    std::optional<std::pair<qsizetype, qsizetype>> span;
+    for (qsizetype position = 0; position < sortedIndices_.size(); ++position) {
+        if (!ids.contains(screen_->components[sortedIndices_[position]].id))
+            continue;
+        span = span ? std::pair(span->first, position) : std::pair(position, position);
     }
-    if (current)
-        return true;
+    return span;
+}
 
-    qsizetype movingPosition = -1;
+bool AdvancedCanvasView::ensureMoveLayers(const QList<QUuid>& liveIds) {
+    if (!screen_)
+        return false;
+    const std::optional<std::pair<qsizetype, qsizetype>> span = liveSpan(liveIds);
+    if (!span)
+        return false;
+    const auto [low, high] = *span;
+    // Everything from the lowest live component to the highest is drawn live; the rest comes from the layers,
+    // which stay good while nothing of it changes.
+    QList<PlacedComponent> outside;
+    outside.reserve(sortedIndices_.size() - (high - low + 1));
     for (qsizetype position = 0; position < sortedIndices_.size(); ++position)
-        if (screen_->components[sortedIndices_[position]].id == moving->id)
-            movingPosition = position;
-    belowLayer_ = renderLayer([&](qsizetype position) { return position < movingPosition; }, true, false);
-    aboveLayer_ = renderLayer([&](qsizetype position) { return position > movingPosition; }, false, true);
-    layersComponentId_ = moving->id;
+        if (position < low || position > high)
+            outside.append(screen_->components[sortedIndices_[position]]);
+    if (layersLiveIds_ == liveIds && layersBackground_ == screen_->background && layersOtherComponents_ == outside &&
+        !belowLayer_.isNull())
+        return true;
+    belowLayer_ = renderLayer([low](qsizetype position) { return position < low; }, true, false);
+    aboveLayer_ = renderLayer([high](qsizetype position) { return position > high; }, false, true);
+    layersLiveIds_ = liveIds;
     layersBackground_ = screen_->background;
-    layersOtherComponents_.clear();
-    for (const PlacedComponent& component : screen_->components)
-        if (component.id != moving->id)
-            layersOtherComponents_.append(component);
+    layersOtherComponents_ = std::move(outside);
     return true;
 }
 
@@ -346,21 +358,30 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
     const QRectF screenRect = widgetRectFor({0, 0}, Size{canvasUnits().width(), canvasUnits().height()});
     // While one component changes at every event (moved, its text typed, a setting swept in the
     // inspector), the rest is drawn from layers.
-    const std::optional<QUuid> live = gesture_ == Gesture::moving ? std::optional(gestureComponent_.id)
-                                      : editingId_                ? editingId_
-                                                                  : changedComponentId_;
-    if (live && ensureMoveLayers(*live)) {
+    QList<QUuid> live;
+    if (gesture_ == Gesture::moving)
+        for (const PlacedComponent& c : gestureComponents_)
+            live.append(c.id);
+    else if (editingId_)
+        live = {*editingId_};
+    else
+        live = changedComponentIds_;
+    if (!live.isEmpty() && ensureMoveLayers(live)) {
         painter.drawImage(screenRect.topLeft(), belowLayer_);
-        if (const PlacedComponent* moving = componentWithId(*live)) {
+        const auto [low, high] = *liveSpan(live);
+        painter.save();
+        painter.setClipRect(screenRect);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                               QPainter::SmoothPixmapTransform);
+        for (qsizetype position = low; position <= high; ++position) {
+            const PlacedComponent& component = screen_->components[sortedIndices_[position]];
             painter.save();
-            painter.setClipRect(screenRect);
-            painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                                   QPainter::SmoothPixmapTransform);
-            painter.translate(widgetPointFor(moving->position));
+            painter.translate(widgetPointFor(component.position));
             painter.scale(zoom_, zoom_);
-            paintComponent(painter, *moving, *images_);
+            paintComponent(painter, component, *images_);
             painter.restore();
         }
+        painter.restore();
         painter.drawImage(screenRect.topLeft(), aboveLayer_);
     } else {
         ensureScreenPicture();
@@ -374,28 +395,74 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
     paintSelection(painter);
 }
 
+QList<QUuid> AdvancedCanvasView::paintedSelection() const {
+    return gesture_ == Gesture::rubberBand ? rubberBandPreview_ : selectedIds_;
+}
+
 void AdvancedCanvasView::paintSelection(QPainter& painter) const {
-    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
-    if (!selected)
-        return;
-    const Size size = gesture_ == Gesture::resizing ? previewSize_ : selected->size;
-    const QRectF frame = widgetRectFor(selected->position, size);
+    const QList<QUuid> ids = paintedSelection();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(selectionBlue, 2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(frame);
+    for (const QUuid& id : ids) {
+        const PlacedComponent* selected = componentWithId(id);
+        if (!selected)
+            continue;
+        const bool alone = ids.size() == 1;
+        const Size size = alone && gesture_ == Gesture::resizing ? previewSize_ : selected->size;
+        const QRectF frame = widgetRectFor(selected->position, size);
+        // The one clicked last is drawn stronger: it is the one the inspector shows and sizes match.
+        painter.setPen(QPen(selectionBlue, alone || id == selectedId_ ? 2 : 1.5));
+        painter.drawRect(frame);
+        if (!alone || gesture_ == Gesture::rubberBand)
+            continue;
+        const QRectF handle(frame.bottomRight() - QPointF(handleSide / 2, handleSide / 2),
+                            QSizeF(handleSide, handleSide));
+        QColor shadow(Qt::black);
+        shadow.setAlphaF(0.3);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shadow);
+        painter.drawRect(handle.translated(0, 1).adjusted(-1, -1, 1, 1));
+        painter.setPen(QPen(selectionBlue, 2));
+        painter.setBrush(Qt::white);
+        painter.drawRect(handle);
+        painter.setBrush(Qt::NoBrush);
+    }
+    if (gesture_ == Gesture::rubberBand && !rubberBand_.isEmpty()) {
+        QColor fill = selectionBlue;
+        fill.setAlphaF(0.12);
+        painter.setPen(QPen(selectionBlue, 1));
+        painter.setBrush(fill);
+        painter.drawRect(widgetRectFor({rubberBand_.left(), rubberBand_.top()},
+                                       {rubberBand_.width(), rubberBand_.height()}));
+    }
+    painter.restore();
+    paintGuides(painter);
+}
 
-    const QRectF handle(frame.bottomRight() - QPointF(handleSide / 2, handleSide / 2),
-                        QSizeF(handleSide, handleSide));
-    QColor shadow(Qt::black);
-    shadow.setAlphaF(0.3);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(shadow);
-    painter.drawRect(handle.translated(0, 1).adjusted(-1, -1, 1, 1));
-    painter.setPen(QPen(selectionBlue, 2));
-    painter.setBrush(Qt::white);
-    painter.drawRect(handle);
+void AdvancedCanvasView::paintGuides(QPainter& painter) const {
+    if (gesture_ != Gesture::moving && gesture_ != Gesture::resizing)
+        return;
+    const auto toWidget = [this](const QLineF& line) {
+        return QLineF(widgetPointFor({line.x1(), line.y1()}), widgetPointFor({line.x2(), line.y2()}));
+    };
+    const QColor guide(0xFF, 0x2D, 0x78);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(guide, 1));
+    for (const GuideLine& line : guideSnap_.lines)
+        painter.drawLine(toWidget(line.line));
+    // Equal gaps: a measured line with end marks and the distance.
+    for (const QLineF& gap : guideSnap_.spacing) {
+        const QLineF shown = toWidget(gap);
+        painter.drawLine(shown);
+        const QPointF across = shown.dy() == 0 ? QPointF(0, 4) : QPointF(4, 0);
+        painter.drawLine(shown.p1() - across, shown.p1() + across);
+        painter.drawLine(shown.p2() - across, shown.p2() + across);
+        const QString distance = QString::number(std::lround(gap.length()));
+        const QRectF label(shown.center() - QPointF(20, 16), QSizeF(40, 14));
+        painter.drawText(label, Qt::AlignCenter, distance);
+    }
     painter.restore();
 }
 
@@ -447,9 +514,10 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     pressPoint_ = event->position();
     abandonGesture(); // a gesture whose release never came (a dialog took the pointer) ends here
+    const bool adding = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
 
     const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
-    if (selected && resizeHandleHitRect().contains(pressPoint_)) {
+    if (selected && !adding && resizeHandleHitRect().contains(pressPoint_)) {
         gestureComponent_ = *selected;
         gesture_ = Gesture::pressedOnHandle;
         return;
@@ -458,25 +526,52 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
         const PlacedComponent component = *hit;
         if (editingId_ && *editingId_ != component.id)
             finishInlineEditing();
-        // Only a component that was already selected can be dragged: the first click selects.
-        const bool wasSelected = selectedId_ == component.id;
-        if (callbacks_.componentSelected)
-            callbacks_.componentSelected(component);
-        selectedId_ = component.id;
+        if (adding) {
+            // Shift- or Ctrl-click adds the component to the selection, or takes it out.
+            QList<QUuid> ids = selectedIds_;
+            if (!ids.removeAll(component.id))
+                ids.append(component.id);
+            selectedIds_ = ids;
+            selectedId_ = ids.isEmpty() ? std::nullopt : std::optional(ids.last());
+            if (callbacks_.selectionChanged)
+                callbacks_.selectionChanged(ids);
+            update();
+            return;
+        }
+        // Only a component that was already selected can be dragged: the first click selects. A click on
+        // one of several selected keeps them all, to drag them together.
+        const bool wasSelected = selectedIds_.contains(component.id);
+        if (wasSelected && selectedIds_.size() > 1) {
+            QList<QUuid> ids = selectedIds_;
+            ids.removeAll(component.id);
+            ids.append(component.id);
+            selectedIds_ = ids;
+            selectedId_ = component.id;
+            if (callbacks_.selectionChanged)
+                callbacks_.selectionChanged(ids);
+        } else {
+            if (callbacks_.componentSelected)
+                callbacks_.componentSelected(component);
+            selectedIds_ = {component.id};
+            selectedId_ = component.id;
+        }
         if (wasSelected) {
             gestureComponent_ = component;
+            gestureComponents_.clear();
+            for (const QUuid& id : selectedIds_)
+                if (const PlacedComponent* c = componentWithId(id))
+                    gestureComponents_.append(*c);
             gesture_ = Gesture::pressed;
         }
         update();
         return;
     }
     finishInlineEditing();
-    if (selectedId_) {
-        selectedId_.reset();
-        SharedDocumentManager::shared().setSelectedComponent(std::nullopt);
-        postInspectorSelectionCleared();
-        update();
-    }
+    // From empty canvas: a rubber band (a click alone clears the selection when it is released).
+    gesture_ = Gesture::rubberBand;
+    rubberBand_ = QRectF();
+    rubberBandBase_ = event->modifiers() & Qt::ShiftModifier ? selectedIds_ : QList<QUuid>{};
+    rubberBandPreview_ = rubberBandBase_;
 }
 
 void AdvancedCanvasView::postInspectorSelectionCleared() {
@@ -486,38 +581,112 @@ void AdvancedCanvasView::postInspectorSelectionCleared() {
     NotificationCenter::defaultCenter().post(NotificationName::inspectorSelectionChanged, userInfo);
 }
 
+void AdvancedCanvasView::beginMove() {
+    gesture_ = Gesture::moving;
+    QList<QRectF> others;
+    for (const PlacedComponent& c : screen_->components) {
+        bool moving = false;
+        for (const PlacedComponent& m : gestureComponents_)
+            moving = moving || m.id == c.id;
+        if (!moving)
+            others.append(QRectF(c.position.x, c.position.y, c.size.width, c.size.height));
+    }
+    guides_ = SmartGuides(others, canvasUnits());
+}
+
+void AdvancedCanvasView::moveBy(QPointF travel, Qt::KeyboardModifiers modifiers) {
+    // Divided by the zoom, so that the components stay under the pointer at every zoom.
+    double dx = travel.x() / zoom_;
+    double dy = travel.y() / zoom_;
+    guideSnap_ = {};
+    const bool free = modifiers & Qt::AltModifier;
+    if (!free && settings_.showGuides) {
+        QRectF bounds;
+        for (const PlacedComponent& c : gestureComponents_)
+            bounds |= QRectF(c.position.x, c.position.y, c.size.width, c.size.height);
+        guideSnap_ = guides_.snapMove(bounds.translated(dx, dy), guideSnapPixels / zoom_);
+        dx += guideSnap_.offset.x();
+        dy += guideSnap_.offset.y();
+    }
+    if (!free && settings_.snapToGrid) {
+        // The grid places the component that was grabbed, along an axis no guide took.
+        const Point grabbed{gestureComponent_.position.x + dx, gestureComponent_.position.y + dy};
+        const Point snapped = snappedToGrid(grabbed, double(settings_.gridSize));
+        if (!guideSnap_.snappedX)
+            dx += snapped.x - grabbed.x;
+        if (!guideSnap_.snappedY)
+            dy += snapped.y - grabbed.y;
+    }
+    if (gestureComponents_.size() <= 1) {
+        if (callbacks_.componentMoved)
+            callbacks_.componentMoved(gestureComponent_,
+                                      {gestureComponent_.position.x + dx, gestureComponent_.position.y + dy});
+    } else if (callbacks_.componentsMoved) {
+        callbacks_.componentsMoved(gestureComponents_, dx, dy);
+    }
+    update();
+}
+
+void AdvancedCanvasView::selectWithRubberBand(QPointF to) {
+    const Point from = canvasPointAt(pressPoint_);
+    const Point here = canvasPointAt(to);
+    rubberBand_ = QRectF(QPointF(from.x, from.y), QPointF(here.x, here.y)).normalized();
+    rubberBandPreview_ = rubberBandBase_;
+    if (screen_)
+        for (const qsizetype index : sortedIndices_) {
+            const PlacedComponent& c = screen_->components[index];
+            // What the band touches, in stacking order (the topmost ends up the one "clicked last").
+            if (QRectF(c.position.x, c.position.y, c.size.width, c.size.height).intersects(rubberBand_) &&
+                !rubberBandPreview_.contains(c.id))
+                rubberBandPreview_.append(c.id);
+        }
+    update();
+}
+
 void AdvancedCanvasView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF travel = event->position() - pressPoint_;
     switch (gesture_) {
     case Gesture::none:
         return;
-    case Gesture::pressed:
-        if (std::hypot(travel.x(), travel.y()) < moveThreshold || selectedId_ != gestureComponent_.id)
+    case Gesture::rubberBand:
+        if (rubberBand_.isNull() && std::hypot(travel.x(), travel.y()) < 3)
             return;
-        gesture_ = Gesture::moving;
-        [[fallthrough]];
-    case Gesture::moving: {
-        // Divided by the zoom, so that the component stays under the pointer at every zoom.
-        Point position{gestureComponent_.position.x + travel.x() / zoom_,
-                       gestureComponent_.position.y + travel.y() / zoom_};
-        if (settings_.snapToGrid)
-            position = snappedToGrid(position, double(settings_.gridSize));
-        if (callbacks_.componentMoved)
-            callbacks_.componentMoved(gestureComponent_, position);
-        update();
+        selectWithRubberBand(event->position());
         return;
-    }
-    case Gesture::pressedOnHandle:
+    case Gesture::pressed:
+        if (std::hypot(travel.x(), travel.y()) < moveThreshold || !selectedIds_.contains(gestureComponent_.id))
+            return;
+        beginMove();
+        [[fallthrough]];
+    case Gesture::moving:
+        moveBy(travel, event->modifiers());
+        return;
+    case Gesture::pressedOnHandle: {
         if (std::hypot(travel.x(), travel.y()) / zoom_ < resizeThreshold)
             return;
         gesture_ = Gesture::resizing;
         previewSize_ = gestureComponent_.size;
+        QList<QRectF> others;
+        for (const PlacedComponent& c : screen_->components)
+            if (c.id != gestureComponent_.id)
+                others.append(QRectF(c.position.x, c.position.y, c.size.width, c.size.height));
+        guides_ = SmartGuides(others, canvasUnits());
         NotificationCenter::defaultCenter().post(NotificationName::componentResizeStarted);
         [[fallthrough]];
+    }
     case Gesture::resizing: {
         const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
         previewSize_ =
             resizePreviewSize(gestureComponent_.size, travel.x() / zoom_, travel.y() / zoom_, limit);
+        guideSnap_ = {};
+        if (!(event->modifiers() & Qt::AltModifier) && settings_.showGuides) {
+            const QRectF frame(gestureComponent_.position.x, gestureComponent_.position.y, previewSize_.width,
+                               previewSize_.height);
+            guideSnap_ = guides_.snapResize(frame, guideSnapPixels / zoom_);
+            previewSize_ = resizePreviewSize(previewSize_, guideSnap_.offset.x(), guideSnap_.offset.y(), limit);
+        }
+        resizeSnapsToGrid_ = !(event->modifiers() & Qt::AltModifier) && settings_.snapToGrid &&
+                             !guideSnap_.snappedX && !guideSnap_.snappedY;
         update();
         return;
     }
@@ -529,15 +698,31 @@ void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     const Gesture ended = std::exchange(gesture_, Gesture::none);
     if (ended == Gesture::moving) {
+        guideSnap_ = {};
         NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
         update();
     } else if (ended == Gesture::resizing) {
+        guideSnap_ = {};
         const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
-        const Size size =
-            resizeFinalSize(previewSize_, settings_.snapToGrid, double(settings_.gridSize), limit);
+        const Size size = resizeFinalSize(previewSize_, resizeSnapsToGrid_, double(settings_.gridSize), limit);
         if (callbacks_.componentResized)
             callbacks_.componentResized(gestureComponent_, size);
         NotificationCenter::defaultCenter().post(NotificationName::componentResizeEnded);
+        update();
+    } else if (ended == Gesture::rubberBand) {
+        const bool dragged = !rubberBand_.isNull();
+        const QList<QUuid> chosen = dragged ? rubberBandPreview_ : rubberBandBase_;
+        rubberBand_ = QRectF();
+        if (chosen != selectedIds_) {
+            selectedIds_ = chosen;
+            selectedId_ = chosen.isEmpty() ? std::nullopt : std::optional(chosen.last());
+            if (chosen.isEmpty()) {
+                SharedDocumentManager::shared().setSelectedComponent(std::nullopt);
+                postInspectorSelectionCleared();
+            } else if (callbacks_.selectionChanged) {
+                callbacks_.selectionChanged(chosen);
+            }
+        }
         update();
     }
 }
@@ -601,6 +786,8 @@ void AdvancedCanvasView::finishInlineEditing() {
 
 void AdvancedCanvasView::abandonGesture() {
     const Gesture abandoned = std::exchange(gesture_, Gesture::none);
+    guideSnap_ = {};
+    rubberBand_ = QRectF();
     // A gesture cut short (its screen or selection went away) still ends, so its undo step closes.
     if (abandoned == Gesture::moving)
         NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
@@ -638,7 +825,14 @@ void AdvancedCanvasView::layoutInlineEditor() {
 // --- keyboard and context menu
 
 void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
-    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
+    if (event->key() == Qt::Key_Escape && !selectedIds_.isEmpty() && gesture_ == Gesture::none) {
+        selectedIds_.clear();
+        selectedId_.reset();
+        SharedDocumentManager::shared().setSelectedComponent(std::nullopt);
+        postInspectorSelectionCleared();
+        update();
+        return;
+    }
     QPointF direction;
     switch (event->key()) {
     case Qt::Key_Left:
@@ -657,6 +851,7 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
     if (!selected || gesture_ != Gesture::none || !callbacks_.componentMoved) {
         QWidget::keyPressEvent(event); // the scroll area scrolls
         return;
@@ -667,8 +862,17 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
     Point position{selected->position.x + direction.x() * step, selected->position.y + direction.y() * step};
     if (settings_.snapToGrid)
         position = snappedToGrid(position, grid);
-    const PlacedComponent nudged = *selected;
-    callbacks_.componentMoved(nudged, position);
+    if (selectedIds_.size() > 1 && callbacks_.componentsMoved) {
+        // The whole selection moves as the one clicked last does.
+        QList<PlacedComponent> group;
+        for (const QUuid& id : selectedIds_)
+            if (const PlacedComponent* c = componentWithId(id))
+                group.append(*c);
+        callbacks_.componentsMoved(group, position.x - selected->position.x, position.y - selected->position.y);
+    } else {
+        const PlacedComponent nudged = *selected;
+        callbacks_.componentMoved(nudged, position);
+    }
     // Each nudge is a move of its own, with its own undo step.
     NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
     update();
@@ -677,10 +881,12 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
 void AdvancedCanvasView::contextMenuEvent(QContextMenuEvent* event) {
     if (!screen_)
         return;
-    if (const PlacedComponent* hit = componentAt(event->pos()); hit && selectedId_ != hit->id) {
+    // A right click on a component outside the selection selects it alone; inside, the selection stays.
+    if (const PlacedComponent* hit = componentAt(event->pos()); hit && !selectedIds_.contains(hit->id)) {
         const PlacedComponent component = *hit;
         if (callbacks_.componentSelected)
             callbacks_.componentSelected(component);
+        selectedIds_ = {component.id};
         selectedId_ = component.id;
         update();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/smart_guides.h"
 #include "model/project_model.h"
 #include "render/image_source.h"
 
@@ -15,15 +16,23 @@
 namespace vistrelle {
 
 // The editing surface: the selected screen at the editor's zoom, its
-// components in stacking order, the dotted grid and the selection with its
-// resize handle. Pointer input becomes callbacks (select, move, resize, drop,
-// in-place text editing); the canvas never changes the document itself.
+// components in stacking order, the dotted grid and the selection (one
+// component with its resize handle, or several). Pointer input becomes
+// callbacks (select, move, resize, drop, in-place text editing); the canvas
+// never changes the document itself. Moves and resizes snap to smart guides
+// (the edges and centres of the other components and of the screen) and to
+// the grid; Alt suspends all snapping.
 class AdvancedCanvasView : public QWidget {
     Q_OBJECT
 
 public:
     struct Callbacks {
         std::function<void(const PlacedComponent&)> componentSelected;
+        // Shift- or Ctrl-click, the rubber band, Escape: the whole new selection (the last is the one
+        // clicked last).
+        std::function<void(const QList<QUuid>&)> selectionChanged;
+        // Several components dragged or nudged: as they were when the gesture began, and how far.
+        std::function<void(const QList<PlacedComponent>&, double dx, double dy)> componentsMoved;
         std::function<void(const PlacedComponent&, Point)> componentMoved;
         std::function<void(const PlacedComponent&, Size)> componentResized;
         std::function<void(ComponentType, Point)> componentDropped;
@@ -41,6 +50,8 @@ public:
     static constexpr double moveThreshold = 10;
     // Pointer travel, in canvas units, before the handle starts a resize.
     static constexpr double resizeThreshold = 10;
+    // How close, in window pixels, an edge or centre must come to a guide to snap to it.
+    static constexpr double guideSnapPixels = 6;
 
     explicit AdvancedCanvasView(QWidget* parent = nullptr);
     ~AdvancedCanvasView() override;
@@ -48,6 +59,8 @@ public:
     void setCallbacks(Callbacks callbacks) { callbacks_ = std::move(callbacks); }
     void setScreen(const std::optional<KioskScreen>& screen);
     void setSelectedComponentId(const std::optional<QUuid>& id);
+    // Several components; the last is the one clicked last (it alone shows the resize handle when alone).
+    void setSelectedComponentIds(const QList<QUuid>& ids);
     void setProjectSettings(const ProjectSettings& settings);
     // The screen's size in canvas units (its pixels, within what can be shown).
     QSizeF canvasUnits() const;
@@ -57,6 +70,9 @@ public:
 
     const std::optional<KioskScreen>& screen() const { return screen_; }
     const std::optional<QUuid>& selectedComponentId() const { return selectedId_; }
+    const QList<QUuid>& selectedComponentIds() const { return selectedIds_; }
+    // What the last move or resize snapped to (guide lines and equal gaps), shown while it lasts.
+    const GuideSnap& guideSnap() const { return guideSnap_; }
     const std::optional<QUuid>& editingComponentId() const { return editingId_; }
     double zoom() const { return zoom_; }
     bool isDragging() const { return gesture_ == Gesture::moving; }
@@ -88,13 +104,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    enum class Gesture { none, pressed, moving, pressedOnHandle, resizing };
+    enum class Gesture { none, pressed, moving, pressedOnHandle, resizing, rubberBand };
 
     Size screenSize() const;
     void updateWidgetSize();
     void refreshSortedComponents();
-    // The id of the one component that differs between the two versions of a screen, if only one does.
-    static std::optional<QUuid> onlyChangedComponent(const KioskScreen& before, const KioskScreen& after);
+    // The ids of the components that differ between the two versions of a screen, when nothing else does
+    // (the same components in the same stacking order); none otherwise.
+    static QList<QUuid> changedComponents(const KioskScreen& before, const KioskScreen& after);
     const PlacedComponent* componentWithId(const QUuid& id) const;
     const PlacedComponent* componentAt(QPointF widgetPoint) const;
     QRectF widgetRectFor(Point position, Size size) const;
@@ -105,7 +122,15 @@ private:
     QImage renderLayer(const std::function<bool(qsizetype sortedPosition)>& include, bool background,
                        bool grid) const;
     void ensureScreenPicture();
-    bool ensureMoveLayers(const QUuid& componentId);
+    // Layers below and above the stretch of the stacking order that holds `liveIds`.
+    bool ensureMoveLayers(const QList<QUuid>& liveIds);
+    // The stacking positions from the lowest to the highest of `ids`, or none.
+    std::optional<std::pair<qsizetype, qsizetype>> liveSpan(const QList<QUuid>& ids) const;
+    void beginMove();
+    void moveBy(QPointF travel, Qt::KeyboardModifiers modifiers);
+    void selectWithRubberBand(QPointF to);
+    void paintGuides(QPainter& painter) const;
+    QList<QUuid> paintedSelection() const;
     // The grid's dots from fromY to toY (canvas units).
     void paintGrid(QPainter& painter, double fromY, double toY) const;
     void paintEmptyState(QPainter& painter) const;
@@ -124,9 +149,10 @@ private:
     Callbacks callbacks_;
     std::optional<KioskScreen> screen_;
     std::optional<QUuid> selectedId_;
+    QList<QUuid> selectedIds_; // the whole selection; selectedId_ is its last
     std::optional<QUuid> editingId_;
-    // The one component the last change of the screen changed (drawn live over cached layers).
-    std::optional<QUuid> changedComponentId_;
+    // The components the last change of the screen changed (drawn live over cached layers).
+    QList<QUuid> changedComponentIds_;
     ProjectSettings settings_;
     double zoom_ = 1.0;
     QList<qsizetype> sortedIndices_;
@@ -134,15 +160,22 @@ private:
     Gesture gesture_ = Gesture::none;
     QPointF pressPoint_;               // widget pixels
     PlacedComponent gestureComponent_; // as it was when the gesture began
+    QList<PlacedComponent> gestureComponents_; // a move: every selected component as it was
     Size previewSize_;
+    SmartGuides guides_;   // for the gesture under way
+    GuideSnap guideSnap_;  // what it snapped to last
+    bool resizeSnapsToGrid_ = false; // no guide took the resize, and Alt is not held
+    QRectF rubberBand_;    // canvas units
+    QList<QUuid> rubberBandBase_; // kept selected (Shift held when the band began)
+    QList<QUuid> rubberBandPreview_; // what the band selects so far
 
     std::unique_ptr<AsyncImageSource> images_;
     QImage screenPicture_;
     bool screenPictureValid_ = false;
-    // Layers below and above one live component, keyed by it and the rest of the screen they show.
+    // Layers below and above the live components, keyed by them and the rest of the screen they show.
     QImage belowLayer_;
     QImage aboveLayer_;
-    std::optional<QUuid> layersComponentId_;
+    QList<QUuid> layersLiveIds_;
     QList<PlacedComponent> layersOtherComponents_;
     BackgroundStyle layersBackground_;
 

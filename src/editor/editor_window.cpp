@@ -5,6 +5,7 @@
 #include "editing/notification_names.h"
 #include "editing/shared_document_manager.h"
 #include "editing/z_order.h"
+#include "editor/arrange_actions.h"
 #include "editor/delete_key_filter.h"
 #include "editor/notice_bar.h"
 #include "editor/palette_windows.h"
@@ -112,6 +113,7 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
             emit documentChanged();
     });
     connect(&m, &SharedDocumentManager::selectedScreenChanged, this, &EditorWindow::refresh);
+    connect(&m, &SharedDocumentManager::componentSelectionChanged, this, &EditorWindow::refresh);
     connect(&m, &SharedDocumentManager::selectedComponentChanged, this, &EditorWindow::refresh);
     connect(&m, &SharedDocumentManager::activeWindowIdChanged, this, &EditorWindow::takeDocumentBack);
 
@@ -181,6 +183,11 @@ void EditorWindow::buildToolbar() {
     bar->addAction(showCheck);
     bar->addWidget(spacer(bar, 12));
     bar->addAction(remove);
+    bar->addWidget(spacer(bar, 12));
+    // Align and distribute, the most used of the Arrange menu.
+    arrangeActions_ = makeArrangeActions(this);
+    for (qsizetype i = 0; i < 8; ++i)
+        bar->addAction(arrangeActions_[i]);
     bar->addWidget(spacer(bar, 12));
 
     QAction* zoomOut = symbolAction(QStringLiteral("zoomOut"), QStringLiteral("minus.magnifyingglass"),
@@ -336,15 +343,14 @@ void EditorWindow::updateTitle() {
 void EditorWindow::refresh() {
     const KioskProject& p = project();
     std::optional<KioskScreen> screen;
-    std::optional<QUuid> selection;
+    QList<QUuid> selection;
     if (isActiveDocument()) {
         const SharedDocumentManager& m = manager();
         if (m.selectedScreen())
             for (const KioskScreen& candidate : p.screens)
                 if (candidate.id == m.selectedScreen()->id)
                     screen = candidate;
-        if (m.selectedComponent())
-            selection = m.selectedComponent()->id;
+        selection = m.selectedComponentIds();
     } else if (canvas_->screen()) {
         for (const KioskScreen& candidate : p.screens)
             if (candidate.id == canvas_->screen()->id)
@@ -352,7 +358,7 @@ void EditorWindow::refresh() {
     }
     canvas_->setProjectSettings(p.settings);
     canvas_->setScreen(screen);
-    canvas_->setSelectedComponentId(selection);
+    canvas_->setSelectedComponentIds(selection);
     durationValue_->setText(durationText(totalDurationSeconds(p)));
     updateTitle();
 }
@@ -425,6 +431,21 @@ void EditorWindow::wireCanvas() {
     };
     callbacks.componentMoved = [this](const PlacedComponent& component, Point point) {
         componentMoved(component, point);
+    };
+    callbacks.selectionChanged = [this](const QList<QUuid>& ids) {
+        activateDocument();
+        manager().setComponentSelection(ids);
+        postInspectorSelection();
+    };
+    callbacks.componentsMoved = [this](const QList<PlacedComponent>& components, double dx, double dy) {
+        // Every change of the gesture merges into its first step: the whole drag undoes at once.
+        if (!hasRegisteredDragUndo_) {
+            EditInteraction::begin();
+            hasRegisteredDragUndo_ = true;
+        }
+        manager().replaceComponents(moved(components, dx, dy), tr("Move Components"),
+                                    QStringLiteral("Move Components"));
+        postInspectorSelection();
     };
     callbacks.componentResized = [this](const PlacedComponent& component, Size size) {
         componentResized(component, size);

@@ -30,6 +30,9 @@ class EditorWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Align, distribute and match size, shared by the Arrange menu and the toolbar.
+    const QList<QAction*>& arrangeActions() const { return arrangeActions_; }
+
     EditorWindow(VistrelleDocument document, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
@@ -157,6 +160,7 @@ private:
     QPointer<KioskDeployView> deploySheet_;
     KioskPreviewManager* previewManager_ = nullptr;
     std::function<bool(EditorWindow&)> closeGuard_;
+    QList<QAction*> arrangeActions_;
 };
 
 } // namespace vistrelle

@@ -29,12 +29,15 @@ QAction* addCommand(QMenu* menu, const QString& title, const QKeySequence& short
     return action;
 }
 
-// The usual text commands go to the focused text field, if any.
-void sendToFocusedText(const char* slot) {
+// The usual text commands go to the focused text field; elsewhere in the window (the canvas) they act on
+// the selected components.
+void sendToFocusedTextOr(const char* slot, const std::function<void()>& onComponents) {
     QWidget* focus = QApplication::focusWidget();
     if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) ||
         qobject_cast<QPlainTextEdit*>(focus))
         QMetaObject::invokeMethod(focus, slot);
+    else
+        onComponents();
 }
 
 void openHelp(HelpPage page) {
@@ -79,11 +82,14 @@ void addVistrelleCommands(EditorWindow& window) {
     undo->setEnabled(stacks.canUndo());
     redo->setEnabled(stacks.canRedo());
     edit->addSeparator();
-    addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [] { sendToFocusedText("cut"); });
-    addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy, [] { sendToFocusedText("copy"); });
-    addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste, [] { sendToFocusedText("paste"); });
+    addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut,
+               [] { sendToFocusedTextOr("cut", [] { manager().cutSelectedComponents(); }); });
+    addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy,
+               [] { sendToFocusedTextOr("copy", [] { manager().copySelectedComponent(); }); });
+    addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste,
+               [] { sendToFocusedTextOr("paste", [] { manager().pasteComponent(); }); });
     addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll,
-               [] { sendToFocusedText("selectAll"); });
+               [] { sendToFocusedTextOr("selectAll", [] { manager().selectAllComponents(); }); });
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Copy Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                [] { manager().copySelectedComponent(); });
@@ -108,6 +114,14 @@ void addVistrelleCommands(EditorWindow& window) {
     addCommand(arrange, EditorWindow::tr("Send to Back"),
                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketLeft),
                [] { manager().changeZOrder(ZOrderOperation::sendToBack); });
+    arrange->addSeparator();
+    const QList<QAction*> arrangement = window.arrangeActions();
+    for (qsizetype i = 0; i < arrangement.size(); ++i) {
+        // Align, distribute and match size, each group apart.
+        if (i == 6 || i == 8)
+            arrange->addSeparator();
+        arrange->addAction(arrangement[i]);
+    }
 
     QMenu* view = bar->addMenu(EditorWindow::tr("&View"));
     QAction* zoomIn =
