@@ -10,10 +10,6 @@
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 namespace vistrelle {
 
 namespace {
@@ -26,13 +22,8 @@ const QString componentsPasteboardType = QStringLiteral("com.quendrix.vistrelle.
 // What the clipboard holds: several components, one, or none.
 QList<PlacedComponent> componentsOnPasteboard() {
     try {
-        if (const std::optional<QByteArray> array = Pasteboard::general().data(componentsPasteboardType)) {
-            const QJsonDocument document = QJsonDocument::fromJson(*array);
-            QList<PlacedComponent> components;
-            for (const QJsonValue& value : document.array())
-                components.append(decodeComponentJson(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact)));
-            return components;
-        }
+        if (const std::optional<QByteArray> array = Pasteboard::general().data(componentsPasteboardType))
+            return decodeComponentsJson(*array);
         if (const std::optional<QByteArray> one = Pasteboard::general().data(componentPasteboardType))
             return {decodeComponentJson(*one)};
     } catch (const JsonDecodingError&) {
@@ -168,14 +159,10 @@ void SharedDocumentManager::copySelectedComponent() {
             Pasteboard::general().setData(componentPasteboardType, encodeComponentJson(copy));
             return;
         }
-        QByteArray array = "[";
-        for (PlacedComponent copy : originals) {
+        QList<PlacedComponent> copies = originals;
+        for (PlacedComponent& copy : copies)
             copy.id = QUuid::createUuid();
-            if (array.size() > 1)
-                array += ',';
-            array += encodeComponentJson(copy);
-        }
-        Pasteboard::general().setData(componentsPasteboardType, array + ']');
+        Pasteboard::general().setData(componentsPasteboardType, encodeComponentsJson(copies));
     } catch (const JsonEncodingError& error) {
         AppLogger::logFailure(QStringLiteral("Failed to copy components: "), error.description);
     }

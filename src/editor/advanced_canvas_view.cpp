@@ -253,8 +253,9 @@ QImage AdvancedCanvasView::renderLayer(const std::function<bool(qsizetype)>& inc
                    QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull())
         return picture;
-    if (!background)
-        picture.fill(Qt::transparent);
+    // Cleared even under a background: the picture is rounded up to whole pixels, and the last column
+    // the screen covers only in part would otherwise show whatever the memory held.
+    picture.fill(Qt::transparent);
     StripDrawing drawing;
     drawing.screen = &*screen_;
     drawing.units = units;

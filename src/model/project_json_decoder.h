@@ -29,5 +29,7 @@ enum class DateDecoding {
 // transition duration clamp, the legacy component types. Throws JsonDecodingError.
 KioskProject decodeProjectJson(const QByteArray& json, DateDecoding dates);
 PlacedComponent decodeComponentJson(const QByteArray& json);
+// An array of components, as encodeComponentsJson writes it. Throws JsonDecodingError.
+QList<PlacedComponent> decodeComponentsJson(const QByteArray& json);
 
 } // namespace vistrelle

@@ -31,6 +31,14 @@ public:
         return w_.finish();
     }
 
+    QByteArray componentList(const QList<PlacedComponent>& components) {
+        w_.beginArray();
+        for (const PlacedComponent& c : components)
+            component(c);
+        w_.endArray();
+        return w_.finish();
+    }
+
 private:
     template <typename Write> void field(L key, Write write) {
         CodingPath::Scope scope(path_, key);
@@ -259,6 +267,10 @@ QByteArray encodeProjectJson(const KioskProject& project) {
 
 QByteArray encodeComponentJson(const PlacedComponent& component) {
     return ProjectEncoder().singleComponent(component);
+}
+
+QByteArray encodeComponentsJson(const QList<PlacedComponent>& components) {
+    return ProjectEncoder().componentList(components);
 }
 
 } // namespace vistrelle

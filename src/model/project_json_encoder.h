@@ -19,5 +19,7 @@ struct JsonEncodingError {
 // canonical upper-case text, optional fields left out. Throws JsonEncodingError.
 QByteArray encodeProjectJson(const KioskProject& project);
 QByteArray encodeComponentJson(const PlacedComponent& component);
+// Several components: a JSON array of the single component's objects.
+QByteArray encodeComponentsJson(const QList<PlacedComponent>& components);
 
 } // namespace vistrelle
