@@ -200,8 +200,16 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
             if (entry.key != styleToggles.front().key)
                 continue; // the three toggles share one row
             editor = makeStyleToggles(styleToggles, panel.widget);
+            if (editor) {
+                QStringList keys;
+                for (const PropertySpec& toggle : styleToggles)
+                    keys << toggle.key;
+                editor->setKeys(keys);
+            }
         } else {
             editor = makePropertyEditor(entry, services_, panel.widget);
+            if (editor)
+                editor->setKeys({entry.key});
         }
         if (!editor)
             continue;
@@ -216,6 +224,8 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
             section = colors;
         }
         section->addRow(editor->rowLabel(), editor);
+        if (auto* label = qobject_cast<QLabel*>(section->form()->labelForField(editor)))
+            rowLabels_.insert(editor, label);
         connect(editor, &PropertyEditor::edited, this, &ComponentInspector::editProperties);
         panel.editors.append(editor);
     }
@@ -232,9 +242,15 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
 }
 
 void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& component) {
-    if (shown_ && *shown_ == component && screenId_ == screen.id &&
+    // Several selected on this screen: the group is shown (and kept current) with the last clicked.
+    QList<PlacedComponent> group;
+    if (manager().selectedScreen() && manager().selectedScreen()->id == screen.id &&
+        manager().selectedComponentIds().size() > 1 && manager().selectedComponentIds().contains(component.id))
+        group = manager().selectedComponents();
+    if (shown_ && *shown_ == component && screenId_ == screen.id && group == group_ &&
         screenSize_.width == screen.resolution.width && screenSize_.height == screen.resolution.height)
         return;
+    group_ = group;
     if (componentId_ != component.id)
         EditInteraction::begin(); // another component: nothing merges across
     screenId_ = screen.id;
@@ -242,16 +258,23 @@ void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& 
     screenSize_ = {double(screen.resolution.width), double(screen.resolution.height)};
     shown_ = component;
 
-    header_->show(symbolOf(component.componentType), typeName(component.componentType), tr("Component"));
+    if (showsGroup())
+        header_->show(QStringLiteral("rectangle.on.rectangle"), tr("%n Components", "", int(group_.size())),
+                      tr("Selection"));
+    else
+        header_->show(symbolOf(component.componentType), typeName(component.componentType), tr("Component"));
     const auto showNumber = [](QLineEdit* field, double value) {
         const QString text = QString::number(wholePart(value));
         if (field->text() != text && !(field->hasFocus() && field->isModified()))
             field->setText(text);
     };
-    showNumber(x_, component.position.x);
-    showNumber(y_, component.position.y);
-    showNumber(width_, component.size.width);
-    showNumber(height_, component.size.height);
+    const QRectF frame = showsGroup() ? boundsOf(group_)
+                                      : QRectF(component.position.x, component.position.y, component.size.width,
+                                               component.size.height);
+    showNumber(x_, frame.x());
+    showNumber(y_, frame.y());
+    showNumber(width_, frame.width());
+    showNumber(height_, frame.height());
 
     TypePanel& panel = panelFor(component.componentType);
     if (panels_->currentWidget() != panel.widget) {
@@ -265,6 +288,25 @@ void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& 
     showNumber(panel.zIndex, double(component.zIndex));
     for (PropertyEditor* editor : std::as_const(panel.editors))
         editor->showValue(component);
+    showGroupState(screen, component, panel);
+}
+
+void ComponentInspector::showGroupState(const KioskScreen&, const PlacedComponent& component, TypePanel& panel) {
+    bool oneType = true;
+    for (const PlacedComponent& c : std::as_const(group_))
+        oneType = oneType && c.componentType == component.componentType;
+    // Properties are shared only by components of one type; their stacking is the Arrange menu's.
+    panels_->setVisible(!showsGroup() || oneType);
+    panel.zIndex->setEnabled(!showsGroup());
+    for (PropertyEditor* editor : std::as_const(panel.editors)) {
+        bool mixed = false;
+        for (const PlacedComponent& c : std::as_const(group_))
+            for (const QString& key : editor->keys())
+                mixed = mixed || c.stringProperty(key) != component.stringProperty(key);
+        if (QLabel* label = rowLabels_.value(editor))
+            label->setText(mixed ? tr("%1 (mixed)").arg(editor->rowLabel()) : editor->rowLabel());
+        editor->setToolTip(mixed ? tr("The selected components differ here; a change sets them all.") : QString());
+    }
 }
 
 const PlacedComponent* ComponentInspector::liveComponent() const {
@@ -275,6 +317,18 @@ void ComponentInspector::editProperties(const PropertyMap& values, bool continuo
     const PlacedComponent* current = liveComponent();
     if (!current || values.isEmpty())
         return;
+    if (showsGroup()) {
+        // Every selected component takes the values, as one step (a sweep merges into it).
+        InspectorUpdateManager::shared().flush();
+        if (!continuous)
+            EditInteraction::begin();
+        QList<PlacedComponent> edited = manager().selectedComponents();
+        for (PlacedComponent& c : edited)
+            for (auto it = values.cbegin(); it != values.cend(); ++it)
+                c.properties.insert(it.key(), it.value());
+        manager().replaceComponents(edited, tr("Update Components"), values.keys().join(u','));
+        return;
+    }
     InspectorUpdateManager& throttle = InspectorUpdateManager::shared();
     const QStringList keys = values.keys();
     const QString mergeKey = keys.join(u',');
@@ -305,6 +359,10 @@ void ComponentInspector::writeComponent(const PlacedComponent& component) {
 }
 
 void ComponentInspector::commitFrameField(QLineEdit* field) {
+    if (showsGroup()) {
+        commitGroupFrameField(field);
+        return;
+    }
     const PlacedComponent* current = liveComponent();
     if (!current)
         return;
@@ -337,6 +395,39 @@ void ComponentInspector::commitFrameField(QLineEdit* field) {
         return;
     }
     writeComponent(edited);
+}
+
+void ComponentInspector::commitGroupFrameField(QLineEdit* field) {
+    const QList<PlacedComponent> selected = manager().selectedComponents();
+    const std::optional<qint64> typed = InspectorRules::parseInteger(field->text().trimmed());
+    field->setModified(false);
+    const QRectF bounds = boundsOf(selected);
+    if (!typed || selected.isEmpty() || bounds.isEmpty()) {
+        shown_.reset(); // the bounds as they are again
+        if (const PlacedComponent* current = liveComponent())
+            show(*manager().findScreen(screenId_), *current);
+        return;
+    }
+    // The bounds move, or scale from their top-left corner with every frame inside them.
+    const double value = double(*typed);
+    double dx = 0, dy = 0, sx = 1, sy = 1;
+    if (field == x_)
+        dx = value - bounds.x();
+    else if (field == y_)
+        dy = value - bounds.y();
+    else if (field == width_)
+        sx = std::max(1.0, value) / bounds.width();
+    else if (field == height_)
+        sy = std::max(1.0, value) / bounds.height();
+    QList<PlacedComponent> changed = selected;
+    for (PlacedComponent& c : changed) {
+        c.position = {bounds.x() + dx + (c.position.x - bounds.x()) * sx,
+                      bounds.y() + dy + (c.position.y - bounds.y()) * sy};
+        c.size = {std::max(1.0, c.size.width * sx), std::max(1.0, c.size.height * sy)};
+    }
+    InspectorUpdateManager::shared().flush();
+    EditInteraction::begin();
+    manager().replaceComponents(changed, field == x_ || field == y_ ? tr("Move Components") : tr("Resize Components"));
 }
 
 void ComponentInspector::commitZIndex(QLineEdit* field) {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QStackedWidget;
 
@@ -21,6 +22,11 @@ class InspectorContextHeader;
 // Every change goes through the inspector throttle into one undo step per
 // interaction, changes only the keys it edits (a nudge made meanwhile stays),
 // and is announced with "componentUpdated".
+//
+// With several components selected, "Position & Size" shows and edits the
+// selection's bounds (moving or scaling them all); when they are all of one
+// type, its properties show the one clicked last, rows where they differ are
+// marked as mixed, and a change sets the value on every one, as one step.
 class ComponentInspector : public QWidget {
     Q_OBJECT
 
@@ -30,6 +36,8 @@ public:
     // Shows `component` of `screen` as the document holds it now.
     void show(const KioskScreen& screen, const PlacedComponent& component);
     const QUuid& componentId() const { return componentId_; }
+    // Several components are shown (their bounds, their shared properties).
+    bool showsGroup() const { return group_.size() > 1; }
 
     // Writes `values` into the shown component through the throttle (also what the controls call).
     void editProperties(const PropertyMap& values, bool continuous);
@@ -45,6 +53,8 @@ private:
     TypePanel& panelFor(ComponentType type);
     QLineEdit* makeIntegerField(const QString& objectName);
     void commitFrameField(QLineEdit* field);
+    void commitGroupFrameField(QLineEdit* field);
+    void showGroupState(const KioskScreen& screen, const PlacedComponent& component, TypePanel& panel);
     void commitZIndex(QLineEdit* field);
     void writeComponent(const PlacedComponent& component);
     const PlacedComponent* liveComponent() const;
@@ -66,6 +76,8 @@ private:
     std::optional<PlacedComponent> shown_;
     Size screenSize_{0, 0};
     QString pendingKeys_; // the keys of the edit the throttle may still hold
+    QList<PlacedComponent> group_;  // the selected components when there are several
+    QHash<PropertyEditor*, QLabel*> rowLabels_;
 };
 
 } // namespace vistrelle

@@ -59,7 +59,8 @@ InspectorPalette::InspectorPalette(QWidget* parent)
     const SharedDocumentManager& manager = SharedDocumentManager::shared();
     for (const auto signal :
          {&SharedDocumentManager::currentDocumentChanged, &SharedDocumentManager::selectedScreenChanged,
-          &SharedDocumentManager::selectedComponentChanged, &SharedDocumentManager::isDocumentOpenChanged})
+          &SharedDocumentManager::selectedComponentChanged, &SharedDocumentManager::componentSelectionChanged,
+          &SharedDocumentManager::isDocumentOpenChanged})
         connect(&manager, signal, this, &InspectorPalette::scheduleRefresh);
     NotificationCenter& center = NotificationCenter::defaultCenter();
     for (const QString& name : {NotificationName::inspectorSelectionChanged,

@@ -25,6 +25,10 @@ public:
     // The row label, or empty when the control carries its own.
     virtual QString rowLabel() const { return label_; }
     void setRowLabel(const QString& label) { label_ = label; }
+    // The stored keys it shows and edits (with several components selected, a row whose keys differ
+    // between them shows as mixed).
+    const QStringList& keys() const { return keys_; }
+    void setKeys(const QStringList& keys) { keys_ = keys; }
 
 signals:
     // New stored values. `continuous`: one step of a sweep or of typing.
@@ -32,6 +36,7 @@ signals:
 
 private:
     QString label_;
+    QStringList keys_;
 };
 
 // What editors need from outside: how a picked file is stored, and the text area's editor.

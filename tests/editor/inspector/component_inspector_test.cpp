@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,4 +246,48 @@ TEST_F(ComponentInspectorTest, TypingInAnInlineTextAreaIsStoredAsOneStepAndNever
     undoStack.undo();
     showAgain();
     EXPECT_EQ(field->toPlainText(), "Menu");
+}
+
+TEST_F(ComponentInspectorTest, SeveralComponentsShowTheirBoundsAndTakeAnEditTogether) {
+    KioskProject start;
+    start.screens.first().resolution = ScreenResolution::presets(ScreenMode::horizontal).last();
+    PlacedComponent first = makeComponent(ComponentType::title, {100, 100}); // 200 × 60
+    first.properties[PropertyKey::text] = "Opening hours";
+    PlacedComponent second = makeComponent(ComponentType::title, {400, 300});
+    second.properties[PropertyKey::text] = "Events";
+    start.screens.first().components = {first, second};
+    open(start);
+    manager().setComponentSelection({first.id, second.id});
+    inspector.show(project().screens.first(), project().screens.first().components[1]);
+    ASSERT_TRUE(inspector.showsGroup());
+    EXPECT_EQ(shown<QLineEdit>(inspector, "width")->text(), "500"); // 100…600
+    // The label of the form row holding the field.
+    const auto rowText = [&](const QString& field) {
+        for (QWidget* row = shown<QLineEdit>(inspector, field); row && row->parentWidget(); row = row->parentWidget())
+            if (auto* form = qobject_cast<QFormLayout*>(row->parentWidget()->layout()))
+                if (auto* label = qobject_cast<QLabel*>(form->labelForField(row)))
+                    return label->text();
+        return QString();
+    };
+    EXPECT_TRUE(rowText("text").endsWith("(mixed)")) << rowText("text").toStdString();
+
+    const auto typeInGroup = [&](const QString& field, const QString& text) {
+        QLineEdit* edit = shown<QLineEdit>(inspector, field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        InspectorUpdateManager::shared().flush();
+        inspector.show(project().screens.first(), project().screens.first().components[1]);
+    };
+    typeInGroup("x", "150");
+    EXPECT_EQ(project().screens.first().components[0].position, (Point{150, 100}));
+    EXPECT_EQ(project().screens.first().components[1].position, (Point{450, 300}));
+    typeInGroup("text", "Closed today");
+    EXPECT_EQ(project().screens.first().components[0].properties.value(PropertyKey::text), "Closed today");
+    EXPECT_EQ(project().screens.first().components[1].properties.value(PropertyKey::text), "Closed today");
+    EXPECT_FALSE(rowText("text").endsWith("(mixed)"));
+    EXPECT_EQ(undoStack.count(), 2); // one step each
+    undoStack.undo();
+    EXPECT_EQ(project().screens.first().components[0].properties.value(PropertyKey::text), "Opening hours");
 }
