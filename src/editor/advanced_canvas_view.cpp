@@ -241,8 +241,8 @@ QList<QUuid> AdvancedCanvasView::changedComponents(const KioskScreen& before, co
 void AdvancedCanvasView::invalidatePictures() {
     screenPictureValid_ = false;
     layersLiveIds_.clear();
-    belowLayer_ = QImage();
-    aboveLayer_ = QImage();
+    layerSteps_.clear();
+    gridLayer_ = QImage();
 }
 
 QImage AdvancedCanvasView::renderLayer(const std::function<bool(qsizetype)>& include, bool background,
@@ -280,38 +280,77 @@ void AdvancedCanvasView::ensureScreenPicture() {
     screenPictureValid_ = true;
 }
 
-std::optional<std::pair<qsizetype, qsizetype>> AdvancedCanvasView::liveSpan(const QList<QUuid>& ids) const {
-    std::optional<std::pair<qsizetype, qsizetype>> span;
-    for (qsizetype position = 0; position < sortedIndices_.size(); ++position) {
-        if (!ids.contains(screen_->components[sortedIndices_[position]].id))
-            continue;
-        span = span ? std::pair(span->first, position) : std::pair(position, position);
-    }
-    return span;
-}
-
 bool AdvancedCanvasView::ensureMoveLayers(const QList<QUuid>& liveIds) {
     if (!screen_)
         return false;
-    const std::optional<std::pair<qsizetype, qsizetype>> span = liveSpan(liveIds);
-    if (!span)
+    QList<bool> live(sortedIndices_.size(), false);
+    QList<qsizetype> livePositions;
+    QList<PlacedComponent> still;
+    for (qsizetype position = 0; position < sortedIndices_.size(); ++position) {
+        const PlacedComponent& c = screen_->components[sortedIndices_[position]];
+        live[position] = liveIds.contains(c.id);
+        if (live[position])
+            livePositions.append(position);
+        else
+            still.append(c);
+    }
+    if (livePositions.isEmpty())
         return false;
-    const auto [low, high] = *span;
-    // Everything from the lowest live component to the highest is drawn live; the rest comes from the layers,
-    // which stay good while nothing of it changes.
-    QList<PlacedComponent> outside;
-    outside.reserve(sortedIndices_.size() - (high - low + 1));
-    for (qsizetype position = 0; position < sortedIndices_.size(); ++position)
-        if (position < low || position > high)
-            outside.append(screen_->components[sortedIndices_[position]]);
-    if (layersLiveIds_ == liveIds && layersBackground_ == screen_->background && layersOtherComponents_ == outside &&
-        !belowLayer_.isNull())
+    // The pictures stay good while nothing but the live components changes (and they keep their places
+    // in the stack).
+    if (layersLiveIds_ == liveIds && layersLivePositions_ == livePositions &&
+        layersBackground_ == screen_->background && layersOtherComponents_ == still && !layerSteps_.isEmpty())
         return true;
-    belowLayer_ = renderLayer([low](qsizetype position) { return position < low; }, true, false);
-    aboveLayer_ = renderLayer([high](qsizetype position) { return position > high; }, false, true);
+
+    // Runs of still components between live ones. Past a few runs (live components spread through the
+    // stack) the pictures would cost more than they save: then all still components go below the live
+    // ones until the gesture ends, which only matters where they overlap.
+    constexpr int mostLayers = 4;
+    int runs = 0;
+    for (qsizetype position = 0; position < live.size(); ++position)
+        if (!live[position] && (position == 0 || live[position - 1]))
+            ++runs;
+    QList<std::pair<qsizetype, qsizetype>> stillRuns; // [from, to) stacking positions
+    QList<qsizetype> liveOrder;
+    if (runs > mostLayers) {
+        stillRuns.append({0, live.size()});
+        for (qsizetype position = 0; position < live.size(); ++position)
+            if (live[position])
+                liveOrder.append(position);
+    }
+    layerSteps_.clear();
+    const auto addLayer = [&](qsizetype from, qsizetype to, bool background) {
+        layerSteps_.append({renderLayer(
+                                [&live, from, to](qsizetype position) {
+                                    return position >= from && position < to && !live[position];
+                                },
+                                background, false),
+                            -1});
+    };
+    if (runs > mostLayers) {
+        addLayer(0, live.size(), true);
+        for (qsizetype position : liveOrder)
+            layerSteps_.append({QImage(), position});
+    } else {
+        qsizetype runStart = 0;
+        bool first = true;
+        for (qsizetype position = 0; position <= live.size(); ++position) {
+            if (position < live.size() && !live[position])
+                continue;
+            if (position > runStart || first) // the background goes into the first picture, even an empty run
+                addLayer(runStart, position, first);
+            first = false;
+            if (position < live.size())
+                layerSteps_.append({QImage(), position});
+            runStart = position + 1;
+        }
+    }
+    if (settings_.showGrid && gridLayer_.isNull())
+        gridLayer_ = renderLayer([](qsizetype) { return false; }, false, true);
     layersLiveIds_ = liveIds;
+    layersLivePositions_ = livePositions;
     layersBackground_ = screen_->background;
-    layersOtherComponents_ = std::move(outside);
+    layersOtherComponents_ = std::move(still);
     return true;
 }
 
@@ -368,14 +407,16 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
     else
         live = changedComponentIds_;
     if (!live.isEmpty() && ensureMoveLayers(live)) {
-        painter.drawImage(screenRect.topLeft(), belowLayer_);
-        const auto [low, high] = *liveSpan(live);
         painter.save();
         painter.setClipRect(screenRect);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                                QPainter::SmoothPixmapTransform);
-        for (qsizetype position = low; position <= high; ++position) {
-            const PlacedComponent& component = screen_->components[sortedIndices_[position]];
+        for (const LayerStep& step : std::as_const(layerSteps_)) {
+            if (step.position < 0) {
+                painter.drawImage(screenRect.topLeft(), step.layer);
+                continue;
+            }
+            const PlacedComponent& component = screen_->components[sortedIndices_[step.position]];
             painter.save();
             painter.translate(widgetPointFor(component.position));
             painter.scale(zoom_, zoom_);
@@ -383,7 +424,8 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
             painter.restore();
         }
         painter.restore();
-        painter.drawImage(screenRect.topLeft(), aboveLayer_);
+        if (settings_.showGrid && !gridLayer_.isNull())
+            painter.drawImage(screenRect.topLeft(), gridLayer_);
     } else {
         ensureScreenPicture();
         painter.drawImage(screenRect.topLeft(), screenPicture_);

@@ -122,10 +122,9 @@ private:
     QImage renderLayer(const std::function<bool(qsizetype sortedPosition)>& include, bool background,
                        bool grid) const;
     void ensureScreenPicture();
-    // Layers below and above the stretch of the stacking order that holds `liveIds`.
+    // Layers of the still components between the live ones (`liveIds`), so that a frame draws the layers
+    // and only the live components; false when none of them is on the screen.
     bool ensureMoveLayers(const QList<QUuid>& liveIds);
-    // The stacking positions from the lowest to the highest of `ids`, or none.
-    std::optional<std::pair<qsizetype, qsizetype>> liveSpan(const QList<QUuid>& ids) const;
     void beginMove();
     void moveBy(QPointF travel, Qt::KeyboardModifiers modifiers);
     void selectWithRubberBand(QPointF to);
@@ -172,10 +171,17 @@ private:
     std::unique_ptr<AsyncImageSource> images_;
     QImage screenPicture_;
     bool screenPictureValid_ = false;
-    // Layers below and above the live components, keyed by them and the rest of the screen they show.
-    QImage belowLayer_;
-    QImage aboveLayer_;
+    // A frame while components are live: in stacking order, cached pictures of the still components between
+    // them (the first with the background) and the live components drawn over them, then the grid. Keyed by
+    // the live components and the rest of the screen the pictures show.
+    struct LayerStep {
+        QImage layer;              // a picture of still components, or
+        qsizetype position = -1;   // the stacking position of a live component
+    };
+    QList<LayerStep> layerSteps_;
+    QImage gridLayer_;
     QList<QUuid> layersLiveIds_;
+    QList<qsizetype> layersLivePositions_;
     QList<PlacedComponent> layersOtherComponents_;
     BackgroundStyle layersBackground_;
 
