@@ -2,6 +2,9 @@
 #include "editing_fixture.h"
 #include "model/component_factory.h"
 #include "model/project_json_decoder.h"
+#include "model/project_json_encoder.h"
+
+#include <QRegularExpression>
 
 using namespace vistrelle;
 using namespace vistrelle::test_support;
@@ -173,6 +176,31 @@ TEST_F(SelectionOperationsTest, SeveralComponentsPasteIntoAnotherDocumentKeeping
     const std::optional<QByteArray> one = Pasteboard::general().data("com.quendrix.vistrelle.component-json");
     ASSERT_TRUE(one);
     EXPECT_EQ(decodeComponentJson(*one).size, (Size{100, 50}));
+}
+
+} // namespace
+
+namespace {
+
+// The document's text with every number replaced by 0: what is written, without the values.
+QByteArray shapeOf(const KioskProject& project) {
+    static const QRegularExpression number(QStringLiteral("-?\\d+(\\.\\d+)?([eE][-+]?\\d+)?"));
+    return QString::fromUtf8(encodeProjectJson(project)).replace(number, QStringLiteral("0")).toUtf8();
+}
+
+TEST_F(SelectionOperationsTest, WorkOnSeveralComponentsWritesTheDocumentFormatAsBefore) {
+    openWithFrames({{0, 0, 100, 10}, {500, 100, 50, 10}, {140, 300, 20, 10}});
+    const QByteArray before = encodeProjectJson(project());
+    const QByteArray shapeBefore = shapeOf(project());
+    selectAll();
+    manager().alignSelectedComponents(AlignEdge::top);
+    manager().distributeSelectedComponents(Axis::horizontal);
+    EXPECT_NE(encodeProjectJson(project()), before);
+    EXPECT_EQ(shapeOf(project()), shapeBefore); // other values, no field added or dropped
+    ASSERT_EQ(undoStack.count(), 2);
+    undoStack.undo();
+    undoStack.undo();
+    EXPECT_EQ(encodeProjectJson(project()), before); // undone, byte for byte
 }
 
 } // namespace
