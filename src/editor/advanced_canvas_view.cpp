@@ -249,13 +249,14 @@ QImage AdvancedCanvasView::renderLayer(const std::function<bool(qsizetype)>& inc
                                        bool grid) const {
     const qreal scale = zoom_ * devicePixelRatioF();
     const QSizeF units = canvasUnits();
+    // With the background the picture is opaque, which is much cheaper to put on screen.
     QImage picture(QSize(int(std::ceil(units.width() * scale)), int(std::ceil(units.height() * scale))),
-                   QImage::Format_ARGB32_Premultiplied);
+                   background ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull())
         return picture;
     // Cleared even under a background: the picture is rounded up to whole pixels, and the last column
     // the screen covers only in part would otherwise show whatever the memory held.
-    picture.fill(Qt::transparent);
+    picture.fill(background ? palette().color(QPalette::Window) : QColor(Qt::transparent));
     StripDrawing drawing;
     drawing.screen = &*screen_;
     drawing.units = units;
@@ -319,18 +320,38 @@ bool AdvancedCanvasView::ensureMoveLayers(const QList<QUuid>& liveIds) {
                 liveOrder.append(position);
     }
     layerSteps_.clear();
+    // The grid goes into the topmost picture when that lies over every live component.
+    const bool gridOnTop = settings_.showGrid && !live.last();
     const auto addLayer = [&](qsizetype from, qsizetype to, bool background) {
-        layerSteps_.append({renderLayer(
-                                [&live, from, to](qsizetype position) {
-                                    return position >= from && position < to && !live[position];
-                                },
-                                background, false),
-                            -1});
+        const auto included = [&live, from, to](qsizetype position) {
+            return position >= from && position < to && !live[position];
+        };
+        const bool grid = gridOnTop && to == live.size();
+        QImage layer = renderLayer(included, background, grid);
+        QPointF offset;
+        if (!background && !grid) {
+            // Only the part its components may paint: a layer of a few components is a small picture.
+            const qreal scale = zoom_ * devicePixelRatioF();
+            QRectF painted;
+            for (qsizetype position = from; position < to; ++position)
+                if (included(position)) {
+                    const PlacedComponent& c = screen_->components[sortedIndices_[position]];
+                    painted |= paintedBounds(c).translated(c.position.x, c.position.y);
+                }
+            const QRect pixels =
+                QRectF(painted.topLeft() * scale, painted.size() * scale).toAlignedRect().intersected(layer.rect());
+            if (pixels.isEmpty())
+                return;
+            layer = layer.copy(pixels);
+            layer.setDevicePixelRatio(devicePixelRatioF());
+            offset = QPointF(pixels.topLeft()) / devicePixelRatioF();
+        }
+        layerSteps_.append({layer, -1, offset});
     };
     if (runs > mostLayers) {
         addLayer(0, live.size(), true);
         for (qsizetype position : liveOrder)
-            layerSteps_.append({QImage(), position});
+            layerSteps_.append({QImage(), position, {}});
     } else {
         qsizetype runStart = 0;
         bool first = true;
@@ -341,12 +362,12 @@ bool AdvancedCanvasView::ensureMoveLayers(const QList<QUuid>& liveIds) {
                 addLayer(runStart, position, first);
             first = false;
             if (position < live.size())
-                layerSteps_.append({QImage(), position});
+                layerSteps_.append({QImage(), position, {}});
             runStart = position + 1;
         }
     }
-    if (settings_.showGrid && gridLayer_.isNull())
-        gridLayer_ = renderLayer([](qsizetype) { return false; }, false, true);
+    gridLayer_ = settings_.showGrid && !gridOnTop ? renderLayer([](qsizetype) { return false; }, false, true)
+                                                  : QImage();
     layersLiveIds_ = liveIds;
     layersLivePositions_ = livePositions;
     layersBackground_ = screen_->background;
@@ -413,7 +434,7 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
                                QPainter::SmoothPixmapTransform);
         for (const LayerStep& step : std::as_const(layerSteps_)) {
             if (step.position < 0) {
-                painter.drawImage(screenRect.topLeft(), step.layer);
+                painter.drawImage(screenRect.topLeft() + step.offset, step.layer);
                 continue;
             }
             const PlacedComponent& component = screen_->components[sortedIndices_[step.position]];
@@ -424,7 +445,7 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
             painter.restore();
         }
         painter.restore();
-        if (settings_.showGrid && !gridLayer_.isNull())
+        if (!gridLayer_.isNull())
             painter.drawImage(screenRect.topLeft(), gridLayer_);
     } else {
         ensureScreenPicture();

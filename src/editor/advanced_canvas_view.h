@@ -172,14 +172,16 @@ private:
     QImage screenPicture_;
     bool screenPictureValid_ = false;
     // A frame while components are live: in stacking order, cached pictures of the still components between
-    // them (the first with the background) and the live components drawn over them, then the grid. Keyed by
+    // them (the first with the background; the others only as large as what they paint) and the live
+    // components drawn over them, then the grid. Keyed by
     // the live components and the rest of the screen the pictures show.
     struct LayerStep {
         QImage layer;              // a picture of still components, or
         qsizetype position = -1;   // the stacking position of a live component
+        QPointF offset;            // where the picture goes, from the screen's corner (widget pixels)
     };
     QList<LayerStep> layerSteps_;
-    QImage gridLayer_;
+    QImage gridLayer_; // when a live component is the topmost, the grid over it
     QList<QUuid> layersLiveIds_;
     QList<qsizetype> layersLivePositions_;
     QList<PlacedComponent> layersOtherComponents_;
