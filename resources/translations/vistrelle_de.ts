@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ArrangeActions</name>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="27"/>
+        <source>Align Left Edges</source>
+        <translation>Linke Kanten ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="28"/>
+        <source>Align Horizontal Centres</source>
+        <translation>Horizontal zentrieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="29"/>
+        <source>Align Right Edges</source>
+        <translation>Rechte Kanten ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="30"/>
+        <source>Align Top Edges</source>
+        <translation>Obere Kanten ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="31"/>
+        <source>Align Vertical Centres</source>
+        <translation>Vertikal zentrieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="32"/>
+        <source>Align Bottom Edges</source>
+        <translation>Untere Kanten ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="33"/>
+        <source>Distribute Horizontally</source>
+        <translation>Horizontal verteilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="34"/>
+        <source>Distribute Vertically</source>
+        <translation>Vertikal verteilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="35"/>
+        <source>Match Width</source>
+        <translation>Gleiche Breite</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/arrange_actions.cpp" line="36"/>
+        <source>Match Height</source>
+        <translation>Gleiche Höhe</translation>
+    </message>
+</context>
+<context>
     <name>BackgroundRenderer</name>
     <message>
         <location filename="../../src/render/background_renderer.cpp" line="77"/>
@@ -1380,17 +1433,17 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="425"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="556"/>
         <source>No Screen Selected</source>
         <translation>Kein Bildschirm ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="430"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="561"/>
         <source>Select a screen from the screens window to start adding content</source>
         <translation>Wählen Sie im Fenster „Bildschirme“ einen Bildschirm aus, um Inhalte hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="572"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="821"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
@@ -1662,10 +1715,48 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <source>Z-Index (Depth)</source>
         <translation>Z-Index (Tiefe)</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="262"/>
+        <source>%n Components</source>
+        <translation>
+            <numerusform>%n Komponente</numerusform>
+            <numerusform>%n Komponenten</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="245"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="263"/>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="265"/>
         <source>Component</source>
         <translation>Komponente</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="307"/>
+        <source>%1 (mixed)</source>
+        <translation>%1 (gemischt)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="308"/>
+        <source>The selected components differ here; a change sets them all.</source>
+        <translation>Die ausgewählten Komponenten unterscheiden sich hier; eine Änderung setzt den Wert für alle.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="329"/>
+        <source>Update Components</source>
+        <translation>Komponenten aktualisieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="430"/>
+        <source>Move Components</source>
+        <translation>Komponenten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="430"/>
+        <source>Resize Components</source>
+        <translation>Komponentengröße ändern</translation>
     </message>
 </context>
 <context>
@@ -1890,330 +1981,335 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::EditorWindow</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="83"/>
+        <location filename="../../src/editor/editor_window.cpp" line="84"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="85"/>
+        <location filename="../../src/editor/editor_window.cpp" line="86"/>
         <source>Save As…</source>
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="133"/>
+        <location filename="../../src/editor/editor_window.cpp" line="135"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="142"/>
+        <location filename="../../src/editor/editor_window.cpp" line="144"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="146"/>
+        <location filename="../../src/editor/editor_window.cpp" line="148"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="160"/>
+        <location filename="../../src/editor/editor_window.cpp" line="162"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="164"/>
+        <location filename="../../src/editor/editor_window.cpp" line="166"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="168"/>
+        <location filename="../../src/editor/editor_window.cpp" line="170"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="172"/>
+        <location filename="../../src/editor/editor_window.cpp" line="174"/>
         <source>Open show check window</source>
         <translation>Fenster „Show-Prüfung“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="176"/>
+        <location filename="../../src/editor/editor_window.cpp" line="178"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="187"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="116"/>
+        <location filename="../../src/editor/editor_window.cpp" line="194"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="130"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="190"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="114"/>
+        <location filename="../../src/editor/editor_window.cpp" line="197"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="128"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="209"/>
+        <location filename="../../src/editor/editor_window.cpp" line="216"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="210"/>
+        <location filename="../../src/editor/editor_window.cpp" line="217"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="213"/>
+        <location filename="../../src/editor/editor_window.cpp" line="220"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="216"/>
+        <location filename="../../src/editor/editor_window.cpp" line="223"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="296"/>
+        <location filename="../../src/editor/editor_window.cpp" line="303"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="438"/>
+        <location filename="../../src/editor/editor_window.cpp" line="446"/>
+        <source>Move Components</source>
+        <translation>Komponenten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="459"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="497"/>
+        <location filename="../../src/editor/editor_window.cpp" line="518"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="504"/>
+        <location filename="../../src/editor/editor_window.cpp" line="525"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="515"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
+        <location filename="../../src/editor/editor_window.cpp" line="536"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="94"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="516"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
+        <location filename="../../src/editor/editor_window.cpp" line="537"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="98"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="517"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="94"/>
+        <location filename="../../src/editor/editor_window.cpp" line="538"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="528"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
+        <location filename="../../src/editor/editor_window.cpp" line="549"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="96"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="685"/>
+        <location filename="../../src/editor/editor_window.cpp" line="706"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="703"/>
+        <location filename="../../src/editor/editor_window.cpp" line="724"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="704"/>
+        <location filename="../../src/editor/editor_window.cpp" line="725"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="707"/>
+        <location filename="../../src/editor/editor_window.cpp" line="728"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="708"/>
+        <location filename="../../src/editor/editor_window.cpp" line="729"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="49"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="52"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="53"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="68"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="56"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="60"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="63"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="74"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="68"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
         <source>Undo %1</source>
         <translation>Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="74"/>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="82"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="85"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="83"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="87"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="84"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="89"/>
         <source>&amp;Paste</source>
         <translation>E&amp;infügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="85"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="91"/>
         <source>Select &amp;All</source>
         <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="97"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="103"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="106"/>
         <source>&amp;Arrange</source>
         <translation>A&amp;nordnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="101"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="107"/>
         <source>Bring to Front</source>
         <translation>In den Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="104"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="110"/>
         <source>Bring Forward</source>
         <translation>Eine Ebene nach vorne</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="106"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="112"/>
         <source>Send Backward</source>
         <translation>Eine Ebene nach hinten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="108"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="114"/>
         <source>Send to Back</source>
         <translation>In den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="112"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="126"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="117"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="131"/>
         <source>Actual Size</source>
         <translation>Originalgröße</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="119"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="133"/>
         <source>Zoom to Fit</source>
         <translation>In Fenster einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="122"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="136"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="124"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="138"/>
         <source>Project Settings…</source>
         <translation>Projekteinstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="126"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="140"/>
         <source>Export Bundle…</source>
         <translation>Bundle exportieren…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="129"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="143"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="130"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="144"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="132"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="146"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="134"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="136"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="139"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="140"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="154"/>
         <source>About Vistrelle...</source>
         <translation>Über Vistrelle...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="144"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
         <source>Download Vistrelle Player freeware</source>
         <translation>Vistrelle Player (Freeware) herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="147"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="161"/>
         <source>Download an example made with Vistrelle</source>
         <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="164"/>
         <source>Live Chat Support</source>
         <translation>Live-Chat-Support</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="152"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="166"/>
         <source>AI Assistant</source>
         <translation>KI-Assistent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="167"/>
         <source>Frequently Asked Questions</source>
         <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="169"/>
         <source>Feature Request</source>
         <translation>Funktion vorschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="157"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="171"/>
         <source>Bug Report</source>
         <translation>Fehler melden</translation>
     </message>
@@ -3272,30 +3368,45 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::SharedDocumentManager</name>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="39"/>
+        <location filename="../../src/editing/component_operations.cpp" line="55"/>
         <source>Add Component</source>
         <translation>Komponente hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="54"/>
-        <location filename="../../src/editing/component_operations.cpp" line="65"/>
+        <location filename="../../src/editing/component_operations.cpp" line="70"/>
+        <location filename="../../src/editing/component_operations.cpp" line="81"/>
         <source>Update Component</source>
         <translation>Komponente ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="95"/>
+        <location filename="../../src/editing/component_operations.cpp" line="116"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="110"/>
+        <location filename="../../src/editing/component_operations.cpp" line="116"/>
+        <source>Delete Components</source>
+        <translation>Komponenten löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="145"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="147"/>
+        <location filename="../../src/editing/component_operations.cpp" line="145"/>
+        <source>Duplicate Components</source>
+        <translation>Komponenten duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="199"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="199"/>
+        <source>Paste Components</source>
+        <translation>Komponenten einfügen</translation>
     </message>
     <message>
         <location filename="../../src/editing/screen_operations.cpp" line="22"/>
@@ -3343,14 +3454,34 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Bildschirme neu anordnen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/shared_document_manager.cpp" line="274"/>
+        <location filename="../../src/editing/shared_document_manager.cpp" line="297"/>
         <source>Project Settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/shared_document_manager.cpp" line="297"/>
+        <location filename="../../src/editing/shared_document_manager.cpp" line="320"/>
         <source>Action not allowed</source>
         <translation>Aktion nicht zulässig</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="99"/>
+        <source>Align</source>
+        <translation>Ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="103"/>
+        <source>Distribute</source>
+        <translation>Verteilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="110"/>
+        <source>Match Width</source>
+        <translation>Gleiche Breite</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="110"/>
+        <source>Match Height</source>
+        <translation>Gleiche Höhe</translation>
     </message>
 </context>
 <context>
