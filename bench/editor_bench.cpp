@@ -62,6 +62,22 @@ void sendMouse(QWidget& widget, QEvent::Type type, QPointF point) {
     QApplication::sendEvent(&widget, &event);
 }
 
+// From a press at `grab`: past the threshold, then one pointer event (and its repaint) per iteration.
+void dragSteps(benchmark::State& state, AdvancedCanvasView& canvas, QPointF grab) {
+    sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20, 20));
+    settle();
+    canvas.repaint();
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20 + step % 200, 20 + step % 100));
+        settle(); // the document update arrives after the event-loop turn
+        canvas.repaint();
+    }
+    sendMouse(canvas, QEvent::MouseButtonRelease, grab);
+    settle();
+}
+
 KioskProject crowdedScreen() {
     KioskProject project = bench::makeLargeProject(1, 200);
     project.settings.snapToGrid = false;
@@ -78,18 +94,7 @@ void BM_DragStepOnCrowdedScreen(benchmark::State& state) {
     sendMouse(canvas, QEvent::MouseButtonPress, grab);
     sendMouse(canvas, QEvent::MouseButtonRelease, grab);
     sendMouse(canvas, QEvent::MouseButtonPress, grab);
-    sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20, 20)); // past the threshold
-    settle();
-    canvas.repaint();
-    int step = 0;
-    for (auto _ : state) {
-        ++step;
-        sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20 + step % 200, 20 + step % 100));
-        settle(); // the document update arrives after the event-loop turn
-        canvas.repaint();
-    }
-    sendMouse(canvas, QEvent::MouseButtonRelease, grab);
-    settle();
+    dragSteps(state, canvas, grab);
     state.SetLabel("200 components, 100 %");
 }
 
@@ -115,18 +120,7 @@ void BM_GroupDragStepOnCrowdedScreen(benchmark::State& state) {
     manager.setComponentSelection(ids);
     settle();
     sendMouse(canvas, QEvent::MouseButtonPress, grab);
-    sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20, 20)); // past the threshold
-    settle();
-    canvas.repaint();
-    int step = 0;
-    for (auto _ : state) {
-        ++step;
-        sendMouse(canvas, QEvent::MouseMove, grab + QPointF(20 + step % 200, 20 + step % 100));
-        settle();
-        canvas.repaint();
-    }
-    sendMouse(canvas, QEvent::MouseButtonRelease, grab);
-    settle();
+    dragSteps(state, canvas, grab);
     // A drag that moved nothing would measure nothing.
     if (manager.currentDocument()->project.screens[0].components[96].position == start)
         state.SkipWithError("the group did not move");

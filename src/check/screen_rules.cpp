@@ -103,6 +103,16 @@ void checkPictureScale(QSizeF pixelSize, const QString& fittingMode, const QRect
                       component);
 }
 
+// Pre-rendered slides show a video or web view as its placeholder.
+void warnNotPlayingAsSlide(const PlacedComponent& c, ScreenFindings& found) {
+    found.warning(QStringLiteral("high-performance-media"),
+                  CheckText::tr("Videos or web views are not supported for this mode: in high-performance mode %1 "
+                                "shows as a still placeholder. Deploy without the mode, or replace it with a "
+                                "picture.")
+                      .arg(describeComponent(c)),
+                  &c);
+}
+
 bool needsNetwork(const QString& address) {
     const QString scheme = QUrl(address.trimmed()).scheme().toLower();
     return scheme == QLatin1StringView("http") || scheme == QLatin1StringView("https");
@@ -168,12 +178,7 @@ void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, Me
         if (!path.isEmpty())
             reportUnusable({media.file(path).state, true, {}}, path, CheckText::tr("The video"), &c, found);
         if (options.highPerformance)
-            found.warning(QStringLiteral("high-performance-media"),
-                          CheckText::tr("Videos or web views are not supported for this mode: in high-performance "
-                                        "mode %1 shows as a still placeholder. Deploy without the mode, or "
-                                        "replace it with a picture.")
-                              .arg(describeComponent(c)),
-                          &c);
+            warnNotPlayingAsSlide(c, found);
         return;
     }
     case ComponentType::webView: {
@@ -185,12 +190,7 @@ void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, Me
                               .arg(sentenceStart(describeComponent(c))),
                           &c);
         if (options.highPerformance)
-            found.warning(QStringLiteral("high-performance-media"),
-                          CheckText::tr("Videos or web views are not supported for this mode: in high-performance "
-                                        "mode %1 shows as a still placeholder. Deploy without the mode, or "
-                                        "replace it with a picture.")
-                              .arg(describeComponent(c)),
-                          &c);
+            warnNotPlayingAsSlide(c, found);
         return;
     }
     default:

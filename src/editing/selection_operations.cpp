@@ -1,6 +1,5 @@
 // The selection of several components of the selected screen, and what acts on all of them at once.
 #include "editing/document_edit_commands.h"
-#include "editing/inspector_update_manager.h"
 #include "editing/shared_document_manager.h"
 
 namespace vistrelle {
@@ -32,16 +31,7 @@ void SharedDocumentManager::setComponentSelection(const QList<QUuid>& ids) {
                 }
         }
     }
-    if (kept == selectedComponentIds_ && last == selectedComponent_)
-        return;
-    selectedComponentIds_ = kept;
-    if (selectedComponent_ != last) {
-        if (selectedComponent_ && (!last || last->id != selectedComponent_->id))
-            InspectorUpdateManager::shared().flush();
-        selectedComponent_ = last;
-        emit selectedComponentChanged();
-    }
-    emit componentSelectionChanged();
+    replaceSelection(kept, last);
 }
 
 void SharedDocumentManager::toggleComponentSelected(const QUuid& id) {

@@ -62,12 +62,17 @@ void SharedDocumentManager::setSelectedComponent(const std::optional<PlacedCompo
         ids.removeAll(component->id);
         ids.append(component->id);
     }
+    replaceSelection(ids, component);
+}
+
+void SharedDocumentManager::replaceSelection(const QList<QUuid>& ids, const std::optional<PlacedComponent>& last) {
     const bool selectionChanged = ids != selectedComponentIds_;
     selectedComponentIds_ = ids;
-    if (selectedComponent_ != component) {
-        if (selectedComponent_ && (!component || component->id != selectedComponent_->id))
+    if (selectedComponent_ != last) {
+        // An inspector edit still waiting lands before the selection moves on.
+        if (selectedComponent_ && (!last || last->id != selectedComponent_->id))
             InspectorUpdateManager::shared().flush();
-        selectedComponent_ = component;
+        selectedComponent_ = last;
         emit selectedComponentChanged();
     }
     if (selectionChanged)

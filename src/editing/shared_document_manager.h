@@ -182,6 +182,8 @@ private:
     void finishEdit(SelectionIds selection);
     bool canApplyStepOf(const std::optional<QUuid>& windowId) const;
     void resolveSelection(const SelectionIds& selection);
+    // The selection becomes `ids`, and `last` the selected component; observers hear what changed.
+    void replaceSelection(const QList<QUuid>& ids, const std::optional<PlacedComponent>& last);
     void postDocumentNotifications();
     void alertActionNotAllowed(const QString& message);
 

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
