@@ -83,13 +83,17 @@ void addVistrelleCommands(EditorWindow& window) {
     redo->setEnabled(stacks.canRedo());
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut,
-               [] { sendToFocusedTextOr("cut", [] { manager().cutSelectedComponents(); }); });
+               [] { sendToFocusedTextOr("cut", [] { manager().cutSelectedComponents(); }); })
+        ->setObjectName(QStringLiteral("cut"));
     addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy,
-               [] { sendToFocusedTextOr("copy", [] { manager().copySelectedComponent(); }); });
+               [] { sendToFocusedTextOr("copy", [] { manager().copySelectedComponent(); }); })
+        ->setObjectName(QStringLiteral("copy"));
     addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste,
-               [] { sendToFocusedTextOr("paste", [] { manager().pasteComponent(); }); });
+               [] { sendToFocusedTextOr("paste", [] { manager().pasteComponent(); }); })
+        ->setObjectName(QStringLiteral("paste"));
     addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll,
-               [] { sendToFocusedTextOr("selectAll", [] { manager().selectAllComponents(); }); });
+               [] { sendToFocusedTextOr("selectAll", [] { manager().selectAllComponents(); }); })
+        ->setObjectName(QStringLiteral("selectAll"));
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Copy Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                [] { manager().copySelectedComponent(); });

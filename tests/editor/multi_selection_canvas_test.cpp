@@ -1,5 +1,6 @@
 #include "editor_test_fixture.h"
 
+#include "editor/vistrelle_commands.h"
 #include "support/qt_printers.h"
 
 namespace vistrelle::test_support {
@@ -91,6 +92,38 @@ TEST_F(MultiSelectionCanvasTest, AnEdgeSnapsToAGuideAtTheThresholdNotBeyondAndNo
     dragWith({300, 500}, {154, 500}, Qt::AltModifier); // 104 with Alt: no snapping
     EXPECT_EQ(component(1).position, (Point{104, 450}));
     EXPECT_TRUE(canvas().guideSnap().lines.isEmpty()); // nothing shown once the drag is over
+}
+
+} // namespace
+} // namespace vistrelle::test_support
+
+namespace vistrelle::test_support {
+namespace {
+
+TEST_F(MultiSelectionCanvasTest, TheUsualClipboardKeysActOnComponentsAndLeaveTextFieldsTheirs) {
+    addVistrelleCommands(*window);
+    click({120, 110});
+    canvas().setFocus();
+    window->action("selectAll")->trigger();
+    EXPECT_EQ(selection().size(), 2);
+    window->action("copy")->trigger();
+    window->action("paste")->trigger();
+    settle();
+    EXPECT_EQ(screen().components.size(), 4);
+    window->action("cut")->trigger();
+    settle();
+    EXPECT_EQ(screen().components.size(), 2);
+
+    // Typing a title in place: the field selects its own text, the selection of components stays.
+    click({120, 110});
+    QTest::mouseDClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    ASSERT_TRUE(canvas().inlineEditor());
+    canvas().inlineEditor()->setFocus();
+    canvas().inlineEditor()->deselect();
+    window->action("selectAll")->trigger();
+    EXPECT_TRUE(canvas().inlineEditor()->hasSelectedText());
+    EXPECT_EQ(selection().size(), 1);
 }
 
 } // namespace
