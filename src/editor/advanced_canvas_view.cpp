@@ -304,13 +304,16 @@ bool AdvancedCanvasView::ensureMoveLayers(const QList<QUuid>& liveIds) {
         return true;
 
     // Runs of still components between live ones. Past a few runs (live components spread through the
-    // stack) the pictures would cost more than they save: then all still components go below the live
-    // ones until the gesture ends, which only matters where they overlap.
+    // stack) the pictures would cost more than they save: then, while a drag lasts, all still components
+    // go below the live ones, which only matters where they overlap; otherwise the whole screen is drawn.
     constexpr int mostLayers = 4;
     int runs = 0;
     for (qsizetype position = 0; position < live.size(); ++position)
         if (!live[position] && (position == 0 || live[position - 1]))
             ++runs;
+    // Out of a drag (an edit of several components, which stays on screen), only the true order will do.
+    if (runs > mostLayers && gesture_ != Gesture::moving)
+        return false;
     QList<std::pair<qsizetype, qsizetype>> stillRuns; // [from, to) stacking positions
     QList<qsizetype> liveOrder;
     if (runs > mostLayers) {

@@ -1,6 +1,10 @@
 #include "editor_test_fixture.h"
 
 #include "editor/vistrelle_commands.h"
+#include "media/image_cache.h"
+#include "model/component_properties.h"
+#include "render/image_source.h"
+#include "render/screen_painter.h"
 #include "support/qt_printers.h"
 
 namespace vistrelle::test_support {
@@ -124,6 +128,54 @@ TEST_F(MultiSelectionCanvasTest, TheUsualClipboardKeysActOnComponentsAndLeaveTex
     window->action("selectAll")->trigger();
     EXPECT_TRUE(canvas().inlineEditor()->hasSelectedText());
     EXPECT_EQ(selection().size(), 1);
+}
+
+} // namespace
+} // namespace vistrelle::test_support
+
+namespace vistrelle::test_support {
+namespace {
+
+TEST_F(MultiSelectionCanvasTest, AfterAnEditOfComponentsSpreadThroughTheStackTheCanvasShowsTheTrueOrder) {
+    // Ten overlapping squares of two colours stacked in list order; every other one is aligned.
+    KioskProject project;
+    project.settings.showGrid = false;
+    KioskScreen& screen = project.screens.first();
+    screen.resolution = {640, 480, QStringLiteral("Test"), ScreenMode::horizontal, true};
+    for (int i = 0; i < 10; ++i) {
+        PlacedComponent square = makeComponent(ComponentType::shape, {40.0 + 30 * i, 40.0 + 20 * i});
+        square.size = {200, 200};
+        square.zIndex = i;
+        square.properties[PropertyKey::shapeType] = QStringLiteral("rectangle");
+        square.properties[PropertyKey::fillColor] = i % 2 ? QStringLiteral("#D04020") : QStringLiteral("#2040D0");
+        screen.components.append(square);
+    }
+    window->closeWithoutAsking();
+    delete window.data();
+    open(project);
+    window->zoomToActualSize();
+    QList<QUuid> even;
+    for (int i = 0; i < 10; i += 2)
+        even.append(component(i).id);
+    manager().setComponentSelection(even);
+    manager().alignSelectedComponents(AlignEdge::left);
+    manager().setComponentSelection({});
+    settle();
+
+    const QImage drawn = canvas()
+                             .grab(QRect(canvas().widgetPointFor({0, 0}).toPoint(), QSize(640, 480)))
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    BlockingImageSource images(ImageCache::shared());
+    const QImage expected = renderScreenImage(this->screen(), {640, 480}, images, ComponentOrder::byZIndex);
+    ASSERT_EQ(drawn.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (std::abs(qRed(drawn.pixel(x, y)) - qRed(expected.pixel(x, y))) > 2 ||
+                std::abs(qBlue(drawn.pixel(x, y)) - qBlue(expected.pixel(x, y))) > 2)
+                ++differing;
+    EXPECT_EQ(differing, 0);
 }
 
 } // namespace
