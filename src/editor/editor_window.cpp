@@ -373,6 +373,10 @@ void EditorWindow::observeNotifications() {
             refresh();
     });
     center.observe(NotificationName::componentDragEnded, this, [this](const QVariantMap&) { endGesture(); });
+    center.observe(NotificationName::showProjectSettings, this, [this](const QVariantMap& info) {
+        if (isActiveDocument())
+            showProjectSettings(info.value(NotificationName::atPasswordKey).toBool());
+    });
     center.observe(NotificationName::componentResizeEnded, this, [this](const QVariantMap&) {
         if (canvas_->selectedComponentId())
             if (const PlacedComponent* selected = componentOfSelectedScreen(*canvas_->selectedComponentId()))

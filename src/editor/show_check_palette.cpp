@@ -1,9 +1,11 @@
 #include "editor/show_check_palette.h"
 
+#include "editing/notification_names.h"
 #include "editing/shared_document_manager.h"
 #include "editor/sheets/symbol_icon.h"
 #include "editor/show_check_runner.h"
 #include "model/stored_enum.h"
+#include "platform/notification_center.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -189,8 +191,13 @@ void ShowCheckPalette::activate(QListWidgetItem* item) {
 
 void ShowCheckPalette::goTo(const CheckFinding& finding) {
     SharedDocumentManager& manager = SharedDocumentManager::shared();
-    if (!finding.screenId)
+    if (!finding.screenId) {
+        // The project's own findings (name, password, resolution, default background) are fixed in its settings.
+        NotificationCenter::defaultCenter().post(
+            NotificationName::showProjectSettings,
+            {{NotificationName::atPasswordKey, finding.rule == QLatin1StringView("deploy-password")}});
         return;
+    }
     const KioskScreen* screen = manager.findScreen(*finding.screenId);
     if (!screen)
         return;

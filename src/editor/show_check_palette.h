@@ -18,14 +18,16 @@ class ShowCheckRunner;
 QString showCheckCountsText(CheckCounts counts);
 
 // The "Show Check" palette: what will go wrong on the display, for the active document, kept current while
-// it is edited. Clicking a finding (or Return on it) selects its screen and component.
+// it is edited. Clicking a finding (or Return on it) selects its screen and component, or opens the
+// project settings for a finding about the project.
 class ShowCheckPalette : public QWidget {
     Q_OBJECT
 
 public:
     explicit ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent = nullptr);
 
-    // Selects the screen and component of a finding in the shared document manager.
+    // Selects the screen and component of a finding in the shared document manager; a finding about the
+    // project opens the active window's project settings.
     static void goTo(const CheckFinding& finding);
 
     QListWidget* list() const { return list_; } // tests

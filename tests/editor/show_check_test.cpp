@@ -2,6 +2,7 @@
 
 #include "editor/show_check_palette.h"
 #include "editor/show_check_runner.h"
+#include "editor/sheets/project_settings_sheet.h"
 
 #include "model/component_properties.h"
 #include "support/manual_scheduler.h"
@@ -92,6 +93,23 @@ TEST_F(ShowCheckRunnerTest, ClickingAFindingSelectsItsScreenAndComponent) {
     EXPECT_EQ(manager().selectedScreen()->id, second.id);
     ASSERT_TRUE(manager().selectedComponent());
     EXPECT_EQ(manager().selectedComponent()->id, second.components[0].id);
+}
+
+TEST_F(ShowCheckRunnerTest, AFindingAboutTheProjectOpensItsSettings) {
+    KioskProject project = manager().currentDocument()->project;
+    ProjectSettings settings = project.settings;
+    settings.deployPassword.clear();
+    manager().setProjectInfo(project.metadata, settings);
+    checkAfterPause();
+    const auto password = std::find_if(runner->findings().begin(), runner->findings().end(),
+                                       [](const CheckFinding& f) { return f.rule == "deploy-password"; });
+    ASSERT_NE(password, runner->findings().end());
+    EXPECT_EQ(password->screenNumber, 0);
+    ShowCheckPalette::goTo(*password);
+    settle();
+    const auto* sheet = window->findChild<ProjectSettingsSheet*>();
+    ASSERT_TRUE(sheet);
+    EXPECT_TRUE(sheet->isVisible());
 }
 
 } // namespace
