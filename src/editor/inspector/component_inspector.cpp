@@ -124,9 +124,11 @@ ComponentInspector::ComponentInspector(QWidget* parent)
     auto* presets = new QHBoxLayout;
     presets->setSpacing(8);
     auto* browse = new QPushButton(symbolIcon(QStringLiteral("paintbrush")), tr("Style Presets"), this);
+    presetButtons_ = {browse};
     browse->setObjectName(QStringLiteral("stylePresets"));
     auto* save = new QPushButton(symbolIcon(QStringLiteral("plus")), tr("Save Current Style"), this);
     save->setObjectName(QStringLiteral("saveCurrentStyle"));
+    presetButtons_.append(save);
     presets->addWidget(browse);
     presets->addWidget(save);
     presets->addStretch();
@@ -298,6 +300,9 @@ void ComponentInspector::showGroupState(const KioskScreen&, const PlacedComponen
     // Properties are shared only by components of one type; their stacking is the Arrange menu's.
     panels_->setVisible(!showsGroup() || oneType);
     panel.zIndex->setEnabled(!showsGroup());
+    // Style presets belong to one component.
+    for (QPushButton* button : std::as_const(presetButtons_))
+        button->setVisible(!showsGroup());
     for (PropertyEditor* editor : std::as_const(panel.editors)) {
         bool mixed = false;
         for (const PlacedComponent& c : std::as_const(group_))

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QStackedWidget;
 
 namespace vistrelle {
@@ -78,6 +79,7 @@ private:
     QString pendingKeys_; // the keys of the edit the throttle may still hold
     QList<PlacedComponent> group_;  // the selected components when there are several
     QHash<PropertyEditor*, QLabel*> rowLabels_;
+    QList<QPushButton*> presetButtons_;
 };
 
 } // namespace vistrelle
