@@ -413,17 +413,20 @@ void ComponentInspector::commitGroupFrameField(QLineEdit* field) {
             show(*manager().findScreen(screenId_), *current);
         return;
     }
-    // The bounds move, or scale from their top-left corner with every frame inside them.
-    const double value = double(*typed);
+    // The bounds move, or scale from their top-left corner with every frame inside them; like one
+    // component's frame, they stay on the screen.
+    using namespace InspectorRules;
+    const qint64 screenWidth = screenSize_.width > 0 ? qint64(screenSize_.width) : boundWithoutScreen;
+    const qint64 screenHeight = screenSize_.height > 0 ? qint64(screenSize_.height) : boundWithoutScreen;
     double dx = 0, dy = 0, sx = 1, sy = 1;
     if (field == x_)
-        dx = value - bounds.x();
+        dx = double(clampedOrigin(*typed, screenWidth, wholePart(bounds.width()))) - bounds.x();
     else if (field == y_)
-        dy = value - bounds.y();
+        dy = double(clampedOrigin(*typed, screenHeight, wholePart(bounds.height()))) - bounds.y();
     else if (field == width_)
-        sx = std::max(1.0, value) / bounds.width();
+        sx = double(clampedSide(*typed, screenWidth)) / bounds.width();
     else if (field == height_)
-        sy = std::max(1.0, value) / bounds.height();
+        sy = double(clampedSide(*typed, screenHeight)) / bounds.height();
     QList<PlacedComponent> changed = selected;
     for (PlacedComponent& c : changed) {
         c.position = {bounds.x() + dx + (c.position.x - bounds.x()) * sx,

@@ -283,11 +283,14 @@ TEST_F(ComponentInspectorTest, SeveralComponentsShowTheirBoundsAndTakeAnEditToge
     typeInGroup("x", "150");
     EXPECT_EQ(project().screens.first().components[0].position, (Point{150, 100}));
     EXPECT_EQ(project().screens.first().components[1].position, (Point{450, 300}));
+    typeInGroup("x", "5000"); // the bounds (500 wide) stay on the 1920 screen
+    EXPECT_EQ(project().screens.first().components[0].position.x, 1420);
+    typeInGroup("x", "150");
     typeInGroup("text", "Closed today");
     EXPECT_EQ(project().screens.first().components[0].properties.value(PropertyKey::text), "Closed today");
     EXPECT_EQ(project().screens.first().components[1].properties.value(PropertyKey::text), "Closed today");
     EXPECT_FALSE(rowText("text").endsWith("(mixed)"));
-    EXPECT_EQ(undoStack.count(), 2); // one step each
+    EXPECT_EQ(undoStack.count(), 4); // one step each
     undoStack.undo();
     EXPECT_EQ(project().screens.first().components[0].properties.value(PropertyKey::text), "Opening hours");
 }
