@@ -2,8 +2,8 @@
 // (goal: under 50 ms), both with the check's own media probe (decoded pictures, file stamps).
 #include "large_project.h"
 
-#include "check/media_probe.h"
-#include "check/show_check.h"
+#include "export/media_probe.h"
+#include "export/show_check.h"
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
 

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes, read as a document, to the show check. Whatever the reader accepts must be checked
 // without a crash; every finding must say something and name a screen of the project (or the project), and
 // the JSON report must hold each finding once.
-#include "check/check_report.h"
-#include "check/media_probe.h"
-#include "check/show_check.h"
+#include "export/check_report.h"
+#include "export/media_probe.h"
+#include "export/show_check.h"
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
 #include "model/vistrelle_document.h"

@@ -65,164 +65,163 @@
 <context>
     <name>CheckText</name>
     <message>
-        <location filename="../../src/check/check_texts.cpp" line="47"/>
+        <location filename="../../src/export/check_texts.cpp" line="47"/>
         <source>the %1 “%2”</source>
         <translation>%1 „%2“</translation>
     </message>
     <message>
-        <location filename="../../src/check/check_texts.cpp" line="48"/>
+        <location filename="../../src/export/check_texts.cpp" line="48"/>
         <source>the %1 at %2, %3</source>
         <translation>%1 bei %2, %3</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="42"/>
+        <location filename="../../src/export/screen_rules.cpp" line="42"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="53"/>
+        <location filename="../../src/export/screen_rules.cpp" line="53"/>
         <source>%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or choose another.</source>
         <translation>%1 „%2“ lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="60"/>
+        <location filename="../../src/export/screen_rules.cpp" line="60"/>
         <source>%1 “%2” is missing: put the file back or choose another.</source>
         <translation>%1 „%2“ fehlt: Legen Sie die Datei zurück oder wählen Sie eine andere.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="65"/>
+        <location filename="../../src/export/screen_rules.cpp" line="65"/>
         <source>%1 “%2” is a folder, not a file: choose the file itself.</source>
         <translation>%1 „%2“ ist ein Ordner, keine Datei: Wählen Sie die Datei selbst.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="70"/>
+        <location filename="../../src/export/screen_rules.cpp" line="70"/>
         <source>%1 “%2” is no regular file (a pipe or a device): choose a file.</source>
         <translation>%1 „%2“ ist keine normale Datei (eine Pipe oder ein Gerät): Wählen Sie eine Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="92"/>
+        <location filename="../../src/export/screen_rules.cpp" line="92"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, enlarged %5× (more than %6× looks blurry): use a larger picture or show it smaller.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt, %5-fach vergrößert (mehr als %6-fach wirkt unscharf): Nehmen Sie ein größeres Bild oder zeigen Sie es kleiner.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="99"/>
+        <location filename="../../src/export/screen_rules.cpp" line="99"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, more than %5× larger than it is shown: a smaller copy makes the bundle lighter and loads faster.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt und ist damit mehr als %5-mal größer als nötig: Eine kleinere Kopie macht das Paket leichter und lädt schneller.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="143"/>
+        <location filename="../../src/export/screen_rules.cpp" line="153"/>
         <source>The background picture</source>
         <translation>Das Hintergrundbild</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="159"/>
-        <location filename="../../src/check/screen_rules.cpp" line="162"/>
+        <location filename="../../src/export/screen_rules.cpp" line="169"/>
+        <location filename="../../src/export/screen_rules.cpp" line="172"/>
         <source>The picture</source>
         <translation>Das Bild</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="169"/>
+        <location filename="../../src/export/screen_rules.cpp" line="179"/>
         <source>The video</source>
         <translation>Das Video</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="172"/>
-        <location filename="../../src/check/screen_rules.cpp" line="189"/>
+        <location filename="../../src/export/screen_rules.cpp" line="109"/>
         <source>Videos or web views are not supported for this mode: in high-performance mode %1 shows as a still placeholder. Deploy without the mode, or replace it with a picture.</source>
         <translation>Videos oder Webansichten werden in diesem Modus nicht unterstützt: Im Hochleistungsmodus erscheint %1 als stehender Platzhalter. Stellen Sie ohne den Modus bereit oder ersetzen Sie es durch ein Bild.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="182"/>
+        <location filename="../../src/export/screen_rules.cpp" line="187"/>
         <source>%1 loads its page from the network: the display computer must be online, or the screen shows an error page. Use a local page where the network may fail.</source>
         <translation>%1 lädt die Seite aus dem Netz: Der Anzeigecomputer muss online sein, sonst zeigt der Bildschirm eine Fehlerseite. Nehmen Sie eine lokale Seite, wo das Netz ausfallen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="217"/>
+        <location filename="../../src/export/screen_rules.cpp" line="217"/>
         <source>%1 is entirely outside the screen (%2 × %3), so it never shows: move it onto the screen or delete it.</source>
         <translation>%1 liegt ganz außerhalb des Bildschirms (%2 × %3) und ist nie zu sehen: Verschieben Sie es auf den Bildschirm oder löschen Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="225"/>
+        <location filename="../../src/export/screen_rules.cpp" line="225"/>
         <source>%1 px past the left edge</source>
         <translation>%1 px über den linken Rand</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="227"/>
+        <location filename="../../src/export/screen_rules.cpp" line="227"/>
         <source>%1 px past the top edge</source>
         <translation>%1 px über den oberen Rand</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="229"/>
+        <location filename="../../src/export/screen_rules.cpp" line="229"/>
         <source>%1 px past the right edge</source>
         <translation>%1 px über den rechten Rand</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="231"/>
+        <location filename="../../src/export/screen_rules.cpp" line="231"/>
         <source>%1 px past the bottom edge</source>
         <translation>%1 px über den unteren Rand</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="233"/>
+        <location filename="../../src/export/screen_rules.cpp" line="233"/>
         <source>%1 reaches %2 of the screen and is cut off there: move it inside or make it smaller.</source>
         <translation>%1 reicht %2 des Bildschirms hinaus und wird dort abgeschnitten: Verschieben Sie es hinein oder verkleinern Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="235"/>
+        <location filename="../../src/export/screen_rules.cpp" line="235"/>
         <source> and </source>
         <translation> und </translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="249"/>
+        <location filename="../../src/export/screen_rules.cpp" line="249"/>
         <source>The screen shows %1 for %2 seconds; reading takes about %3 seconds (%4 words a second and %5 seconds to notice the screen): show it longer or say less.</source>
         <translation>Der Bildschirm zeigt %1 für %2 Sekunden; Lesen dauert etwa %3 Sekunden (%4 Wörter pro Sekunde und %5 Sekunden, um den Bildschirm zu bemerken): Zeigen Sie ihn länger oder kürzen Sie den Text.</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="251"/>
+        <location filename="../../src/export/screen_rules.cpp" line="251"/>
         <source>1 word</source>
         <translation>1 Wort</translation>
     </message>
     <message>
-        <location filename="../../src/check/screen_rules.cpp" line="251"/>
+        <location filename="../../src/export/screen_rules.cpp" line="251"/>
         <source>%1 words</source>
         <translation>%1 Wörter</translation>
     </message>
     <message>
-        <location filename="../../src/check/show_check.cpp" line="72"/>
+        <location filename="../../src/export/show_check.cpp" line="72"/>
         <source>Name the project in its settings.</source>
         <translation>Geben Sie dem Projekt in seinen Einstellungen einen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/check/show_check.cpp" line="77"/>
+        <location filename="../../src/export/show_check.cpp" line="77"/>
         <source>Set one in the project settings.</source>
         <translation>Legen Sie eines in den Projekteinstellungen fest.</translation>
     </message>
     <message>
-        <location filename="../../src/check/show_check.cpp" line="82"/>
+        <location filename="../../src/export/show_check.cpp" line="82"/>
         <source>Add a screen.</source>
         <translation>Fügen Sie einen Bildschirm hinzu.</translation>
     </message>
     <message>
-        <location filename="../../src/check/show_check.cpp" line="88"/>
+        <location filename="../../src/export/show_check.cpp" line="88"/>
         <source>Choose a smaller resolution in the project settings.</source>
         <translation>Wählen Sie in den Projekteinstellungen eine kleinere Auflösung.</translation>
     </message>
     <message>
-        <location filename="../../src/check/show_check.cpp" line="96"/>
+        <location filename="../../src/export/show_check.cpp" line="96"/>
         <source>The project’s default background picture “%1” is missing or no file: put it back or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts fehlt oder ist keine Datei: Legen Sie es zurück oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/check/text_rules.cpp" line="126"/>
+        <location filename="../../src/export/text_rules.cpp" line="126"/>
         <source>The text of %1 has a contrast of %2:1 with what lies under it; text of its size needs at least %3:1 to be read from a distance: change its colour or what is behind it.</source>
         <translation>Der Text von %1 hat einen Kontrast von %2:1 zu dem, was darunter liegt; Text dieser Größe braucht mindestens %3:1, um aus der Entfernung lesbar zu sein: Ändern Sie seine Farbe oder den Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/check/text_rules.cpp" line="143"/>
+        <location filename="../../src/export/text_rules.cpp" line="143"/>
         <source>%1 needs %2 × %3 pixels for its text but has %4 × %5, so words are cut off: make it larger, the text shorter or the font smaller.</source>
         <translation>%1 braucht für seinen Text %2 × %3 Pixel, hat aber %4 × %5, sodass Wörter abgeschnitten werden: Vergrößern Sie es, kürzen Sie den Text oder verkleinern Sie die Schrift.</translation>
     </message>
     <message>
-        <location filename="../../src/check/text_rules.cpp" line="156"/>
+        <location filename="../../src/export/text_rules.cpp" line="156"/>
         <source>%1 has text of %2 pixels, too small to read from across the room on a screen %3 pixels high: use at least %4 pixels (1/40 of the screen’s height).</source>
         <translation>%1 hat Text von %2 Pixeln, zu klein, um ihn quer durch den Raum auf einem %3 Pixel hohen Bildschirm zu lesen: Nehmen Sie mindestens %4 Pixel (1/40 der Bildschirmhöhe).</translation>
     </message>
@@ -1433,17 +1432,17 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="556"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="559"/>
         <source>No Screen Selected</source>
         <translation>Kein Bildschirm ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="561"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="564"/>
         <source>Select a screen from the screens window to start adding content</source>
         <translation>Wählen Sie im Fenster „Bildschirme“ einen Bildschirm aus, um Inhalte hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="821"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="824"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
@@ -1676,47 +1675,47 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Stilvorlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="128"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="129"/>
         <source>Save Current Style</source>
         <translation>Aktuellen Stil speichern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="148"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="150"/>
         <source>Position &amp; Size</source>
         <translation>Position und Größe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="165"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="167"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="166"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="168"/>
         <source>Y</source>
         <translation>Y</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="167"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="169"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="168"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="170"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="186"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="188"/>
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="190"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="192"/>
         <source>Z-Index (Depth)</source>
         <translation>Z-Index (Tiefe)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="262"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="264"/>
         <source>%n Components</source>
         <translation>
             <numerusform>%n Komponente</numerusform>
@@ -1724,37 +1723,37 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         </translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="263"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="265"/>
         <source>Selection</source>
         <translation>Auswahl</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="265"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="267"/>
         <source>Component</source>
         <translation>Komponente</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="307"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="312"/>
         <source>%1 (mixed)</source>
         <translation>%1 (gemischt)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="308"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="313"/>
         <source>The selected components differ here; a change sets them all.</source>
         <translation>Die ausgewählten Komponenten unterscheiden sich hier; eine Änderung setzt den Wert für alle.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="329"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="334"/>
         <source>Update Components</source>
         <translation>Komponenten aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="430"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="438"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="430"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="438"/>
         <source>Resize Components</source>
         <translation>Komponentengröße ändern</translation>
     </message>
@@ -2032,13 +2031,13 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
     </message>
     <message>
         <location filename="../../src/editor/editor_window.cpp" line="194"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="130"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="134"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
         <location filename="../../src/editor/editor_window.cpp" line="197"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="128"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="132"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
@@ -2068,71 +2067,71 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="446"/>
+        <location filename="../../src/editor/editor_window.cpp" line="450"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="459"/>
+        <location filename="../../src/editor/editor_window.cpp" line="463"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="518"/>
+        <location filename="../../src/editor/editor_window.cpp" line="522"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="525"/>
+        <location filename="../../src/editor/editor_window.cpp" line="529"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="536"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="94"/>
+        <location filename="../../src/editor/editor_window.cpp" line="540"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="98"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="537"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="98"/>
+        <location filename="../../src/editor/editor_window.cpp" line="541"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="102"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="538"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
+        <location filename="../../src/editor/editor_window.cpp" line="542"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="104"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="549"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="96"/>
+        <location filename="../../src/editor/editor_window.cpp" line="553"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="706"/>
+        <location filename="../../src/editor/editor_window.cpp" line="710"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="724"/>
+        <location filename="../../src/editor/editor_window.cpp" line="728"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="725"/>
+        <location filename="../../src/editor/editor_window.cpp" line="729"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="728"/>
+        <location filename="../../src/editor/editor_window.cpp" line="732"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="729"/>
+        <location filename="../../src/editor/editor_window.cpp" line="733"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2169,147 +2168,147 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="87"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="89"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="91"/>
         <source>&amp;Paste</source>
         <translation>E&amp;infügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="91"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="94"/>
         <source>Select &amp;All</source>
         <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="103"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="107"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="106"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="110"/>
         <source>&amp;Arrange</source>
         <translation>A&amp;nordnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="107"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="111"/>
         <source>Bring to Front</source>
         <translation>In den Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="110"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="114"/>
         <source>Bring Forward</source>
         <translation>Eine Ebene nach vorne</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="112"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="116"/>
         <source>Send Backward</source>
         <translation>Eine Ebene nach hinten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="114"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="118"/>
         <source>Send to Back</source>
         <translation>In den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="126"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="130"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="131"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="135"/>
         <source>Actual Size</source>
         <translation>Originalgröße</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="133"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="137"/>
         <source>Zoom to Fit</source>
         <translation>In Fenster einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="136"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="140"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="138"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="142"/>
         <source>Project Settings…</source>
         <translation>Projekteinstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="140"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="144"/>
         <source>Export Bundle…</source>
         <translation>Bundle exportieren…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="143"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="147"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="144"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="146"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="152"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="154"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="157"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="154"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
         <source>About Vistrelle...</source>
         <translation>Über Vistrelle...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="162"/>
         <source>Download Vistrelle Player freeware</source>
         <translation>Vistrelle Player (Freeware) herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="161"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="165"/>
         <source>Download an example made with Vistrelle</source>
         <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="164"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="168"/>
         <source>Live Chat Support</source>
         <translation>Live-Chat-Support</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="166"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="170"/>
         <source>AI Assistant</source>
         <translation>KI-Assistent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="167"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="171"/>
         <source>Frequently Asked Questions</source>
         <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="169"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="173"/>
         <source>Feature Request</source>
         <translation>Funktion vorschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="171"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="175"/>
         <source>Bug Report</source>
         <translation>Fehler melden</translation>
     </message>
@@ -3454,32 +3453,32 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Bildschirme neu anordnen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/shared_document_manager.cpp" line="297"/>
+        <location filename="../../src/editing/shared_document_manager.cpp" line="302"/>
         <source>Project Settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/shared_document_manager.cpp" line="320"/>
+        <location filename="../../src/editing/shared_document_manager.cpp" line="325"/>
         <source>Action not allowed</source>
         <translation>Aktion nicht zulässig</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="99"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="89"/>
         <source>Align</source>
         <translation>Ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="103"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="93"/>
         <source>Distribute</source>
         <translation>Verteilen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="110"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="100"/>
         <source>Match Width</source>
         <translation>Gleiche Breite</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="110"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="100"/>
         <source>Match Height</source>
         <translation>Gleiche Höhe</translation>
     </message>
@@ -3487,98 +3486,98 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::ShowCheckPalette</name>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="87"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="88"/>
         <source>Project</source>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="88"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="89"/>
         <source>Screen %1 “%2”</source>
         <translation>Bildschirm %1 „%2“</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="99"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="100"/>
         <source>No problems found</source>
         <translation>Keine Probleme gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="100"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="101"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="101"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="102"/>
         <source>1 error</source>
         <translation>1 Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="101"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="102"/>
         <source>%1 errors</source>
         <translation>%1 Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="102"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="103"/>
         <source>1 warning</source>
         <translation>1 Warnung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="103"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="104"/>
         <source>%1 warnings</source>
         <translation>%1 Warnungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="117"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="118"/>
         <source>Check Again</source>
         <translation>Erneut prüfen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="118"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="119"/>
         <source>Look at the media files again, after putting one back or replacing it</source>
         <translation>Die Mediendateien erneut ansehen, nachdem eine zurückgelegt oder ersetzt wurde</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="123"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="124"/>
         <source>For high-performance mode</source>
         <translation>Für den Hochleistungsmodus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="124"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="125"/>
         <source>Check as for a deployment of pre-rendered slides, where videos and web views cannot play</source>
         <translation>Wie für eine Bereitstellung vorberechneter Folien prüfen, in der Videos und Webansichten nicht abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="135"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="136"/>
         <source>Findings</source>
         <translation>Befunde</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="138"/>
-        <location filename="../../src/editor/show_check_palette.cpp" line="177"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="139"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="178"/>
         <source>Nothing to fix: every screen will show as designed.</source>
         <translation>Nichts zu beheben: Jeder Bildschirm wird wie entworfen gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="166"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="167"/>
         <source>Error: deploying fails until it is fixed</source>
         <translation>Fehler: Die Bereitstellung scheitert, bis er behoben ist</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="166"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="167"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="167"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="168"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="177"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="178"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="178"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="179"/>
         <source>Checking…</source>
         <translation>Wird geprüft …</translation>
     </message>

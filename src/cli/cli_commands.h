@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/show_check.h"
+#include "export/show_check.h"
 #include "export/kiosk_deploy_manager.h"
 
 #include <QStringList>

@@ -2,9 +2,9 @@
 #include "cli/cli_commands.h"
 #include "cli/command_support.h"
 
-#include "check/check_report.h"
-#include "check/media_probe.h"
-#include "check/show_check.h"
+#include "export/check_report.h"
+#include "export/media_probe.h"
+#include "export/show_check.h"
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/check_finding.h"
+#include "export/check_finding.h"
 
 #include <QWidget>
 

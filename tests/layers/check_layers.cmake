@@ -10,15 +10,14 @@ set(allowed_render "richtext;media;model;platform")
 set(allowed_editing "model;platform")
 set(allowed_export "render;richtext;media;model;platform")
 set(allowed_preview "render;richtext;media;model;platform")
-set(allowed_check "export;render;richtext;media;model;platform")
 # The plugin knows only the preview's interface to it.
 set(allowed_preview/live_media "preview")
 set(allowed_editor/sheets "editing;export;render;richtext;media;model;platform")
 set(allowed_editor/inspector "editor/sheets;editing;export;render;richtext;media;model;platform")
-set(allowed_editor "editor/inspector;editor/sheets;preview;check;editing;export;render;richtext;media;model;platform")
-set(allowed_cli "check;export;editing;render;richtext;media;model;platform")
-set(allowed_app "editor;editor/inspector;editor/sheets;preview;check;editing;export;render;richtext;media;model;platform")
-set(layers platform model media richtext render editing export preview check preview/live_media editor/sheets
+set(allowed_editor "editor/inspector;editor/sheets;preview;editing;export;render;richtext;media;model;platform")
+set(allowed_cli "export;editing;render;richtext;media;model;platform")
+set(allowed_app "editor;editor/inspector;editor/sheets;preview;editing;export;render;richtext;media;model;platform")
+set(layers platform model media richtext render editing export preview preview/live_media editor/sheets
     editor/inspector editor cli app)
 
 if(NOT SOURCE_DIR)

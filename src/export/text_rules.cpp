@@ -1,7 +1,7 @@
 // The show check's rules about text: room, size and contrast.
-#include "check/check_texts.h"
-#include "check/media_probe.h"
-#include "check/screen_rules.h"
+#include "export/check_texts.h"
+#include "export/media_probe.h"
+#include "export/screen_rules.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
 #include "render/screen_painter.h"

@@ -1,4 +1,4 @@
-#include "check/media_probe.h"
+#include "export/media_probe.h"
 
 #include "media/image_cache.h"
 #include "media/path_resolver.h"

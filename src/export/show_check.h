@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/check_finding.h"
+#include "export/check_finding.h"
 #include "model/project_model.h"
 
 namespace vistrelle {

@@ -1,4 +1,4 @@
-#include "check/check_texts.h"
+#include "export/check_texts.h"
 
 #include "media/path_resolver.h"
 #include "model/component_properties.h"

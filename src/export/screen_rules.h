@@ -1,7 +1,7 @@
 #pragma once
 
-#include "check/check_finding.h"
-#include "check/show_check.h"
+#include "export/check_finding.h"
+#include "export/show_check.h"
 #include "render/text_layout.h"
 
 namespace vistrelle {

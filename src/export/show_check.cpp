@@ -1,8 +1,8 @@
-#include "check/show_check.h"
+#include "export/show_check.h"
 
-#include "check/check_texts.h"
-#include "check/media_probe.h"
-#include "check/screen_rules.h"
+#include "export/check_texts.h"
+#include "export/media_probe.h"
+#include "export/screen_rules.h"
 #include "export/deploy_error.h"
 #include "export/slide_export.h"
 #include "media/file_error.h"

@@ -1,4 +1,4 @@
-#include "check/check_report.h"
+#include "export/check_report.h"
 
 #include "model/stored_enum.h"
 #include "model/uuid_text.h"

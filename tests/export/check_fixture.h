@@ -1,7 +1,7 @@
 #pragma once
 
-#include "check/media_probe.h"
-#include "check/show_check.h"
+#include "export/media_probe.h"
+#include "export/show_check.h"
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
