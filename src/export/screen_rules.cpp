@@ -236,7 +236,7 @@ void checkPlacement(const KioskScreen& screen, const PlacedComponent& c, ScreenF
                   &c);
 }
 
-void checkReadingTime(const KioskScreen& screen, const QList<TextPlacement>& texts, ScreenFindings& found) {
+void checkReadingTime(const KioskScreen& screen, const TextPlacements& texts, ScreenFindings& found) {
     int words = 0;
     for (const TextPlacement& text : texts)
         words += countWords(text.words);

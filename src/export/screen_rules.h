@@ -4,6 +4,8 @@
 #include "export/show_check.h"
 #include "render/text_layout.h"
 
+#include <QHash>
+
 namespace vistrelle {
 
 class MediaProbe;
@@ -36,8 +38,10 @@ void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& compo
 void checkPlacement(const KioskScreen& screen, const PlacedComponent& component, ScreenFindings& found);
 void checkTextRoom(const KioskScreen& screen, const PlacedComponent& component, const TextPlacement& text,
                    ScreenFindings& found);
-void checkReadingTime(const KioskScreen& screen, const QList<TextPlacement>& texts, ScreenFindings& found);
-void checkContrast(const KioskScreen& screen, MediaProbe& media, ScreenFindings& found);
+// `texts`: how each text component of the screen lays out its words, by component id.
+using TextPlacements = QHash<QUuid, TextPlacement>;
+void checkReadingTime(const KioskScreen& screen, const TextPlacements& texts, ScreenFindings& found);
+void checkContrast(const KioskScreen& screen, const TextPlacements& texts, MediaProbe& media, ScreenFindings& found);
 
 // Words as a reader counts them: runs between white space holding a letter or a digit.
 int countWords(const QString& text);

@@ -106,17 +106,17 @@ QList<CheckFinding> checkScreen(const KioskProject& project, qsizetype index, Me
     const KioskScreen& screen = project.screens[index];
     ScreenFindings found(screen, index);
     checkBackgroundPicture(screen, media, found);
-    QList<TextPlacement> texts;
+    TextPlacements texts;
     for (const PlacedComponent& component : screen.components) {
         checkPlacement(screen, component, found);
         checkComponentMedia(screen, component, media, options, found);
         if (std::optional<TextPlacement> text = placeText(component)) {
             checkTextRoom(screen, component, *text, found);
-            texts.append(std::move(*text));
+            texts.insert(component.id, std::move(*text));
         }
     }
     checkReadingTime(screen, texts, found);
-    checkContrast(screen, media, found);
+    checkContrast(screen, texts, media, found);
     return found.take();
 }
 

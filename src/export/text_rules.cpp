@@ -96,9 +96,9 @@ std::optional<RunContrast> runContrast(const QImage& picture, const QTransform& 
 }
 
 // The worst run of a text component against what is drawn under it so far.
-void judgeContrast(const QImage& picture, double scale, const PlacedComponent& c, ScreenFindings& found) {
-    const std::optional<TextPlacement> text = placeText(c);
-    if (!text || text->runs.isEmpty())
+void judgeContrast(const QImage& picture, double scale, const PlacedComponent& c, const TextPlacement& text,
+                   ScreenFindings& found) {
+    if (text.runs.isEmpty())
         return;
     const double opacity = std::clamp(numberPropertyOf(c, PropertyKey::opacity), 0.0, 1.0);
     if (opacity <= 0)
@@ -112,7 +112,7 @@ void judgeContrast(const QImage& picture, double scale, const PlacedComponent& c
     }
     const QTransform transform = frameToPicture(c, scale);
     std::optional<RunContrast> worst;
-    for (const TextRun& run : text->runs) {
+    for (const TextRun& run : text.runs) {
         const std::optional<RunContrast> contrast = runContrast(picture, transform, run, run.color.rgb(),
                                                                 run.color.alphaF() * opacity, ownBackground,
                                                                 ownBackgroundAlpha);
@@ -160,15 +160,10 @@ void checkTextRoom(const KioskScreen& screen, const PlacedComponent& c, const Te
                       &c);
 }
 
-void checkContrast(const KioskScreen& screen, MediaProbe& media, ScreenFindings& found) {
+void checkContrast(const KioskScreen& screen, const TextPlacements& texts, MediaProbe& media,
+                   ScreenFindings& found) {
     const QSizeF size(double(screen.resolution.width), double(screen.resolution.height));
-    if (!(size.width() > 0) || !(size.height() > 0))
-        return;
-    bool hasText = false;
-    for (const PlacedComponent& c : screen.components)
-        hasText = hasText || c.componentType == ComponentType::title || c.componentType == ComponentType::label ||
-                  c.componentType == ComponentType::textArea;
-    if (!hasText)
+    if (!(size.width() > 0) || !(size.height() > 0) || texts.isEmpty())
         return;
     const double scale = std::min(1.0, contrastPictureSide / std::max(size.width(), size.height()));
     QImage picture(std::max(1, int(std::lround(size.width() * scale))),
@@ -180,7 +175,10 @@ void checkContrast(const KioskScreen& screen, MediaProbe& media, ScreenFindings&
     painter.scale(scale, scale);
     // Each text is judged against the picture as it stands just before the text is drawn.
     paintScreen(painter, screen, size, media.images(), ComponentOrder::byZIndex, std::nullopt,
-                [&](const PlacedComponent& c) { judgeContrast(picture, scale, c, found); });
+                [&](const PlacedComponent& c) {
+                    if (const auto text = texts.constFind(c.id); text != texts.cend())
+                        judgeContrast(picture, scale, c, *text, found);
+                });
 }
 
 } // namespace vistrelle

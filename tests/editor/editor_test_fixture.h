@@ -2,9 +2,12 @@
 
 #include "editing/shared_document_manager.h"
 #include "editor/editor_window.h"
+#include "media/image_cache.h"
 #include "model/component_factory.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
+#include "render/image_source.h"
+#include "render/screen_painter.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -65,6 +68,30 @@ protected:
     const PlacedComponent& component(qsizetype index) { return screen().components[index]; }
 
     QPoint at(Point canvasPoint) { return canvas().widgetPointFor(canvasPoint).toPoint(); }
+
+    // How many pixels of the canvas (at 100 %) differ by more than 2 in a channel from the screen as the
+    // slide renderer draws it.
+    int pixelsDifferingFromRenderer(const KioskScreen& shown) {
+        const QSize size(int(shown.resolution.width), int(shown.resolution.height));
+        const QImage drawn = canvas()
+                                 .grab(QRect(canvas().widgetPointFor({0, 0}).toPoint(), size))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        BlockingImageSource images(ImageCache::shared());
+        const QImage expected = renderScreenImage(shown, size, images, ComponentOrder::byZIndex);
+        if (drawn.size() != expected.size())
+            return size.width() * size.height();
+        int differing = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = drawn.pixel(x, y);
+                const QRgb b = expected.pixel(x, y);
+                if (std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2 ||
+                    std::abs(qBlue(a) - qBlue(b)) > 2)
+                    ++differing;
+            }
+        return differing;
+    }
 
     // Presses at `from`, moves in `steps` equal steps to `to` and releases (canvas units).
     void drag(Point from, Point to, int steps = 20) {
