@@ -42,9 +42,11 @@ QString crashReportHeader(const QString& appName, const QString& version, const 
 QString fullReport(const QString& appName, const QString& version, const QString& osVersion,
                    const QDateTime& timestamp, const QString& details);
 
-// The alert shown at the start after a crash.
+// The alert shown at the start after a crash: it says that the team was notified only when the report
+// reached the crash collector.
+enum class CrashReportDelivery { sent, notSent };
 QString crashAlertTitle();
-QString crashAlertText();
+QString crashAlertText(CrashReportDelivery delivery);
 
 // Async-signal-safe pieces: no allocation, no locale, no locks.
 

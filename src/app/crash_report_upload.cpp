@@ -4,6 +4,7 @@
 #include "export/deploy_constants.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QNetworkRequest>
 #include <QUuid>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <limits>
@@ -44,29 +46,43 @@ bool processRuns(qint64 pid) {
 
 } // namespace
 
-QStringList takePendingCrashReports(const QString& reportFolder) {
+PendingCrashReports collectPendingCrashReports(const QString& reportFolder) {
+    const QDir folder(reportFolder);
     const QString own = crashReportFileName(QCoreApplication::applicationPid());
-    const QFileInfoList files =
-        QDir(reportFolder)
-            .entryInfoList({QStringLiteral("crash-*.log")}, QDir::Files, QDir::Time | QDir::Reversed);
-    QStringList reports;
-    for (const QFileInfo& info : files) {
+    PendingCrashReports pending;
+    const QString stamp = QString::number(QDateTime::currentMSecsSinceEpoch());
+    int moved = 0;
+    for (const QFileInfo& info :
+         folder.entryInfoList({QStringLiteral("crash-*.log")}, QDir::Files, QDir::Time | QDir::Reversed)) {
         if (info.fileName() == own)
             continue;
-        QFile file(info.filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray bytes = file.read(maxReportBytes);
-        file.close();
-        if (bytes.isEmpty()) {
+        if (info.size() == 0) {
             if (!processRuns(processIdOf(info.fileName())))
-                file.remove();
+                QFile::remove(info.filePath());
             continue;
         }
-        if (file.remove())
-            reports.append(QString::fromUtf8(bytes));
+        // Numbered in the order of the crashes, after every report queued before.
+        const QString queued = folder.filePath(
+            QStringLiteral("unsent-%1-%2.log").arg(stamp).arg(moved, 4, 10, QLatin1Char('0')));
+        if (QFile::rename(info.filePath(), queued)) {
+            ++moved;
+            ++pending.newCrashes;
+        }
     }
-    return reports;
+    QStringList queue = folder.entryList({QStringLiteral("unsent-*.log")}, QDir::Files, QDir::Name);
+    std::sort(queue.begin(), queue.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b; // the times have as many digits for ages
+    });
+    while (queue.size() > keptCrashReportCount)
+        QFile::remove(folder.filePath(queue.takeFirst()));
+    for (const QString& name : std::as_const(queue))
+        pending.files.append(folder.filePath(name));
+    return pending;
+}
+
+QString readCrashReport(const QString& file) {
+    QFile report(file);
+    return report.open(QIODevice::ReadOnly) ? QString::fromUtf8(report.read(maxReportBytes)) : QString();
 }
 
 QByteArray crashReportBody(const QString& report, const QString& boundary) {
@@ -76,15 +92,17 @@ QByteArray crashReportBody(const QString& report, const QString& boundary) {
 }
 
 QUrl crashReportEndpoint() {
-    static const QUrl endpoint(DeployConstants::siteRoot + QStringLiteral("/crash_reports/index.php"));
-    return endpoint;
+    const QString overridden = qEnvironmentVariable("VISTRELLE_CRASH_REPORT_URL");
+    return QUrl(!overridden.isEmpty() ? overridden
+                                      : DeployConstants::siteRoot + QStringLiteral("/crash_reports/index.php"));
 }
 
 CrashReportUploader::CrashReportUploader(QUrl endpoint, QObject* parent)
     : QObject(parent)
     , endpoint_(std::move(endpoint)) {}
 
-void CrashReportUploader::send(const QString& report, const QString& appName, const QString& appVersion) {
+void CrashReportUploader::send(const QString& file, const QString& appName, const QString& appVersion) {
+    const QString report = readCrashReport(file);
     const QString boundary = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     QNetworkRequest request(endpoint_);
     request.setTransferTimeout(transferTimeoutMs);
@@ -92,8 +110,13 @@ void CrashReportUploader::send(const QString& report, const QString& appName, co
     request.setRawHeader("User-Agent", (appName + QLatin1Char('-') + appVersion).toUtf8());
     QNetworkReply* reply = network_.post(request, crashReportBody(report, boundary));
     ++pending_;
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, file] {
         reply->deleteLater();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300)
+            QFile::remove(file);
+        else
+            ++refused_;
         if (--pending_ == 0)
             emit finished();
     });

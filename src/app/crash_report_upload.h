@@ -9,38 +9,56 @@
 
 namespace vistrelle {
 
-// The reports that earlier processes left in `reportFolder` (every "crash-*.log" but this process's
-// own), oldest first. Each file is removed as it is taken, so that a report is offered once even when
-// this run crashes while sending it; a file that cannot be removed is not offered. A report is read up
-// to 1 MiB, invalid UTF-8 replaced. Empty files are not reports: those of processes that no longer run
-// are removed, those of running processes (another window of ours) left alone.
-QStringList takePendingCrashReports(const QString& reportFolder);
+// The reports earlier runs left in the report folder, waiting to be sent.
+struct PendingCrashReports {
+    int newCrashes = 0; // reports of crashes since the last start: the user is told about these
+    QStringList files;  // every report the crash collector has not accepted yet, oldest first
+};
+
+// At most this many reports wait to be sent; the oldest go first.
+inline constexpr int keptCrashReportCount = 20;
+
+// Moves the reports of crashed processes ("crash-<pid>.log" of other processes, and "crash-<pid>-<n>.log"
+// kept aside) into the queue of reports to send ("unsent-<time>-<n>.log"), drops the oldest beyond
+// `keptCrashReportCount`, and lists the queue. A report stays queued until the collector accepts it, so a
+// computer without a network sends it at a later start. Empty files are not reports: those of processes
+// that no longer run are removed, those of running processes (another window of ours) left alone.
+PendingCrashReports collectPendingCrashReports(const QString& reportFolder);
+
+// A queued report's text: read up to 1 MiB, invalid UTF-8 replaced.
+QString readCrashReport(const QString& file);
 
 // The multipart form that carries `report` in its one field, "crashlog".
 QByteArray crashReportBody(const QString& report, const QString& boundary);
 
-// Where reports are sent: our web site's crash collector.
+// Where reports are sent: our web site's crash collector, or the address in the environment variable
+// VISTRELLE_CRASH_REPORT_URL (to watch it work against a local server).
 QUrl crashReportEndpoint();
 
-// Posts crash reports without waiting for them. The answer is not read and every failure is ignored.
+// Posts queued crash reports without waiting for them. A report's file is removed once the collector
+// accepted it (a 2xx answer); any other outcome leaves it queued for the next start.
 class CrashReportUploader : public QObject {
     Q_OBJECT
 
 public:
     explicit CrashReportUploader(QUrl endpoint = crashReportEndpoint(), QObject* parent = nullptr);
 
-    // Starts sending `report`, as `appName`-`appVersion`; it gives up after 5 seconds without progress.
-    void send(const QString& report, const QString& appName, const QString& appVersion);
+    // Starts sending the report in `file`, as `appName`-`appVersion`; it gives up after 5 seconds without
+    // progress.
+    void send(const QString& file, const QString& appName, const QString& appVersion);
     bool isSending() const { return pending_ > 0; }
+    // Whether every report sent so far was accepted (true before any).
+    bool allAccepted() const { return refused_ == 0; }
 
 signals:
-    // When the last report being sent is done with, sent or not.
+    // When the last report being sent is done with, accepted or not.
     void finished();
 
 private:
     QUrl endpoint_;
     QNetworkAccessManager network_;
     int pending_ = 0;
+    int refused_ = 0;
 };
 
 } // namespace vistrelle

@@ -424,7 +424,8 @@ void DocumentController::noteRecentFile(const QString& path) {
     files.prepend(path);
     while (files.size() > recentLimit)
         files.removeLast();
-    Preferences::setValue(recentFilesKey, files);
+    if (const std::optional<QString> failure = Preferences::setValue(recentFilesKey, files))
+        Preferences::reportWriteFailure(tr("Could not save the list of recent projects: %1"), *failure);
 }
 
 void DocumentController::fillRecentMenu(QMenu* menu) {
@@ -438,7 +439,12 @@ void DocumentController::fillRecentMenu(QMenu* menu) {
     if (files.isEmpty())
         menu->addAction(tr("No Recent Documents"))->setEnabled(false);
     menu->addSeparator();
-    menu->addAction(tr("Clear Menu"), this, [] { Preferences::remove(recentFilesKey); })
+    menu->addAction(tr("Clear Menu"), this,
+                    [this] {
+                        if (const std::optional<QString> failure = Preferences::remove(recentFilesKey))
+                            Preferences::reportWriteFailure(tr("Could not save the list of recent projects: %1"),
+                                                            *failure);
+                    })
         ->setEnabled(!files.isEmpty());
 }
 

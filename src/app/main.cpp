@@ -13,9 +13,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+#include <utility>
 
 using namespace vistrelle;
+
+namespace {
+// How long the start waits to learn whether a crash report arrived before it tells the user.
+constexpr int crashReportWaitMs = 6000;
+} // namespace
 
 int main(int argc, char** argv) {
     // The preview's web pages (loaded later, with their engine) share the windows' graphics contexts.
@@ -49,15 +59,27 @@ int main(int argc, char** argv) {
     // report file behind): the report of a crash is written by a handler that was ready for it.
     const QString reportFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Crash Reports");
-    const QStringList reports = takePendingCrashReports(reportFolder);
     CrashReporter::install(reportFolder);
 
     // A document opened from the file manager joins the editor that is already running.
     SingleInstance instance;
     const bool onADisplay = QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (onADisplay && instance.forwardToRunningInstance(files)) {
+    const SingleInstance::Start role = onADisplay ? instance.start(files) : SingleInstance::Start::alone;
+    if (role == SingleInstance::Start::handedOver) {
         CrashReporter::uninstall();
         return 0;
+    }
+    if (role == SingleInstance::Start::runningInstanceBusy) {
+        // Its socket stays its own: a second editor on the same files would autosave over the first's work.
+        const QString text = QApplication::translate(
+            "main", "Vistrelle is already running but has not answered for %1 seconds, perhaps because it is busy "
+                    "opening a large project. It opens your files when it is ready; if it does not, try again "
+                    "in a moment.")
+                                 .arg(SingleInstance::defaultPatienceMs / 1000);
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        QMessageBox::warning(nullptr, QApplication::translate("main", "Vistrelle Is Busy"), text);
+        CrashReporter::uninstall();
+        return 1;
     }
 
     // Dropped files are stored as paths that travel with the project ("~/…" or absolute).
@@ -70,14 +92,32 @@ int main(int argc, char** argv) {
 
     VistrelleApp vistrelle;
     QObject::connect(&vistrelle, &VistrelleApp::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
-    if (onADisplay && instance.listen())
+    if (role == SingleInstance::Start::runningInstance)
         QObject::connect(&instance, &SingleInstance::filesReceived, &vistrelle, &VistrelleApp::openFromAnotherLaunch);
 
-    // The crash is told about (and reported) before the work it cost is offered back.
+    // Only the instance that stays takes the reports earlier runs left: a launch that hands its files over
+    // leaves them to it. A report stays queued until the collector accepts it.
+    const PendingCrashReports reports = collectPendingCrashReports(reportFolder);
     CrashReportUploader uploader;
-    for (const QString& report : reports)
+    for (const QString& report : reports.files)
         uploader.send(report, QApplication::applicationName(), QApplication::applicationVersion());
-    vistrelle.launch(files, !reports.isEmpty());
+    // After a crash the user is told whether its report arrived, so the launch waits for the answer (a few
+    // seconds at most; at once without a network).
+    bool launched = false;
+    const auto launch = [&] {
+        if (std::exchange(launched, true))
+            return;
+        vistrelle.launch(files, reports.newCrashes == 0 ? std::nullopt
+                                : std::optional(uploader.allAccepted() && !uploader.isSending()
+                                                    ? CrashReportDelivery::sent
+                                                    : CrashReportDelivery::notSent));
+    };
+    if (reports.newCrashes > 0 && uploader.isSending()) {
+        QObject::connect(&uploader, &CrashReportUploader::finished, &vistrelle, launch, Qt::QueuedConnection);
+        QTimer::singleShot(crashReportWaitMs, &vistrelle, launch);
+    } else {
+        launch();
+    }
 
     const int status = QApplication::exec();
     UserAlerts::setPresenter(nullptr);

@@ -62,7 +62,8 @@ QString makerSiteRoot() {
 }
 
 QUrl updateFileAddress() {
-    return QUrl(makerSiteRoot() + QStringLiteral("/check_vistrelle.txt"));
+    const QString overridden = qEnvironmentVariable("VISTRELLE_UPDATE_URL");
+    return QUrl(!overridden.isEmpty() ? overridden : makerSiteRoot() + QStringLiteral("/check_vistrelle.txt"));
 }
 
 UpdateType updateTypeFromWord(const QString& word) {

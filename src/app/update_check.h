@@ -24,7 +24,8 @@ struct UpdateInfo {
 
 // The root of our web site; also where users download when the update file names no address.
 QString makerSiteRoot();
-// The one-line file that announces the latest version.
+// The one-line file that announces the latest version, or the address in the environment variable
+// VISTRELLE_UPDATE_URL (to watch the check work against a local server).
 QUrl updateFileAddress();
 // The version announcements are compared with; a constant of its own, apart from the version the About
 // window shows.

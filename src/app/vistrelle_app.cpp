@@ -65,9 +65,9 @@ AboutWindow* VistrelleApp::aboutWindow() const {
     return about_;
 }
 
-void VistrelleApp::launch(const QStringList& files, bool crashReported) {
+void VistrelleApp::launch(const QStringList& files, std::optional<CrashReportDelivery> crash) {
     const bool firstStart = !Preferences::value(hasSeenWelcomeKey, false).toBool();
-    documents_.offerRecovery(crashReported ? std::optional<QString>(crashAlertText()) : std::nullopt);
+    documents_.offerRecovery(crash ? std::optional<QString>(crashAlertText(*crash)) : std::nullopt);
     for (const QString& path : files)
         documents_.openFile(path);
     if (firstStart)

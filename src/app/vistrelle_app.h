@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/crash_report_text.h"
 #include "app/document_controller.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+
+#include <optional>
 
 class QWidget;
 
@@ -26,8 +29,9 @@ public:
     ~VistrelleApp() override;
 
     // Opens `files` (or restores the work a crash left, or starts a new document) and, on the first start,
-    // the welcome window. After a crash (`crashReported`) the user is told so, beside the work that was kept.
-    void launch(const QStringList& files, bool crashReported = false);
+    // the welcome window. After a crash (`crash`: whether its report reached us) the user is told so,
+    // beside the work that was kept.
+    void launch(const QStringList& files, std::optional<CrashReportDelivery> crash = std::nullopt);
     // Files handed over by a later launch (empty: a new document).
     void openFromAnotherLaunch(const QStringList& files);
 

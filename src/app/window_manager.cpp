@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace vistrelle {
 namespace {
@@ -61,14 +62,28 @@ QList<QRectF> WindowManager::displays() {
 }
 
 void WindowManager::save(const QWidget& window, const QString& identifier, const QString& contentName) {
+    if (const std::optional<QString> failure = saveFrame(window, identifier, contentName))
+        reportFrameFailure(*failure);
+}
+
+void WindowManager::reportFrameFailure(const QString& reason) {
+    // Windows move often: one notice until a write succeeds again.
+    if (std::exchange(frameFailureReported_, true))
+        return;
+    Preferences::reportWriteFailure(tr("Could not save where the windows are: %1"), reason);
+}
+
+std::optional<QString> WindowManager::saveFrame(const QWidget& window, const QString& identifier,
+                                                const QString& contentName) {
     const double x = window.pos().x();
     const double y = window.pos().y();
+    std::optional<QString> failure;
     if (identifier == screensIdentifier) {
-        Preferences::setValues({{QStringLiteral("screensWindowX"), x},
+        failure = Preferences::setValues({{QStringLiteral("screensWindowX"), x},
                                 {QStringLiteral("screensWindowY"), y},
                                 {QStringLiteral("screensWindowHeight"), double(window.height())}});
     } else if (identifier == libraryIdentifier) {
-        Preferences::setValues({{QStringLiteral("componentLibraryWindowX"), x},
+        failure = Preferences::setValues({{QStringLiteral("componentLibraryWindowX"), x},
                                 {QStringLiteral("componentLibraryWindowY"), y},
                                 {QStringLiteral("componentLibraryWindowWidth.singleColumn"), double(window.width())},
                                 {QStringLiteral("componentLibraryWindowHeight.singleColumn"), double(window.height())}});
@@ -76,12 +91,15 @@ void WindowManager::save(const QWidget& window, const QString& identifier, const
         QVariantMap frame{{QStringLiteral("inspectorWindowX"), x}, {QStringLiteral("inspectorWindowY"), y}};
         if (!contentName.isEmpty())
             frame.insert(inspectorHeightKey(contentName), double(window.height()));
-        Preferences::setValues(frame);
+        failure = Preferences::setValues(frame);
     } else if (identifier == showCheckIdentifier) {
-        Preferences::setValue(showCheckGeometryKey, window.saveGeometry());
+        failure = Preferences::setValue(showCheckGeometryKey, window.saveGeometry());
     } else if (identifier == documentIdentifier) {
-        saveDocumentWindow(window);
+        failure = Preferences::setValue(documentGeometryKey, window.saveGeometry());
     }
+    if (!failure)
+        frameFailureReported_ = false;
+    return failure;
 }
 
 void WindowManager::restoreScreensWindow(QWidget& window) const {
@@ -143,7 +161,7 @@ void WindowManager::restoreShowCheckWindow(QWidget& window) const {
 }
 
 void WindowManager::saveDocumentWindow(const QWidget& window) {
-    Preferences::setValue(documentGeometryKey, window.saveGeometry());
+    save(window, documentIdentifier);
 }
 
 void WindowManager::keepOnScreen(QWidget& window) {

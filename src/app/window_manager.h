@@ -2,7 +2,10 @@
 
 #include "app/window_frame_rules.h"
 
+#include <QCoreApplication>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -12,6 +15,8 @@ namespace vistrelle {
 // back where the user left them, on a display that is still attached. Document windows keep their last
 // geometry too. One process-wide instance; main thread only.
 class WindowManager {
+    Q_DECLARE_TR_FUNCTIONS(WindowManager)
+
 public:
     static WindowManager& shared();
 
@@ -19,7 +24,9 @@ public:
     static inline const QString documentIdentifier = QStringLiteral("document");
 
     // Stores `window`'s frame under the keys of `identifier` ("screens", "componentLibrary", "inspector",
-    // "showCheck" or a document window's; any other is ignored). The inspector's height goes under its `contentName`, when one is known.
+    // "showCheck" or a document window's; any other is ignored). The inspector's height goes under its
+    // `contentName`, when one is known. A frame that cannot be stored is kept for this run, and the user is
+    // told once (until storing works again).
     void save(const QWidget& window, const QString& identifier, const QString& contentName = {});
 
     void restoreScreensWindow(QWidget& window) const;
@@ -41,6 +48,10 @@ public:
 
 private:
     WindowManager() = default;
+    std::optional<QString> saveFrame(const QWidget& window, const QString& identifier, const QString& contentName);
+    void reportFrameFailure(const QString& reason);
+
+    bool frameFailureReported_ = false;
 };
 
 } // namespace vistrelle

@@ -20,7 +20,7 @@ int runPreflight(const QString& file, bool asJson, const CheckOptions& options, 
         io.out << QString::fromUtf8(findingsJson(findings));
     } else {
         for (const CheckFinding& finding : findings)
-            io.out << findingLine(finding) << '\n';
+            io.out << findingLine(finding, document->project.metadata.name) << '\n';
         io.out << countsLine(countFindings(findings)) << '\n';
     }
     io.out.flush();

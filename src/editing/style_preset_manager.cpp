@@ -136,7 +136,10 @@ void StylePresetManager::save() {
     QJsonArray array;
     for (const ComponentStylePreset& preset : presets_)
         array.append(encodePreset(preset));
-    Preferences::setValue(storeKey, QJsonDocument(array).toJson(QJsonDocument::Compact));
+    // The presets stay in memory when they cannot be written; the user is told, not left believing.
+    if (const std::optional<QString> failure =
+            Preferences::setValue(storeKey, QJsonDocument(array).toJson(QJsonDocument::Compact)))
+        Preferences::reportWriteFailure(tr("Could not save the style preset: %1"), *failure);
 }
 
 ComponentStylePreset presetFrom(const PlacedComponent& component, const QString& name, const QDateTime& now) {

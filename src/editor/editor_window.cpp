@@ -24,6 +24,7 @@
 #include "model/component_properties.h"
 #include "platform/app_logger.h"
 #include "platform/notification_center.h"
+#include "platform/preferences.h"
 #include "preview/kiosk_preview_manager.h"
 
 #include <QCloseEvent>
@@ -89,6 +90,8 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     centralLayout->setContentsMargins(0, 0, 0, 0);
     centralLayout->setSpacing(0);
     centralLayout->addWidget(saveNotice_);
+    settingsNotice_ = new NoticeBar(QString(), central);
+    centralLayout->addWidget(settingsNotice_);
     centralLayout->addWidget(scrollArea_, 1);
     setCentralWidget(central);
     scrollArea_->viewport()->installEventFilter(this);
@@ -335,6 +338,10 @@ QString EditorWindow::saveProblem() const {
     return saveNotice_->message();
 }
 
+QString EditorWindow::settingsProblem() const {
+    return settingsNotice_->isVisibleTo(this) ? settingsNotice_->message() : QString();
+}
+
 void EditorWindow::updateTitle() {
     setWindowTitle(displayName() + QStringLiteral("[*]"));
     setWindowModified(shownModified_);
@@ -373,6 +380,11 @@ void EditorWindow::observeNotifications() {
             refresh();
     });
     center.observe(NotificationName::componentDragEnded, this, [this](const QVariantMap&) { endGesture(); });
+    // Told in the window the user works in (the others would show it where nobody looks).
+    center.observe(Preferences::writeFailedNotification, this, [this](const QVariantMap& info) {
+        if (SharedDocumentManager::shared().isActiveWindow(windowId_))
+            settingsNotice_->showMessage(info.value(Preferences::messageKey).toString());
+    });
     center.observe(NotificationName::showProjectSettings, this, [this](const QVariantMap& info) {
         if (isActiveDocument())
             showProjectSettings(info.value(NotificationName::atPasswordKey).toBool());

@@ -71,6 +71,9 @@ public:
     void showSaveProblem(const QString& message);
     void clearSaveProblem();
     QString saveProblem() const;
+    // A preference that could not be saved (a style preset, the recent projects, window places), shown
+    // above the canvas of the active window; empty while none is shown.
+    QString settingsProblem() const;
 
     // Called when the window is asked to close; false keeps it open (unsaved changes).
     void setCloseGuard(std::function<bool(EditorWindow&)> guard) { closeGuard_ = std::move(guard); }
@@ -154,6 +157,7 @@ private:
     AdvancedCanvasView* canvas_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     NoticeBar* saveNotice_ = nullptr;
+    NoticeBar* settingsNotice_ = nullptr; // a preference that could not be saved (a style preset, …)
     QLabel* durationValue_ = nullptr;
     QLabel* zoomValue_ = nullptr;
     DeleteKeyFilter* deleteKeys_ = nullptr;

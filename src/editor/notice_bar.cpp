@@ -35,6 +35,7 @@ NoticeBar::NoticeBar(const QString& actionText, QWidget* parent)
 
     auto* action = new QPushButton(actionText, this);
     action->setFocusPolicy(Qt::TabFocus); // never takes the focus from the canvas by appearing
+    action->setVisible(!actionText.isEmpty());
     connect(action, &QPushButton::clicked, this, &NoticeBar::actionTriggered);
 
     auto* close = new QToolButton(this);

@@ -13,6 +13,7 @@ class NoticeBar : public QFrame {
     Q_OBJECT
 
 public:
+    // Without `actionText` the bar only tells, with nothing to do but close it.
     explicit NoticeBar(const QString& actionText, QWidget* parent = nullptr);
 
     // Shows `message` (again, if it was closed).

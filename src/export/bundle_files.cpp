@@ -12,7 +12,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
+#include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -65,37 +68,146 @@ MediaFileState mediaFileState(const QString& storedPath, const PathResolver& res
     return file;
 }
 
+MediaContent mediaContent(const QString& storedPath, MediaUses uses, const PathResolver& resolver) {
+    const auto inspect = [uses](const QString& file) {
+        MediaContent content = MediaContent::matches;
+        if (uses.picture)
+            content = inspectMediaFile(file, MediaKind::picture);
+        if (content == MediaContent::matches && uses.video)
+            content = inspectMediaFile(file, MediaKind::video);
+        return content;
+    };
+    if (!storedPath.startsWith(PathResolver::bookmarkScheme))
+        return inspect(resolver.resolvePath(storedPath));
+    const std::optional<QUrl> url =
+        resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
+    if (!url || !resolver.startAccess(*url))
+        return MediaContent::missing;
+    const MediaContent content = inspect(url->toLocalFile());
+    resolver.stopAccess(*url);
+    return content;
+}
+
+bool isBlank(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+}
+
+bool isDrawableResolution(const ScreenResolution& resolution) {
+    return resolution.width >= 1 && resolution.height >= 1 && resolution.width <= largestScreenSide &&
+           resolution.height <= largestScreenSide;
+}
+
+namespace {
+
+void validateResolutions(const KioskProject& project) {
+    const auto fail = [](const ScreenResolution& r, const QString& screenName) {
+        throw DeployError{DeployError::Case::invalidResolution, DeployError::tr("%1 × %2").arg(r.width).arg(r.height),
+                          screenName};
+    };
+    if (!isDrawableResolution(project.settings.defaultResolution))
+        fail(project.settings.defaultResolution, {});
+    for (const KioskScreen& screen : project.screens)
+        if (!isDrawableResolution(screen.resolution))
+            fail(screen.resolution, screen.name);
+}
+
+DeployError::Case failureOf(MediaContent content) {
+    switch (content) {
+    case MediaContent::missing:
+        return DeployError::Case::missingResource;
+    case MediaContent::folder:
+        return DeployError::Case::resourceIsAFolder;
+    case MediaContent::notRegular:
+        return DeployError::Case::resourceNotAFile;
+    case MediaContent::wrongKind:
+    case MediaContent::matches:
+        break;
+    }
+    return DeployError::Case::resourceNotMedia;
+}
+
+} // namespace
+
 void validateForDeployment(const KioskProject& project, const PathResolver& resolver) {
-    if (project.metadata.name.isEmpty())
+    if (isBlank(project.metadata.name))
         throw DeployError{DeployError::Case::invalidProjectName, {}, {}};
-    if (project.settings.deployPassword.isEmpty())
+    if (isBlank(project.settings.deployPassword))
         throw DeployError{DeployError::Case::missingPassword, {}, {}};
     if (project.screens.isEmpty())
         throw DeployError{DeployError::Case::noScreens, {}, {}};
-    for (const QString& path : collectResourcePaths(project)) {
-        const MediaFileState file = mediaFileState(path, resolver);
-        if (file == MediaFileState::regular)
+    validateResolutions(project);
+
+    // Every file is judged by its content (pictures decoded), on every core; the first failure in the
+    // order of the paths is reported, whatever finished first.
+    const QHash<QString, MediaUses> uses = collectResourceUses(project);
+    const QStringList paths = collectResourcePaths(project);
+    const QList<MediaContent> contents = QtConcurrent::blockingMapped<QList<MediaContent>>(
+        paths, [&](const QString& path) { return mediaContent(path, uses.value(path), resolver); });
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (contents[i] == MediaContent::matches)
             continue;
+        const QString& path = paths[i];
         // A bookmark of an older document names the file it was made for, not its key.
         const std::optional<QString> bookmarked =
             path.startsWith(PathResolver::bookmarkScheme)
                 ? resolver.bookmarkedFilePath(path.mid(PathResolver::bookmarkScheme.size()))
                 : std::nullopt;
-        throw DeployError{file == MediaFileState::notRegular ? DeployError::Case::resourceNotAFile
-                                                             : DeployError::Case::missingResource,
-                          lastPathComponent(bookmarked.value_or(resolver.resolvePath(path))),
+        const MediaUses use = uses.value(path);
+        DeployError error{failureOf(contents[i]), lastPathComponent(bookmarked.value_or(resolver.resolvePath(path))),
                           whereUsed(project, path)};
+        error.expectsVideo = use.video && !use.picture;
+        throw error;
     }
 }
 
-QString sanitizedBundleName(const QString& projectName) {
+namespace {
+
+// A name of the file system holds at most 255 bytes; the bundle's adds "-9999.bundle" at most.
+constexpr qsizetype largestNameBytes = 255;
+const QString bundleExtension = QStringLiteral(".bundle");
+
+// The documented rules that turn a project name into a folder name: trimmed, white space runs as one
+// space, "/" and ":" as "-".
+QString documentedName(const QString& projectName) {
     static const QRegularExpression whiteSpace(QStringLiteral("\\s+"),
                                                QRegularExpression::UseUnicodePropertiesOption);
     QString name = projectName.trimmed();
     name.replace(whiteSpace, QStringLiteral(" "));
     name.replace(u'/', u'-');
     name.replace(u':', u'-');
+    return name;
+}
+
+// `name` without its end, cut between characters (never inside one), so its file system form fits `bytes`.
+QString shortenedTo(const QString& name, qsizetype bytes) {
+    if (QFile::encodeName(name).size() <= bytes)
+        return name;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, name);
+    qsizetype fits = 0;
+    for (qsizetype end = characters.toNextBoundary(); end > 0; end = characters.toNextBoundary()) {
+        if (QFile::encodeName(name.left(end)).size() > bytes)
+            break;
+        fits = end;
+    }
+    return name.left(fits).trimmed();
+}
+
+} // namespace
+
+QString sanitizedBundleName(const QString& projectName) {
+    QString name = documentedName(projectName);
+    // Control characters that are no white space (NUL, escape, …) would cut the name short in a system
+    // call, or act on the terminal that prints it.
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    name = shortenedTo(name.trimmed(),
+                       largestNameBytes - bundleExtension.size() - 1 - QString::number(largestBundleSuffix).size());
     return name.isEmpty() ? QStringLiteral("KioskProject") : name;
+}
+
+bool bundleNameIsCut(const QString& projectName) {
+    return !isBlank(projectName) && sanitizedBundleName(projectName) != documentedName(projectName);
 }
 
 QByteArray infoPlist(const QString& bundleName, const QString& version) {
@@ -154,8 +266,15 @@ BundleLocation createBundle(const ProjectMetadata& metadata, const QString& dest
     // Like the bundle's own folders, a destination that does not exist yet is created.
     makeFolders(destination);
     QString bundle;
-    for (qint64 n = 1;; ++n) {
-        bundle = folder.filePath(base + (n == 1 ? QString() : u'-' + QString::number(n)) + QStringLiteral(".bundle"));
+    for (int n = 1;; ++n) {
+        if (n > largestBundleSuffix)
+            throw FileError{FileError::other,
+                            FileError::tr("The folder “%1” already holds %2 bundles named “%3”: choose another "
+                                          "folder, or remove bundles you no longer need.")
+                                .arg(lastPathComponent(destination))
+                                .arg(largestBundleSuffix)
+                                .arg(base)};
+        bundle = folder.filePath(base + (n == 1 ? QString() : u'-' + QString::number(n)) + bundleExtension);
         if (QFileInfo::exists(bundle) || QFileInfo(bundle).isSymLink())
             continue;
         // mkdir fails if something appeared there meanwhile: never merge into it, take the next name.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/resource_collection.h"
+#include "media/media_content.h"
 #include "model/project_model.h"
 
 #include <QString>
@@ -11,15 +13,35 @@ class PathResolver;
 // The files of a deployment bundle other than the media and the player XML.
 
 // What is behind a stored media path: a file to copy, nothing (also a bookmark that does not resolve), a
-// folder, or something else that exists but is no file (a pipe, a device). Deployment counts a folder as missing.
+// folder, or something else that exists but is no file (a pipe, a device).
 enum class MediaFileState { regular, missing, folder, notRegular };
 MediaFileState mediaFileState(const QString& storedPath, const PathResolver& resolver);
 
-// Checks name, password, screens and every media file, in that order; throws DeployError.
+// What the file behind a stored media path holds, for each use the project makes of it (a path used for a
+// picture and a film must be both, which no file is). A bookmark that does not resolve is missing.
+MediaContent mediaContent(const QString& storedPath, MediaUses uses, const PathResolver& resolver);
+
+// The largest side of a screen the renderer draws, in pixels (and of a slide).
+inline constexpr int largestScreenSide = 16384;
+// At least 1 × 1, at most largestScreenSide on each side.
+bool isDrawableResolution(const ScreenResolution& resolution);
+
+// A name or password that shows nothing: empty, or only white space and control characters.
+bool isBlank(const QString& text);
+
+// Checks name, password, screens, resolutions and every media file (each must be a picture or a video by
+// its content, as it is used), in that order; throws DeployError.
 void validateForDeployment(const KioskProject& project, const PathResolver& resolver);
 
-// The bundle's base name: trimmed, white space runs as one space, "/" and ":" as "-", else "KioskProject".
+// The bundle's base name: trimmed, white space runs as one space, other control characters dropped, "/"
+// and ":" as "-", shortened to leave room for "-n.bundle" within the file system's 255 bytes of a name,
+// else "KioskProject".
 QString sanitizedBundleName(const QString& projectName);
+// Whether the bundle's name had to lose control characters or length that the project name has.
+bool bundleNameIsCut(const QString& projectName);
+
+// The most bundles of one name a folder may hold: Name.bundle, Name-2.bundle, … Name-9999.bundle.
+inline constexpr int largestBundleSuffix = 9999;
 
 struct BundleLocation {
     QString bundleFolder;    // …/Name.bundle

@@ -15,13 +15,43 @@ QString severityWord(CheckFinding::Severity severity) {
     return severity == CheckFinding::Severity::error ? QStringLiteral("error") : QStringLiteral("warning");
 }
 
+bool breaksALine(char16_t c) {
+    // C0 and C1 controls, and the Unicode line and paragraph separators.
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
 } // namespace
 
-QString findingLine(const CheckFinding& finding) {
-    const QString place = finding.screenNumber > 0
-                              ? QStringLiteral("screen %1 \"%2\"").arg(finding.screenNumber).arg(finding.screenName)
-                              : QStringLiteral("project");
-    return QStringLiteral("%1: %2: %3").arg(severityWord(finding.severity), place, finding.message);
+QString escapedForLine(const QString& text, bool quoted) {
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar character : text) {
+        const char16_t c = character.unicode();
+        if (quoted && (c == u'"' || c == u'\\')) {
+            escaped += u'\\';
+            escaped += character;
+        } else if (c == u'\n') {
+            escaped += QLatin1StringView("\\n");
+        } else if (c == u'\r') {
+            escaped += QLatin1StringView("\\r");
+        } else if (c == u'\t') {
+            escaped += QLatin1StringView("\\t");
+        } else if (breaksALine(c)) {
+            escaped += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        } else {
+            escaped += character;
+        }
+    }
+    return escaped;
+}
+
+QString findingLine(const CheckFinding& finding, const QString& projectName) {
+    const QString place =
+        finding.screenNumber > 0
+            ? QStringLiteral("screen %1 \"%2\"").arg(finding.screenNumber).arg(escapedForLine(finding.screenName, true))
+            : QStringLiteral("project \"%1\"").arg(escapedForLine(projectName, true));
+    return QStringLiteral("%1: %2: %3")
+        .arg(severityWord(finding.severity), place, escapedForLine(finding.message, false));
 }
 
 QString countsLine(CheckCounts counts) {

@@ -179,7 +179,7 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
         QMetaObject::invokeMethod(
             this, [this] { finishCancelled(); }, Qt::QueuedConnection);
     } catch (const DeployError& error) {
-        fail({DeployStatus::Kind::failed, error.description(), error.usedBy,
+        fail({DeployStatus::Kind::failed, error.description(), error.separateUsedBy(),
               error.errorCase == DeployError::Case::missingPassword});
     } catch (const FileError& error) {
         fail({DeployStatus::Kind::failed, error.description, {}, false});

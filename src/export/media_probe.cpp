@@ -11,12 +11,32 @@ namespace vistrelle {
 MediaProbe::MediaProbe(const PathResolver& resolver, ImageCache& cache)
     : resolver_(resolver), cache_(cache), images_(cache) {}
 
-MediaInfo MediaProbe::file(const QString& storedPath) const {
-    return {mediaFileState(storedPath, resolver_), false, {}};
+MediaInfo MediaProbe::picture(const QString& storedPath) {
+    return known(storedPath, pictures_, [&](MediaInfo& info, const QString& path) {
+        // Its content first: the image reader would decode some text formats, which no display shows.
+        if (mediaContent(storedPath, {true, false}, resolver_) != MediaContent::matches)
+            return;
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        const QSize stored = reader.size();
+        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        // Decoding it is the only sure test; the cache keeps the result for drawing.
+        const std::optional<QImage> image = cache_.imageNow(storedPath);
+        info.decodes = image.has_value();
+        if (image) // a format that cannot tell its size up front: the decoded size (at most the cache's limit)
+            info.pixelSize = !stored.isValid() ? image->size() : turned ? stored.transposed() : stored;
+    });
 }
 
-MediaInfo MediaProbe::picture(const QString& storedPath) {
-    MediaInfo info = file(storedPath);
+MediaInfo MediaProbe::video(const QString& storedPath) {
+    return known(storedPath, videos_, [&](MediaInfo& info, const QString&) {
+        info.decodes = mediaContent(storedPath, {false, true}, resolver_) == MediaContent::matches;
+    });
+}
+
+template <typename Look>
+MediaInfo MediaProbe::known(const QString& storedPath, QHash<QString, Known>& cache, Look look) {
+    MediaInfo info{mediaFileState(storedPath, resolver_), false, {}};
     if (info.state != MediaFileState::regular)
         return info;
     const std::optional<QString> path = resolver_.availableFile(storedPath);
@@ -25,21 +45,13 @@ MediaInfo MediaProbe::picture(const QString& storedPath) {
     const QFileInfo stamp(*path);
     {
         const QMutexLocker lock(&mutex_);
-        const auto known = known_.constFind(storedPath);
-        if (known != known_.cend() && known->modified == stamp.lastModified() && known->bytes == stamp.size())
-            return known->info;
+        const auto found = cache.constFind(storedPath);
+        if (found != cache.cend() && found->modified == stamp.lastModified() && found->bytes == stamp.size())
+            return found->info;
     }
-    QImageReader reader(*path);
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    // Decoding it is the only sure test; the cache keeps the result for drawing.
-    const std::optional<QImage> image = cache_.imageNow(storedPath);
-    info.decodes = image.has_value();
-    if (image) // a format that cannot tell its size up front: the decoded size (at most the cache's limit)
-        info.pixelSize = !stored.isValid() ? image->size() : turned ? stored.transposed() : stored;
+    look(info, *path);
     const QMutexLocker lock(&mutex_);
-    known_.insert(storedPath, {stamp.lastModified(), stamp.size(), info});
+    cache.insert(storedPath, {stamp.lastModified(), stamp.size(), info});
     return info;
 }
 

@@ -16,11 +16,11 @@ class PathResolver;
 // What the show check knows of a media file.
 struct MediaInfo {
     MediaFileState state = MediaFileState::missing;
-    bool decodes = false; // pictures: whether it decodes (only asked of regular files)
+    bool decodes = false; // whether it holds what it is used as: a picture that decodes, a video container
     QSize pixelSize;      // pictures: as shown (turned by its orientation), when it decodes
 };
 
-// Looks at media files for the show check, from any thread. What it learnt of a picture is kept until the file
+// Looks at media files for the show check, from any thread. What it learnt of a file is kept until the file
 // changes (its time or size), so a check after an edit decodes nothing again. Pictures are drawn from the shared
 // image cache, as on the canvas.
 class MediaProbe {
@@ -28,7 +28,7 @@ public:
     MediaProbe(const PathResolver& resolver, ImageCache& cache);
 
     MediaInfo picture(const QString& storedPath);
-    MediaInfo file(const QString& storedPath) const;
+    MediaInfo video(const QString& storedPath);
     // What the check draws screens with; safe to use from several threads.
     ImageSource& images() { return images_; }
 
@@ -39,11 +39,16 @@ private:
         MediaInfo info;
     };
 
+    // What is known of `storedPath` as it stands, or the outcome of `look` kept for its file stamp.
+    template <typename Look>
+    MediaInfo known(const QString& storedPath, QHash<QString, Known>& cache, Look look);
+
     const PathResolver& resolver_;
     ImageCache& cache_;
     BlockingImageSource images_;
     QMutex mutex_;
-    QHash<QString, Known> known_;
+    QHash<QString, Known> pictures_;
+    QHash<QString, Known> videos_;
 };
 
 } // namespace vistrelle

@@ -65,6 +65,31 @@ QStringList collectResourcePaths(const KioskProject& project) {
     return sorted;
 }
 
+QHash<QString, MediaUses> collectResourceUses(const KioskProject& project) {
+    QHash<QString, MediaUses> uses;
+    const auto usedAs = [&uses](const QString& path, bool video) {
+        if (path.isEmpty())
+            return;
+        MediaUses& use = uses[path];
+        (video ? use.video : use.picture) = true;
+    };
+    for (const KioskScreen& screen : project.screens) {
+        for (const PlacedComponent& component : screen.components) {
+            const PropertyMap& p = component.properties;
+            for (const PropertySpec& entry : propertySchema(component.componentType))
+                if (entry.kind == PropertyKind::mediaPath)
+                    usedAs(p.value(entry.key), entry.key == PropertyKey::videoPath);
+            usedAs(p.value(backgroundImagePathKey), false);
+        }
+        if (screen.background.type == BackgroundType::image && screen.background.imagePath)
+            usedAs(*screen.background.imagePath, false);
+    }
+    const BackgroundStyle& fallback = project.settings.defaultBackground;
+    if (fallback.type == BackgroundType::image && fallback.imagePath)
+        usedAs(*fallback.imagePath, false);
+    return uses;
+}
+
 namespace {
 
 // Hands out the file names of a bundle's media. Bundles are often copied to

@@ -3,6 +3,7 @@
 #include "media/file_error.h"
 #include "model/project_model.h"
 
+#include <QHash>
 #include <QMap>
 #include <QSet>
 #include <QStringList>
@@ -24,6 +25,14 @@ bool codePointLess(const QString& a, const QString& b);
 // and of the project settings. Sorted by code point, without duplicates or
 // empty strings: every step that walks them uses this same order.
 QStringList collectResourcePaths(const KioskProject& project);
+
+// How the project uses each stored media path: as a picture (an image component, any background), as a
+// film (a video component), or both.
+struct MediaUses {
+    bool picture = false;
+    bool video = false;
+};
+QHash<QString, MediaUses> collectResourceUses(const KioskProject& project);
 
 // Unique bundle names: stored forms of one file share a name; different files
 // with one name become "logo.png", "logo-2.png", ….

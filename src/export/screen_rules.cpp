@@ -42,18 +42,27 @@ QString sizeText(QSizeF size) {
     return CheckText::tr("%1 × %2").arg(pixels(size.width()), pixels(size.height()));
 }
 
-// A media file that deployment or the display would not find, or that does not decode.
-void reportUnusable(const MediaInfo& info, const QString& storedPath, const QString& subject,
+// A media file that deployment or the display would not find, or that is no picture (or no video) by its
+// content: deployment refuses all of these, so no private file can travel in a bundle.
+void reportUnusable(const MediaInfo& info, const QString& storedPath, const QString& subject, bool video,
                     const PlacedComponent* component, ScreenFindings& found) {
     const QString name = mediaName(storedPath);
     switch (info.state) {
     case MediaFileState::regular:
-        if (!info.decodes)
+        if (info.decodes)
+            return;
+        if (video)
+            found.error(QStringLiteral("undecodable-media"),
+                        CheckText::tr("%1 “%2” is not a video file a player can open: choose an MP4, MOV, MKV, "
+                                      "WebM or AVI film.")
+                            .arg(subject, name),
+                        true, component);
+        else
             found.error(QStringLiteral("undecodable-media"),
                         CheckText::tr("%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or "
                                       "choose another.")
                             .arg(subject, name),
-                        false, component);
+                        true, component);
         return;
     case MediaFileState::missing:
         found.error(QStringLiteral("missing-media"),
@@ -151,7 +160,7 @@ void checkBackgroundPicture(const KioskScreen& screen, MediaProbe& media, Screen
         return;
     const MediaInfo picture = media.picture(*background.imagePath);
     const QString subject = CheckText::tr("The background picture");
-    reportUnusable(picture, *background.imagePath, subject, nullptr, found);
+    reportUnusable(picture, *background.imagePath, subject, false, nullptr, found);
     if (picture.decodes)
         checkPictureScale(picture.pixelSize, QStringLiteral("fill"), screenRect(screen), subject,
                           *background.imagePath, nullptr, found);
@@ -160,13 +169,16 @@ void checkBackgroundPicture(const KioskScreen& screen, MediaProbe& media, Screen
 void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, MediaProbe& media,
                          const CheckOptions& options, ScreenFindings& found) {
     (void)screen;
+    if (const QString background = c.stringProperty(QStringLiteral("backgroundImagePath")); !background.isEmpty())
+        reportUnusable(media.picture(background), background, CheckText::tr("The background picture"), false, &c,
+                       found);
     switch (c.componentType) {
     case ComponentType::image: {
         const QString path = c.stringProperty(PropertyKey::imagePath);
         if (path.isEmpty())
             return;
         const MediaInfo picture = media.picture(path);
-        reportUnusable(picture, path, CheckText::tr("The picture"), &c, found);
+        reportUnusable(picture, path, CheckText::tr("The picture"), false, &c, found);
         if (picture.decodes)
             checkPictureScale(picture.pixelSize, wordProperty(c, PropertyKey::fittingMode),
                               QRectF(0, 0, c.size.width, c.size.height), CheckText::tr("The picture"), path, &c,
@@ -176,7 +188,7 @@ void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, Me
     case ComponentType::video: {
         const QString path = c.stringProperty(PropertyKey::videoPath);
         if (!path.isEmpty())
-            reportUnusable({media.file(path).state, true, {}}, path, CheckText::tr("The video"), &c, found);
+            reportUnusable(media.video(path), path, CheckText::tr("The video"), true, &c, found);
         if (options.highPerformance)
             warnNotPlayingAsSlide(c, found);
         return;

@@ -4,8 +4,6 @@
 #include "export/media_probe.h"
 #include "export/screen_rules.h"
 #include "export/deploy_error.h"
-#include "export/slide_export.h"
-#include "media/file_error.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -61,17 +59,24 @@ QList<CheckFinding> ScreenFindings::take() {
 }
 
 QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe& media,
-                                         const CheckOptions& options) {
+                                         const CheckOptions& /*options: the same findings in every mode*/) {
     QList<CheckFinding> findings;
     const auto projectError = [&](const QString& rule, const QString& message, bool deployFails) {
         findings.append({CheckFinding::Severity::error, rule, 0, {}, {}, {}, {}, message, deployFails});
     };
-    if (project.metadata.name.isEmpty())
+    if (isBlank(project.metadata.name))
         projectError(QStringLiteral("project-name"),
                      DeployError{DeployError::Case::invalidProjectName, {}, {}}.description() + u' ' +
                          CheckText::tr("Name the project in its settings."),
                      true);
-    if (project.settings.deployPassword.isEmpty())
+    else if (bundleNameIsCut(project.metadata.name))
+        findings.append({CheckFinding::Severity::warning, QStringLiteral("bundle-name"), 0, {}, {}, {}, {},
+                         CheckText::tr("The project name holds control characters or is longer than a folder "
+                                       "name may be: the bundle is named “%1.bundle”. Rename the project to "
+                                       "choose the name yourself.")
+                             .arg(sanitizedBundleName(project.metadata.name)),
+                         false});
+    if (isBlank(project.settings.deployPassword))
         projectError(QStringLiteral("deploy-password"),
                      DeployError{DeployError::Case::missingPassword, {}, {}}.description() + u' ' +
                          CheckText::tr("Set one in the project settings."),
@@ -81,13 +86,15 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
                      DeployError{DeployError::Case::noScreens, {}, {}}.description() + u' ' +
                          CheckText::tr("Add a screen."),
                      true);
-    try {
-        checkSlidesCanBeDrawn(project);
-    } catch (const FileError& error) {
+    // A screen the renderer cannot draw fails every deployment: the player could not show it either.
+    const ScreenResolution& resolution = project.settings.defaultResolution;
+    if (!isDrawableResolution(resolution))
         projectError(QStringLiteral("slide-size"),
-                     error.description + u' ' + CheckText::tr("Choose a smaller resolution in the project settings."),
-                     options.highPerformance);
-    }
+                     DeployError{DeployError::Case::invalidResolution,
+                                 CheckText::tr("%1 × %2").arg(resolution.width).arg(resolution.height), {}}
+                             .description() +
+                         u' ' + CheckText::tr("Choose another resolution in the project settings."),
+                     true);
     const BackgroundStyle& background = project.settings.defaultBackground;
     if (background.imagePath && !background.imagePath->isEmpty()) {
         const MediaInfo picture = media.picture(*background.imagePath);
@@ -95,6 +102,12 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
             projectError(QStringLiteral("missing-media"),
                          CheckText::tr("The project’s default background picture “%1” is missing or no file: put it "
                                        "back or choose another in the project settings.")
+                             .arg(mediaName(*background.imagePath)),
+                         true);
+        else if (!picture.decodes)
+            projectError(QStringLiteral("undecodable-media"),
+                         CheckText::tr("The project’s default background picture “%1” does not decode as a picture: "
+                                       "save it again as PNG or JPEG, or choose another in the project settings.")
                              .arg(mediaName(*background.imagePath)),
                          true);
     }
@@ -105,6 +118,13 @@ QList<CheckFinding> checkScreen(const KioskProject& project, qsizetype index, Me
                                 const CheckOptions& options) {
     const KioskScreen& screen = project.screens[index];
     ScreenFindings found(screen, index);
+    if (!isDrawableResolution(screen.resolution))
+        found.error(QStringLiteral("screen-resolution"),
+                    DeployError{DeployError::Case::invalidResolution,
+                                CheckText::tr("%1 × %2").arg(screen.resolution.width).arg(screen.resolution.height),
+                                screen.name}
+                            .description(),
+                    true);
     checkBackgroundPicture(screen, media, found);
     TextPlacements texts;
     for (const PlacedComponent& component : screen.components) {

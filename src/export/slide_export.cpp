@@ -52,7 +52,7 @@ QByteArray durationsJson(const KioskProject& project) {
 
 namespace {
 
-constexpr int largestSlideSide = 16384;
+constexpr int largestSlideSide = largestScreenSide;
 
 // The project's default resolution as a slide size, if it can be drawn.
 std::optional<QSize> slideSize(const KioskProject& project) {

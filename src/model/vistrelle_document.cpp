@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <new>
 
@@ -118,6 +119,22 @@ Result<VistrelleDocument> VistrelleDocument::read(const QByteArray& contents) {
 }
 
 Result<VistrelleDocument> VistrelleDocument::readFile(const QString& path) {
+    // A file from someone else may be anything: whatever reading it throws is a file that cannot be opened,
+    // never the end of the program that holds the user's other documents.
+    try {
+        return readFileUnguarded(path);
+    } catch (const std::bad_alloc&) {
+        return VistrelleError::fileRead(tr("There is not enough memory to open the file."));
+    } catch (const std::exception& error) {
+        AppLogger::logFailure(QStringLiteral("Failed to read document: "), QString::fromLocal8Bit(error.what()));
+        return VistrelleError::fileRead(tr("The file could not be read."));
+    } catch (...) {
+        AppLogger::logError(QStringLiteral("Failed to read document: unknown exception"));
+        return VistrelleError::fileRead(tr("The file could not be read."));
+    }
+}
+
+Result<VistrelleDocument> VistrelleDocument::readFileUnguarded(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         return VistrelleError::fileRead(tr("The file “%1” does not exist.").arg(info.fileName()));
@@ -138,14 +155,26 @@ Result<VistrelleDocument> VistrelleDocument::readFile(const QString& path) {
     if (size > documentStartSize) {
         if (std::optional<VistrelleError> refusal = refusalOfStart(contents))
             return *std::move(refusal);
+        // Checked before the rest is allocated: a sparse file of many gigabytes costs nothing to make.
+        if (size > largestDocumentBytes) {
+            AppLogger::logError(QStringLiteral("Document file is larger than any project"));
+            return fileCorruptError(tr("it is %1 large, and a project file is at most %2")
+                                        .arg(QLocale().formattedDataSize(size), QLocale().formattedDataSize(largestDocumentBytes)));
+        }
         // Read straight into one buffer of the file's size: a large file is never held twice.
         if (!readInto(file, contents, size - contents.size()))
             return VistrelleError::fileRead(file.errorString());
     }
-    if (!file.atEnd()) { // it grew while being read
-        contents += file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return VistrelleError::fileRead(file.errorString());
+    if (!file.atEnd()) { // it grew while being read: at most to the limit
+        qsizetype before = -1;
+        while (before != contents.size() && contents.size() <= largestDocumentBytes) {
+            before = contents.size();
+            if (!readInto(file, contents, documentStartSize))
+                return VistrelleError::fileRead(file.errorString());
+        }
+        if (contents.size() > largestDocumentBytes)
+            return fileCorruptError(tr("it grew past %1 while it was read, more than a project file can be")
+                                        .arg(QLocale().formattedDataSize(largestDocumentBytes)));
     }
     return read(contents);
 }

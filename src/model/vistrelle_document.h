@@ -39,7 +39,12 @@ public:
 
     // Reads the regular contents of a document file.
     static Result<VistrelleDocument> read(const QByteArray& contents);
-    // Reads the file at `path`; a folder or a missing file fails.
+    // The largest document file that is read: far beyond any real project (a show of 500 screens of 50
+    // components is about 25 MB), small enough that reading it cannot exhaust the memory.
+    static constexpr qint64 largestDocumentBytes = qint64(256) << 20;
+
+    // Reads the file at `path`; a folder, a missing file or one larger than `largestDocumentBytes` fails.
+    // Never throws: running out of memory is a failure to open like any other.
     static Result<VistrelleDocument> readFile(const QString& path);
 
     // The bytes of the document file: the project with `modified` set to now
@@ -54,6 +59,9 @@ public:
     bool isLoadedFromDisk = false;
 
     bool operator==(const VistrelleDocument&) const = default;
+
+private:
+    static Result<VistrelleDocument> readFileUnguarded(const QString& path);
 };
 
 } // namespace vistrelle

@@ -1,9 +1,17 @@
-// vistrelle_crash_helper FOLDER segv|abort|throw|overflow|clean: installs the crash reporter with its
-// reports in FOLDER, then crashes as asked (or ends cleanly), for the crash reporter's tests.
+// vistrelle_crash_helper FOLDER segv|abort|throw|overflow|clean|start: installs the crash reporter with its
+// reports in FOLDER, then crashes as asked (or ends cleanly), for the crash reporter's tests. "start" does
+// what the editor's start does with the reports earlier runs left: it sends them (to the address in
+// VISTRELLE_CRASH_REPORT_URL) and prints the number of new crashes and the alert the user would see.
+#include "app/crash_report_text.h"
+#include "app/crash_report_upload.h"
 #include "app/crash_reporter.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
+
+#include <cstdio>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -53,6 +61,24 @@ int main(int argc, char** argv) {
         throw std::runtime_error("the disk is a teapot");
     } else if (mode == "overflow") {
         return recurse(0);
+    } else if (mode == "start") {
+        const PendingCrashReports reports = collectPendingCrashReports(QFile::decodeName(argv[1]));
+        CrashReportUploader uploader;
+        for (const QString& report : reports.files)
+            uploader.send(report, QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+        if (uploader.isSending()) {
+            QEventLoop loop;
+            QObject::connect(&uploader, &CrashReportUploader::finished, &loop, &QEventLoop::quit);
+            QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        std::printf("new crashes: %d\n", reports.newCrashes);
+        if (reports.newCrashes > 0)
+            std::printf("%s\n", qPrintable(crashAlertText(uploader.allAccepted() && !uploader.isSending()
+                                                             ? CrashReportDelivery::sent
+                                                             : CrashReportDelivery::notSent)));
+        CrashReporter::uninstall();
+        return 0;
     } else if (mode == "clean") {
         CrashReporter::uninstall();
         return 0;

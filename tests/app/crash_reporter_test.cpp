@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSysInfo>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimeZone>
@@ -26,6 +27,7 @@
 #include <ctime>
 #include <exception>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,13 +44,21 @@ struct Ending {
     int exitCode = -1;
 };
 
-Ending runHelper(const QString& folder, const char* mode) {
+// The test's event loop keeps turning while the helper runs: a local server of the test may be answering it.
+Ending runHelper(const QString& folder, const char* mode, QByteArray* output = nullptr) {
     QByteArray program = VISTRELLE_CRASH_HELPER;
     QByteArray folderArgument = QFile::encodeName(folder);
     QByteArray modeArgument = mode;
     char* arguments[] = {program.data(), folderArgument.data(), modeArgument.data(), nullptr};
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.constData(), nullptr, nullptr, arguments, environ) != 0) {
+    const QString outputPath = QDir(QFileInfo(folder).path()).filePath(QStringLiteral("helper-output.txt"));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, QFile::encodeName(outputPath).constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int spawned = posix_spawn(&pid, program.constData(), &actions, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
         ADD_FAILURE() << "cannot start " << program.constData();
         return {};
     }
@@ -62,7 +72,12 @@ Ending runHelper(const QString& folder, const char* mode) {
             waitpid(pid, &status, 0);
             return {};
         }
-        QThread::msleep(10);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    if (output) {
+        QFile file(outputPath);
+        *output = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     Ending ending;
     ending.pid = pid;
@@ -142,7 +157,7 @@ TEST(CrashReportUpload, BodyIsOneFormField) {
                          "Crash Report\nApp: Vistr\xc3\xa9lle\r\n--B0UND--\r\n"));
 }
 
-TEST(CrashReportUpload, TakesEachReportOnce) {
+TEST(CrashReportUpload, QueuesReportsUntilTheCollectorAcceptsThemAndKeepsTheNewestTwenty) {
     QTemporaryDir folder;
     const QDir dir(folder.path());
     const QByteArray truncated = "Crash Report\n============\nApp: Vistrelle\n";
@@ -159,31 +174,79 @@ TEST(CrashReportUpload, TakesEachReportOnce) {
     writeFile(dir.filePath(own), "not yet");
     writeFile(dir.filePath("notes.log"), "no report");
 
-    QStringList taken = takePendingCrashReports(folder.path());
-    ASSERT_EQ(taken.size(), 4) << taken.join('|').toStdString();
-    taken.sort();
-    EXPECT_EQ(taken[0], QString::fromLatin1(truncated));
-    EXPECT_TRUE(taken[1].startsWith("Vistr") && taken[1].contains(QChar::ReplacementCharacter))
-        << taken[1].toStdString();
-    EXPECT_EQ(taken[2], "kept aside");
-    EXPECT_EQ(taken[3], QString((1 << 20), 'x'));
+    const PendingCrashReports first = collectPendingCrashReports(folder.path());
+    EXPECT_EQ(first.newCrashes, 4);
+    ASSERT_EQ(first.files.size(), 4);
+    QStringList texts;
+    for (const QString& file : first.files)
+        texts.append(readCrashReport(file));
+    texts.sort();
+    EXPECT_EQ(texts[0], QString::fromLatin1(truncated));
+    EXPECT_TRUE(texts[1].startsWith("Vistr") && texts[1].contains(QChar::ReplacementCharacter))
+        << texts[1].toStdString();
+    EXPECT_EQ(texts[2], "kept aside");
+    EXPECT_EQ(texts[3], QString((1 << 20), 'x'));
 
-    EXPECT_TRUE(takePendingCrashReports(folder.path()).isEmpty());
-    QStringList left = dir.entryList(QDir::Files);
-    left.sort();
+    // Not sent: still queued at the next start, and no longer new.
+    const PendingCrashReports second = collectPendingCrashReports(folder.path());
+    EXPECT_EQ(second.newCrashes, 0);
+    EXPECT_EQ(second.files, first.files);
+    QStringList others = dir.entryList({"crash-*.log", "*.log"}, QDir::Files);
+    others.removeIf([](const QString& name) { return name.startsWith("unsent-"); });
+    others.sort();
     QStringList expected{running, own, "notes.log"};
     expected.sort();
-    EXPECT_EQ(left, expected);
+    EXPECT_EQ(others, expected);
+
+    // Months offline: only the newest twenty wait.
+    for (int i = 0; i < 30; ++i)
+        writeFile(dir.filePath(QStringLiteral("crash-99999%1.log").arg(1000 + i)), QByteArray::number(i));
+    const PendingCrashReports many = collectPendingCrashReports(folder.path());
+    EXPECT_EQ(many.newCrashes, 30);
+    ASSERT_EQ(many.files.size(), keptCrashReportCount);
+    EXPECT_EQ(dir.entryList({"unsent-*.log"}, QDir::Files).size(), keptCrashReportCount);
+    EXPECT_FALSE(many.files.contains(first.files.first()));
 }
 
-TEST(CrashReportUpload, FinishesWhenNobodyListens) {
+TEST(CrashReportUpload, OnlyAnAcceptedReportLeavesTheQueue) {
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    writeFile(dir.filePath("crash-999999990.log"), "refused");
+    writeFile(dir.filePath("crash-999999991.log"), "accepted");
+    const PendingCrashReports pending = collectPendingCrashReports(folder.path());
+    ASSERT_EQ(pending.files.size(), 2);
+
+    test::LocalHttpServer server;
+    server.setResponder([](const test::LocalHttpServer::Request& request) {
+        test::LocalHttpServer::Response response;
+        response.status = request.body.contains("refused") ? 503 : 200;
+        return response;
+    });
+    CrashReportUploader uploader(server.url("/crash_reports/index.php"));
+    QSignalSpy finished(&uploader, &CrashReportUploader::finished);
+    for (const QString& file : pending.files)
+        uploader.send(file, "Vistrelle", "3.5.0");
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_FALSE(uploader.allAccepted());
+    const PendingCrashReports left = collectPendingCrashReports(folder.path());
+    ASSERT_EQ(left.files.size(), 1);
+    EXPECT_EQ(readCrashReport(left.files.first()), "refused");
+}
+
+TEST(CrashReportUpload, FinishesWhenNobodyListensAndKeepsTheReports) {
+    QTemporaryDir folder;
+    writeFile(QDir(folder.path()).filePath("crash-999999990.log"), "first");
+    writeFile(QDir(folder.path()).filePath("crash-999999991.log"), "second");
+    const PendingCrashReports pending = collectPendingCrashReports(folder.path());
     CrashReportUploader uploader(QUrl("http://127.0.0.1:1/crash_reports/index.php"));
     QSignalSpy finished(&uploader, &CrashReportUploader::finished);
-    uploader.send("first", "Vistrelle", "3.5.0");
-    uploader.send("second", "Vistrelle", "3.5.0");
+    for (const QString& file : pending.files)
+        uploader.send(file, "Vistrelle", "3.5.0");
     ASSERT_TRUE(finished.wait(10000));
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(uploader.isSending());
+    EXPECT_FALSE(uploader.allAccepted());
+    EXPECT_EQ(collectPendingCrashReports(folder.path()).files, pending.files);
 }
 
 TEST(CrashReporter, InstallsOnceAndUninstallsToWhatWasThere) {
@@ -271,15 +334,16 @@ TEST_P(CrashReporterCrash, LeavesOneReportThatTheNextStartSendsOnce) {
     EXPECT_EQ(report.count("Signal Type: ") + report.count("Exception Type: "), 1) << report.toStdString();
 
     // The next start.
-    EXPECT_EQ(takePendingCrashReports(reports), QStringList{report});
-    EXPECT_TRUE(takePendingCrashReports(reports).isEmpty());
-    EXPECT_TRUE(QDir(reports).isEmpty());
+    const PendingCrashReports pending = collectPendingCrashReports(reports);
+    EXPECT_EQ(pending.newCrashes, 1);
+    ASSERT_EQ(pending.files.size(), 1);
+    EXPECT_EQ(readCrashReport(pending.files.first()), report);
 
     test::LocalHttpServer server;
     server.answerWith(200, "OK");
     CrashReportUploader uploader(server.url("/crash_reports/index.php"));
     QSignalSpy finished(&uploader, &CrashReportUploader::finished);
-    uploader.send(report, "Vistrelle", "3.5.0");
+    uploader.send(pending.files.first(), "Vistrelle", "3.5.0");
     ASSERT_TRUE(server.waitForRequests(1));
     const test::LocalHttpServer::Request& request = server.requests().first();
     EXPECT_EQ(request.method, "POST");
@@ -291,7 +355,9 @@ TEST_P(CrashReporterCrash, LeavesOneReportThatTheNextStartSendsOnce) {
             .match(QString::fromLatin1(request.headers.value("content-type")));
     ASSERT_TRUE(type.hasMatch()) << request.headers.value("content-type").constData();
     EXPECT_EQ(request.body, crashReportBody(report, type.captured(1)));
-    EXPECT_TRUE(!finished.isEmpty() || finished.wait(5000));
+    ASSERT_TRUE(!finished.isEmpty() || finished.wait(5000));
+    EXPECT_TRUE(uploader.allAccepted());
+    EXPECT_TRUE(QDir(reports).isEmpty()) << "an accepted report is sent once";
 }
 
 // The overflow is reported from the alternate signal stack: without it the handler has no room to run.
@@ -305,3 +371,42 @@ INSTANTIATE_TEST_SUITE_P(
               "Call Stack:\n"},
         Crash{"overflow", SIGSEGV, "Signal Type: SIGSEGV (Segmentation Violation)\n\nCall Stack:\n"}),
     [](const ::testing::TestParamInfo<Crash>& info) { return std::string(info.param.mode); });
+
+TEST(CrashReporter, AReportOfARealCrashWaitsForANetworkAndIsSentOnce) {
+    QTemporaryDir folder;
+    const QString reports = folder.filePath("Crash Reports");
+    const Ending crash = runHelper(reports, "segv");
+    ASSERT_TRUE(crash.signalled);
+    const QString report = QString::fromUtf8(readFile(QDir(reports).filePath(crashReportFileName(crash.pid))));
+    ASSERT_TRUE(report.startsWith("Crash Report\n")) << report.toStdString();
+
+    // A start with the collector down: the user is not told that the team was notified, and the report stays.
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+        closedPort = probe.serverPort();
+    }
+    qputenv("VISTRELLE_CRASH_REPORT_URL",
+            QStringLiteral("http://127.0.0.1:%1/crash_reports/index.php").arg(closedPort).toUtf8());
+    QByteArray output;
+    Ending start = runHelper(reports, "start", &output);
+    EXPECT_EQ(start.exitCode, 0);
+    EXPECT_TRUE(output.startsWith("new crashes: 1\n")) << output.constData();
+    EXPECT_TRUE(output.contains("will be sent to the developer team at Quendrix when the computer is online"))
+        << output.constData();
+    EXPECT_FALSE(output.contains("automatically notified")) << output.constData();
+    ASSERT_EQ(QDir(reports).entryList({"unsent-*.log"}, QDir::Files).size(), 1);
+
+    // A start with it up: the report arrives once, and the crash is not announced again.
+    test::LocalHttpServer server;
+    server.answerWith(200, "OK");
+    qputenv("VISTRELLE_CRASH_REPORT_URL", server.url("/crash_reports/index.php").toString().toUtf8());
+    start = runHelper(reports, "start", &output);
+    qunsetenv("VISTRELLE_CRASH_REPORT_URL");
+    EXPECT_EQ(start.exitCode, 0);
+    EXPECT_EQ(output, "new crashes: 0\n");
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_TRUE(server.requests().first().body.contains(report.toUtf8()));
+    EXPECT_TRUE(QDir(reports).isEmpty());
+}

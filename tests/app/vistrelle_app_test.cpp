@@ -1,3 +1,4 @@
+#include "app/single_instance.h"
 #include "app/vistrelle_app.h"
 #include "app/welcome_window.h"
 #include "editing/shared_document_manager.h"
@@ -5,6 +6,7 @@
 #include "editor/palette_windows.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
+#include "support/log_capture.h"
 #include "support/setup_sheet.h"
 
 #include <QApplication>
@@ -13,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
+#include <QtConcurrent>
 
 #include <gtest/gtest.h>
 
@@ -124,4 +128,36 @@ TEST_F(VistrelleAppTest, QuittingFromADocumentDoesNotBringUpTheStartWindow) {
     settle();
     EXPECT_EQ(quit.count(), 1);
     EXPECT_FALSE(app->welcomeWindow());
+}
+
+TEST_F(VistrelleAppTest, AHugeFileHandedOverByAnotherLaunchIsRefusedAndTheEditorStaysUp) {
+    Preferences::setValue(VistrelleApp::hasSeenWelcomeKey, true);
+    const QString path = savedProject("lobby.vistrelle");
+    auto app = start({path});
+    ASSERT_EQ(app->documents().windows().size(), 1);
+    SingleInstance running(QStringLiteral("vistrelle-test-") + QUuid::createUuid().toString(QUuid::Id128));
+    ASSERT_TRUE(running.listen());
+    QObject::connect(&running, &SingleInstance::filesReceived, app.get(), &VistrelleApp::openFromAnotherLaunch);
+
+    // 64 GiB that begin like a project, as `truncate` makes them.
+    const QString huge = folder.filePath("huge.vistrelle");
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{");
+    ASSERT_TRUE(file.resize(qint64(64) << 30));
+    file.close();
+
+    test_support::LogCapture log;
+    QSignalSpy received(&running, &SingleInstance::filesReceived);
+    QFuture<SingleInstance::HandOver> handedOver = QtConcurrent::run(
+        [&] { return SingleInstance(running.serverName()).forwardToRunningInstance({huge}); });
+    ASSERT_TRUE(received.wait(10000));
+    handedOver.waitForFinished();
+    EXPECT_EQ(handedOver.result(), SingleInstance::HandOver::taken);
+    settle();
+    ASSERT_EQ(log.errorMessages().size(), 2) << log.errorMessages().join('\n').toStdString();
+    EXPECT_TRUE(log.errorMessages().last().startsWith("The document “huge.vistrelle” could not be opened."))
+        << log.errorMessages().last().toStdString();
+    ASSERT_EQ(app->documents().windows().size(), 1);
+    EXPECT_EQ(app->documents().windows().first()->filePath(), QFileInfo(path).absoluteFilePath());
 }

@@ -57,8 +57,15 @@ TEST(CliTest, CheckOfABrokenFileFailsWithTheDescriptionOnly) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(contentsOf(sample).left(300));
     file.close();
+    // 64 GiB that begin like a project, as `truncate` makes them: refused before they are read.
+    const QString huge = dir.filePath("huge.vistrelle");
+    QFile hugeFile(huge);
+    ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly));
+    hugeFile.write("{\"screens\": [");
+    ASSERT_TRUE(hugeFile.resize(qint64(64) << 30));
+    hugeFile.close();
 
-    for (const QString& path : {broken, dir.path(), dir.filePath("missing.vistrelle")}) {
+    for (const QString& path : {broken, dir.path(), dir.filePath("missing.vistrelle"), huge}) {
         const CliRun run = runCli({"check", path});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, "");

@@ -26,6 +26,32 @@ TEST_F(ShowCheckTest, WhatDeploymentRefusesIsAnErrorOfTheProject) {
     EXPECT_TRUE(findings[1].message.startsWith("Deploy password is required")) << findings[1].message.toStdString();
 }
 
+TEST_F(ShowCheckTest, BlankNamesImpossibleResolutionsAndCutBundleNamesAreFound) {
+    project.metadata.name = QStringLiteral("  \t ");
+    project.settings.deployPassword = QStringLiteral("   ");
+    project.settings.defaultResolution.width = -5;
+    screen().resolution.height = 100000;
+    EXPECT_EQ(rules(), (QStringList{"project-name", "deploy-password", "slide-size", "screen-resolution"}));
+    for (const CheckFinding& f : check()) {
+        EXPECT_EQ(f.severity, Severity::error);
+        EXPECT_TRUE(f.deployFails) << f.rule.toStdString(); // in the plain mode too: the player could not show it
+    }
+    EXPECT_TRUE(finding("slide-size")->message.startsWith("The project’s resolution -5 × "));
+    EXPECT_EQ(finding("screen-resolution")->screenNumber, 1);
+
+    project.settings.deployPassword = QStringLiteral("pw");
+    project.settings.defaultResolution.width = 1920;
+    screen().resolution.height = 1080;
+    project.metadata.name = QStringLiteral("Lobby") + QChar(0) + QStringLiteral("Show");
+    EXPECT_EQ(rules(), QStringList{"bundle-name"});
+    EXPECT_EQ(finding("bundle-name")->severity, Severity::warning);
+    EXPECT_TRUE(finding("bundle-name")->message.contains("“LobbyShow.bundle”"));
+    project.metadata.name = QString(300, u'é');
+    EXPECT_EQ(rules(), QStringList{"bundle-name"});
+    project.metadata.name = QStringLiteral("Lobby: Show"); // the documented rules are no surprise
+    EXPECT_TRUE(check().isEmpty());
+}
+
 TEST_F(ShowCheckTest, MediaThatIsMissingAFolderOrNoPictureIsAnError) {
     PlacedComponent& missing = add(ComponentType::image, {0, 0}, {100, 100});
     missing.properties[PropertyKey::imagePath] = home.filePath("gone.png");
@@ -35,10 +61,12 @@ TEST_F(ShowCheckTest, MediaThatIsMissingAFolderOrNoPictureIsAnError) {
     add(ComponentType::image, {0, 0}, {100, 100}).properties[PropertyKey::imagePath] =
         makeFile("broken.png", "not a picture at all");
     add(ComponentType::video, {0, 0}, {100, 100}).properties[PropertyKey::videoPath] = home.filePath("loop.mp4");
+    add(ComponentType::video, {0, 0}, {100, 100}).properties[PropertyKey::videoPath] =
+        makeFile("notes.mp4", "not a film either");
     screen().background = BackgroundStyle{BackgroundType::image, {}, home.filePath("wall.jpg"), {}};
 
     const QList<CheckFinding> findings = check();
-    ASSERT_EQ(findings.size(), 5);
+    ASSERT_EQ(findings.size(), 6);
     // The screen's own finding (its background) comes first, then the components in order.
     EXPECT_FALSE(findings[0].componentId);
     EXPECT_TRUE(findings[0].message.contains("background picture “wall.jpg” is missing"));
@@ -46,10 +74,12 @@ TEST_F(ShowCheckTest, MediaThatIsMissingAFolderOrNoPictureIsAnError) {
     EXPECT_TRUE(findings[1].message.contains("“gone.png” is missing"));
     EXPECT_TRUE(findings[2].message.contains("is a folder"));
     EXPECT_EQ(findings[3].rule, "undecodable-media");
-    EXPECT_FALSE(findings[3].deployFails); // it is copied as it is; the display cannot show it
     EXPECT_TRUE(findings[4].message.contains("video “loop.mp4” is missing"));
+    EXPECT_EQ(findings[5].rule, "undecodable-media");
+    EXPECT_TRUE(findings[5].message.contains("“notes.mp4” is not a video file"));
     for (const CheckFinding& f : findings) {
         EXPECT_EQ(f.severity, Severity::error);
+        EXPECT_TRUE(f.deployFails) << f.message.toStdString(); // as deployment refuses each of them
         EXPECT_EQ(f.screenNumber, 1);
         EXPECT_EQ(f.screenName, "Entrance");
     }

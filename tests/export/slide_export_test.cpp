@@ -95,23 +95,26 @@ TEST_F(SlideExportTest, AFlatExportWritesOnlyNamedSlides) {
     EXPECT_EQ(steps[5].second, "Export completed successfully!");
 }
 
-TEST_F(SlideExportTest, SlidesTooLargeToDrawFailTheDeploymentBeforeAnythingIsWritten) {
+TEST_F(SlideExportTest, ScreensTooLargeToDrawFailEveryDeploymentBeforeAnythingIsWritten) {
     KioskProject project = threeScreens();
     project.settings.defaultResolution.width = 17000;
     project.settings.defaultResolution.height = 1000;
-    for (const bool flat : {false, true}) {
-        const QString out = home.filePath(flat ? "flat" : "bundle");
+    const QList<DeployOptions> modes{{false, "jpg", false}, {true, "jpg", false}, {true, "png", true}};
+    for (const DeployOptions& mode : modes) {
+        const QString out = home.filePath(QStringLiteral("out-%1-%2").arg(mode.exportOptimized).arg(mode.exportFlat));
         QDir().mkpath(out);
         KioskDeployManager manager;
         QSignalSpy finished(&manager, &KioskDeployManager::finished);
-        manager.deploy(project, out, {true, "jpg", flat});
+        manager.deploy(project, out, mode);
         ASSERT_TRUE(finished.wait(30000));
         EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::failed);
         EXPECT_EQ(manager.deployStatus().message,
-                  "The screen “Start” can’t be drawn as a slide of 17000 × 1000 pixels: slides are at least 1 × 1 "
-                  "and at most 16384 × 16384 pixels.");
-        EXPECT_TRUE(QDir(out).isEmpty()) << flat;
+                  "The project’s resolution 17000 × 1000 can’t be shown: screens are at least 1 × 1 and at most "
+                  "16384 × 16384 pixels.");
+        EXPECT_TRUE(QDir(out).isEmpty()) << out.toStdString();
     }
+    // Drawing checks the size again, naming the screen, for callers that draw without deploying.
+    EXPECT_THROW(checkSlidesCanBeDrawn(project), FileError);
 }
 
 TEST_F(SlideExportTest, ADurationsFileThatCannotBeWrittenFailsTheExport) {

@@ -204,6 +204,36 @@ TEST(VistrelleDocumentTest, ALargeFileIsJudgedByItsStartBeforeTheRestIsRead) {
     EXPECT_EQ(reread->project.screens, large.project.screens);
 }
 
+TEST(VistrelleDocumentTest, AHugeFileThatStartsLikeAProjectIsRefusedBeforeItIsRead) {
+    QTemporaryDir dir;
+    const QString sparse = dir.filePath("sparse.vistrelle");
+    {
+        QFile file(sparse);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("{");
+        ASSERT_TRUE(file.resize(qint64(64) << 30)); // 64 GiB, as `truncate` makes it
+    }
+    const QString braces = dir.filePath("braces.vistrelle");
+    {
+        QFile file(braces);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const QByteArray chunk(1 << 20, '{');
+        for (int i = 0; i < 1024; ++i)
+            ASSERT_EQ(file.write(chunk), chunk.size());
+    }
+    for (const QString& path : {sparse, braces}) {
+        test_support::LogCapture log;
+        const Result<VistrelleDocument> document = VistrelleDocument::readFile(path);
+        ASSERT_FALSE(document);
+        EXPECT_TRUE(document.error().description().startsWith(
+            "Failed to read project file: The file is damaged or is not a Vistrelle project: it is "))
+            << document.error().description().toStdString();
+        EXPECT_TRUE(document.error().description().contains("and a project file is at most 256"))
+            << document.error().description().toStdString();
+        EXPECT_EQ(log.errorMessages(), QStringList{"Document file is larger than any project"});
+    }
+}
+
 TEST(VistrelleErrorTest, DescriptionIsPrefixPlusDetail) {
     const VistrelleError error(VistrelleError::Case::validationError, QStringLiteral("No screens."));
     EXPECT_EQ(error.description(), "Validation error: No screens.");

@@ -1,5 +1,6 @@
 #include "editor/sheets/kiosk_deploy_view.h"
 #include "model/component_factory.h"
+#include "support/media_samples.h"
 #include "support/temporary_home.h"
 
 #include <QApplication>
@@ -92,6 +93,7 @@ TEST_F(DeployViewTest, ClosingDuringADeploymentAsksThenCancels) {
     QFile film(home.filePath("Movies/long.mp4"));
     QDir().mkpath(home.filePath("Movies"));
     ASSERT_TRUE(film.open(QIODevice::WriteOnly));
+    film.write(test_support::videoBytes());
     ASSERT_TRUE(film.resize(qint64(4) << 30));
     film.close();
     KioskProject project = show();
