@@ -8,6 +8,9 @@ set(_vistrelle_icons_dir ${PROJECT_SOURCE_DIR}/resources/icons)
 set(_vistrelle_icon_sizes 16 24 32 48 64 128 256 512)
 
 install(TARGETS vistrelle vistrelle-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The preview's videos and web pages: a plugin the editor looks for in ../lib/vistrelle beside its program
+# (the program's own folder in a build tree). A private folder of ours, not the system's library folder.
+install(TARGETS vistrelle_live_media LIBRARY DESTINATION lib/vistrelle)
 
 install(FILES ${_vistrelle_linux_dir}/com.quendrix.Vistrelle.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -6,6 +6,7 @@
 #include "app/translations.h"
 #include "app/vistrelle_app.h"
 #include "editing/shared_document_manager.h"
+#include "editor/editor_window.h"
 #include "media/path_resolver.h"
 
 #include <QApplication>
@@ -47,6 +48,9 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QApplication::translate("main", "Digital signage slide shows."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption preview(QStringLiteral("preview"),
+                                     QApplication::translate("main", "Play the first project full screen at once."));
+    parser.addOption(preview);
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QApplication::translate("main", "Projects to open."),
                                  QStringLiteral("[FILE…]"));
@@ -111,6 +115,9 @@ int main(int argc, char** argv) {
                                 : std::optional(uploader.allAccepted() && !uploader.isSending()
                                                     ? CrashReportDelivery::sent
                                                     : CrashReportDelivery::notSent));
+        if (parser.isSet(preview) && !files.isEmpty())
+            if (EditorWindow* window = vistrelle.documents().openFile(files.first()))
+                window->showPreview();
     };
     if (reports.newCrashes > 0 && uploader.isSending()) {
         QObject::connect(&uploader, &CrashReportUploader::finished, &vistrelle, launch, Qt::QueuedConnection);

@@ -197,11 +197,11 @@ QString shortenedTo(const QString& name, qsizetype bytes) {
 } // namespace
 
 QString sanitizedBundleName(const QString& projectName) {
-    QString name = documentedName(projectName);
     // Control characters that are no white space (NUL, escape, …) would cut the name short in a system
     // call, or act on the terminal that prints it.
-    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
-    name = shortenedTo(name.trimmed(),
+    QString name = projectName;
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control && !c.isSpace(); });
+    name = shortenedTo(documentedName(name),
                        largestNameBytes - bundleExtension.size() - 1 - QString::number(largestBundleSuffix).size());
     return name.isEmpty() ? QStringLiteral("KioskProject") : name;
 }

@@ -15,6 +15,13 @@ void PreviewFrameLog::firstFrame(double milliseconds) {
     std::fprintf(stderr, "preview first frame: %.1f ms\n", milliseconds);
 }
 
+void PreviewFrameLog::firstVideoFrame(double milliseconds) {
+    if (!enabled_ || firstVideoFrameSeen_)
+        return;
+    firstVideoFrameSeen_ = true;
+    std::fprintf(stderr, "preview first video frame: %.1f ms\n", milliseconds);
+}
+
 void PreviewFrameLog::transitionFrame(double progress, double milliseconds) {
     if (!enabled_)
         return;

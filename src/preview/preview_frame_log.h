@@ -7,19 +7,22 @@ namespace vistrelle {
 // How long the preview takes to draw, written to standard error when the
 // environment variable VISTRELLE_PREVIEW_FRAME_TIMES is set: every frame of
 // every transition, the worst frame of each transition, and the time from
-// opening the preview to its first frame.
+// opening the preview to its first frame and to its first video frame.
 class PreviewFrameLog {
 public:
     PreviewFrameLog();
 
     bool enabled() const { return enabled_; }
     void firstFrame(double milliseconds);
+    // The first frame of a video on view: proof that the media framework plays, and how soon.
+    void firstVideoFrame(double milliseconds);
     void transitionFrame(double progress, double milliseconds);
     void transitionEnded(const QString& effect);
 
 private:
     bool enabled_ = false;
     bool firstFrameSeen_ = false;
+    bool firstVideoFrameSeen_ = false;
     int frames_ = 0;
     double worst_ = 0;
     double total_ = 0;

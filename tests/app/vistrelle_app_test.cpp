@@ -2,11 +2,14 @@
 #include "app/vistrelle_app.h"
 #include "app/welcome_window.h"
 #include "editing/shared_document_manager.h"
+#include "editing/style_preset_manager.h"
+#include "model/component_factory.h"
 #include "editor/editor_window.h"
 #include "editor/palette_windows.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
 #include "support/log_capture.h"
+#include "support/read_only_folder.h"
 #include "support/setup_sheet.h"
 
 #include <QApplication>
@@ -160,4 +163,30 @@ TEST_F(VistrelleAppTest, AHugeFileHandedOverByAnotherLaunchIsRefusedAndTheEditor
         << log.errorMessages().last().toStdString();
     ASSERT_EQ(app->documents().windows().size(), 1);
     EXPECT_EQ(app->documents().windows().first()->filePath(), QFileInfo(path).absoluteFilePath());
+}
+
+TEST_F(VistrelleAppTest, ASettingThatCannotBeSavedIsToldInTheWindowAndKeptForThisRun) {
+    Preferences::setValue(VistrelleApp::hasSeenWelcomeKey, true);
+    const QString path = savedProject("lobby.vistrelle");
+    auto app = start();
+    ASSERT_EQ(app->documents().windows().size(), 1);
+    EditorWindow* window = app->documents().windows().first();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    settle();
+    EXPECT_EQ(window->settingsProblem(), "");
+
+    const test_support::ReadOnlyFolder readOnly(folder.filePath("config/Quendrix"));
+    const ComponentStylePreset preset =
+        presetFrom(makeComponent(ComponentType::title, {}), QStringLiteral("Headline"), QDateTime::currentDateTimeUtc());
+    StylePresetManager::shared().add(preset);
+    settle();
+    EXPECT_EQ(window->settingsProblem(), "Could not save the style preset: Permission denied");
+    EXPECT_EQ(StylePresetManager::shared().presets().size(), 1) << "the preset stays for this run";
+
+    // Opening a project notes it among the recent ones, which cannot be saved either.
+    app->documents().openFile(path);
+    settle();
+    EXPECT_EQ(window->settingsProblem(), "Could not save the list of recent projects: Permission denied");
+    EXPECT_EQ(app->documents().recentFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
 }

@@ -271,3 +271,36 @@ TEST(CliTest, PreflightListsEachFindingAsTextAndAsTheSameJson) {
     EXPECT_EQ(runCli({"preflight"}).exitCode, 2);
     EXPECT_EQ(runCli({"preflight", dir.filePath("none.vistrelle")}).exitCode, 1);
 }
+
+TEST(CliTest, PreflightWritesOneLinePerFindingWhateverTheNames) {
+    QTemporaryDir dir;
+    QJsonObject root = QJsonDocument::fromJson(contentsOf(sample)).object();
+    QJsonObject metadata = root["metadata"].toObject();
+    metadata["name"] = "Harbour \"Lobby\"\nerror: project \"x\": forged";
+    root["metadata"] = metadata;
+    QJsonObject settings = root["settings"].toObject();
+    settings["deployPassword"] = "   ";
+    root["settings"] = settings;
+    QJsonArray screens = root["screens"].toArray();
+    QJsonObject first = screens[0].toObject();
+    first["name"] = QStringLiteral("Welcome\x1b[2J\nwarning: screen 5 \"Fake\": nothing");
+    screens[0] = first;
+    root["screens"] = screens;
+    const QString project = dir.filePath("hostile.vistrelle");
+    QFile file(project);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(root).toJson());
+    file.close();
+
+    const CliRun text = runCli({"preflight", project}, dir.filePath("empty-home"));
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_FALSE(text.out.contains(QChar(0x1b)));
+    const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    const CliRun json = runCli({"preflight", project, "--json"}, dir.filePath("empty-home"));
+    ASSERT_EQ(lines.size(), QJsonDocument::fromJson(json.out.toUtf8()).array().size() + 1) << text.out.toStdString();
+    EXPECT_EQ(lines.first(), "error: project \"Harbour \\\"Lobby\\\"\\nerror: project \\\"x\\\": forged\": Deploy "
+                             "password is required Set one in the project settings.");
+    EXPECT_TRUE(lines.contains("error: screen 1 \"Welcome\\u001b[2J\\nwarning: screen 5 \\\"Fake\\\": nothing\": The "
+                               "picture “harbour.jpg” is missing: put the file back or choose another."))
+        << text.out.toStdString();
+}

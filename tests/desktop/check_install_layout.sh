@@ -73,6 +73,34 @@ if command -v update-desktop-database >/dev/null 2>&1; then
         fail "share/applications/mimeinfo.cache does not offer the launcher for application/x-vistrelle"
 fi
 
+# The installed editor finds its live-media plugin: run offscreen from the installed tree, it previews a
+# project whose first screen plays a film, and the film's first frame arrives.
+[ -f "$prefix/lib/vistrelle/libvistrelle_live_media.so" ] || fail "not installed: lib/vistrelle/libvistrelle_live_media.so"
+home=$work/home
+mkdir -p "$home/vistrelle-examples" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$source_dir/examples/media/welcome.mp4" "$home/vistrelle-examples/"
+preview_log=$work/preview.log
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$work/runtime \
+    QT_QPA_PLATFORM=offscreen VISTRELLE_PREVIEW_FRAME_TIMES=1 \
+    "$prefix/bin/vistrelle" --preview "$source_dir/tests/desktop/video-first.vistrelle" >"$preview_log" 2>&1 &
+editor=$!
+waited=0
+while [ "$waited" -lt 120 ] && kill -0 "$editor" 2>/dev/null && ! grep -q "preview first video frame" "$preview_log"; do
+    sleep 0.5
+    waited=$((waited + 1))
+done
+kill "$editor" 2>/dev/null || true
+wait "$editor" 2>/dev/null || true
+if ! grep -q "preview first video frame" "$preview_log"; then
+    cat "$preview_log" >&2
+    fail "the installed editor played no video in its preview"
+fi
+if grep -q "cannot play in the preview" "$preview_log"; then
+    cat "$preview_log" >&2
+    fail "the installed editor did not find its live-media plugin"
+fi
+
 # A staged install (DESTDIR set, as packaging does) must copy the files and leave the caches to
 # the package's own scripts: nothing generated may appear under the stage.
 stage=$work/stage

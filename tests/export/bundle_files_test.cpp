@@ -1,5 +1,7 @@
 #include "export/bundle_files.h"
+#include "media/file_error.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -91,6 +93,55 @@ TEST(BundleFilesTest, TheInfoPlistHoldsFiveStringEntriesWithTheBaseNameInEveryBu
 TEST(BundleFilesTest, ABlankNameFallsBackAndWideSpacesCollapse) {
     EXPECT_EQ(sanitizedBundleName(" \t\n "), "KioskProject");
     EXPECT_EQ(sanitizedBundleName(QStringLiteral("My\u00A0\u00A0Show")), "My Show");
+}
+
+TEST(BundleFilesTest, ControlCharactersNeverReachAFolderName) {
+    EXPECT_EQ(sanitizedBundleName(QStringLiteral("Lobby") + QChar(0) + QStringLiteral("Show")), "LobbyShow");
+    EXPECT_EQ(sanitizedBundleName(QStringLiteral("\x1b[31mRed\x1b[0m \x7f\u0085Show")), "[31mRed[0m Show");
+    EXPECT_EQ(sanitizedBundleName(QString(QChar(0))), "KioskProject");
+    EXPECT_FALSE(bundleNameIsCut("Lobby: Show 1/2")); // the documented rules are no surprise
+    EXPECT_TRUE(bundleNameIsCut(QStringLiteral("Lobby") + QChar(0)));
+
+    // A deploy into the same folder a second time takes the next name and never loops.
+    QTemporaryDir folder;
+    ProjectMetadata metadata;
+    metadata.name = QStringLiteral("Lobby") + QChar(0) + QStringLiteral("Show");
+    EXPECT_EQ(QFileInfo(createBundle(metadata, folder.path()).bundleFolder).fileName(), "LobbyShow.bundle");
+    EXPECT_EQ(QFileInfo(createBundle(metadata, folder.path()).bundleFolder).fileName(), "LobbyShow-2.bundle");
+}
+
+TEST(BundleFilesTest, ALongNameIsCutBetweenCharactersToFitWithItsSuffix) {
+    // 200 characters of two bytes each and one of four: cut at 243 bytes, whole characters only.
+    const QString name = QString(200, u'é') + QStringLiteral("\U0001F600");
+    const QString base = sanitizedBundleName(name);
+    EXPECT_TRUE(bundleNameIsCut(name));
+    EXPECT_EQ(base, QString(121, u'é'));
+    QTemporaryDir folder;
+    ProjectMetadata metadata;
+    metadata.name = name;
+    for (const char* suffix : {"", "-2"}) {
+        const BundleLocation location = createBundle(metadata, folder.path());
+        EXPECT_EQ(QFileInfo(location.bundleFolder).fileName(), base + suffix + ".bundle");
+        EXPECT_TRUE(QFileInfo(location.resourcesFolder).isDir());
+    }
+    // The largest suffix still fits a file name.
+    EXPECT_LE(QFile::encodeName(base + "-" + QString::number(largestBundleSuffix) + ".bundle").size(), 255);
+}
+
+TEST(BundleFilesTest, TheSearchForAFreeNameEnds) {
+    QTemporaryDir folder;
+    ProjectMetadata metadata;
+    metadata.name = "Show";
+    QDir(folder.path()).mkdir("Show.bundle");
+    for (int n = 2; n <= largestBundleSuffix; ++n)
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Show-%1.bundle").arg(n)));
+    try {
+        createBundle(metadata, folder.path());
+        ADD_FAILURE() << "a bundle was created past the bound";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.description.contains("already holds 9999 bundles named “Show”"))
+            << error.description.toStdString();
+    }
 }
 
 TEST(BundleFilesTest, TheReadmeBesideTheBundleIsTheFixedTextInUtf8) {
