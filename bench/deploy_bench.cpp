@@ -1,15 +1,19 @@
-// Deploying a project with 200 media files (about 1 GB; VISTRELLE_BENCH_MEDIA_MB
-// changes the total) next to copying the same files with cp; and the speed of
+// Deploying a project with 200 media files (150 photos of 12 megapixels and 50 films, about 1 GB;
+// VISTRELLE_BENCH_MEDIA_MB changes the total) next to copying the same files with cp: deployment looks at
+// every file's content (each photo is decoded) before it copies; and the speed of
 // the player XML writer on the 500 × 50 project.
 #include "large_project.h"
 
+#include "export/bundle_files.h"
 #include "export/kiosk_deploy_manager.h"
 #include "export/player_xml.h"
 #include "export/resource_collection.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QEventLoop>
 #include <QFile>
 #include <QRandomGenerator>
@@ -17,13 +21,36 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
+
+#include <sys/time.h>
 
 using namespace vistrelle;
 
 namespace {
 
 constexpr int kFiles = 200;
+
+// A photo as a camera makes it: 12 megapixels of smooth light and fine grain, about 4 MB as a JPEG. Each
+// copy gets a comment of its own, so that no two files are the same.
+QByteArray photoBytes() {
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    QRandomGenerator grain(7);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x) {
+            const int noise = int(grain.bounded(24u)) - 12;
+            line[x] = qRgb(std::clamp(x * 255 / 4000 + noise, 0, 255), std::clamp(y * 255 / 3000 + noise, 0, 255),
+                           std::clamp(160 + noise, 0, 255));
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "JPEG", 92);
+    return bytes;
+}
 
 struct MediaFolder {
     QTemporaryDir dir;
@@ -33,16 +60,28 @@ struct MediaFolder {
         const qint64 totalMb = qEnvironmentVariableIntValue("VISTRELLE_BENCH_MEDIA_MB") > 0
                                    ? qEnvironmentVariableIntValue("VISTRELLE_BENCH_MEDIA_MB")
                                    : 1000;
-        QByteArray block(int(totalMb * 1024 * 1024 / kFiles), Qt::Uninitialized);
-        QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(block.data()), block.size() / 4);
+        // Films: an MP4 header and random data, as large as the photos make the total come out.
+        const QByteArray photo = photoBytes();
+        const qint64 filmBytes = std::max<qint64>(1024, (totalMb * 1024 * 1024 - photo.size() * (kFiles * 3 / 4)) /
+                                                            (kFiles / 4));
+        QByteArray film(qsizetype(filmBytes), Qt::Uninitialized);
+        QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(film.data()), film.size() / 4);
+        film.replace(0, 24, QByteArray("\x00\x00\x00\x18" "ftypisom\x00\x00\x02\x00" "isomiso2", 24));
         QDir().mkpath(dir.filePath("media"));
         for (int i = 0; i < kFiles; ++i) {
-            const QString path =
-                dir.filePath(QStringLiteral("media/clip-%1.%2").arg(i).arg(i % 4 ? "jpg" : "mp4"));
+            const bool isFilm = i % 4 == 0;
+            const QString path = dir.filePath(QStringLiteral("media/clip-%1.%2").arg(i).arg(isFilm ? "mp4" : "jpg"));
             QFile file(path);
             file.open(QIODevice::WriteOnly);
-            block[0] = char(i); // every file different
-            file.write(block);
+            if (isFilm) {
+                film[100] = char(i); // every file different
+                file.write(film);
+            } else {
+                const QByteArray comment = QByteArray::number(i);
+                file.write(photo.left(2)); // start of image, then a comment segment, then the rest
+                file.write(QByteArray("\xFF\xFE", 2) + char(0) + char(comment.size() + 2) + comment);
+                file.write(photo.mid(2));
+            }
             files << path;
         }
     }
@@ -51,6 +90,13 @@ struct MediaFolder {
 MediaFolder& media() {
     static MediaFolder folder;
     return folder;
+}
+
+// Changes every file's change time, so that nothing known of their content counts any more (as for media
+// that a deployment from the command line meets for the first time).
+void touchMedia() {
+    for (const QString& file : media().files)
+        ::utimes(QFile::encodeName(file).constData(), nullptr);
 }
 
 KioskProject projectWithMedia() {
@@ -81,10 +127,18 @@ void BM_CopyWithCp(benchmark::State& state) {
     }
 }
 
-void BM_Deploy(benchmark::State& state) {
+// `judged`: the files were looked at before (by the editor's show check); else each is met for the first time.
+void deploy(benchmark::State& state, bool judged) {
     MediaFolder& folder = media();
     const KioskProject project = projectWithMedia();
+    if (judged)
+        validateForDeployment(project, PathResolver::shared());
     for (auto _ : state) {
+        if (!judged) {
+            state.PauseTiming();
+            touchMedia();
+            state.ResumeTiming();
+        }
         const QString out = folder.dir.filePath(QStringLiteral("deploy-out"));
         QDir().mkpath(out);
         KioskDeployManager manager;
@@ -97,6 +151,25 @@ void BM_Deploy(benchmark::State& state) {
         state.PauseTiming();
         QDir(out).removeRecursively();
         state.ResumeTiming();
+    }
+}
+
+void BM_Deploy(benchmark::State& state) {
+    deploy(state, false);
+}
+
+void BM_DeployAfterTheShowCheck(benchmark::State& state) {
+    deploy(state, true);
+}
+
+// The part of a deployment that proves every file is a picture or a film, before anything is written.
+void BM_ValidateMedia(benchmark::State& state) {
+    const KioskProject project = projectWithMedia();
+    for (auto _ : state) {
+        state.PauseTiming();
+        touchMedia();
+        state.ResumeTiming();
+        validateForDeployment(project, PathResolver::shared());
     }
 }
 
@@ -131,4 +204,6 @@ void BM_BundleNamesOfTenThousandNamesakes(benchmark::State& state) {
 BENCHMARK(BM_BundleNamesOfTenThousandNamesakes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyWithCp)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Deploy)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_DeployAfterTheShowCheck)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ValidateMedia)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GenerateProjectXML)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 // Loading a 6000 × 4000 JPEG through the cache at the 2048 limit, next to a
-// full-size decode of the same file.
+// full-size decode of the same file, and the proof that the file is a picture.
 #include "media/image_cache.h"
+#include "media/media_content.h"
 #include "media/path_resolver.h"
 
 #include <QImage>
@@ -61,7 +62,16 @@ void BM_CacheLoadAt2048(benchmark::State& state) {
     }
 }
 
+// What deployment does with every picture before it copies it: proving by its content that it is one.
+void BM_JudgeContentOfAPhoto(benchmark::State& state) {
+    const QString& file = largeJpeg();
+    for (auto _ : state)
+        if (inspectMediaFile(file, MediaKind::picture) != MediaContent::matches)
+            state.SkipWithError("not seen as a picture");
+}
+
 } // namespace
 
+BENCHMARK(BM_JudgeContentOfAPhoto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullDecode)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CacheLoadAt2048)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of a build once, with the shortest measuring time: it times nothing, but a
-# benchmark that crashes, no longer runs or was not built is caught.
+# benchmark that crashes, reports an error, no longer runs or was not built is caught.
 # Usage: scripts/run-benchmarks-once.sh [BUILD_DIR [BENCH_CMAKELISTS]]
 set -euo pipefail
 build="${1:-build}"
@@ -24,8 +24,13 @@ for name in "${names[@]}"; do
     continue
   fi
   echo "== $name"
-  if ! timeout 900 "$program" --benchmark_min_time=0.001 > /dev/null; then
+  # A benchmark that skips itself with an error (a deployment that failed, say) fails the run too.
+  if ! output=$(timeout 900 "$program" --benchmark_min_time=0.001); then
     echo "$name failed" >&2
+    status=1
+  elif grep -q "ERROR OCCURRED" <<< "$output"; then
+    grep "ERROR OCCURRED" <<< "$output" >&2
+    echo "$name reported an error" >&2
     status=1
   fi
 done

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>
+#include <QThread>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -139,12 +141,15 @@ void validateForDeployment(const KioskProject& project, const PathResolver& reso
         throw DeployError{DeployError::Case::noScreens, {}, {}};
     validateResolutions(project);
 
-    // Every file is judged by its content (pictures decoded), on every core; the first failure in the
-    // order of the paths is reported, whatever finished first.
+    // Every file is judged by its content (pictures decoded), on every core: in a pool of its own, as the
+    // deployment itself runs on a thread of the shared pool and would leave only one to the judging. The
+    // first failure in the order of the paths is reported, whatever finished first.
     const QHash<QString, MediaUses> uses = collectResourceUses(project);
     const QStringList paths = collectResourcePaths(project);
+    QThreadPool judges;
+    judges.setMaxThreadCount(QThread::idealThreadCount());
     const QList<MediaContent> contents = QtConcurrent::blockingMapped<QList<MediaContent>>(
-        paths, [&](const QString& path) { return mediaContent(path, uses.value(path), resolver); });
+        &judges, paths, [&](const QString& path) { return mediaContent(path, uses.value(path), resolver); });
     for (qsizetype i = 0; i < paths.size(); ++i) {
         if (contents[i] == MediaContent::matches)
             continue;

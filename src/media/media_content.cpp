@@ -1,10 +1,13 @@
 #include "media/media_content.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
 #include <QSet>
 
 #include <cerrno>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,6 +39,48 @@ bool isPictureFormat(const QByteArray& format) {
     static const QSet<QByteArray> formats = {"png",  "jpeg", "jpg", "gif",  "bmp",  "webp", "tiff", "tif",
                                              "svg",  "svgz", "ico", "cur",  "heic", "heif", "avif", "jp2"};
     return formats.contains(format.toLower());
+}
+
+// Verdicts on files as they stand (device, inode, size and change time): the show check, which runs while
+// the user edits, has judged every file by the time it is deployed, so deploying decodes nothing again.
+struct FileStamp {
+    dev_t device;
+    ino_t inode;
+    off_t size;
+    qint64 changedNs;
+    MediaKind kind;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+size_t qHash(const FileStamp& stamp, size_t seed = 0) {
+    return qHashMulti(seed, quint64(stamp.device), quint64(stamp.inode), qint64(stamp.size), stamp.changedNs,
+                      int(stamp.kind));
+}
+
+class VerdictCache {
+public:
+    std::optional<bool> find(const FileStamp& stamp) {
+        const QMutexLocker lock(&mutex_);
+        const auto found = verdicts_.constFind(stamp);
+        return found == verdicts_.cend() ? std::nullopt : std::optional<bool>(*found);
+    }
+    void insert(const FileStamp& stamp, bool matches) {
+        const QMutexLocker lock(&mutex_);
+        if (verdicts_.size() >= largestCount)
+            verdicts_.clear(); // a show of more media than this judges them again; nothing grows for ever
+        verdicts_.insert(stamp, matches);
+    }
+
+private:
+    static constexpr qsizetype largestCount = 20000;
+    QMutex mutex_;
+    QHash<FileStamp, bool> verdicts_;
+};
+
+VerdictCache& verdicts() {
+    static VerdictCache cache;
+    return cache;
 }
 
 bool decodesAsPicture(QFile& file) {
@@ -85,14 +130,21 @@ MediaContent inspectMediaFile(const QString& filePath, MediaKind kind) {
         ::close(fd);
         return MediaContent::notRegular;
     }
+    const FileStamp stamp{status.st_dev, status.st_ino, status.st_size,
+                          qint64(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec, kind};
+    if (const std::optional<bool> known = verdicts().find(stamp)) {
+        ::close(fd);
+        return *known ? MediaContent::matches : MediaContent::wrongKind;
+    }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return MediaContent::wrongKind;
     }
-    if (kind == MediaKind::picture)
-        return decodesAsPicture(file) ? MediaContent::matches : MediaContent::wrongKind;
-    return looksLikeVideoContainer(file.read(headSize)) ? MediaContent::matches : MediaContent::wrongKind;
+    const bool matches =
+        kind == MediaKind::picture ? decodesAsPicture(file) : looksLikeVideoContainer(file.read(headSize));
+    verdicts().insert(stamp, matches);
+    return matches ? MediaContent::matches : MediaContent::wrongKind;
 }
 
 } // namespace vistrelle
