@@ -1,5 +1,6 @@
 // Leaves arbitrary bytes as the report of a crashed process and lets the next start take it: the reader
-// must never crash, must take a report that has any byte exactly once, and must build its upload body.
+// must never crash, must queue a report that has any byte exactly once (as a new crash once), and must
+// build its upload body.
 #include "app/crash_report_upload.h"
 
 #include <QCoreApplication>
@@ -31,11 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     report.write(reinterpret_cast<const char*>(data), qint64(size));
     report.close();
 
-    const QStringList taken = takePendingCrashReports(folder->path());
-    if (taken.size() != (size > 0 ? 1 : 0) || report.exists() || !takePendingCrashReports(folder->path()).isEmpty())
+    const PendingCrashReports pending = collectPendingCrashReports(folder->path());
+    const int expected = size > 0 ? 1 : 0;
+    if (pending.newCrashes != expected || pending.files.size() != expected || report.exists() ||
+        collectPendingCrashReports(folder->path()).newCrashes != 0)
         std::abort();
-    for (const QString& text : taken)
-        if (!crashReportBody(text, QStringLiteral("B")).endsWith("\r\n--B--\r\n"))
+    for (const QString& file : pending.files) {
+        if (!crashReportBody(readCrashReport(file), QStringLiteral("B")).endsWith("\r\n--B--\r\n"))
             std::abort();
+        QFile::remove(file); // as when the collector accepted it
+    }
     return 0;
 }
