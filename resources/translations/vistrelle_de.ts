@@ -76,137 +76,155 @@
     </message>
     <message>
         <location filename="../../src/export/screen_rules.cpp" line="42"/>
+        <location filename="../../src/export/show_check.cpp" line="94"/>
+        <location filename="../../src/export/show_check.cpp" line="124"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="53"/>
+        <location filename="../../src/export/screen_rules.cpp" line="62"/>
         <source>%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or choose another.</source>
         <translation>%1 „%2“ lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="60"/>
+        <location filename="../../src/export/screen_rules.cpp" line="69"/>
         <source>%1 “%2” is missing: put the file back or choose another.</source>
         <translation>%1 „%2“ fehlt: Legen Sie die Datei zurück oder wählen Sie eine andere.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="65"/>
+        <location filename="../../src/export/screen_rules.cpp" line="74"/>
         <source>%1 “%2” is a folder, not a file: choose the file itself.</source>
         <translation>%1 „%2“ ist ein Ordner, keine Datei: Wählen Sie die Datei selbst.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="70"/>
+        <location filename="../../src/export/screen_rules.cpp" line="79"/>
         <source>%1 “%2” is no regular file (a pipe or a device): choose a file.</source>
         <translation>%1 „%2“ ist keine normale Datei (eine Pipe oder ein Gerät): Wählen Sie eine Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="92"/>
+        <location filename="../../src/export/screen_rules.cpp" line="101"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, enlarged %5× (more than %6× looks blurry): use a larger picture or show it smaller.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt, %5-fach vergrößert (mehr als %6-fach wirkt unscharf): Nehmen Sie ein größeres Bild oder zeigen Sie es kleiner.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="99"/>
+        <location filename="../../src/export/screen_rules.cpp" line="108"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, more than %5× larger than it is shown: a smaller copy makes the bundle lighter and loads faster.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt und ist damit mehr als %5-mal größer als nötig: Eine kleinere Kopie macht das Paket leichter und lädt schneller.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="153"/>
+        <location filename="../../src/export/screen_rules.cpp" line="162"/>
+        <location filename="../../src/export/screen_rules.cpp" line="173"/>
         <source>The background picture</source>
         <translation>Das Hintergrundbild</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="169"/>
-        <location filename="../../src/export/screen_rules.cpp" line="172"/>
+        <location filename="../../src/export/screen_rules.cpp" line="181"/>
+        <location filename="../../src/export/screen_rules.cpp" line="184"/>
         <source>The picture</source>
         <translation>Das Bild</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="179"/>
+        <location filename="../../src/export/screen_rules.cpp" line="191"/>
         <source>The video</source>
         <translation>Das Video</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="109"/>
+        <location filename="../../src/export/screen_rules.cpp" line="118"/>
         <source>Videos or web views are not supported for this mode: in high-performance mode %1 shows as a still placeholder. Deploy without the mode, or replace it with a picture.</source>
         <translation>Videos oder Webansichten werden in diesem Modus nicht unterstützt: Im Hochleistungsmodus erscheint %1 als stehender Platzhalter. Stellen Sie ohne den Modus bereit oder ersetzen Sie es durch ein Bild.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="187"/>
+        <location filename="../../src/export/screen_rules.cpp" line="56"/>
+        <source>%1 “%2” is not a video file a player can open: choose an MP4, MOV, MKV, WebM or AVI film.</source>
+        <translation>%1 „%2“ ist keine Videodatei, die ein Player öffnen kann: Wählen Sie einen Film im Format MP4, MOV, MKV, WebM oder AVI.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/screen_rules.cpp" line="199"/>
         <source>%1 loads its page from the network: the display computer must be online, or the screen shows an error page. Use a local page where the network may fail.</source>
         <translation>%1 lädt die Seite aus dem Netz: Der Anzeigecomputer muss online sein, sonst zeigt der Bildschirm eine Fehlerseite. Nehmen Sie eine lokale Seite, wo das Netz ausfallen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="217"/>
+        <location filename="../../src/export/screen_rules.cpp" line="229"/>
         <source>%1 is entirely outside the screen (%2 × %3), so it never shows: move it onto the screen or delete it.</source>
         <translation>%1 liegt ganz außerhalb des Bildschirms (%2 × %3) und ist nie zu sehen: Verschieben Sie es auf den Bildschirm oder löschen Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="225"/>
+        <location filename="../../src/export/screen_rules.cpp" line="237"/>
         <source>%1 px past the left edge</source>
         <translation>%1 px über den linken Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="227"/>
+        <location filename="../../src/export/screen_rules.cpp" line="239"/>
         <source>%1 px past the top edge</source>
         <translation>%1 px über den oberen Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="229"/>
+        <location filename="../../src/export/screen_rules.cpp" line="241"/>
         <source>%1 px past the right edge</source>
         <translation>%1 px über den rechten Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="231"/>
+        <location filename="../../src/export/screen_rules.cpp" line="243"/>
         <source>%1 px past the bottom edge</source>
         <translation>%1 px über den unteren Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="233"/>
+        <location filename="../../src/export/screen_rules.cpp" line="245"/>
         <source>%1 reaches %2 of the screen and is cut off there: move it inside or make it smaller.</source>
         <translation>%1 reicht %2 des Bildschirms hinaus und wird dort abgeschnitten: Verschieben Sie es hinein oder verkleinern Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="235"/>
+        <location filename="../../src/export/screen_rules.cpp" line="247"/>
         <source> and </source>
         <translation> und </translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="249"/>
+        <location filename="../../src/export/screen_rules.cpp" line="261"/>
         <source>The screen shows %1 for %2 seconds; reading takes about %3 seconds (%4 words a second and %5 seconds to notice the screen): show it longer or say less.</source>
         <translation>Der Bildschirm zeigt %1 für %2 Sekunden; Lesen dauert etwa %3 Sekunden (%4 Wörter pro Sekunde und %5 Sekunden, um den Bildschirm zu bemerken): Zeigen Sie ihn länger oder kürzen Sie den Text.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="251"/>
+        <location filename="../../src/export/screen_rules.cpp" line="263"/>
         <source>1 word</source>
         <translation>1 Wort</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="251"/>
+        <location filename="../../src/export/screen_rules.cpp" line="263"/>
         <source>%1 words</source>
         <translation>%1 Wörter</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="72"/>
+        <location filename="../../src/export/show_check.cpp" line="70"/>
         <source>Name the project in its settings.</source>
         <translation>Geben Sie dem Projekt in seinen Einstellungen einen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="77"/>
+        <location filename="../../src/export/show_check.cpp" line="74"/>
+        <source>The project name holds control characters or is longer than a folder name may be: the bundle is named “%1.bundle”. Rename the project to choose the name yourself.</source>
+        <translation>Der Projektname enthält Steuerzeichen oder ist länger, als ein Ordnername sein darf: Das Bundle heißt „%1.bundle“. Benennen Sie das Projekt um, um den Namen selbst zu wählen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/show_check.cpp" line="82"/>
         <source>Set one in the project settings.</source>
         <translation>Legen Sie eines in den Projekteinstellungen fest.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="82"/>
+        <location filename="../../src/export/show_check.cpp" line="87"/>
         <source>Add a screen.</source>
         <translation>Fügen Sie einen Bildschirm hinzu.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="88"/>
-        <source>Choose a smaller resolution in the project settings.</source>
-        <translation>Wählen Sie in den Projekteinstellungen eine kleinere Auflösung.</translation>
+        <location filename="../../src/export/show_check.cpp" line="96"/>
+        <source>Choose another resolution in the project settings.</source>
+        <translation>Wählen Sie in den Projekteinstellungen eine andere Auflösung.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="96"/>
+        <location filename="../../src/export/show_check.cpp" line="109"/>
+        <source>The project’s default background picture “%1” does not decode as a picture: save it again as PNG or JPEG, or choose another in the project settings.</source>
+        <translation>Das Standard-Hintergrundbild „%1“ des Projekts lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/show_check.cpp" line="103"/>
         <source>The project’s default background picture “%1” is missing or no file: put it back or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts fehlt oder ist keine Datei: Legen Sie es zurück oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
@@ -325,7 +343,7 @@
         <translation>Anwendungsfehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/crash_report_text.cpp" line="94"/>
+        <location filename="../../src/app/crash_report_text.cpp" line="95"/>
         <source>The application encountered an unexpected error.
 
 The developer team at Quendrix has been automatically notified of this crash and will work on a fix as soon as possible.
@@ -341,48 +359,96 @@ Eine aktualisierte Version der App wird in Kürze verfügbar sein.
 
 Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreiben Sie an %1.</translation>
     </message>
+    <message>
+        <location filename="../../src/app/crash_report_text.cpp" line="102"/>
+        <source>The application encountered an unexpected error.
+
+The crash report could not be sent now. It is kept on this computer and will be sent to the developer team at Quendrix when the computer is online.
+
+To be told when the fix is out, write to %1.</source>
+        <translation>Die Anwendung ist auf einen unerwarteten Fehler gestoßen.
+
+Der Absturzbericht konnte gerade nicht gesendet werden. Er bleibt auf diesem Computer und wird an das Entwicklerteam von Quendrix gesendet, sobald der Computer online ist.
+
+Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an %1.</translation>
+    </message>
 </context>
 <context>
     <name>DeployError</name>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="42"/>
+        <location filename="../../src/export/bundle_files.cpp" line="47"/>
         <source>It is used on the screen “%1” by the %2 component at %3, %4.</source>
         <translation>Sie wird auf dem Bildschirm „%1“ von der Komponente „%2“ an der Position %3, %4 verwendet.</translation>
     </message>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="50"/>
+        <location filename="../../src/export/bundle_files.cpp" line="55"/>
         <source>It is the background picture of the screen “%1”.</source>
         <translation>Sie ist das Hintergrundbild des Bildschirms „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="51"/>
+        <location filename="../../src/export/bundle_files.cpp" line="56"/>
         <source>It is the default background picture of the project.</source>
         <translation>Sie ist das Standard-Hintergrundbild des Projekts.</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="22"/>
+        <location filename="../../src/export/bundle_files.cpp" line="108"/>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="35"/>
         <source>Project name is invalid or empty</source>
         <translation>Der Projektname ist ungültig oder leer</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="24"/>
+        <location filename="../../src/export/deploy_error.h" line="37"/>
         <source>Deploy password is required</source>
         <translation>Ein Bereitstellungspasswort ist erforderlich</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="26"/>
+        <location filename="../../src/export/deploy_error.h" line="39"/>
         <source>Project must have at least one screen</source>
         <translation>Das Projekt muss mindestens einen Bildschirm enthalten</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="28"/>
+        <location filename="../../src/export/deploy_error.h" line="42"/>
+        <source>The project’s resolution %1</source>
+        <translation>Die Auflösung %1 des Projekts</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="43"/>
+        <source>The resolution %1 of the screen “%2”</source>
+        <translation>Die Auflösung %1 des Bildschirms „%2“</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="44"/>
+        <source>%1 can’t be shown: screens are at least 1 × 1 and at most 16384 × 16384 pixels.</source>
+        <translation>%1 kann nicht angezeigt werden: Bildschirme haben mindestens 1 × 1 und höchstens 16384 × 16384 Pixel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="47"/>
         <source>Resource not found: </source>
         <translation>Ressource nicht gefunden: </translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="30"/>
-        <source>Resource is not a regular file: </source>
-        <translation>Ressource ist keine reguläre Datei: </translation>
+        <location filename="../../src/export/deploy_error.h" line="51"/>
+        <source>Resource is a folder, not a file: %1. %2</source>
+        <translation>Ressource ist ein Ordner, keine Datei: %1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="53"/>
+        <source>Resource is not a regular file: %1. %2</source>
+        <translation>Ressource ist keine reguläre Datei: %1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="55"/>
+        <source>Resource is not a video: %1. %2</source>
+        <translation>Ressource ist kein Video: %1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="55"/>
+        <source>Resource is not a picture: %1. %2</source>
+        <translation>Ressource ist kein Bild: %1. %2</translation>
     </message>
 </context>
 <context>
@@ -396,9 +462,14 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>FileError</name>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="133"/>
+        <location filename="../../src/export/bundle_files.cpp" line="250"/>
         <source>The folder “%1” couldn’t be created: %2</source>
         <translation>Der Ordner „%1“ konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/bundle_files.cpp" line="277"/>
+        <source>The folder “%1” already holds %2 bundles named “%3”: choose another folder, or remove bundles you no longer need.</source>
+        <translation>Der Ordner „%1“ enthält bereits %2 Bundles mit dem Namen „%3“: Wählen Sie einen anderen Ordner, oder entfernen Sie Bundles, die Sie nicht mehr brauchen.</translation>
     </message>
     <message>
         <location filename="../../src/export/slide_export.cpp" line="248"/>
@@ -455,17 +526,17 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>KioskDeployManager</name>
     <message>
-        <location filename="../../src/export/resource_collection.cpp" line="147"/>
+        <location filename="../../src/export/resource_collection.cpp" line="172"/>
         <source>Found %1 resources to copy</source>
         <translation>Zu kopierende Ressourcen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/export/resource_collection.cpp" line="167"/>
+        <location filename="../../src/export/resource_collection.cpp" line="192"/>
         <source>Copied: </source>
         <translation>Kopiert: </translation>
     </message>
     <message>
-        <location filename="../../src/export/resource_collection.cpp" line="169"/>
+        <location filename="../../src/export/resource_collection.cpp" line="194"/>
         <source>Resources copied successfully</source>
         <translation>Ressourcen erfolgreich kopiert</translation>
     </message>
@@ -530,6 +601,19 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <location filename="../../src/editor/palette_windows.cpp" line="47"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <location filename="../../src/platform/preferences.cpp" line="46"/>
+        <source>the folder “%1” cannot be created</source>
+        <translation>der Ordner „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/platform/preferences.cpp" line="53"/>
+        <source>the file “%1” cannot be written</source>
+        <translation>die Datei „%1“ kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1207,37 +1291,54 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>VistrelleDocument</name>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="19"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="20"/>
         <source>The file is damaged or is not a Vistrelle project: %1.</source>
         <translation>Die Datei ist beschädigt oder kein Vistrelle-Projekt: %1.</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="94"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="95"/>
         <source>the data is not a project but another kind of JSON</source>
         <translation>die Daten sind kein Projekt, sondern andere JSON-Daten</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="106"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="107"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="127"/>
         <source>There is not enough memory to open the file.</source>
         <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um die Datei zu öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="123"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="130"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="133"/>
+        <source>The file could not be read.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="140"/>
         <source>The file “%1” does not exist.</source>
         <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="126"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="143"/>
         <source>“%1” is a folder</source>
         <translation>„%1“ ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="127"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="144"/>
         <source>“%1” is not a regular file</source>
         <translation>„%1“ ist keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="163"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="161"/>
+        <source>it is %1 large, and a project file is at most %2</source>
+        <translation>sie ist %1 groß, und eine Projektdatei ist höchstens %2 groß</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="176"/>
+        <source>it grew past %1 while it was read, more than a project file can be</source>
+        <translation>sie wuchs beim Lesen über %1 hinaus, mehr als eine Projektdatei sein kann</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/vistrelle_document.cpp" line="192"/>
         <source>There is not enough memory to save the file.</source>
         <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um die Datei zu speichern.</translation>
     </message>
@@ -1359,16 +1460,39 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
     </message>
 </context>
 <context>
+    <name>WindowManager</name>
+    <message>
+        <location filename="../../src/app/window_manager.cpp" line="73"/>
+        <source>Could not save where the windows are: %1</source>
+        <translation>Die Fensterpositionen konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="37"/>
+        <location filename="../../src/app/main.cpp" line="48"/>
         <source>Digital signage slide shows.</source>
         <translation>Diashows für Digital Signage.</translation>
     </message>
     <message>
-        <location filename="../../src/app/main.cpp" line="41"/>
+        <location filename="../../src/app/main.cpp" line="52"/>
+        <source>Play the first project full screen at once.</source>
+        <translation>Das erste Projekt sofort im Vollbild abspielen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/main.cpp" line="55"/>
         <source>Projects to open.</source>
         <translation>Zu öffnende Projekte.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/main.cpp" line="78"/>
+        <source>Vistrelle is already running but has not answered for %1 seconds, perhaps because it is busy opening a large project. It opens your files when it is ready; if it does not, try again in a moment.</source>
+        <translation>Vistrelle läuft bereits, hat aber %1 Sekunden lang nicht geantwortet, vielleicht weil es gerade ein großes Projekt öffnet. Es öffnet Ihre Dateien, sobald es bereit ist; falls nicht, versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/main.cpp" line="84"/>
+        <source>Vistrelle Is Busy</source>
+        <translation>Vistrelle ist beschäftigt</translation>
     </message>
 </context>
 <context>
@@ -1967,12 +2091,18 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="439"/>
+        <location filename="../../src/app/document_controller.cpp" line="428"/>
+        <location filename="../../src/app/document_controller.cpp" line="445"/>
+        <source>Could not save the list of recent projects: %1</source>
+        <translation>Die Liste der zuletzt geöffneten Projekte konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/document_controller.cpp" line="440"/>
         <source>No Recent Documents</source>
         <translation>Keine zuletzt geöffneten Dokumente</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="441"/>
+        <location filename="../../src/app/document_controller.cpp" line="442"/>
         <source>Clear Menu</source>
         <translation>Menü leeren</translation>
     </message>
@@ -1980,158 +2110,158 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::EditorWindow</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="84"/>
+        <location filename="../../src/editor/editor_window.cpp" line="85"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="86"/>
+        <location filename="../../src/editor/editor_window.cpp" line="87"/>
         <source>Save As…</source>
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="135"/>
+        <location filename="../../src/editor/editor_window.cpp" line="138"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="144"/>
+        <location filename="../../src/editor/editor_window.cpp" line="147"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="148"/>
+        <location filename="../../src/editor/editor_window.cpp" line="151"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="162"/>
+        <location filename="../../src/editor/editor_window.cpp" line="165"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="166"/>
+        <location filename="../../src/editor/editor_window.cpp" line="169"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="170"/>
+        <location filename="../../src/editor/editor_window.cpp" line="173"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="174"/>
+        <location filename="../../src/editor/editor_window.cpp" line="177"/>
         <source>Open show check window</source>
         <translation>Fenster „Show-Prüfung“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="178"/>
+        <location filename="../../src/editor/editor_window.cpp" line="181"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="194"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="134"/>
+        <location filename="../../src/editor/editor_window.cpp" line="197"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="197"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="132"/>
+        <location filename="../../src/editor/editor_window.cpp" line="200"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="216"/>
+        <location filename="../../src/editor/editor_window.cpp" line="219"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="217"/>
+        <location filename="../../src/editor/editor_window.cpp" line="220"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="220"/>
+        <location filename="../../src/editor/editor_window.cpp" line="223"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="223"/>
+        <location filename="../../src/editor/editor_window.cpp" line="226"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="303"/>
+        <location filename="../../src/editor/editor_window.cpp" line="306"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="450"/>
+        <location filename="../../src/editor/editor_window.cpp" line="462"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="463"/>
+        <location filename="../../src/editor/editor_window.cpp" line="475"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="522"/>
+        <location filename="../../src/editor/editor_window.cpp" line="534"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="529"/>
+        <location filename="../../src/editor/editor_window.cpp" line="541"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="540"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="98"/>
+        <location filename="../../src/editor/editor_window.cpp" line="552"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="541"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="102"/>
+        <location filename="../../src/editor/editor_window.cpp" line="553"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="542"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="104"/>
+        <location filename="../../src/editor/editor_window.cpp" line="554"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="553"/>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
+        <location filename="../../src/editor/editor_window.cpp" line="565"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="710"/>
+        <location filename="../../src/editor/editor_window.cpp" line="722"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="728"/>
+        <location filename="../../src/editor/editor_window.cpp" line="740"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="729"/>
+        <location filename="../../src/editor/editor_window.cpp" line="741"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="732"/>
+        <location filename="../../src/editor/editor_window.cpp" line="744"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="733"/>
+        <location filename="../../src/editor/editor_window.cpp" line="745"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2559,7 +2689,7 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
 <context>
     <name>vistrelle::KioskPreviewView</name>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="273"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="274"/>
         <source>No screens available</source>
         <translation>Keine Bildschirme vorhanden</translation>
     </message>
@@ -2580,8 +2710,8 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location filename="../../src/editor/notice_bar.cpp" line="43"/>
         <location filename="../../src/editor/notice_bar.cpp" line="44"/>
+        <location filename="../../src/editor/notice_bar.cpp" line="45"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -3580,6 +3710,14 @@ Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreibe
         <location filename="../../src/editor/show_check_palette.cpp" line="179"/>
         <source>Checking…</source>
         <translation>Wird geprüft …</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::StylePresetManager</name>
+    <message>
+        <location filename="../../src/editing/style_preset_manager.cpp" line="142"/>
+        <source>Could not save the style preset: %1</source>
+        <translation>Die Stilvorlage konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // deploy: runs the deployment pipeline and prints its steps as they happen.
 #include "cli/cli_commands.h"
 
+#include "export/check_report.h"
 #include "export/kiosk_deploy_manager.h"
 #include "model/vistrelle_document.h"
 
@@ -23,14 +24,17 @@ int runDeploy(const QString& file, const QString& destination, const DeployOptio
     QObject::connect(&manager, &KioskDeployManager::stepReached,
                      [&](double progress, const QString& message) {
                          const int percent = int(std::floor(progress * 100));
-                         io.out << QStringLiteral("[%1%] ").arg(percent, 3) << message << Qt::endl;
+                         // File names may hold control characters: one step is one line, and nothing of
+                         // it acts on the terminal.
+                         io.out << QStringLiteral("[%1%] ").arg(percent, 3) << escapedForLine(message, false)
+                                << Qt::endl;
                      });
     QObject::connect(&manager, &KioskDeployManager::finished, &loop, &QEventLoop::quit);
     manager.deploy(document->project, destination, options);
     loop.exec();
 
     if (manager.deployStatus().kind != DeployStatus::Kind::success) {
-        io.err << "Deployment failed: " << manager.deployStatus().message << Qt::endl;
+        io.err << "Deployment failed: " << escapedForLine(manager.deployStatus().message, false) << Qt::endl;
         return exitFailure;
     }
     return exitSuccess;

@@ -304,3 +304,27 @@ TEST(CliTest, PreflightWritesOneLinePerFindingWhateverTheNames) {
                                "picture “harbour.jpg” is missing: put the file back or choose another."))
         << text.out.toStdString();
 }
+
+TEST(CliTest, ANameWithControlCharactersDeploysIntoAFolderOfItsOwnAgainAndAgain) {
+    QTemporaryDir dir;
+    const QString home = homeWithSampleMedia(dir);
+    QJsonObject root = QJsonDocument::fromJson(contentsOf(sample)).object();
+    QJsonObject metadata = root["metadata"].toObject();
+    metadata["name"] = QStringLiteral("Lobby\x1b[31m") + QChar(0) + QStringLiteral("Show");
+    root["metadata"] = metadata;
+    const QString project = dir.filePath("control.vistrelle");
+    QFile file(project);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(root).toJson());
+    file.close();
+
+    const QString out = dir.filePath("out");
+    for (const char* bundle : {"Lobby[31mShow.bundle", "Lobby[31mShow-2.bundle"}) {
+        const CliRun run = runCli({"deploy", project, out}, home);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains(QStringLiteral("Bundle created: ") + bundle)) << run.out.toStdString();
+        EXPECT_FALSE(run.out.contains(QChar(0x1b)));
+    }
+    EXPECT_EQ(QDir(out).entryList({"*.bundle"}, QDir::Dirs),
+              (QStringList{"Lobby[31mShow-2.bundle", "Lobby[31mShow.bundle"}));
+}
