@@ -26,6 +26,7 @@ for name in "${names[@]}"; do
   echo "== $name"
   # A benchmark that skips itself with an error (a deployment that failed, say) fails the run too.
   if ! output=$(timeout 900 "$program" --benchmark_min_time=0.001); then
+    printf '%s\n' "$output" >&2
     echo "$name failed" >&2
     status=1
   elif grep -q "ERROR OCCURRED" <<< "$output"; then

@@ -391,62 +391,67 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Sie ist das Standard-Hintergrundbild des Projekts.</translation>
     </message>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="108"/>
+        <location filename="../../src/export/bundle_files.cpp" line="159"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="35"/>
+        <location filename="../../src/export/deploy_error.h" line="36"/>
         <source>Project name is invalid or empty</source>
         <translation>Der Projektname ist ungültig oder leer</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="37"/>
+        <location filename="../../src/export/deploy_error.h" line="38"/>
         <source>Deploy password is required</source>
         <translation>Ein Bereitstellungspasswort ist erforderlich</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="39"/>
+        <location filename="../../src/export/deploy_error.h" line="40"/>
         <source>Project must have at least one screen</source>
         <translation>Das Projekt muss mindestens einen Bildschirm enthalten</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="42"/>
+        <location filename="../../src/export/deploy_error.h" line="43"/>
         <source>The project’s resolution %1</source>
         <translation>Die Auflösung %1 des Projekts</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="43"/>
+        <location filename="../../src/export/deploy_error.h" line="44"/>
         <source>The resolution %1 of the screen “%2”</source>
         <translation>Die Auflösung %1 des Bildschirms „%2“</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="44"/>
+        <location filename="../../src/export/deploy_error.h" line="45"/>
         <source>%1 can’t be shown: screens are at least 1 × 1 and at most 16384 × 16384 pixels.</source>
         <translation>%1 kann nicht angezeigt werden: Bildschirme haben mindestens 1 × 1 und höchstens 16384 × 16384 Pixel.</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="47"/>
+        <location filename="../../src/export/deploy_error.h" line="48"/>
         <source>Resource not found: </source>
         <translation>Ressource nicht gefunden: </translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="51"/>
+        <location filename="../../src/export/deploy_error.h" line="52"/>
         <source>Resource is a folder, not a file: %1. %2</source>
         <translation>Ressource ist ein Ordner, keine Datei: %1. %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="53"/>
+        <location filename="../../src/export/deploy_error.h" line="54"/>
         <source>Resource is not a regular file: %1. %2</source>
         <translation>Ressource ist keine reguläre Datei: %1. %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="55"/>
+        <location filename="../../src/export/deploy_error.h" line="56"/>
+        <source>Resource cannot be read (no permission): %1. %2</source>
+        <translation>Ressource kann nicht gelesen werden (keine Berechtigung): %1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/deploy_error.h" line="58"/>
         <source>Resource is not a video: %1. %2</source>
         <translation>Ressource ist kein Video: %1. %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="55"/>
+        <location filename="../../src/export/deploy_error.h" line="58"/>
         <source>Resource is not a picture: %1. %2</source>
         <translation>Ressource ist kein Bild: %1. %2</translation>
     </message>
@@ -458,16 +463,21 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <source>Untitled Vistrelle Project</source>
         <translation>Unbenanntes Vistrelle-Projekt</translation>
     </message>
+    <message>
+        <location filename="../../src/editor/sheets/editor_preferences.cpp" line="54"/>
+        <source>Could not save the preferences: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="250"/>
+        <location filename="../../src/export/bundle_files.cpp" line="274"/>
         <source>The folder “%1” couldn’t be created: %2</source>
         <translation>Der Ordner „%1“ konnte nicht erstellt werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="277"/>
+        <location filename="../../src/export/bundle_files.cpp" line="301"/>
         <source>The folder “%1” already holds %2 bundles named “%3”: choose another folder, or remove bundles you no longer need.</source>
         <translation>Der Ordner „%1“ enthält bereits %2 Bundles mit dem Namen „%3“: Wählen Sie einen anderen Ordner, oder entfernen Sie Bundles, die Sie nicht mehr brauchen.</translation>
     </message>
@@ -497,12 +507,12 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Die Datei „%1“ konnte nicht kopiert werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/media/path_resolver.cpp" line="149"/>
+        <location filename="../../src/media/path_resolver.cpp" line="150"/>
         <source>“%1” is not a file that can be copied.</source>
         <translation>„%1“ ist keine Datei, die kopiert werden kann.</translation>
     </message>
     <message>
-        <location filename="../../src/media/path_resolver.cpp" line="156"/>
+        <location filename="../../src/media/path_resolver.cpp" line="165"/>
         <source>“%1” couldn’t be copied because an item with the same name already exists.</source>
         <translation>„%1“ konnte nicht kopiert werden, da bereits ein Objekt mit demselben Namen existiert.</translation>
     </message>
@@ -526,17 +536,17 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>KioskDeployManager</name>
     <message>
-        <location filename="../../src/export/resource_collection.cpp" line="172"/>
+        <location filename="../../src/export/resource_collection.cpp" line="175"/>
         <source>Found %1 resources to copy</source>
         <translation>Zu kopierende Ressourcen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/export/resource_collection.cpp" line="192"/>
+        <location filename="../../src/export/resource_collection.cpp" line="201"/>
         <source>Copied: </source>
         <translation>Kopiert: </translation>
     </message>
     <message>
-        <location filename="../../src/export/resource_collection.cpp" line="194"/>
+        <location filename="../../src/export/resource_collection.cpp" line="203"/>
         <source>Resources copied successfully</source>
         <translation>Ressourcen erfolgreich kopiert</translation>
     </message>
@@ -606,12 +616,12 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>Preferences</name>
     <message>
-        <location filename="../../src/platform/preferences.cpp" line="46"/>
+        <location filename="../../src/platform/preferences.cpp" line="47"/>
         <source>the folder “%1” cannot be created</source>
         <translation>der Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../../src/platform/preferences.cpp" line="53"/>
+        <location filename="../../src/platform/preferences.cpp" line="55"/>
         <source>the file “%1” cannot be written</source>
         <translation>die Datei „%1“ kann nicht geschrieben werden</translation>
     </message>
@@ -2689,7 +2699,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskPreviewView</name>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="274"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="276"/>
         <source>No screens available</source>
         <translation>Keine Bildschirme vorhanden</translation>
     </message>
@@ -3814,17 +3824,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::VistrelleApp</name>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="181"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="155"/>
+        <source>Could not save that the welcome was seen: %1</source>
+        <translation>Dass der Willkommensbildschirm gesehen wurde, konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/vistrelle_app.cpp" line="183"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="182"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="184"/>
         <source>Open…</source>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="183"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="185"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>

@@ -85,6 +85,13 @@ QString readCrashReport(const QString& file) {
     return report.open(QIODevice::ReadOnly) ? QString::fromUtf8(report.read(maxReportBytes)) : QString();
 }
 
+bool newReportsAccepted(const PendingCrashReports& reports, const CrashReportUploader& uploader) {
+    const QStringList newest =
+        reports.files.mid(std::max<qsizetype>(0, reports.files.size() - reports.newCrashes));
+    return std::all_of(newest.cbegin(), newest.cend(),
+                       [&uploader](const QString& file) { return uploader.wasAccepted(file); });
+}
+
 QByteArray crashReportBody(const QString& report, const QString& boundary) {
     const QByteArray delimiter = "--" + boundary.toUtf8();
     return delimiter + "\r\n" + "Content-Disposition: form-data; name=\"crashlog\"\r\n" + "\r\n" +
@@ -113,10 +120,12 @@ void CrashReportUploader::send(const QString& file, const QString& appName, cons
     connect(reply, &QNetworkReply::finished, this, [this, reply, file] {
         reply->deleteLater();
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300)
+        if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300) {
             QFile::remove(file);
-        else
+            accepted_.insert(file);
+        } else {
             ++refused_;
+        }
         if (--pending_ == 0)
             emit finished();
     });

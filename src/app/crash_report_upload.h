@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -49,6 +50,8 @@ public:
     bool isSending() const { return pending_ > 0; }
     // Whether every report sent so far was accepted (true before any).
     bool allAccepted() const { return refused_ == 0; }
+    // Whether the collector accepted the report in `file`.
+    bool wasAccepted(const QString& file) const { return accepted_.contains(file); }
 
 signals:
     // When the last report being sent is done with, accepted or not.
@@ -59,6 +62,11 @@ private:
     QNetworkAccessManager network_;
     int pending_ = 0;
     int refused_ = 0;
+    QSet<QString> accepted_;
 };
+
+// Whether the reports of the crashes since the last start (the newest in the queue) all reached the
+// collector; older ones it keeps refusing say nothing of them.
+bool newReportsAccepted(const PendingCrashReports& reports, const CrashReportUploader& uploader);
 
 } // namespace vistrelle

@@ -112,9 +112,8 @@ int main(int argc, char** argv) {
         if (std::exchange(launched, true))
             return;
         vistrelle.launch(files, reports.newCrashes == 0 ? std::nullopt
-                                : std::optional(uploader.allAccepted() && !uploader.isSending()
-                                                    ? CrashReportDelivery::sent
-                                                    : CrashReportDelivery::notSent));
+                                : std::optional(newReportsAccepted(reports, uploader) ? CrashReportDelivery::sent
+                                                                                      : CrashReportDelivery::notSent));
         if (parser.isSet(preview) && !files.isEmpty())
             if (EditorWindow* window = vistrelle.documents().openFile(files.first()))
                 window->showPreview();

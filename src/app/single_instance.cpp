@@ -2,9 +2,12 @@
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace vistrelle {
@@ -117,6 +120,13 @@ SingleInstance::Start SingleInstance::start(const QStringList& files) {
 bool SingleInstance::listen() {
     if (listening_)
         return true;
+    // Two launches at the same moment (the file manager opens each file with one) take turns from here
+    // to listening, so the second sees the first as the owner.
+    QLockFile turn(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+                       .filePath(serverName_ + QStringLiteral(".lock")));
+    turn.setStaleLockTime(probeTimeoutMs * 10);
+    if (!turn.tryLock(probeTimeoutMs * 5))
+        return false;
     // Asked before listening: listening with access options replaces whatever socket file is there, that
     // of a running instance too.
     if (ownerIsAlive())

@@ -150,7 +150,9 @@ void VistrelleApp::leaveWelcomeIfDocumentOpen() {
 }
 
 void VistrelleApp::dismissWelcomeForGood() {
-    Preferences::setValue(hasSeenWelcomeKey, true);
+    // Kept for this run when it cannot be saved; the welcome would come back at the next start.
+    if (const std::optional<QString> failure = Preferences::setValue(hasSeenWelcomeKey, true))
+        Preferences::reportWriteFailure(tr("Could not save that the welcome was seen: %1"), *failure);
 }
 
 // --- about

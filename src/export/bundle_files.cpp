@@ -70,24 +70,75 @@ MediaFileState mediaFileState(const QString& storedPath, const PathResolver& res
     return file;
 }
 
-MediaContent mediaContent(const QString& storedPath, MediaUses uses, const PathResolver& resolver) {
-    const auto inspect = [uses](const QString& file) {
-        MediaContent content = MediaContent::matches;
-        if (uses.picture)
-            content = inspectMediaFile(file, MediaKind::picture);
-        if (content == MediaContent::matches && uses.video)
-            content = inspectMediaFile(file, MediaKind::video);
-        return content;
+namespace {
+
+// At least one use: a path the project uses for nothing known is judged as strictly as a picture.
+MediaUses judgedUses(MediaUses uses) {
+    if (!uses.picture && !uses.video)
+        uses.picture = true;
+    return uses;
+}
+
+template <typename Inspect>
+MediaVerdict judge(MediaUses uses, Inspect inspect) {
+    uses = judgedUses(uses);
+    if (uses.picture)
+        if (const MediaContent content = inspect(MediaKind::picture); content != MediaContent::matches)
+            return {content, MediaKind::picture};
+    if (uses.video)
+        if (const MediaContent content = inspect(MediaKind::video); content != MediaContent::matches)
+            return {content, MediaKind::video};
+    return {};
+}
+
+} // namespace
+
+MediaVerdict judgeOpenFile(int fd, MediaUses uses) {
+    return judge(uses, [fd](MediaKind kind) { return inspectOpenFile(fd, kind); });
+}
+
+MediaVerdict mediaVerdict(const QString& storedPath, MediaUses uses, const PathResolver& resolver) {
+    const auto judgeFile = [uses](const QString& file) {
+        return judge(uses, [&file](MediaKind kind) { return inspectMediaFile(file, kind); });
     };
     if (!storedPath.startsWith(PathResolver::bookmarkScheme))
-        return inspect(resolver.resolvePath(storedPath));
+        return judgeFile(resolver.resolvePath(storedPath));
     const std::optional<QUrl> url =
         resolver.resolveBookmark(storedPath.mid(PathResolver::bookmarkScheme.size()));
     if (!url || !resolver.startAccess(*url))
-        return MediaContent::missing;
-    const MediaContent content = inspect(url->toLocalFile());
+        return {MediaContent::missing, MediaKind::picture};
+    const MediaVerdict verdict = judgeFile(url->toLocalFile());
     resolver.stopAccess(*url);
-    return content;
+    return verdict;
+}
+
+DeployError mediaFailure(const KioskProject& project, const QString& storedPath, const MediaVerdict& verdict,
+                         const PathResolver& resolver) {
+    // A bookmark of an older document names the file it was made for, not its key.
+    const std::optional<QString> bookmarked =
+        storedPath.startsWith(PathResolver::bookmarkScheme)
+            ? resolver.bookmarkedFilePath(storedPath.mid(PathResolver::bookmarkScheme.size()))
+            : std::nullopt;
+    const auto failure = [&verdict] {
+        switch (verdict.content) {
+        case MediaContent::missing:
+            return DeployError::Case::missingResource;
+        case MediaContent::folder:
+            return DeployError::Case::resourceIsAFolder;
+        case MediaContent::notRegular:
+            return DeployError::Case::resourceNotAFile;
+        case MediaContent::unreadable:
+            return DeployError::Case::resourceUnreadable;
+        case MediaContent::wrongKind:
+        case MediaContent::matches:
+            break;
+        }
+        return DeployError::Case::resourceNotMedia;
+    };
+    DeployError error{failure(), lastPathComponent(bookmarked.value_or(resolver.resolvePath(storedPath))),
+                      whereUsed(project, storedPath)};
+    error.expectsVideo = verdict.judgedAs == MediaKind::video;
+    return error;
 }
 
 bool isBlank(const QString& text) {
@@ -115,21 +166,6 @@ void validateResolutions(const KioskProject& project) {
             fail(screen.resolution, screen.name);
 }
 
-DeployError::Case failureOf(MediaContent content) {
-    switch (content) {
-    case MediaContent::missing:
-        return DeployError::Case::missingResource;
-    case MediaContent::folder:
-        return DeployError::Case::resourceIsAFolder;
-    case MediaContent::notRegular:
-        return DeployError::Case::resourceNotAFile;
-    case MediaContent::wrongKind:
-    case MediaContent::matches:
-        break;
-    }
-    return DeployError::Case::resourceNotMedia;
-}
-
 } // namespace
 
 void validateForDeployment(const KioskProject& project, const PathResolver& resolver) {
@@ -148,23 +184,11 @@ void validateForDeployment(const KioskProject& project, const PathResolver& reso
     const QStringList paths = collectResourcePaths(project);
     QThreadPool judges;
     judges.setMaxThreadCount(QThread::idealThreadCount());
-    const QList<MediaContent> contents = QtConcurrent::blockingMapped<QList<MediaContent>>(
-        &judges, paths, [&](const QString& path) { return mediaContent(path, uses.value(path), resolver); });
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        if (contents[i] == MediaContent::matches)
-            continue;
-        const QString& path = paths[i];
-        // A bookmark of an older document names the file it was made for, not its key.
-        const std::optional<QString> bookmarked =
-            path.startsWith(PathResolver::bookmarkScheme)
-                ? resolver.bookmarkedFilePath(path.mid(PathResolver::bookmarkScheme.size()))
-                : std::nullopt;
-        const MediaUses use = uses.value(path);
-        DeployError error{failureOf(contents[i]), lastPathComponent(bookmarked.value_or(resolver.resolvePath(path))),
-                          whereUsed(project, path)};
-        error.expectsVideo = use.video && !use.picture;
-        throw error;
-    }
+    const QList<MediaVerdict> verdicts = QtConcurrent::blockingMapped<QList<MediaVerdict>>(
+        &judges, paths, [&](const QString& path) { return mediaVerdict(path, uses.value(path), resolver); });
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        if (verdicts[i].content != MediaContent::matches)
+            throw mediaFailure(project, paths[i], verdicts[i], resolver);
 }
 
 namespace {

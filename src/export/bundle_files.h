@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/deploy_error.h"
 #include "export/resource_collection.h"
 #include "media/media_content.h"
 #include "model/project_model.h"
@@ -17,9 +18,19 @@ class PathResolver;
 enum class MediaFileState { regular, missing, folder, notRegular };
 MediaFileState mediaFileState(const QString& storedPath, const PathResolver& resolver);
 
-// What the file behind a stored media path holds, for each use the project makes of it (a path used for a
-// picture and a film must be both, which no file is). A bookmark that does not resolve is missing.
-MediaContent mediaContent(const QString& storedPath, MediaUses uses, const PathResolver& resolver);
+// What the file behind a stored media path holds, judged for each use the project makes of it (a path used
+// for a picture and a film must be both, which no file is; a path of no known use is judged as a picture).
+// A bookmark that does not resolve is missing.
+struct MediaVerdict {
+    MediaContent content = MediaContent::matches;
+    MediaKind judgedAs = MediaKind::picture; // the use it failed, when it did
+};
+MediaVerdict mediaVerdict(const QString& storedPath, MediaUses uses, const PathResolver& resolver);
+// The same for a file open as `fd`, left open at its start.
+MediaVerdict judgeOpenFile(int fd, MediaUses uses);
+// The deployment's refusal of the file `storedPath` for `verdict`, naming the file and where it is used.
+DeployError mediaFailure(const KioskProject& project, const QString& storedPath, const MediaVerdict& verdict,
+                         const PathResolver& resolver);
 
 // The largest side of a screen the renderer draws, in pixels (and of a slide).
 inline constexpr int largestScreenSide = 16384;

@@ -18,6 +18,7 @@ public:
         missingResource,
         resourceIsAFolder,
         resourceNotAFile,
+        resourceUnreadable,
         resourceNotMedia,
     };
 
@@ -51,6 +52,8 @@ public:
             return tr("Resource is a folder, not a file: %1. %2").arg(resourceName, usedBy);
         case Case::resourceNotAFile:
             return tr("Resource is not a regular file: %1. %2").arg(resourceName, usedBy);
+        case Case::resourceUnreadable:
+            return tr("Resource cannot be read (no permission): %1. %2").arg(resourceName, usedBy);
         case Case::resourceNotMedia:
             return (expectsVideo ? tr("Resource is not a video: %1. %2") : tr("Resource is not a picture: %1. %2"))
                 .arg(resourceName, usedBy);

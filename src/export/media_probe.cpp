@@ -3,7 +3,6 @@
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace vistrelle {
@@ -14,7 +13,7 @@ MediaProbe::MediaProbe(const PathResolver& resolver, ImageCache& cache)
 MediaInfo MediaProbe::picture(const QString& storedPath) {
     return known(storedPath, pictures_, [&](MediaInfo& info, const QString& path) {
         // Its content first: the image reader would decode some text formats, which no display shows.
-        if (mediaContent(storedPath, {true, false}, resolver_) != MediaContent::matches)
+        if (mediaVerdict(storedPath, {true, false}, resolver_).content != MediaContent::matches)
             return;
         QImageReader reader(path);
         reader.setAutoTransform(true);
@@ -30,7 +29,7 @@ MediaInfo MediaProbe::picture(const QString& storedPath) {
 
 MediaInfo MediaProbe::video(const QString& storedPath) {
     return known(storedPath, videos_, [&](MediaInfo& info, const QString&) {
-        info.decodes = mediaContent(storedPath, {false, true}, resolver_) == MediaContent::matches;
+        info.decodes = mediaVerdict(storedPath, {false, true}, resolver_).content == MediaContent::matches;
     });
 }
 
@@ -42,16 +41,18 @@ MediaInfo MediaProbe::known(const QString& storedPath, QHash<QString, Known>& ca
     const std::optional<QString> path = resolver_.availableFile(storedPath);
     if (!path)
         return {MediaFileState::missing, false, {}};
-    const QFileInfo stamp(*path);
+    const std::optional<FileStamp> stamp = fileStampOf(*path);
+    if (!stamp)
+        return {MediaFileState::missing, false, {}};
     {
         const QMutexLocker lock(&mutex_);
         const auto found = cache.constFind(storedPath);
-        if (found != cache.cend() && found->modified == stamp.lastModified() && found->bytes == stamp.size())
+        if (found != cache.cend() && found->stamp == *stamp)
             return found->info;
     }
     look(info, *path);
     const QMutexLocker lock(&mutex_);
-    cache.insert(storedPath, {stamp.lastModified(), stamp.size(), info});
+    cache.insert(storedPath, {*stamp, info});
     return info;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "export/bundle_files.h"
+#include "media/media_content.h"
 #include "render/image_source.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QMutex>
 #include <QSize>
@@ -21,7 +21,7 @@ struct MediaInfo {
 };
 
 // Looks at media files for the show check, from any thread. What it learnt of a file is kept until the file
-// changes (its time or size), so a check after an edit decodes nothing again. Pictures are drawn from the shared
+// changes (any write, rename or touch), so a check after an edit decodes nothing again. Pictures are drawn from the shared
 // image cache, as on the canvas.
 class MediaProbe {
 public:
@@ -34,8 +34,7 @@ public:
 
 private:
     struct Known {
-        QDateTime modified;
-        qint64 bytes = 0;
+        FileStamp stamp; // as the media layer's verdicts: a copy with the old time (cp -p) is still new
         MediaInfo info;
     };
 

@@ -1,5 +1,7 @@
 #include "export/resource_collection.h"
 
+#include "export/bundle_files.h"
+
 #include "media/file_error.h"
 #include "media/path_resolver.h"
 #include "model/component_properties.h"
@@ -168,6 +170,7 @@ QString bundleNameOf(const QString& storedPath, const ResourceNameMap& names, co
 void copyResources(const KioskProject& project, const QString& resourcesFolder, const ResourceNameMap& names,
                    const PathResolver& resolver, const ProgressReport& report, const CancelCheck& cancelled) {
     const QStringList paths = collectResourcePaths(project);
+    const QHash<QString, MediaUses> uses = collectResourceUses(project);
     report(0.75,
            QCoreApplication::translate("KioskDeployManager", "Found %1 resources to copy").arg(paths.size()));
     QSet<QString> copied;
@@ -187,7 +190,13 @@ void copyResources(const KioskProject& project, const QString& resourcesFolder, 
                 AppLogger::logFailure(QStringLiteral("Failed to remove existing resource: "),
                                       QStringLiteral("“%1” couldn’t be removed.").arg(name));
         }
-        resolver.copyResource(path, destination, cancelled);
+        // Judged again through the descriptor the copy is made from: a file swapped for another (a link to
+        // a private key) since the validation is refused, never copied.
+        const MediaUses use = uses.value(path);
+        resolver.copyResource(path, destination, cancelled, [&](int fd) {
+            if (const MediaVerdict verdict = judgeOpenFile(fd, use); verdict.content != MediaContent::matches)
+                throw mediaFailure(project, path, verdict, resolver);
+        });
         copied.insert(name);
         report(0.76, QCoreApplication::translate("KioskDeployManager", "Copied: ") + name);
     }

@@ -96,7 +96,7 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
                          u' ' + CheckText::tr("Choose another resolution in the project settings."),
                      true);
     const BackgroundStyle& background = project.settings.defaultBackground;
-    if (background.imagePath && !background.imagePath->isEmpty()) {
+    if (background.type == BackgroundType::image && background.imagePath && !background.imagePath->isEmpty()) {
         const MediaInfo picture = media.picture(*background.imagePath);
         if (picture.state != MediaFileState::regular)
             projectError(QStringLiteral("missing-media"),

@@ -37,4 +37,7 @@ struct OperationCancelled {};
 // Asked between chunks of a long operation: true stops it.
 using CancelCheck = std::function<bool()>;
 
+// Shown a file about to be copied, open as the descriptor the copy is made from; throws to refuse it.
+using SourceCheck = std::function<void(int fd)>;
+
 } // namespace vistrelle

@@ -135,7 +135,8 @@ QString lastPathComponent(const QString& path) {
     return clean.mid(clean.lastIndexOf(u'/') + 1);
 }
 
-void copyFileAtomically(const QString& source, const QString& destination, const CancelCheck& cancelled) {
+void copyFileAtomically(const QString& source, const QString& destination, const CancelCheck& cancelled,
+                        const SourceCheck& accept) {
     const QByteArray sourceName = QFile::encodeName(source);
     // Non-blocking: opening a pipe that appeared at the path must not wait for a writer forever.
     const int in = ::open(sourceName.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -147,6 +148,14 @@ void copyFileAtomically(const QString& source, const QString& destination, const
         throw FileError{
             FileError::other,
             FileError::tr("“%1” is not a file that can be copied.").arg(lastPathComponent(source))};
+    }
+    if (accept) {
+        try {
+            accept(in);
+        } catch (...) {
+            ::close(in);
+            throw;
+        }
     }
     ::fcntl(in, F_SETFL, ::fcntl(in, F_GETFL) & ~O_NONBLOCK);
     if (QFileInfo::exists(destination)) {
@@ -298,10 +307,10 @@ std::optional<QString> PathResolver::availableFile(const QString& path) const {
     return readable ? std::optional(file.absoluteFilePath()) : std::nullopt;
 }
 
-void PathResolver::copyResource(const QString& path, const QString& destination,
-                                const CancelCheck& cancelled) const {
+void PathResolver::copyResource(const QString& path, const QString& destination, const CancelCheck& cancelled,
+                                const SourceCheck& accept) const {
     if (!path.startsWith(bookmarkScheme)) {
-        copyFileAtomically(resolvePath(path), destination, cancelled);
+        copyFileAtomically(resolvePath(path), destination, cancelled, accept);
         return;
     }
     const QString key = path.mid(bookmarkScheme.size());
@@ -311,7 +320,7 @@ void PathResolver::copyResource(const QString& path, const QString& destination,
     if (!startAccess(*url))
         throw FileError::noPermissionFor(url->fileName());
     try {
-        copyFileAtomically(url->toLocalFile(), destination, cancelled);
+        copyFileAtomically(url->toLocalFile(), destination, cancelled, accept);
     } catch (...) {
         stopAccess(*url);
         throw;

@@ -49,7 +49,9 @@ public:
     // Copies the file behind a stored path to `destination`, which must not
     // exist. Throws FileError. The copy appears at `destination` only when complete.
     // `cancelled` is asked between chunks of a large file; true throws OperationCancelled.
-    void copyResource(const QString& path, const QString& destination, const CancelCheck& cancelled = {}) const;
+    // `accept` is shown the source, open, before anything is copied, and throws to refuse it.
+    void copyResource(const QString& path, const QString& destination, const CancelCheck& cancelled = {},
+                      const SourceCheck& accept = {}) const;
 
     // The image behind a stored path, scaled down to fit the limits; nothing on any failure.
     std::optional<QImage> loadImage(const QString& path, int maxWidth, int maxHeight) const;
@@ -63,7 +65,10 @@ public:
 QString lastPathComponent(const QString& path);
 
 // Copies a regular file with the kernel's fast paths; the copy is written
-// under a temporary name and renamed into place. Throws FileError.
-void copyFileAtomically(const QString& source, const QString& destination, const CancelCheck& cancelled = {});
+// under a temporary name and renamed into place. Throws FileError. `accept`
+// judges the source through the descriptor the copy is then made from (at its
+// start, and left there), so what is copied is what was judged; it throws to refuse.
+void copyFileAtomically(const QString& source, const QString& destination, const CancelCheck& cancelled = {},
+                        const SourceCheck& accept = {});
 
 } // namespace vistrelle

@@ -39,9 +39,10 @@ public:
 
     // Reads the regular contents of a document file.
     static Result<VistrelleDocument> read(const QByteArray& contents);
-    // The largest document file that is read: far beyond any real project (a show of 500 screens of 50
-    // components is about 25 MB), small enough that reading it cannot exhaust the memory.
-    static constexpr qint64 largestDocumentBytes = qint64(256) << 20;
+    // The largest document file that is read: four times a show of 500 screens of 50 components (about
+    // 31 MB), small enough that reading it cannot exhaust the memory (the parsed form of the most hostile
+    // JSON, a long list of zeros, takes eight times its bytes).
+    static constexpr qint64 largestDocumentBytes = qint64(128) << 20;
 
     // Reads the file at `path`; a folder, a missing file or one larger than `largestDocumentBytes` fails.
     // Never throws: running out of memory is a failure to open like any other.

@@ -10,6 +10,7 @@
 #include <QMutex>
 #include <QSet>
 #include <QSettings>
+#include <QUuid>
 
 #include <cerrno>
 #include <cstring>
@@ -44,7 +45,8 @@ QString whyNotWritable(const QString& file) {
     const QString folder = QFileInfo(file).path();
     if (!QDir().mkpath(folder))
         return QCoreApplication::translate("Preferences", "the folder “%1” cannot be created").arg(folder);
-    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.vistrelle-write-test"));
+    const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.vistrelle-write-test-") +
+                                               QUuid::createUuid().toString(QUuid::Id128));
     const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return QString::fromLocal8Bit(std::strerror(errno));

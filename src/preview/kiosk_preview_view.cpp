@@ -97,8 +97,10 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
     area_ = new PreviewScreenArea(this);
     PreviewLiveMedia::Callbacks callbacks;
     callbacks.pictureChanged = [this](qint64 screen, const QUuid& component) {
-        frameLog_.firstVideoFrame(double(services_.sinceRequested.nsecsElapsed()) / 1e6);
         pictureChanged(screen, component);
+    };
+    callbacks.videoFrameArrived = [this] {
+        frameLog_.firstVideoFrame(double(services_.sinceRequested.nsecsElapsed()) / 1e6);
     };
     callbacks.log = [](const QString& line) { AppLogger::logError(line); };
     callbacks.trace = [](const QString& line) { qCDebug(AppLogger::debug).noquote() << line; };

@@ -76,6 +76,8 @@ void PreviewLiveMedia::loadVideosOf(qint64 screen) {
         options.loop = c.boolProperty(PropertyKey::isLooping);
         options.muted = c.boolProperty(PropertyKey::isMuted);
         options.frameArrived = [this, screen, id = c.id] {
+            if (callbacks_.videoFrameArrived)
+                callbacks_.videoFrameArrived();
             if (callbacks_.pictureChanged)
                 callbacks_.pictureChanged(screen, id);
         };

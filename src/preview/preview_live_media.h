@@ -25,6 +25,7 @@ class PreviewLiveMedia {
 public:
     struct Callbacks {
         std::function<void(qint64 screen, const QUuid& component)> pictureChanged;
+        std::function<void()> videoFrameArrived; // a decoded frame of any video
         LiveLog log;   // failures
         LiveLog trace; // what players do
     };

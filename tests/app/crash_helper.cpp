@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         }
         std::printf("new crashes: %d\n", reports.newCrashes);
         if (reports.newCrashes > 0)
-            std::printf("%s\n", qPrintable(crashAlertText(uploader.allAccepted() && !uploader.isSending()
+            std::printf("%s\n", qPrintable(crashAlertText(newReportsAccepted(reports, uploader)
                                                              ? CrashReportDelivery::sent
                                                              : CrashReportDelivery::notSent)));
         CrashReporter::uninstall();

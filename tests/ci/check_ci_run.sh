@@ -87,6 +87,17 @@ if bash "$source_dir/scripts/run-benchmarks-once.sh" "$bench_build" > "$work/out
 fi
 grep -q "${benchmarks[1]} was not built" "$work/out" ||
   fail "the benchmark run does not name the missing ${benchmarks[1]}: $(cat "$work/out")"
+printf '#!/bin/sh\nexit 0\n' > "$bench_build/bin/${benchmarks[1]}"
+chmod +x "$bench_build/bin/${benchmarks[1]}"
+# A benchmark that skips itself with an error, and one that crashes.
+printf '#!/bin/sh\necho "BM_Deploy   ERROR OCCURRED: Resource not found"\nexit 0\n' > "$bench_build/bin/${benchmarks[0]}"
+if bash "$source_dir/scripts/run-benchmarks-once.sh" "$bench_build" > "$work/out" 2>&1; then
+  fail "a benchmark that reported an error did not fail the benchmark run"
+fi
+printf '#!/bin/sh\nkill -SEGV $$\n' > "$bench_build/bin/${benchmarks[0]}"
+if bash "$source_dir/scripts/run-benchmarks-once.sh" "$bench_build" > "$work/out" 2>&1; then
+  fail "a benchmark that crashed did not fail the benchmark run"
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures problem(s) with .ci/run" >&2

@@ -228,7 +228,7 @@ TEST(VistrelleDocumentTest, AHugeFileThatStartsLikeAProjectIsRefusedBeforeItIsRe
         EXPECT_TRUE(document.error().description().startsWith(
             "Failed to read project file: The file is damaged or is not a Vistrelle project: it is "))
             << document.error().description().toStdString();
-        EXPECT_TRUE(document.error().description().contains("and a project file is at most 256"))
+        EXPECT_TRUE(document.error().description().contains("and a project file is at most 128"))
             << document.error().description().toStdString();
         EXPECT_EQ(log.errorMessages(), QStringList{"Document file is larger than any project"});
     }

@@ -42,12 +42,16 @@ EditorPreferences EditorPreferences::load() {
 }
 
 void EditorPreferences::save() const {
-    Preferences::setValue(defaultProjectNameKey, defaultProjectName);
-    Preferences::setValue(defaultResolutionKey, defaultResolution);
-    Preferences::setValue(autoSaveIntervalKey, autoSaveInterval);
-    Preferences::setValue(showWelcomeScreenKey, showWelcomeScreen);
-    Preferences::setValue(themeKey, theme);
-    Preferences::setValue(componentLibraryLocationKey, componentLibraryLocation);
+    const std::optional<QString> failure =
+        Preferences::setValues({{defaultProjectNameKey, defaultProjectName},
+                                {defaultResolutionKey, defaultResolution},
+                                {autoSaveIntervalKey, autoSaveInterval},
+                                {showWelcomeScreenKey, showWelcomeScreen},
+                                {themeKey, theme},
+                                {componentLibraryLocationKey, componentLibraryLocation}});
+    if (failure)
+        Preferences::reportWriteFailure(
+            QCoreApplication::translate("EditorPreferences", "Could not save the preferences: %1"), *failure);
 }
 
 ScreenResolution EditorPreferences::resolutionPreset(const QString& choice) {
