@@ -380,9 +380,11 @@ void EditorWindow::observeNotifications() {
             refresh();
     });
     center.observe(NotificationName::componentDragEnded, this, [this](const QVariantMap&) { endGesture(); });
-    // Told in the window the user works in (the others would show it where nobody looks).
+    // Told in the window the user works in (the others would show it where nobody looks), or in every
+    // window while none is active (at launch, over the welcome window).
     center.observe(Preferences::writeFailedNotification, this, [this](const QVariantMap& info) {
-        if (SharedDocumentManager::shared().isActiveWindow(windowId_))
+        const std::optional<QUuid>& active = SharedDocumentManager::shared().activeWindowId();
+        if (!active || *active == windowId_)
             settingsNotice_->showMessage(info.value(Preferences::messageKey).toString());
     });
     center.observe(NotificationName::showProjectSettings, this, [this](const QVariantMap& info) {

@@ -74,8 +74,8 @@ bool isoBaseMedia(QByteArrayView head, qint64 fileSize, const std::function<QByt
 // The formats a display shows, found by the reader from the content. Text formats (XBM, XPM, the plain
 // PBM family) are left out: ordinary text can look like them.
 bool isPictureFormat(const QByteArray& format) {
-    static const QSet<QByteArray> formats = {"png",  "jpeg", "jpg", "gif",  "bmp",  "webp", "tiff", "tif",
-                                             "svg",  "svgz", "ico", "cur",  "heic", "heif", "avif", "jp2"};
+    static const QSet<QByteArray> formats = {"png", "jpeg", "jpg", "gif", "bmp",  "webp", "tiff", "tif",
+                                             "svg", "svgz", "ico", "cur", "heic", "heif", "avif", "jp2"};
     return formats.contains(format.toLower());
 }
 
@@ -141,13 +141,13 @@ bool decodesAsPicture(QFile& file) {
 
 bool looksLikeVideoContainer(QByteArrayView head, qint64 fileSize,
                              const std::function<QByteArray(qint64)>& readAt) {
-    return isoBaseMedia(head, fileSize, readAt) ||
-           at(head, 0, "\x1A\x45\xDF\xA3") || // Matroska, WebM
+    return isoBaseMedia(head, fileSize, readAt) || at(head, 0, "\x1A\x45\xDF\xA3") || // Matroska, WebM
            (at(head, 0, "RIFF") && (at(head, 8, "AVI ") || at(head, 8, "AVIX"))) ||
            at(head, 0, QByteArrayView("\x00\x00\x01\xBA", 4)) || // MPEG program stream
            at(head, 0, QByteArrayView("\x00\x00\x01\xB3", 4)) || // MPEG video
            at(head, 0, "OggS") || at(head, 0, "FLV\x01") ||
-           at(head, 0, QByteArrayView("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16)) ||
+           at(head, 0,
+              QByteArrayView("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C", 16)) ||
            transportStream(head, 188, 0) || transportStream(head, 192, 4);
 }
 
@@ -176,7 +176,9 @@ MediaContent inspectOpenFile(int fd, MediaKind kind) {
     if (kind == MediaKind::picture) {
         matches = decodesAsPicture(file);
     } else {
-        const auto readAt = [&file](qint64 offset) { return file.seek(offset) ? file.read(16) : QByteArray(); };
+        const auto readAt = [&file](qint64 offset) {
+            return file.seek(offset) ? file.read(16) : QByteArray();
+        };
         matches = looksLikeVideoContainer(file.read(headSize), status.st_size, readAt);
     }
     file.close();

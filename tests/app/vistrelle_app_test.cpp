@@ -11,6 +11,7 @@
 #include "support/log_capture.h"
 #include "support/read_only_folder.h"
 #include "support/setup_sheet.h"
+#include "support/sparse_file.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -144,11 +145,7 @@ TEST_F(VistrelleAppTest, AHugeFileHandedOverByAnotherLaunchIsRefusedAndTheEditor
 
     // 64 GiB that begin like a project, as `truncate` makes them.
     const QString huge = folder.filePath("huge.vistrelle");
-    QFile file(huge);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{");
-    ASSERT_TRUE(file.resize(qint64(64) << 30));
-    file.close();
+    ASSERT_TRUE(test_support::writeSparseFile(huge, "{", qint64(64) << 30));
 
     test_support::LogCapture log;
     QSignalSpy received(&running, &SingleInstance::filesReceived);

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "support/small_file_system.h"
+#include "support/sparse_file.h"
 
 #include <gtest/gtest.h>
 
@@ -59,11 +60,7 @@ TEST(CliTest, CheckOfABrokenFileFailsWithTheDescriptionOnly) {
     file.close();
     // 64 GiB that begin like a project, as `truncate` makes them: refused before they are read.
     const QString huge = dir.filePath("huge.vistrelle");
-    QFile hugeFile(huge);
-    ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly));
-    hugeFile.write("{\"screens\": [");
-    ASSERT_TRUE(hugeFile.resize(qint64(64) << 30));
-    hugeFile.close();
+    ASSERT_TRUE(vistrelle::test_support::writeSparseFile(huge, "{\"screens\": [", qint64(64) << 30));
 
     for (const QString& path : {broken, dir.path(), dir.filePath("missing.vistrelle"), huge}) {
         const CliRun run = runCli({"check", path});
@@ -142,6 +139,14 @@ TEST(CliTest, VersionHelpAndUsageErrors) {
 namespace {
 
 // A home folder holding the sample's media where the sample project expects them.
+// `root` written as a project file at `path`.
+QString writtenJson(const QString& path, const QJsonObject& root) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(root).toJson());
+    return path;
+}
+
 QString homeWithSampleMedia(const QTemporaryDir& dir) {
     const QString media = dir.filePath("home/vistrelle-examples");
     QDir().mkpath(media);
@@ -286,11 +291,7 @@ TEST(CliTest, PreflightWritesOneLinePerFindingWhateverTheNames) {
     first["name"] = QStringLiteral("Welcome\x1b[2J\nwarning: screen 5 \"Fake\": nothing");
     screens[0] = first;
     root["screens"] = screens;
-    const QString project = dir.filePath("hostile.vistrelle");
-    QFile file(project);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QJsonDocument(root).toJson());
-    file.close();
+    const QString project = writtenJson(dir.filePath("hostile.vistrelle"), root);
 
     const CliRun text = runCli({"preflight", project}, dir.filePath("empty-home"));
     EXPECT_EQ(text.exitCode, 1);
@@ -312,11 +313,7 @@ TEST(CliTest, ANameWithControlCharactersDeploysIntoAFolderOfItsOwnAgainAndAgain)
     QJsonObject metadata = root["metadata"].toObject();
     metadata["name"] = QStringLiteral("Lobby\x1b[31m") + QChar(0) + QStringLiteral("Show");
     root["metadata"] = metadata;
-    const QString project = dir.filePath("control.vistrelle");
-    QFile file(project);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QJsonDocument(root).toJson());
-    file.close();
+    const QString project = writtenJson(dir.filePath("control.vistrelle"), root);
 
     const QString out = dir.filePath("out");
     for (const char* bundle : {"Lobby[31mShow.bundle", "Lobby[31mShow-2.bundle"}) {

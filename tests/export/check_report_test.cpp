@@ -9,7 +9,15 @@ using namespace vistrelle;
 namespace {
 
 CheckFinding screenFinding(const QString& screenName, const QString& message) {
-    return {CheckFinding::Severity::error, QStringLiteral("missing-media"), 2, screenName, {}, {}, {}, message, true};
+    return {CheckFinding::Severity::error,
+            QStringLiteral("missing-media"),
+            2,
+            screenName,
+            {},
+            {},
+            {},
+            message,
+            true};
 }
 
 } // namespace
@@ -17,7 +25,8 @@ CheckFinding screenFinding(const QString& screenName, const QString& message) {
 TEST(CheckReportTest, ANameCanNeitherForgeALineNorTalkToTheTerminal) {
     // A screen name that tries to end its finding and add one of its own, in colour.
     const QString forged = QStringLiteral("Lobby\": fine\nerror: screen 9 \"\x1b[2JGone\\");
-    const QString line = findingLine(screenFinding(forged, QStringLiteral("The picture “a\nb.jpg” is missing.")), {});
+    const QString line =
+        findingLine(screenFinding(forged, QStringLiteral("The picture “a\nb.jpg” is missing.")), {});
     EXPECT_EQ(line, "error: screen 2 \"Lobby\\\": fine\\nerror: screen 9 \\\"\\u001b[2JGone\\\\\": "
                     "The picture “a\\nb.jpg” is missing.");
     EXPECT_FALSE(line.contains(u'\n'));
@@ -30,8 +39,15 @@ TEST(CheckReportTest, ANameCanNeitherForgeALineNorTalkToTheTerminal) {
 }
 
 TEST(CheckReportTest, AFindingAboutTheProjectNamesIt) {
-    const CheckFinding finding{CheckFinding::Severity::warning, QStringLiteral("bundle-name"), 0, {}, {}, {}, {},
-                               QStringLiteral("Rename it."), false};
+    const CheckFinding finding{CheckFinding::Severity::warning,
+                               QStringLiteral("bundle-name"),
+                               0,
+                               {},
+                               {},
+                               {},
+                               {},
+                               QStringLiteral("Rename it."),
+                               false};
     EXPECT_EQ(findingLine(finding, QStringLiteral("Harbour \"Lobby\"")),
               "warning: project \"Harbour \\\"Lobby\\\"\": Rename it.");
 }

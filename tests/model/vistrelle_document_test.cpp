@@ -1,6 +1,7 @@
 #include "model/vistrelle_document.h"
 #include "support/log_capture.h"
 #include "support/sample_project.h"
+#include "support/sparse_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -207,12 +208,7 @@ TEST(VistrelleDocumentTest, ALargeFileIsJudgedByItsStartBeforeTheRestIsRead) {
 TEST(VistrelleDocumentTest, AHugeFileThatStartsLikeAProjectIsRefusedBeforeItIsRead) {
     QTemporaryDir dir;
     const QString sparse = dir.filePath("sparse.vistrelle");
-    {
-        QFile file(sparse);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("{");
-        ASSERT_TRUE(file.resize(qint64(64) << 30)); // 64 GiB, as `truncate` makes it
-    }
+    ASSERT_TRUE(test_support::writeSparseFile(sparse, "{", qint64(64) << 30));
     const QString braces = dir.filePath("braces.vistrelle");
     {
         QFile file(braces);

@@ -21,7 +21,8 @@ TEST(PreferencesTest, AWriteToAReadOnlyFolderSaysWhyAndKeepsTheValueForThisRun) 
     {
         test_support::LogCapture log;
         const test_support::ReadOnlyFolder readOnly(store);
-        const std::optional<QString> failure = Preferences::setValue("recentFiles", QStringList{"/tmp/a.vistrelle"});
+        const std::optional<QString> failure =
+            Preferences::setValue("recentFiles", QStringList{"/tmp/a.vistrelle"});
         ASSERT_TRUE(failure.has_value()) << "the folder is writable after all";
         EXPECT_EQ(*failure, "Permission denied");
         EXPECT_EQ(log.errorMessages().size(), 1);
@@ -43,10 +44,9 @@ TEST(PreferencesTest, AFailureIsToldToTheWindowsAsASentence) {
     QCoreApplication app(argc, nullptr);
     QString told;
     QObject context;
-    NotificationCenter::defaultCenter().observe(Preferences::writeFailedNotification, &context,
-                                                [&](const QVariantMap& info) {
-                                                    told = info.value(Preferences::messageKey).toString();
-                                                });
+    NotificationCenter::defaultCenter().observe(
+        Preferences::writeFailedNotification, &context,
+        [&](const QVariantMap& info) { told = info.value(Preferences::messageKey).toString(); });
     Preferences::reportWriteFailure(QStringLiteral("Could not save the style preset: %1"),
                                     QStringLiteral("No space left on device"));
     QCoreApplication::processEvents();

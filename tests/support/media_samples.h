@@ -20,7 +20,11 @@ inline QByteArray pictureBytes(const char* format = "PNG", QColor color = QColor
 
 // The start of an MP4 file (its "ftyp" box), which is what tells a video container.
 inline QByteArray videoBytes(const QByteArray& rest = "video bytes") {
-    return QByteArray("\x00\x00\x00\x18" "ftypisom\x00\x00\x02\x00" "isomiso2", 24) + rest;
+    return QByteArray("\x00\x00\x00\x18"
+                      "ftypisom\x00\x00\x02\x00"
+                      "isomiso2",
+                      24) +
+           rest;
 }
 
 // A PNG of `side` × `side` grey pixels that is small on disk and takes side² bytes to decode: above
@@ -45,7 +49,8 @@ inline QByteArray pngBombBytes(int side) {
     // Each row: filter 0 and its pixels, all zero; zlib's stream is what qCompress writes after its length.
     const QByteArray pixels = qCompress(QByteArray(qsizetype(side + 1) * side, '\0'), 9).mid(4);
     const QByteArray header = big(quint32(side)) + big(quint32(side)) + QByteArray("\x08\x00\x00\x00\x00", 5);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", pixels) + chunk("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", pixels) +
+           chunk("IEND", {});
 }
 
 } // namespace vistrelle::test_support
