@@ -102,12 +102,15 @@ void PreviewPlayback::tick(qint64 generation, double start, double duration, qin
     notify();
 }
 
-void PreviewPlayback::jumpToScreen(qint64 index) {
+void PreviewPlayback::jumpToScreen(qint64 index, Hold hold) {
     ++transitionGeneration_;
     tickTimer_.reset();
     isTransitioning_ = false;
     transitionProgress_ = 0;
-    setCurrentScreenIndex(index);
+    if (index == currentScreenIndex_ && hold == Hold::again)
+        scheduleAdvanceTimer();
+    else
+        setCurrentScreenIndex(index);
     notify();
 }
 
@@ -189,12 +192,12 @@ void PreviewPlayback::navigate(const QString& target) {
     const qint64 count = project_.screens.size();
     if (target == QLatin1StringView("next") || target == QLatin1StringView("next_screen")) {
         if (currentScreenIndex_ < count - 1)
-            jumpToScreen(currentScreenIndex_ + 1);
+            jumpToScreen(currentScreenIndex_ + 1, Hold::again);
         return;
     }
     if (target == QLatin1StringView("previous") || target == QLatin1StringView("previous_screen")) {
         if (currentScreenIndex_ >= 1)
-            jumpToScreen(currentScreenIndex_ - 1);
+            jumpToScreen(currentScreenIndex_ - 1, Hold::again);
         return;
     }
     if (target.startsWith(QLatin1StringView("screen_"))) {
@@ -205,7 +208,7 @@ void PreviewPlayback::navigate(const QString& target) {
         // Digits with an optional sign only: Qt's reading would also take blanks.
         const bool plain = !number.isEmpty() && !number.front().isSpace() && !number.back().isSpace();
         if (ok && plain && index >= 0 && index < count)
-            jumpToScreen(index);
+            jumpToScreen(index, Hold::again);
         return;
     }
     const QUuid id = QUuid::fromString(target);
@@ -213,7 +216,7 @@ void PreviewPlayback::navigate(const QString& target) {
         return;
     for (qint64 i = 0; i < count; ++i)
         if (project_.screens[i].id == id) {
-            jumpToScreen(i);
+            jumpToScreen(i, Hold::again);
             return;
         }
 }

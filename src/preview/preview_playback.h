@@ -57,7 +57,11 @@ public:
     void dismissAlert();
 
     void advanceToNextScreen();
-    void jumpToScreen(qint64 index);
+    // Ends any transition and shows `index`. A jump the viewer asked for (`Hold::again`) always leaves one
+    // advance timer, also when it lands on the screen on view (whose own hold had already run out while it
+    // was being left); the automatic advance onto the same screen (a show of one) leaves none.
+    enum class Hold { asBefore, again };
+    void jumpToScreen(qint64 index, Hold hold = Hold::asBefore);
     // A click on an image button of `screen` that sends `action`.
     void handleButtonAction(const QString& action, const KioskScreen& screen);
 

@@ -77,6 +77,9 @@ RichTextEditor::RichTextEditor(IconProvider icons, bool compact, QWidget* parent
     size_->setObjectName(QStringLiteral("fontSize"));
     size_->setToolTip(tr("Size"));
     size_->setRange(1, 999);
+    // A size applies when the user commits it (Return, leaving the box, an arrow or wheel step), never
+    // digit by digit: "24" typed at a person's pace is not 2 px first.
+    size_->setKeyboardTracking(false);
     tools->addWidget(family_);
     tools->addWidget(size_);
     tools->addSpacing(6);
@@ -161,7 +164,8 @@ RichTextEditor::RichTextEditor(IconProvider icons, bool compact, QWidget* parent
             return;
         QTextCharFormat format;
         format.setProperty(QTextFormat::FontPixelSize, size);
-        mergeFormat(format);
+        // The keyboard stays in the box: the next keys are meant for it, not for the selected text.
+        mergeFormat(format, FocusAfter::stay);
     });
     connect(bold_, &QToolButton::clicked, this, [this](bool on) {
         QTextCharFormat format;
@@ -276,13 +280,14 @@ void RichTextEditor::setTextBackground(const QColor& color) {
     text_->setPalette(palette);
 }
 
-void RichTextEditor::mergeFormat(const QTextCharFormat& format) {
+void RichTextEditor::mergeFormat(const QTextCharFormat& format, FocusAfter focus) {
     QTextCursor cursor = text_->textCursor();
     if (!cursor.hasSelection())
         cursor.select(QTextCursor::WordUnderCursor);
     cursor.mergeCharFormat(format);
     text_->mergeCurrentCharFormat(format);
-    text_->setFocus();
+    if (focus == FocusAfter::text)
+        text_->setFocus();
 }
 
 void RichTextEditor::showFormatAt() {

@@ -57,7 +57,9 @@ signals:
 private:
     QToolButton* addToggle(const QString& symbol, const QString& letter, const QString& tip,
                            const QKeySequence& shortcut);
-    void mergeFormat(const QTextCharFormat& format);
+    // A button or a list hands the keyboard back to the text; a field being typed in keeps it.
+    enum class FocusAfter { text, stay };
+    void mergeFormat(const QTextCharFormat& format, FocusAfter focus = FocusAfter::text);
     void showFormatAt();
     void setAlignment(Qt::Alignment alignment);
     void setLineSpacing(int percent);

@@ -141,6 +141,24 @@ TEST_F(PlaybackTest, AJumpDuringATransitionEndsItsAnimationForGood) {
     EXPECT_EQ(playback->currentScreenIndex(), 2);
 }
 
+TEST_F(PlaybackTest, AJumpToTheScreenBeingLeftLeavesExactlyOneAdvanceTimer) {
+    play({screenWith(3, TransitionEffect::fade, 1.0), screenWith(3, TransitionEffect::none)});
+    at(3.3);
+    ASSERT_TRUE(playback->isTransitioning());
+    // A button on the screen being left that leads to that very screen, clicked during the transition.
+    playback->handleButtonAction(QStringLiteral("screen_0"), screen(0));
+    EXPECT_FALSE(playback->isTransitioning());
+    EXPECT_EQ(playback->currentScreenIndex(), 0);
+    EXPECT_EQ(clock.pendingCount(), 1) << "the show would stay on this screen for good";
+    at(6.3);
+    EXPECT_TRUE(playback->isTransitioning()) << "its hold starts again at the jump";
+    at(7.4);
+    EXPECT_EQ(playback->currentScreenIndex(), 1);
+    // The same by its id, while it is on view: a fresh hold, still one timer.
+    playback->handleButtonAction(screen(1).id.toString(), screen(1));
+    EXPECT_EQ(clock.pendingCount(), 1);
+}
+
 TEST_F(PlaybackTest, NavigationActionsJumpWithinTheShowWithoutWrapping) {
     play({screenWith(30, TransitionEffect::none), screenWith(30, TransitionEffect::none),
           screenWith(30, TransitionEffect::none)});
