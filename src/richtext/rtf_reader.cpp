@@ -86,6 +86,7 @@ public:
         }
         flush();
         finishListItem();
+        takeMarkerFormatFromText();
         return std::move(document_);
     }
 
@@ -396,8 +397,19 @@ private:
         flush();
         applyBlockFormat(state().paragraph);
         finishListItem();
+        takeMarkerFormatFromText();
         cursor_.insertBlock();
         applyBlockFormat(state().paragraph);
+    }
+
+    // A list item's bullet or number is drawn in its paragraph's own character format, which a new
+    // paragraph would otherwise inherit from the end of the one before (a heading's size): it is the format
+    // of the paragraph's first character, as the editor keeps it.
+    void takeMarkerFormatFromText() {
+        const QTextBlock block = cursor_.block();
+        if (block.begin().atEnd())
+            return;
+        QTextCursor(block).setBlockCharFormat(block.begin().fragment().charFormat());
     }
 
     // A paragraph that showed a bullet or a number is an item of a list of that kind, and of the

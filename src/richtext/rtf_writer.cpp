@@ -79,6 +79,18 @@ QByteArray writeRtf(const QTextDocument& document) {
                "\\blue" + QByteArray::number(qBlue(rgb)) + ';';
     rtf += "}\n";
 
+    const auto appendCharacterFormat = [&](QByteArray& out, const QTextCharFormat& format) {
+        out += "\\plain\\f" + QByteArray::number(std::max<qsizetype>(0, fonts.indexOf(familyOf(format)))) + "\\fs" +
+               QByteArray::number(halfPointsOf(format, document));
+        if (format.fontWeight() >= QFont::Bold)
+            out += "\\b";
+        if (format.fontItalic())
+            out += "\\i";
+        if (format.fontUnderline())
+            out += "\\ul";
+        if (format.hasProperty(QTextFormat::ForegroundBrush))
+            out += "\\cf" + QByteArray::number(colors.indexOf(format.foreground().color().rgb()) + 1);
+    };
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextBlockFormat paragraph = block.blockFormat();
         rtf += "\\pard";
@@ -93,23 +105,17 @@ QByteArray writeRtf(const QTextDocument& document) {
         else if (paragraph.lineHeightType() == QTextBlockFormat::MinimumHeight)
             rtf += "\\sl" + QByteArray::number(qRound(paragraph.lineHeight() * 20)) + "\\slmult0";
         // A list item: indented, with its bullet or number as every reader shows it.
+        // A list item: indented, with its bullet or number as every reader shows it, in the item's own
+        // format (without one it takes the end of the paragraph before: a heading's size).
         if (const QString marker = listMarkerOf(block); !marker.isEmpty()) {
-            rtf += "\\li720\\fi-360{\\listtext ";
+            rtf += "\\li720\\fi-360{\\listtext";
+            appendCharacterFormat(rtf, block.begin().atEnd() ? block.charFormat() : block.begin().fragment().charFormat());
+            rtf += ' ';
             appendEscaped(rtf, marker);
             rtf += "\\tab}";
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            rtf += "\\plain\\f" + QByteArray::number(fonts.indexOf(familyOf(format))) + "\\fs" +
-                   QByteArray::number(halfPointsOf(format, document));
-            if (format.fontWeight() >= QFont::Bold)
-                rtf += "\\b";
-            if (format.fontItalic())
-                rtf += "\\i";
-            if (format.fontUnderline())
-                rtf += "\\ul";
-            if (format.hasProperty(QTextFormat::ForegroundBrush))
-                rtf += "\\cf" + QByteArray::number(colors.indexOf(format.foreground().color().rgb()) + 1);
+            appendCharacterFormat(rtf, it.fragment().charFormat());
             rtf += ' ';
             appendEscaped(rtf, it.fragment().text());
         }

@@ -2,6 +2,7 @@
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFragment>
@@ -163,8 +164,12 @@ TEST(RtfTest, ListsRoundTripAndAreReadFromOtherProducers) {
     makeList(4, 5, QTextListFormat::ListDecimal);
 
     const QByteArray rtf = writeRtf(original);
-    EXPECT_TRUE(rtf.contains("{\\listtext \\u8226?\\tab}")) << rtf.constData();
-    EXPECT_TRUE(rtf.contains("{\\listtext 2.\\tab}"));
+    // Each marker in its item's own format: other readers draw it at the item's size.
+    EXPECT_TRUE(QRegularExpression(R"(\{\\listtext\\plain\\f0\\fs\d+ \\u8226\?\\tab\})")
+                    .match(QString::fromLatin1(rtf))
+                    .hasMatch())
+        << rtf.constData();
+    EXPECT_TRUE(QRegularExpression(R"(\{\\listtext\\plain\\f0\\fs\d+ 2\.\\tab\})").match(QString::fromLatin1(rtf)).hasMatch());
     const std::unique_ptr<QTextDocument> read = readRtf(rtf);
     ASSERT_TRUE(read);
     EXPECT_EQ(listItemsOf(*read), listItemsOf(original));
@@ -184,4 +189,27 @@ TEST(RtfTest, ListsRoundTripAndAreReadFromOtherProducers) {
                                                     {"First", QTextListFormat::ListDecimal, 1},
                                                     {"Second", QTextListFormat::ListDecimal, 1},
                                                     {"After", std::nullopt, -1}}));
+}
+
+TEST(RtfTest, AListItemsMarkerTakesTheItemsFormatNotTheHeadingsBeforeIt) {
+    QTextDocument original;
+    QTextCursor cursor(&original);
+    QTextCharFormat heading;
+    heading.setProperty(QTextFormat::FontPixelSize, 96);
+    cursor.insertText("Lobby News", heading);
+    cursor.insertBlock(); // the new paragraph's own format is still the heading's, as after Return
+    QTextCharFormat item;
+    item.setProperty(QTextFormat::FontPixelSize, 20);
+    cursor.insertText("Coffee at nine", item);
+    QTextListFormat list;
+    list.setStyle(QTextListFormat::ListDisc);
+    cursor.createList(list);
+
+    const QByteArray rtf = writeRtf(original);
+    EXPECT_TRUE(rtf.contains("{\\listtext\\plain\\f0\\fs40 \\u8226?\\tab}")) << rtf.constData();
+    const std::unique_ptr<QTextDocument> read = readRtf(rtf);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->findBlockByNumber(1).charFormat().intProperty(QTextFormat::FontPixelSize), 20)
+        << "the bullet is drawn at this size";
+    EXPECT_EQ(read->findBlockByNumber(0).charFormat().intProperty(QTextFormat::FontPixelSize), 96);
 }

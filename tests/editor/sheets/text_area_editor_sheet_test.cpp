@@ -6,6 +6,7 @@
 #include "platform/notification_center.h"
 #include "richtext/font_resolver.h"
 #include "richtext/rich_text_editor.h"
+#include "render/text_layout.h"
 #include "richtext/rtf_reader.h"
 #include "support/log_capture.h"
 #include "support/qt_printers.h"
@@ -15,7 +16,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QTextList>
 #include <QToolButton>
@@ -162,4 +165,58 @@ TEST(TextAreaEditorSheetTest, SavingIsOneStepThatUndoesToTheOldTextExactly) {
     stack.undo();
     EXPECT_EQ(textNow(), area.properties);
     SharedDocumentManager::resetShared();
+}
+
+namespace {
+
+// Where a list item's marker is drawn in its document: the text layout draws it left of the item's first
+// line, a space away, at the size of the paragraph's own character format.
+QRectF markerRect(QTextDocument& document, const QTextBlock& block) {
+    document.documentLayout()->blockBoundingRect(block); // lays it out
+    const QTextLine line = block.layout()->lineAt(0);
+    const QFontMetricsF metrics(block.charFormat().font());
+    const double side = metrics.lineSpacing() / 3; // a disc
+    const QPointF start = block.layout()->position() + line.position();
+    return {start.x() - metrics.horizontalAdvance(u' ') - side, start.y() + metrics.height() / 2 - side / 2, side,
+            side};
+}
+
+} // namespace
+
+TEST(TextAreaEditorSheetTest, AListAfterAHeadingIsDrawnAsItWasEdited) {
+    PlacedComponent area = textArea({});
+    area.size = {600, 400};
+    TextAreaEditorSheet sheet(area);
+    sheet.show();
+    sheet.activateWindow();
+    QApplication::processEvents();
+    RichTextEditor& editor = sheet.editor();
+    auto* size = child<QSpinBox>(editor, "fontSize");
+    size->setValue(96); // a heading large enough that its bullet would reach past the frame's left edge
+    type(editor, "Lobby News");
+    QTest::keyClick(editor.textEdit(), Qt::Key_Return);
+    size->setValue(20);
+    child<QToolButton>(editor, "list.bullet")->click();
+    type(editor, "Coffee at nine");
+    QTest::keyClick(editor.textEdit(), Qt::Key_Return);
+    type(editor, "New books");
+
+    // The document the canvas, the preview and the slides draw, beside the editor's own at the same width.
+    const PlacedComponent saved = sheet.updatedComponent();
+    QTextDocument* drawn = textAreaDocument(saved, area.size.width);
+    ASSERT_NE(drawn, nullptr);
+    std::unique_ptr<QTextDocument> edited(editor.textEdit()->document()->clone());
+    edited->setDocumentMargin(drawn->documentMargin());
+    edited->setTextWidth(drawn->textWidth());
+    ASSERT_EQ(drawn->blockCount(), 3);
+    for (int i = 1; i < 3; ++i) {
+        const QTextBlock item = drawn->findBlockByNumber(i);
+        const QTextBlock asEdited = edited->findBlockByNumber(i);
+        ASSERT_TRUE(item.textList()) << i;
+        EXPECT_EQ(item.charFormat().intProperty(QTextFormat::FontPixelSize), 20)
+            << "the bullet takes the size of its own item, not of the heading before it";
+        const QRectF marker = markerRect(*drawn, item);
+        EXPECT_EQ(marker, markerRect(*edited, asEdited)) << i;
+        EXPECT_GE(marker.left(), 0) << "the bullet is cut off at the frame's left edge";
+    }
 }
