@@ -75,121 +75,126 @@
         <translation>%1 bei %2, %3</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="42"/>
+        <location filename="../../src/export/screen_rules.cpp" line="43"/>
         <location filename="../../src/export/show_check.cpp" line="94"/>
         <location filename="../../src/export/show_check.cpp" line="124"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="62"/>
+        <location filename="../../src/export/screen_rules.cpp" line="63"/>
         <source>%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or choose another.</source>
         <translation>%1 „%2“ lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="69"/>
+        <location filename="../../src/export/screen_rules.cpp" line="70"/>
         <source>%1 “%2” is missing: put the file back or choose another.</source>
         <translation>%1 „%2“ fehlt: Legen Sie die Datei zurück oder wählen Sie eine andere.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="74"/>
+        <location filename="../../src/export/screen_rules.cpp" line="75"/>
         <source>%1 “%2” is a folder, not a file: choose the file itself.</source>
         <translation>%1 „%2“ ist ein Ordner, keine Datei: Wählen Sie die Datei selbst.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="79"/>
+        <location filename="../../src/export/screen_rules.cpp" line="80"/>
         <source>%1 “%2” is no regular file (a pipe or a device): choose a file.</source>
         <translation>%1 „%2“ ist keine normale Datei (eine Pipe oder ein Gerät): Wählen Sie eine Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="101"/>
+        <location filename="../../src/export/screen_rules.cpp" line="102"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, enlarged %5× (more than %6× looks blurry): use a larger picture or show it smaller.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt, %5-fach vergrößert (mehr als %6-fach wirkt unscharf): Nehmen Sie ein größeres Bild oder zeigen Sie es kleiner.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="108"/>
+        <location filename="../../src/export/screen_rules.cpp" line="109"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, more than %5× larger than it is shown: a smaller copy makes the bundle lighter and loads faster.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt und ist damit mehr als %5-mal größer als nötig: Eine kleinere Kopie macht das Paket leichter und lädt schneller.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="162"/>
-        <location filename="../../src/export/screen_rules.cpp" line="173"/>
+        <location filename="../../src/export/screen_rules.cpp" line="163"/>
+        <location filename="../../src/export/screen_rules.cpp" line="174"/>
         <source>The background picture</source>
         <translation>Das Hintergrundbild</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="181"/>
-        <location filename="../../src/export/screen_rules.cpp" line="184"/>
+        <location filename="../../src/export/screen_rules.cpp" line="182"/>
+        <location filename="../../src/export/screen_rules.cpp" line="185"/>
         <source>The picture</source>
         <translation>Das Bild</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="191"/>
+        <location filename="../../src/export/screen_rules.cpp" line="192"/>
         <source>The video</source>
         <translation>Das Video</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="118"/>
+        <location filename="../../src/export/screen_rules.cpp" line="119"/>
         <source>Videos or web views are not supported for this mode: in high-performance mode %1 shows as a still placeholder. Deploy without the mode, or replace it with a picture.</source>
         <translation>Videos oder Webansichten werden in diesem Modus nicht unterstützt: Im Hochleistungsmodus erscheint %1 als stehender Platzhalter. Stellen Sie ohne den Modus bereit oder ersetzen Sie es durch ein Bild.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="56"/>
+        <location filename="../../src/export/screen_rules.cpp" line="57"/>
         <source>%1 “%2” is not a video file a player can open: choose an MP4, MOV, MKV, WebM or AVI film.</source>
         <translation>%1 „%2“ ist keine Videodatei, die ein Player öffnen kann: Wählen Sie einen Film im Format MP4, MOV, MKV, WebM oder AVI.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="199"/>
+        <location filename="../../src/export/screen_rules.cpp" line="201"/>
+        <source>%1 has the address “%2”, which is no web page: the display shows an error in its place. Type an address that begins with https:// or http://, or clear it to show the HTML content.</source>
+        <translation>%1 hat die Adresse „%2“, die keine Webseite ist: Der Bildschirm zeigt an ihrer Stelle einen Fehler. Geben Sie eine Adresse ein, die mit https:// oder http:// beginnt, oder leeren Sie sie, um den HTML-Inhalt zu zeigen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/screen_rules.cpp" line="208"/>
         <source>%1 loads its page from the network: the display computer must be online, or the screen shows an error page. Use a local page where the network may fail.</source>
         <translation>%1 lädt die Seite aus dem Netz: Der Anzeigecomputer muss online sein, sonst zeigt der Bildschirm eine Fehlerseite. Nehmen Sie eine lokale Seite, wo das Netz ausfallen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="229"/>
+        <location filename="../../src/export/screen_rules.cpp" line="238"/>
         <source>%1 is entirely outside the screen (%2 × %3), so it never shows: move it onto the screen or delete it.</source>
         <translation>%1 liegt ganz außerhalb des Bildschirms (%2 × %3) und ist nie zu sehen: Verschieben Sie es auf den Bildschirm oder löschen Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="237"/>
+        <location filename="../../src/export/screen_rules.cpp" line="246"/>
         <source>%1 px past the left edge</source>
         <translation>%1 px über den linken Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="239"/>
+        <location filename="../../src/export/screen_rules.cpp" line="248"/>
         <source>%1 px past the top edge</source>
         <translation>%1 px über den oberen Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="241"/>
+        <location filename="../../src/export/screen_rules.cpp" line="250"/>
         <source>%1 px past the right edge</source>
         <translation>%1 px über den rechten Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="243"/>
+        <location filename="../../src/export/screen_rules.cpp" line="252"/>
         <source>%1 px past the bottom edge</source>
         <translation>%1 px über den unteren Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="245"/>
+        <location filename="../../src/export/screen_rules.cpp" line="254"/>
         <source>%1 reaches %2 of the screen and is cut off there: move it inside or make it smaller.</source>
         <translation>%1 reicht %2 des Bildschirms hinaus und wird dort abgeschnitten: Verschieben Sie es hinein oder verkleinern Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="247"/>
+        <location filename="../../src/export/screen_rules.cpp" line="256"/>
         <source> and </source>
         <translation> und </translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="261"/>
+        <location filename="../../src/export/screen_rules.cpp" line="270"/>
         <source>The screen shows %1 for %2 seconds; reading takes about %3 seconds (%4 words a second and %5 seconds to notice the screen): show it longer or say less.</source>
         <translation>Der Bildschirm zeigt %1 für %2 Sekunden; Lesen dauert etwa %3 Sekunden (%4 Wörter pro Sekunde und %5 Sekunden, um den Bildschirm zu bemerken): Zeigen Sie ihn länger oder kürzen Sie den Text.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="263"/>
+        <location filename="../../src/export/screen_rules.cpp" line="272"/>
         <source>1 word</source>
         <translation>1 Wort</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="263"/>
+        <location filename="../../src/export/screen_rules.cpp" line="272"/>
         <source>%1 words</source>
         <translation>%1 Wörter</translation>
     </message>
@@ -675,107 +680,107 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PropertyEditors</name>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="199"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="200"/>
         <source>Style</source>
         <translation>Stil</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="465"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="466"/>
         <source>Select image...</source>
         <translation>Bild auswählen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="465"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="466"/>
         <source>Select video...</source>
         <translation>Video auswählen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="468"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="469"/>
         <source>Remove Image</source>
         <translation>Bild entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="468"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="469"/>
         <source>Remove Current Video</source>
         <translation>Aktuelles Video entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="486"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="487"/>
         <source>No image selected</source>
         <translation>Kein Bild ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="486"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="487"/>
         <source>No video selected</source>
         <translation>Kein Video ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="492"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="493"/>
         <source>Image not found</source>
         <translation>Bild nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="492"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="493"/>
         <source>Video file not found</source>
         <translation>Videodatei nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="495"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="496"/>
         <source>Invalid image file</source>
         <translation>Ungültige Bilddatei</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="503"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="504"/>
         <source>Choose Image</source>
         <translation>Bild auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="503"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="504"/>
         <source>Choose Video</source>
         <translation>Video auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="507"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="508"/>
         <source>Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="508"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="509"/>
         <source>Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</source>
         <translation>Filme (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="509"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="510"/>
         <source>Choose</source>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="510"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="511"/>
         <source>Select an image file</source>
         <translation>Wählen Sie eine Bilddatei aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="510"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="511"/>
         <source>Select a video file</source>
         <translation>Wählen Sie eine Videodatei aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="548"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="549"/>
         <source>Invalid URL format</source>
         <translation>Ungültiges URL-Format</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="586"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="592"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="609"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="615"/>
         <source>Choose Icon</source>
         <translation>Symbol auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="633"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="639"/>
         <source>Text Editor...</source>
         <translation>Texteditor...</translation>
     </message>
@@ -1450,21 +1455,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     <name>WebViewComponentRenderer</name>
     <message>
         <location filename="../../src/preview/live_media/live_web_view.cpp" line="57"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="59"/>
         <source>The request timed out.</source>
         <translation>Die Anfrage hat zu lange gedauert.</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="100"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="104"/>
         <source>Local files cannot be shown.</source>
         <translation>Lokale Dateien können nicht angezeigt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="111"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="115"/>
         <source>Web Page Alert</source>
         <translation>Hinweis der Webseite</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="123"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="127"/>
         <source>Web Page Confirmation</source>
         <translation>Bestätigung der Webseite</translation>
     </message>
@@ -2207,71 +2213,71 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="462"/>
+        <location filename="../../src/editor/editor_window.cpp" line="464"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="475"/>
+        <location filename="../../src/editor/editor_window.cpp" line="477"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="534"/>
+        <location filename="../../src/editor/editor_window.cpp" line="536"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="541"/>
+        <location filename="../../src/editor/editor_window.cpp" line="543"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="98"/>
-        <location filename="../../src/editor/editor_window.cpp" line="552"/>
+        <location filename="../../src/editor/editor_window.cpp" line="554"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="102"/>
-        <location filename="../../src/editor/editor_window.cpp" line="553"/>
+        <location filename="../../src/editor/editor_window.cpp" line="555"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="104"/>
-        <location filename="../../src/editor/editor_window.cpp" line="554"/>
+        <location filename="../../src/editor/editor_window.cpp" line="556"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
-        <location filename="../../src/editor/editor_window.cpp" line="565"/>
+        <location filename="../../src/editor/editor_window.cpp" line="567"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="722"/>
+        <location filename="../../src/editor/editor_window.cpp" line="724"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="740"/>
+        <location filename="../../src/editor/editor_window.cpp" line="742"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="741"/>
+        <location filename="../../src/editor/editor_window.cpp" line="743"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="744"/>
+        <location filename="../../src/editor/editor_window.cpp" line="746"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="745"/>
+        <location filename="../../src/editor/editor_window.cpp" line="747"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2910,6 +2916,19 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
 </context>
 <context>
+    <name>vistrelle::PreviewPageError</name>
+    <message>
+        <location filename="../../src/preview/preview_live_media.cpp" line="200"/>
+        <source>The address is not a web page: a web view shows addresses that begin with http:// or https://.</source>
+        <translation>Die Adresse ist keine Webseite: Eine Webansicht zeigt Adressen, die mit http:// oder https:// beginnen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/preview_page_error.cpp" line="14"/>
+        <source>This page cannot be shown</source>
+        <translation>Diese Seite kann nicht angezeigt werden</translation>
+    </message>
+</context>
+<context>
     <name>vistrelle::ProjectSettingsSheet</name>
     <message>
         <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="23"/>
@@ -3128,68 +3147,68 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="83"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="86"/>
         <source>Bold</source>
         <translation>Fett</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="84"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="87"/>
         <source>Italic</source>
         <translation>Kursiv</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="86"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="89"/>
         <source>Underline</source>
         <translation>Unterstrichen</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="97"/>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="372"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="100"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="387"/>
         <source>Text Color</source>
         <translation>Textfarbe</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="117"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="120"/>
         <source>Align Left</source>
         <translation>Linksbündig</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="118"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="121"/>
         <source>Center</source>
         <translation>Zentriert</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="119"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="122"/>
         <source>Align Right</source>
         <translation>Rechtsbündig</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="120"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="123"/>
         <source>Justify</source>
         <translation>Blocksatz</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="131"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="134"/>
         <source>Line Spacing</source>
         <translation>Zeilenabstand</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="136"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="139"/>
         <source>Bulleted List</source>
         <translation>Aufzählung</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="137"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="140"/>
         <source>Numbered List</source>
         <translation>Nummerierte Liste</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="138"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="141"/>
         <source>Clear Formatting</source>
         <translation>Formatierung entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="150"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="153"/>
         <source>Type here...</source>
         <translation>Hier eingeben...</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "export/screen_rules.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
+#include "model/web_address.h"
 #include "render/image_fitting.h"
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
@@ -194,7 +195,15 @@ void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, Me
         return;
     }
     case ComponentType::webView: {
-        if (needsNetwork(c.stringProperty(PropertyKey::url)))
+        const QString address = c.stringProperty(PropertyKey::url);
+        if (!address.isEmpty() && !isWebPageAddress(storedWebAddress(address)))
+            found.warning(QStringLiteral("web-address"),
+                          CheckText::tr("%1 has the address “%2”, which is no web page: the display shows an "
+                                        "error in its place. Type an address that begins with https:// or "
+                                        "http://, or clear it to show the HTML content.")
+                              .arg(sentenceStart(describeComponent(c)), address),
+                          &c);
+        else if (needsNetwork(storedWebAddress(address)))
             found.warning(QStringLiteral("web-needs-network"),
                           CheckText::tr("%1 loads its page from the network: the display computer must be online, "
                                         "or the screen shows an error page. Use a local page where the network "

@@ -48,6 +48,9 @@ public:
         bool allowsMagnification = true;
         bool allowsLinkPreview = false;
         LiveLog log;
+        // The page could not be loaded (no connection, no such host, a refused certificate, …); the
+        // reason as the engine says it. On the main thread.
+        std::function<void(const QString& reason)> loadFailed;
     };
 
     virtual ~LiveWebView() = default;

@@ -2,6 +2,8 @@
 
 #include "media/path_resolver.h"
 #include "model/component_properties.h"
+#include "model/web_address.h"
+#include "preview/preview_page_error.h"
 
 #include <QWidget>
 
@@ -116,55 +118,99 @@ bool PreviewLiveMedia::startVideo(qint64 screen, const QUuid& id) {
     return true;
 }
 
+QWidget* PreviewLiveMedia::pageWidget(const Page& page) const {
+    if (page.error)
+        return page.error;
+    return page.view ? page.view->widget() : nullptr;
+}
+
 void PreviewLiveMedia::keepLookOfPages() {
     for (const auto& [id, page] : pages_) {
-        const QImage look = page.view->snapshot();
+        const QImage look = page.error ? page.error->grab().toImage() : page.view ? page.view->snapshot() : QImage();
         if (!look.isNull())
             pageLooks_[id] = look;
     }
+}
+
+void PreviewLiveMedia::showPageError(const QUuid& id, const QString& reason) {
+    const auto found = pages_.find(id);
+    if (found == pages_.end() || found->second.error || !pageHost_)
+        return; // the first reason is the one to tell (a stop after a time-out fails again)
+    Page& page = found->second;
+    QWidget* view = page.view ? page.view->widget() : nullptr;
+    page.error = new PreviewPageError(page.address, reason, pageHost_);
+    if (view) {
+        page.error->setGeometry(view->geometry());
+        page.error->setVisible(view->isVisible());
+        view->hide();
+    }
+    log(QStringLiteral("WebView page cannot be shown: ") + page.address + QStringLiteral(": ") + reason);
 }
 
 void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
     if (!screen) {
         keepLookOfPages();
         for (const auto& [id, page] : pages_) {
-            page.view->widget()->hide();
+            if (QWidget* widget = pageWidget(page))
+                widget->hide();
             if (pagesScreen_ && callbacks_.pictureChanged)
                 callbacks_.pictureChanged(*pagesScreen_, id); // the layer takes the kept look
         }
         return;
     }
     if (pagesScreen_ != screen) {
+        for (auto& [id, page] : pages_)
+            delete page.error.data();
         pages_.clear();
         pagesScreen_ = screen;
         if (*screen >= 0 && *screen < project_.screens.size() && factory_ && pageHost_) {
             for (const PlacedComponent& c : project_.screens[*screen].components) {
                 if (c.componentType != ComponentType::webView)
                     continue;
-                const QUrl url(c.stringProperty(PropertyKey::url));
+                // An older document may hold "www.example.org": the engine is given what it can load.
+                const QString address = storedWebAddress(c.stringProperty(PropertyKey::url));
                 const QString html = c.stringProperty(PropertyKey::htmlContent);
-                if (url.isEmpty() && html.isEmpty())
+                if (address.isEmpty() && html.isEmpty())
                     continue;
-                if (!webSession_)
-                    webSession_ = factory_->createWebSession();
-                LiveWebView::Options options;
-                options.allowsBackForwardNavigation =
-                    c.boolProperty(PropertyKey::allowsBackForwardNavigation);
-                options.allowsMagnification = c.stringProperty(PropertyKey::allowsMagnification) != u"false";
-                options.allowsLinkPreview = c.boolProperty(PropertyKey::allowsLinkPreview);
-                options.log = callbacks_.log;
-                Page page{webSession_->createWebView(options, pageHost_),
-                          QRectF(c.position.x, c.position.y, c.size.width, c.size.height)};
-                page.view->show(url, url.isEmpty() ? html : QString());
-                pages_.emplace(c.id, std::move(page));
+                Page page{nullptr, QRectF(c.position.x, c.position.y, c.size.width, c.size.height), address, {}};
+                const bool showable = address.isEmpty() || isWebPageAddress(address);
+                if (showable) {
+                    if (!webSession_)
+                        webSession_ = factory_->createWebSession();
+                    if (webSession_) {
+                        LiveWebView::Options options;
+                        options.allowsBackForwardNavigation =
+                            c.boolProperty(PropertyKey::allowsBackForwardNavigation);
+                        options.allowsMagnification = c.stringProperty(PropertyKey::allowsMagnification) != u"false";
+                        options.allowsLinkPreview = c.boolProperty(PropertyKey::allowsLinkPreview);
+                        options.log = callbacks_.log;
+                        // A page may outlive this by a moment (a dialog of its own still open).
+                        options.loadFailed = [this, alive = std::weak_ptr<int>(lifetime_),
+                                              id = c.id](const QString& reason) {
+                            if (alive.lock())
+                                showPageError(id, reason);
+                        };
+                        page.view = webSession_->createWebView(options, pageHost_);
+                        page.view->show(QUrl(address), address.isEmpty() ? html : QString());
+                    }
+                }
+                const QUuid id = c.id;
+                pages_.emplace(id, std::move(page));
+                if (!showable)
+                    showPageError(id, PreviewPageError::tr("The address is not a web page: a web view shows "
+                                                           "addresses that begin with http:// or https://."));
             }
         }
     }
     for (auto& [id, page] : pages_) {
+        QWidget* widget = pageWidget(page);
+        if (!widget)
+            continue;
         const QRectF placed(page.units.topLeft() * scale, page.units.size() * scale);
-        page.view->widget()->setGeometry(placed.toAlignedRect());
-        page.view->setZoom(scale);
-        page.view->widget()->show();
+        widget->setGeometry(placed.toAlignedRect());
+        if (page.view && !page.error)
+            page.view->setZoom(scale);
+        widget->show();
     }
 }
 
@@ -196,6 +242,8 @@ LivePictures PreviewLiveMedia::pictures(qint64 screen) const {
 
 void PreviewLiveMedia::clear() {
     videos_.clear();
+    for (auto& [id, page] : pages_)
+        delete page.error.data();
     pages_.clear();
     pagesScreen_.reset();
     webSession_.reset();

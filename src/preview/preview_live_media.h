@@ -16,11 +16,15 @@ class QWidget;
 
 namespace vistrelle {
 
+class PreviewPageError;
+
 // The live parts of the screens on view: players for the videos of the
 // screens being shown (torn down as their screen leaves), and web pages over
 // the components of the current screen, whose last look is kept for the
-// transitions (widgets cannot be moved by them). Without a media factory
-// nothing plays and the screens show what the editor shows.
+// transitions (widgets cannot be moved by them). A page that cannot be shown
+// (an address that is no web page, a load that failed) shows an error card in
+// its frame with the address and the reason. Without a media factory nothing
+// plays and the screens show what the editor shows.
 class PreviewLiveMedia {
 public:
     struct Callbacks {
@@ -65,13 +69,18 @@ private:
         bool playing = false;
     };
     struct Page {
-        std::unique_ptr<LiveWebView> view;
+        std::unique_ptr<LiveWebView> view; // none when the address cannot be a web page
         QRectF units;
+        QString address;
+        QPointer<PreviewPageError> error; // in the page's place once it cannot be shown
     };
 
     const PlacedComponent* component(qint64 screen, const QUuid& id) const;
     void loadVideosOf(qint64 screen);
     void keepLookOfPages();
+    void showPageError(const QUuid& id, const QString& reason);
+    // The page's own widget, or its error card.
+    QWidget* pageWidget(const Page& page) const;
     void log(const QString& line) const;
 
     KioskProject project_;
@@ -83,6 +92,7 @@ private:
     std::map<QUuid, Page> pages_;
     QHash<QUuid, QImage> pageLooks_; // the last look of every page shown
     std::unique_ptr<LiveWebSession> webSession_;
+    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0); // what callbacks of the pages ask first
 };
 
 } // namespace vistrelle

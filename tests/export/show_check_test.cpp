@@ -134,7 +134,15 @@ TEST_F(ShowCheckTest, PagesFromTheNetworkAndLiveMediaInHighPerformanceModeAreWar
     EXPECT_EQ(rules(), QStringList{"web-needs-network"});
     EXPECT_EQ(rules({true}), (QStringList{"web-needs-network", "high-performance-media", "high-performance-media"}));
 
-    screen().components[0].properties[PropertyKey::url] = QStringLiteral("file:///srv/signage/menu.html");
+    screen().components[0].properties[PropertyKey::url] = QStringLiteral("www.example.org/news");
+    EXPECT_EQ(rules(), QStringList{"web-needs-network"}) << "an older document's address without a scheme";
+    // What a web view can never show: a local file, a path, another scheme.
+    for (const char* address : {"file:///srv/signage/menu.html", "/var/www/board.html", "ftp://example.org/a"}) {
+        screen().components[0].properties[PropertyKey::url] = QString::fromLatin1(address);
+        EXPECT_EQ(rules(), QStringList{"web-address"}) << address;
+    }
+    EXPECT_TRUE(finding("web-address")->message.contains("“ftp://example.org/a”, which is no web page"));
+    screen().components[0].properties.remove(PropertyKey::url);
     EXPECT_TRUE(check().isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #include "model/color_text.h"
 #include "model/component_properties.h"
 #include "preview/kiosk_preview_view.h"
+#include "preview/preview_page_error.h"
 #include "preview/live_media.h"
 #include "preview/preview_alert_card.h"
 #include "preview/screen_layers.h"
@@ -55,6 +56,41 @@ public:
     QImage frame;
 };
 
+// Pages that only remember what they were asked to show.
+class FakeWebView : public LiveWebView {
+public:
+    FakeWebView(Options options, QWidget* parent)
+        : options(std::move(options))
+        , page(new QWidget(parent)) {}
+    ~FakeWebView() override { delete page.data(); }
+    QWidget* widget() override { return page; }
+    void show(const QUrl& address, const QString& html) override {
+        url = address;
+        shownHtml = html;
+    }
+    QImage snapshot() override { return {}; }
+    void setZoom(double) override {}
+
+    Options options;
+    QPointer<QWidget> page;
+    QUrl url;
+    QString shownHtml;
+};
+
+class FakeWebSession : public LiveWebSession {
+public:
+    explicit FakeWebSession(QList<FakeWebView*>& views)
+        : views_(views) {}
+    std::unique_ptr<LiveWebView> createWebView(const LiveWebView::Options& options, QWidget* parent) override {
+        auto view = std::make_unique<FakeWebView>(options, parent);
+        views_.append(view.get());
+        return view;
+    }
+
+private:
+    QList<FakeWebView*>& views_;
+};
+
 class FakeMedia : public LiveMediaFactory {
 public:
     std::unique_ptr<LiveVideo> createVideo(LiveVideo::Options options) override {
@@ -62,9 +98,10 @@ public:
         videos.append(video.get());
         return video;
     }
-    std::unique_ptr<LiveWebSession> createWebSession() override { return nullptr; }
+    std::unique_ptr<LiveWebSession> createWebSession() override { return std::make_unique<FakeWebSession>(pages); }
 
     QList<FakeVideo*> videos;
+    QList<FakeWebView*> pages;
 };
 
 class PreviewViewTest : public ::testing::Test {
@@ -247,3 +284,33 @@ TEST_F(PreviewViewTest, ScreensTooLargeOrMissingStillPlay) {
 }
 
 } // namespace
+
+TEST_F(PreviewViewTest, APageThatCannotBeShownSaysWhyInItsFrame) {
+    KioskScreen screen = plainScreen(Qt::white);
+    PlacedComponent typed = componentAt(ComponentType::webView, 0, 0, 200, 100);
+    typed.properties[PropertyKey::url] = QStringLiteral("www.example.org"); // as older documents hold it
+    PlacedComponent local = componentAt(ComponentType::webView, 220, 0, 200, 100);
+    local.properties[PropertyKey::url] = QStringLiteral("/var/www/board.html");
+    screen.components = {typed, local};
+    open({screen});
+    QApplication::processEvents();
+
+    ASSERT_EQ(media.pages.size(), 1) << "an address that is no web page gets no page";
+    EXPECT_EQ(media.pages.first()->url, QUrl("https://www.example.org"));
+    QList<PreviewPageError*> cards = view->findChildren<PreviewPageError*>();
+    ASSERT_EQ(cards.size(), 1);
+    EXPECT_EQ(cards.first()->address(), "/var/www/board.html");
+    EXPECT_TRUE(cards.first()->isVisible());
+    EXPECT_TRUE(cards.first()->reason().contains("http://"));
+
+    // The engine could not reach the page: its card takes the page's place.
+    const QRect frame = media.pages.first()->page->geometry();
+    media.pages.first()->options.loadFailed(QStringLiteral("Host not found"));
+    cards = view->findChildren<PreviewPageError*>();
+    ASSERT_EQ(cards.size(), 2);
+    PreviewPageError* failed = cards.first()->address() == "https://www.example.org" ? cards.first() : cards.last();
+    EXPECT_EQ(failed->reason(), "Host not found");
+    EXPECT_EQ(failed->geometry(), frame);
+    EXPECT_TRUE(failed->isVisible());
+    EXPECT_FALSE(media.pages.first()->page->isVisible());
+}

@@ -8,6 +8,7 @@
 #include "editor/sheets/symbol_icon.h"
 #include "editor/sheets/text_area_editor_sheet.h"
 #include "model/component_properties.h"
+#include "model/web_address.h"
 #include "richtext/rich_text_editor.h"
 
 #include <QButtonGroup>
@@ -552,18 +553,23 @@ public:
                 EditInteraction::begin();
                 typing_ = true;
             }
-            emit edited({{key_, text}}, true);
+            // "www.example.org" is stored as an address the engine can load.
+            emit edited({{key_, storedWebAddress(text)}}, true);
         });
         connect(field_, &QLineEdit::editingFinished, this, [this] {
             typing_ = false;
             EditInteraction::begin();
+            // Typing done: the field shows what is stored.
+            if (InspectorRules::isValidWebAddress(field_->text()))
+                field_->setText(storedWebAddress(field_->text()));
         });
     }
     QString rowLabel() const override { return {}; }
     void showValue(const PlacedComponent& component) override {
         const QString value = component.stringProperty(key_);
-        // Invalid text being typed stays in the field with its warning.
-        if (field_->hasFocus() && !InspectorRules::isValidWebAddress(field_->text()))
+        // Invalid text being typed stays in the field with its warning, and valid text as typed.
+        if (field_->hasFocus() &&
+            (!InspectorRules::isValidWebAddress(field_->text()) || storedWebAddress(field_->text()) == value))
             return;
         if (field_->text() != value) {
             field_->setText(value);

@@ -55,6 +55,8 @@ public:
             triggerAction(QWebEnginePage::Stop);
             log(QStringLiteral("WebView provisional navigation failed: ") +
                 WebPageTexts::tr("The request timed out."));
+            if (options_.loadFailed)
+                options_.loadFailed(WebPageTexts::tr("The request timed out."));
         });
         connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
             if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
@@ -73,6 +75,8 @@ public:
             log((beforeAnswer ? QStringLiteral("WebView provisional navigation failed: ")
                               : QStringLiteral("WebView navigation failed: ")) +
                 info.errorString());
+            if (options_.loadFailed)
+                options_.loadFailed(info.errorString());
         });
         connect(this, &QWebEnginePage::featurePermissionRequested, this,
                 [this](const QUrl& origin, QWebEnginePage::Feature feature) {

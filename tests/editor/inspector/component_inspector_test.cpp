@@ -294,3 +294,21 @@ TEST_F(ComponentInspectorTest, SeveralComponentsShowTheirBoundsAndTakeAnEditToge
     undoStack.undo();
     EXPECT_EQ(project().screens.first().components[0].properties.value(PropertyKey::text), "Opening hours");
 }
+
+TEST_F(ComponentInspectorTest, AWebAddressWithoutASchemeIsStoredAsOneTheEngineCanLoad) {
+    openWith(makeComponent(ComponentType::webView, {0, 0}));
+    inspector.QWidget::show();
+    QApplication::processEvents();
+    QLineEdit* field = shown<QLineEdit>(inspector, "url");
+    field->setFocus();
+    QTest::keyClicks(field, "www.example.org/menu");
+    InspectorUpdateManager::shared().flush();
+    showAgain();
+    EXPECT_EQ(property(PropertyKey::url), "https://www.example.org/menu");
+    EXPECT_EQ(field->text(), "www.example.org/menu") << "what is being typed stays as typed";
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(field->text(), "https://www.example.org/menu");
+
+    type("url", "http://intranet.local/board");
+    EXPECT_EQ(property(PropertyKey::url), "http://intranet.local/board");
+}
