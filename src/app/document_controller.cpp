@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 namespace vistrelle {
 namespace {
 
@@ -89,6 +92,9 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
 
     connect(window, &EditorWindow::saveAsRequested, this, [this, window] { saveAs(*window); });
     connect(window, &EditorWindow::aboutRequested, this, &DocumentController::aboutRequested);
+    connect(window, &EditorWindow::quitRequested, this, &DocumentController::quit);
+    // A window that put off closing to ask first (a deployment to stop) and was told no: no quitting.
+    connect(window, &EditorWindow::closeDeclined, this, [this] { quitting_ = false; });
 
     const QUuid id = window->windowId();
     // `destroyed` comes from inside the window's destructor: the window is compared by address only,
@@ -99,6 +105,11 @@ EditorWindow* DocumentController::addWindow(EditorWindow* window) {
         autosaveTimers_.erase(window);
         askingToClose_.remove(window);
         windows_.removeOne(window);
+        if (quitting_ && std::exchange(quitWaitsForAWindow_, false)) {
+            // The window that asked first is gone: quitting goes on with the others.
+            QMetaObject::invokeMethod(this, &DocumentController::quit, Qt::QueuedConnection);
+            return;
+        }
         if (windows_.isEmpty() && !quitting_)
             emit lastWindowClosed();
     });
@@ -318,11 +329,16 @@ void DocumentController::askAboutClosing(EditorWindow& window) {
 void DocumentController::quit() {
     quitting_ = true;
     if (closeAll()) {
+        quitWaitsForAWindow_ = false;
         emit quitRequested();
         return;
     }
-    // A document asks first: its answer goes on with quitting, or cancels it.
-    if (askingToClose_.isEmpty())
+    // A document asks first: its answer goes on with quitting, or cancels it. A window stopping a
+    // deployment first closes once it has stopped, and quitting goes on then.
+    const QList<EditorWindow*> open = windows();
+    quitWaitsForAWindow_ = std::any_of(open.cbegin(), open.cend(),
+                                       [](const EditorWindow* window) { return window->isAskingBeforeClosing(); });
+    if (askingToClose_.isEmpty() && !quitWaitsForAWindow_)
         quitting_ = false;
 }
 

@@ -92,6 +92,7 @@ private:
     std::function<CloseAnswer(EditorWindow&)> quietAnswer_;
     bool quiet_ = false;
     bool quitting_ = false;
+    bool quitWaitsForAWindow_ = false; // quitting goes on when a window asking before it closes is gone
     QSet<const EditorWindow*> askingToClose_; // windows whose close question is open
 };
 

@@ -716,6 +716,7 @@ void EditorWindow::exportBundle() {
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     deploySheet_ = sheet;
     connect(sheet, &KioskDeployView::passwordRequested, this, [this] { showProjectSettings(true); });
+    connect(sheet, &KioskDeployView::quitRequested, this, &EditorWindow::quitRequested);
     // The show check's counts above "Generate Content...", for the mode chosen in the sheet.
     ShowCheckRunner& check = ShowCheckRunner::shared();
     check.setHighPerformance(sheet->exportOptimized());
@@ -783,7 +784,18 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     if (deploySheet_ && deploySheet_->manager().isDeploying()) {
         event->ignore();
         if (!closingWithoutAsking_) {
-            deploySheet_->askToStop([this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+            if (askingBeforeClosing_)
+                return; // the question is on the sheet already
+            askingBeforeClosing_ = true;
+            deploySheet_->askToStop(
+                [this] {
+                    askingBeforeClosing_ = false;
+                    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+                },
+                [this] {
+                    askingBeforeClosing_ = false;
+                    emit closeDeclined();
+                });
             return;
         }
         deploySheet_->manager().cancel();

@@ -79,6 +79,8 @@ public:
     void setCloseGuard(std::function<bool(EditorWindow&)> guard) { closeGuard_ = std::move(guard); }
     // Closes without asking (the setup sheet was cancelled, the application quits).
     void closeWithoutAsking();
+    // Whether the window put off its close to ask the user first (a deployment to stop).
+    bool isAskingBeforeClosing() const { return askingBeforeClosing_; }
 
     // Reports this window's document to the manager and installs its undo stack.
     void activateDocument();
@@ -108,6 +110,10 @@ signals:
     void saveAsRequested();
     // Help ▸ About: the application shows its one About window.
     void aboutRequested();
+    // Quit asked from one of the window's sheets.
+    void quitRequested();
+    // A close the window put off to ask first (a deployment to stop) was declined.
+    void closeDeclined();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -149,6 +155,7 @@ private:
     bool hasShownProjectSetup_ = false;
     bool hasShownOnce_ = false;
     bool closingWithoutAsking_ = false;
+    bool askingBeforeClosing_ = false;
     double canvasZoom_ = 1.0;
     int wheelZoomRemainder_ = 0; // wheel travel not yet turned into a zoom step
 

@@ -4,17 +4,21 @@
 #include "editing/shared_document_manager.h"
 #include "editing/style_preset_manager.h"
 #include "model/component_factory.h"
+#include "model/component_properties.h"
 #include "editor/editor_window.h"
+#include "editor/sheets/kiosk_deploy_view.h"
 #include "editor/palette_windows.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
 #include "support/log_capture.h"
+#include "support/media_samples.h"
 #include "support/read_only_folder.h"
 #include "support/setup_sheet.h"
 #include "support/sparse_file.h"
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -186,4 +190,81 @@ TEST_F(VistrelleAppTest, ASettingThatCannotBeSavedIsToldInTheWindowAndKeptForThi
     settle();
     EXPECT_EQ(window->settingsProblem(), "Could not save the list of recent projects: Permission denied");
     EXPECT_EQ(app->documents().recentFiles(), QStringList{QFileInfo(path).absoluteFilePath()});
+}
+
+namespace {
+
+// A project whose deployment runs long enough to be stopped: a film of 4 GB (sparse, no disk).
+QString projectWithALongFilm(QTemporaryDir& folder) {
+    const QString film = folder.filePath("long.mp4");
+    EXPECT_TRUE(test_support::writeSparseFile(film, test_support::videoBytes(), qint64(4) << 30));
+    VistrelleDocument document;
+    document.project.metadata.name = QStringLiteral("Lobby");
+    document.project.settings.deployPassword = QStringLiteral("pw");
+    PlacedComponent video = makeComponent(ComponentType::video, {0, 0});
+    video.properties[PropertyKey::videoPath] = film;
+    document.project.screens.first().components = {video};
+    const QString path = folder.filePath("lobby.vistrelle");
+    EXPECT_FALSE(document.writeFile(path).has_value());
+    return path;
+}
+
+QMessageBox* stopQuestion(QWidget& sheet) {
+    for (QMessageBox* box : sheet.findChildren<QMessageBox*>())
+        if (box->isVisible())
+            return box;
+    return nullptr;
+}
+
+void answer(QMessageBox& question, const QString& choice) {
+    for (QAbstractButton* button : question.buttons())
+        if (button->text() == choice)
+            button->click();
+}
+
+} // namespace
+
+TEST_F(VistrelleAppTest, QuittingDuringADeploymentStopsItAndThenQuits) {
+    Preferences::setValue(VistrelleApp::hasSeenWelcomeKey, true);
+    auto app = start({projectWithALongFilm(folder)});
+    ASSERT_EQ(app->documents().windows().size(), 1);
+    EditorWindow* window = app->documents().windows().first();
+    QSignalSpy quit(app.get(), &VistrelleApp::quitRequested);
+
+    for (const bool fromTheSheet : {false, true}) {
+        window->exportBundle();
+        settle();
+        auto* sheet = window->findChild<KioskDeployView*>();
+        ASSERT_TRUE(sheet);
+        sheet->deployTo(folder.filePath(fromTheSheet ? "out-2" : "out-1"));
+        ASSERT_TRUE(sheet->manager().isDeploying());
+        QWidget* keys = fromTheSheet ? static_cast<QWidget*>(sheet) : window;
+        keys->activateWindow();
+        QTest::keyClick(keys, Qt::Key_Q, Qt::ControlModifier);
+        settle();
+        QMessageBox* question = stopQuestion(*sheet);
+        ASSERT_TRUE(question) << "Ctrl+Q asks to stop the deployment first";
+        if (!fromTheSheet) {
+            // "Keep Deploying": nothing quits, now or when the deployment ends.
+            answer(*question, "Keep Deploying");
+            settle();
+            EXPECT_EQ(quit.count(), 0);
+            QSignalSpy finished(&sheet->manager(), &KioskDeployManager::finished);
+            sheet->manager().cancel();
+            ASSERT_TRUE(finished.wait(20000));
+            settle();
+            EXPECT_EQ(quit.count(), 0);
+            EXPECT_EQ(app->documents().windows().size(), 1);
+            sheet->close();
+            settle();
+            continue;
+        }
+        QSignalSpy finished(&sheet->manager(), &KioskDeployManager::finished);
+        answer(*question, "Stop Deployment");
+        ASSERT_TRUE(finished.wait(20000));
+        for (int i = 0; i < 5; ++i)
+            settle();
+        EXPECT_EQ(quit.count(), 1) << "after the stop, the quit carries on";
+        EXPECT_FALSE(app->welcomeWindow()) << "the start window does not stand in for a quit";
+    }
 }

@@ -62,6 +62,12 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &KioskDeployView::reject);
     header->addWidget(close, 0, Qt::AlignTop);
+    // The sheet is a window of its own: the application's Quit works here too.
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, &KioskDeployView::quitRequested);
+    addAction(quit);
     layout->addLayout(header);
 
     for (const QString& line :
@@ -290,7 +296,7 @@ void KioskDeployView::revealFolder() {
     QDesktopServices::openUrl(QUrl::fromLocalFile(folderToReveal(manager_.destinationURL())));
 }
 
-void KioskDeployView::askToStop(std::function<void()> then) {
+void KioskDeployView::askToStop(std::function<void()> then, std::function<void()> declined) {
     if (!manager_.isDeploying()) {
         then();
         return;
@@ -301,9 +307,13 @@ void KioskDeployView::askToStop(std::function<void()> then) {
     question->setWindowModality(Qt::WindowModal);
     QPushButton* stop = question->addButton(tr("Stop Deployment"), QMessageBox::DestructiveRole);
     question->addButton(tr("Keep Deploying"), QMessageBox::RejectRole);
-    connect(question, &QMessageBox::buttonClicked, this, [this, stop, then = std::move(then)](QAbstractButton* button) {
-        if (button != stop)
+    connect(question, &QMessageBox::buttonClicked, this,
+            [this, stop, then = std::move(then), declined = std::move(declined)](QAbstractButton* button) {
+        if (button != stop) {
+            if (declined)
+                declined();
             return;
+        }
         if (!manager_.isDeploying()) { // it ended while the question was open
             then();
             return;

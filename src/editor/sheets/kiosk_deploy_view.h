@@ -31,8 +31,8 @@ public:
     // Starts a deployment into `folder`, as the folder chooser's "Deploy" does.
     void deployTo(const QString& folder);
     // Asks whether to stop a running deployment; `then` runs once it is stopped
-    // (at once when nothing runs). Declining leaves everything running.
-    void askToStop(std::function<void()> then);
+    // (at once when nothing runs). Declining leaves everything running and runs `declined`.
+    void askToStop(std::function<void()> then, std::function<void()> declined = {});
 
     // "Deploying... 45%"
     static QString progressText(double progress);
@@ -49,6 +49,8 @@ public:
 signals:
     // "Set Deploy Password…" after "Deploy password is required": the sheet has closed itself.
     void passwordRequested();
+    // Ctrl+Q in the sheet: the application quits (asking to stop a deployment first).
+    void quitRequested();
     // "Show Problems…": the show check's list.
     void showCheckRequested();
     // "High-performance mode" switched: what the show check looks for changes with it.
