@@ -6,6 +6,7 @@
 #include "editing/shared_document_manager.h"
 #include "model/project_json_decoder.h"
 #include "model/project_json_encoder.h"
+#include "model/property_schema.h"
 #include "platform/app_logger.h"
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
@@ -56,6 +57,16 @@ void SharedDocumentManager::addComponent(ComponentType type, Point point) {
                                                      SelectionIds{after.id, component.id}));
 }
 
+std::optional<PlacedComponent> SharedDocumentManager::keptEdit(const PlacedComponent& before,
+                                                              const PlacedComponent& edited) {
+    std::optional<PlacedComponent> kept = editWithinType(before, edited);
+    if (!kept)
+        AppLogger::logError(QStringLiteral("An edit that would change a component's type was refused"));
+    else if (kept->properties.size() != edited.properties.size())
+        AppLogger::logError(QStringLiteral("An edit brought keys of another component type; they were left out"));
+    return kept;
+}
+
 void SharedDocumentManager::updateComponent(const PlacedComponent& component, bool registerUndoStep,
                                             const QString& mergeKey) {
     const qsizetype index = selectedScreenIndex();
@@ -66,19 +77,25 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
                                  [&](const PlacedComponent& c) { return c.id == component.id; });
     if (it == screen.components.cend())
         return;
+    const std::optional<PlacedComponent> kept = keptEdit(*it, component);
+    if (!kept)
+        return;
     if (registerUndoStep)
-        registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, component,
+        registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, *kept,
                                                             DocumentEditCommand::Applied::notYet, mergeKey));
     else
-        applyComponent(activeWindowId_, screen.id, component);
+        applyComponent(activeWindowId_, screen.id, *kept);
 }
 
 void SharedDocumentManager::updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
                                                     const QString& mergeKey, std::optional<quint64> interaction) {
     const PlacedComponent* current = findComponent(screenId, component.id);
-    if (!current || *current == component)
+    if (!current)
         return;
-    registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screenId, *current, component,
+    const std::optional<PlacedComponent> kept = keptEdit(*current, component);
+    if (!kept || *current == *kept)
+        return;
+    registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screenId, *current, *kept,
                                                         DocumentEditCommand::Applied::notYet, mergeKey,
                                                         interaction.value_or(EditInteraction::current())));
 }

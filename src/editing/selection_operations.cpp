@@ -64,7 +64,8 @@ void SharedDocumentManager::replaceComponents(const QList<PlacedComponent>& chan
     for (PlacedComponent& c : after.components)
         for (const PlacedComponent& replacement : changed)
             if (replacement.id == c.id)
-                c = replacement;
+                if (const std::optional<PlacedComponent> kept = keptEdit(c, replacement))
+                    c = *kept;
     if (after == before)
         return;
     const SelectionIds selection = selectionIds();

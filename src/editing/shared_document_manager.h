@@ -185,6 +185,8 @@ private:
     // The selection becomes `ids`, and `last` the selected component; observers hear what changed.
     void replaceSelection(const QList<QUuid>& ids, const std::optional<PlacedComponent>& last);
     void postDocumentNotifications();
+    // `edited` as an edit of `before` stores it (see editWithinType), logging what it leaves out.
+    static std::optional<PlacedComponent> keptEdit(const PlacedComponent& before, const PlacedComponent& edited);
     void alertActionNotAllowed(const QString& message);
 
     std::optional<QUuid> activeWindowId_;

@@ -286,6 +286,16 @@ const QList<PropertySpec>& propertySchema(ComponentType type) {
     return schemas[qsizetype(type)];
 }
 
+std::optional<PlacedComponent> editWithinType(const PlacedComponent& before, const PlacedComponent& edited) {
+    if (edited.componentType != before.componentType)
+        return std::nullopt;
+    PlacedComponent kept = edited;
+    for (auto key = edited.properties.keyBegin(); key != edited.properties.keyEnd(); ++key)
+        if (!before.properties.contains(*key) && !propertySpec(edited.componentType, *key))
+            kept.properties.remove(*key);
+    return kept;
+}
+
 const PropertySpec* propertySpec(ComponentType type, const QString& key) {
     for (const PropertySpec& entry : propertySchema(type))
         if (entry.key == key)

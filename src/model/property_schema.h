@@ -84,6 +84,11 @@ const PropertySpec* propertySpec(ComponentType type, const QString& key);
 // The properties a new component of `type` gets.
 PropertyMap createdProperties(ComponentType type);
 
+// `edited` as an edit of `before` may store it: keys its type does not have are dropped unless `before`
+// already held them (a document's own keys are carried along, an edit adds none: a label gets no
+// "imagePath"). Nothing when the edit would change the component's type.
+std::optional<PlacedComponent> editWithinType(const PlacedComponent& before, const PlacedComponent& edited);
+
 // Readers that fall back to the schema's default for the component's type.
 QString wordProperty(const PlacedComponent& component, const QString& key);
 double numberPropertyOf(const PlacedComponent& component, const QString& key);

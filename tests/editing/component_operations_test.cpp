@@ -154,6 +154,36 @@ TEST_F(ComponentOperationsTest, UpdateWithOrWithoutAnUndoStep) {
     EXPECT_EQ(undoStack.count(), 1);
 }
 
+TEST_F(ComponentOperationsTest, AnEditNeverAddsAKeyOfAnotherTypeNorChangesTheType) {
+    KioskProject start;
+    PlacedComponent label = makeComponent(ComponentType::label, {100, 40});
+    label.properties["legacyKey"] = "kept"; // a key the document already holds is carried along
+    start.screens[0].components = {label};
+    open(start);
+
+    PlacedComponent edited = components()[0];
+    edited.properties["text"] = "Open late";
+    edited.properties["imagePath"] = "~/Pictures/photo.jpg"; // a picture meant for an image
+    manager().updateComponentOnScreen(project().screens[0].id, edited);
+    EXPECT_EQ(components()[0].properties.value("text"), "Open late");
+    EXPECT_FALSE(components()[0].properties.contains("imagePath"));
+    EXPECT_EQ(components()[0].properties.value("legacyKey"), "kept");
+
+    // The same through the selection's path (several components edited together).
+    select(0);
+    edited = components()[0];
+    edited.properties["videoPath"] = "~/Movies/clip.mp4";
+    manager().replaceComponents({edited}, "Update Components");
+    EXPECT_FALSE(components()[0].properties.contains("videoPath"));
+
+    PlacedComponent image = components()[0];
+    image.componentType = ComponentType::image;
+    const qsizetype steps = undoStack.count();
+    manager().updateComponentOnScreen(project().screens[0].id, image);
+    EXPECT_EQ(components()[0].componentType, ComponentType::label);
+    EXPECT_EQ(undoStack.count(), steps);
+}
+
 TEST_F(ComponentOperationsTest, StackingFollowsZIndexWithListOrderForTies) {
     openWithComponents({0, 0, 0});
     select(0);
