@@ -13,9 +13,9 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QImage>
 #include <QEventLoop>
 #include <QFile>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -41,8 +41,8 @@ QByteArray photoBytes() {
         auto* line = reinterpret_cast<QRgb*>(photo.scanLine(y));
         for (int x = 0; x < photo.width(); ++x) {
             const int noise = int(grain.bounded(24u)) - 12;
-            line[x] = qRgb(std::clamp(x * 255 / 4000 + noise, 0, 255), std::clamp(y * 255 / 3000 + noise, 0, 255),
-                           std::clamp(160 + noise, 0, 255));
+            line[x] = qRgb(std::clamp(x * 255 / 4000 + noise, 0, 255),
+                           std::clamp(y * 255 / 3000 + noise, 0, 255), std::clamp(160 + noise, 0, 255));
         }
     }
     QByteArray bytes;
@@ -62,15 +62,20 @@ struct MediaFolder {
                                    : 1000;
         // Films: an MP4 header and random data, as large as the photos make the total come out.
         const QByteArray photo = photoBytes();
-        const qint64 filmBytes = std::max<qint64>(1024, (totalMb * 1024 * 1024 - photo.size() * (kFiles * 3 / 4)) /
-                                                            (kFiles / 4));
+        const qint64 filmBytes =
+            std::max<qint64>(1024, (totalMb * 1024 * 1024 - photo.size() * (kFiles * 3 / 4)) / (kFiles / 4));
         QByteArray film(qsizetype(filmBytes), Qt::Uninitialized);
         QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(film.data()), film.size() / 4);
-        film.replace(0, 24, QByteArray("\x00\x00\x00\x18" "ftypisom\x00\x00\x02\x00" "isomiso2", 24));
+        film.replace(0, 24,
+                     QByteArray("\x00\x00\x00\x18"
+                                "ftypisom\x00\x00\x02\x00"
+                                "isomiso2",
+                                24));
         QDir().mkpath(dir.filePath("media"));
         for (int i = 0; i < kFiles; ++i) {
             const bool isFilm = i % 4 == 0;
-            const QString path = dir.filePath(QStringLiteral("media/clip-%1.%2").arg(i).arg(isFilm ? "mp4" : "jpg"));
+            const QString path =
+                dir.filePath(QStringLiteral("media/clip-%1.%2").arg(i).arg(isFilm ? "mp4" : "jpg"));
             QFile file(path);
             file.open(QIODevice::WriteOnly);
             if (isFilm) {
@@ -127,7 +132,8 @@ void BM_CopyWithCp(benchmark::State& state) {
     }
 }
 
-// `judged`: the files were looked at before (by the editor's show check); else each is met for the first time.
+// `judged`: the files were looked at before (by the editor's show check); else each is met for the first
+// time.
 void deploy(benchmark::State& state, bool judged) {
     MediaFolder& folder = media();
     const KioskProject project = projectWithMedia();
@@ -192,7 +198,8 @@ void BM_BundleNamesOfTenThousandNamesakes(benchmark::State& state) {
     QList<PlacedComponent>& components = project.screens[0].components;
     for (int i = 0; i < 10000; ++i) {
         PlacedComponent image = makeComponent(ComponentType::image, {});
-        image.properties["imagePath"] = QStringLiteral("/media/%1/%2").arg(i).arg(i % 2 ? "Logo.png" : "logo.png");
+        image.properties["imagePath"] =
+            QStringLiteral("/media/%1/%2").arg(i).arg(i % 2 ? "Logo.png" : "logo.png");
         components.append(image);
     }
     for (auto _ : state)

@@ -97,7 +97,8 @@ void BM_SlideExportPeakMemory(benchmark::State& state) {
     for (auto _ : state) {
         const QString out = workFolder().filePath(QStringLiteral("export-%1").arg(state.range(0)));
         QDir().mkpath(out);
-        exportOptimizedSlides(project, out, {false}, images, PathResolver::shared(), [](double, const QString&) {});
+        exportOptimizedSlides(project, out, {false}, images, PathResolver::shared(),
+                              [](double, const QString&) {});
         state.PauseTiming();
         QDir(out).removeRecursively();
         state.ResumeTiming();

@@ -39,8 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         if (finding.screenNumber < 0 || finding.screenNumber > project.screens.size())
             std::abort();
-        if (finding.screenNumber > 0 && (finding.screenName != project.screens[finding.screenNumber - 1].name ||
-                                         finding.screenId != project.screens[finding.screenNumber - 1].id))
+        if (finding.screenNumber > 0 &&
+            (finding.screenName != project.screens[finding.screenNumber - 1].name ||
+             finding.screenId != project.screens[finding.screenNumber - 1].id))
             std::abort();
     }
     if (QJsonDocument::fromJson(findingsJson(findings)).array().size() != findings.size())

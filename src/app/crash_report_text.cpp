@@ -94,16 +94,19 @@ QString crashAlertText(CrashReportDelivery delivery) {
     if (delivery == CrashReportDelivery::sent)
         return QCoreApplication::translate(
                    "CrashReporter",
-                   "The application encountered an unexpected error.\n\nThe developer team at Quendrix has been "
-                   "automatically notified of this crash and will work on a fix as soon as possible.\n\nAn update of "
+                   "The application encountered an unexpected error.\n\nThe developer team at Quendrix has "
+                   "been "
+                   "automatically notified of this crash and will work on a fix as soon as possible.\n\nAn "
+                   "update of "
                    "the app will be available very soon.\n\nTo be told when the fix is out, write to %1.")
             .arg(DeployConstants::supportAddress);
     // Never claim a report arrived that did not: it is kept and sent at a later start.
-    return QCoreApplication::translate(
-               "CrashReporter",
-               "The application encountered an unexpected error.\n\nThe crash report could not be sent now. It is "
-               "kept on this computer and will be sent to the developer team at Quendrix when the computer is "
-               "online.\n\nTo be told when the fix is out, write to %1.")
+    return QCoreApplication::translate("CrashReporter",
+                                       "The application encountered an unexpected error.\n\nThe crash report "
+                                       "could not be sent now. It is "
+                                       "kept on this computer and will be sent to the developer team at "
+                                       "Quendrix when the computer is "
+                                       "online.\n\nTo be told when the fix is out, write to %1.")
         .arg(DeployConstants::supportAddress);
 }
 

@@ -100,8 +100,9 @@ QByteArray crashReportBody(const QString& report, const QString& boundary) {
 
 QUrl crashReportEndpoint() {
     const QString overridden = qEnvironmentVariable("VISTRELLE_CRASH_REPORT_URL");
-    return QUrl(!overridden.isEmpty() ? overridden
-                                      : DeployConstants::siteRoot + QStringLiteral("/crash_reports/index.php"));
+    return QUrl(!overridden.isEmpty()
+                    ? overridden
+                    : DeployConstants::siteRoot + QStringLiteral("/crash_reports/index.php"));
 }
 
 CrashReportUploader::CrashReportUploader(QUrl endpoint, QObject* parent)

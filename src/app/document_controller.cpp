@@ -240,18 +240,20 @@ void DocumentController::revert(EditorWindow& window) {
         revertNow(window);
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Question, tr("Revert to Saved"),
-                                tr("Do you want to revert “%1” to the last saved version?").arg(window.displayName()),
-                                QMessageBox::NoButton, &window);
+    auto* box =
+        new QMessageBox(QMessageBox::Question, tr("Revert to Saved"),
+                        tr("Do you want to revert “%1” to the last saved version?").arg(window.displayName()),
+                        QMessageBox::NoButton, &window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setInformativeText(tr("Your current changes will be lost."));
     QPushButton* revertButton = box->addButton(tr("Revert"), QMessageBox::DestructiveRole);
     box->addButton(QMessageBox::Cancel);
     // The box is the window's child: it cannot outlive the window it would revert.
-    connect(box, &QMessageBox::buttonClicked, this, [this, revertButton, target = &window](QAbstractButton* clicked) {
-        if (clicked == revertButton)
-            revertNow(*target);
-    });
+    connect(box, &QMessageBox::buttonClicked, this,
+            [this, revertButton, target = &window](QAbstractButton* clicked) {
+                if (clicked == revertButton)
+                    revertNow(*target);
+            });
     box->open();
 }
 
@@ -336,8 +338,9 @@ void DocumentController::quit() {
     // A document asks first: its answer goes on with quitting, or cancels it. A window stopping a
     // deployment first closes once it has stopped, and quitting goes on then.
     const QList<EditorWindow*> open = windows();
-    quitWaitsForAWindow_ = std::any_of(open.cbegin(), open.cend(),
-                                       [](const EditorWindow* window) { return window->isAskingBeforeClosing(); });
+    quitWaitsForAWindow_ = std::any_of(open.cbegin(), open.cend(), [](const EditorWindow* window) {
+        return window->isAskingBeforeClosing();
+    });
     if (askingToClose_.isEmpty() && !quitWaitsForAWindow_)
         quitting_ = false;
 }
@@ -426,7 +429,8 @@ void DocumentController::installFileMenu(EditorWindow& window) {
     });
     file->addSeparator();
     file->addAction(tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W), target, &QWidget::close);
-    QAction* quit = file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &DocumentController::quit);
+    QAction* quit =
+        file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &DocumentController::quit);
     quit->setMenuRole(QAction::QuitRole);
 }
 
@@ -458,8 +462,8 @@ void DocumentController::fillRecentMenu(QMenu* menu) {
     menu->addAction(tr("Clear Menu"), this,
                     [this] {
                         if (const std::optional<QString> failure = Preferences::remove(recentFilesKey))
-                            Preferences::reportWriteFailure(tr("Could not save the list of recent projects: %1"),
-                                                            *failure);
+                            Preferences::reportWriteFailure(
+                                tr("Could not save the list of recent projects: %1"), *failure);
                     })
         ->setEnabled(!files.isEmpty());
 }

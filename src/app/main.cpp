@@ -48,8 +48,9 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QApplication::translate("main", "Digital signage slide shows."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption preview(QStringLiteral("preview"),
-                                     QApplication::translate("main", "Play the first project full screen at once."));
+    const QCommandLineOption preview(
+        QStringLiteral("preview"),
+        QApplication::translate("main", "Play the first project full screen at once."));
     parser.addOption(preview);
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QApplication::translate("main", "Projects to open."),
@@ -75,11 +76,14 @@ int main(int argc, char** argv) {
     }
     if (role == SingleInstance::Start::runningInstanceBusy) {
         // Its socket stays its own: a second editor on the same files would autosave over the first's work.
-        const QString text = QApplication::translate(
-            "main", "Vistrelle is already running but has not answered for %1 seconds, perhaps because it is busy "
-                    "opening a large project. It opens your files when it is ready; if it does not, try again "
-                    "in a moment.")
-                                 .arg(SingleInstance::defaultPatienceMs / 1000);
+        const QString text =
+            QApplication::translate(
+                "main",
+                "Vistrelle is already running but has not answered for %1 seconds, perhaps because it is "
+                "busy "
+                "opening a large project. It opens your files when it is ready; if it does not, try again "
+                "in a moment.")
+                .arg(SingleInstance::defaultPatienceMs / 1000);
         std::fprintf(stderr, "%s\n", qPrintable(text));
         QMessageBox::warning(nullptr, QApplication::translate("main", "Vistrelle Is Busy"), text);
         CrashReporter::uninstall();
@@ -95,9 +99,11 @@ int main(int argc, char** argv) {
     UserAlerts::setPresenter(&alerts);
 
     VistrelleApp vistrelle;
-    QObject::connect(&vistrelle, &VistrelleApp::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&vistrelle, &VistrelleApp::quitRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
     if (role == SingleInstance::Start::runningInstance)
-        QObject::connect(&instance, &SingleInstance::filesReceived, &vistrelle, &VistrelleApp::openFromAnotherLaunch);
+        QObject::connect(&instance, &SingleInstance::filesReceived, &vistrelle,
+                         &VistrelleApp::openFromAnotherLaunch);
 
     // Only the instance that stays takes the reports earlier runs left: a launch that hands its files over
     // leaves them to it. A report stays queued until the collector accepts it.
@@ -112,8 +118,9 @@ int main(int argc, char** argv) {
         if (std::exchange(launched, true))
             return;
         vistrelle.launch(files, reports.newCrashes == 0 ? std::nullopt
-                                : std::optional(newReportsAccepted(reports, uploader) ? CrashReportDelivery::sent
-                                                                                      : CrashReportDelivery::notSent));
+                                                        : std::optional(newReportsAccepted(reports, uploader)
+                                                                            ? CrashReportDelivery::sent
+                                                                            : CrashReportDelivery::notSent));
         if (parser.isSet(preview) && !files.isEmpty())
             if (EditorWindow* window = vistrelle.documents().openFile(files.first()))
                 window->showPreview();

@@ -9,7 +9,8 @@ namespace vistrelle {
 
 bool installTranslations(QCoreApplication& app, const QLocale& locale) {
     auto* ours = new QTranslator(&app);
-    const bool found = ours->load(locale, QStringLiteral("vistrelle"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+    const bool found =
+        ours->load(locale, QStringLiteral("vistrelle"), QStringLiteral("_"), QStringLiteral(":/i18n"));
     if (found)
         QCoreApplication::installTranslator(ours);
     else

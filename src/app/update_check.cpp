@@ -63,7 +63,8 @@ QString makerSiteRoot() {
 
 QUrl updateFileAddress() {
     const QString overridden = qEnvironmentVariable("VISTRELLE_UPDATE_URL");
-    return QUrl(!overridden.isEmpty() ? overridden : makerSiteRoot() + QStringLiteral("/check_vistrelle.txt"));
+    return QUrl(!overridden.isEmpty() ? overridden
+                                      : makerSiteRoot() + QStringLiteral("/check_vistrelle.txt"));
 }
 
 UpdateType updateTypeFromWord(const QString& word) {

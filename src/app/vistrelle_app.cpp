@@ -199,10 +199,12 @@ void VistrelleApp::setUpPalette(QWidget& palette, const QString& identifier) {
         observer->setContentName(content);
         frames.restoreInspectorWindow(palette, content, InspectorPalette::requestedHeight(content));
         // Each content keeps its own height: a screen's settings are taller than the empty page.
-        connect(inspector, &InspectorPalette::contentChanged, observer, [inspector, observer](const QString& now) {
-            observer->setContentName(now);
-            WindowManager::shared().restoreInspectorWindow(*inspector, now, InspectorPalette::requestedHeight(now));
-        });
+        connect(inspector, &InspectorPalette::contentChanged, observer,
+                [inspector, observer](const QString& now) {
+                    observer->setContentName(now);
+                    WindowManager::shared().restoreInspectorWindow(*inspector, now,
+                                                                   InspectorPalette::requestedHeight(now));
+                });
     }
     addApplicationShortcuts(palette);
 }

@@ -72,8 +72,8 @@ WelcomeWindow::WelcomeWindow(QWidget* parent)
     layout->addWidget(line);
     layout->addSpacing(14);
 
-    featureLine(QStringLiteral("display"), tr("Lay out screens at the exact resolution of your display"), this,
-                layout);
+    featureLine(QStringLiteral("display"), tr("Lay out screens at the exact resolution of your display"),
+                this, layout);
     featureLine(QStringLiteral("photo"), tr("Images, titles, rich text, videos, web pages, shapes and icons"),
                 this, layout);
     featureLine(QStringLiteral("play"), tr("Preview the whole show full screen before it goes live"), this,
@@ -137,9 +137,9 @@ void WelcomeWindow::setRecentProjects(const QStringList& paths) {
         const QFileInfo file(path);
         if (!file.exists())
             continue;
-        auto* item = new QListWidgetItem(symbolIcon(QStringLiteral("doc")),
-                                         file.completeBaseName() + QStringLiteral("  —  ") + shownFolder(path),
-                                         recent_);
+        auto* item = new QListWidgetItem(
+            symbolIcon(QStringLiteral("doc")),
+            file.completeBaseName() + QStringLiteral("  —  ") + shownFolder(path), recent_);
         item->setData(Qt::UserRole, file.absoluteFilePath());
         item->setToolTip(file.absoluteFilePath());
     }

@@ -38,7 +38,8 @@ QRectF displayHolding(const QRectF& frame, const QList<QRectF>& displays) {
 QRectF correctedIntoDisplay(const QRectF& frame, const QList<QRectF>& displays) {
     if (displays.isEmpty())
         return frame;
-    return QRectF(clampedOrigin(frame.topLeft(), frame.size(), displayHolding(frame, displays)), frame.size());
+    return QRectF(clampedOrigin(frame.topLeft(), frame.size(), displayHolding(frame, displays)),
+                  frame.size());
 }
 
 QPointF defaultScreensOrigin(const QList<QRectF>& displays) {
@@ -83,7 +84,8 @@ QRectF restoredComponentLibraryFrame(const QRectF& current, const StoredPaletteF
     if (stored.height && *stored.height > 0)
         height = *stored.height;
     else if (!placed && !area.isEmpty())
-        height = std::min(height, area.bottom() - margin - fallback.y()); // the room under the screens palette
+        height =
+            std::min(height, area.bottom() - margin - fallback.y()); // the room under the screens palette
     height = std::max(height, libraryMinimumHeight);
     if (!placed)
         frame.moveTopLeft(fallback);
@@ -94,7 +96,8 @@ QRectF restoredComponentLibraryFrame(const QRectF& current, const StoredPaletteF
 
 QRectF restoredInspectorFrame(const QRectF& current, const StoredPaletteFrame& stored, double requestedHeight,
                               const QList<QRectF>& displays) {
-    QRectF frame = restoredOrigin(current, stored, defaultInspectorOrigin(current.width(), displays), displays);
+    QRectF frame =
+        restoredOrigin(current, stored, defaultInspectorOrigin(current.width(), displays), displays);
     double height = stored.height && *stored.height > 0 ? *stored.height : requestedHeight;
     height = std::max(height, inspectorMinimumHeight);
     const QRectF area = displayHolding(frame, displays);

@@ -31,7 +31,8 @@ std::optional<double> storedNumber(const QString& key) {
 // The frame the window will really have: a layout may not fit in less than its minimum (a longer
 // translation), and Qt would widen the window past the display's edge after placing it.
 QRectF frameOf(const QWidget& window) {
-    return QRectF(window.pos(), window.size().expandedTo(window.minimumSizeHint()).expandedTo(window.minimumSize()));
+    return QRectF(window.pos(),
+                  window.size().expandedTo(window.minimumSizeHint()).expandedTo(window.minimumSize()));
 }
 
 void apply(QWidget& window, const QRectF& frame) {
@@ -80,13 +81,14 @@ std::optional<QString> WindowManager::saveFrame(const QWidget& window, const QSt
     std::optional<QString> failure;
     if (identifier == screensIdentifier) {
         failure = Preferences::setValues({{QStringLiteral("screensWindowX"), x},
-                                {QStringLiteral("screensWindowY"), y},
-                                {QStringLiteral("screensWindowHeight"), double(window.height())}});
+                                          {QStringLiteral("screensWindowY"), y},
+                                          {QStringLiteral("screensWindowHeight"), double(window.height())}});
     } else if (identifier == libraryIdentifier) {
-        failure = Preferences::setValues({{QStringLiteral("componentLibraryWindowX"), x},
-                                {QStringLiteral("componentLibraryWindowY"), y},
-                                {QStringLiteral("componentLibraryWindowWidth.singleColumn"), double(window.width())},
-                                {QStringLiteral("componentLibraryWindowHeight.singleColumn"), double(window.height())}});
+        failure = Preferences::setValues(
+            {{QStringLiteral("componentLibraryWindowX"), x},
+             {QStringLiteral("componentLibraryWindowY"), y},
+             {QStringLiteral("componentLibraryWindowWidth.singleColumn"), double(window.width())},
+             {QStringLiteral("componentLibraryWindowHeight.singleColumn"), double(window.height())}});
     } else if (identifier == inspectorIdentifier) {
         QVariantMap frame{{QStringLiteral("inspectorWindowX"), x}, {QStringLiteral("inspectorWindowY"), y}};
         if (!contentName.isEmpty())
@@ -111,10 +113,11 @@ void WindowManager::restoreScreensWindow(QWidget& window) const {
 
 void WindowManager::restoreComponentLibraryWindow(QWidget& window) const {
     window.setMinimumSize(int(std::ceil(PaletteSize::libraryWidth)), int(PaletteSize::libraryMinimumHeight));
-    const StoredPaletteFrame stored{storedNumber(QStringLiteral("componentLibraryWindowX")),
-                                    storedNumber(QStringLiteral("componentLibraryWindowY")),
-                                    storedNumber(QStringLiteral("componentLibraryWindowWidth.singleColumn")),
-                                    storedNumber(QStringLiteral("componentLibraryWindowHeight.singleColumn"))};
+    const StoredPaletteFrame stored{
+        storedNumber(QStringLiteral("componentLibraryWindowX")),
+        storedNumber(QStringLiteral("componentLibraryWindowY")),
+        storedNumber(QStringLiteral("componentLibraryWindowWidth.singleColumn")),
+        storedNumber(QStringLiteral("componentLibraryWindowHeight.singleColumn"))};
     apply(window, restoredComponentLibraryFrame(frameOf(window), stored, displays()));
 }
 

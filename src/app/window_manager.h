@@ -48,7 +48,8 @@ public:
 
 private:
     WindowManager() = default;
-    std::optional<QString> saveFrame(const QWidget& window, const QString& identifier, const QString& contentName);
+    std::optional<QString> saveFrame(const QWidget& window, const QString& identifier,
+                                     const QString& contentName);
     void reportFrameFailure(const QString& reason);
 
     bool frameFailureReported_ = false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/show_check.h"
 #include "export/kiosk_deploy_manager.h"
+#include "export/show_check.h"
 
 #include <QStringList>
 #include <QTextStream>

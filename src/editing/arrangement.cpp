@@ -49,8 +49,12 @@ QList<PlacedComponent> distributed(QList<PlacedComponent> components, Axis axis)
     if (components.size() < 3)
         return components;
     const bool horizontal = axis == Axis::horizontal;
-    const auto start = [horizontal](const PlacedComponent& c) { return horizontal ? c.position.x : c.position.y; };
-    const auto length = [horizontal](const PlacedComponent& c) { return horizontal ? c.size.width : c.size.height; };
+    const auto start = [horizontal](const PlacedComponent& c) {
+        return horizontal ? c.position.x : c.position.y;
+    };
+    const auto length = [horizontal](const PlacedComponent& c) {
+        return horizontal ? c.size.width : c.size.height;
+    };
     QList<qsizetype> order(components.size());
     for (qsizetype i = 0; i < order.size(); ++i)
         order[i] = i;

@@ -58,12 +58,13 @@ void SharedDocumentManager::addComponent(ComponentType type, Point point) {
 }
 
 std::optional<PlacedComponent> SharedDocumentManager::keptEdit(const PlacedComponent& before,
-                                                              const PlacedComponent& edited) {
+                                                               const PlacedComponent& edited) {
     std::optional<PlacedComponent> kept = editWithinType(before, edited);
     if (!kept)
         AppLogger::logError(QStringLiteral("An edit that would change a component's type was refused"));
     else if (kept->properties.size() != edited.properties.size())
-        AppLogger::logError(QStringLiteral("An edit brought keys of another component type; they were left out"));
+        AppLogger::logError(
+            QStringLiteral("An edit brought keys of another component type; they were left out"));
     return kept;
 }
 
@@ -88,7 +89,8 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
 }
 
 void SharedDocumentManager::updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
-                                                    const QString& mergeKey, std::optional<quint64> interaction) {
+                                                    const QString& mergeKey,
+                                                    std::optional<quint64> interaction) {
     const PlacedComponent* current = findComponent(screenId, component.id);
     if (!current)
         return;
@@ -130,9 +132,9 @@ void SharedDocumentManager::deleteSelectedComponent() {
     if (after.components.size() == before.components.size())
         return;
     const bool several = before.components.size() - after.components.size() > 1;
-    registerUndo(std::make_unique<ScreenEditCommand>(several ? tr("Delete Components") : tr("Delete Component"),
-                                                     before, selectionIds(), after,
-                                                     SelectionIds{after.id, std::nullopt, {}}));
+    registerUndo(std::make_unique<ScreenEditCommand>(
+        several ? tr("Delete Components") : tr("Delete Component"), before, selectionIds(), after,
+        SelectionIds{after.id, std::nullopt, {}}));
     NotificationCenter::defaultCenter().post(NotificationName::componentDeleted);
 }
 
@@ -158,9 +160,9 @@ void SharedDocumentManager::duplicateSelectedComponent() {
         selection.component = selection.alsoSelected.takeLast();
     // `before` is the working copy, which the step changes: what was added is counted first.
     const qsizetype added = originals.size();
-    registerUndo(std::make_unique<ScreenEditCommand>(
-        originals.size() > 1 ? tr("Duplicate Components") : tr("Duplicate Component"), before, selectionIds(),
-        after, selection));
+    registerUndo(std::make_unique<ScreenEditCommand>(originals.size() > 1 ? tr("Duplicate Components")
+                                                                          : tr("Duplicate Component"),
+                                                     before, selectionIds(), after, selection));
     for (qsizetype i = after.components.size() - added; i < after.components.size(); ++i)
         postWithComponent(NotificationName::componentAdded, after.components[i]);
 }
@@ -212,9 +214,9 @@ void SharedDocumentManager::pasteComponent() {
         selection.alsoSelected.append(component.id);
     }
     selection.component = selection.alsoSelected.takeLast();
-    registerUndo(std::make_unique<ScreenEditCommand>(
-        pasted.size() > 1 ? tr("Paste Components") : tr("Paste Component"), before, selectionIds(), after,
-        selection));
+    registerUndo(std::make_unique<ScreenEditCommand>(pasted.size() > 1 ? tr("Paste Components")
+                                                                       : tr("Paste Component"),
+                                                     before, selectionIds(), after, selection));
     for (qsizetype i = after.components.size() - pasted.size(); i < after.components.size(); ++i)
         postWithComponent(NotificationName::componentAdded, after.components[i]);
 }

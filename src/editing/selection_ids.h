@@ -13,7 +13,9 @@ namespace vistrelle {
 struct SelectionIds {
     SelectionIds() = default;
     SelectionIds(std::optional<QUuid> screenId, std::optional<QUuid> componentId, QList<QUuid> others = {})
-        : screen(std::move(screenId)), component(std::move(componentId)), alsoSelected(std::move(others)) {}
+        : screen(std::move(screenId))
+        , component(std::move(componentId))
+        , alsoSelected(std::move(others)) {}
 
     std::optional<QUuid> screen;
     std::optional<QUuid> component;

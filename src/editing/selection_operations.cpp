@@ -54,8 +54,8 @@ void SharedDocumentManager::selectAllComponents() {
     setComponentSelection(ids);
 }
 
-void SharedDocumentManager::replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
-                                              const QString& mergeKey) {
+void SharedDocumentManager::replaceComponents(const QList<PlacedComponent>& changed,
+                                              const QString& actionName, const QString& mergeKey) {
     const qsizetype index = selectedScreenIndex();
     if (index < 0 || changed.isEmpty())
         return;

@@ -65,7 +65,8 @@ void SharedDocumentManager::setSelectedComponent(const std::optional<PlacedCompo
     replaceSelection(ids, component);
 }
 
-void SharedDocumentManager::replaceSelection(const QList<QUuid>& ids, const std::optional<PlacedComponent>& last) {
+void SharedDocumentManager::replaceSelection(const QList<QUuid>& ids,
+                                             const std::optional<PlacedComponent>& last) {
     const bool selectionChanged = ids != selectedComponentIds_;
     selectedComponentIds_ = ids;
     if (selectedComponent_ != last) {

@@ -127,7 +127,8 @@ public:
     // same `mergeKey` merge (a drag of several components).
     void replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
                            const QString& mergeKey = {});
-    void moveSelectedComponents(double dx, double dy, const QString& actionName, const QString& mergeKey = {});
+    void moveSelectedComponents(double dx, double dy, const QString& actionName,
+                                const QString& mergeKey = {});
     // To the selection's bounds, or to the screen when one component is selected.
     void alignSelectedComponents(AlignEdge edge);
     void distributeSelectedComponents(Axis axis);
@@ -186,7 +187,8 @@ private:
     void replaceSelection(const QList<QUuid>& ids, const std::optional<PlacedComponent>& last);
     void postDocumentNotifications();
     // `edited` as an edit of `before` stores it (see editWithinType), logging what it leaves out.
-    static std::optional<PlacedComponent> keptEdit(const PlacedComponent& before, const PlacedComponent& edited);
+    static std::optional<PlacedComponent> keptEdit(const PlacedComponent& before,
+                                                   const PlacedComponent& edited);
     void alertActionNotAllowed(const QString& message);
 
     std::optional<QUuid> activeWindowId_;

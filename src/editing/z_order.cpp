@@ -115,7 +115,8 @@ bool changeZOrder(QList<PlacedComponent>& components, const QUuid& componentId, 
     return true;
 }
 
-bool changeGroupZOrder(QList<PlacedComponent>& components, const QList<QUuid>& ids, ZOrderOperation operation) {
+bool changeGroupZOrder(QList<PlacedComponent>& components, const QList<QUuid>& ids,
+                       ZOrderOperation operation) {
     if (operation != ZOrderOperation::bringToFront && operation != ZOrderOperation::sendToBack)
         return false;
     const QList<qsizetype> order = stackingOrder(components);
@@ -123,7 +124,8 @@ bool changeGroupZOrder(QList<PlacedComponent>& components, const QList<QUuid>& i
     QList<qsizetype> rest;
     for (const qsizetype index : order)
         (ids.contains(components[index].id) ? chosen : rest).append(index);
-    const QList<qsizetype> reordered = operation == ZOrderOperation::bringToFront ? rest + chosen : chosen + rest;
+    const QList<qsizetype> reordered =
+        operation == ZOrderOperation::bringToFront ? rest + chosen : chosen + rest;
     if (chosen.isEmpty() || reordered == order)
         return false;
     for (qsizetype place = 0; place < reordered.size(); ++place)

@@ -21,6 +21,7 @@ bool changeZOrder(QList<PlacedComponent>& components, const QUuid& componentId, 
 // Several components to the front or the back together, keeping their order among themselves: the
 // components are renumbered 0, 1, 2, … in the new stacking order. Only bringToFront and sendToBack; false
 // (and nothing changed) when they are there already.
-bool changeGroupZOrder(QList<PlacedComponent>& components, const QList<QUuid>& ids, ZOrderOperation operation);
+bool changeGroupZOrder(QList<PlacedComponent>& components, const QList<QUuid>& ids,
+                       ZOrderOperation operation);
 
 } // namespace vistrelle

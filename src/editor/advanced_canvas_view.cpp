@@ -341,8 +341,9 @@ bool AdvancedCanvasView::ensureMoveLayers(const QList<QUuid>& liveIds) {
                     const PlacedComponent& c = screen_->components[sortedIndices_[position]];
                     painted |= paintedBounds(c).translated(c.position.x, c.position.y);
                 }
-            const QRect pixels =
-                QRectF(painted.topLeft() * scale, painted.size() * scale).toAlignedRect().intersected(layer.rect());
+            const QRect pixels = QRectF(painted.topLeft() * scale, painted.size() * scale)
+                                     .toAlignedRect()
+                                     .intersected(layer.rect());
             if (pixels.isEmpty())
                 return;
             layer = layer.copy(pixels);
@@ -721,7 +722,8 @@ void AdvancedCanvasView::mouseMoveEvent(QMouseEvent* event) {
         selectWithRubberBand(event->position());
         return;
     case Gesture::pressed:
-        if (std::hypot(travel.x(), travel.y()) < moveThreshold || !selectedIds_.contains(gestureComponent_.id))
+        if (std::hypot(travel.x(), travel.y()) < moveThreshold ||
+            !selectedIds_.contains(gestureComponent_.id))
             return;
         beginMove();
         [[fallthrough]];
@@ -750,7 +752,8 @@ void AdvancedCanvasView::mouseMoveEvent(QMouseEvent* event) {
             const QRectF frame(gestureComponent_.position.x, gestureComponent_.position.y, previewSize_.width,
                                previewSize_.height);
             guideSnap_ = guides_.snapResize(frame, guideSnapPixels / zoom_);
-            previewSize_ = resizePreviewSize(previewSize_, guideSnap_.offset.x(), guideSnap_.offset.y(), limit);
+            previewSize_ =
+                resizePreviewSize(previewSize_, guideSnap_.offset.x(), guideSnap_.offset.y(), limit);
         }
         resizeSnapsToGrid_ = !(event->modifiers() & Qt::AltModifier) && settings_.snapToGrid &&
                              !guideSnap_.snappedX && !guideSnap_.snappedY;
@@ -771,7 +774,8 @@ void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (ended == Gesture::resizing) {
         guideSnap_ = {};
         const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
-        const Size size = resizeFinalSize(previewSize_, resizeSnapsToGrid_, double(settings_.gridSize), limit);
+        const Size size =
+            resizeFinalSize(previewSize_, resizeSnapsToGrid_, double(settings_.gridSize), limit);
         if (callbacks_.componentResized)
             callbacks_.componentResized(gestureComponent_, size);
         NotificationCenter::defaultCenter().post(NotificationName::componentResizeEnded);
@@ -935,7 +939,8 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
         for (const QUuid& id : selectedIds_)
             if (const PlacedComponent* c = componentWithId(id))
                 group.append(*c);
-        callbacks_.componentsMoved(group, position.x - selected->position.x, position.y - selected->position.y);
+        callbacks_.componentsMoved(group, position.x - selected->position.x,
+                                   position.y - selected->position.y);
     } else {
         const PlacedComponent nudged = *selected;
         callbacks_.componentMoved(nudged, position);

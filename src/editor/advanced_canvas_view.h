@@ -157,15 +157,15 @@ private:
     QList<qsizetype> sortedIndices_;
 
     Gesture gesture_ = Gesture::none;
-    QPointF pressPoint_;               // widget pixels
-    PlacedComponent gestureComponent_; // as it was when the gesture began
+    QPointF pressPoint_;                       // widget pixels
+    PlacedComponent gestureComponent_;         // as it was when the gesture began
     QList<PlacedComponent> gestureComponents_; // a move: every selected component as it was
     Size previewSize_;
-    SmartGuides guides_;   // for the gesture under way
-    GuideSnap guideSnap_;  // what it snapped to last
+    SmartGuides guides_;             // for the gesture under way
+    GuideSnap guideSnap_;            // what it snapped to last
     bool resizeSnapsToGrid_ = false; // no guide took the resize, and Alt is not held
-    QRectF rubberBand_;    // canvas units
-    QList<QUuid> rubberBandBase_; // kept selected (Shift held when the band began)
+    QRectF rubberBand_;              // canvas units
+    QList<QUuid> rubberBandBase_;    // kept selected (Shift held when the band began)
     QList<QUuid> rubberBandPreview_; // what the band selects so far
 
     std::unique_ptr<AsyncImageSource> images_;
@@ -176,9 +176,9 @@ private:
     // components drawn over them, then the grid. Keyed by
     // the live components and the rest of the screen the pictures show.
     struct LayerStep {
-        QImage layer;              // a picture of still components, or
-        qsizetype position = -1;   // the stacking position of a live component
-        QPointF offset;            // where the picture goes, from the screen's corner (widget pixels)
+        QImage layer;            // a picture of still components, or
+        qsizetype position = -1; // the stacking position of a live component
+        QPointF offset;          // where the picture goes, from the screen's corner (widget pixels)
     };
     QList<LayerStep> layerSteps_;
     QImage gridLayer_; // when a live component is the topmost, the grid over it

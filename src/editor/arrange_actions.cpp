@@ -12,8 +12,16 @@ namespace vistrelle {
 namespace {
 
 enum class Kind {
-    alignLeft, alignCenter, alignRight, alignTop, alignMiddle, alignBottom,
-    distributeHorizontally, distributeVertically, matchWidth, matchHeight
+    alignLeft,
+    alignCenter,
+    alignRight,
+    alignTop,
+    alignMiddle,
+    alignBottom,
+    distributeHorizontally,
+    distributeVertically,
+    matchWidth,
+    matchHeight
 };
 
 struct ArrangeCommand {
@@ -39,16 +47,26 @@ constexpr ArrangeCommand commands[] = {
 void run(Kind kind) {
     SharedDocumentManager& m = SharedDocumentManager::shared();
     switch (kind) {
-    case Kind::alignLeft: return m.alignSelectedComponents(AlignEdge::left);
-    case Kind::alignCenter: return m.alignSelectedComponents(AlignEdge::horizontalCenter);
-    case Kind::alignRight: return m.alignSelectedComponents(AlignEdge::right);
-    case Kind::alignTop: return m.alignSelectedComponents(AlignEdge::top);
-    case Kind::alignMiddle: return m.alignSelectedComponents(AlignEdge::verticalCenter);
-    case Kind::alignBottom: return m.alignSelectedComponents(AlignEdge::bottom);
-    case Kind::distributeHorizontally: return m.distributeSelectedComponents(Axis::horizontal);
-    case Kind::distributeVertically: return m.distributeSelectedComponents(Axis::vertical);
-    case Kind::matchWidth: return m.matchSelectedComponentsSize(Axis::horizontal);
-    case Kind::matchHeight: return m.matchSelectedComponentsSize(Axis::vertical);
+    case Kind::alignLeft:
+        return m.alignSelectedComponents(AlignEdge::left);
+    case Kind::alignCenter:
+        return m.alignSelectedComponents(AlignEdge::horizontalCenter);
+    case Kind::alignRight:
+        return m.alignSelectedComponents(AlignEdge::right);
+    case Kind::alignTop:
+        return m.alignSelectedComponents(AlignEdge::top);
+    case Kind::alignMiddle:
+        return m.alignSelectedComponents(AlignEdge::verticalCenter);
+    case Kind::alignBottom:
+        return m.alignSelectedComponents(AlignEdge::bottom);
+    case Kind::distributeHorizontally:
+        return m.distributeSelectedComponents(Axis::horizontal);
+    case Kind::distributeVertically:
+        return m.distributeSelectedComponents(Axis::vertical);
+    case Kind::matchWidth:
+        return m.matchSelectedComponentsSize(Axis::horizontal);
+    case Kind::matchHeight:
+        return m.matchSelectedComponentsSize(Axis::vertical);
     }
 }
 

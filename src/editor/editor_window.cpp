@@ -722,8 +722,8 @@ void EditorWindow::exportBundle() {
     check.setHighPerformance(sheet->exportOptimized());
     const auto summarize = [sheet, &check] {
         const CheckCounts counts = check.counts();
-        sheet->setCheckSummary(check.isCurrent() ? showCheckCountsText(counts) : tr("checking…"), counts.errors,
-                               counts.warnings);
+        sheet->setCheckSummary(check.isCurrent() ? showCheckCountsText(counts) : tr("checking…"),
+                               counts.errors, counts.warnings);
     };
     summarize();
     connect(&check, &ShowCheckRunner::findingsChanged, sheet, summarize);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QPointer>
-#include <functional>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace vistrelle {
 

@@ -9,12 +9,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace vistrelle {
@@ -33,7 +33,8 @@ public:
     static constexpr int padding = 6;
     static constexpr int symbolSide = 18;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QStyleOptionViewItem plain = option;
         initStyleOption(&plain, index);
         plain.text.clear();
@@ -62,16 +63,18 @@ public:
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const int width = std::max(120, (option.widget ? option.widget->width() - 24 : 320) - 3 * padding -
-                                            symbolSide);
+        const int width =
+            std::max(120, (option.widget ? option.widget->width() - 24 : 320) - 3 * padding - symbolSide);
         QFont bold = option.font;
         bold.setBold(true);
         const QRect bounds(0, 0, width, 10000);
-        const int placeHeight =
-            QFontMetrics(bold).boundingRect(bounds, Qt::TextWordWrap, index.data(placeRole).toString()).height();
-        const int messageHeight = QFontMetrics(option.font)
-                                      .boundingRect(bounds, Qt::TextWordWrap, index.data(messageRole).toString())
-                                      .height();
+        const int placeHeight = QFontMetrics(bold)
+                                    .boundingRect(bounds, Qt::TextWordWrap, index.data(placeRole).toString())
+                                    .height();
+        const int messageHeight =
+            QFontMetrics(option.font)
+                .boundingRect(bounds, Qt::TextWordWrap, index.data(messageRole).toString())
+                .height();
         return {width, std::max(symbolSide, placeHeight + 2 + messageHeight) + 2 * padding};
     }
 };
@@ -80,7 +83,8 @@ QIcon severityIcon(CheckFinding::Severity severity) {
     const bool error = severity == CheckFinding::Severity::error;
     return QIcon(symbolPixmap(error ? QStringLiteral("exclamationmark.octagon.fill")
                                     : QStringLiteral("exclamationmark.triangle.fill"),
-                              18, error ? QColor(0xFF, 0x3B, 0x30) : QColor(0xFF, 0x95, 0x00), qApp->devicePixelRatio()));
+                              18, error ? QColor(0xFF, 0x3B, 0x30) : QColor(0xFF, 0x95, 0x00),
+                              qApp->devicePixelRatio()));
 }
 
 QString placeOf(const CheckFinding& finding) {
@@ -89,7 +93,8 @@ QString placeOf(const CheckFinding& finding) {
     QString place = ShowCheckPalette::tr("Screen %1 “%2”").arg(finding.screenNumber).arg(finding.screenName);
     if (finding.componentType)
         place += QStringLiteral(" · ") +
-                 QCoreApplication::translate("ComponentType", storedString(*finding.componentType).toUtf8().constData());
+                 QCoreApplication::translate("ComponentType",
+                                             storedString(*finding.componentType).toUtf8().constData());
     return place;
 }
 
@@ -98,14 +103,16 @@ QString placeOf(const CheckFinding& finding) {
 QString showCheckCountsText(CheckCounts counts) {
     if (counts.errors == 0 && counts.warnings == 0)
         return ShowCheckPalette::tr("No problems found");
-    return ShowCheckPalette::tr("%1, %2")
-        .arg(counts.errors == 1 ? ShowCheckPalette::tr("1 error") : ShowCheckPalette::tr("%1 errors").arg(counts.errors),
-             counts.warnings == 1 ? ShowCheckPalette::tr("1 warning")
-                                  : ShowCheckPalette::tr("%1 warnings").arg(counts.warnings));
+    return ShowCheckPalette::tr("%1, %2").arg(
+        counts.errors == 1 ? ShowCheckPalette::tr("1 error")
+                           : ShowCheckPalette::tr("%1 errors").arg(counts.errors),
+        counts.warnings == 1 ? ShowCheckPalette::tr("1 warning")
+                             : ShowCheckPalette::tr("%1 warnings").arg(counts.warnings));
 }
 
 ShowCheckPalette::ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent)
-    : QWidget(parent), runner_(runner) {
+    : QWidget(parent)
+    , runner_(runner) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(8);
@@ -157,15 +164,16 @@ void ShowCheckPalette::refresh() {
     const QIcon warningIcon = severityIcon(CheckFinding::Severity::warning);
     list_->clear();
     for (const CheckFinding& finding : runner_.findings()) {
-        auto* item = new QListWidgetItem(
-            finding.severity == CheckFinding::Severity::error ? errorIcon : warningIcon,
-            placeOf(finding) + u'\n' + finding.message, list_);
+        auto* item =
+            new QListWidgetItem(finding.severity == CheckFinding::Severity::error ? errorIcon : warningIcon,
+                                placeOf(finding) + u'\n' + finding.message, list_);
         item->setData(findingRole, QVariant::fromValue(int(list_->count() - 1)));
         item->setData(placeRole, placeOf(finding));
         item->setData(messageRole, finding.message);
-        item->setToolTip(finding.severity == CheckFinding::Severity::error
-                             ? (finding.deployFails ? tr("Error: deploying fails until it is fixed") : tr("Error"))
-                             : tr("Warning"));
+        item->setToolTip(
+            finding.severity == CheckFinding::Severity::error
+                ? (finding.deployFails ? tr("Error: deploying fails until it is fixed") : tr("Error"))
+                : tr("Warning"));
     }
     refreshState();
 }
@@ -192,7 +200,8 @@ void ShowCheckPalette::activate(QListWidgetItem* item) {
 void ShowCheckPalette::goTo(const CheckFinding& finding) {
     SharedDocumentManager& manager = SharedDocumentManager::shared();
     if (!finding.screenId) {
-        // The project's own findings (name, password, resolution, default background) are fixed in its settings.
+        // The project's own findings (name, password, resolution, default background) are fixed in its
+        // settings.
         NotificationCenter::defaultCenter().post(
             NotificationName::showProjectSettings,
             {{NotificationName::atPasswordKey, finding.rule == QLatin1StringView("deploy-password")}});

@@ -18,10 +18,12 @@ ShowCheckRunner& ShowCheckRunner::shared() {
 }
 
 ShowCheckRunner::ShowCheckRunner(std::unique_ptr<Scheduler> scheduler, QObject* parent)
-    : QObject(parent), scheduler_(std::move(scheduler)),
-      media_(std::make_unique<MediaProbe>(PathResolver::shared(), ImageCache::shared())) {
+    : QObject(parent)
+    , scheduler_(std::move(scheduler))
+    , media_(std::make_unique<MediaProbe>(PathResolver::shared(), ImageCache::shared())) {
     for (const QString& name : {NotificationName::documentUpdated, NotificationName::documentCleared})
-        NotificationCenter::defaultCenter().observe(name, this, [this](const QVariantMap&) { documentChanged(); });
+        NotificationCenter::defaultCenter().observe(name, this,
+                                                    [this](const QVariantMap&) { documentChanged(); });
     connect(&SharedDocumentManager::shared(), &SharedDocumentManager::activeWindowIdChanged, this,
             &ShowCheckRunner::documentChanged);
     connect(&running_, &QFutureWatcher<Outcome>::finished, this, &ShowCheckRunner::finish);

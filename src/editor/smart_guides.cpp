@@ -14,7 +14,8 @@ constexpr double sameLine = 0.01;
 } // namespace
 
 SmartGuides::SmartGuides(const QList<QRectF>& others, QSizeF screen)
-    : others_(others), screen_(screen) {
+    : others_(others)
+    , screen_(screen) {
     xs_.reserve(std::size_t(others.size()) * 3 + 3);
     ys_.reserve(std::size_t(others.size()) * 3 + 3);
     for (qsizetype i = 0; i < others.size(); ++i) {
@@ -46,8 +47,8 @@ std::optional<double> SmartGuides::nearestOffset(const std::vector<Candidate>& s
     return best;
 }
 
-QList<GuideLine> SmartGuides::linesAt(const std::vector<Candidate>& sorted, bool vertical, const QRectF& frame,
-                                      std::initializer_list<double> anchors) const {
+QList<GuideLine> SmartGuides::linesAt(const std::vector<Candidate>& sorted, bool vertical,
+                                      const QRectF& frame, std::initializer_list<double> anchors) const {
     QList<GuideLine> lines;
     for (const double anchor : anchors) {
         auto it = std::lower_bound(sorted.begin(), sorted.end(), anchor - sameLine,
@@ -97,12 +98,14 @@ std::optional<double> SmartGuides::equalGapOffset(const QRectF& moving, bool hor
         return std::nullopt;
     if (horizontal) {
         const double y = (std::max({moving.top(), before->top(), after->top()}) +
-                          std::min({moving.bottom(), before->bottom(), after->bottom()})) / 2;
+                          std::min({moving.bottom(), before->bottom(), after->bottom()})) /
+                         2;
         spacing.append(QLineF(gapStart, y, target, y));
         spacing.append(QLineF(target + length, y, gapEnd, y));
     } else {
         const double x = (std::max({moving.left(), before->left(), after->left()}) +
-                          std::min({moving.right(), before->right(), after->right()})) / 2;
+                          std::min({moving.right(), before->right(), after->right()})) /
+                         2;
         spacing.append(QLineF(x, gapStart, x, target));
         spacing.append(QLineF(x, target + length, x, gapEnd));
     }

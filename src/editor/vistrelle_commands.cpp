@@ -82,18 +82,18 @@ void addVistrelleCommands(EditorWindow& window) {
     undo->setEnabled(stacks.canUndo());
     redo->setEnabled(stacks.canRedo());
     edit->addSeparator();
-    addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut,
-               [] { sendToFocusedTextOr("cut", [] { manager().cutSelectedComponents(); }); })
-        ->setObjectName(QStringLiteral("cut"));
-    addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy,
-               [] { sendToFocusedTextOr("copy", [] { manager().copySelectedComponent(); }); })
-        ->setObjectName(QStringLiteral("copy"));
-    addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste,
-               [] { sendToFocusedTextOr("paste", [] { manager().pasteComponent(); }); })
-        ->setObjectName(QStringLiteral("paste"));
-    addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll,
-               [] { sendToFocusedTextOr("selectAll", [] { manager().selectAllComponents(); }); })
-        ->setObjectName(QStringLiteral("selectAll"));
+    addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [] {
+        sendToFocusedTextOr("cut", [] { manager().cutSelectedComponents(); });
+    })->setObjectName(QStringLiteral("cut"));
+    addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy, [] {
+        sendToFocusedTextOr("copy", [] { manager().copySelectedComponent(); });
+    })->setObjectName(QStringLiteral("copy"));
+    addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste, [] {
+        sendToFocusedTextOr("paste", [] { manager().pasteComponent(); });
+    })->setObjectName(QStringLiteral("paste"));
+    addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll, [] {
+        sendToFocusedTextOr("selectAll", [] { manager().selectAllComponents(); });
+    })->setObjectName(QStringLiteral("selectAll"));
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Copy Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                [] { manager().copySelectedComponent(); });
@@ -155,9 +155,9 @@ void addVistrelleCommands(EditorWindow& window) {
                [] { PaletteWindows::shared().show(PaletteWindows::showCheckIdentifier); });
 
     QMenu* help = bar->addMenu(EditorWindow::tr("&Help"));
-    addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(),
-               [&window] { emit window.aboutRequested(); })
-        ->setMenuRole(QAction::AboutRole);
+    addCommand(help, EditorWindow::tr("About Vistrelle..."), QKeySequence(), [&window] {
+        emit window.aboutRequested();
+    })->setMenuRole(QAction::AboutRole);
     help->addSeparator();
     addCommand(help, EditorWindow::tr("Download Vistrelle Player freeware"), QKeySequence(),
                [] { openHelp(HelpPage::playerDownload); });

@@ -46,8 +46,8 @@ QString whereUsed(const KioskProject& project, const QString& path) {
                 if (value == path)
                     return DeployError::tr("It is used on the screen “%1” by the %2 component at %3, %4.")
                         .arg(screen.name,
-                             QCoreApplication::translate("ComponentType",
-                                                         storedString(component.componentType).toUtf8().constData()))
+                             QCoreApplication::translate(
+                                 "ComponentType", storedString(component.componentType).toUtf8().constData()))
                         .arg(component.position.x)
                         .arg(component.position.y);
     for (const KioskScreen& screen : project.screens)
@@ -79,8 +79,7 @@ MediaUses judgedUses(MediaUses uses) {
     return uses;
 }
 
-template <typename Inspect>
-MediaVerdict judge(MediaUses uses, Inspect inspect) {
+template <typename Inspect> MediaVerdict judge(MediaUses uses, Inspect inspect) {
     uses = judgedUses(uses);
     if (uses.picture)
         if (const MediaContent content = inspect(MediaKind::picture); content != MediaContent::matches)
@@ -156,8 +155,8 @@ namespace {
 
 void validateResolutions(const KioskProject& project) {
     const auto fail = [](const ScreenResolution& r, const QString& screenName) {
-        throw DeployError{DeployError::Case::invalidResolution, DeployError::tr("%1 × %2").arg(r.width).arg(r.height),
-                          screenName};
+        throw DeployError{DeployError::Case::invalidResolution,
+                          DeployError::tr("%1 × %2").arg(r.width).arg(r.height), screenName};
     };
     if (!isDrawableResolution(project.settings.defaultResolution))
         fail(project.settings.defaultResolution, {});
@@ -230,8 +229,8 @@ QString sanitizedBundleName(const QString& projectName) {
     // call, or act on the terminal that prints it.
     QString name = projectName;
     name.removeIf([](QChar c) { return c.category() == QChar::Other_Control && !c.isSpace(); });
-    name = shortenedTo(documentedName(name),
-                       largestNameBytes - bundleExtension.size() - 1 - QString::number(largestBundleSuffix).size());
+    name = shortenedTo(documentedName(name), largestNameBytes - bundleExtension.size() - 1 -
+                                                 QString::number(largestBundleSuffix).size());
     return name.isEmpty() ? QStringLiteral("KioskProject") : name;
 }
 
@@ -271,8 +270,9 @@ int makeFolder(const QString& path) {
 }
 
 [[noreturn]] void throwFolderError(const QString& path, int error) {
-    throw FileError{FileError::other, FileError::tr("The folder “%1” couldn’t be created: %2")
-                                          .arg(lastPathComponent(path), QString::fromLocal8Bit(std::strerror(error)))};
+    throw FileError{FileError::other,
+                    FileError::tr("The folder “%1” couldn’t be created: %2")
+                        .arg(lastPathComponent(path), QString::fromLocal8Bit(std::strerror(error)))};
 }
 
 // Creates `path` and every missing folder above it, saying which one failed and why.
@@ -297,12 +297,13 @@ BundleLocation createBundle(const ProjectMetadata& metadata, const QString& dest
     QString bundle;
     for (int n = 1;; ++n) {
         if (n > largestBundleSuffix)
-            throw FileError{FileError::other,
-                            FileError::tr("The folder “%1” already holds %2 bundles named “%3”: choose another "
-                                          "folder, or remove bundles you no longer need.")
-                                .arg(lastPathComponent(destination))
-                                .arg(largestBundleSuffix)
-                                .arg(base)};
+            throw FileError{
+                FileError::other,
+                FileError::tr("The folder “%1” already holds %2 bundles named “%3”: choose another "
+                              "folder, or remove bundles you no longer need.")
+                    .arg(lastPathComponent(destination))
+                    .arg(largestBundleSuffix)
+                    .arg(base)};
         bundle = folder.filePath(base + (n == 1 ? QString() : u'-' + QString::number(n)) + bundleExtension);
         if (QFileInfo::exists(bundle) || QFileInfo(bundle).isSymLink())
             continue;

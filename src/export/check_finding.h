@@ -15,13 +15,13 @@ struct CheckFinding {
     enum class Severity { error, warning };
 
     Severity severity = Severity::warning;
-    QString rule;          // a stable name for pipelines ("missing-media", "text-overflow", …)
-    int screenNumber = 0;  // counted from 1; 0 for the project as a whole
+    QString rule;         // a stable name for pipelines ("missing-media", "text-overflow", …)
+    int screenNumber = 0; // counted from 1; 0 for the project as a whole
     QString screenName;
     std::optional<QUuid> screenId;
     std::optional<QUuid> componentId;
     std::optional<ComponentType> componentType;
-    QString message;       // what is wrong and how to fix it
+    QString message;          // what is wrong and how to fix it
     bool deployFails = false; // whether deploying would refuse the project because of it
 
     bool operator==(const CheckFinding&) const = default;

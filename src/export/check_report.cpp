@@ -46,10 +46,11 @@ QString escapedForLine(const QString& text, bool quoted) {
 }
 
 QString findingLine(const CheckFinding& finding, const QString& projectName) {
-    const QString place =
-        finding.screenNumber > 0
-            ? QStringLiteral("screen %1 \"%2\"").arg(finding.screenNumber).arg(escapedForLine(finding.screenName, true))
-            : QStringLiteral("project \"%1\"").arg(escapedForLine(projectName, true));
+    const QString place = finding.screenNumber > 0
+                              ? QStringLiteral("screen %1 \"%2\"")
+                                    .arg(finding.screenNumber)
+                                    .arg(escapedForLine(finding.screenName, true))
+                              : QStringLiteral("project \"%1\"").arg(escapedForLine(projectName, true));
     return QStringLiteral("%1: %2: %3")
         .arg(severityWord(finding.severity), place, escapedForLine(finding.message, false));
 }
@@ -67,10 +68,10 @@ QByteArray findingsJson(const QList<CheckFinding>& findings) {
     for (const CheckFinding& finding : findings) {
         QJsonObject object;
         object.insert(QStringLiteral("severity"), severityWord(finding.severity));
-        object.insert(QStringLiteral("screen"),
-                      finding.screenNumber > 0 ? QJsonValue(finding.screenNumber) : QJsonValue(QJsonValue::Null));
-        object.insert(QStringLiteral("screenName"),
-                      finding.screenNumber > 0 ? QJsonValue(finding.screenName) : QJsonValue(QJsonValue::Null));
+        object.insert(QStringLiteral("screen"), finding.screenNumber > 0 ? QJsonValue(finding.screenNumber)
+                                                                         : QJsonValue(QJsonValue::Null));
+        object.insert(QStringLiteral("screenName"), finding.screenNumber > 0 ? QJsonValue(finding.screenName)
+                                                                             : QJsonValue(QJsonValue::Null));
         if (finding.componentId && finding.componentType)
             object.insert(QStringLiteral("component"),
                           QJsonObject{{QStringLiteral("type"), storedString(*finding.componentType)},

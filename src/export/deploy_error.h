@@ -42,7 +42,8 @@ public:
             const QString what = usedBy.isEmpty()
                                      ? tr("The project’s resolution %1").arg(resourceName)
                                      : tr("The resolution %1 of the screen “%2”").arg(resourceName, usedBy);
-            return tr("%1 can’t be shown: screens are at least 1 × 1 and at most 16384 × 16384 pixels.").arg(what);
+            return tr("%1 can’t be shown: screens are at least 1 × 1 and at most 16384 × 16384 pixels.")
+                .arg(what);
         }
         case Case::missingResource:
             return tr("Resource not found: ") + resourceName;
@@ -55,7 +56,8 @@ public:
         case Case::resourceUnreadable:
             return tr("Resource cannot be read (no permission): %1. %2").arg(resourceName, usedBy);
         case Case::resourceNotMedia:
-            return (expectsVideo ? tr("Resource is not a video: %1. %2") : tr("Resource is not a picture: %1. %2"))
+            return (expectsVideo ? tr("Resource is not a video: %1. %2")
+                                 : tr("Resource is not a picture: %1. %2"))
                 .arg(resourceName, usedBy);
         }
         return {};

@@ -156,7 +156,8 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
 
         if (options.exportOptimized) {
             report(0.5, tr("Rendering optimized slides..."));
-            exportOptimizedSlides(project, bundle.resourcesFolder, format, images, resolver, progress, isCancelled);
+            exportOptimizedSlides(project, bundle.resourcesFolder, format, images, resolver, progress,
+                                  isCancelled);
         } else {
             report(0.5, tr("Exporting project data..."));
             writeFileAtomically(QDir(bundle.resourcesFolder).filePath(QStringLiteral("VistrelleData.xml")),

@@ -19,8 +19,8 @@ struct DeployStatus {
     enum class Kind { idle, deploying, success, failed, cancelled };
 
     Kind kind = Kind::idle;
-    QString message; // failed: the error's description
-    QString detail;  // failed: how to find what caused it (where a missing file is used), if known
+    QString message;            // failed: the error's description
+    QString detail;             // failed: how to find what caused it (where a missing file is used), if known
     bool needsPassword = false; // failed because the project has no deploy password
 
     bool operator==(const DeployStatus&) const = default;
@@ -101,7 +101,6 @@ private:
     // Every deployment started: their workers report to this object, so it waits for all of them.
     QList<QFuture<void>> running_;
     std::shared_ptr<std::atomic_bool> cancelled_; // the running deployment's
-
 };
 
 } // namespace vistrelle

@@ -8,7 +8,9 @@
 namespace vistrelle {
 
 MediaProbe::MediaProbe(const PathResolver& resolver, ImageCache& cache)
-    : resolver_(resolver), cache_(cache), images_(cache) {}
+    : resolver_(resolver)
+    , cache_(cache)
+    , images_(cache) {}
 
 MediaInfo MediaProbe::picture(const QString& storedPath) {
     return known(storedPath, pictures_, [&](MediaInfo& info, const QString& path) {
@@ -22,7 +24,8 @@ MediaInfo MediaProbe::picture(const QString& storedPath) {
         // Decoding it is the only sure test; the cache keeps the result for drawing.
         const std::optional<QImage> image = cache_.imageNow(storedPath);
         info.decodes = image.has_value();
-        if (image) // a format that cannot tell its size up front: the decoded size (at most the cache's limit)
+        if (image) // a format that cannot tell its size up front: the decoded size (at most the cache's
+                   // limit)
             info.pixelSize = !stored.isValid() ? image->size() : turned ? stored.transposed() : stored;
     });
 }

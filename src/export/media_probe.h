@@ -21,8 +21,8 @@ struct MediaInfo {
 };
 
 // Looks at media files for the show check, from any thread. What it learnt of a file is kept until the file
-// changes (any write, rename or touch), so a check after an edit decodes nothing again. Pictures are drawn from the shared
-// image cache, as on the canvas.
+// changes (any write, rename or touch), so a check after an edit decodes nothing again. Pictures are drawn
+// from the shared image cache, as on the canvas.
 class MediaProbe {
 public:
     MediaProbe(const PathResolver& resolver, ImageCache& cache);

@@ -127,8 +127,8 @@ public:
 
 private:
     bool isTaken(const QString& folded) const {
-        static const QSet<QString> reserved = {QStringLiteral("vistrelledata.xml"), QStringLiteral("optimized"),
-                                               QStringLiteral("durations.json")};
+        static const QSet<QString> reserved = {QStringLiteral("vistrelledata.xml"),
+                                               QStringLiteral("optimized"), QStringLiteral("durations.json")};
         return reserved.contains(folded) || taken_.contains(folded);
     }
 

@@ -53,6 +53,7 @@ using ProgressReport = std::function<void(double progress, const QString& messag
 // Throws FileError at the first file that cannot be copied, OperationCancelled
 // when `cancelled` answers true (before a file, or between chunks of a large one).
 void copyResources(const KioskProject& project, const QString& resourcesFolder, const ResourceNameMap& names,
-                   const PathResolver& resolver, const ProgressReport& report, const CancelCheck& cancelled = {});
+                   const PathResolver& resolver, const ProgressReport& report,
+                   const CancelCheck& cancelled = {});
 
 } // namespace vistrelle

@@ -1,13 +1,13 @@
 // The show check's rules about where things are, what they show and how long.
+#include "export/screen_rules.h"
 #include "export/check_texts.h"
 #include "export/media_probe.h"
-#include "export/screen_rules.h"
+#include "media/image_cache.h"
+#include "media/path_resolver.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
 #include "model/web_address.h"
 #include "render/image_fitting.h"
-#include "media/image_cache.h"
-#include "media/path_resolver.h"
 
 #include <QTransform>
 #include <QUrl>
@@ -53,27 +53,31 @@ void reportUnusable(const MediaInfo& info, const QString& storedPath, const QStr
         if (info.decodes)
             return;
         if (video)
-            found.error(QStringLiteral("undecodable-media"),
-                        CheckText::tr("%1 “%2” is not a video file a player can open: choose an MP4, MOV, MKV, "
-                                      "WebM or AVI film.")
-                            .arg(subject, name),
-                        true, component);
+            found.error(
+                QStringLiteral("undecodable-media"),
+                CheckText::tr("%1 “%2” is not a video file a player can open: choose an MP4, MOV, MKV, "
+                              "WebM or AVI film.")
+                    .arg(subject, name),
+                true, component);
         else
-            found.error(QStringLiteral("undecodable-media"),
-                        CheckText::tr("%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or "
-                                      "choose another.")
-                            .arg(subject, name),
-                        true, component);
+            found.error(
+                QStringLiteral("undecodable-media"),
+                CheckText::tr("%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or "
+                              "choose another.")
+                    .arg(subject, name),
+                true, component);
         return;
     case MediaFileState::missing:
-        found.error(QStringLiteral("missing-media"),
-                    CheckText::tr("%1 “%2” is missing: put the file back or choose another.").arg(subject, name),
-                    true, component);
+        found.error(
+            QStringLiteral("missing-media"),
+            CheckText::tr("%1 “%2” is missing: put the file back or choose another.").arg(subject, name),
+            true, component);
         return;
     case MediaFileState::folder:
-        found.error(QStringLiteral("missing-media"),
-                    CheckText::tr("%1 “%2” is a folder, not a file: choose the file itself.").arg(subject, name),
-                    true, component);
+        found.error(
+            QStringLiteral("missing-media"),
+            CheckText::tr("%1 “%2” is a folder, not a file: choose the file itself.").arg(subject, name),
+            true, component);
         return;
     case MediaFileState::notRegular:
         found.error(QStringLiteral("missing-media"),
@@ -85,12 +89,15 @@ void reportUnusable(const MediaInfo& info, const QString& storedPath, const QStr
 }
 
 // A picture of `pixelSize` drawn by `fittingMode` into `frame`: soft when enlarged, heavy when much reduced.
-void checkPictureScale(QSizeF pixelSize, const QString& fittingMode, const QRectF& frame, const QString& subject,
-                       const QString& storedPath, const PlacedComponent* component, ScreenFindings& found) {
+void checkPictureScale(QSizeF pixelSize, const QString& fittingMode, const QRectF& frame,
+                       const QString& subject, const QString& storedPath, const PlacedComponent* component,
+                       ScreenFindings& found) {
     if (pixelSize.isEmpty() || frame.isEmpty())
         return;
-    // Drawn pictures are never larger than the image cache's limit: that size is what natural-size modes show.
-    const QSizeF drawn = PathResolver::downscaledSize(pixelSize, ImageCache::loadLimit, ImageCache::loadLimit);
+    // Drawn pictures are never larger than the image cache's limit: that size is what natural-size modes
+    // show.
+    const QSizeF drawn =
+        PathResolver::downscaledSize(pixelSize, ImageCache::loadLimit, ImageCache::loadLimit);
     const QList<QRectF> rects = fittedImageRects(drawn, fittingMode, frame);
     if (rects.isEmpty())
         return;
@@ -98,29 +105,32 @@ void checkPictureScale(QSizeF pixelSize, const QString& fittingMode, const QRect
     const double scale = std::max(shown.width() / pixelSize.width(), shown.height() / pixelSize.height());
     const QString name = mediaName(storedPath);
     if (scale > check_limits::blurryEnlargement)
-        found.warning(QStringLiteral("blurry-picture"),
-                      CheckText::tr("%1 “%2” has %3 pixels but is shown at %4, enlarged %5× (more than %6× looks "
-                                    "blurry): use a larger picture or show it smaller.")
-                          .arg(subject, name, sizeText(pixelSize), sizeText(shown), QString::number(scale, 'f', 1),
-                               QString::number(check_limits::blurryEnlargement)),
-                      component);
+        found.warning(
+            QStringLiteral("blurry-picture"),
+            CheckText::tr("%1 “%2” has %3 pixels but is shown at %4, enlarged %5× (more than %6× looks "
+                          "blurry): use a larger picture or show it smaller.")
+                .arg(subject, name, sizeText(pixelSize), sizeText(shown), QString::number(scale, 'f', 1),
+                     QString::number(check_limits::blurryEnlargement)),
+            component);
     else if (scale * check_limits::wastefulReduction < 1)
-        found.warning(QStringLiteral("oversized-picture"),
-                      CheckText::tr("%1 “%2” has %3 pixels but is shown at %4, more than %5× larger than it is "
-                                    "shown: a smaller copy makes the bundle lighter and loads faster.")
-                          .arg(subject, name, sizeText(pixelSize), sizeText(shown),
-                               QString::number(check_limits::wastefulReduction)),
-                      component);
+        found.warning(
+            QStringLiteral("oversized-picture"),
+            CheckText::tr("%1 “%2” has %3 pixels but is shown at %4, more than %5× larger than it is "
+                          "shown: a smaller copy makes the bundle lighter and loads faster.")
+                .arg(subject, name, sizeText(pixelSize), sizeText(shown),
+                     QString::number(check_limits::wastefulReduction)),
+            component);
 }
 
 // Pre-rendered slides show a video or web view as its placeholder.
 void warnNotPlayingAsSlide(const PlacedComponent& c, ScreenFindings& found) {
-    found.warning(QStringLiteral("high-performance-media"),
-                  CheckText::tr("Videos or web views are not supported for this mode: in high-performance mode %1 "
-                                "shows as a still placeholder. Deploy without the mode, or replace it with a "
-                                "picture.")
-                      .arg(describeComponent(c)),
-                  &c);
+    found.warning(
+        QStringLiteral("high-performance-media"),
+        CheckText::tr("Videos or web views are not supported for this mode: in high-performance mode %1 "
+                      "shows as a still placeholder. Deploy without the mode, or replace it with a "
+                      "picture.")
+            .arg(describeComponent(c)),
+        &c);
 }
 
 bool needsNetwork(const QString& address) {
@@ -170,9 +180,10 @@ void checkBackgroundPicture(const KioskScreen& screen, MediaProbe& media, Screen
 void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, MediaProbe& media,
                          const CheckOptions& options, ScreenFindings& found) {
     (void)screen;
-    if (const QString background = c.stringProperty(QStringLiteral("backgroundImagePath")); !background.isEmpty())
-        reportUnusable(media.picture(background), background, CheckText::tr("The background picture"), false, &c,
-                       found);
+    if (const QString background = c.stringProperty(QStringLiteral("backgroundImagePath"));
+        !background.isEmpty())
+        reportUnusable(media.picture(background), background, CheckText::tr("The background picture"), false,
+                       &c, found);
     switch (c.componentType) {
     case ComponentType::image: {
         const QString path = c.stringProperty(PropertyKey::imagePath);
@@ -182,8 +193,8 @@ void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, Me
         reportUnusable(picture, path, CheckText::tr("The picture"), false, &c, found);
         if (picture.decodes)
             checkPictureScale(picture.pixelSize, wordProperty(c, PropertyKey::fittingMode),
-                              QRectF(0, 0, c.size.width, c.size.height), CheckText::tr("The picture"), path, &c,
-                              found);
+                              QRectF(0, 0, c.size.width, c.size.height), CheckText::tr("The picture"), path,
+                              &c, found);
         return;
     }
     case ComponentType::video: {
@@ -204,12 +215,13 @@ void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& c, Me
                               .arg(sentenceStart(describeComponent(c)), address),
                           &c);
         else if (needsNetwork(storedWebAddress(address)))
-            found.warning(QStringLiteral("web-needs-network"),
-                          CheckText::tr("%1 loads its page from the network: the display computer must be online, "
-                                        "or the screen shows an error page. Use a local page where the network "
-                                        "may fail.")
-                              .arg(sentenceStart(describeComponent(c))),
-                          &c);
+            found.warning(
+                QStringLiteral("web-needs-network"),
+                CheckText::tr("%1 loads its page from the network: the display computer must be online, "
+                              "or the screen shows an error page. Use a local page where the network "
+                              "may fail.")
+                    .arg(sentenceStart(describeComponent(c))),
+                &c);
         if (options.highPerformance)
             warnNotPlayingAsSlide(c, found);
         return;
@@ -234,11 +246,12 @@ void checkPlacement(const KioskScreen& screen, const PlacedComponent& c, ScreenF
         return;
     const QString subject = sentenceStart(describeComponent(c));
     if (!bounds.intersects(area)) {
-        found.warning(QStringLiteral("off-screen"),
-                      CheckText::tr("%1 is entirely outside the screen (%2 × %3), so it never shows: move it onto "
-                                    "the screen or delete it.")
-                          .arg(subject, pixels(area.width()), pixels(area.height())),
-                      &c);
+        found.warning(
+            QStringLiteral("off-screen"),
+            CheckText::tr("%1 is entirely outside the screen (%2 × %3), so it never shows: move it onto "
+                          "the screen or delete it.")
+                .arg(subject, pixels(area.width()), pixels(area.height())),
+            &c);
         return;
     }
     QStringList edges;
@@ -266,14 +279,15 @@ void checkReadingTime(const KioskScreen& screen, const TextPlacements& texts, Sc
     const double needed = words / check_limits::wordsPerSecond + check_limits::secondsToNotice;
     if (double(screen.duration) >= needed)
         return;
-    found.warning(QStringLiteral("reading-time"),
-                  CheckText::tr("The screen shows %1 for %2 seconds; reading takes about %3 seconds (%4 words a "
-                                "second and %5 seconds to notice the screen): show it longer or say less.")
-                      .arg(words == 1 ? CheckText::tr("1 word") : CheckText::tr("%1 words").arg(words))
-                      .arg(screen.duration)
-                      .arg(std::ceil(needed))
-                      .arg(check_limits::wordsPerSecond)
-                      .arg(check_limits::secondsToNotice));
+    found.warning(
+        QStringLiteral("reading-time"),
+        CheckText::tr("The screen shows %1 for %2 seconds; reading takes about %3 seconds (%4 words a "
+                      "second and %5 seconds to notice the screen): show it longer or say less.")
+            .arg(words == 1 ? CheckText::tr("1 word") : CheckText::tr("%1 words").arg(words))
+            .arg(screen.duration)
+            .arg(std::ceil(needed))
+            .arg(check_limits::wordsPerSecond)
+            .arg(check_limits::secondsToNotice));
 }
 
 } // namespace vistrelle

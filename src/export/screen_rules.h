@@ -41,7 +41,8 @@ void checkTextRoom(const KioskScreen& screen, const PlacedComponent& component, 
 // `texts`: how each text component of the screen lays out its words, by component id.
 using TextPlacements = QHash<QUuid, TextPlacement>;
 void checkReadingTime(const KioskScreen& screen, const TextPlacements& texts, ScreenFindings& found);
-void checkContrast(const KioskScreen& screen, const TextPlacements& texts, MediaProbe& media, ScreenFindings& found);
+void checkContrast(const KioskScreen& screen, const TextPlacements& texts, MediaProbe& media,
+                   ScreenFindings& found);
 
 // Words as a reader counts them: runs between white space holding a letter or a digit.
 int countWords(const QString& text);

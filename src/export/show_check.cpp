@@ -1,9 +1,9 @@
 #include "export/show_check.h"
 
 #include "export/check_texts.h"
+#include "export/deploy_error.h"
 #include "export/media_probe.h"
 #include "export/screen_rules.h"
-#include "export/deploy_error.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -20,7 +20,8 @@ CheckCounts countFindings(const QList<CheckFinding>& findings) {
 }
 
 ScreenFindings::ScreenFindings(const KioskScreen& screen, qsizetype index)
-    : screen_(screen), index_(index) {}
+    : screen_(screen)
+    , index_(index) {}
 
 void ScreenFindings::error(const QString& rule, const QString& message, bool deployFails,
                            const PlacedComponent* component) {
@@ -33,7 +34,8 @@ void ScreenFindings::warning(const QString& rule, const QString& message, const 
 
 void ScreenFindings::add(CheckFinding::Severity severity, const QString& rule, const QString& message,
                          bool deployFails, const PlacedComponent* component) {
-    CheckFinding finding{severity, rule, int(index_ + 1), screen_.name, screen_.id, {}, {}, message, deployFails};
+    CheckFinding finding{severity, rule, int(index_ + 1), screen_.name, screen_.id,
+                         {},       {},   message,         deployFails};
     qsizetype place = -1;
     if (component) {
         finding.componentId = component->id;
@@ -70,7 +72,13 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
                          CheckText::tr("Name the project in its settings."),
                      true);
     else if (bundleNameIsCut(project.metadata.name))
-        findings.append({CheckFinding::Severity::warning, QStringLiteral("bundle-name"), 0, {}, {}, {}, {},
+        findings.append({CheckFinding::Severity::warning,
+                         QStringLiteral("bundle-name"),
+                         0,
+                         {},
+                         {},
+                         {},
+                         {},
                          CheckText::tr("The project name holds control characters or is longer than a folder "
                                        "name may be: the bundle is named “%1.bundle”. Rename the project to "
                                        "choose the name yourself.")
@@ -90,26 +98,30 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
     const ScreenResolution& resolution = project.settings.defaultResolution;
     if (!isDrawableResolution(resolution))
         projectError(QStringLiteral("slide-size"),
-                     DeployError{DeployError::Case::invalidResolution,
-                                 CheckText::tr("%1 × %2").arg(resolution.width).arg(resolution.height), {}}
-                             .description() +
+                     DeployError{
+                         DeployError::Case::invalidResolution,
+                         CheckText::tr("%1 × %2").arg(resolution.width).arg(resolution.height),
+                         {}}.description() +
                          u' ' + CheckText::tr("Choose another resolution in the project settings."),
                      true);
     const BackgroundStyle& background = project.settings.defaultBackground;
-    if (background.type == BackgroundType::image && background.imagePath && !background.imagePath->isEmpty()) {
+    if (background.type == BackgroundType::image && background.imagePath &&
+        !background.imagePath->isEmpty()) {
         const MediaInfo picture = media.picture(*background.imagePath);
         if (picture.state != MediaFileState::regular)
-            projectError(QStringLiteral("missing-media"),
-                         CheckText::tr("The project’s default background picture “%1” is missing or no file: put it "
-                                       "back or choose another in the project settings.")
-                             .arg(mediaName(*background.imagePath)),
-                         true);
+            projectError(
+                QStringLiteral("missing-media"),
+                CheckText::tr("The project’s default background picture “%1” is missing or no file: put it "
+                              "back or choose another in the project settings.")
+                    .arg(mediaName(*background.imagePath)),
+                true);
         else if (!picture.decodes)
-            projectError(QStringLiteral("undecodable-media"),
-                         CheckText::tr("The project’s default background picture “%1” does not decode as a picture: "
-                                       "save it again as PNG or JPEG, or choose another in the project settings.")
-                             .arg(mediaName(*background.imagePath)),
-                         true);
+            projectError(
+                QStringLiteral("undecodable-media"),
+                CheckText::tr("The project’s default background picture “%1” does not decode as a picture: "
+                              "save it again as PNG or JPEG, or choose another in the project settings.")
+                    .arg(mediaName(*background.imagePath)),
+                true);
     }
     return findings;
 }
@@ -119,12 +131,13 @@ QList<CheckFinding> checkScreen(const KioskProject& project, qsizetype index, Me
     const KioskScreen& screen = project.screens[index];
     ScreenFindings found(screen, index);
     if (!isDrawableResolution(screen.resolution))
-        found.error(QStringLiteral("screen-resolution"),
-                    DeployError{DeployError::Case::invalidResolution,
-                                CheckText::tr("%1 × %2").arg(screen.resolution.width).arg(screen.resolution.height),
-                                screen.name}
-                            .description(),
-                    true);
+        found.error(
+            QStringLiteral("screen-resolution"),
+            DeployError{DeployError::Case::invalidResolution,
+                        CheckText::tr("%1 × %2").arg(screen.resolution.width).arg(screen.resolution.height),
+                        screen.name}
+                .description(),
+            true);
     checkBackgroundPicture(screen, media, found);
     TextPlacements texts;
     for (const PlacedComponent& component : screen.components) {

@@ -14,7 +14,8 @@ struct CheckOptions {
 
 // The limits of the show check. Every warning states its limit.
 namespace check_limits {
-// WCAG 2 contrast (level AA): 4.5:1 for text, 3:1 for large text (24 pixels, or 18.67 bold: 18 and 14 points).
+// WCAG 2 contrast (level AA): 4.5:1 for text, 3:1 for large text (24 pixels, or 18.67 bold: 18 and 14
+// points).
 inline constexpr double textContrast = 4.5;
 inline constexpr double largeTextContrast = 3.0;
 inline constexpr double largeTextPixels = 24;
@@ -37,13 +38,15 @@ inline constexpr double wastefulReduction = 4;
 
 // Name, password and screens, as deployment checks them, the slides' size, and the project's default
 // background picture.
-QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe& media, const CheckOptions& options);
+QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe& media,
+                                         const CheckOptions& options);
 
 // Everything about the screen at `index`, in the order of its components.
 QList<CheckFinding> checkScreen(const KioskProject& project, qsizetype index, MediaProbe& media,
                                 const CheckOptions& options);
 
 // The whole show: the project's findings, then each screen's (screens checked in parallel).
-QList<CheckFinding> checkShow(const KioskProject& project, MediaProbe& media, const CheckOptions& options = {});
+QList<CheckFinding> checkShow(const KioskProject& project, MediaProbe& media,
+                              const CheckOptions& options = {});
 
 } // namespace vistrelle

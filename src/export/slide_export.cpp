@@ -76,14 +76,15 @@ void checkSlidesCanBeDrawn(const KioskProject& project) {
     if (project.screens.isEmpty() || slideSize(project))
         return;
     const ScreenResolution& resolution = project.settings.defaultResolution;
-    throw FileError{FileError::other,
-                    QCoreApplication::translate("KioskDeployManager",
-                                                "The screen “%1” can’t be drawn as a slide of %2 × %3 pixels: slides "
-                                                "are at least 1 × 1 and at most %4 × %4 pixels.")
-                        .arg(project.screens.front().name)
-                        .arg(resolution.width)
-                        .arg(resolution.height)
-                        .arg(largestSlideSide)};
+    throw FileError{
+        FileError::other,
+        QCoreApplication::translate("KioskDeployManager",
+                                    "The screen “%1” can’t be drawn as a slide of %2 × %3 pixels: slides "
+                                    "are at least 1 × 1 and at most %4 × %4 pixels.")
+            .arg(project.screens.front().name)
+            .arg(resolution.width)
+            .arg(resolution.height)
+            .arg(largestSlideSide)};
 }
 
 QByteArray encodeSlideImage(const QImage& image, bool asPNG) {
@@ -157,8 +158,8 @@ struct EncodedSlide {
 // encoded fails the export: a show with a screen missing is not a success.
 void renderSlides(const KioskProject& project, const QString& folder, SlideFormat format, ImageSource& images,
                   const std::function<QString(qsizetype)>& nameOf,
-                  const std::function<void(qsizetype, const QString&)>& logSaved, const CancelCheck& cancelled,
-                  QStringList* written) {
+                  const std::function<void(qsizetype, const QString&)>& logSaved,
+                  const CancelCheck& cancelled, QStringList* written) {
     checkSlidesCanBeDrawn(project);
     const QSize size = slideSize(project).value_or(QSize());
     CanvasPool canvases;
@@ -190,11 +191,13 @@ void renderSlides(const KioskProject& project, const QString& folder, SlideForma
                 throw OperationCancelled{};
             const QString& screenName = project.screens[i].name;
             if (slide.outcome == EncodedSlide::Outcome::notDrawn)
-                throw slideError(DeployTexts::tr("The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not "
-                                    "enough memory.")
-                                     .arg(screenName)
-                                     .arg(size.width())
-                                     .arg(size.height()));
+                throw slideError(
+                    DeployTexts::tr(
+                        "The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not "
+                        "enough memory.")
+                        .arg(screenName)
+                        .arg(size.width())
+                        .arg(size.height()));
             if (slide.outcome != EncodedSlide::Outcome::encoded)
                 throw slideError(DeployTexts::tr("The slide of the screen “%1” couldn’t be encoded as %2.")
                                      .arg(screenName, format.extension().toUpper()));
@@ -229,7 +232,9 @@ void exportOptimizedSlides(const KioskProject& project, const QString& outputFol
     const double count = double(project.screens.size());
     renderSlides(
         project, outputFolder, format, images, [&](qsizetype i) { return optimizedSlideName(i, format); },
-        [&](qsizetype i, const QString& name) { report(0.55 + 0.3 * double(i + 1) / count, DeployTexts::tr("Rendered: ") + name); },
+        [&](qsizetype i, const QString& name) {
+            report(0.55 + 0.3 * double(i + 1) / count, DeployTexts::tr("Rendered: ") + name);
+        },
         cancelled, nullptr);
     // The durations file is the one file written in place.
     writePlainly(folder.filePath(QStringLiteral("durations.json")), durationsJson(project));
@@ -250,7 +255,9 @@ void exportFlatSlides(const KioskProject& project, const QString& destination, S
     renderSlides(
         project, destination, format, images,
         [&](qsizetype i) { return flatSlideName(i, project.screens[i].duration, format); },
-        [&](qsizetype i, const QString& name) { report(0.45 + 0.5 * double(i + 1) / count, DeployTexts::tr("Exported: ") + name); },
+        [&](qsizetype i, const QString& name) {
+            report(0.45 + 0.5 * double(i + 1) / count, DeployTexts::tr("Exported: ") + name);
+        },
         cancelled, written);
 }
 

@@ -39,7 +39,8 @@ double contrastRatio(double a, double b) {
 
 QRgb blend(QRgb over, double alpha, QRgb under) {
     const auto mix = [&](int a, int b) { return int(std::lround(a * alpha + b * (1 - alpha))); };
-    return qRgb(mix(qRed(over), qRed(under)), mix(qGreen(over), qGreen(under)), mix(qBlue(over), qBlue(under)));
+    return qRgb(mix(qRed(over), qRed(under)), mix(qGreen(over), qGreen(under)),
+                mix(qBlue(over), qBlue(under)));
 }
 
 bool isLargeText(const TextRun& run) {
@@ -90,9 +91,11 @@ std::optional<RunContrast> runContrast(const QImage& picture, const QTransform& 
     }
     if (ratios.empty())
         return std::nullopt;
-    const auto worstShare = ratios.begin() + std::ptrdiff_t(double(ratios.size() - 1) * check_limits::contrastShare);
+    const auto worstShare =
+        ratios.begin() + std::ptrdiff_t(double(ratios.size() - 1) * check_limits::contrastShare);
     std::nth_element(ratios.begin(), worstShare, ratios.end());
-    return RunContrast{*worstShare, isLargeText(run) ? check_limits::largeTextContrast : check_limits::textContrast};
+    return RunContrast{*worstShare,
+                       isLargeText(run) ? check_limits::largeTextContrast : check_limits::textContrast};
 }
 
 // The worst run of a text component against what is drawn under it so far.
@@ -113,22 +116,23 @@ void judgeContrast(const QImage& picture, double scale, const PlacedComponent& c
     const QTransform transform = frameToPicture(c, scale);
     std::optional<RunContrast> worst;
     for (const TextRun& run : text.runs) {
-        const std::optional<RunContrast> contrast = runContrast(picture, transform, run, run.color.rgb(),
-                                                                run.color.alphaF() * opacity, ownBackground,
-                                                                ownBackgroundAlpha);
+        const std::optional<RunContrast> contrast =
+            runContrast(picture, transform, run, run.color.rgb(), run.color.alphaF() * opacity, ownBackground,
+                        ownBackgroundAlpha);
         if (contrast && contrast->ratio < contrast->needed &&
             (!worst || contrast->ratio / contrast->needed < worst->ratio / worst->needed))
             worst = contrast;
     }
     if (!worst)
         return;
-    found.warning(QStringLiteral("low-contrast"),
-                  CheckText::tr("The text of %1 has a contrast of %2:1 with what lies under it; text of its size "
-                                "needs at least %3:1 to be read from a distance: change its colour or what is "
-                                "behind it.")
-                      .arg(describeComponent(c), QString::number(std::floor(worst->ratio * 10) / 10, 'f', 1),
-                           QString::number(worst->needed, 'f', 1)),
-                  &c);
+    found.warning(
+        QStringLiteral("low-contrast"),
+        CheckText::tr("The text of %1 has a contrast of %2:1 with what lies under it; text of its size "
+                      "needs at least %3:1 to be read from a distance: change its colour or what is "
+                      "behind it.")
+            .arg(describeComponent(c), QString::number(std::floor(worst->ratio * 10) / 10, 'f', 1),
+                 QString::number(worst->needed, 'f', 1)),
+        &c);
 }
 
 } // namespace
@@ -138,13 +142,15 @@ void checkTextRoom(const KioskScreen& screen, const PlacedComponent& c, const Te
     // Half a pixel of slack for rounding in the layout.
     constexpr double slack = 0.5;
     const QString subject = sentenceStart(describeComponent(c));
-    if (text.needed.width() > text.available.width() + slack || text.needed.height() > text.available.height() + slack)
-        found.warning(QStringLiteral("text-overflow"),
-                      CheckText::tr("%1 needs %2 × %3 pixels for its text but has %4 × %5, so words are cut off: "
-                                    "make it larger, the text shorter or the font smaller.")
-                          .arg(subject, pixels(text.needed.width()), pixels(text.needed.height()),
-                               pixels(text.available.width()), pixels(text.available.height())),
-                      &c);
+    if (text.needed.width() > text.available.width() + slack ||
+        text.needed.height() > text.available.height() + slack)
+        found.warning(
+            QStringLiteral("text-overflow"),
+            CheckText::tr("%1 needs %2 × %3 pixels for its text but has %4 × %5, so words are cut off: "
+                          "make it larger, the text shorter or the font smaller.")
+                .arg(subject, pixels(text.needed.width()), pixels(text.needed.height()),
+                     pixels(text.available.width()), pixels(text.available.height())),
+            &c);
 
     const double smallest = screen.resolution.height * check_limits::smallestTextShareOfHeight;
     double smallestUsed = 0;
@@ -152,12 +158,13 @@ void checkTextRoom(const KioskScreen& screen, const PlacedComponent& c, const Te
         if (smallestUsed == 0 || run.pixelSize < smallestUsed)
             smallestUsed = run.pixelSize;
     if (smallestUsed > 0 && smallestUsed < smallest)
-        found.warning(QStringLiteral("small-text"),
-                      CheckText::tr("%1 has text of %2 pixels, too small to read from across the room on a screen "
-                                    "%3 pixels high: use at least %4 pixels (1/40 of the screen’s height).")
-                          .arg(subject, pixels(smallestUsed), QString::number(screen.resolution.height),
-                               QString::number(std::ceil(smallest))),
-                      &c);
+        found.warning(
+            QStringLiteral("small-text"),
+            CheckText::tr("%1 has text of %2 pixels, too small to read from across the room on a screen "
+                          "%3 pixels high: use at least %4 pixels (1/40 of the screen’s height).")
+                .arg(subject, pixels(smallestUsed), QString::number(screen.resolution.height),
+                     QString::number(std::ceil(smallest))),
+            &c);
 }
 
 void checkContrast(const KioskScreen& screen, const TextPlacements& texts, MediaProbe& media,

@@ -479,10 +479,12 @@ QList<PlacedComponent> decodeComponentsJson(const QByteArray& json) {
     const JsonTape tape = parseJson(json);
     const JsonValueRef root(tape, 0);
     if (!root.isArray())
-        throw JsonDecodingError{JsonDecodingError::Kind::typeMismatch, QStringLiteral("expected an array of components")};
+        throw JsonDecodingError{JsonDecodingError::Kind::typeMismatch,
+                                QStringLiteral("expected an array of components")};
     QList<PlacedComponent> components;
     ProjectDecoder decoder(DateDecoding::iso8601);
-    root.forEachElement([&](std::uint32_t, JsonValueRef element) { components.append(decoder.component(element)); });
+    root.forEachElement(
+        [&](std::uint32_t, JsonValueRef element) { components.append(decoder.component(element)); });
     return components;
 }
 

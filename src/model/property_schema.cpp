@@ -19,11 +19,15 @@ using Kind = PropertyKind;
 const QString yes = QStringLiteral("true");
 const QString no = QStringLiteral("false");
 
-
 // Every type's opacity, shown with the z-index under "Advanced".
 PropertySpec opacitySpec() {
-    PropertySpec s{K::opacity, Kind::number,  std::nullopt,  QStringLiteral("1"),
-                   C::slider,  QT_TRANSLATE_NOOP("PropertySchema", "Opacity"), QT_TRANSLATE_NOOP("PropertySchema", "Advanced")};
+    PropertySpec s{K::opacity,
+                   Kind::number,
+                   std::nullopt,
+                   QStringLiteral("1"),
+                   C::slider,
+                   QT_TRANSLATE_NOOP("PropertySchema", "Opacity"),
+                   QT_TRANSLATE_NOOP("PropertySchema", "Advanced")};
     s.minimum = 0;
     s.maximum = 1;
     s.step = 0.05;
@@ -34,7 +38,8 @@ PropertySpec opacitySpec() {
 
 // Rotation of texts and images: a turn either way.
 PropertySpec rotationSpec() {
-    PropertySpec s{K::rotation, Kind::number, std::nullopt, QStringLiteral("0"), C::slider, QT_TRANSLATE_NOOP("PropertySchema", "Rotation")};
+    PropertySpec s{K::rotation,         Kind::number, std::nullopt,
+                   QStringLiteral("0"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Rotation")};
     s.minimum = -180;
     s.maximum = 180;
     s.step = 18;
@@ -54,34 +59,58 @@ QList<PropertySpec> textSchema(ComponentType type) {
     // A text area is edited as rich text as a whole; titles and labels key by key.
     const auto shown = [area](PropertyControl control) { return area ? C::none : control; };
 
-    PropertySpec text{K::text,   Kind::text, sample, area ? QString() : sample, shown(C::textField),
+    PropertySpec text{K::text,
+                      Kind::text,
+                      sample,
+                      area ? QString() : sample,
+                      shown(C::textField),
                       QT_TRANSLATE_NOOP("PropertySchema", "Text")};
     text.placeholder = QT_TRANSLATE_NOOP("PropertySchema", "Enter text...");
-    PropertySpec bold{K::isBold, Kind::boolean, title ? yes : no, no, shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Bold")};
-    PropertySpec italic{K::isItalic, Kind::boolean, no, no, shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Italic")};
-    PropertySpec underline{K::isUnderlined, Kind::boolean, no, no, shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Underline")};
+    PropertySpec bold{K::isBold, Kind::boolean,         title ? yes : no,
+                      no,        shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Bold")};
+    PropertySpec italic{K::isItalic, Kind::boolean,         no,
+                        no,          shown(C::styleToggle), QT_TRANSLATE_NOOP("PropertySchema", "Italic")};
+    PropertySpec underline{K::isUnderlined,
+                           Kind::boolean,
+                           no,
+                           no,
+                           shown(C::styleToggle),
+                           QT_TRANSLATE_NOOP("PropertySchema", "Underline")};
     // Titles and labels centre unless told otherwise, as the player draws them; text areas start at the left.
     const QString alignment = area ? QStringLiteral("leading") : QStringLiteral("center");
-    PropertySpec align{K::textAlignment, Kind::word,         alignment,
-                       alignment,        shown(C::segments), QT_TRANSLATE_NOOP("PropertySchema", "Alignment")};
-    align.choices = {{QStringLiteral("leading"), QT_TRANSLATE_NOOP("PropertySchema", "Left"), QStringLiteral("text.alignleft")},
-                     {QStringLiteral("center"), QT_TRANSLATE_NOOP("PropertySchema", "Center"), QStringLiteral("text.aligncenter")},
-                     {QStringLiteral("trailing"), QT_TRANSLATE_NOOP("PropertySchema", "Right"), QStringLiteral("text.alignright")}};
-    PropertySpec font{K::fontName,    Kind::text, std::nullopt, QStringLiteral("Helvetica"),
+    PropertySpec align{K::textAlignment,   Kind::word,
+                       alignment,          alignment,
+                       shown(C::segments), QT_TRANSLATE_NOOP("PropertySchema", "Alignment")};
+    align.choices = {{QStringLiteral("leading"), QT_TRANSLATE_NOOP("PropertySchema", "Left"),
+                      QStringLiteral("text.alignleft")},
+                     {QStringLiteral("center"), QT_TRANSLATE_NOOP("PropertySchema", "Center"),
+                      QStringLiteral("text.aligncenter")},
+                     {QStringLiteral("trailing"), QT_TRANSLATE_NOOP("PropertySchema", "Right"),
+                      QStringLiteral("text.alignright")}};
+    PropertySpec font{K::fontName,    Kind::text,
+                      std::nullopt,   QStringLiteral("Helvetica"),
                       shown(C::menu), QT_TRANSLATE_NOOP("PropertySchema", "Font")};
     for (const char* family :
          {"Helvetica", "SF Pro", "Arial", "Times", "Courier", "Avenir", "Georgia", "Verdana", "Trebuchet MS",
           "Palatino", "Optima", "Futura", "Baskerville", "Copperplate", "Didot"})
         font.choices.append({QString::fromLatin1(family), family, {}});
     const QString size = title ? QStringLiteral("24") : area ? QStringLiteral("12") : QStringLiteral("14");
-    PropertySpec fontSize{K::fontSize, Kind::number, size, size, shown(C::integerField), QT_TRANSLATE_NOOP("PropertySchema", "Size")};
+    PropertySpec fontSize{K::fontSize, Kind::number,           size,
+                          size,        shown(C::integerField), QT_TRANSLATE_NOOP("PropertySchema", "Size")};
     fontSize.minimum = 1;
     fontSize.maximum = 999;
-    PropertySpec color{K::textColor,        Kind::color, QStringLiteral("#000000"), QStringLiteral("#000000"),
-                       shown(C::colorWell), QT_TRANSLATE_NOOP("PropertySchema", "Color")};
-    PropertySpec rich{
-        K::richTextData, Kind::richText, std::nullopt, QString(), area ? C::richTextButton : C::none,
-        QT_TRANSLATE_NOOP("PropertySchema", "Text")};
+    PropertySpec color{K::textColor,
+                       Kind::color,
+                       QStringLiteral("#000000"),
+                       QStringLiteral("#000000"),
+                       shown(C::colorWell),
+                       QT_TRANSLATE_NOOP("PropertySchema", "Color")};
+    PropertySpec rich{K::richTextData,
+                      Kind::richText,
+                      std::nullopt,
+                      QString(),
+                      area ? C::richTextButton : C::none,
+                      QT_TRANSLATE_NOOP("PropertySchema", "Text")};
 
     PropertySpec rotation = rotationSpec();
     rotation.control = shown(C::slider);
@@ -100,35 +129,48 @@ QList<PropertySpec> textSchema(ComponentType type) {
 }
 
 QList<PropertySpec> imageSchema() {
-    PropertySpec path{K::imagePath, Kind::mediaPath, QString(), QString(), C::imageChooser, QT_TRANSLATE_NOOP("PropertySchema", "Image")};
-    PropertySpec fitting{K::fittingMode,        Kind::word, std::nullopt,
-                         QStringLiteral("fit"), C::menu,    QT_TRANSLATE_NOOP("PropertySchema", "Display Mode")};
+    PropertySpec path{K::imagePath, Kind::mediaPath, QString(),
+                      QString(),    C::imageChooser, QT_TRANSLATE_NOOP("PropertySchema", "Image")};
+    PropertySpec fitting{K::fittingMode, Kind::word,
+                         std::nullopt,   QStringLiteral("fit"),
+                         C::menu,        QT_TRANSLATE_NOOP("PropertySchema", "Display Mode")};
     fitting.choices = {
         {QStringLiteral("fit"),
          QT_TRANSLATE_NOOP("PropertySchema", "Fit"),
          {},
-         QT_TRANSLATE_NOOP("PropertySchema", "Scales the image to fit within the frame while maintaining aspect ratio")},
+         QT_TRANSLATE_NOOP("PropertySchema",
+                           "Scales the image to fit within the frame while maintaining aspect ratio")},
         {QStringLiteral("fill"),
          QT_TRANSLATE_NOOP("PropertySchema", "Fill"),
          {},
-         QT_TRANSLATE_NOOP("PropertySchema", "Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio")},
+         QT_TRANSLATE_NOOP(
+             "PropertySchema",
+             "Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio")},
         {QStringLiteral("stretch"),
          QT_TRANSLATE_NOOP("PropertySchema", "Stretch"),
          {},
-         QT_TRANSLATE_NOOP("PropertySchema", "Stretches the image to fill the frame, may distort aspect ratio")},
-        {QStringLiteral("tile"), QT_TRANSLATE_NOOP("PropertySchema", "Tile"), {}, QT_TRANSLATE_NOOP("PropertySchema", "Repeats the image to fill the frame")},
+         QT_TRANSLATE_NOOP("PropertySchema",
+                           "Stretches the image to fill the frame, may distort aspect ratio")},
+        {QStringLiteral("tile"),
+         QT_TRANSLATE_NOOP("PropertySchema", "Tile"),
+         {},
+         QT_TRANSLATE_NOOP("PropertySchema", "Repeats the image to fill the frame")},
         {QStringLiteral("center"),
          QT_TRANSLATE_NOOP("PropertySchema", "Center"),
          {},
-         QT_TRANSLATE_NOOP("PropertySchema", "Centers the image without scaling, may be cropped or show empty space")}};
-    PropertySpec corner{K::cornerRadius,     Kind::number, QStringLiteral("8"),
-                        QStringLiteral("0"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Corner Radius")};
+         QT_TRANSLATE_NOOP("PropertySchema",
+                           "Centers the image without scaling, may be cropped or show empty space")}};
+    PropertySpec corner{K::cornerRadius,     Kind::number,
+                        QStringLiteral("8"), QStringLiteral("0"),
+                        C::slider,           QT_TRANSLATE_NOOP("PropertySchema", "Corner Radius")};
     corner.maximum = 50;
     corner.step = 2;
-    PropertySpec borderWidth{K::borderWidth,      Kind::number, std::nullopt,
-                             QStringLiteral("0"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Border Width")};
+    PropertySpec borderWidth{K::borderWidth, Kind::number,
+                             std::nullopt,   QStringLiteral("0"),
+                             C::slider,      QT_TRANSLATE_NOOP("PropertySchema", "Border Width")};
     borderWidth.maximum = 10;
-    PropertySpec borderColor{K::borderColor, Kind::color,       std::nullopt, QStringLiteral("#000000"),
+    PropertySpec borderColor{K::borderColor, Kind::color,
+                             std::nullopt,   QStringLiteral("#000000"),
                              C::colorWell,   QT_TRANSLATE_NOOP("PropertySchema", "Border Color")};
     // The click action of an image button: kept and exported, edited nowhere yet.
     PropertySpec category{K::actionCategory, Kind::word, std::nullopt, QStringLiteral("navigation")};
@@ -150,17 +192,27 @@ QList<PropertySpec> imageSchema() {
 }
 
 QList<PropertySpec> videoSchema() {
-    PropertySpec path{K::videoPath, Kind::mediaPath, QString(), QString(), C::videoChooser, QT_TRANSLATE_NOOP("PropertySchema", "Video")};
-    PropertySpec controls{K::showsControls, Kind::boolean, yes, yes, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Show Controls")};
-    PropertySpec autoplay{K::isAutoplay, Kind::boolean, no, no, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Autoplay")};
-    PropertySpec loop{K::isLooping, Kind::boolean, no, no, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Loop")};
-    PropertySpec muted{K::isMuted, Kind::boolean, yes, no, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Muted")};
+    PropertySpec path{K::videoPath, Kind::mediaPath, QString(),
+                      QString(),    C::videoChooser, QT_TRANSLATE_NOOP("PropertySchema", "Video")};
+    PropertySpec controls{K::showsControls,
+                          Kind::boolean,
+                          yes,
+                          yes,
+                          C::toggle,
+                          QT_TRANSLATE_NOOP("PropertySchema", "Show Controls")};
+    PropertySpec autoplay{
+        K::isAutoplay, Kind::boolean, no, no, C::toggle, QT_TRANSLATE_NOOP("PropertySchema", "Autoplay")};
+    PropertySpec loop{K::isLooping, Kind::boolean, no,
+                      no,           C::toggle,     QT_TRANSLATE_NOOP("PropertySchema", "Loop")};
+    PropertySpec muted{K::isMuted, Kind::boolean, yes,
+                       no,         C::toggle,     QT_TRANSLATE_NOOP("PropertySchema", "Muted")};
     PropertySpec fitting{K::fittingMode,         Kind::word,  QStringLiteral("fill"),
                          QStringLiteral("fill"), C::segments, QT_TRANSLATE_NOOP("PropertySchema", "Fitting")};
     fitting.choices = {{QStringLiteral("fill"), QT_TRANSLATE_NOOP("PropertySchema", "Fill"), {}},
                        {QStringLiteral("stretch"), QT_TRANSLATE_NOOP("PropertySchema", "Stretch"), {}}};
-    PropertySpec background{K::backgroundColor,        Kind::color,  QStringLiteral("#000000"),
-                            QStringLiteral("#000000"), C::colorWell, QT_TRANSLATE_NOOP("PropertySchema", "Background Color")};
+    PropertySpec background{
+        K::backgroundColor,        Kind::color,  QStringLiteral("#000000"),
+        QStringLiteral("#000000"), C::colorWell, QT_TRANSLATE_NOOP("PropertySchema", "Background Color")};
     PropertySpec corner{K::cornerRadius, Kind::number, QStringLiteral("8"), QStringLiteral("8")};
     return {path,       controls,
             autoplay,   loop,
@@ -170,15 +222,30 @@ QList<PropertySpec> videoSchema() {
 }
 
 QList<PropertySpec> webViewSchema() {
-    PropertySpec url{K::url, Kind::webAddress, QString(), QString(), C::urlField, QT_TRANSLATE_NOOP("PropertySchema", "URL to display")};
+    PropertySpec url{K::url,    Kind::webAddress, QString(),
+                     QString(), C::urlField,      QT_TRANSLATE_NOOP("PropertySchema", "URL to display")};
     url.placeholder = QT_TRANSLATE_NOOP("PropertySchema", "https://www.example.com");
-    PropertySpec html{K::htmlContent, Kind::text,    QString(),
-                      QString(),      C::textEditor, QT_TRANSLATE_NOOP("PropertySchema", "HTML content (used when URL is empty)")};
-    PropertySpec navigation{K::allowsBackForwardNavigation,         Kind::boolean, no, no, C::toggle,
+    PropertySpec html{
+        K::htmlContent, Kind::text,
+        QString(),      QString(),
+        C::textEditor,  QT_TRANSLATE_NOOP("PropertySchema", "HTML content (used when URL is empty)")};
+    PropertySpec navigation{K::allowsBackForwardNavigation,
+                            Kind::boolean,
+                            no,
+                            no,
+                            C::toggle,
                             QT_TRANSLATE_NOOP("PropertySchema", "Allow back and forward navigation")};
-    PropertySpec magnification{K::allowsMagnification, Kind::boolean, yes, yes, C::toggle,
+    PropertySpec magnification{K::allowsMagnification,
+                               Kind::boolean,
+                               yes,
+                               yes,
+                               C::toggle,
                                QT_TRANSLATE_NOOP("PropertySchema", "Allow zooming")};
-    PropertySpec linkPreview{K::allowsLinkPreview,    Kind::boolean, no, no, C::toggle,
+    PropertySpec linkPreview{K::allowsLinkPreview,
+                             Kind::boolean,
+                             no,
+                             no,
+                             C::toggle,
                              QT_TRANSLATE_NOOP("PropertySchema", "Show link previews")};
     return {url,
             html,
@@ -192,12 +259,18 @@ QList<PropertySpec> webViewSchema() {
 QList<PropertySpec> shapeSchema() {
     PropertySpec shape{K::shapeType,           Kind::word, QStringLiteral("star"),
                        QStringLiteral("star"), C::menu,    QT_TRANSLATE_NOOP("PropertySchema", "Shape")};
-    shape.choices = {{QStringLiteral("star"), QT_TRANSLATE_NOOP("PropertySchema", "Star"), QStringLiteral("star.fill")},
-                     {QStringLiteral("circle"), QT_TRANSLATE_NOOP("PropertySchema", "Circle"), QStringLiteral("circle.fill")},
-                     {QStringLiteral("rectangle"), QT_TRANSLATE_NOOP("PropertySchema", "Rectangle"), QStringLiteral("rectangle.fill")},
-                     {QStringLiteral("square"), QT_TRANSLATE_NOOP("PropertySchema", "Square"), QStringLiteral("square.fill")},
-                     {QStringLiteral("triangle"), QT_TRANSLATE_NOOP("PropertySchema", "Triangle"), QStringLiteral("triangle.fill")},
-                     {QStringLiteral("diamond"), QT_TRANSLATE_NOOP("PropertySchema", "Diamond"), QStringLiteral("diamond.fill")}};
+    shape.choices = {
+        {QStringLiteral("star"), QT_TRANSLATE_NOOP("PropertySchema", "Star"), QStringLiteral("star.fill")},
+        {QStringLiteral("circle"), QT_TRANSLATE_NOOP("PropertySchema", "Circle"),
+         QStringLiteral("circle.fill")},
+        {QStringLiteral("rectangle"), QT_TRANSLATE_NOOP("PropertySchema", "Rectangle"),
+         QStringLiteral("rectangle.fill")},
+        {QStringLiteral("square"), QT_TRANSLATE_NOOP("PropertySchema", "Square"),
+         QStringLiteral("square.fill")},
+        {QStringLiteral("triangle"), QT_TRANSLATE_NOOP("PropertySchema", "Triangle"),
+         QStringLiteral("triangle.fill")},
+        {QStringLiteral("diamond"), QT_TRANSLATE_NOOP("PropertySchema", "Diamond"),
+         QStringLiteral("diamond.fill")}};
     PropertySpec stroke{K::strokeWidth,      Kind::number, QStringLiteral("2"),
                         QStringLiteral("2"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Stroke")};
     stroke.maximum = 10;
@@ -207,8 +280,9 @@ QList<PropertySpec> shapeSchema() {
                         QStringLiteral("5"), C::integerField, QT_TRANSLATE_NOOP("PropertySchema", "Points")};
     points.minimum = 3;
     points.maximum = 60;
-    PropertySpec inner{K::innerRadius,        Kind::number, QStringLiteral("0.4"),
-                       QStringLiteral("0.4"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Inner Radius")};
+    PropertySpec inner{
+        K::innerRadius,        Kind::number, QStringLiteral("0.4"),
+        QStringLiteral("0.4"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Inner Radius")};
     inner.minimum = 0.1;
     inner.maximum = 0.9;
     inner.step = 0.1;
@@ -218,28 +292,47 @@ QList<PropertySpec> shapeSchema() {
     rotation.maximum = 360;
     rotation.step = 30;
     rotation.display = ValueDisplay::degrees;
-    PropertySpec fill{
-        K::fillColor,     Kind::color, QStringLiteral("#FFD700"), QStringLiteral("#FFD700"), C::colorWell,
-        QT_TRANSLATE_NOOP("PropertySchema", "Background"), QT_TRANSLATE_NOOP("PropertySchema", "Colors")};
-    PropertySpec strokeColor{
-        K::strokeColor, Kind::color, QStringLiteral("#FFA500"), QStringLiteral("#FFA500"), C::colorWell,
-        QT_TRANSLATE_NOOP("PropertySchema", "Stroke"),   QT_TRANSLATE_NOOP("PropertySchema", "Colors")};
+    PropertySpec fill{K::fillColor,
+                      Kind::color,
+                      QStringLiteral("#FFD700"),
+                      QStringLiteral("#FFD700"),
+                      C::colorWell,
+                      QT_TRANSLATE_NOOP("PropertySchema", "Background"),
+                      QT_TRANSLATE_NOOP("PropertySchema", "Colors")};
+    PropertySpec strokeColor{K::strokeColor,
+                             Kind::color,
+                             QStringLiteral("#FFA500"),
+                             QStringLiteral("#FFA500"),
+                             C::colorWell,
+                             QT_TRANSLATE_NOOP("PropertySchema", "Stroke"),
+                             QT_TRANSLATE_NOOP("PropertySchema", "Colors")};
     return {shape, stroke, points, inner, rotation, fill, strokeColor, opacitySpec()};
 }
 
 QList<PropertySpec> iconSchema() {
-    PropertySpec name{
-        K::iconName,   Kind::symbolName, QStringLiteral("face.smiling"), QStringLiteral("face.smiling"),
-        C::iconPicker, QT_TRANSLATE_NOOP("PropertySchema", "Choose Icon")};
-    PropertySpec color{K::iconColor, Kind::color, QStringLiteral("#007AFF"), QStringLiteral("#007AFF"),
-                       C::colorWell, QT_TRANSLATE_NOOP("PropertySchema", "Color")};
+    PropertySpec name{K::iconName,
+                      Kind::symbolName,
+                      QStringLiteral("face.smiling"),
+                      QStringLiteral("face.smiling"),
+                      C::iconPicker,
+                      QT_TRANSLATE_NOOP("PropertySchema", "Choose Icon")};
+    PropertySpec color{K::iconColor,
+                       Kind::color,
+                       QStringLiteral("#007AFF"),
+                       QStringLiteral("#007AFF"),
+                       C::colorWell,
+                       QT_TRANSLATE_NOOP("PropertySchema", "Color")};
     PropertySpec size{K::iconSize,          Kind::number, QStringLiteral("24"),
                       QStringLiteral("24"), C::slider,    QT_TRANSLATE_NOOP("PropertySchema", "Size")};
     size.minimum = 8;
     size.maximum = 256;
     size.controlWidth = 140;
-    PropertySpec weight{K::iconWeight, Kind::word,  QStringLiteral("regular"), QStringLiteral("regular"),
-                        C::menu,       QT_TRANSLATE_NOOP("PropertySchema", "Weight")};
+    PropertySpec weight{K::iconWeight,
+                        Kind::word,
+                        QStringLiteral("regular"),
+                        QStringLiteral("regular"),
+                        C::menu,
+                        QT_TRANSLATE_NOOP("PropertySchema", "Weight")};
     weight.choices = {{QStringLiteral("ultraLight"), QT_TRANSLATE_NOOP("PropertySchema", "Ultra Light"), {}},
                       {QStringLiteral("thin"), QT_TRANSLATE_NOOP("PropertySchema", "Thin"), {}},
                       {QStringLiteral("light"), QT_TRANSLATE_NOOP("PropertySchema", "Light"), {}},
@@ -252,7 +345,6 @@ QList<PropertySpec> iconSchema() {
     return {name,   color,         size,
             weight, opacitySpec(), {K::rotation, Kind::number, std::nullopt, QStringLiteral("0")}};
 }
-
 
 QList<PropertySpec> schemaOf(ComponentType type) {
     switch (type) {

@@ -126,7 +126,8 @@ Result<VistrelleDocument> VistrelleDocument::readFile(const QString& path) {
     } catch (const std::bad_alloc&) {
         return VistrelleError::fileRead(tr("There is not enough memory to open the file."));
     } catch (const std::exception& error) {
-        AppLogger::logFailure(QStringLiteral("Failed to read document: "), QString::fromLocal8Bit(error.what()));
+        AppLogger::logFailure(QStringLiteral("Failed to read document: "),
+                              QString::fromLocal8Bit(error.what()));
         return VistrelleError::fileRead(tr("The file could not be read."));
     } catch (...) {
         AppLogger::logError(QStringLiteral("Failed to read document: unknown exception"));
@@ -159,7 +160,8 @@ Result<VistrelleDocument> VistrelleDocument::readFileUnguarded(const QString& pa
         if (size > largestDocumentBytes) {
             AppLogger::logError(QStringLiteral("Document file is larger than any project"));
             return fileCorruptError(tr("it is %1 large, and a project file is at most %2")
-                                        .arg(QLocale().formattedDataSize(size), QLocale().formattedDataSize(largestDocumentBytes)));
+                                        .arg(QLocale().formattedDataSize(size),
+                                             QLocale().formattedDataSize(largestDocumentBytes)));
         }
         // Read straight into one buffer of the file's size: a large file is never held twice.
         if (!readInto(file, contents, size - contents.size()))

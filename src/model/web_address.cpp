@@ -18,7 +18,8 @@ bool isWebPageAddress(const QString& address) {
     if (!url.isValid())
         return false;
     const QString scheme = url.scheme().toLower();
-    return (scheme == QLatin1StringView("http") || scheme == QLatin1StringView("https")) && !url.host().isEmpty();
+    return (scheme == QLatin1StringView("http") || scheme == QLatin1StringView("https")) &&
+           !url.host().isEmpty();
 }
 
 } // namespace vistrelle

@@ -56,8 +56,7 @@ QString whyNotWritable(const QString& file) {
 }
 
 // Applies `change` to the store together with everything still unsaved, and writes it.
-template <typename Change>
-std::optional<QString> write(Change change) {
+template <typename Change> std::optional<QString> write(Change change) {
     Unsaved& pending = unsaved();
     const QMutexLocker lock(&pending.mutex);
     change(pending);
@@ -138,7 +137,10 @@ void reportWriteFailure(const QString& what, const QString& reason) {
     if (!main)
         return;
     QMetaObject::invokeMethod(
-        main, [message] { NotificationCenter::defaultCenter().post(writeFailedNotification, {{messageKey, message}}); },
+        main,
+        [message] {
+            NotificationCenter::defaultCenter().post(writeFailedNotification, {{messageKey, message}});
+        },
         Qt::AutoConnection);
 }
 

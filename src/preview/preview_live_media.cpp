@@ -126,7 +126,9 @@ QWidget* PreviewLiveMedia::pageWidget(const Page& page) const {
 
 void PreviewLiveMedia::keepLookOfPages() {
     for (const auto& [id, page] : pages_) {
-        const QImage look = page.error ? page.error->grab().toImage() : page.view ? page.view->snapshot() : QImage();
+        const QImage look = page.error  ? page.error->grab().toImage()
+                            : page.view ? page.view->snapshot()
+                                        : QImage();
         if (!look.isNull())
             pageLooks_[id] = look;
     }
@@ -172,7 +174,8 @@ void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
                 const QString html = c.stringProperty(PropertyKey::htmlContent);
                 if (address.isEmpty() && html.isEmpty())
                     continue;
-                Page page{nullptr, QRectF(c.position.x, c.position.y, c.size.width, c.size.height), address, {}};
+                Page page{
+                    nullptr, QRectF(c.position.x, c.position.y, c.size.width, c.size.height), address, {}};
                 const bool showable = address.isEmpty() || isWebPageAddress(address);
                 if (showable) {
                     if (!webSession_)
@@ -181,7 +184,8 @@ void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
                         LiveWebView::Options options;
                         options.allowsBackForwardNavigation =
                             c.boolProperty(PropertyKey::allowsBackForwardNavigation);
-                        options.allowsMagnification = c.stringProperty(PropertyKey::allowsMagnification) != u"false";
+                        options.allowsMagnification =
+                            c.stringProperty(PropertyKey::allowsMagnification) != u"false";
                         options.allowsLinkPreview = c.boolProperty(PropertyKey::allowsLinkPreview);
                         options.log = callbacks_.log;
                         // A page may outlive this by a moment (a dialog of its own still open).

@@ -30,8 +30,8 @@ public:
     struct Callbacks {
         std::function<void(qint64 screen, const QUuid& component)> pictureChanged;
         std::function<void()> videoFrameArrived; // a decoded frame of any video
-        LiveLog log;   // failures
-        LiveLog trace; // what players do
+        LiveLog log;                             // failures
+        LiveLog trace;                           // what players do
     };
 
     PreviewLiveMedia(const KioskProject& project, LiveMediaFactory* factory, QWidget* pageHost,

@@ -1,10 +1,10 @@
 #include "render/background_renderer.h"
 
 #include "model/color_text.h"
-#include "richtext/font_resolver.h"
 #include "render/image_fitting.h"
 #include "render/image_source.h"
 #include "render/symbol_catalog.h"
+#include "richtext/font_resolver.h"
 
 #include <QCoreApplication>
 #include <QLinearGradient>

@@ -95,15 +95,15 @@ void paintImage(QPainter& painter, const PlacedComponent& c, const QRectF& frame
         grey.setAlphaF(0.1f);
         painter.fillPath(roundedFrame(frame, 8), grey);
         if (path.isEmpty())
-            paintCard(painter, frame, QStringLiteral("photo"), secondaryText, 28, RendererTexts::tr("Image"), secondaryText,
-                      RendererTexts::tr("No image selected"));
+            paintCard(painter, frame, QStringLiteral("photo"), secondaryText, 28, RendererTexts::tr("Image"),
+                      secondaryText, RendererTexts::tr("No image selected"));
         else if (picture.state == ImageSource::State::loading)
-            paintCard(painter, frame, QStringLiteral("hourglass"), secondaryText, 20, RendererTexts::tr("Loading…"),
-                      secondaryText, {});
+            paintCard(painter, frame, QStringLiteral("hourglass"), secondaryText, 20,
+                      RendererTexts::tr("Loading…"), secondaryText, {});
         else
             paintCard(painter, frame, QStringLiteral("exclamationmark.triangle.fill"),
-                      QColor(0xFF, 0x95, 0x00), 28, RendererTexts::tr("Image not found"), QColor(0xFF, 0x95, 0x00),
-                      QFileInfo(path).fileName());
+                      QColor(0xFF, 0x95, 0x00), 28, RendererTexts::tr("Image not found"),
+                      QColor(0xFF, 0x95, 0x00), QFileInfo(path).fileName());
     }
     painter.restore();
 
@@ -157,8 +157,8 @@ void paintVideo(QPainter& painter, const PlacedComponent& c, const QRectF& frame
         QColor grey(Qt::gray);
         grey.setAlphaF(0.1f);
         painter.fillRect(frame, grey);
-        paintCard(painter, frame, QStringLiteral("film"), secondaryText, 30, RendererTexts::tr("Video"), Qt::black,
-                  RendererTexts::tr("Add a video file"));
+        paintCard(painter, frame, QStringLiteral("film"), secondaryText, 30, RendererTexts::tr("Video"),
+                  Qt::black, RendererTexts::tr("Add a video file"));
     } else if (live ? live->failed : !PathResolver::shared().availableFile(path)) {
         // What the player shows for a file it cannot open: a red area, here with the reason on it.
         QColor grey(Qt::gray);
@@ -200,9 +200,11 @@ void paintWebView(QPainter& painter, const PlacedComponent& c, const QRectF& fra
     QColor tint(0x00, 0x7A, 0xFF);
     tint.setAlphaF(0.1f);
     painter.fillPath(plate, tint);
-    const QString detail = !url.isEmpty() ? url : !html.isEmpty() ? RendererTexts::tr("HTML content") : QString();
-    paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28, RendererTexts::tr("Web View"),
-              Qt::black, detail);
+    const QString detail = !url.isEmpty()    ? url
+                           : !html.isEmpty() ? RendererTexts::tr("HTML content")
+                                             : QString();
+    paintCard(painter, frame, QStringLiteral("globe"), QColor(0x00, 0x7A, 0xFF), 28,
+              RendererTexts::tr("Web View"), Qt::black, detail);
 }
 
 void paintTextArea(QPainter& painter, const PlacedComponent& c, const QRectF& frame) {

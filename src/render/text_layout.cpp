@@ -126,8 +126,8 @@ TextPlacement placeTitle(const PlacedComponent& c, const QRectF& frame) {
     for (int i = 0; i < layout.layout->lineCount(); ++i) {
         const QTextLine line = layout.layout->lineAt(i);
         widest = std::max(widest, line.naturalTextWidth());
-        placement.runs.append({line.naturalTextRect().translated(origin), textColorOf(c), double(font.pixelSize()),
-                               font.bold()});
+        placement.runs.append({line.naturalTextRect().translated(origin), textColorOf(c),
+                               double(font.pixelSize()), font.bold()});
     }
     placement.needed = {widest, layout.height};
     placement.available = frame.size();
@@ -148,7 +148,8 @@ TextPlacement placeRichText(QTextDocument& document, const QRectF& frame) {
         const QTextLayout* lines = block.layout();
         const QPointF blockOrigin = documentLayout->blockBoundingRect(block).topLeft() + lines->position();
         for (int i = 0; i < lines->lineCount(); ++i)
-            widest = std::max(widest, blockOrigin.x() + lines->lineAt(i).x() + lines->lineAt(i).naturalTextWidth());
+            widest = std::max(widest,
+                              blockOrigin.x() + lines->lineAt(i).x() + lines->lineAt(i).naturalTextWidth());
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
@@ -166,10 +167,11 @@ TextPlacement placeRichText(QTextDocument& document, const QRectF& frame) {
                     continue;
                 const double left = line.cursorToX(from);
                 const double right = line.cursorToX(to);
-                const QRectF rect = QRectF(std::min(left, right), line.y(), std::abs(right - left), line.height())
-                                        .translated(blockOrigin)
-                                        .translated(frame.topLeft())
-                                        .intersected(frame);
+                const QRectF rect =
+                    QRectF(std::min(left, right), line.y(), std::abs(right - left), line.height())
+                        .translated(blockOrigin)
+                        .translated(frame.topLeft())
+                        .intersected(frame);
                 if (!rect.isEmpty())
                     placement.runs.append({rect, color, pixelSizeOf(format.font()), format.font().bold()});
             }
@@ -189,7 +191,8 @@ TextPlacement placePlainText(const PlacedComponent& c, const QRectF& frame) {
     const QRectF used = QFontMetricsF(font).boundingRect(room, plainTextAreaFlags(c), text);
     TextPlacement placement;
     if (!text.trimmed().isEmpty())
-        placement.runs.append({used.intersected(frame), textColorOf(c), double(font.pixelSize()), font.bold()});
+        placement.runs.append(
+            {used.intersected(frame), textColorOf(c), double(font.pixelSize()), font.bold()});
     placement.needed = used.size();
     placement.available = room.size();
     placement.words = text;

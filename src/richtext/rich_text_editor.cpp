@@ -289,10 +289,12 @@ void RichTextEditor::mergeFormat(const QTextCharFormat& format, FocusAfter focus
     // A list item's bullet is drawn in its paragraph's own format: it follows the paragraph's first
     // character (and an empty paragraph's typing format), as the stored text reads back.
     QTextDocument* document = text_->document();
-    for (QTextBlock block = document->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document->findBlock(cursor.selectionStart()); block.isValid();
+         block = block.next()) {
         if (block.position() > cursor.selectionEnd())
             break;
-        const bool startsInside = block.position() >= cursor.selectionStart() && block.position() < cursor.selectionEnd();
+        const bool startsInside =
+            block.position() >= cursor.selectionStart() && block.position() < cursor.selectionEnd();
         if (startsInside || block.length() == 1)
             QTextCursor(block).mergeBlockCharFormat(format);
     }

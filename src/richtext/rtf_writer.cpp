@@ -80,8 +80,8 @@ QByteArray writeRtf(const QTextDocument& document) {
     rtf += "}\n";
 
     const auto appendCharacterFormat = [&](QByteArray& out, const QTextCharFormat& format) {
-        out += "\\plain\\f" + QByteArray::number(std::max<qsizetype>(0, fonts.indexOf(familyOf(format)))) + "\\fs" +
-               QByteArray::number(halfPointsOf(format, document));
+        out += "\\plain\\f" + QByteArray::number(std::max<qsizetype>(0, fonts.indexOf(familyOf(format)))) +
+               "\\fs" + QByteArray::number(halfPointsOf(format, document));
         if (format.fontWeight() >= QFont::Bold)
             out += "\\b";
         if (format.fontItalic())
@@ -109,7 +109,8 @@ QByteArray writeRtf(const QTextDocument& document) {
         // format (without one it takes the end of the paragraph before: a heading's size).
         if (const QString marker = listMarkerOf(block); !marker.isEmpty()) {
             rtf += "\\li720\\fi-360{\\listtext";
-            appendCharacterFormat(rtf, block.begin().atEnd() ? block.charFormat() : block.begin().fragment().charFormat());
+            appendCharacterFormat(rtf, block.begin().atEnd() ? block.charFormat()
+                                                             : block.begin().fragment().charFormat());
             rtf += ' ';
             appendEscaped(rtf, marker);
             rtf += "\\tab}";

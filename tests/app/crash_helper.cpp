@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
         const PendingCrashReports reports = collectPendingCrashReports(QFile::decodeName(argv[1]));
         CrashReportUploader uploader;
         for (const QString& report : reports.files)
-            uploader.send(report, QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+            uploader.send(report, QCoreApplication::applicationName(),
+                          QCoreApplication::applicationVersion());
         if (uploader.isSending()) {
             QEventLoop loop;
             QObject::connect(&uploader, &CrashReportUploader::finished, &loop, &QEventLoop::quit);
@@ -75,8 +76,8 @@ int main(int argc, char** argv) {
         std::printf("new crashes: %d\n", reports.newCrashes);
         if (reports.newCrashes > 0)
             std::printf("%s\n", qPrintable(crashAlertText(newReportsAccepted(reports, uploader)
-                                                             ? CrashReportDelivery::sent
-                                                             : CrashReportDelivery::notSent)));
+                                                              ? CrashReportDelivery::sent
+                                                              : CrashReportDelivery::notSent)));
         CrashReporter::uninstall();
         return 0;
     } else if (mode == "clean") {

@@ -377,7 +377,8 @@ TEST(CrashReporter, AReportOfARealCrashWaitsForANetworkAndIsSentOnce) {
     const QString reports = folder.filePath("Crash Reports");
     const Ending crash = runHelper(reports, "segv");
     ASSERT_TRUE(crash.signalled);
-    const QString report = QString::fromUtf8(readFile(QDir(reports).filePath(crashReportFileName(crash.pid))));
+    const QString report =
+        QString::fromUtf8(readFile(QDir(reports).filePath(crashReportFileName(crash.pid))));
     ASSERT_TRUE(report.startsWith("Crash Report\n")) << report.toStdString();
 
     // A start with the collector down: the user is not told that the team was notified, and the report stays.

@@ -37,8 +37,10 @@ TEST(SingleInstanceTest, ALaterLaunchHandsItsFilesToTheRunningInstance) {
     ASSERT_TRUE(running.listen());
     QSignalSpy received(&running, &SingleInstance::filesReceived);
     // The launch blocks on its socket while the running instance answers from its event loop.
-    const QStringList files{QStringLiteral("/home/ann/Lobby “Süd”.vistrelle"), QStringLiteral("/tmp/b.vistrelle")};
-    QFuture<SingleInstance::HandOver> handedOver = QtConcurrent::run([&] { return SingleInstance(name).forwardToRunningInstance(files); });
+    const QStringList files{QStringLiteral("/home/ann/Lobby “Süd”.vistrelle"),
+                            QStringLiteral("/tmp/b.vistrelle")};
+    QFuture<SingleInstance::HandOver> handedOver =
+        QtConcurrent::run([&] { return SingleInstance(name).forwardToRunningInstance(files); });
     ASSERT_TRUE(received.wait(5000));
     EXPECT_EQ(received.first().first().toStringList(), files);
     handedOver.waitForFinished();
@@ -66,7 +68,8 @@ TEST(SingleInstanceTest, GarbageOnTheSocketOpensNothing) {
         socket.disconnectFromServer();
     }
     const QStringList files{QStringLiteral("/tmp/real.vistrelle")};
-    QFuture<SingleInstance::HandOver> handedOver = QtConcurrent::run([&] { return SingleInstance(name).forwardToRunningInstance(files); });
+    QFuture<SingleInstance::HandOver> handedOver =
+        QtConcurrent::run([&] { return SingleInstance(name).forwardToRunningInstance(files); });
     ASSERT_TRUE(received.wait(5000));
     handedOver.waitForFinished();
     EXPECT_EQ(received.count(), 1);

@@ -14,16 +14,14 @@ using namespace vistrelle;
 
 namespace {
 
-template <typename Enum, std::size_t N>
-QSet<QString> listed(const char* const (&texts)[N]) {
+template <typename Enum, std::size_t N> QSet<QString> listed(const char* const (&texts)[N]) {
     QSet<QString> names;
     for (const char* text : texts)
         names.insert(QString::fromLatin1(text));
     return names;
 }
 
-template <typename Enum>
-QSet<QString> stored() {
+template <typename Enum> QSet<QString> stored() {
     QSet<QString> names;
     for (const auto& [value, name] : StoredEnum<Enum>::cases)
         names.insert(QString::fromLatin1(name));

@@ -3,11 +3,11 @@
 #include "app/welcome_window.h"
 #include "editing/shared_document_manager.h"
 #include "editing/style_preset_manager.h"
+#include "editor/editor_window.h"
+#include "editor/palette_windows.h"
+#include "editor/sheets/kiosk_deploy_view.h"
 #include "model/component_factory.h"
 #include "model/component_properties.h"
-#include "editor/editor_window.h"
-#include "editor/sheets/kiosk_deploy_view.h"
-#include "editor/palette_windows.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
 #include "support/log_capture.h"
@@ -50,7 +50,8 @@ protected:
     // A fresh application, as after a restart (the preference store stays).
     std::unique_ptr<VistrelleApp> start(const QStringList& files = {}) {
         auto app = std::make_unique<VistrelleApp>();
-        app->documents().setQuietForTests([](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
+        app->documents().setQuietForTests(
+            [](EditorWindow&) { return DocumentController::CloseAnswer::discard; });
         app->launch(files);
         settle();
         return app;
@@ -102,7 +103,8 @@ TEST_F(VistrelleAppTest, ClosingTheLastDocumentLeavesTheStartWindowWithRecentPro
 
     app->documents().windows().first()->close();
     settle();
-    EXPECT_FALSE(PaletteWindows::shared().window(PaletteWindows::screensIdentifier)) << "palettes go with the last document";
+    EXPECT_FALSE(PaletteWindows::shared().window(PaletteWindows::screensIdentifier))
+        << "palettes go with the last document";
     WelcomeWindow* startWindow = app->welcomeWindow();
     ASSERT_TRUE(startWindow);
     EXPECT_TRUE(startWindow->isVisible());
@@ -112,7 +114,8 @@ TEST_F(VistrelleAppTest, ClosingTheLastDocumentLeavesTheStartWindowWithRecentPro
     // One click on a recent project opens it and puts the start window away.
     ASSERT_EQ(startWindow->recentList()->count(), 1);
     QListWidget* recent = startWindow->recentList();
-    QTest::mouseClick(recent->viewport(), Qt::LeftButton, {}, recent->visualItemRect(recent->item(0)).center());
+    QTest::mouseClick(recent->viewport(), Qt::LeftButton, {},
+                      recent->visualItemRect(recent->item(0)).center());
     settle();
     ASSERT_EQ(app->documents().windows().size(), 1);
     EXPECT_EQ(app->documents().windows().first()->filePath(), QFileInfo(path).absoluteFilePath());
@@ -145,7 +148,8 @@ TEST_F(VistrelleAppTest, AHugeFileHandedOverByAnotherLaunchIsRefusedAndTheEditor
     ASSERT_EQ(app->documents().windows().size(), 1);
     SingleInstance running(QStringLiteral("vistrelle-test-") + QUuid::createUuid().toString(QUuid::Id128));
     ASSERT_TRUE(running.listen());
-    QObject::connect(&running, &SingleInstance::filesReceived, app.get(), &VistrelleApp::openFromAnotherLaunch);
+    QObject::connect(&running, &SingleInstance::filesReceived, app.get(),
+                     &VistrelleApp::openFromAnotherLaunch);
 
     // 64 GiB that begin like a project, as `truncate` makes them.
     const QString huge = folder.filePath("huge.vistrelle");
@@ -178,8 +182,8 @@ TEST_F(VistrelleAppTest, ASettingThatCannotBeSavedIsToldInTheWindowAndKeptForThi
     EXPECT_EQ(window->settingsProblem(), "");
 
     const test_support::ReadOnlyFolder readOnly(folder.filePath("config/Quendrix"));
-    const ComponentStylePreset preset =
-        presetFrom(makeComponent(ComponentType::title, {}), QStringLiteral("Headline"), QDateTime::currentDateTimeUtc());
+    const ComponentStylePreset preset = presetFrom(
+        makeComponent(ComponentType::title, {}), QStringLiteral("Headline"), QDateTime::currentDateTimeUtc());
     StylePresetManager::shared().add(preset);
     settle();
     EXPECT_EQ(window->settingsProblem(), "Could not save the style preset: Permission denied");

@@ -66,8 +66,9 @@ TEST(WindowFrameRulesTest, WithoutAStoredOriginPalettesTakeTheirPlacesBesideTheD
 
 TEST(WindowFrameRulesTest, SizesFallBackToTheirDefaultsAndMinimums) {
     // The screens palette takes any stored height above 0.
-    EXPECT_EQ(restoredScreensFrame(QRectF(0, 0, 336, 500), {10.0, 100.0, std::nullopt, 300.0}, {wide}).height(),
-              300);
+    EXPECT_EQ(
+        restoredScreensFrame(QRectF(0, 0, 336, 500), {10.0, 100.0, std::nullopt, 300.0}, {wide}).height(),
+        300);
     EXPECT_EQ(restoredScreensFrame(QRectF(0, 0, 336, 500), {10.0, 100.0, std::nullopt, 0.0}, {wide}).height(),
               500);
 
@@ -83,10 +84,13 @@ TEST(WindowFrameRulesTest, SizesFallBackToTheirDefaultsAndMinimums) {
 
     // The inspector: the kept height of this content, else what the content asks for; 420 to the display.
     const QRectF inspector(1500, 60, 320, 600);
-    EXPECT_EQ(restoredInspectorFrame(inspector, {1500.0, 60.0, std::nullopt, 600.0}, 520, {wide}).height(), 600);
-    EXPECT_EQ(restoredInspectorFrame(inspector, {1500.0, 60.0, std::nullopt, std::nullopt}, 520, {wide}).height(),
-              520);
-    EXPECT_EQ(restoredInspectorFrame(inspector, {1500.0, 60.0, std::nullopt, 200.0}, 520, {wide}).height(), 420);
+    EXPECT_EQ(restoredInspectorFrame(inspector, {1500.0, 60.0, std::nullopt, 600.0}, 520, {wide}).height(),
+              600);
+    EXPECT_EQ(
+        restoredInspectorFrame(inspector, {1500.0, 60.0, std::nullopt, std::nullopt}, 520, {wide}).height(),
+        520);
+    EXPECT_EQ(restoredInspectorFrame(inspector, {1500.0, 60.0, std::nullopt, 200.0}, 520, {wide}).height(),
+              420);
     const QRectF tall = restoredInspectorFrame(inspector, {1500.0, 60.0, std::nullopt, 5000.0}, 520, {wide});
     EXPECT_EQ(tall.height(), 1040);
     EXPECT_TRUE(inside(tall, wide)) << "moved back up into the visible frame";
@@ -100,7 +104,8 @@ TEST(WindowFrameRulesTest, AbsurdStoredFramesStillOpenOnScreen) {
                                                  {huge, huge, huge, huge},
                                                  {huge, missing, missing, huge},
                                                  {-5.0, 3e6, 0.0, -1.0}};
-    for (const QList<QRectF>& displays : {QList<QRectF>{wide}, twoDisplays, QList<QRectF>{QRectF(0, 0, 1366, 768)}}) {
+    for (const QList<QRectF>& displays :
+         {QList<QRectF>{wide}, twoDisplays, QList<QRectF>{QRectF(0, 0, 1366, 768)}}) {
         for (const StoredPaletteFrame& stored : absurd) {
             const QRectF screens = restoredScreensFrame(QRectF(0, 0, 336, 500), stored, displays);
             const QRectF library = restoredComponentLibraryFrame(QRectF(0, 0, 203, 570), stored, displays);
@@ -109,8 +114,8 @@ TEST(WindowFrameRulesTest, AbsurdStoredFramesStillOpenOnScreen) {
                 bool onADisplay = false;
                 for (const QRectF& display : displays)
                     onADisplay = onADisplay || inside(frame, display);
-                EXPECT_TRUE(onADisplay) << frame.x() << "," << frame.y() << " " << frame.width() << "×"
-                                        << frame.height();
+                EXPECT_TRUE(onADisplay)
+                    << frame.x() << "," << frame.y() << " " << frame.width() << "×" << frame.height();
             }
         }
     }

@@ -77,11 +77,13 @@ TEST_F(WindowManagerTest, TheInspectorKeepsAHeightForEachContent) {
 
 TEST_F(WindowManagerTest, AbsurdStoredFramesOpenOnScreen) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const QVariant& value : {QVariant(nan), QVariant(1e9), QVariant(-1e9), QVariant(QStringLiteral("wide"))}) {
-        for (const char* key : {"screensWindowX", "screensWindowY", "screensWindowHeight", "componentLibraryWindowX",
-                                   "componentLibraryWindowY", "componentLibraryWindowWidth.singleColumn",
-                                   "componentLibraryWindowHeight.singleColumn", "inspectorWindowX",
-                                   "inspectorWindowY", "inspectorWindowHeight.empty"})
+    for (const QVariant& value :
+         {QVariant(nan), QVariant(1e9), QVariant(-1e9), QVariant(QStringLiteral("wide"))}) {
+        for (const char* key :
+             {"screensWindowX", "screensWindowY", "screensWindowHeight", "componentLibraryWindowX",
+              "componentLibraryWindowY", "componentLibraryWindowWidth.singleColumn",
+              "componentLibraryWindowHeight.singleColumn", "inspectorWindowX", "inspectorWindowY",
+              "inspectorWindowHeight.empty"})
             Preferences::setValue(QString::fromLatin1(key), value);
         QWidget screens, library, inspector;
         WindowManager::shared().restoreScreensWindow(screens);

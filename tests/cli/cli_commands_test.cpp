@@ -255,9 +255,11 @@ TEST(CliTest, PreflightListsEachFindingAsTextAndAsTheSameJson) {
     EXPECT_EQ(text.exitCode, 1); // the media are missing
     QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.takeLast(), "3 errors, 2 warnings"); // in that mode the video and the web view cannot play
-    EXPECT_EQ(lines.first(), "error: screen 1 \"Welcome\": The picture “harbour.jpg” is missing: put the file back "
-                             "or choose another.");
+    EXPECT_EQ(lines.takeLast(),
+              "3 errors, 2 warnings"); // in that mode the video and the web view cannot play
+    EXPECT_EQ(lines.first(),
+              "error: screen 1 \"Welcome\": The picture “harbour.jpg” is missing: put the file back "
+              "or choose another.");
 
     const CliRun json = runCli({"preflight", sample, "--json", "--optimized"}, emptyHome);
     EXPECT_EQ(json.exitCode, 1);
@@ -298,11 +300,14 @@ TEST(CliTest, PreflightWritesOneLinePerFindingWhateverTheNames) {
     EXPECT_FALSE(text.out.contains(QChar(0x1b)));
     const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
     const CliRun json = runCli({"preflight", project, "--json"}, dir.filePath("empty-home"));
-    ASSERT_EQ(lines.size(), QJsonDocument::fromJson(json.out.toUtf8()).array().size() + 1) << text.out.toStdString();
-    EXPECT_EQ(lines.first(), "error: project \"Harbour \\\"Lobby\\\"\\nerror: project \\\"x\\\": forged\": Deploy "
-                             "password is required Set one in the project settings.");
-    EXPECT_TRUE(lines.contains("error: screen 1 \"Welcome\\u001b[2J\\nwarning: screen 5 \\\"Fake\\\": nothing\": The "
-                               "picture “harbour.jpg” is missing: put the file back or choose another."))
+    ASSERT_EQ(lines.size(), QJsonDocument::fromJson(json.out.toUtf8()).array().size() + 1)
+        << text.out.toStdString();
+    EXPECT_EQ(lines.first(),
+              "error: project \"Harbour \\\"Lobby\\\"\\nerror: project \\\"x\\\": forged\": Deploy "
+              "password is required Set one in the project settings.");
+    EXPECT_TRUE(
+        lines.contains("error: screen 1 \"Welcome\\u001b[2J\\nwarning: screen 5 \\\"Fake\\\": nothing\": The "
+                       "picture “harbour.jpg” is missing: put the file back or choose another."))
         << text.out.toStdString();
 }
 

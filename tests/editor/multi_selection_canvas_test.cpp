@@ -7,8 +7,8 @@
 namespace vistrelle::test_support {
 namespace {
 
-// The small project at 100 %: a 150 × 30 label at (100, 100) and a 100 × 100 shape at (400, 300), without grid
-// snapping, so only the smart guides snap.
+// The small project at 100 %: a 150 × 30 label at (100, 100) and a 100 × 100 shape at (400, 300), without
+// grid snapping, so only the smart guides snap.
 class MultiSelectionCanvasTest : public EditorWindowTest {
 protected:
     void SetUp() override {
@@ -27,7 +27,8 @@ protected:
     void dragWith(Point from, Point to, Qt::KeyboardModifiers modifiers) {
         QTest::mousePress(&canvas(), Qt::LeftButton, modifiers, at(from));
         for (int step = 1; step <= 10; ++step) {
-            const QPointF p = at({from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10});
+            const QPointF p =
+                at({from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10});
             QMouseEvent move(QEvent::MouseMove, p, canvas().mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
                              modifiers);
             QApplication::sendEvent(&canvas(), &move);
@@ -144,7 +145,8 @@ TEST_F(MultiSelectionCanvasTest, AfterAnEditOfComponentsSpreadThroughTheStackThe
         square.size = {200, 200};
         square.zIndex = i;
         square.properties[PropertyKey::shapeType] = QStringLiteral("rectangle");
-        square.properties[PropertyKey::fillColor] = i % 2 ? QStringLiteral("#D04020") : QStringLiteral("#2040D0");
+        square.properties[PropertyKey::fillColor] =
+            i % 2 ? QStringLiteral("#D04020") : QStringLiteral("#2040D0");
         screen.components.append(square);
     }
     window->closeWithoutAsking();

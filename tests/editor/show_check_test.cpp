@@ -1,8 +1,8 @@
 #include "editor_test_fixture.h"
 
+#include "editor/sheets/project_settings_sheet.h"
 #include "editor/show_check_palette.h"
 #include "editor/show_check_runner.h"
-#include "editor/sheets/project_settings_sheet.h"
 
 #include "model/component_properties.h"
 #include "support/manual_scheduler.h"
@@ -23,7 +23,8 @@ protected:
         project.settings.deployPassword = QStringLiteral("secret");
         project.screens[0].components[0].properties[PropertyKey::fontSize] = QStringLiteral("20"); // readable
         project.screens.append(KioskScreen(QStringLiteral("Second")));
-        project.screens[1].components.append(makeComponent(ComponentType::shape, {5000, 5000})); // never shows
+        project.screens[1].components.append(
+            makeComponent(ComponentType::shape, {5000, 5000})); // never shows
         project.screens.append(KioskScreen(QStringLiteral("Third")));
         open(project);
         runner = std::make_unique<ShowCheckRunner>(std::make_unique<ManualScheduler>(clock));

@@ -50,7 +50,8 @@ TEST(SmartGuidesTest, AResizeSnapsOnlyItsMovingEdges) {
     const SmartGuides guides = twoBoxes();
     const GuideSnap snap = guides.snapResize(QRectF(300, 300, 297, 40), 5);
     EXPECT_EQ(snap.offset, QPointF(3, 0)); // the right edge onto B's left edge
-    EXPECT_TRUE(guides.snapResize(QRectF(103, 300, 50, 40), 2).lines.isEmpty()); // its left edge is not moving
+    EXPECT_TRUE(
+        guides.snapResize(QRectF(103, 300, 50, 40), 2).lines.isEmpty()); // its left edge is not moving
 }
 
 } // namespace

@@ -70,7 +70,8 @@ protected:
 
     std::optional<CheckFinding> finding(const QString& rule, const CheckOptions& options = {}) {
         const QList<CheckFinding> all = check(options);
-        const auto it = std::find_if(all.begin(), all.end(), [&](const CheckFinding& f) { return f.rule == rule; });
+        const auto it =
+            std::find_if(all.begin(), all.end(), [&](const CheckFinding& f) { return f.rule == rule; });
         return it == all.end() ? std::nullopt : std::optional<CheckFinding>(*it);
     }
 

@@ -115,11 +115,13 @@ TEST_F(ResourceCollectionTest, AFileSwappedForAPrivateOneAfterTheCheckIsNeverCop
     const QString resources = home.filePath("bundle");
     QDir().mkpath(resources);
     try {
-        copyResources(project, resources, buildResourceNameMap(project, resolver), resolver, [](double, const QString&) {});
+        copyResources(project, resources, buildResourceNameMap(project, resolver), resolver,
+                      [](double, const QString&) {});
         FAIL() << "the key was copied";
     } catch (const DeployError& error) {
-        EXPECT_TRUE(error.description().startsWith("Resource is not a picture: photo.jpg. It is used on the screen "
-                                                   "“Lobby”"))
+        EXPECT_TRUE(
+            error.description().startsWith("Resource is not a picture: photo.jpg. It is used on the screen "
+                                           "“Lobby”"))
             << error.description().toStdString();
     }
     EXPECT_TRUE(QDir(resources).isEmpty()) << QDir(resources).entryList().join(' ').toStdString();

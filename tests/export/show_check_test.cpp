@@ -23,7 +23,8 @@ TEST_F(ShowCheckTest, WhatDeploymentRefusesIsAnErrorOfTheProject) {
         EXPECT_TRUE(f.deployFails);
         EXPECT_EQ(f.screenNumber, 0);
     }
-    EXPECT_TRUE(findings[1].message.startsWith("Deploy password is required")) << findings[1].message.toStdString();
+    EXPECT_TRUE(findings[1].message.startsWith("Deploy password is required"))
+        << findings[1].message.toStdString();
 }
 
 TEST_F(ShowCheckTest, BlankNamesImpossibleResolutionsAndCutBundleNamesAreFound) {
@@ -34,7 +35,8 @@ TEST_F(ShowCheckTest, BlankNamesImpossibleResolutionsAndCutBundleNamesAreFound) 
     EXPECT_EQ(rules(), (QStringList{"project-name", "deploy-password", "slide-size", "screen-resolution"}));
     for (const CheckFinding& f : check()) {
         EXPECT_EQ(f.severity, Severity::error);
-        EXPECT_TRUE(f.deployFails) << f.rule.toStdString(); // in the plain mode too: the player could not show it
+        EXPECT_TRUE(f.deployFails)
+            << f.rule.toStdString(); // in the plain mode too: the player could not show it
     }
     EXPECT_TRUE(finding("slide-size")->message.startsWith("The project’s resolution -5 × "));
     EXPECT_EQ(finding("screen-resolution")->screenNumber, 1);
@@ -57,10 +59,12 @@ TEST_F(ShowCheckTest, MediaThatIsMissingAFolderOrNoPictureIsAnError) {
     missing.properties[PropertyKey::imagePath] = home.filePath("gone.png");
     const QUuid missingId = missing.id;
     QDir(home.path()).mkdir("album.png");
-    add(ComponentType::image, {0, 0}, {100, 100}).properties[PropertyKey::imagePath] = home.filePath("album.png");
+    add(ComponentType::image, {0, 0}, {100, 100}).properties[PropertyKey::imagePath] =
+        home.filePath("album.png");
     add(ComponentType::image, {0, 0}, {100, 100}).properties[PropertyKey::imagePath] =
         makeFile("broken.png", "not a picture at all");
-    add(ComponentType::video, {0, 0}, {100, 100}).properties[PropertyKey::videoPath] = home.filePath("loop.mp4");
+    add(ComponentType::video, {0, 0}, {100, 100}).properties[PropertyKey::videoPath] =
+        home.filePath("loop.mp4");
     add(ComponentType::video, {0, 0}, {100, 100}).properties[PropertyKey::videoPath] =
         makeFile("notes.mp4", "not a film either");
     screen().background = BackgroundStyle{BackgroundType::image, {}, home.filePath("wall.jpg"), {}};
@@ -97,7 +101,8 @@ TEST_F(ShowCheckTest, APictureIsBlurryPastOneAndAHalfTimesAndWastefulBeyondAQuar
     screen().components[0].size = {151, 151};
     screen().components[1].size = {99, 99};
     EXPECT_EQ(rules(), (QStringList{"blurry-picture", "oversized-picture"}));
-    EXPECT_TRUE(finding("blurry-picture")->message.contains("has 100 × 100 pixels but is shown at 151 × 151"));
+    EXPECT_TRUE(
+        finding("blurry-picture")->message.contains("has 100 × 100 pixels but is shown at 151 × 151"));
 }
 
 TEST_F(ShowCheckTest, AComponentOnTheEdgeIsOnTheScreenAndOnePixelMoreIsCutOff) {
@@ -105,9 +110,10 @@ TEST_F(ShowCheckTest, AComponentOnTheEdgeIsOnTheScreenAndOnePixelMoreIsCutOff) {
     EXPECT_TRUE(check().isEmpty());
 
     screen().components[0].position = {1821, 980};
-    EXPECT_EQ(finding("partly-off-screen")->message,
-              "The Shape at 1821, 980 reaches 1 px past the right edge of the screen and is cut off there: move it "
-              "inside or make it smaller.");
+    EXPECT_EQ(
+        finding("partly-off-screen")->message,
+        "The Shape at 1821, 980 reaches 1 px past the right edge of the screen and is cut off there: move it "
+        "inside or make it smaller.");
     screen().components[0].position = {-300, 2000};
     EXPECT_EQ(rules(), QStringList{"off-screen"});
 
@@ -132,12 +138,14 @@ TEST_F(ShowCheckTest, PagesFromTheNetworkAndLiveMediaInHighPerformanceModeAreWar
     web.properties[PropertyKey::url] = QStringLiteral("https://example.org/news");
     add(ComponentType::video, {500, 0}, {400, 300});
     EXPECT_EQ(rules(), QStringList{"web-needs-network"});
-    EXPECT_EQ(rules({true}), (QStringList{"web-needs-network", "high-performance-media", "high-performance-media"}));
+    EXPECT_EQ(rules({true}),
+              (QStringList{"web-needs-network", "high-performance-media", "high-performance-media"}));
 
     screen().components[0].properties[PropertyKey::url] = QStringLiteral("www.example.org/news");
     EXPECT_EQ(rules(), QStringList{"web-needs-network"}) << "an older document's address without a scheme";
     // What a web view can never show: a local file, a path, another scheme.
-    for (const char* address : {"file:///srv/signage/menu.html", "/var/www/board.html", "ftp://example.org/a"}) {
+    for (const char* address :
+         {"file:///srv/signage/menu.html", "/var/www/board.html", "ftp://example.org/a"}) {
         screen().components[0].properties[PropertyKey::url] = QString::fromLatin1(address);
         EXPECT_EQ(rules(), QStringList{"web-address"}) << address;
     }

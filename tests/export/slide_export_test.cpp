@@ -101,16 +101,18 @@ TEST_F(SlideExportTest, ScreensTooLargeToDrawFailEveryDeploymentBeforeAnythingIs
     project.settings.defaultResolution.height = 1000;
     const QList<DeployOptions> modes{{false, "jpg", false}, {true, "jpg", false}, {true, "png", true}};
     for (const DeployOptions& mode : modes) {
-        const QString out = home.filePath(QStringLiteral("out-%1-%2").arg(mode.exportOptimized).arg(mode.exportFlat));
+        const QString out =
+            home.filePath(QStringLiteral("out-%1-%2").arg(mode.exportOptimized).arg(mode.exportFlat));
         QDir().mkpath(out);
         KioskDeployManager manager;
         QSignalSpy finished(&manager, &KioskDeployManager::finished);
         manager.deploy(project, out, mode);
         ASSERT_TRUE(finished.wait(30000));
         EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::failed);
-        EXPECT_EQ(manager.deployStatus().message,
-                  "The project’s resolution 17000 × 1000 can’t be shown: screens are at least 1 × 1 and at most "
-                  "16384 × 16384 pixels.");
+        EXPECT_EQ(
+            manager.deployStatus().message,
+            "The project’s resolution 17000 × 1000 can’t be shown: screens are at least 1 × 1 and at most "
+            "16384 × 16384 pixels.");
         EXPECT_TRUE(QDir(out).isEmpty()) << out.toStdString();
     }
     // Drawing checks the size again, naming the screen, for callers that draw without deploying.
@@ -125,10 +127,11 @@ TEST_F(SlideExportTest, ADurationsFileThatCannotBeWrittenFailsTheExport) {
     EXPECT_THROW(
         try {
             BlockingImageSource images(ImageCache::shared());
-            exportOptimizedSlides(threeScreens(), out, SlideFormat::from("jpg"), images, PathResolver::shared(),
-                                  [](double, const QString&) {});
+            exportOptimizedSlides(threeScreens(), out, SlideFormat::from("jpg"), images,
+                                  PathResolver::shared(), [](double, const QString&) {});
         } catch (const FileError& error) {
-            EXPECT_TRUE(error.description.contains("No space left on device")) << error.description.toStdString();
+            EXPECT_TRUE(error.description.contains("No space left on device"))
+                << error.description.toStdString();
             throw;
         },
         FileError);

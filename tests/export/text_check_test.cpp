@@ -41,11 +41,14 @@ TEST_F(ShowCheckTest, ContrastOnAPlainBackgroundHasTheLimitsOfSmallAndLargeText)
 }
 
 TEST_F(ShowCheckTest, ContrastIsMeasuredOnTheGradientUnderTheText) {
-    screen().background =
-        BackgroundStyle{BackgroundType::gradient, {}, {},
-                        GradientStyle{QStringLiteral("#FFFFFF"), QStringLiteral("#000000"), GradientDirection::horizontal}};
+    screen().background = BackgroundStyle{
+        BackgroundType::gradient,
+        {},
+        {},
+        GradientStyle{QStringLiteral("#FFFFFF"), QStringLiteral("#000000"), GradientDirection::horizontal}};
     // Over the light end black text reads; across the whole width its dark end swallows it.
-    addText(ComponentType::title, QStringLiteral("Welcome"), 72, QStringLiteral("#000000"), {0, 400}, {400, 120});
+    addText(ComponentType::title, QStringLiteral("Welcome"), 72, QStringLiteral("#000000"), {0, 400},
+            {400, 120});
     EXPECT_TRUE(check().isEmpty());
     screen().components[0].position = {1520, 400};
     EXPECT_EQ(rules(), QStringList{"low-contrast"});
@@ -55,8 +58,8 @@ TEST_F(ShowCheckTest, ContrastIsMeasuredOnAPictureAndOnATextAreasOwnBackground) 
     PlacedComponent& photo = add(ComponentType::image, {0, 0}, {1920, 1080});
     photo.properties[PropertyKey::imagePath] = picture("night.png", {1920, 1080}, QColor(0x20, 0x20, 0x20));
     photo.properties[PropertyKey::fittingMode] = QStringLiteral("fill");
-    PlacedComponent& title = addText(ComponentType::title, QStringLiteral("Night opening"), 72,
-                                     QStringLiteral("#FFFFFF"));
+    PlacedComponent& title =
+        addText(ComponentType::title, QStringLiteral("Night opening"), 72, QStringLiteral("#FFFFFF"));
     title.zIndex = 1;
     EXPECT_TRUE(check().isEmpty());
     screen().components[1].properties[PropertyKey::textColor] = QStringLiteral("#000000");
@@ -64,8 +67,8 @@ TEST_F(ShowCheckTest, ContrastIsMeasuredOnAPictureAndOnATextAreasOwnBackground) 
 
     // A text area paints its own background first: black on black, whatever the screen shows.
     screen().components.clear();
-    PlacedComponent& area = addText(ComponentType::textArea, QStringLiteral("Quiet please"), 40,
-                                    QStringLiteral("#000000"));
+    PlacedComponent& area =
+        addText(ComponentType::textArea, QStringLiteral("Quiet please"), 40, QStringLiteral("#000000"));
     area.properties[PropertyKey::backgroundColor] = QStringLiteral("#000000");
     EXPECT_EQ(rules(), QStringList{"low-contrast"});
 }

@@ -123,7 +123,8 @@ TEST_F(PathResolverTest, CopyingReportsMissingAndUnreadableFilesAndNeverOverwrit
             GTEST_SKIP() << "this container does not let root become another user";
         }
     }
-    EXPECT_EQ(outcome, 0) << "1: another error than a missing permission, 2: copied, 3: could not give root up";
+    EXPECT_EQ(outcome, 0)
+        << "1: another error than a missing permission, 2: copied, 3: could not give root up";
     EXPECT_FALSE(QFileInfo::exists(home.filePath("y")));
     ::chmod(QFile::encodeName(source).constData(), 0644);
     EXPECT_THROW(resolver.copyResource("~/", home.filePath("z")), FileError); // a folder is not copied

@@ -90,9 +90,8 @@ TEST(PropertySchemaTest, ReadersFallBackToTheDefaultOfTheComponentsType) {
     EXPECT_EQ(wordProperty(componentWith(ComponentType::image, {{K::fittingMode, "zoom"}}), K::fittingMode),
               "fit");
     EXPECT_EQ(wordProperty(componentWith(ComponentType::video, {}), K::fittingMode), "fill");
-    EXPECT_EQ(
-        colorPropertyOf(componentWith(ComponentType::shape, {{K::strokeColor, "red"}}), K::strokeColor),
-        QColor(0xFF, 0xA5, 0x00))
+    EXPECT_EQ(colorPropertyOf(componentWith(ComponentType::shape, {{K::strokeColor, "red"}}), K::strokeColor),
+              QColor(0xFF, 0xA5, 0x00))
         << "an unreadable colour reads as the type's default";
 }
 

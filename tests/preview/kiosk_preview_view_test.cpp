@@ -1,9 +1,9 @@
 #include "model/color_text.h"
 #include "model/component_properties.h"
 #include "preview/kiosk_preview_view.h"
-#include "preview/preview_page_error.h"
 #include "preview/live_media.h"
 #include "preview/preview_alert_card.h"
+#include "preview/preview_page_error.h"
 #include "preview/screen_layers.h"
 #include "support/log_capture.h"
 #include "support/manual_scheduler.h"
@@ -81,7 +81,8 @@ class FakeWebSession : public LiveWebSession {
 public:
     explicit FakeWebSession(QList<FakeWebView*>& views)
         : views_(views) {}
-    std::unique_ptr<LiveWebView> createWebView(const LiveWebView::Options& options, QWidget* parent) override {
+    std::unique_ptr<LiveWebView> createWebView(const LiveWebView::Options& options,
+                                               QWidget* parent) override {
         auto view = std::make_unique<FakeWebView>(options, parent);
         views_.append(view.get());
         return view;
@@ -98,7 +99,9 @@ public:
         videos.append(video.get());
         return video;
     }
-    std::unique_ptr<LiveWebSession> createWebSession() override { return std::make_unique<FakeWebSession>(pages); }
+    std::unique_ptr<LiveWebSession> createWebSession() override {
+        return std::make_unique<FakeWebSession>(pages);
+    }
 
     QList<FakeVideo*> videos;
     QList<FakeWebView*> pages;
@@ -308,7 +311,8 @@ TEST_F(PreviewViewTest, APageThatCannotBeShownSaysWhyInItsFrame) {
     media.pages.first()->options.loadFailed(QStringLiteral("Host not found"));
     cards = view->findChildren<PreviewPageError*>();
     ASSERT_EQ(cards.size(), 2);
-    PreviewPageError* failed = cards.first()->address() == "https://www.example.org" ? cards.first() : cards.last();
+    PreviewPageError* failed =
+        cards.first()->address() == "https://www.example.org" ? cards.first() : cards.last();
     EXPECT_EQ(failed->reason(), "Host not found");
     EXPECT_EQ(failed->geometry(), frame);
     EXPECT_TRUE(failed->isVisible());

@@ -169,7 +169,9 @@ TEST(RtfTest, ListsRoundTripAndAreReadFromOtherProducers) {
                     .match(QString::fromLatin1(rtf))
                     .hasMatch())
         << rtf.constData();
-    EXPECT_TRUE(QRegularExpression(R"(\{\\listtext\\plain\\f0\\fs\d+ 2\.\\tab\})").match(QString::fromLatin1(rtf)).hasMatch());
+    EXPECT_TRUE(QRegularExpression(R"(\{\\listtext\\plain\\f0\\fs\d+ 2\.\\tab\})")
+                    .match(QString::fromLatin1(rtf))
+                    .hasMatch());
     const std::unique_ptr<QTextDocument> read = readRtf(rtf);
     ASSERT_TRUE(read);
     EXPECT_EQ(listItemsOf(*read), listItemsOf(original));

@@ -20,7 +20,7 @@ class LocalHttpServer : public QObject {
 public:
     struct Request {
         QByteArray method;
-        QByteArray path;                 // with the query, as sent
+        QByteArray path;                      // with the query, as sent
         QMap<QByteArray, QByteArray> headers; // names in lower case
         QByteArray body;
     };

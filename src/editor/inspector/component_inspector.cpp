@@ -247,7 +247,8 @@ void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& 
     // Several selected on this screen: the group is shown (and kept current) with the last clicked.
     QList<PlacedComponent> group;
     if (manager().selectedScreen() && manager().selectedScreen()->id == screen.id &&
-        manager().selectedComponentIds().size() > 1 && manager().selectedComponentIds().contains(component.id))
+        manager().selectedComponentIds().size() > 1 &&
+        manager().selectedComponentIds().contains(component.id))
         group = manager().selectedComponents();
     if (shown_ && *shown_ == component && screenId_ == screen.id && group == group_ &&
         screenSize_.width == screen.resolution.width && screenSize_.height == screen.resolution.height)
@@ -271,8 +272,8 @@ void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& 
             field->setText(text);
     };
     const QRectF frame = showsGroup() ? boundsOf(group_)
-                                      : QRectF(component.position.x, component.position.y, component.size.width,
-                                               component.size.height);
+                                      : QRectF(component.position.x, component.position.y,
+                                               component.size.width, component.size.height);
     showNumber(x_, frame.x());
     showNumber(y_, frame.y());
     showNumber(width_, frame.width());
@@ -293,7 +294,8 @@ void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& 
     showGroupState(screen, component, panel);
 }
 
-void ComponentInspector::showGroupState(const KioskScreen&, const PlacedComponent& component, TypePanel& panel) {
+void ComponentInspector::showGroupState(const KioskScreen&, const PlacedComponent& component,
+                                        TypePanel& panel) {
     bool oneType = true;
     for (const PlacedComponent& c : std::as_const(group_))
         oneType = oneType && c.componentType == component.componentType;
@@ -310,7 +312,8 @@ void ComponentInspector::showGroupState(const KioskScreen&, const PlacedComponen
                 mixed = mixed || c.stringProperty(key) != component.stringProperty(key);
         if (QLabel* label = rowLabels_.value(editor))
             label->setText(mixed ? tr("%1 (mixed)").arg(editor->rowLabel()) : editor->rowLabel());
-        editor->setToolTip(mixed ? tr("The selected components differ here; a change sets them all.") : QString());
+        editor->setToolTip(mixed ? tr("The selected components differ here; a change sets them all.")
+                                 : QString());
     }
 }
 
@@ -435,7 +438,8 @@ void ComponentInspector::commitGroupFrameField(QLineEdit* field) {
     }
     InspectorUpdateManager::shared().flush();
     EditInteraction::begin();
-    manager().replaceComponents(changed, field == x_ || field == y_ ? tr("Move Components") : tr("Resize Components"));
+    manager().replaceComponents(changed,
+                                field == x_ || field == y_ ? tr("Move Components") : tr("Resize Components"));
 }
 
 void ComponentInspector::commitZIndex(QLineEdit* field) {

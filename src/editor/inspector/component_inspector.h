@@ -76,8 +76,8 @@ private:
     QUuid componentId_;
     std::optional<PlacedComponent> shown_;
     Size screenSize_{0, 0};
-    QString pendingKeys_; // the keys of the edit the throttle may still hold
-    QList<PlacedComponent> group_;  // the selected components when there are several
+    QString pendingKeys_;          // the keys of the edit the throttle may still hold
+    QList<PlacedComponent> group_; // the selected components when there are several
     QHash<PropertyEditor*, QLabel*> rowLabels_;
     QList<QPushButton*> presetButtons_;
 };

@@ -104,8 +104,8 @@ void InspectorPalette::fitWidthToContent() {
     if (!area || !area->widget())
         return;
     // The pages never scroll sideways: the palette is as wide as the widest row (longer in some languages).
-    const int needed = area->widget()->minimumSizeHint().width() + area->verticalScrollBar()->sizeHint().width() +
-                       2 * area->frameWidth();
+    const int needed = area->widget()->minimumSizeHint().width() +
+                       area->verticalScrollBar()->sizeHint().width() + 2 * area->frameWidth();
     if (needed <= minimumWidth())
         return;
     setMinimumWidth(needed);

@@ -39,7 +39,8 @@ QString schemaText(const char* text) {
     return QCoreApplication::translate("PropertySchema", text);
 }
 
-// Texts of the "PropertyEditors" catalogue context, written out where they are used so that the translation tools see them.
+// Texts of the "PropertyEditors" catalogue context, written out where they are used so that the translation
+// tools see them.
 struct PropertyEditorTexts {
     Q_DECLARE_TR_FUNCTIONS(PropertyEditors)
 };
@@ -462,11 +463,13 @@ public:
         layout->setSpacing(6);
         auto* buttons = new QHBoxLayout;
         buttons->setSpacing(6);
-        choose_ =
-            new QPushButton(isImage_ ? PropertyEditorTexts::tr("Select image...") : PropertyEditorTexts::tr("Select video..."), this);
+        choose_ = new QPushButton(isImage_ ? PropertyEditorTexts::tr("Select image...")
+                                           : PropertyEditorTexts::tr("Select video..."),
+                                  this);
         choose_->setObjectName(key_ + QStringLiteral(".choose"));
-        remove_ =
-            new QPushButton(isImage_ ? PropertyEditorTexts::tr("Remove Image") : PropertyEditorTexts::tr("Remove Current Video"), this);
+        remove_ = new QPushButton(isImage_ ? PropertyEditorTexts::tr("Remove Image")
+                                           : PropertyEditorTexts::tr("Remove Current Video"),
+                                  this);
         remove_->setObjectName(key_ + QStringLiteral(".remove"));
         buttons->addWidget(choose_);
         buttons->addStretch();
@@ -484,13 +487,15 @@ public:
         const QString stored = component.stringProperty(key_);
         remove_->setVisible(!stored.isEmpty());
         if (stored.isEmpty()) {
-            status_->show(isImage_ ? PropertyEditorTexts::tr("No image selected") : PropertyEditorTexts::tr("No video selected"),
+            status_->show(isImage_ ? PropertyEditorTexts::tr("No image selected")
+                                   : PropertyEditorTexts::tr("No video selected"),
                           false);
             return;
         }
         const QString file = services_.resolvedPathFor ? services_.resolvedPathFor(stored) : stored;
         if (!QFileInfo(file).isFile())
-            status_->show(isImage_ ? PropertyEditorTexts::tr("Image not found") : PropertyEditorTexts::tr("Video file not found"),
+            status_->show(isImage_ ? PropertyEditorTexts::tr("Image not found")
+                                   : PropertyEditorTexts::tr("Video file not found"),
                           true);
         else if (isImage_ && !QImageReader(file).canRead())
             status_->show(PropertyEditorTexts::tr("Invalid image file"), true);
@@ -500,15 +505,16 @@ public:
 
 private:
     void choose() {
-        auto* dialog =
-            new QFileDialog(window(), isImage_ ? PropertyEditorTexts::tr("Choose Image") : PropertyEditorTexts::tr("Choose Video"));
+        auto* dialog = new QFileDialog(window(), isImage_ ? PropertyEditorTexts::tr("Choose Image")
+                                                          : PropertyEditorTexts::tr("Choose Video"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setFileMode(QFileDialog::ExistingFile);
-        dialog->setNameFilter(isImage_
-                                  ? PropertyEditorTexts::tr("Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)")
-                                  : PropertyEditorTexts::tr("Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)"));
+        dialog->setNameFilter(
+            isImage_ ? PropertyEditorTexts::tr("Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)")
+                     : PropertyEditorTexts::tr("Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)"));
         dialog->setLabelText(QFileDialog::Accept, PropertyEditorTexts::tr("Choose"));
-        dialog->setToolTip(isImage_ ? PropertyEditorTexts::tr("Select an image file") : PropertyEditorTexts::tr("Select a video file"));
+        dialog->setToolTip(isImage_ ? PropertyEditorTexts::tr("Select an image file")
+                                    : PropertyEditorTexts::tr("Select a video file"));
         connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
             // A picture that does not decode is stored all the same: the file may be mended.
             emit edited({{key_, services_.storedPathFor ? services_.storedPathFor(file) : file}}, false);
@@ -635,8 +641,8 @@ public:
         editor_->setObjectName(QStringLiteral("inlineRichText"));
         editor_->textEdit()->setMinimumHeight(160);
         editor_->textEdit()->installEventFilter(this);
-        auto* open =
-            new QPushButton(symbolIcon(QStringLiteral("textformat")), PropertyEditorTexts::tr("Text Editor..."), this);
+        auto* open = new QPushButton(symbolIcon(QStringLiteral("textformat")),
+                                     PropertyEditorTexts::tr("Text Editor..."), this);
         open->setObjectName(entry.key);
         layout->addWidget(editor_);
         layout->addWidget(open, 0, Qt::AlignLeft);
@@ -701,7 +707,7 @@ QString sliderValueText(const PropertySpec& entry, double value) {
         break;
     }
     return entry.decimals > 0 ? QString::number(value, 'f', entry.decimals)
-                             : QString::number(std::lround(value));
+                              : QString::number(std::lround(value));
 }
 
 PropertyEditor* makePropertyEditor(const PropertySpec& entry, const PropertyEditorServices& services,

@@ -27,7 +27,8 @@ namespace {
 bool hasLiveComponents(const KioskProject& project) {
     for (const KioskScreen& screen : project.screens)
         for (const PlacedComponent& component : screen.components)
-            if (component.componentType == ComponentType::video || component.componentType == ComponentType::webView)
+            if (component.componentType == ComponentType::video ||
+                component.componentType == ComponentType::webView)
                 return true;
     return false;
 }
@@ -70,11 +71,10 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     addAction(quit);
     layout->addLayout(header);
 
-    for (const QString& line :
-         {tr("1. Download latest 'Vistrelle Player' app from the Help menu"),
-          tr("2. Click 'Generate Content…' below and choose a folder"),
-          tr("3. A bundle file '%1.bundle' will be created").arg(project.metadata.name),
-          tr("4. Read the generated 'ReadMe' file to learn more")}) {
+    for (const QString& line : {tr("1. Download latest 'Vistrelle Player' app from the Help menu"),
+                                tr("2. Click 'Generate Content…' below and choose a folder"),
+                                tr("3. A bundle file '%1.bundle' will be created").arg(project.metadata.name),
+                                tr("4. Read the generated 'ReadMe' file to learn more")}) {
         auto* label = new QLabel(line, this);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
@@ -101,8 +101,8 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     segmentRow->setContentsMargins(0, 0, 0, 0);
     segmentRow->setSpacing(0);
     format_ = new QButtonGroup(this);
-    for (const auto& [text, value] : {std::pair{tr("JPG (100%)"), QStringLiteral("jpg")},
-                                      std::pair{tr("PNG"), QStringLiteral("png")}}) {
+    for (const auto& [text, value] :
+         {std::pair{tr("JPG (100%)"), QStringLiteral("jpg")}, std::pair{tr("PNG"), QStringLiteral("png")}}) {
         auto* segment = new QToolButton(segments);
         segment->setText(text);
         segment->setCheckable(true);
@@ -117,9 +117,10 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     optimized->addLayout(formatRow);
     if (hasLiveComponents(project)) {
         auto* warning = new QHBoxLayout;
-        warning->addWidget(symbolLabel(QStringLiteral("exclamationmark.triangle.fill"), QColor(0xFF, 0x95, 0x00),
-                                       optimizedOptions_));
-        warning->addWidget(new QLabel(tr("Videos or web views are not supported for this mode"), optimizedOptions_), 1);
+        warning->addWidget(symbolLabel(QStringLiteral("exclamationmark.triangle.fill"),
+                                       QColor(0xFF, 0x95, 0x00), optimizedOptions_));
+        warning->addWidget(
+            new QLabel(tr("Videos or web views are not supported for this mode"), optimizedOptions_), 1);
         optimized->addLayout(warning);
     }
     optimizedOptions_->setVisible(false);
@@ -130,8 +131,9 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
         adjustSize();
         emit highPerformanceToggled(on);
     });
-    connect(format_, &QButtonGroup::buttonClicked, this,
-            [this](QAbstractButton* button) { options_.optimizedFormat = button->property("format").toString(); });
+    connect(format_, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* button) {
+        options_.optimizedFormat = button->property("format").toString();
+    });
 
     // What the show check found, before anything is written.
     checkRow_ = new QWidget(this);
@@ -261,12 +263,12 @@ void KioskDeployView::showState() {
     detail_->setVisible(failed && !status.detail.isEmpty());
     detail_->setText(status.detail);
     if (succeeded) {
-        outcomeSymbol_->setPixmap(
-            symbolPixmap(QStringLiteral("checkmark.circle.fill"), 16, QColor(0x34, 0xC7, 0x59), devicePixelRatioF()));
+        outcomeSymbol_->setPixmap(symbolPixmap(QStringLiteral("checkmark.circle.fill"), 16,
+                                               QColor(0x34, 0xC7, 0x59), devicePixelRatioF()));
         outcome_->setText(tr("Deployment completed successfully!"));
     } else if (failed) {
-        outcomeSymbol_->setPixmap(
-            symbolPixmap(QStringLiteral("xmark.circle.fill"), 16, QColor(0xFF, 0x3B, 0x30), devicePixelRatioF()));
+        outcomeSymbol_->setPixmap(symbolPixmap(QStringLiteral("xmark.circle.fill"), 16,
+                                               QColor(0xFF, 0x3B, 0x30), devicePixelRatioF()));
         outcome_->setText(tr("Deployment failed: ") + status.message);
     }
 }
@@ -301,28 +303,29 @@ void KioskDeployView::askToStop(std::function<void()> then, std::function<void()
         then();
         return;
     }
-    auto* question = new QMessageBox(QMessageBox::Warning, tr("Stop the deployment?"),
-                                     tr("The bundle being written will be removed."), QMessageBox::NoButton, this);
+    auto* question =
+        new QMessageBox(QMessageBox::Warning, tr("Stop the deployment?"),
+                        tr("The bundle being written will be removed."), QMessageBox::NoButton, this);
     question->setAttribute(Qt::WA_DeleteOnClose);
     question->setWindowModality(Qt::WindowModal);
     QPushButton* stop = question->addButton(tr("Stop Deployment"), QMessageBox::DestructiveRole);
     question->addButton(tr("Keep Deploying"), QMessageBox::RejectRole);
     connect(question, &QMessageBox::buttonClicked, this,
             [this, stop, then = std::move(then), declined = std::move(declined)](QAbstractButton* button) {
-        if (button != stop) {
-            if (declined)
-                declined();
-            return;
-        }
-        if (!manager_.isDeploying()) { // it ended while the question was open
-            then();
-            return;
-        }
-        connect(&manager_, &KioskDeployManager::finished, this, then, Qt::SingleShotConnection);
-        stopping_ = true; // no second Cancel meanwhile
-        manager_.cancel();
-        showState();
-    });
+                if (button != stop) {
+                    if (declined)
+                        declined();
+                    return;
+                }
+                if (!manager_.isDeploying()) { // it ended while the question was open
+                    then();
+                    return;
+                }
+                connect(&manager_, &KioskDeployManager::finished, this, then, Qt::SingleShotConnection);
+                stopping_ = true; // no second Cancel meanwhile
+                manager_.cancel();
+                showState();
+            });
     question->open();
 }
 
@@ -332,7 +335,9 @@ void KioskDeployView::setCheckSummary(const QString& counts, int errors, int war
     const QString symbol = clean        ? QStringLiteral("checkmark.circle.fill")
                            : errors > 0 ? QStringLiteral("exclamationmark.octagon.fill")
                                         : QStringLiteral("exclamationmark.triangle.fill");
-    const QColor color = clean ? QColor(0x34, 0xC7, 0x59) : errors > 0 ? QColor(0xFF, 0x3B, 0x30) : QColor(0xFF, 0x95, 0x00);
+    const QColor color = clean        ? QColor(0x34, 0xC7, 0x59)
+                         : errors > 0 ? QColor(0xFF, 0x3B, 0x30)
+                                      : QColor(0xFF, 0x95, 0x00);
     checkSymbol_->setPixmap(symbolPixmap(symbol, 16, color, devicePixelRatioF()));
     checkRow_->setVisible(true);
 }

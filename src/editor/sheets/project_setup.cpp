@@ -13,7 +13,8 @@ namespace {
 
 constexpr qint64 kMinimumScreenDuration = 3;
 
-// Texts of the "ProjectSetup" catalogue context, written out where they are used so that the translation tools see them.
+// Texts of the "ProjectSetup" catalogue context, written out where they are used so that the translation
+// tools see them.
 struct ProjectSetupTexts {
     Q_DECLARE_TR_FUNCTIONS(ProjectSetup)
 };

@@ -22,7 +22,8 @@ namespace {
 
 constexpr int kSectionSymbolSize = 16;
 
-// Texts of the "SheetLayout" catalogue context, written out where they are used so that the translation tools see them.
+// Texts of the "SheetLayout" catalogue context, written out where they are used so that the translation tools
+// see them.
 struct SheetLayoutTexts {
     Q_DECLARE_TR_FUNCTIONS(SheetLayout)
 };
@@ -106,7 +107,8 @@ QLineEdit* makePasswordField(const QString& placeholder, QWidget* parent) {
     QObject::connect(reveal, &QAction::toggled, field, [field, reveal](bool shown) {
         field->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
         reveal->setIcon(symbolIcon(shown ? QStringLiteral("eye.slash") : QStringLiteral("eye")));
-        reveal->setToolTip(shown ? SheetLayoutTexts::tr("Hide Password") : SheetLayoutTexts::tr("Show Password"));
+        reveal->setToolTip(shown ? SheetLayoutTexts::tr("Hide Password")
+                                 : SheetLayoutTexts::tr("Show Password"));
     });
     return field;
 }

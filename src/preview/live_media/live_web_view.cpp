@@ -21,7 +21,8 @@ namespace vistrelle {
 
 namespace {
 
-// Texts of the "WebViewComponentRenderer" catalogue context, written out where they are used so that the translation tools see them.
+// Texts of the "WebViewComponentRenderer" catalogue context, written out where they are used so that the
+// translation tools see them.
 struct WebPageTexts {
     Q_DECLARE_TR_FUNCTIONS(WebViewComponentRenderer)
 };
@@ -101,7 +102,8 @@ protected:
 
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
         if (url.isLocalFile()) {
-            log(QStringLiteral("WebView navigation failed: ") + WebPageTexts::tr("Local files cannot be shown."));
+            log(QStringLiteral("WebView navigation failed: ") +
+                WebPageTexts::tr("Local files cannot be shown."));
             return false;
         }
         if (type == NavigationTypeBackForward && !options_.allowsBackForwardNavigation)
@@ -112,8 +114,8 @@ protected:
     void javaScriptAlert(const QUrl&, const QString& message) override {
         if (throttled())
             return;
-        auto* box = new QMessageBox(QMessageBox::NoIcon, WebPageTexts::tr("Web Page Alert"), message, QMessageBox::Ok,
-                                    view_ ? view_->window() : nullptr);
+        auto* box = new QMessageBox(QMessageBox::NoIcon, WebPageTexts::tr("Web Page Alert"), message,
+                                    QMessageBox::Ok, view_ ? view_->window() : nullptr);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setWindowModality(Qt::WindowModal);
         box->open(); // the page goes on at once, as it does when an alert is answered

@@ -263,7 +263,8 @@ TEST_F(ComponentInspectorTest, SeveralComponentsShowTheirBoundsAndTakeAnEditToge
     EXPECT_EQ(shown<QLineEdit>(inspector, "width")->text(), "500"); // 100…600
     // The label of the form row holding the field.
     const auto rowText = [&](const QString& field) {
-        for (QWidget* row = shown<QLineEdit>(inspector, field); row && row->parentWidget(); row = row->parentWidget())
+        for (QWidget* row = shown<QLineEdit>(inspector, field); row && row->parentWidget();
+             row = row->parentWidget())
             if (auto* form = qobject_cast<QFormLayout*>(row->parentWidget()->layout()))
                 if (auto* label = qobject_cast<QLabel*>(form->labelForField(row)))
                     return label->text();

@@ -89,7 +89,8 @@ TEST_F(DeployViewTest, ADeploymentIsFollowedToItsEndAndFailuresSayHowToFixThem) 
 }
 
 TEST_F(DeployViewTest, ClosingDuringADeploymentAsksThenCancels) {
-    // A film large enough (sparse, so it costs no disk) that the copy is still running when the user stops it.
+    // A film large enough (sparse, so it costs no disk) that the copy is still running when the user stops
+    // it.
     QFile film(home.filePath("Movies/long.mp4"));
     QDir().mkpath(home.filePath("Movies"));
     ASSERT_TRUE(film.open(QIODevice::WriteOnly));

@@ -4,22 +4,22 @@
 #include "model/component_factory.h"
 #include "model/component_properties.h"
 #include "platform/notification_center.h"
+#include "render/text_layout.h"
 #include "richtext/font_resolver.h"
 #include "richtext/rich_text_editor.h"
-#include "render/text_layout.h"
 #include "richtext/rtf_reader.h"
 #include "support/log_capture.h"
 #include "support/qt_printers.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTextList>
 #include <QToolButton>
 #include <QUndoStack>
@@ -177,8 +177,8 @@ QRectF markerRect(QTextDocument& document, const QTextBlock& block) {
     const QFontMetricsF metrics(block.charFormat().font());
     const double side = metrics.lineSpacing() / 3; // a disc
     const QPointF start = block.layout()->position() + line.position();
-    return {start.x() - metrics.horizontalAdvance(u' ') - side, start.y() + metrics.height() / 2 - side / 2, side,
-            side};
+    return {start.x() - metrics.horizontalAdvance(u' ') - side, start.y() + metrics.height() / 2 - side / 2,
+            side, side};
 }
 
 } // namespace
