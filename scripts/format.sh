@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Formats the C++ sources the repository tracks (never build files).
+# Formats the C++ sources the repository tracks (never build files); scripts/check-format.sh checks them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files "*.cpp" "*.h" | xargs clang-format -i
+git ls-files "src/*.cpp" "src/*.h" "tests/*.cpp" "tests/*.h" "bench/*.cpp" "bench/*.h" "fuzz/*.cpp" "fuzz/*.h" \
+  "tools/*.cpp" "tools/*.h" | xargs clang-format -i

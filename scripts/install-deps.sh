@@ -10,7 +10,7 @@ fi
 
 packages=(
   # toolchain
-  build-essential cmake ninja-build ccache pkg-config git
+  build-essential cmake ninja-build ccache pkg-config git clang-format
   # Qt 6
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
   # the translations (lupdate, lrelease and their CMake functions)

@@ -34,6 +34,7 @@ STEP
 chmod +x "$work/step"
 ln -s "$work/step" "$tree/scripts/install-deps.sh"
 ln -s "$work/step" "$tree/scripts/run-benchmarks-once.sh"
+ln -s "$work/step" "$tree/scripts/check-format.sh"
 ln -s "$work/step" "$work/bin/cmake"
 ln -s "$work/step" "$work/bin/ctest"
 
@@ -42,6 +43,7 @@ steps=(
   "cmake --preset default"
   "cmake --build --preset default"
   "ctest --preset default"
+  "check-format.sh "
   "run-benchmarks-once.sh build"
   "cmake --preset sanitize"
   "cmake --build --preset sanitize"
