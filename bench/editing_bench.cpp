@@ -3,7 +3,7 @@
 // the memory that 1,000 such steps hold.
 #include "large_project.h"
 
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 
 #include <QCoreApplication>
 #include <QUndoStack>
@@ -17,30 +17,29 @@ namespace {
 
 constexpr int kComponentsPerScreen = 50;
 
+VistrelleDocument largeDocument(int screens) {
+    VistrelleDocument document;
+    document.project = bench::makeLargeProject(screens, kComponentsPerScreen);
+    return document;
+}
+
 struct OpenProject {
-    QUndoStack undoStack;
-    QUuid window = QUuid::createUuid();
+    DocumentSession session;
+    QUndoStack& undoStack = session.undoStack();
     PlacedComponent dragged;
 
-    explicit OpenProject(int screens) {
-        SharedDocumentManager::resetShared();
-        SharedDocumentManager& manager = SharedDocumentManager::shared();
-        {
-            VistrelleDocument document;
-            document.project = bench::makeLargeProject(screens, kComponentsPerScreen);
-            manager.setActiveDocument(document, window);
-        }
-        manager.undoManager().setUndoManager(&undoStack);
-        const KioskScreen& middle = manager.currentDocument()->project.screens[screens / 2];
-        manager.setSelectedScreen(middle);
+    explicit OpenProject(int screens)
+        : session(largeDocument(screens)) {
+        const KioskScreen& middle = session.project().screens[screens / 2];
+        session.setSelectedScreen(middle);
         dragged = middle.components[kComponentsPerScreen / 2];
-        manager.setSelectedComponent(dragged);
+        session.setSelectedComponent(dragged);
         QCoreApplication::sendPostedEvents();
     }
 
     void dragStep() {
         dragged.position.x += 1;
-        SharedDocumentManager::shared().updateComponent(dragged, true);
+        session.updateComponent(dragged, true);
     }
 };
 

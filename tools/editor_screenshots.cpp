@@ -2,7 +2,7 @@
 //   editor_screenshots PROJECT OUTPUT_FOLDER
 // writes the editor window with the project, its palettes and every sheet as PNG files.
 #include "app/document_controller.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editing/style_preset_manager.h"
 #include "editor/editor_window.h"
 #include "editor/inspector/component_inspector.h"
@@ -78,10 +78,10 @@ int main(int argc, char** argv) {
     settle();
     save(*window, folder, QStringLiteral("editor"));
 
-    SharedDocumentManager& manager = SharedDocumentManager::shared();
-    const KioskProject project = manager.currentDocument()->project;
+    DocumentSession& session = window->session();
+    const KioskProject project = session.project();
     if (!project.screens.isEmpty() && !project.screens.first().components.isEmpty())
-        manager.setSelectedComponent(project.screens.first().components.first());
+        session.setSelectedComponent(project.screens.first().components.first());
     window->zoomOut();
     window->zoomOut();
     save(*window, folder, QStringLiteral("editor-selection-80"));
@@ -97,16 +97,16 @@ int main(int argc, char** argv) {
     PaletteWindows::shared().show(PaletteWindows::inspectorIdentifier);
     auto* inspector =
         static_cast<InspectorPalette*>(PaletteWindows::shared().window(PaletteWindows::inspectorIdentifier));
-    manager.setSelectedComponent(std::nullopt);
+    session.setSelectedComponent(std::nullopt);
     inspector->refresh();
     save(*inspector->screenInspector()->parentWidget(), folder, QStringLiteral("inspector-screen"));
     save(*inspector, folder, QStringLiteral("inspector-palette"));
     // The sample's text area: on the canvas, in the inspector and in its editor sheet.
     if (project.screens.size() > 1) {
-        manager.setSelectedScreen(project.screens[1]);
+        session.setSelectedScreen(project.screens[1]);
         for (const PlacedComponent& component : project.screens[1].components)
             if (component.componentType == ComponentType::textArea) {
-                manager.setSelectedComponent(component);
+                session.setSelectedComponent(component);
                 inspector->refresh();
                 save(*window, folder, QStringLiteral("editor-text-area"));
                 save(*inspector->componentInspector()->parentWidget(), folder,
@@ -115,10 +115,10 @@ int main(int argc, char** argv) {
                 saveDialog(sheet, folder, QStringLiteral("text-area-editor"));
             }
     }
-    manager.addScreen();
+    session.addScreen();
     settle();
     for (const ComponentType type : allCases<ComponentType>()) {
-        manager.addComponent(type, {100, 100});
+        session.addComponent(type, {100, 100});
         settle();
         inspector->refresh();
         QString name = storedString(type).toLower();
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
     }
     {
         StylePresetManager presets;
-        const PlacedComponent icon = *manager.selectedComponent();
+        const PlacedComponent icon = *session.selectedComponent();
         presets.add(presetFrom(icon, QStringLiteral("Lobby blue"), QDateTime::currentDateTimeUtc()));
         presets.add(presetFrom(icon, QStringLiteral("Large warning"), QDateTime::currentDateTimeUtc()));
         StylePresetsSheet list(presets, ComponentType::icon, window);

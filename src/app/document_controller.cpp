@@ -3,7 +3,6 @@
 #include "app/crash_report_text.h"
 #include "app/window_manager.h"
 #include "app/window_position_observer.h"
-#include "editing/inspector_update_manager.h"
 #include "editor/editor_window.h"
 #include "editor/vistrelle_commands.h"
 #include "platform/app_logger.h"
@@ -164,7 +163,7 @@ EditorWindow* DocumentController::openFile(const QString& path) {
 // --- saving
 
 bool DocumentController::writeDocument(EditorWindow& window, const QString& path) {
-    InspectorUpdateManager::shared().flush(); // the saved file has the latest inspector edit
+    window.session().reportChangeNow(); // the window is marked modified before it is marked saved
     const std::optional<VistrelleError> error = window.currentDocument().writeFile(path);
     if (error) {
         showError(&window, tr("The document “%1” could not be saved.").arg(QFileInfo(path).fileName()),
@@ -201,7 +200,7 @@ bool DocumentController::saveAs(EditorWindow& window) {
 }
 
 void DocumentController::autosave(EditorWindow& window) {
-    InspectorUpdateManager::shared().flush();
+    window.session().reportChangeNow(); // an edit of this turn counts
     if (!window.isModified())
         return;
     const VistrelleDocument document = window.currentDocument();

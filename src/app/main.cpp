@@ -5,7 +5,7 @@
 #include "app/single_instance.h"
 #include "app/translations.h"
 #include "app/vistrelle_app.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editor/editor_window.h"
 #include "media/path_resolver.h"
 
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     }
 
     // Dropped files are stored as paths that travel with the project ("~/…" or absolute).
-    SharedDocumentManager::shared().setStoredPathMaker([](const QUrl& file) {
+    DocumentSession::setStoredPathMaker([](const QUrl& file) {
         return file.isLocalFile() ? PathResolver::shared().storedPathFor(file.toLocalFile())
                                   : file.toString();
     });

@@ -1,14 +1,11 @@
 // Adding, updating, deleting, duplicating, copying, pasting and restacking the
 // components of the selected screen.
 #include "editing/document_edit_commands.h"
-#include "editing/inspector_update_manager.h"
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "model/project_json_decoder.h"
 #include "model/project_json_encoder.h"
 #include "model/property_schema.h"
 #include "platform/app_logger.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
 namespace vistrelle {
@@ -33,18 +30,15 @@ QList<PlacedComponent> componentsOnPasteboard() {
     return {};
 }
 
-void postWithComponent(const QString& name, const PlacedComponent& component) {
-    NotificationCenter::defaultCenter().post(
-        name, {{NotificationName::componentKey, QVariant::fromValue(component)}});
-}
-
 } // namespace
 
-void SharedDocumentManager::addComponent(ComponentType type, Point point) {
-    if (!project())
-        return;
-    // Made first: it takes the file dropped for this type, whether or not the add goes ahead.
-    const PlacedComponent component = makeComponent(type, point, storedPathMaker_);
+void DocumentSession::addComponent(ComponentType type, Point point, const std::optional<QUrl>& droppedFile) {
+    std::optional<QString> mediaPath;
+    if (droppedFile)
+        mediaPath = pathMaker()                  ? pathMaker()(*droppedFile)
+                    : droppedFile->isLocalFile() ? droppedFile->toLocalFile()
+                                                 : droppedFile->toString();
+    const PlacedComponent component = makeComponent(type, point, mediaPath);
     const qsizetype index = selectedScreenIndex();
     if (index < 0) {
         AppLogger::logError(QStringLiteral("Could not find screen index for selected screen"));
@@ -53,12 +47,12 @@ void SharedDocumentManager::addComponent(ComponentType type, Point point) {
     const KioskScreen& before = constProject()->screens[index];
     KioskScreen after = before;
     after.components.append(component);
-    registerUndo(std::make_unique<ScreenEditCommand>(tr("Add Component"), before, selectionIds(), after,
-                                                     SelectionIds{after.id, component.id}));
+    registerUndo(std::make_unique<ScreenEditCommand>(*this, tr("Add Component"), before, selectionIds(),
+                                                     after, SelectionIds{after.id, component.id}));
 }
 
-std::optional<PlacedComponent> SharedDocumentManager::keptEdit(const PlacedComponent& before,
-                                                               const PlacedComponent& edited) {
+std::optional<PlacedComponent> DocumentSession::keptEdit(const PlacedComponent& before,
+                                                         const PlacedComponent& edited) {
     std::optional<PlacedComponent> kept = editWithinType(before, edited);
     if (!kept)
         AppLogger::logError(QStringLiteral("An edit that would change a component's type was refused"));
@@ -68,8 +62,8 @@ std::optional<PlacedComponent> SharedDocumentManager::keptEdit(const PlacedCompo
     return kept;
 }
 
-void SharedDocumentManager::updateComponent(const PlacedComponent& component, bool registerUndoStep,
-                                            const QString& mergeKey) {
+void DocumentSession::updateComponent(const PlacedComponent& component, bool registerUndoStep,
+                                      const QString& mergeKey) {
     const qsizetype index = selectedScreenIndex();
     if (index < 0)
         return;
@@ -82,33 +76,33 @@ void SharedDocumentManager::updateComponent(const PlacedComponent& component, bo
     if (!kept)
         return;
     if (registerUndoStep)
-        registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screen.id, *it, *kept,
-                                                            DocumentEditCommand::Applied::notYet, mergeKey));
+        registerUndo(std::make_unique<ComponentEditCommand>(*this, tr("Update Component"), screen.id, *it,
+                                                            *kept, DocumentEditCommand::Applied::notYet,
+                                                            mergeKey));
     else
-        applyComponent(activeWindowId_, screen.id, *kept);
+        applyComponent(screen.id, *kept);
 }
 
-void SharedDocumentManager::updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
-                                                    const QString& mergeKey,
-                                                    std::optional<quint64> interaction) {
+void DocumentSession::updateComponentOnScreen(const QUuid& screenId, const PlacedComponent& component,
+                                              const QString& mergeKey, std::optional<quint64> interaction,
+                                              const QString& actionName) {
     const PlacedComponent* current = findComponent(screenId, component.id);
     if (!current)
         return;
     const std::optional<PlacedComponent> kept = keptEdit(*current, component);
     if (!kept || *current == *kept)
         return;
-    registerUndo(std::make_unique<ComponentEditCommand>(tr("Update Component"), screenId, *current, *kept,
-                                                        DocumentEditCommand::Applied::notYet, mergeKey,
-                                                        interaction.value_or(EditInteraction::current())));
+    registerUndo(std::make_unique<ComponentEditCommand>(
+        *this, actionName.isEmpty() ? tr("Update Component") : actionName, screenId, *current, *kept,
+        DocumentEditCommand::Applied::notYet, mergeKey, interaction.value_or(EditInteraction::current())));
 }
 
-const KioskScreen* SharedDocumentManager::findScreen(const QUuid& screenId) const {
+const KioskScreen* DocumentSession::findScreen(const QUuid& screenId) const {
     const qsizetype index = screenIndex(screenId);
     return index < 0 ? nullptr : &constProject()->screens[index];
 }
 
-const PlacedComponent* SharedDocumentManager::findComponent(const QUuid& screenId,
-                                                            const QUuid& componentId) const {
+const PlacedComponent* DocumentSession::findComponent(const QUuid& screenId, const QUuid& componentId) const {
     const KioskScreen* screen = findScreen(screenId);
     if (!screen)
         return nullptr;
@@ -118,27 +112,23 @@ const PlacedComponent* SharedDocumentManager::findComponent(const QUuid& screenI
     return nullptr;
 }
 
-void SharedDocumentManager::deleteSelectedComponent() {
+void DocumentSession::deleteSelectedComponent() {
     const qsizetype index = selectedScreenIndex();
     if (index < 0 || selectedComponentIds_.isEmpty())
         return;
     const KioskScreen& before = constProject()->screens[index];
     KioskScreen after = before;
-    for (const QUuid& id : selectedComponentIds_) {
-        // An inspector edit of it that is still waiting must not bring it back.
-        InspectorUpdateManager::shared().discardPending(id);
+    for (const QUuid& id : selectedComponentIds_)
         after.components.removeIf([&id](const PlacedComponent& c) { return c.id == id; });
-    }
     if (after.components.size() == before.components.size())
         return;
     const bool several = before.components.size() - after.components.size() > 1;
     registerUndo(std::make_unique<ScreenEditCommand>(
-        several ? tr("Delete Components") : tr("Delete Component"), before, selectionIds(), after,
+        *this, several ? tr("Delete Components") : tr("Delete Component"), before, selectionIds(), after,
         SelectionIds{after.id, std::nullopt, {}}));
-    NotificationCenter::defaultCenter().post(NotificationName::componentDeleted);
 }
 
-void SharedDocumentManager::duplicateSelectedComponent() {
+void DocumentSession::duplicateSelectedComponent() {
     const QList<PlacedComponent> originals = selectedComponents();
     if (originals.isEmpty())
         return;
@@ -158,16 +148,12 @@ void SharedDocumentManager::duplicateSelectedComponent() {
     }
     if (!selection.component)
         selection.component = selection.alsoSelected.takeLast();
-    // `before` is the working copy, which the step changes: what was added is counted first.
-    const qsizetype added = originals.size();
-    registerUndo(std::make_unique<ScreenEditCommand>(originals.size() > 1 ? tr("Duplicate Components")
-                                                                          : tr("Duplicate Component"),
-                                                     before, selectionIds(), after, selection));
-    for (qsizetype i = after.components.size() - added; i < after.components.size(); ++i)
-        postWithComponent(NotificationName::componentAdded, after.components[i]);
+    registerUndo(std::make_unique<ScreenEditCommand>(
+        *this, originals.size() > 1 ? tr("Duplicate Components") : tr("Duplicate Component"), before,
+        selectionIds(), after, selection));
 }
 
-void SharedDocumentManager::copySelectedComponent() {
+void DocumentSession::copySelectedComponent() {
     const QList<PlacedComponent> originals = selectedComponents();
     if (originals.isEmpty())
         return;
@@ -187,14 +173,14 @@ void SharedDocumentManager::copySelectedComponent() {
     }
 }
 
-void SharedDocumentManager::cutSelectedComponents() {
+void DocumentSession::cutSelectedComponents() {
     if (selectedComponentIds_.isEmpty())
         return;
     copySelectedComponent();
     deleteSelectedComponent();
 }
 
-void SharedDocumentManager::pasteComponent() {
+void DocumentSession::pasteComponent() {
     const qsizetype index = selectedScreenIndex();
     if (index < 0)
         return;
@@ -214,14 +200,12 @@ void SharedDocumentManager::pasteComponent() {
         selection.alsoSelected.append(component.id);
     }
     selection.component = selection.alsoSelected.takeLast();
-    registerUndo(std::make_unique<ScreenEditCommand>(pasted.size() > 1 ? tr("Paste Components")
-                                                                       : tr("Paste Component"),
-                                                     before, selectionIds(), after, selection));
-    for (qsizetype i = after.components.size() - pasted.size(); i < after.components.size(); ++i)
-        postWithComponent(NotificationName::componentAdded, after.components[i]);
+    registerUndo(std::make_unique<ScreenEditCommand>(
+        *this, pasted.size() > 1 ? tr("Paste Components") : tr("Paste Component"), before, selectionIds(),
+        after, selection));
 }
 
-bool SharedDocumentManager::canChangeZOrder(ZOrderOperation operation) const {
+bool DocumentSession::canChangeZOrder(ZOrderOperation operation) const {
     const qsizetype index = selectedScreenIndex();
     if (index < 0 || !selectedComponent_)
         return false;
@@ -233,7 +217,7 @@ bool SharedDocumentManager::canChangeZOrder(ZOrderOperation operation) const {
     return vistrelle::canChangeZOrder(components, selectedComponent_->id, operation);
 }
 
-void SharedDocumentManager::changeZOrder(ZOrderOperation operation) {
+void DocumentSession::changeZOrder(ZOrderOperation operation) {
     if (selectedComponentIndex() < 0)
         return;
     const KioskScreen& before = constProject()->screens[selectedScreenIndex()];
@@ -243,8 +227,8 @@ void SharedDocumentManager::changeZOrder(ZOrderOperation operation) {
                              : vistrelle::changeZOrder(after.components, selectedComponent_->id, operation);
     if (!changed)
         return;
-    registerUndo(std::make_unique<ScreenEditCommand>(zOrderActionName(operation), before, selectionIds(),
-                                                     after, selectionIds()));
+    registerUndo(std::make_unique<ScreenEditCommand>(*this, zOrderActionName(operation), before,
+                                                     selectionIds(), after, selectionIds()));
 }
 
 } // namespace vistrelle

@@ -1,12 +1,12 @@
 #include "editing/document_edit_commands.h"
 
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 
 namespace vistrelle {
 
-DocumentEditCommand::DocumentEditCommand(const QString& actionName, Applied applied)
+DocumentEditCommand::DocumentEditCommand(DocumentSession& session, const QString& actionName, Applied applied)
     : QUndoCommand(actionName)
-    , windowId_(SharedDocumentManager::shared().activeWindowId())
+    , session_(&session)
     , skipNextRedo_(applied == Applied::already) {}
 
 void DocumentEditCommand::redo() {
@@ -21,6 +21,7 @@ namespace {
 quint64 interactionSerial = 1;
 constexpr int componentEditId = 0x56434543;
 constexpr int screenEditId = 0x56435345;
+constexpr int screensEditId = 0x56435353;
 } // namespace
 
 void EditInteraction::begin() {
@@ -31,24 +32,65 @@ quint64 EditInteraction::current() {
     return interactionSerial;
 }
 
-ScreensEditCommand::ScreensEditCommand(const QString& actionName, QList<KioskScreen> before,
-                                       SelectionIds selectionBefore, QList<KioskScreen> after,
-                                       SelectionIds selectionAfter, Applied applied)
-    : DocumentEditCommand(actionName, applied)
+ScreensEditCommand::ScreensEditCommand(DocumentSession& session, const QString& actionName,
+                                       QList<KioskScreen> before, SelectionIds selectionBefore,
+                                       QList<KioskScreen> after, SelectionIds selectionAfter, Applied applied,
+                                       QString mergeKey)
+    : DocumentEditCommand(session, actionName, applied)
     , before_(std::move(before))
     , after_(std::move(after))
     , selectionBefore_(std::move(selectionBefore))
-    , selectionAfter_(std::move(selectionAfter)) {}
+    , selectionAfter_(std::move(selectionAfter))
+    , mergeKey_(std::move(mergeKey))
+    , interaction_(EditInteraction::current()) {}
 
-void ScreensEditCommand::apply(bool forward) {
-    SharedDocumentManager::shared().applyScreens(windowId_, forward ? after_ : before_,
-                                                 forward ? selectionAfter_ : selectionBefore_);
+int ScreensEditCommand::id() const {
+    return mergeKey_.isEmpty() ? -1 : screensEditId;
 }
 
-ScreenEditCommand::ScreenEditCommand(const QString& actionName, KioskScreen before,
+bool ScreensEditCommand::mergeWith(const QUndoCommand* other) {
+    const auto* next = dynamic_cast<const ScreensEditCommand*>(other);
+    if (!next || next->mergeKey_ != mergeKey_ || next->interaction_ != interaction_ ||
+        next->session_ != session_)
+        return false;
+    after_ = next->after_;
+    selectionAfter_ = next->selectionAfter_;
+    setObsolete(after_ == before_);
+    return true;
+}
+
+void ScreensEditCommand::apply(bool forward) {
+    if (session_)
+        session_->applyScreens(forward ? after_ : before_, forward ? selectionAfter_ : selectionBefore_);
+}
+
+ApplyToAllCommand::ApplyToAllCommand(DocumentSession& session, const QString& actionName, Choice choice,
+                                     bool on, QList<KioskScreen> before, QList<KioskScreen> after,
+                                     SelectionIds selection, ProjectSettings settingsBefore,
+                                     ProjectSettings settingsAfter)
+    : ScreensEditCommand(session, actionName, std::move(before), selection, std::move(after), selection)
+    , choice_(choice)
+    , on_(on)
+    , settingsBefore_(std::move(settingsBefore))
+    , settingsAfter_(std::move(settingsAfter)) {}
+
+void ApplyToAllCommand::apply(bool forward) {
+    ScreensEditCommand::apply(forward);
+    if (!session_)
+        return;
+    if (settingsBefore_ != settingsAfter_)
+        session_->applyProjectInfo(session_->project().metadata, forward ? settingsAfter_ : settingsBefore_);
+    const bool on = forward == on_;
+    if (choice_ == Choice::transition)
+        session_->setAppliesTransitionToAllScreens(on);
+    else
+        session_->setAppliesBackgroundToAllScreens(on);
+}
+
+ScreenEditCommand::ScreenEditCommand(DocumentSession& session, const QString& actionName, KioskScreen before,
                                      SelectionIds selectionBefore, KioskScreen after,
                                      SelectionIds selectionAfter, Applied applied, QString mergeKey)
-    : DocumentEditCommand(actionName, applied)
+    : DocumentEditCommand(session, actionName, applied)
     , before_(std::move(before))
     , after_(std::move(after))
     , selectionBefore_(std::move(selectionBefore))
@@ -63,7 +105,7 @@ int ScreenEditCommand::id() const {
 bool ScreenEditCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const ScreenEditCommand*>(other);
     if (!next || next->mergeKey_ != mergeKey_ || next->interaction_ != interaction_ ||
-        next->windowId_ != windowId_ || next->before_.id != before_.id)
+        next->session_ != session_ || next->before_.id != before_.id)
         return false;
     after_ = next->after_;
     selectionAfter_ = next->selectionAfter_;
@@ -72,14 +114,15 @@ bool ScreenEditCommand::mergeWith(const QUndoCommand* other) {
 }
 
 void ScreenEditCommand::apply(bool forward) {
-    SharedDocumentManager::shared().applyScreen(windowId_, forward ? after_ : before_,
-                                                forward ? selectionAfter_ : selectionBefore_);
+    if (session_)
+        session_->applyScreen(forward ? after_ : before_, forward ? selectionAfter_ : selectionBefore_);
 }
 
-ComponentEditCommand::ComponentEditCommand(const QString& actionName, const QUuid& screenId,
-                                           PlacedComponent before, PlacedComponent after, Applied applied,
-                                           QString mergeKey, quint64 interaction)
-    : DocumentEditCommand(actionName, applied)
+ComponentEditCommand::ComponentEditCommand(DocumentSession& session, const QString& actionName,
+                                           const QUuid& screenId, PlacedComponent before,
+                                           PlacedComponent after, Applied applied, QString mergeKey,
+                                           quint64 interaction)
+    : DocumentEditCommand(session, actionName, applied)
     , screenId_(screenId)
     , before_(std::move(before))
     , after_(std::move(after))
@@ -93,7 +136,7 @@ int ComponentEditCommand::id() const {
 bool ComponentEditCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const ComponentEditCommand*>(other);
     if (!next || next->mergeKey_ != mergeKey_ || next->interaction_ != interaction_ ||
-        next->windowId_ != windowId_ || next->screenId_ != screenId_ || next->before_.id != before_.id)
+        next->session_ != session_ || next->screenId_ != screenId_ || next->before_.id != before_.id)
         return false;
     after_ = next->after_;
     setObsolete(after_ == before_);
@@ -101,18 +144,20 @@ bool ComponentEditCommand::mergeWith(const QUndoCommand* other) {
 }
 
 void ComponentEditCommand::apply(bool forward) {
-    SharedDocumentManager::shared().applyComponent(windowId_, screenId_, forward ? after_ : before_);
+    if (session_)
+        session_->applyComponent(screenId_, forward ? after_ : before_);
 }
 
-ProjectInfoEditCommand::ProjectInfoEditCommand(const QString& actionName, Info before, Info after,
-                                               Applied applied)
-    : DocumentEditCommand(actionName, applied)
+ProjectInfoEditCommand::ProjectInfoEditCommand(DocumentSession& session, const QString& actionName,
+                                               Info before, Info after, Applied applied)
+    : DocumentEditCommand(session, actionName, applied)
     , before_(std::move(before))
     , after_(std::move(after)) {}
 
 void ProjectInfoEditCommand::apply(bool forward) {
     const Info& info = forward ? after_ : before_;
-    SharedDocumentManager::shared().applyProjectInfo(windowId_, info.metadata, info.settings);
+    if (session_)
+        session_->applyProjectInfo(info.metadata, info.settings);
 }
 
 } // namespace vistrelle

@@ -3,9 +3,12 @@
 #include "editing/selection_ids.h"
 #include "model/project_model.h"
 
+#include <QPointer>
 #include <QUndoCommand>
 
 namespace vistrelle {
+
+class DocumentSession;
 
 // An undo step that holds the values before and after an edit, so that it can
 // be undone and redone any number of times. Pushing it on a QUndoStack
@@ -15,7 +18,7 @@ class DocumentEditCommand : public QUndoCommand {
 public:
     enum class Applied { notYet, already };
 
-    DocumentEditCommand(const QString& actionName, Applied applied);
+    DocumentEditCommand(DocumentSession& session, const QString& actionName, Applied applied);
 
     void undo() final { apply(false); }
     void redo() final;
@@ -23,8 +26,8 @@ public:
 protected:
     virtual void apply(bool forward) = 0;
 
-    // The window whose document the step changes (the active one when it was made).
-    std::optional<QUuid> windowId_;
+    // The session whose document the step changes; gone with it, the step changes nothing.
+    QPointer<DocumentSession> session_;
 
 private:
     bool skipNextRedo_;
@@ -39,12 +42,17 @@ void begin();
 quint64 current();
 } // namespace EditInteraction
 
-// Replaces the whole screens list: adding, duplicating, deleting and reordering screens.
+// Replaces the whole screens list: adding, duplicating, deleting and reordering screens, and a setting
+// copied to every screen. Merges like ComponentEditCommand when given a merge key (a slider dragged with
+// "Apply to all screens" on is one step).
 class ScreensEditCommand : public DocumentEditCommand {
 public:
-    ScreensEditCommand(const QString& actionName, QList<KioskScreen> before, SelectionIds selectionBefore,
-                       QList<KioskScreen> after, SelectionIds selectionAfter,
-                       Applied applied = Applied::notYet);
+    ScreensEditCommand(DocumentSession& session, const QString& actionName, QList<KioskScreen> before,
+                       SelectionIds selectionBefore, QList<KioskScreen> after, SelectionIds selectionAfter,
+                       Applied applied = Applied::notYet, QString mergeKey = {});
+
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
 
 protected:
     void apply(bool forward) override;
@@ -54,15 +62,38 @@ private:
     QList<KioskScreen> after_;
     SelectionIds selectionBefore_;
     SelectionIds selectionAfter_;
+    QString mergeKey_;
+    quint64 interaction_;
+};
+
+// Switching one of a window's "Apply to all screens" choices, with what that writes: the copy to every
+// screen when it is switched on, and the project's setting of whether added screens take the first
+// screen's background. One step, whose undo also switches the choice back.
+class ApplyToAllCommand : public ScreensEditCommand {
+public:
+    enum class Choice { transition, background };
+
+    ApplyToAllCommand(DocumentSession& session, const QString& actionName, Choice choice, bool on,
+                      QList<KioskScreen> before, QList<KioskScreen> after, SelectionIds selection,
+                      ProjectSettings settingsBefore, ProjectSettings settingsAfter);
+
+protected:
+    void apply(bool forward) override;
+
+private:
+    Choice choice_;
+    bool on_;
+    ProjectSettings settingsBefore_;
+    ProjectSettings settingsAfter_;
 };
 
 // Replaces one screen, found by id: renaming, the inspector's screen settings, and every edit of a
 // screen's components list. Merges like ComponentEditCommand when given a merge key.
 class ScreenEditCommand : public DocumentEditCommand {
 public:
-    ScreenEditCommand(const QString& actionName, KioskScreen before, SelectionIds selectionBefore,
-                      KioskScreen after, SelectionIds selectionAfter, Applied applied = Applied::notYet,
-                      QString mergeKey = {});
+    ScreenEditCommand(DocumentSession& session, const QString& actionName, KioskScreen before,
+                      SelectionIds selectionBefore, KioskScreen after, SelectionIds selectionAfter,
+                      Applied applied = Applied::notYet, QString mergeKey = {});
 
     int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
@@ -85,10 +116,10 @@ private:
 // that returns to where it started is dropped.
 class ComponentEditCommand : public DocumentEditCommand {
 public:
-    // `interaction`: the one the edit was made in (it may land later, through the inspector throttle).
-    ComponentEditCommand(const QString& actionName, const QUuid& screenId, PlacedComponent before,
-                         PlacedComponent after, Applied applied = Applied::notYet, QString mergeKey = {},
-                         quint64 interaction = EditInteraction::current());
+    // `interaction`: the one the edit was made in (a dialog's whole session, say).
+    ComponentEditCommand(DocumentSession& session, const QString& actionName, const QUuid& screenId,
+                         PlacedComponent before, PlacedComponent after, Applied applied = Applied::notYet,
+                         QString mergeKey = {}, quint64 interaction = EditInteraction::current());
 
     const QUuid& componentId() const { return before_.id; }
     int id() const override;
@@ -114,7 +145,7 @@ public:
         bool operator==(const Info&) const = default;
     };
 
-    ProjectInfoEditCommand(const QString& actionName, Info before, Info after,
+    ProjectInfoEditCommand(DocumentSession& session, const QString& actionName, Info before, Info after,
                            Applied applied = Applied::notYet);
 
 protected:

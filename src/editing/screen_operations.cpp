@@ -1,16 +1,14 @@
 // Adding, duplicating, deleting, renaming and reordering screens. The first
 // screen is the start screen: it cannot be deleted, moved or displaced.
 #include "editing/document_edit_commands.h"
+#include "editing/document_session.h"
 #include "editing/screen_naming.h"
-#include "editing/shared_document_manager.h"
 #include "platform/app_logger.h"
 
 namespace vistrelle {
 
-void SharedDocumentManager::addScreen() {
-    const KioskProject* p = project();
-    if (!p)
-        return;
+void DocumentSession::addScreen() {
+    const KioskProject* p = constProject();
     KioskScreen screen(addedScreenName(p->screens.size()));
     screen.resolution = p->settings.defaultResolution;
     screen.background = p->settings.inheritFirstScreenBackground && !p->screens.isEmpty()
@@ -19,15 +17,15 @@ void SharedDocumentManager::addScreen() {
 
     QList<KioskScreen> after = p->screens;
     after.append(screen);
-    registerUndo(std::make_unique<ScreensEditCommand>(tr("Add Screen"), p->screens, selectionIds(), after,
-                                                      SelectionIds{screen.id, std::nullopt}));
+    registerUndo(std::make_unique<ScreensEditCommand>(*this, tr("Add Screen"), p->screens, selectionIds(),
+                                                      after, SelectionIds{screen.id, std::nullopt}));
 }
 
-void SharedDocumentManager::duplicateScreen(const QUuid& screenId) {
+void DocumentSession::duplicateScreen(const QUuid& screenId) {
     const qsizetype index = screenIndex(screenId);
     if (index < 0)
         return;
-    const KioskProject* p = project();
+    const KioskProject* p = constProject();
     // A whole copy: components keep their ids, which stay unique per screen.
     KioskScreen copy = p->screens[index];
     copy.id = QUuid::createUuid();
@@ -35,11 +33,12 @@ void SharedDocumentManager::duplicateScreen(const QUuid& screenId) {
 
     QList<KioskScreen> after = p->screens;
     after.insert(index + 1, copy);
-    registerUndo(std::make_unique<ScreensEditCommand>(tr("Duplicate Screen"), p->screens, selectionIds(),
-                                                      after, SelectionIds{copy.id, std::nullopt}));
+    registerUndo(std::make_unique<ScreensEditCommand>(*this, tr("Duplicate Screen"), p->screens,
+                                                      selectionIds(), after,
+                                                      SelectionIds{copy.id, std::nullopt}));
 }
 
-void SharedDocumentManager::deleteScreen(const QUuid& screenId) {
+void DocumentSession::deleteScreen(const QUuid& screenId) {
     const qsizetype index = screenIndex(screenId);
     if (index < 0)
         return;
@@ -49,7 +48,7 @@ void SharedDocumentManager::deleteScreen(const QUuid& screenId) {
                "screen into position 1 first or rename this screen instead."));
         return;
     }
-    const KioskProject* p = project();
+    const KioskProject* p = constProject();
     QList<KioskScreen> after = p->screens;
     after.removeAt(index);
     // Keeping a selection elsewhere; losing it (or having none) selects the start screen.
@@ -58,22 +57,22 @@ void SharedDocumentManager::deleteScreen(const QUuid& screenId) {
         keepSelection
             ? selectionIds()
             : SelectionIds{after.isEmpty() ? std::nullopt : std::optional(after.first().id), std::nullopt};
-    registerUndo(std::make_unique<ScreensEditCommand>(tr("Delete Screen"), p->screens, selectionIds(), after,
-                                                      selectionAfter));
+    registerUndo(std::make_unique<ScreensEditCommand>(*this, tr("Delete Screen"), p->screens, selectionIds(),
+                                                      after, selectionAfter));
 }
 
-void SharedDocumentManager::renameScreen(const QUuid& screenId, const QString& name) {
+void DocumentSession::renameScreen(const QUuid& screenId, const QString& name) {
     const qsizetype index = screenIndex(screenId);
     if (index < 0)
         return;
     const KioskScreen& before = constProject()->screens[index];
     KioskScreen after = before;
     after.name = name;
-    registerUndo(std::make_unique<ScreenEditCommand>(tr("Rename Screen"), before, selectionIds(), after,
-                                                     selectionIds()));
+    registerUndo(std::make_unique<ScreenEditCommand>(*this, tr("Rename Screen"), before, selectionIds(),
+                                                     after, selectionIds()));
 }
 
-void SharedDocumentManager::updateScreenDetails(const QUuid& screenId, const QString& name, qint64 duration) {
+void DocumentSession::updateScreenDetails(const QUuid& screenId, const QString& name, qint64 duration) {
     const qsizetype index = screenIndex(screenId);
     if (index < 0)
         return;
@@ -83,33 +82,33 @@ void SharedDocumentManager::updateScreenDetails(const QUuid& screenId, const QSt
     KioskScreen after = before;
     after.name = name;
     after.duration = duration;
-    registerUndo(std::make_unique<ScreenEditCommand>(tr("Edit Screen"), before, selectionIds(), after,
+    registerUndo(std::make_unique<ScreenEditCommand>(*this, tr("Edit Screen"), before, selectionIds(), after,
                                                      selectionIds()));
 }
 
-void SharedDocumentManager::updateScreen(const KioskScreen& screen, const QString& actionName,
-                                         const QString& mergeKey) {
+void DocumentSession::updateScreen(const KioskScreen& screen, const QString& actionName,
+                                   const QString& mergeKey) {
     const KioskScreen* before = findScreen(screen.id);
     if (!before || *before == screen)
         return;
-    registerUndo(std::make_unique<ScreenEditCommand>(actionName, *before, selectionIds(), screen,
+    registerUndo(std::make_unique<ScreenEditCommand>(*this, actionName, *before, selectionIds(), screen,
                                                      selectionIds(), DocumentEditCommand::Applied::notYet,
                                                      mergeKey));
 }
 
-void SharedDocumentManager::updateAllScreens(const QList<KioskScreen>& screens, const QString& actionName,
-                                             const std::optional<SelectionIds>& selection) {
+void DocumentSession::updateAllScreens(const QList<KioskScreen>& screens, const QString& actionName,
+                                       const std::optional<SelectionIds>& selection,
+                                       const QString& mergeKey) {
     const KioskProject* p = constProject();
-    if (!p || p->screens == screens)
+    if (p->screens == screens)
         return;
-    registerUndo(std::make_unique<ScreensEditCommand>(actionName, p->screens, selectionIds(), screens,
-                                                      selection.value_or(selectionIds())));
+    registerUndo(std::make_unique<ScreensEditCommand>(*this, actionName, p->screens, selectionIds(), screens,
+                                                      selection.value_or(selectionIds()),
+                                                      DocumentEditCommand::Applied::notYet, mergeKey));
 }
 
-void SharedDocumentManager::moveScreen(qint64 source, qint64 destination) {
-    const KioskProject* p = project();
-    if (!p)
-        return;
+void DocumentSession::moveScreen(qint64 source, qint64 destination) {
+    const KioskProject* p = constProject();
     const qint64 count = p->screens.size();
     if (source < 0 || source >= count || destination < 0 || destination >= count) {
         AppLogger::logError(QStringLiteral("Invalid screen indices: source=%1, destination=%2 for %3 screens")
@@ -131,8 +130,8 @@ void SharedDocumentManager::moveScreen(qint64 source, qint64 destination) {
     }
     QList<KioskScreen> after = p->screens;
     after.move(source, destination);
-    registerUndo(std::make_unique<ScreensEditCommand>(tr("Reorder Screens"), p->screens, selectionIds(),
-                                                      after, selectionIds()));
+    registerUndo(std::make_unique<ScreensEditCommand>(*this, tr("Reorder Screens"), p->screens,
+                                                      selectionIds(), after, selectionIds()));
 }
 
 } // namespace vistrelle

@@ -1,10 +1,10 @@
 // The selection of several components of the selected screen, and what acts on all of them at once.
 #include "editing/document_edit_commands.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 
 namespace vistrelle {
 
-QList<PlacedComponent> SharedDocumentManager::selectedComponents() const {
+QList<PlacedComponent> DocumentSession::selectedComponents() const {
     const qsizetype index = selectedScreenIndex();
     if (index < 0)
         return {};
@@ -15,7 +15,7 @@ QList<PlacedComponent> SharedDocumentManager::selectedComponents() const {
     return selected;
 }
 
-void SharedDocumentManager::setComponentSelection(const QList<QUuid>& ids) {
+void DocumentSession::setComponentSelection(const QList<QUuid>& ids) {
     const qsizetype index = selectedScreenIndex();
     QList<QUuid> kept;
     std::optional<PlacedComponent> last;
@@ -34,14 +34,14 @@ void SharedDocumentManager::setComponentSelection(const QList<QUuid>& ids) {
     replaceSelection(kept, last);
 }
 
-void SharedDocumentManager::toggleComponentSelected(const QUuid& id) {
+void DocumentSession::toggleComponentSelected(const QUuid& id) {
     QList<QUuid> ids = selectedComponentIds_;
     if (!ids.removeAll(id))
         ids.append(id);
     setComponentSelection(ids);
 }
 
-void SharedDocumentManager::selectAllComponents() {
+void DocumentSession::selectAllComponents() {
     const qsizetype index = selectedScreenIndex();
     if (index < 0)
         return;
@@ -54,8 +54,8 @@ void SharedDocumentManager::selectAllComponents() {
     setComponentSelection(ids);
 }
 
-void SharedDocumentManager::replaceComponents(const QList<PlacedComponent>& changed,
-                                              const QString& actionName, const QString& mergeKey) {
+void DocumentSession::replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
+                                        const QString& mergeKey) {
     const qsizetype index = selectedScreenIndex();
     if (index < 0 || changed.isEmpty())
         return;
@@ -69,16 +69,16 @@ void SharedDocumentManager::replaceComponents(const QList<PlacedComponent>& chan
     if (after == before)
         return;
     const SelectionIds selection = selectionIds();
-    registerUndo(std::make_unique<ScreenEditCommand>(actionName, before, selection, after, selection,
+    registerUndo(std::make_unique<ScreenEditCommand>(*this, actionName, before, selection, after, selection,
                                                      DocumentEditCommand::Applied::notYet, mergeKey));
 }
 
-void SharedDocumentManager::moveSelectedComponents(double dx, double dy, const QString& actionName,
-                                                   const QString& mergeKey) {
+void DocumentSession::moveSelectedComponents(double dx, double dy, const QString& actionName,
+                                             const QString& mergeKey) {
     replaceComponents(moved(selectedComponents(), dx, dy), actionName, mergeKey);
 }
 
-void SharedDocumentManager::alignSelectedComponents(AlignEdge edge) {
+void DocumentSession::alignSelectedComponents(AlignEdge edge) {
     const QList<PlacedComponent> selected = selectedComponents();
     const qsizetype index = selectedScreenIndex();
     if (selected.isEmpty() || index < 0)
@@ -90,11 +90,11 @@ void SharedDocumentManager::alignSelectedComponents(AlignEdge edge) {
     replaceComponents(aligned(selected, edge, reference), tr("Align"));
 }
 
-void SharedDocumentManager::distributeSelectedComponents(Axis axis) {
+void DocumentSession::distributeSelectedComponents(Axis axis) {
     replaceComponents(distributed(selectedComponents(), axis), tr("Distribute"));
 }
 
-void SharedDocumentManager::matchSelectedComponentsSize(Axis axis) {
+void DocumentSession::matchSelectedComponentsSize(Axis axis) {
     if (!selectedComponent_)
         return;
     replaceComponents(matchedSize(selectedComponents(), axis, selectedComponent_->size),

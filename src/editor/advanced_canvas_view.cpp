@@ -1,15 +1,11 @@
 #include "editor/advanced_canvas_view.h"
 
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
 #include "editor/canvas_geometry.h"
 #include "editor/sheets/symbol_icon.h"
 #include "media/image_cache.h"
 #include "model/component_properties.h"
-#include "model/file_drop_manager.h"
 #include "model/property_schema.h"
 #include "model/stacking_order.h"
-#include "platform/notification_center.h"
 #include "render/component_renderer.h"
 #include "render/image_source.h"
 #include "render/screen_strips.h"
@@ -195,6 +191,10 @@ QRectF AdvancedCanvasView::resizeHandleHitRect() const {
 
 void AdvancedCanvasView::refreshSortedComponents() {
     sortedIndices_ = screen_ ? stackingOrder(screen_->components) : QList<qsizetype>();
+}
+
+const PlacedComponent* AdvancedCanvasView::liveComponentWithId(const QUuid& id) const {
+    return callbacks_.liveComponent ? callbacks_.liveComponent(id) : componentWithId(id);
 }
 
 const PlacedComponent* AdvancedCanvasView::componentWithId(const QUuid& id) const {
@@ -642,11 +642,9 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
     rubberBandPreview_ = rubberBandBase_;
 }
 
-void AdvancedCanvasView::postInspectorSelectionCleared() {
-    QVariantMap userInfo;
-    if (screen_)
-        userInfo.insert(NotificationName::selectedScreenKey, QVariant::fromValue(*screen_));
-    NotificationCenter::defaultCenter().post(NotificationName::inspectorSelectionChanged, userInfo);
+void AdvancedCanvasView::endGesture() {
+    if (callbacks_.gestureEnded)
+        callbacks_.gestureEnded();
 }
 
 void AdvancedCanvasView::beginMove() {
@@ -740,7 +738,6 @@ void AdvancedCanvasView::mouseMoveEvent(QMouseEvent* event) {
             if (c.id != gestureComponent_.id)
                 others.append(QRectF(c.position.x, c.position.y, c.size.width, c.size.height));
         guides_ = SmartGuides(others, canvasUnits());
-        NotificationCenter::defaultCenter().post(NotificationName::componentResizeStarted);
         [[fallthrough]];
     }
     case Gesture::resizing: {
@@ -769,7 +766,7 @@ void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
     const Gesture ended = std::exchange(gesture_, Gesture::none);
     if (ended == Gesture::moving) {
         guideSnap_ = {};
-        NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
+        endGesture();
         update();
     } else if (ended == Gesture::resizing) {
         guideSnap_ = {};
@@ -778,7 +775,7 @@ void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
             resizeFinalSize(previewSize_, resizeSnapsToGrid_, double(settings_.gridSize), limit);
         if (callbacks_.componentResized)
             callbacks_.componentResized(gestureComponent_, size);
-        NotificationCenter::defaultCenter().post(NotificationName::componentResizeEnded);
+        endGesture();
         update();
     } else if (ended == Gesture::rubberBand) {
         const bool dragged = !rubberBand_.isNull();
@@ -787,12 +784,8 @@ void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
         if (chosen != selectedIds_) {
             selectedIds_ = chosen;
             selectedId_ = chosen.isEmpty() ? std::nullopt : std::optional(chosen.last());
-            if (chosen.isEmpty()) {
-                SharedDocumentManager::shared().setSelectedComponent(std::nullopt);
-                postInspectorSelectionCleared();
-            } else if (callbacks_.selectionChanged) {
-                callbacks_.selectionChanged(chosen);
-            }
+            if (callbacks_.selectionChanged)
+                callbacks_.selectionChanged(chosen); // none: a click on empty canvas clears it
         }
         update();
     }
@@ -860,10 +853,8 @@ void AdvancedCanvasView::abandonGesture() {
     guideSnap_ = {};
     rubberBand_ = QRectF();
     // A gesture cut short (its screen or selection went away) still ends, so its undo step closes.
-    if (abandoned == Gesture::moving)
-        NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
-    else if (abandoned == Gesture::resizing)
-        NotificationCenter::defaultCenter().post(NotificationName::componentResizeEnded);
+    if (abandoned == Gesture::moving || abandoned == Gesture::resizing)
+        endGesture();
 }
 
 void AdvancedCanvasView::endInlineEditing() {
@@ -899,8 +890,8 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !selectedIds_.isEmpty() && gesture_ == Gesture::none) {
         selectedIds_.clear();
         selectedId_.reset();
-        SharedDocumentManager::shared().setSelectedComponent(std::nullopt);
-        postInspectorSelectionCleared();
+        if (callbacks_.selectionChanged)
+            callbacks_.selectionChanged({});
         update();
         return;
     }
@@ -922,7 +913,7 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
+    const PlacedComponent* selected = selectedId_ ? liveComponentWithId(*selectedId_) : nullptr;
     if (!selected || gesture_ != Gesture::none || !callbacks_.componentMoved) {
         QWidget::keyPressEvent(event); // the scroll area scrolls
         return;
@@ -937,7 +928,7 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
         // The whole selection moves as the one clicked last does.
         QList<PlacedComponent> group;
         for (const QUuid& id : selectedIds_)
-            if (const PlacedComponent* c = componentWithId(id))
+            if (const PlacedComponent* c = liveComponentWithId(id))
                 group.append(*c);
         callbacks_.componentsMoved(group, position.x - selected->position.x,
                                    position.y - selected->position.y);
@@ -946,7 +937,7 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
         callbacks_.componentMoved(nudged, position);
     }
     // Each nudge is a move of its own, with its own undo step.
-    NotificationCenter::defaultCenter().post(NotificationName::componentDragEnded);
+    endGesture();
     update();
 }
 
@@ -988,18 +979,19 @@ void AdvancedCanvasView::dropEvent(QDropEvent* event) {
     const QMimeData* data = event->mimeData();
     const Point point = canvasPointAt(event->position());
     std::optional<ComponentType> type;
+    std::optional<QUrl> file;
     if (data->hasUrls()) {
         const QList<QUrl> urls = data->urls();
         if (urls.isEmpty() || !urls.first().isValid())
             return;
         type = componentTypeForDroppedFile(urls.first().path());
-        FileDropManager::shared().setPendingFile(*type, urls.first());
+        file = urls.first(); // handed to the component it makes
     } else if (data->hasText()) {
         type = componentTypeForDroppedText(data->text());
     }
     if (type && callbacks_.componentDropped)
         callbacks_.componentDropped(
-            *type, dropCorner(*type, point, settings_.snapToGrid, double(settings_.gridSize)));
+            *type, dropCorner(*type, point, settings_.snapToGrid, double(settings_.gridSize)), file);
 }
 
 } // namespace vistrelle

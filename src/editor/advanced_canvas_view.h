@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -35,12 +36,18 @@ public:
         std::function<void(const QList<PlacedComponent>&, double dx, double dy)> componentsMoved;
         std::function<void(const PlacedComponent&, Point)> componentMoved;
         std::function<void(const PlacedComponent&, Size)> componentResized;
-        std::function<void(ComponentType, Point)> componentDropped;
+        // A card or a file dropped: the component to make, and the file it shows (a picture, a film).
+        std::function<void(ComponentType, Point, const std::optional<QUrl>& file)> componentDropped;
+        // A move, a resize or a nudge is over (also one cut short): its undo step closes.
+        std::function<void()> gestureEnded;
         // A right click (on a component, which is selected first, or on the screen): the owner's menu.
         std::function<void(QPoint globalPosition)> contextMenuRequested;
         std::function<void(const PlacedComponent&, const QString&)> textChanged;
         std::function<void(const PlacedComponent&)> editingFinished;
         std::function<void(const PlacedComponent&)> textAreaDoubleClicked;
+        // The component as the document holds it now: the canvas hears of edits after the event-loop turn,
+        // and two nudges in one turn must not start from the same place.
+        std::function<const PlacedComponent*(const QUuid&)> liveComponent;
     };
 
     // Room around the screen, in widget pixels, so its border and the resize
@@ -113,6 +120,8 @@ private:
     // (the same components in the same stacking order); none otherwise.
     static QList<QUuid> changedComponents(const KioskScreen& before, const KioskScreen& after);
     const PlacedComponent* componentWithId(const QUuid& id) const;
+    // The document's component when the owner can tell, else the canvas's own copy.
+    const PlacedComponent* liveComponentWithId(const QUuid& id) const;
     const PlacedComponent* componentAt(QPointF widgetPoint) const;
     QRectF widgetRectFor(Point position, Size size) const;
 
@@ -143,7 +152,7 @@ private:
     void abandonGesture();
     void layoutInlineEditor();
 
-    void postInspectorSelectionCleared();
+    void endGesture();
 
     Callbacks callbacks_;
     std::optional<KioskScreen> screen_;

@@ -1,6 +1,6 @@
 #include "editor/arrange_actions.h"
 
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,8 +44,7 @@ constexpr ArrangeCommand commands[] = {
     {Kind::matchHeight, QT_TRANSLATE_NOOP("ArrangeActions", "Match Height"), 2},
 };
 
-void run(Kind kind) {
-    SharedDocumentManager& m = SharedDocumentManager::shared();
+void run(DocumentSession& m, Kind kind) {
     switch (kind) {
     case Kind::alignLeft:
         return m.alignSelectedComponents(AlignEdge::left);
@@ -131,24 +130,22 @@ QIcon iconFor(Kind kind) {
 
 } // namespace
 
-QList<QAction*> makeArrangeActions(QObject* parent) {
+QList<QAction*> makeArrangeActions(DocumentSession& session, QObject* parent) {
     QList<QAction*> actions;
     for (const ArrangeCommand& command : commands) {
         auto* action = new QAction(iconFor(command.kind),
                                    QCoreApplication::translate("ArrangeActions", command.text), parent);
         action->setToolTip(action->text());
         const Kind kind = command.kind;
-        QObject::connect(action, &QAction::triggered, action, [kind] { run(kind); });
+        QObject::connect(action, &QAction::triggered, action, [&session, kind] { run(session, kind); });
         actions.append(action);
     }
-    const auto enable = [actions] {
-        const qsizetype selected = SharedDocumentManager::shared().selectedComponentIds().size();
+    const auto enable = [actions, &session] {
+        const qsizetype selected = session.selectedComponentIds().size();
         for (qsizetype i = 0; i < actions.size(); ++i)
             actions[i]->setEnabled(selected >= commands[i].fewest);
     };
-    SharedDocumentManager& m = SharedDocumentManager::shared();
-    QObject::connect(&m, &SharedDocumentManager::componentSelectionChanged, parent, enable);
-    QObject::connect(&m, &SharedDocumentManager::selectedComponentChanged, parent, enable);
+    QObject::connect(&session, &DocumentSession::changed, parent, enable);
     enable();
     return actions;
 }

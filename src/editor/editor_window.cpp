@@ -1,10 +1,8 @@
 #include "editor/editor_window.h"
 
 #include "editing/document_edit_commands.h"
-#include "editing/inspector_update_manager.h"
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
 #include "editing/z_order.h"
+#include "editor/active_session.h"
 #include "editor/arrange_actions.h"
 #include "editor/delete_key_filter.h"
 #include "editor/notice_bar.h"
@@ -45,10 +43,6 @@
 namespace vistrelle {
 namespace {
 
-SharedDocumentManager& manager() {
-    return SharedDocumentManager::shared();
-}
-
 QAction* symbolAction(const QString& objectName, const QString& symbol, const QString& tooltip,
                       QObject* parent) {
     auto* action = new QAction(symbolIcon(symbol), tooltip, parent);
@@ -70,7 +64,7 @@ QWidget* spacer(QWidget* parent, int width = -1) {
 
 EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     : QMainWindow(parent)
-    , document_(std::move(document)) {
+    , session_(std::move(document)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setMinimumSize(800, 600);
     resize(1200, 860);
@@ -101,35 +95,29 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     observeNotifications();
     deleteKeys_ = new DeleteKeyFilter(
         [this] {
-            if (!isActiveDocument() || !manager().selectedComponent())
+            if (!session_.selectedComponent())
                 return false;
             deleteSelectedComponent();
             return true;
         },
         this);
 
-    connect(&undoStack_, &QUndoStack::cleanChanged, this, &EditorWindow::updateModifiedMarker);
-
-    SharedDocumentManager& m = manager();
-    connect(&m, &SharedDocumentManager::currentDocumentChanged, this, [this] {
-        if (isActiveDocument() && !manager().isLoadingDocument())
-            emit documentChanged();
-    });
-    connect(&m, &SharedDocumentManager::selectedScreenChanged, this, &EditorWindow::refresh);
-    connect(&m, &SharedDocumentManager::componentSelectionChanged, this, &EditorWindow::refresh);
-    connect(&m, &SharedDocumentManager::selectedComponentChanged, this, &EditorWindow::refresh);
-    connect(&m, &SharedDocumentManager::activeWindowIdChanged, this, &EditorWindow::takeDocumentBack);
-
-    if (!document_.project.screens.isEmpty())
-        canvas_->setScreen(document_.project.screens.first());
-    canvas_->setProjectSettings(document_.project.settings);
+    connect(&session_.undoStack(), &QUndoStack::cleanChanged, this, &EditorWindow::updateModifiedMarker);
+    // The one channel views refresh from: what changed in this window's document, once per turn.
+    connect(&session_, &DocumentSession::changed, this, &EditorWindow::sessionChanged);
+    connect(&session_, &DocumentSession::projectSettingsRequested, this,
+            [this](bool atPassword) { showProjectSettings(atPassword); });
     refresh();
 }
 
 EditorWindow::~EditorWindow() {
     NotificationCenter::defaultCenter().removeObservers(this);
-    if (manager().isActiveWindow(windowId_))
-        manager().closeDocument(windowId_);
+}
+
+void EditorWindow::sessionChanged(const DocumentChange& change) {
+    if (change.edited())
+        emit documentChanged();
+    refresh();
 }
 
 // --- toolbar
@@ -188,7 +176,7 @@ void EditorWindow::buildToolbar() {
     bar->addAction(remove);
     bar->addWidget(spacer(bar, 12));
     // Align and distribute, the most used of the Arrange menu.
-    arrangeActions_ = makeArrangeActions(this);
+    arrangeActions_ = makeArrangeActions(session_, this);
     for (qsizetype i = 0; i < 8; ++i)
         bar->addAction(arrangeActions_[i]);
     bar->addWidget(spacer(bar, 12));
@@ -246,52 +234,21 @@ QString EditorWindow::zoomReadout() const {
 
 // --- document
 
-bool EditorWindow::isActiveDocument() const {
-    return manager().isActiveWindow(windowId_) && manager().currentDocument().has_value();
-}
-
 const KioskProject& EditorWindow::project() const {
-    return isActiveDocument() ? manager().currentDocument()->project : document_.project;
+    return session_.project();
 }
 
 VistrelleDocument EditorWindow::currentDocument() const {
-    return isActiveDocument() ? *manager().currentDocument() : document_;
+    return session_.document();
 }
 
 void EditorWindow::replaceDocument(const VistrelleDocument& document) {
-    document_ = document;
-    undoStack_.clear();
-    if (isActiveDocument())
-        manager().setActiveDocument(document_, windowId_);
+    session_.replaceDocument(document);
     refresh();
 }
 
 void EditorWindow::activateDocument() {
-    SharedDocumentManager& m = manager();
-    // An inspector edit still waiting belongs to the window that was active.
-    if (!m.isActiveWindow(windowId_))
-        InspectorUpdateManager::shared().flush();
-    m.undoManager().setUndoManager(&undoStack_);
-    if (!m.isActiveWindow(windowId_)) {
-        const std::optional<KioskScreen> shown = canvas_->screen();
-        m.setActiveDocument(document_, windowId_);
-        // Coming back to a window keeps the screen it showed.
-        if (shown)
-            for (const KioskScreen& screen : document_.project.screens)
-                if (screen.id == shown->id)
-                    m.setSelectedScreen(screen);
-    }
-    wasActiveDocument_ = true;
-    refresh();
-}
-
-void EditorWindow::takeDocumentBack() {
-    // Another window's document replaces ours in the manager: keep what was edited.
-    if (!wasActiveDocument_ || manager().isActiveWindow(windowId_))
-        return;
-    wasActiveDocument_ = false;
-    if (manager().currentDocument() && manager().currentDocument()->id == document_.id)
-        document_ = *manager().currentDocument();
+    ActiveSession::shared().setSession(&session_);
 }
 
 void EditorWindow::setFilePath(const QString& path) {
@@ -307,13 +264,13 @@ QString EditorWindow::displayName() const {
 }
 
 bool EditorWindow::isModified() const {
-    return changedOutsideUndo_ || !undoStack_.isClean();
+    return changedOutsideUndo_ || !session_.undoStack().isClean();
 }
 
 void EditorWindow::setModified(bool modified) {
     changedOutsideUndo_ = modified;
     if (!modified)
-        undoStack_.setClean();
+        session_.undoStack().setClean();
     updateModifiedMarker();
 }
 
@@ -350,110 +307,44 @@ void EditorWindow::updateTitle() {
 void EditorWindow::refresh() {
     const KioskProject& p = project();
     std::optional<KioskScreen> screen;
-    QList<QUuid> selection;
-    if (isActiveDocument()) {
-        const SharedDocumentManager& m = manager();
-        if (m.selectedScreen())
-            for (const KioskScreen& candidate : p.screens)
-                if (candidate.id == m.selectedScreen()->id)
-                    screen = candidate;
-        selection = m.selectedComponentIds();
-    } else if (canvas_->screen()) {
-        for (const KioskScreen& candidate : p.screens)
-            if (candidate.id == canvas_->screen()->id)
-                screen = candidate;
-    }
+    if (session_.selectedScreen())
+        if (const KioskScreen* selected = session_.findScreen(session_.selectedScreen()->id))
+            screen = *selected;
     canvas_->setProjectSettings(p.settings);
     canvas_->setScreen(screen);
-    canvas_->setSelectedComponentIds(selection);
+    canvas_->setSelectedComponentIds(session_.selectedComponentIds());
     durationValue_->setText(durationText(totalDurationSeconds(p)));
     updateTitle();
 }
 
 void EditorWindow::observeNotifications() {
-    NotificationCenter& center = NotificationCenter::defaultCenter();
-    for (const QString& name : {NotificationName::componentAdded, NotificationName::documentUpdated,
-                                NotificationName::projectNameChanged})
-        center.observe(name, this, [this](const QVariantMap&) { refresh(); });
-    center.observe(NotificationName::componentUpdated, this, [this](const QVariantMap& info) {
-        if (info.value(NotificationName::componentKey).canConvert<PlacedComponent>())
-            refresh();
-    });
-    center.observe(NotificationName::componentDragEnded, this, [this](const QVariantMap&) { endGesture(); });
     // Told in the window the user works in (the others would show it where nobody looks), or in every
     // window while none is active (at launch, over the welcome window).
-    center.observe(Preferences::writeFailedNotification, this, [this](const QVariantMap& info) {
-        const std::optional<QUuid>& active = SharedDocumentManager::shared().activeWindowId();
-        if (!active || *active == windowId_)
-            settingsNotice_->showMessage(info.value(Preferences::messageKey).toString());
-    });
-    center.observe(NotificationName::showProjectSettings, this, [this](const QVariantMap& info) {
-        if (isActiveDocument())
-            showProjectSettings(info.value(NotificationName::atPasswordKey).toBool());
-    });
-    center.observe(NotificationName::componentResizeEnded, this, [this](const QVariantMap&) {
-        if (canvas_->selectedComponentId())
-            if (const PlacedComponent* selected = componentOfSelectedScreen(*canvas_->selectedComponentId()))
-                manager().setSelectedComponent(*selected);
-        endGesture();
-    });
-    center.observe(NotificationName::showScreenEditDialog, this, [this](const QVariantMap& info) {
-        if (!isActiveDocument())
-            return;
-        // The screen comes as a value ("screen") or by its id ("screenId"); the document's own copy is
-        // edited.
-        QUuid id = QUuid::fromString(info.value(QStringLiteral("screenId")).toString());
-        if (const QVariant screen = info.value(QStringLiteral("screen")); screen.canConvert<KioskScreen>())
-            id = screen.value<KioskScreen>().id;
-        for (const KioskScreen& screen : project().screens)
-            if (screen.id == id) {
-                const KioskScreen toEdit = screen;
-                QTimer::singleShot(0, this, [this, toEdit] { editScreenDetails(toEdit, this); });
-                return;
-            }
-    });
-    center.observe(NotificationName::updateScreenDuration, this, [this](const QVariantMap& info) {
-        if (!isActiveDocument())
-            return;
-        const QUuid id = QUuid::fromString(info.value(QStringLiteral("screenId")).toString());
-        bool readable = false;
-        const qint64 duration = info.value(QStringLiteral("duration")).toLongLong(&readable);
-        if (!readable)
-            return;
-        for (const KioskScreen& screen : project().screens)
-            if (screen.id == id) {
-                manager().updateScreenDetails(id, screen.name, duration);
-                return;
-            }
-    });
+    NotificationCenter::defaultCenter().observe(
+        Preferences::writeFailedNotification, this, [this](const QVariantMap& info) {
+            DocumentSession* active = ActiveSession::shared().session();
+            if (!active || active == &session_)
+                settingsNotice_->showMessage(info.value(Preferences::messageKey).toString());
+        });
 }
 
 // --- canvas
-
-void EditorWindow::postInspectorSelection() {
-    QVariantMap info;
-    const SharedDocumentManager& m = manager();
-    if (m.selectedScreen())
-        info.insert(NotificationName::selectedScreenKey, QVariant::fromValue(*m.selectedScreen()));
-    if (m.selectedComponent())
-        info.insert(NotificationName::selectedComponentKey, QVariant::fromValue(*m.selectedComponent()));
-    NotificationCenter::defaultCenter().post(NotificationName::inspectorSelectionChanged, info);
-}
 
 void EditorWindow::wireCanvas() {
     AdvancedCanvasView::Callbacks callbacks;
     callbacks.componentSelected = [this](const PlacedComponent& component) {
         activateDocument();
-        manager().setSelectedComponent(component);
-        postInspectorSelection();
+        session_.setSelectedComponent(component);
     };
     callbacks.componentMoved = [this](const PlacedComponent& component, Point point) {
         componentMoved(component, point);
     };
     callbacks.selectionChanged = [this](const QList<QUuid>& ids) {
         activateDocument();
-        manager().setComponentSelection(ids);
-        postInspectorSelection();
+        if (ids.isEmpty())
+            session_.setSelectedComponent(std::nullopt);
+        else
+            session_.setComponentSelection(ids);
     };
     callbacks.componentsMoved = [this](const QList<PlacedComponent>& components, double dx, double dy) {
         // Every change of the gesture merges into its first step: the whole drag undoes at once.
@@ -461,16 +352,22 @@ void EditorWindow::wireCanvas() {
             EditInteraction::begin();
             hasRegisteredDragUndo_ = true;
         }
-        manager().replaceComponents(moved(components, dx, dy), tr("Move Components"),
-                                    QStringLiteral("Move Components"));
-        postInspectorSelection();
+        session_.replaceComponents(moved(components, dx, dy), tr("Move Components"),
+                                   QStringLiteral("Move Components"));
     };
     callbacks.componentResized = [this](const PlacedComponent& component, Size size) {
         componentResized(component, size);
     };
-    callbacks.componentDropped = [this](ComponentType type, Point point) {
+    callbacks.componentDropped = [this](ComponentType type, Point point, const std::optional<QUrl>& file) {
         activateDocument();
-        manager().addComponent(type, point);
+        session_.addComponent(type, point, file);
+    };
+    callbacks.gestureEnded = [this] {
+        // The component a resize ended on stays the selected one, as it is now.
+        if (canvas_->selectedComponentId())
+            if (const PlacedComponent* selected = componentOfSelectedScreen(*canvas_->selectedComponentId()))
+                session_.setSelectedComponent(*selected);
+        endGesture();
     };
     callbacks.textChanged = [this](const PlacedComponent& component, const QString& text) {
         // One undo step for the whole in-place edit, like a gesture.
@@ -483,10 +380,11 @@ void EditorWindow::wireCanvas() {
         endGesture();
     };
     callbacks.contextMenuRequested = [this](QPoint globalPosition) { showCanvasMenu(globalPosition); };
+    callbacks.liveComponent = [this](const QUuid& id) { return componentOfSelectedScreen(id); };
     callbacks.textAreaDoubleClicked = [this](const PlacedComponent& component) {
         activateDocument();
-        if (manager().selectedScreen())
-            editTextArea(this, manager().selectedScreen()->id, component);
+        if (session_.selectedScreen())
+            editTextArea(this, session_, session_.selectedScreen()->id, component);
     };
     canvas_->setCallbacks(std::move(callbacks));
 }
@@ -497,14 +395,8 @@ void EditorWindow::endGesture() {
 }
 
 const PlacedComponent* EditorWindow::componentOfSelectedScreen(const QUuid& componentId) const {
-    if (!isActiveDocument() || !manager().selectedScreen())
-        return nullptr;
-    for (const KioskScreen& screen : project().screens)
-        if (screen.id == manager().selectedScreen()->id)
-            for (const PlacedComponent& candidate : screen.components)
-                if (candidate.id == componentId)
-                    return &candidate;
-    return nullptr;
+    return session_.selectedScreen() ? session_.findComponent(session_.selectedScreen()->id, componentId)
+                                     : nullptr;
 }
 
 void EditorWindow::applyGestureChange(const PlacedComponent& component, const QString& actionName,
@@ -517,63 +409,54 @@ void EditorWindow::applyGestureChange(const PlacedComponent& component, const QS
     }
     PlacedComponent changed = *current;
     change(changed);
-    if (!manager().selectedScreen())
-        return;
     // Every change of the gesture is a step that merges into the gesture's first one, so the whole
     // gesture undoes at once and redo restores where it ended.
     if (!hasRegisteredDragUndo_) {
         EditInteraction::begin();
         hasRegisteredDragUndo_ = true;
     }
-    manager().registerUndo(
-        std::make_unique<ComponentEditCommand>(actionName, manager().selectedScreen()->id, *current, changed,
-                                               DocumentEditCommand::Applied::already, actionName));
-    manager().updateComponent(changed, false);
-    manager().setSelectedComponent(changed);
+    session_.updateComponentOnScreen(session_.selectedScreen()->id, changed, actionName, std::nullopt,
+                                     actionName);
+    session_.setSelectedComponent(changed);
 }
 
 void EditorWindow::componentMoved(const PlacedComponent& component, Point point) {
     applyGestureChange(component, tr("Move Component"),
                        QStringLiteral("Invalid screen/component index for move"),
                        [point](PlacedComponent& moved) { moved.position = point; });
-    postInspectorSelection();
 }
 
 void EditorWindow::componentResized(const PlacedComponent& component, Size size) {
     applyGestureChange(component, tr("Resize Component"),
                        QStringLiteral("Invalid screen/component index for resize"),
                        [size](PlacedComponent& resized) { resized.size = size; });
-    postInspectorSelection();
 }
 
 void EditorWindow::showCanvasMenu(QPoint globalPosition) {
     activateDocument();
     QMenu menu(this);
-    const bool selected = manager().selectedComponent().has_value();
+    const bool selected = session_.selectedComponent().has_value();
     if (selected) {
-        menu.addAction(tr("Copy Component"), this, [] { manager().copySelectedComponent(); });
-        menu.addAction(tr("Duplicate Component"), this, [] { manager().duplicateSelectedComponent(); });
+        menu.addAction(tr("Copy Component"), this, [this] { session_.copySelectedComponent(); });
+        menu.addAction(tr("Duplicate Component"), this, [this] { session_.duplicateSelectedComponent(); });
         menu.addAction(symbolIcon(QStringLiteral("trash")), tr("Delete Component"), this,
                        &EditorWindow::deleteSelectedComponent);
         menu.addSeparator();
         for (const ZOrderOperation operation : {ZOrderOperation::bringToFront, ZOrderOperation::bringForward,
                                                 ZOrderOperation::sendBackward, ZOrderOperation::sendToBack}) {
             QAction* arrange = menu.addAction(zOrderActionName(operation), this,
-                                              [operation] { manager().changeZOrder(operation); });
-            arrange->setEnabled(manager().canChangeZOrder(operation));
+                                              [this, operation] { session_.changeZOrder(operation); });
+            arrange->setEnabled(session_.canChangeZOrder(operation));
         }
         menu.addSeparator();
     }
-    menu.addAction(tr("Paste Component"), this, [] { manager().pasteComponent(); });
+    menu.addAction(tr("Paste Component"), this, [this] { session_.pasteComponent(); });
     menu.exec(globalPosition);
 }
 
 void EditorWindow::deleteSelectedComponent() {
-    if (!isActiveDocument())
-        return;
-    manager().deleteSelectedComponent();
-    manager().setSelectedComponent(std::nullopt);
-    postInspectorSelection();
+    session_.deleteSelectedComponent();
+    session_.setSelectedComponent(std::nullopt);
 }
 
 // --- zoom
@@ -649,14 +532,9 @@ void EditorWindow::showProjectSetup() {
 void EditorWindow::useSetUpProject(const KioskProject& project) {
     VistrelleDocument document = currentDocument();
     document.project = project;
-    if (isActiveDocument()) {
-        manager().updateDocument(document, windowId_);
-        if (!document.project.screens.isEmpty())
-            manager().setSelectedScreen(document.project.screens.first());
-        manager().scheduleDocumentNotification(NotificationName::documentUpdated);
-    } else {
-        document_ = document;
-    }
+    session_.replaceDocument(document);
+    if (!document.project.screens.isEmpty())
+        session_.setSelectedScreen(document.project.screens.first());
     setModified(true);
     emit documentChanged();
     refresh();
@@ -664,8 +542,6 @@ void EditorWindow::useSetUpProject(const KioskProject& project) {
 
 void EditorWindow::showProjectSettings(bool atPassword) {
     activateDocument();
-    if (!isActiveDocument())
-        return;
     const KioskProject before = project();
     auto* sheet = new ProjectSettingsSheet(before, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
@@ -674,22 +550,18 @@ void EditorWindow::showProjectSettings(bool atPassword) {
     // The sheet is modal to this window only: every change goes to this window's document, even when
     // another window was active meanwhile.
     connect(sheet, &ProjectSettingsSheet::projectNameEdited, this, [this](const QString& name) {
-        activateDocument();
         ProjectMetadata metadata = project().metadata;
         metadata.name = name;
-        manager().setProjectInfo(metadata, project().settings);
-        NotificationCenter::defaultCenter().post(NotificationName::projectNameChanged);
-        NotificationCenter::defaultCenter().post(NotificationName::documentUpdated);
+        session_.setProjectInfo(metadata, project().settings);
     });
     connect(sheet, &QDialog::finished, this, [this, sheet, before](int result) {
-        activateDocument();
         if (result == QDialog::Accepted) {
             ProjectMetadata metadata = sheet->metadata();
             metadata.name = project().metadata.name; // applied live while typing
-            manager().setProjectInfo(metadata, sheet->settings());
+            session_.setProjectInfo(metadata, sheet->settings());
         }
         // Everything the sheet changed, the name included, is one undo step.
-        manager().registerProjectInfoStep(before.metadata, before.settings);
+        session_.registerProjectInfoStep(before.metadata, before.settings);
     });
     sheet->open();
 }
@@ -701,8 +573,6 @@ void EditorWindow::showPreferences() {
 }
 
 void EditorWindow::showPreview() {
-    // An inspector edit still waiting is part of what the designer expects to see.
-    InspectorUpdateManager::shared().flush();
     previewManager_->showPreview(project());
 }
 
@@ -711,7 +581,6 @@ void EditorWindow::exportBundle() {
         deploySheet_->raise();
         return;
     }
-    InspectorUpdateManager::shared().flush();
     auto* sheet = new KioskDeployView(currentDocument().project, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     deploySheet_ = sheet;
@@ -805,14 +674,10 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    document_ = currentDocument();
     deleteKeys_->remove();
-    SharedDocumentManager& m = manager();
-    if (m.isActiveWindow(windowId_))
-        m.closeDocument(windowId_);
-    if (m.undoManager().undoManager() == &undoStack_)
-        m.undoManager().setUndoManager(nullptr);
-    wasActiveDocument_ = false;
+    // The palettes let go of this window's document now, not only once the window is deleted.
+    if (ActiveSession::shared().session() == &session_)
+        ActiveSession::shared().setSession(nullptr);
     event->accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/document_session.h"
 #include "editor/advanced_canvas_view.h"
 #include "model/vistrelle_document.h"
 
@@ -19,10 +20,9 @@ namespace vistrelle {
 class DeleteKeyFilter;
 class NoticeBar;
 
-// The document window of one project: a toolbar over the zoomable canvas.
-// While it is the active window its document lives in the shared document
-// manager, which every edit goes through; the window reads it from there and
-// keeps its own copy only while another window is active.
+// The document window of one project: a toolbar over the zoomable canvas. It
+// owns the project's document session (the document, its undo stack, the
+// selection and every edit); activated, it hands the session to the palettes.
 class KioskDeployView;
 class KioskPreviewManager;
 
@@ -37,7 +37,9 @@ public:
     ~EditorWindow() override;
 
     const QUuid& windowId() const { return windowId_; }
-    QUndoStack& undoStack() { return undoStack_; }
+    DocumentSession& session() { return session_; }
+    const DocumentSession& session() const { return session_; }
+    QUndoStack& undoStack() { return session_.undoStack(); }
     AdvancedCanvasView& canvas() { return *canvas_; }
 
     // The document as it stands now.
@@ -82,7 +84,7 @@ public:
     // Whether the window put off its close to ask the user first (a deployment to stop).
     bool isAskingBeforeClosing() const { return askingBeforeClosing_; }
 
-    // Reports this window's document to the manager and installs its undo stack.
+    // Makes this window's session the one the palettes show and edit.
     void activateDocument();
 
     // The text shown by the duration read-out and the zoom field (tests).
@@ -127,11 +129,10 @@ private:
     void buildToolbar();
     void wireCanvas();
     void observeNotifications();
+    void sessionChanged(const DocumentChange& change);
     void refresh();
     void updateTitle();
-    bool isActiveDocument() const;
     const KioskProject& project() const;
-    void postInspectorSelection();
 
     const PlacedComponent* componentOfSelectedScreen(const QUuid& componentId) const;
     // A change of one component during a gesture, recorded as the gesture's single undo step.
@@ -142,16 +143,13 @@ private:
     void componentResized(const PlacedComponent& component, Size size);
     void endGesture();
     void updateModifiedMarker();
-    void takeDocumentBack();
     void firstShow();
 
     QUuid windowId_ = QUuid::createUuid();
-    VistrelleDocument document_;
+    DocumentSession session_;
     QString filePath_;
-    QUndoStack undoStack_;
     bool changedOutsideUndo_ = false;
     bool shownModified_ = false;
-    bool wasActiveDocument_ = false;
     bool hasShownProjectSetup_ = false;
     bool hasShownOnce_ = false;
     bool closingWithoutAsking_ = false;

@@ -1,5 +1,6 @@
 #include "editor/palette_windows.h"
 
+#include "editor/active_session.h"
 #include "editor/component_library_palette.h"
 #include "editor/inspector/inspector_palette.h"
 #include "editor/screens_palette.h"
@@ -9,6 +10,16 @@
 #include <QApplication>
 
 namespace vistrelle {
+
+namespace {
+
+// A palette shows and edits the session of the window the user works in, and follows it.
+template <typename Palette> void follow(Palette* palette) {
+    palette->setSession(ActiveSession::shared().session());
+    QObject::connect(&ActiveSession::shared(), &ActiveSession::sessionChanged, palette, &Palette::setSession);
+}
+
+} // namespace
 
 PaletteWindows& PaletteWindows::shared() {
     static PaletteWindows windows;
@@ -31,7 +42,9 @@ QWidget* PaletteWindows::create(const QString& identifier) {
     QWidget* palette = nullptr;
     QSize size;
     if (identifier == screensIdentifier) {
-        palette = screens_ = new ScreensPalette;
+        auto* screens = new ScreensPalette;
+        follow(screens);
+        palette = screens_ = screens;
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Screens"));
         size = QSize(336, 500);
     } else if (identifier == componentLibraryIdentifier) {
@@ -39,7 +52,9 @@ QWidget* PaletteWindows::create(const QString& identifier) {
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Components"));
         size = QSize(203, 570);
     } else if (identifier == inspectorIdentifier) {
-        palette = inspector_ = new InspectorPalette;
+        auto* inspector = new InspectorPalette;
+        follow(inspector);
+        palette = inspector_ = inspector;
         palette->setWindowTitle(QApplication::translate("PaletteWindows", "Inspector"));
         size = QSize(360, 740); // the widest property rows need more than 320 (as the document frames know)
     } else if (identifier == showCheckIdentifier) {

@@ -1,11 +1,9 @@
 #include "editor/screens_palette.h"
 
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editor/drag_start.h"
 #include "editor/sheets/screen_edit_dialog.h"
 #include "editor/sheets/symbol_icon.h"
-#include "platform/notification_center.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -201,9 +199,9 @@ ScreensPalette::ScreensPalette(QWidget* parent)
     addButton_->setIcon(symbolIcon(QStringLiteral("plus.rectangle.on.rectangle")));
     addButton_->setIconSize(QSize(20, 20));
     addButton_->setAutoRaise(true);
-    connect(addButton_, &QToolButton::clicked, this, [] {
-        if (SharedDocumentManager::shared().isDocumentOpen())
-            SharedDocumentManager::shared().addScreen();
+    connect(addButton_, &QToolButton::clicked, this, [this] {
+        if (session_)
+            session_->addScreen();
     });
     header->addWidget(title);
     header->addStretch(1);
@@ -238,11 +236,17 @@ ScreensPalette::ScreensPalette(QWidget* parent)
     auto* down = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Down), this);
     connect(down, &QShortcut::activated, this, [this] { moveDown(selectedIndex()); });
 
-    SharedDocumentManager& manager = SharedDocumentManager::shared();
-    for (const QString& name : {NotificationName::documentUpdated, NotificationName::documentCleared})
-        NotificationCenter::defaultCenter().observe(name, this, [this](const QVariantMap&) { refresh(); });
-    connect(&manager, &SharedDocumentManager::selectedScreenChanged, this, &ScreensPalette::refresh);
-    connect(&manager, &SharedDocumentManager::isDocumentOpenChanged, this, &ScreensPalette::refresh);
+    refresh();
+}
+
+void ScreensPalette::setSession(DocumentSession* session) {
+    if (session_ == session)
+        return;
+    if (session_)
+        disconnect(session_, nullptr, this, nullptr);
+    session_ = session;
+    if (session)
+        connect(session, &DocumentSession::changed, this, &ScreensPalette::refresh);
     refresh();
 }
 
@@ -253,8 +257,7 @@ qint64 ScreensPalette::dropDestination(double y, qint64 count) {
 }
 
 void ScreensPalette::refresh() {
-    const SharedDocumentManager& manager = SharedDocumentManager::shared();
-    const bool open = manager.isDocumentOpen() && manager.currentDocument();
+    const bool open = session_;
     addButton_->setToolTip(open ? tr("Add new screen") : tr("No project open"));
     addButton_->setAccessibleName(addButton_->toolTip());
     if (!open) {
@@ -262,10 +265,10 @@ void ScreensPalette::refresh() {
         rebuildRows({}, std::nullopt);
         return;
     }
-    const KioskProject& project = manager.currentDocument()->project;
+    const KioskProject& project = session_->project();
     pages_->setCurrentWidget(project.screens.isEmpty() ? noScreensPage_ : static_cast<QWidget*>(listPage_));
     rebuildRows(project.screens,
-                manager.selectedScreen() ? std::optional(manager.selectedScreen()->id) : std::nullopt);
+                session_->selectedScreen() ? std::optional(session_->selectedScreen()->id) : std::nullopt);
 }
 
 void ScreensPalette::rebuildRows(const QList<KioskScreen>& screens, const std::optional<QUuid>& selected) {
@@ -318,21 +321,18 @@ PaletteScreenRowView* ScreensPalette::makeRow(const KioskScreen& screen, qsizety
                                               const std::optional<QUuid>& selected) {
     auto* row = new PaletteScreenRowView(screen, index == 0, selected == screen.id, list_);
     const QUuid id = screen.id;
-    connect(row, &PaletteScreenRowView::selectRequested, this, [id] {
-        SharedDocumentManager& manager = SharedDocumentManager::shared();
-        if (!manager.currentDocument())
+    connect(row, &PaletteScreenRowView::selectRequested, this, [this, id] {
+        if (!session_)
             return;
-        for (const KioskScreen& candidate : manager.currentDocument()->project.screens)
-            if (candidate.id == id)
-                manager.setSelectedScreen(candidate);
+        if (const KioskScreen* candidate = session_->findScreen(id))
+            session_->setSelectedScreen(*candidate);
     });
     // Rows act on their screen as it is now, found by id (its place may have changed).
-    auto withScreen = [id](auto action) {
-        return [id, action] {
-            const SharedDocumentManager& manager = SharedDocumentManager::shared();
-            if (!manager.currentDocument())
+    auto withScreen = [this, id](auto action) {
+        return [this, id, action] {
+            if (!session_)
                 return;
-            const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
+            const QList<KioskScreen>& screens = session_->project().screens;
             for (qsizetype i = 0; i < screens.size(); ++i)
                 if (screens[i].id == id) {
                     // Once: the action may move the screen further down the list it is reading.
@@ -342,9 +342,7 @@ PaletteScreenRowView* ScreensPalette::makeRow(const KioskScreen& screen, qsizety
         };
     };
     connect(row, &PaletteScreenRowView::duplicateRequested, this,
-            withScreen([](qsizetype, const KioskScreen& s) {
-                SharedDocumentManager::shared().duplicateScreen(s.id);
-            }));
+            withScreen([this](qsizetype, const KioskScreen& s) { session_->duplicateScreen(s.id); }));
     connect(row, &PaletteScreenRowView::deleteRequested, this,
             withScreen([this](qsizetype, const KioskScreen& s) { confirmDelete(s); }));
     connect(row, &PaletteScreenRowView::editRequested, this,
@@ -357,28 +355,24 @@ PaletteScreenRowView* ScreensPalette::makeRow(const KioskScreen& screen, qsizety
 }
 
 qsizetype ScreensPalette::selectedIndex() const {
-    const SharedDocumentManager& manager = SharedDocumentManager::shared();
-    if (!manager.currentDocument() || !manager.selectedScreen())
+    if (!session_ || !session_->selectedScreen())
         return -1;
-    const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
+    const QList<KioskScreen>& screens = session_->project().screens;
     for (qsizetype i = 0; i < screens.size(); ++i)
-        if (screens[i].id == manager.selectedScreen()->id)
+        if (screens[i].id == session_->selectedScreen()->id)
             return i;
     return -1;
 }
 
 void ScreensPalette::moveUp(qsizetype index) {
     // The start screen keeps the first place: the second screen cannot move up.
-    if (index >= 2)
-        SharedDocumentManager::shared().moveScreen(index, index - 1);
+    if (session_ && index >= 2)
+        session_->moveScreen(index, index - 1);
 }
 
 void ScreensPalette::moveDown(qsizetype index) {
-    const SharedDocumentManager& manager = SharedDocumentManager::shared();
-    if (!manager.currentDocument())
-        return;
-    if (index >= 0 && index < manager.currentDocument()->project.screens.size() - 1)
-        SharedDocumentManager::shared().moveScreen(index, index + 1);
+    if (session_ && index >= 0 && index < session_->project().screens.size() - 1)
+        session_->moveScreen(index, index + 1);
 }
 
 void ScreensPalette::confirmDelete(const KioskScreen& screen) {
@@ -389,36 +383,39 @@ void ScreensPalette::confirmDelete(const KioskScreen& screen) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->addButton(tr("Cancel"), QMessageBox::RejectRole);
     QPushButton* remove = box->addButton(tr("Delete"), QMessageBox::DestructiveRole);
-    // By its identifier: should another document have become current meanwhile, nothing of it goes.
+    // Bound to its document and screen: should another window have become active meanwhile, nothing of
+    // it goes.
     const QUuid id = screen.id;
-    connect(box, &QMessageBox::buttonClicked, this, [remove, id](QAbstractButton* clicked) {
-        if (clicked == remove)
-            SharedDocumentManager::shared().deleteScreen(id);
-    });
+    connect(box, &QMessageBox::buttonClicked, this,
+            [remove, id, target = session_](QAbstractButton* clicked) {
+                if (clicked == remove && target)
+                    target->deleteScreen(id);
+            });
     box->open();
 }
 
-void editScreenDetails(const KioskScreen& screen, QWidget* parent) {
+void editScreenDetails(DocumentSession& session, const KioskScreen& screen, QWidget* parent) {
     auto* dialog = new ScreenEditDialog(screen, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     const QUuid id = screen.id;
-    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, id] {
+    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog, id, target = QPointer(&session)] {
         const KioskScreen edited = dialog->editedScreen();
-        SharedDocumentManager::shared().updateScreenDetails(id, edited.name, edited.duration);
+        if (target)
+            target->updateScreenDetails(id, edited.name, edited.duration);
     });
     dialog->open();
 }
 
 void ScreensPalette::editScreen(const KioskScreen& screen) {
-    editScreenDetails(screen, this);
+    if (session_)
+        editScreenDetails(*session_, screen, this);
 }
 
 void ScreensPalette::dropScreen(const QString& screenIdText, double y) {
     const QUuid id = QUuid::fromString(screenIdText);
-    const SharedDocumentManager& manager = SharedDocumentManager::shared();
-    if (screenIdText.isEmpty() || id.isNull() || !manager.currentDocument())
+    if (screenIdText.isEmpty() || id.isNull() || !session_)
         return;
-    const QList<KioskScreen>& screens = manager.currentDocument()->project.screens;
+    const QList<KioskScreen>& screens = session_->project().screens;
     qsizetype source = -1;
     for (qsizetype i = 0; i < screens.size(); ++i)
         if (screens[i].id == id)
@@ -427,7 +424,7 @@ void ScreensPalette::dropScreen(const QString& screenIdText, double y) {
         return;
     const qint64 destination = dropDestination(y, screens.size());
     if (destination != source)
-        SharedDocumentManager::shared().moveScreen(source, destination);
+        session_->moveScreen(source, destination);
 }
 
 bool ScreensPalette::eventFilter(QObject* watched, QEvent* event) {

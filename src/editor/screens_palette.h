@@ -2,6 +2,7 @@
 
 #include "model/project_model.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -14,8 +15,10 @@ class QVBoxLayout;
 
 namespace vistrelle {
 
+class DocumentSession;
+
 // Opens the screen edit dialog over `parent` and records the new name and duration as one step.
-void editScreenDetails(const KioskScreen& screen, QWidget* parent);
+void editScreenDetails(DocumentSession& session, const KioskScreen& screen, QWidget* parent);
 
 // One row of the screens palette: drag handle, name, component count and
 // duration, duplicate and delete buttons.
@@ -53,8 +56,8 @@ private:
 };
 
 // The list of the current project's screens in play order: select, add,
-// duplicate, delete, reorder by dragging (or Alt+Up / Alt+Down) and edit.
-// Works only through the shared document manager.
+// duplicate, delete, reorder by dragging (or Alt+Up / Alt+Down) and edit,
+// through the session it is given.
 class ScreensPalette : public QWidget {
     Q_OBJECT
 
@@ -62,6 +65,9 @@ public:
     static inline const QString screenIdMimeType = QStringLiteral("application/x-vistrelle-screen-id");
 
     explicit ScreensPalette(QWidget* parent = nullptr);
+
+    // The session whose screens are listed and edited (the active window's); none: "No Project Open".
+    void setSession(DocumentSession* session);
 
     // Where a screen dropped `y` points below the top of the list lands: one
     // slot per row height, never past the last screen.
@@ -88,6 +94,7 @@ private:
                                   const std::optional<QUuid>& selected);
     qsizetype selectedIndex() const;
 
+    QPointer<DocumentSession> session_;
     QToolButton* addButton_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QWidget* noProjectPage_ = nullptr;

@@ -1,11 +1,9 @@
 #include "editor/show_check_palette.h"
 
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editor/sheets/symbol_icon.h"
 #include "editor/show_check_runner.h"
 #include "model/stored_enum.h"
-#include "platform/notification_center.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -156,6 +154,7 @@ ShowCheckPalette::ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent)
     connect(&runner_, &ShowCheckRunner::findingsChanged, this, &ShowCheckPalette::refresh);
     connect(&runner_, &ShowCheckRunner::checkingChanged, this, &ShowCheckPalette::refreshState);
     connect(&runner_, &ShowCheckRunner::highPerformanceChanged, this, &ShowCheckPalette::refreshState);
+    connect(&runner_, &ShowCheckRunner::sessionChanged, this, &ShowCheckPalette::refreshState);
     refresh();
 }
 
@@ -179,7 +178,7 @@ void ShowCheckPalette::refresh() {
 }
 
 void ShowCheckPalette::refreshState() {
-    const bool open = SharedDocumentManager::shared().isDocumentOpen();
+    const bool open = runner_.session();
     const bool none = runner_.findings().isEmpty();
     list_->setVisible(!none);
     empty_->setVisible(none);
@@ -198,13 +197,14 @@ void ShowCheckPalette::activate(QListWidgetItem* item) {
 }
 
 void ShowCheckPalette::goTo(const CheckFinding& finding) {
-    SharedDocumentManager& manager = SharedDocumentManager::shared();
+    DocumentSession* session = runner_.session();
+    if (!session)
+        return;
+    DocumentSession& manager = *session;
     if (!finding.screenId) {
         // The project's own findings (name, password, resolution, default background) are fixed in its
-        // settings.
-        NotificationCenter::defaultCenter().post(
-            NotificationName::showProjectSettings,
-            {{NotificationName::atPasswordKey, finding.rule == QLatin1StringView("deploy-password")}});
+        // settings, which its window opens.
+        manager.requestProjectSettings(finding.rule == QLatin1StringView("deploy-password"));
         return;
     }
     const KioskScreen* screen = manager.findScreen(*finding.screenId);

@@ -26,9 +26,9 @@ class ShowCheckPalette : public QWidget {
 public:
     explicit ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent = nullptr);
 
-    // Selects the screen and component of a finding in the shared document manager; a finding about the
-    // project opens the active window's project settings.
-    static void goTo(const CheckFinding& finding);
+    // Selects the screen and component of a finding in the checked session; a finding about the project
+    // opens that window's project settings.
+    void goTo(const CheckFinding& finding);
 
     QListWidget* list() const { return list_; } // tests
 

@@ -1,10 +1,9 @@
 #include "editor/show_check_runner.h"
 
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
+#include "editor/active_session.h"
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
-#include "platform/notification_center.h"
 
 #include <QGuiApplication>
 #include <QtConcurrent/QtConcurrentMap>
@@ -13,7 +12,13 @@
 namespace vistrelle {
 
 ShowCheckRunner& ShowCheckRunner::shared() {
-    static ShowCheckRunner* runner = new ShowCheckRunner(Scheduler::eventLoop(), qApp);
+    static ShowCheckRunner* runner = [] {
+        auto* shared = new ShowCheckRunner(Scheduler::eventLoop(), qApp);
+        shared->setSession(ActiveSession::shared().session());
+        connect(&ActiveSession::shared(), &ActiveSession::sessionChanged, shared,
+                &ShowCheckRunner::setSession);
+        return shared;
+    }();
     return *runner;
 }
 
@@ -21,11 +26,6 @@ ShowCheckRunner::ShowCheckRunner(std::unique_ptr<Scheduler> scheduler, QObject* 
     : QObject(parent)
     , scheduler_(std::move(scheduler))
     , media_(std::make_unique<MediaProbe>(PathResolver::shared(), ImageCache::shared())) {
-    for (const QString& name : {NotificationName::documentUpdated, NotificationName::documentCleared})
-        NotificationCenter::defaultCenter().observe(name, this,
-                                                    [this](const QVariantMap&) { documentChanged(); });
-    connect(&SharedDocumentManager::shared(), &SharedDocumentManager::activeWindowIdChanged, this,
-            &ShowCheckRunner::documentChanged);
     connect(&running_, &QFutureWatcher<Outcome>::finished, this, &ShowCheckRunner::finish);
     // Back from another program, the files may have been put right: look again.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -37,6 +37,22 @@ ShowCheckRunner::ShowCheckRunner(std::unique_ptr<Scheduler> scheduler, QObject* 
 
 ShowCheckRunner::~ShowCheckRunner() {
     running_.waitForFinished();
+}
+
+void ShowCheckRunner::setSession(DocumentSession* session) {
+    if (session_ == session)
+        return;
+    if (session_)
+        disconnect(session_, nullptr, this, nullptr);
+    session_ = session;
+    checked_.clear(); // another document: nothing carries over
+    if (session)
+        connect(session, &DocumentSession::changed, this, [this](const DocumentChange& change) {
+            if (change.edited())
+                documentChanged(); // the check waits for a pause in the editing
+        });
+    documentChanged();
+    emit sessionChanged();
 }
 
 void ShowCheckRunner::setHighPerformance(bool on) {
@@ -65,12 +81,7 @@ void ShowCheckRunner::start() {
         return;
     }
     pending_ = false;
-    const SharedDocumentManager& manager = SharedDocumentManager::shared();
-    if (manager.activeWindowId() != checkedWindow_) {
-        checked_.clear(); // another document: nothing carries over
-        checkedWindow_ = manager.activeWindowId();
-    }
-    if (!manager.isDocumentOpen() || !manager.currentDocument()) {
+    if (!session_) {
         checked_.clear();
         if (!findings_.isEmpty()) {
             findings_.clear();
@@ -79,8 +90,8 @@ void ShowCheckRunner::start() {
         return;
     }
     checking_ = true;
-    running_.setFuture(QtConcurrent::run(&ShowCheckRunner::run, manager.currentDocument()->project, checked_,
-                                         std::ref(*media_), options_));
+    running_.setFuture(
+        QtConcurrent::run(&ShowCheckRunner::run, session_->project(), checked_, std::ref(*media_), options_));
     emit checkingChanged();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/document_session.h"
 #include "export/media_probe.h"
 #include "export/show_check.h"
 #include "platform/scheduler.h"
@@ -7,14 +8,15 @@
 #include <QFutureWatcher>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
 namespace vistrelle {
 
-// The show check of the active document, kept current while it is edited: a moment after the editing pauses
-// the document is checked on the thread pool, and only the screens that changed since the last check are
-// checked again. Main thread only.
+// The show check of a session's document (the active window's), kept current while it is edited: a moment
+// after the editing pauses the document is checked on the thread pool, and only the screens that changed
+// since the last check are checked again. Main thread only.
 class ShowCheckRunner : public QObject {
     Q_OBJECT
 
@@ -41,10 +43,15 @@ public:
     // Checks everything again at once (the media on disk may have changed, which no edit shows).
     void recheckAll();
 
+    // The session checked: the active window's (the shared runner follows it), or one given.
+    DocumentSession* session() const { return session_; }
+    void setSession(DocumentSession* session);
+
 signals:
     void findingsChanged();
     void checkingChanged();
     void highPerformanceChanged();
+    void sessionChanged();
 
 private:
     struct CheckedScreen {
@@ -68,7 +75,7 @@ private:
     std::unique_ptr<MediaProbe> media_;
     CheckOptions options_;
     CheckedScreens checked_;
-    std::optional<QUuid> checkedWindow_;
+    QPointer<DocumentSession> session_;
     QList<CheckFinding> findings_;
     QFutureWatcher<Outcome> running_;
     bool pending_ = false; // a change arrived while a check was running

@@ -1,7 +1,6 @@
 #include "editor/vistrelle_commands.h"
 
-#include "editing/inspector_update_manager.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editor/editor_window.h"
 #include "editor/help_links.h"
 #include "editor/palette_windows.h"
@@ -15,10 +14,6 @@
 
 namespace vistrelle {
 namespace {
-
-SharedDocumentManager& manager() {
-    return SharedDocumentManager::shared();
-}
 
 QAction* addCommand(QMenu* menu, const QString& title, const QKeySequence& shortcut,
                     std::function<void()> run) {
@@ -48,23 +43,18 @@ void openHelp(HelpPage page) {
 
 void addVistrelleCommands(EditorWindow& window) {
     QMenuBar* bar = window.menuBar();
+    DocumentSession& session = window.session();
 
     QMenu* edit = bar->addMenu(EditorWindow::tr("&Edit"));
-    // Undo and Redo act on the active window's stack; they say what they would undo or redo and are
-    // disabled when there is nothing. An inspector edit still waiting is applied first.
-    QUndoGroup& stacks = manager().undoManager().group();
-    QAction* undo = addCommand(edit, EditorWindow::tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), [] {
-        InspectorUpdateManager::shared().flush();
-        if (QUndoStack* stack = manager().undoManager().undoManager())
-            stack->undo();
-    });
+    // Every command of a window's menus acts on that window's document, whichever window is active (a
+    // menu can be used without activating its window); Undo and Redo say what they would undo or redo and
+    // are disabled when there is nothing.
+    QUndoStack& stacks = session.undoStack();
+    QAction* undo = addCommand(edit, EditorWindow::tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                               [&stacks] { stacks.undo(); });
     undo->setObjectName(QStringLiteral("undo"));
-    QAction* redo =
-        addCommand(edit, EditorWindow::tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [] {
-            InspectorUpdateManager::shared().flush();
-            if (QUndoStack* stack = manager().undoManager().undoManager())
-                stack->redo();
-        });
+    QAction* redo = addCommand(edit, EditorWindow::tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                               [&stacks] { stacks.redo(); });
     redo->setObjectName(QStringLiteral("redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     const auto showUndo = [undo](const QString& step) {
@@ -73,34 +63,35 @@ void addVistrelleCommands(EditorWindow& window) {
     const auto showRedo = [redo](const QString& step) {
         redo->setText(step.isEmpty() ? EditorWindow::tr("Redo") : EditorWindow::tr("Redo %1").arg(step));
     };
-    QObject::connect(&stacks, &QUndoGroup::undoTextChanged, undo, showUndo);
-    QObject::connect(&stacks, &QUndoGroup::redoTextChanged, redo, showRedo);
-    QObject::connect(&stacks, &QUndoGroup::canUndoChanged, undo, &QAction::setEnabled);
-    QObject::connect(&stacks, &QUndoGroup::canRedoChanged, redo, &QAction::setEnabled);
+    QObject::connect(&stacks, &QUndoStack::undoTextChanged, undo, showUndo);
+    QObject::connect(&stacks, &QUndoStack::redoTextChanged, redo, showRedo);
+    QObject::connect(&stacks, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    QObject::connect(&stacks, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     showUndo(stacks.undoText());
     showRedo(stacks.redoText());
     undo->setEnabled(stacks.canUndo());
     redo->setEnabled(stacks.canRedo());
     edit->addSeparator();
-    addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [] {
-        sendToFocusedTextOr("cut", [] { manager().cutSelectedComponents(); });
+    addCommand(edit, EditorWindow::tr("Cu&t"), QKeySequence::Cut, [&session] {
+        sendToFocusedTextOr("cut", [&session] { session.cutSelectedComponents(); });
     })->setObjectName(QStringLiteral("cut"));
-    addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy, [] {
-        sendToFocusedTextOr("copy", [] { manager().copySelectedComponent(); });
+    addCommand(edit, EditorWindow::tr("&Copy"), QKeySequence::Copy, [&session] {
+        sendToFocusedTextOr("copy", [&session] { session.copySelectedComponent(); });
     })->setObjectName(QStringLiteral("copy"));
-    addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste, [] {
-        sendToFocusedTextOr("paste", [] { manager().pasteComponent(); });
+    addCommand(edit, EditorWindow::tr("&Paste"), QKeySequence::Paste, [&session] {
+        sendToFocusedTextOr("paste", [&session] { session.pasteComponent(); });
     })->setObjectName(QStringLiteral("paste"));
-    addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll, [] {
-        sendToFocusedTextOr("selectAll", [] { manager().selectAllComponents(); });
+    addCommand(edit, EditorWindow::tr("Select &All"), QKeySequence::SelectAll, [&session] {
+        sendToFocusedTextOr("selectAll", [&session] { session.selectAllComponents(); });
     })->setObjectName(QStringLiteral("selectAll"));
     edit->addSeparator();
     addCommand(edit, EditorWindow::tr("Copy Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-               [] { manager().copySelectedComponent(); });
+               [&session] { session.copySelectedComponent(); });
     addCommand(edit, EditorWindow::tr("Paste Component"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-               [] { manager().pasteComponent(); });
-    addCommand(edit, EditorWindow::tr("Duplicate Component"), QKeySequence(Qt::CTRL | Qt::Key_D),
-               [] { manager().duplicateSelectedComponent(); });
+               [&session] { session.pasteComponent(); });
+    addCommand(edit, EditorWindow::tr("Duplicate Component"), QKeySequence(Qt::CTRL | Qt::Key_D), [&session] {
+        session.duplicateSelectedComponent();
+    })->setObjectName(QStringLiteral("duplicate"));
     addCommand(edit, EditorWindow::tr("Delete Component"), QKeySequence(),
                [&window] { window.deleteSelectedComponent(); });
     edit->addSeparator();
@@ -110,14 +101,14 @@ void addVistrelleCommands(EditorWindow& window) {
     QMenu* arrange = bar->addMenu(EditorWindow::tr("&Arrange"));
     addCommand(arrange, EditorWindow::tr("Bring to Front"),
                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketRight),
-               [] { manager().changeZOrder(ZOrderOperation::bringToFront); });
+               [&session] { session.changeZOrder(ZOrderOperation::bringToFront); });
     addCommand(arrange, EditorWindow::tr("Bring Forward"), QKeySequence(Qt::CTRL | Qt::Key_BracketRight),
-               [] { manager().changeZOrder(ZOrderOperation::bringForward); });
+               [&session] { session.changeZOrder(ZOrderOperation::bringForward); });
     addCommand(arrange, EditorWindow::tr("Send Backward"), QKeySequence(Qt::CTRL | Qt::Key_BracketLeft),
-               [] { manager().changeZOrder(ZOrderOperation::sendBackward); });
+               [&session] { session.changeZOrder(ZOrderOperation::sendBackward); });
     addCommand(arrange, EditorWindow::tr("Send to Back"),
                QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_BracketLeft),
-               [] { manager().changeZOrder(ZOrderOperation::sendToBack); });
+               [&session] { session.changeZOrder(ZOrderOperation::sendToBack); });
     arrange->addSeparator();
     const QList<QAction*> arrangement = window.arrangeActions();
     for (qsizetype i = 0; i < arrangement.size(); ++i) {

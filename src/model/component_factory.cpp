@@ -1,7 +1,6 @@
 #include "model/component_factory.h"
 
 #include "model/component_properties.h"
-#include "model/file_drop_manager.h"
 #include "model/property_schema.h"
 
 namespace vistrelle {
@@ -28,21 +27,16 @@ Size defaultComponentSize(ComponentType type) {
     return {100, 100};
 }
 
-PlacedComponent makeComponent(ComponentType type, Point point, const StoredPathMaker& storedPath) {
+PlacedComponent makeComponent(ComponentType type, Point point, const std::optional<QString>& mediaPath) {
     PlacedComponent component;
     component.componentType = type;
     component.position = point;
     component.size = defaultComponentSize(type);
     component.properties = createdProperties(type);
 
-    if (type == ComponentType::image || type == ComponentType::video) {
-        const QString& key = type == ComponentType::image ? PropertyKey::imagePath : PropertyKey::videoPath;
-        if (const std::optional<QUrl> dropped = FileDropManager::shared().takePendingFile(type)) {
-            component.properties[key] =
-                storedPath ? storedPath(*dropped)
-                           : (dropped->isLocalFile() ? dropped->toLocalFile() : dropped->toString());
-        }
-    }
+    if (mediaPath && (type == ComponentType::image || type == ComponentType::video))
+        component.properties[type == ComponentType::image ? PropertyKey::imagePath : PropertyKey::videoPath] =
+            *mediaPath;
     return component;
 }
 

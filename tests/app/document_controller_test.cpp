@@ -1,6 +1,6 @@
 #include "app/document_controller.h"
 
-#include "editing/shared_document_manager.h"
+#include "editor/active_session.h"
 #include "editor/editor_window.h"
 #include "platform/notification_center.h"
 #include "platform/preferences.h"
@@ -24,7 +24,6 @@ class DocumentControllerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Preferences::setStoreFolder(folder.filePath("config"));
-        SharedDocumentManager::resetShared();
         NotificationCenter::defaultCenter().reset();
         documents.setQuietForTests([this](EditorWindow&) { return answer; });
         auto scheduler = std::make_unique<ManualScheduler>();
@@ -41,7 +40,6 @@ protected:
             QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    static SharedDocumentManager& manager() { return SharedDocumentManager::shared(); }
 
     // A saved project with one screen named `name`.
     QString savedProject(const QString& fileName, bool autoSave = true) {
@@ -55,10 +53,10 @@ protected:
     static QString savedName(const QString& path) {
         return VistrelleDocument::readFile(path)->project.screens.first().name;
     }
-    // An edit through the manager, as the canvas and palettes make them.
+    // An edit through the window's session, as the canvas and palettes make them.
     static void renameStartScreen(EditorWindow& window, const QString& name) {
         window.activateDocument();
-        manager().renameScreen(manager().currentDocument()->project.screens.first().id, name);
+        window.session().renameScreen(window.session().project().screens.first().id, name);
         settle();
     }
 
@@ -168,7 +166,7 @@ TEST_F(DocumentControllerTest, ClosingWithUnsavedChangesAsksFirst) {
     settle();
     EXPECT_TRUE(documents.windows().isEmpty());
     EXPECT_EQ(savedName(path), "Changed");
-    EXPECT_FALSE(manager().isDocumentOpen()) << "closing the active window clears the manager";
+    EXPECT_FALSE(ActiveSession::shared().session()) << "no window, no active session";
 }
 
 TEST_F(DocumentControllerTest, RevertAndOpenFailuresLeaveTheDocumentIntact) {

@@ -1,7 +1,6 @@
 #include "app/single_instance.h"
 #include "app/vistrelle_app.h"
 #include "app/welcome_window.h"
-#include "editing/shared_document_manager.h"
 #include "editing/style_preset_manager.h"
 #include "editor/editor_window.h"
 #include "editor/palette_windows.h"
@@ -36,7 +35,6 @@ class VistrelleAppTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Preferences::setStoreFolder(folder.filePath("config"));
-        SharedDocumentManager::resetShared();
         NotificationCenter::defaultCenter().reset();
     }
     void TearDown() override { settle(); }

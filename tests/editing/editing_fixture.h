@@ -1,8 +1,6 @@
 #pragma once
 
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
-#include "platform/notification_center.h"
+#include "editing/document_session.h"
 #include "platform/pasteboard.h"
 #include "platform/user_alerts.h"
 
@@ -13,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace vistrelle::test_support {
 
 // Records alerts instead of showing them.
@@ -22,59 +22,50 @@ public:
     QList<UserAlert> alerts;
 };
 
-// Every test starts from a fresh manager, clipboard and notification centre,
-// with a document open in a window that has an undo stack.
+// Every test starts with an empty clipboard and a session of its own, whose reported changes it records.
 class EditingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SharedDocumentManager::resetShared();
-        NotificationCenter::defaultCenter().reset();
         Pasteboard::general().clear();
         UserAlerts::setPresenter(&alertRecorder);
-        for (const QString& name : {NotificationName::documentUpdated, NotificationName::documentCleared,
-                                    NotificationName::componentAdded, NotificationName::componentDeleted})
-            NotificationCenter::defaultCenter().observe(name, &observerContext,
-                                                        [this, name](const QVariantMap& info) {
-                                                            posts.append(name);
-                                                            lastUserInfo = info;
-                                                        });
-        manager().undoManager().setUndoManager(&undoStack);
+        open();
     }
 
     void TearDown() override {
         processEvents();
         UserAlerts::setPresenter(nullptr);
-        NotificationCenter::defaultCenter().reset();
-        SharedDocumentManager::resetShared();
     }
 
-    static SharedDocumentManager& manager() { return SharedDocumentManager::shared(); }
+    DocumentSession& session() { return *session_; }
+    const DocumentSession& session() const { return *session_; }
+    QUndoStack& undoStack() { return session_->undoStack(); }
     static void processEvents() { QCoreApplication::sendPostedEvents(); }
 
-    // Opens `project` (or a new one) in the window `windowId`.
+    // A fresh session on `project` (or a new one); what opening it reported is forgotten.
     void open(const KioskProject& project = KioskProject()) {
         VistrelleDocument document;
         document.project = project;
-        manager().setActiveDocument(document, windowId);
+        session_ = std::make_unique<DocumentSession>(document);
+        QObject::connect(session_.get(), &DocumentSession::changed,
+                         [this](const DocumentChange& change) { changes.append(change); });
         processEvents();
-        posts.clear();
+        changes.clear();
     }
 
-    const KioskProject& project() const { return manager().currentDocument()->project; }
+    const KioskProject& project() const { return session_->project(); }
 
     QStringList undoNames() const {
         QStringList names;
-        for (int i = 0; i < undoStack.count(); ++i)
-            names << undoStack.text(i);
+        for (int i = 0; i < session_->undoStack().count(); ++i)
+            names << session_->undoStack().text(i);
         return names;
     }
 
-    QUuid windowId = QUuid::createUuid();
-    QUndoStack undoStack;
-    QObject observerContext;
     AlertRecorder alertRecorder;
-    QStringList posts;
-    QVariantMap lastUserInfo;
+    QList<DocumentChange> changes;
+
+private:
+    std::unique_ptr<DocumentSession> session_;
 };
 
 // A project with the start screen and `extra` more screens named "Screen 2", ….

@@ -24,19 +24,19 @@ TEST_F(ScreenOperationsTest, AddNamesByCountAndTakesSettingsOrTheFirstBackground
     start.settings.defaultResolution = ScreenResolution::presets(ScreenMode::vertical).last();
     open(start);
 
-    manager().addScreen();
+    session().addScreen();
     const KioskScreen& added = project().screens.last();
     EXPECT_EQ(added.name, "Screen 3");
     EXPECT_EQ(added.background, start.screens[0].background);
     EXPECT_EQ(added.resolution.name, "Full HD 1080p Portrait");
     EXPECT_EQ(added.duration, 5);
-    EXPECT_EQ(manager().selectedScreen()->id, added.id);
+    EXPECT_EQ(session().selectedScreen()->id, added.id);
     EXPECT_EQ(undoNames(), QStringList{"Add Screen"});
 
     start.settings.inheritFirstScreenBackground = false;
     start.settings.defaultBackground = {BackgroundType::color, "#123456", std::nullopt, std::nullopt};
     open(start);
-    manager().addScreen();
+    session().addScreen();
     EXPECT_EQ(project().screens.last().background.color, "#123456");
 }
 
@@ -48,30 +48,30 @@ TEST_F(ScreenOperationsTest, DuplicateNamesTheCopyAfterItsSourceAndUndoReselects
     open(start);
     const KioskScreen intro = project().screens[1];
 
-    manager().duplicateScreen(intro.id);
+    session().duplicateScreen(intro.id);
     EXPECT_EQ(screenNames(project()),
               (QStringList{"Start", "Intro", "Intro Copy 3", "Intro Copy", "Intro Copy 2"}));
     const KioskScreen& copy = project().screens[2];
     EXPECT_NE(copy.id, intro.id);
     EXPECT_EQ(copy.components, intro.components); // components keep their ids
-    EXPECT_EQ(manager().selectedScreen()->id, copy.id);
+    EXPECT_EQ(session().selectedScreen()->id, copy.id);
 
-    manager().duplicateScreen(project().screens[3].id);
+    session().duplicateScreen(project().screens[3].id);
     EXPECT_EQ(project().screens[4].name, "Intro Copy Copy");
 
-    undoStack.undo();
-    undoStack.undo();
+    undoStack().undo();
+    undoStack().undo();
     EXPECT_EQ(project(), start);
-    EXPECT_EQ(manager().selectedScreen()->id, start.screens[0].id);
+    EXPECT_EQ(session().selectedScreen()->id, start.screens[0].id);
 }
 
 TEST_F(ScreenOperationsTest, StartScreenCannotBeDeletedOrMovedAndTheAlertComesLater) {
     open(projectWithScreens(3));
     const KioskProject before = project();
 
-    manager().deleteScreen(before.screens[0].id);
-    manager().moveScreen(0, 2);
-    manager().moveScreen(3, 0);
+    session().deleteScreen(before.screens[0].id);
+    session().moveScreen(0, 2);
+    session().moveScreen(3, 0);
     EXPECT_TRUE(alertRecorder.alerts.isEmpty()); // never from inside the operation
     processEvents();
 
@@ -84,19 +84,19 @@ TEST_F(ScreenOperationsTest, StartScreenCannotBeDeletedOrMovedAndTheAlertComesLa
         alertRecorder.alerts[1].message.startsWith("The first screen is the start screen and must stay at"));
     EXPECT_TRUE(alertRecorder.alerts[2].message.startsWith("Position 1 is reserved for the start screen."));
     EXPECT_EQ(project(), before);
-    EXPECT_EQ(undoStack.count(), 0);
+    EXPECT_EQ(undoStack().count(), 0);
 }
 
 TEST_F(ScreenOperationsTest, MoveReordersAndInvalidIndicesAreLogged) {
     open(projectWithScreens(3));
-    manager().moveScreen(2, 1);
+    session().moveScreen(2, 1);
     EXPECT_EQ(screenNames(project()), (QStringList{"Start", "Screen 3", "Screen 2", "Screen 4"}));
-    manager().moveScreen(1, 3);
+    session().moveScreen(1, 3);
     EXPECT_EQ(screenNames(project()), (QStringList{"Start", "Screen 2", "Screen 4", "Screen 3"}));
 
     LogCapture log;
-    manager().moveScreen(1, 4);
-    manager().moveScreen(-1, 2);
+    session().moveScreen(1, 4);
+    session().moveScreen(-1, 2);
     EXPECT_EQ(log.errorMessages(),
               (QStringList{"Invalid screen indices: source=1, destination=4 for 4 screens",
                            "Invalid screen indices: source=-1, destination=2 for 4 screens"}));
@@ -109,38 +109,38 @@ TEST_F(ScreenOperationsTest, DeletingTheSelectedScreenSelectsTheStartScreen) {
     const QUuid second = project().screens[1].id;
     const QUuid third = project().screens[2].id;
 
-    manager().setSelectedScreen(project().screens[1]);
-    manager().deleteScreen(third); // another screen: the selection stays
-    EXPECT_EQ(manager().selectedScreen()->id, second);
-    manager().deleteScreen(second);
-    EXPECT_EQ(manager().selectedScreen()->id, start);
+    session().setSelectedScreen(project().screens[1]);
+    session().deleteScreen(third); // another screen: the selection stays
+    EXPECT_EQ(session().selectedScreen()->id, second);
+    session().deleteScreen(second);
+    EXPECT_EQ(session().selectedScreen()->id, start);
     EXPECT_EQ(project().screens.size(), 1);
 
-    undoStack.undo();
-    EXPECT_EQ(manager().selectedScreen()->id, second);
+    undoStack().undo();
+    EXPECT_EQ(session().selectedScreen()->id, second);
 }
 
 TEST_F(ScreenOperationsTest, RenameKeepsTheTextAndFollowsTheSelection) {
     open(projectWithScreens(1));
     const QUuid second = project().screens[1].id;
-    manager().setSelectedScreen(project().screens[1]);
-    manager().renameScreen(second, QStringLiteral("  Lobby  "));
+    session().setSelectedScreen(project().screens[1]);
+    session().renameScreen(second, QStringLiteral("  Lobby  "));
     EXPECT_EQ(project().screens[1].name, "  Lobby  ");
-    EXPECT_EQ(manager().selectedScreen()->name, "  Lobby  ");
-    manager().renameScreen(QUuid::createUuid(), QStringLiteral("ignored"));
+    EXPECT_EQ(session().selectedScreen()->name, "  Lobby  ");
+    session().renameScreen(QUuid::createUuid(), QStringLiteral("ignored"));
     EXPECT_EQ(undoNames(), QStringList{"Rename Screen"});
 }
 
 TEST_F(ScreenOperationsTest, EditingAScreensDetailsIsOneStepAndNoChangeRecordsNothing) {
     open();
     const QUuid start = project().screens.first().id;
-    manager().updateScreenDetails(start, "Lobby", 12);
+    session().updateScreenDetails(start, "Lobby", 12);
     EXPECT_EQ(project().screens.first().name, "Lobby");
     EXPECT_EQ(project().screens.first().duration, 12);
-    manager().updateScreenDetails(start, "Lobby", 12);
-    manager().updateScreenDetails(QUuid::createUuid(), "Ghost", 4);
+    session().updateScreenDetails(start, "Lobby", 12);
+    session().updateScreenDetails(QUuid::createUuid(), "Ghost", 4);
     EXPECT_EQ(undoNames(), QStringList{"Edit Screen"});
-    undoStack.undo();
+    undoStack().undo();
     EXPECT_EQ(project().screens.first().name, "Start");
     EXPECT_EQ(project().screens.first().duration, 5);
 }
@@ -152,22 +152,22 @@ TEST_F(ScreenOperationsTest, ProjectInformationTypedLiveBecomesOneStepThatUndoes
     for (const char* name : {"L", "Lo", "Lobby"}) {
         ProjectMetadata metadata = project().metadata;
         metadata.name = name;
-        manager().setProjectInfo(metadata, project().settings);
+        session().setProjectInfo(metadata, project().settings);
     }
     ProjectSettings settings = project().settings;
     settings.gridSize = 40;
-    manager().setProjectInfo(project().metadata, settings);
-    manager().registerProjectInfoStep(metadataBefore, settingsBefore);
+    session().setProjectInfo(project().metadata, settings);
+    session().registerProjectInfoStep(metadataBefore, settingsBefore);
     EXPECT_EQ(undoNames(), QStringList{"Project Settings"});
 
-    undoStack.undo();
+    undoStack().undo();
     EXPECT_EQ(project().metadata, metadataBefore);
     EXPECT_EQ(project().settings.gridSize, settingsBefore.gridSize);
-    undoStack.redo();
+    undoStack().redo();
     EXPECT_EQ(project().metadata.name, "Lobby");
     EXPECT_EQ(project().settings.gridSize, 40);
 
     // Nothing changed: no step.
-    manager().registerProjectInfoStep(project().metadata, project().settings);
-    EXPECT_EQ(undoStack.count(), 1);
+    session().registerProjectInfoStep(project().metadata, project().settings);
+    EXPECT_EQ(undoStack().count(), 1);
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "editing/shared_document_manager.h"
 #include "editor/editor_window.h"
 #include "media/image_cache.h"
 #include "model/component_factory.h"
-#include "platform/notification_center.h"
 #include "platform/preferences.h"
 #include "render/image_source.h"
 #include "render/screen_painter.h"
@@ -17,14 +15,10 @@
 
 namespace vistrelle::test_support {
 
-// An editor window on a small project, shown offscreen, with a clean manager.
+// An editor window on a small project, shown offscreen.
 class EditorWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Preferences::setStoreFolder(store.path());
-        SharedDocumentManager::resetShared();
-        NotificationCenter::defaultCenter().reset();
-    }
+    void SetUp() override { Preferences::setStoreFolder(store.path()); }
     void TearDown() override {
         if (window) {
             window->closeWithoutAsking();
@@ -62,9 +56,9 @@ protected:
             QApplication::processEvents();
     }
 
-    SharedDocumentManager& manager() { return SharedDocumentManager::shared(); }
+    DocumentSession& session() { return window->session(); }
     AdvancedCanvasView& canvas() { return window->canvas(); }
-    const KioskScreen& screen() { return manager().currentDocument()->project.screens.first(); }
+    const KioskScreen& screen() { return session().project().screens.first(); }
     const PlacedComponent& component(qsizetype index) { return screen().components[index]; }
 
     QPoint at(Point canvasPoint) { return canvas().widgetPointFor(canvasPoint).toPoint(); }

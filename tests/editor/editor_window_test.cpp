@@ -1,6 +1,6 @@
 #include "editor_test_fixture.h"
 
-#include "editing/notification_names.h"
+#include "editor/active_session.h"
 #include "editor/palette_windows.h"
 #include "editor/vistrelle_commands.h"
 #include "media/image_cache.h"
@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -23,12 +24,12 @@ TEST_F(EditorWindowTest, TheFirstClickSelectsAndOnlyTheNextDragMoves) {
     const Point start = component(0).position;
     drag({120, 110}, {220, 160});
     EXPECT_EQ(component(0).position, start) << "an unselected component must not move";
-    ASSERT_TRUE(manager().selectedComponent());
-    EXPECT_EQ(manager().selectedComponent()->id, component(0).id);
+    ASSERT_TRUE(session().selectedComponent());
+    EXPECT_EQ(session().selectedComponent()->id, component(0).id);
 
     drag({120, 110}, {220, 160});
     EXPECT_EQ(component(0).position, (Point{200, 150}));
-    EXPECT_EQ(manager().selectedComponent()->position, (Point{200, 150}));
+    EXPECT_EQ(session().selectedComponent()->position, (Point{200, 150}));
 }
 
 TEST_F(EditorWindowTest, ADragInTwentyStepsIsOneUndoStepAtEveryZoom) {
@@ -121,7 +122,7 @@ TEST_F(EditorWindowTest, BackspaceDeletesTheSelectionOnlyWhenNoTextIsBeingEdited
     QTest::keyClick(&canvas(), Qt::Key_Backspace);
     settle();
     EXPECT_EQ(screen().components.size(), 1);
-    EXPECT_FALSE(manager().selectedComponent());
+    EXPECT_FALSE(session().selectedComponent());
     EXPECT_FALSE(canvas().selectedComponentId());
     EXPECT_EQ(window->undoStack().undoText(), "Delete Component");
 
@@ -133,23 +134,21 @@ TEST_F(EditorWindowTest, BackspaceDeletesTheSelectionOnlyWhenNoTextIsBeingEdited
 
 TEST_F(EditorWindowTest, AClickOnEmptyCanvasClearsTheSelectionAndTellsTheInspector) {
     open(smallProject());
-    QList<QVariantMap> posted;
-    QObject observer;
-    NotificationCenter::defaultCenter().observe(NotificationName::inspectorSelectionChanged, &observer,
-                                                [&](const QVariantMap& info) { posted.append(info); });
+    QSignalSpy changes(&session(), &DocumentSession::changed);
     QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({900, 700}));
     settle();
-    EXPECT_TRUE(posted.isEmpty()) << "nothing was selected";
+    EXPECT_TRUE(changes.isEmpty()) << "nothing was selected";
 
     QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
     settle();
-    posted.clear();
+    changes.clear();
     QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({900, 700}));
     settle();
-    EXPECT_FALSE(manager().selectedComponent());
-    ASSERT_EQ(posted.size(), 1);
-    EXPECT_TRUE(posted.first().contains(NotificationName::selectedScreenKey));
-    EXPECT_FALSE(posted.first().contains(NotificationName::selectedComponentKey));
+    EXPECT_FALSE(session().selectedComponent());
+    ASSERT_EQ(changes.size(), 1);
+    const auto change = changes.first().first().value<DocumentChange>();
+    EXPECT_TRUE(change.selection);
+    EXPECT_FALSE(change.edited());
 }
 
 TEST_F(EditorWindowTest, ZoomAndDurationReadOuts) {
@@ -250,7 +249,7 @@ TEST_F(EditorWindowTest, ANewDocumentShowsTheProjectSetupOnce) {
     });
     settle();
     EXPECT_EQ(setups, 1);
-    EXPECT_EQ(manager().currentDocument()->project.metadata.name, "Lobby");
+    EXPECT_EQ(session().project().metadata.name, "Lobby");
     EXPECT_TRUE(window->isModified());
 
     window->closeWithoutAsking();
@@ -282,7 +281,7 @@ TEST_F(EditorWindowTest, PaletteButtonsOpenOneWindowOfEachKind) {
 
 TEST_F(EditorWindowTest, EachWindowKeepsItsOwnEditsWhenAnotherBecomesActive) {
     EditorWindow& first = open(smallProject());
-    manager().renameScreen(screen().id, "First's screen");
+    session().renameScreen(screen().id, "First's screen");
     settle();
 
     VistrelleDocument other;
@@ -291,7 +290,7 @@ TEST_F(EditorWindowTest, EachWindowKeepsItsOwnEditsWhenAnotherBecomesActive) {
     second->show();
     second->activateDocument();
     settle();
-    manager().renameScreen(screen().id, "Second's screen");
+    second->session().renameScreen(second->session().project().screens.first().id, "Second's screen");
     settle();
     EXPECT_EQ(first.currentDocument().project.screens.first().name, "First's screen");
 
@@ -307,7 +306,7 @@ TEST_F(EditorWindowTest, EachWindowKeepsItsOwnEditsWhenAnotherBecomesActive) {
 
     second->closeWithoutAsking();
     settle();
-    EXPECT_TRUE(manager().isActiveWindow(first.windowId()))
+    EXPECT_EQ(ActiveSession::shared().session(), &first.session())
         << "closing an inactive window leaves the active one";
 }
 
@@ -319,10 +318,10 @@ TEST_F(EditorWindowTest, AGestureCutShortByAnotherScreenStillEndsItsStep) {
     QTest::mousePress(&canvas(), Qt::LeftButton, {}, at({120, 110}));
     QTest::mouseMove(&canvas(), at({160, 150}));
     settle();
-    manager().setSelectedScreen(manager().currentDocument()->project.screens[1]);
+    session().setSelectedScreen(session().project().screens[1]);
     settle();
     QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, at({160, 150}));
-    manager().setSelectedScreen(manager().currentDocument()->project.screens[0]);
+    session().setSelectedScreen(session().project().screens[0]);
     settle();
     EXPECT_EQ(component(0).position, (Point{140, 140}));
 
@@ -332,15 +331,6 @@ TEST_F(EditorWindowTest, AGestureCutShortByAnotherScreenStillEndsItsStep) {
     window->undoStack().undo();
     settle();
     EXPECT_EQ(component(0).position, (Point{140, 140})) << "the second drag has a step of its own";
-}
-
-TEST_F(EditorWindowTest, AScreenDurationNotificationChangesThatScreen) {
-    open(smallProject());
-    NotificationCenter::defaultCenter().post(NotificationName::updateScreenDuration,
-                                             {{"screenId", screen().id.toString()}, {"duration", 12}});
-    settle();
-    EXPECT_EQ(screen().duration, 12);
-    EXPECT_TRUE(window->isModified());
 }
 
 TEST_F(EditorWindowTest, ArrowKeysNudgeTheSelectionOneStepEach) {
@@ -413,8 +403,40 @@ TEST_F(EditorWindowTest, TheCanvasDrawsInStripsWhatTheSlideRendererDraws) {
     screen.components = {title, icon, star, web, makeComponent(ComponentType::textArea, {200, 330}), narrow};
     screen.components[1].zIndex = 2;
     open(project);
-    manager().setSelectedComponent(std::nullopt);
+    session().setSelectedComponent(std::nullopt);
     settle();
 
     EXPECT_EQ(pixelsDifferingFromRenderer(screen), 0);
+}
+
+TEST_F(EditorWindowTest, UndoAndEditCommandsFromAWindowsMenuActOnThatWindow) {
+    EditorWindow& first = open(smallProject());
+    addVistrelleCommands(first);
+    first.session().renameScreen(screen().id, "First's screen");
+
+    VistrelleDocument other;
+    other.isLoadedFromDisk = true;
+    other.project = smallProject();
+    auto* second = new EditorWindow(other);
+    addVistrelleCommands(*second);
+    second->show();
+    second->activateDocument();
+    second->session().renameScreen(second->session().project().screens.first().id, "Second's screen");
+    second->session().setSelectedComponent(second->session().project().screens.first().components.first());
+    settle();
+
+    // The first window's menu, used while the second is the active one.
+    first.action("undo")->trigger();
+    settle();
+    EXPECT_EQ(screen().name, "Start");
+    EXPECT_EQ(second->session().project().screens.first().name, "Second's screen");
+    first.action("redo")->trigger();
+    first.session().setSelectedComponent(component(0));
+    first.action("duplicate")->trigger();
+    settle();
+    EXPECT_EQ(screen().components.size(), 3);
+    EXPECT_EQ(second->session().project().screens.first().components.size(), 2);
+    EXPECT_EQ(second->undoStack().count(), 1);
+    second->closeWithoutAsking();
+    settle();
 }

@@ -38,7 +38,7 @@ protected:
         settle();
     }
 
-    QList<QUuid> selection() { return manager().selectedComponentIds(); }
+    QList<QUuid> selection() { return session().selectedComponentIds(); }
 };
 
 TEST_F(MultiSelectionCanvasTest, ModifierClicksAndTheRubberBandChooseTheSelection) {
@@ -57,7 +57,7 @@ TEST_F(MultiSelectionCanvasTest, ModifierClicksAndTheRubberBandChooseTheSelectio
     QTest::keyClick(&canvas(), Qt::Key_Escape);
     settle();
     EXPECT_TRUE(selection().isEmpty());
-    EXPECT_FALSE(manager().selectedComponent());
+    EXPECT_FALSE(session().selectedComponent());
 }
 
 TEST_F(MultiSelectionCanvasTest, DraggingOneOfTheSelectionMovesAllAsOneUndoStep) {
@@ -156,9 +156,9 @@ TEST_F(MultiSelectionCanvasTest, AfterAnEditOfComponentsSpreadThroughTheStackThe
     QList<QUuid> even;
     for (int i = 0; i < 10; i += 2)
         even.append(component(i).id);
-    manager().setComponentSelection(even);
-    manager().alignSelectedComponents(AlignEdge::left);
-    manager().setComponentSelection({});
+    session().setComponentSelection(even);
+    session().alignSelectedComponents(AlignEdge::left);
+    session().setComponentSelection({});
     settle();
 
     EXPECT_EQ(pixelsDifferingFromRenderer(this->screen()), 0);

@@ -1,9 +1,8 @@
 #include "editor/component_library_palette.h"
 #include "editor/screens_palette.h"
 
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "model/stored_enum.h"
-#include "platform/notification_center.h"
 #include "platform/user_alerts.h"
 
 #include <QApplication>
@@ -13,6 +12,8 @@
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace vistrelle;
 
@@ -26,37 +27,34 @@ public:
 
 class ScreensPaletteTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SharedDocumentManager::resetShared();
-        NotificationCenter::defaultCenter().reset();
-        UserAlerts::setPresenter(&alerts);
-        manager().undoManager().setUndoManager(&undoStack);
-    }
+    void SetUp() override { UserAlerts::setPresenter(&alerts); }
     void TearDown() override {
         QApplication::processEvents();
         UserAlerts::setPresenter(nullptr);
     }
-    static SharedDocumentManager& manager() { return SharedDocumentManager::shared(); }
+    DocumentSession& session() { return *session_; }
+    QUndoStack& undoStack() { return session_->undoStack(); }
     static void settle() {
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
     }
 
-    void openThreeScreens() {
+    void open(const QStringList& moreScreens) {
         VistrelleDocument document;
-        for (const char* name : {"Two", "Three"})
+        for (const QString& name : moreScreens)
             document.project.screens.append(KioskScreen(name));
-        manager().setActiveDocument(document, QUuid::createUuid());
+        session_ = std::make_unique<DocumentSession>(document);
         settle();
     }
-    QStringList names() const {
+    void openThreeScreens() { open({"Two", "Three"}); }
+    QStringList names() {
         QStringList list;
-        for (const KioskScreen& screen : manager().currentDocument()->project.screens)
+        for (const KioskScreen& screen : session().project().screens)
             list << screen.name;
         return list;
     }
 
-    QUndoStack undoStack;
+    std::unique_ptr<DocumentSession> session_;
     Alerts alerts;
 };
 
@@ -69,8 +67,8 @@ TEST_F(ScreensPaletteTest, DropsLandOneSlotPerRowAndTheStartScreenKeepsItsPlace)
 
     openThreeScreens();
     ScreensPalette palette;
-    const QString third =
-        manager().currentDocument()->project.screens[2].id.toString(QUuid::WithoutBraces).toUpper();
+    palette.setSession(&session());
+    const QString third = session().project().screens[2].id.toString(QUuid::WithoutBraces).toUpper();
     palette.dropScreen(third, 70);
     EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two"}));
 
@@ -89,6 +87,7 @@ TEST_F(ScreensPaletteTest, DropsLandOneSlotPerRowAndTheStartScreenKeepsItsPlace)
 TEST_F(ScreensPaletteTest, MoveUpSparesTheStartScreenAndMoveDownStopsAtTheEnd) {
     openThreeScreens();
     ScreensPalette palette;
+    palette.setSession(&session());
     palette.moveUp(1);
     palette.moveDown(2);
     EXPECT_EQ(names(), (QStringList{"Start", "Two", "Three"}));
@@ -107,6 +106,7 @@ TEST_F(ScreensPaletteTest, RowsFollowTheDocumentAndTheEmptyStatesSayWhy) {
     EXPECT_TRUE(palette.rows().isEmpty());
 
     openThreeScreens();
+    palette.setSession(&session());
     EXPECT_EQ(add->toolTip(), "Add new screen");
     ASSERT_EQ(palette.rows().size(), 3);
     EXPECT_EQ(palette.rows().first()->accessibleName(), "Screen: Start");
@@ -116,7 +116,7 @@ TEST_F(ScreensPaletteTest, RowsFollowTheDocumentAndTheEmptyStatesSayWhy) {
     add->click();
     settle();
     EXPECT_EQ(palette.rows().size(), 4);
-    undoStack.undo();
+    undoStack().undo();
     settle();
     EXPECT_EQ(palette.rows().size(), 3);
 }
@@ -136,12 +136,13 @@ TEST(ComponentLibraryPalette, OffersTheEightTypesInOrder) {
 TEST_F(ScreensPaletteTest, ClickingARowSelectsItsScreenAndOnlyChangedRowsAreMadeAgain) {
     openThreeScreens();
     ScreensPalette palette;
+    palette.setSession(&session());
     palette.show();
     const QList<PaletteScreenRowView*> before = palette.rows();
     QTest::mouseClick(before[2], Qt::LeftButton, {}, QPoint(150, 30));
     settle();
-    ASSERT_TRUE(manager().selectedScreen());
-    EXPECT_EQ(manager().selectedScreen()->name, "Three");
+    ASSERT_TRUE(session().selectedScreen());
+    EXPECT_EQ(session().selectedScreen()->name, "Three");
     const QList<PaletteScreenRowView*> after = palette.rows();
     ASSERT_EQ(after.size(), 3);
     EXPECT_NE(after[0], before[0]) << "the row that lost the selection is redrawn";
@@ -150,16 +151,13 @@ TEST_F(ScreensPaletteTest, ClickingARowSelectsItsScreenAndOnlyChangedRowsAreMade
 }
 
 TEST_F(ScreensPaletteTest, RowActionsMoveTheirScreenOnePlace) {
-    VistrelleDocument document;
-    for (const char* name : {"Two", "Three", "Four"})
-        document.project.screens.append(KioskScreen(name));
-    manager().setActiveDocument(document, QUuid::createUuid());
-    settle();
+    open({"Two", "Three", "Four"});
     ScreensPalette palette;
+    palette.setSession(&session());
     emit palette.rows()[1]->moveDownRequested();
     settle();
     EXPECT_EQ(names(), (QStringList{"Start", "Three", "Two", "Four"}));
-    EXPECT_EQ(undoStack.count(), 1);
+    EXPECT_EQ(undoStack().count(), 1);
     emit palette.rows()[3]->moveUpRequested();
     settle();
     EXPECT_EQ(names(), (QStringList{"Start", "Three", "Four", "Two"}));

@@ -28,6 +28,7 @@ protected:
         project.screens.append(KioskScreen(QStringLiteral("Third")));
         open(project);
         runner = std::make_unique<ShowCheckRunner>(std::make_unique<ManualScheduler>(clock));
+        runner->setSession(&session());
     }
     void TearDown() override {
         runner.reset();
@@ -36,7 +37,7 @@ protected:
 
     // Lets the editing pause long enough and waits for the check on the pool.
     void checkAfterPause() {
-        settle(); // the edit's "documentUpdated" goes out after this turn
+        settle(); // the edit is reported after this turn
         clock.advanceBy(ShowCheckRunner::settleSeconds);
         ASSERT_TRUE(QTest::qWaitFor([&] { return runner->isCurrent(); }, 10000));
     }
@@ -59,20 +60,20 @@ TEST_F(ShowCheckRunnerTest, ChecksOnceTheEditingPausesAndAgainAfterEachEdit) {
     EXPECT_EQ(onlyFinding().screenNumber, 2);
 
     // Moving the screens renumbers its finding; bringing the shape back clears it.
-    manager().moveScreen(2, 1);
+    session().moveScreen(2, 1);
     checkAfterPause();
     EXPECT_EQ(onlyFinding().screenNumber, 3);
-    const KioskScreen moved = manager().currentDocument()->project.screens[2];
+    const KioskScreen moved = session().project().screens[2];
     PlacedComponent shape = moved.components[0];
     shape.position = {10, 10};
-    manager().updateComponentOnScreen(moved.id, shape);
+    session().updateComponentOnScreen(moved.id, shape);
     checkAfterPause();
     EXPECT_TRUE(runner->findings().isEmpty());
 }
 
 TEST_F(ShowCheckRunnerTest, HighPerformanceModeChecksAgainForWhatCannotPlay) {
     checkAfterPause();
-    manager().addComponent(ComponentType::video, {100, 400});
+    session().addComponent(ComponentType::video, {100, 400});
     checkAfterPause();
     EXPECT_EQ(runner->counts().warnings, 1);
     runner->setHighPerformance(true);
@@ -89,24 +90,25 @@ TEST_F(ShowCheckRunnerTest, ClickingAFindingSelectsItsScreenAndComponent) {
     ASSERT_EQ(list->count(), 1);
     const QRect row = list->visualItemRect(list->item(0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-    const KioskScreen& second = manager().currentDocument()->project.screens[1];
-    ASSERT_TRUE(manager().selectedScreen());
-    EXPECT_EQ(manager().selectedScreen()->id, second.id);
-    ASSERT_TRUE(manager().selectedComponent());
-    EXPECT_EQ(manager().selectedComponent()->id, second.components[0].id);
+    const KioskScreen& second = session().project().screens[1];
+    ASSERT_TRUE(session().selectedScreen());
+    EXPECT_EQ(session().selectedScreen()->id, second.id);
+    ASSERT_TRUE(session().selectedComponent());
+    EXPECT_EQ(session().selectedComponent()->id, second.components[0].id);
 }
 
 TEST_F(ShowCheckRunnerTest, AFindingAboutTheProjectOpensItsSettings) {
-    KioskProject project = manager().currentDocument()->project;
+    KioskProject project = session().project();
     ProjectSettings settings = project.settings;
     settings.deployPassword.clear();
-    manager().setProjectInfo(project.metadata, settings);
+    session().setProjectInfo(project.metadata, settings);
     checkAfterPause();
     const auto password = std::find_if(runner->findings().begin(), runner->findings().end(),
                                        [](const CheckFinding& f) { return f.rule == "deploy-password"; });
     ASSERT_NE(password, runner->findings().end());
     EXPECT_EQ(password->screenNumber, 0);
-    ShowCheckPalette::goTo(*password);
+    ShowCheckPalette palette(*runner);
+    palette.goTo(*password);
     settle();
     const auto* sheet = window->findChild<ProjectSettingsSheet*>();
     ASSERT_TRUE(sheet);

@@ -1,6 +1,5 @@
 #include "model/component_factory.h"
 #include "model/component_properties.h"
-#include "model/file_drop_manager.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +7,7 @@ using namespace vistrelle;
 
 namespace {
 
-class ComponentFactoryTest : public ::testing::Test {
-protected:
-    void SetUp() override { FileDropManager::shared().clear(); }
-    void TearDown() override { FileDropManager::shared().clear(); }
-};
+class ComponentFactoryTest : public ::testing::Test {};
 
 PropertyMap props(std::initializer_list<std::pair<QString, QString>> entries) {
     PropertyMap map;
@@ -87,22 +82,16 @@ TEST_F(ComponentFactoryTest, CreationValuesOfTextWebImageVideoAndIcon) {
                                       {"iconWeight", "regular"}}));
 }
 
-TEST_F(ComponentFactoryTest, DroppedFileIsUsedByTheNextComponentOfItsTypeOnly) {
-    FileDropManager::shared().setPendingFile(ComponentType::image, QUrl::fromLocalFile("/media/a b.png"));
-    FileDropManager::shared().setPendingFile(ComponentType::video, QUrl::fromLocalFile("/media/clip.mp4"));
-
-    // A title does not consume anything.
-    makeComponent(ComponentType::title, {});
-    EXPECT_TRUE(FileDropManager::shared().hasPendingFile(ComponentType::image));
-
-    const auto stored = [](const QUrl& url) { return "stored:" + url.fileName(); };
-    EXPECT_EQ(makeComponent(ComponentType::image, {}, stored).properties.value("imagePath"),
-              "stored:a b.png");
-    EXPECT_EQ(makeComponent(ComponentType::image, {}, stored).properties.value("imagePath"), "");
-
-    // Without a path maker the plain local path is stored.
-    EXPECT_EQ(makeComponent(ComponentType::video, {}).properties.value("videoPath"), "/media/clip.mp4");
-    EXPECT_FALSE(FileDropManager::shared().hasPendingFile(ComponentType::video));
+TEST_F(ComponentFactoryTest, AMediaPathIsShownOnlyByPicturesAndFilms) {
+    EXPECT_EQ(
+        makeComponent(ComponentType::image, {}, QStringLiteral("~/a b.png")).properties.value("imagePath"),
+        "~/a b.png");
+    EXPECT_EQ(makeComponent(ComponentType::video, {}, QStringLiteral("/media/clip.mp4"))
+                  .properties.value("videoPath"),
+              "/media/clip.mp4");
+    const PlacedComponent title = makeComponent(ComponentType::title, {}, QStringLiteral("/media/clip.mp4"));
+    EXPECT_EQ(title.properties, makeComponent(ComponentType::title, {}).properties)
+        << "a title takes no path";
 }
 
 TEST(ComponentPropertyReaderTest, BooleansAreTrueOnlyForExactTrueExceptTheTwoInvertedKeys) {

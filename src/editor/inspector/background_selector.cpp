@@ -409,6 +409,8 @@ void BackgroundSelector::chooseImage() {
     if (imagePath_)
         dialog->setDirectory(QFileInfo(PathResolver::shared().resolvePath(*imagePath_)).absolutePath());
     connect(dialog, &QFileDialog::fileSelected, this, &BackgroundSelector::imageChosen);
+    connect(dialog, &QDialog::finished, this, &BackgroundSelector::dialogClosed);
+    emit dialogOpened();
     dialog->open();
 }
 

@@ -37,6 +37,9 @@ public:
 
 signals:
     void backgroundEdited(const BackgroundStyle& style);
+    // Around the picture's file dialog: what it chooses belongs to the screen it was opened for.
+    void dialogOpened();
+    void dialogClosed();
 
 private:
     QWidget* makeTypeChoice();

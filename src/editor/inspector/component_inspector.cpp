@@ -1,9 +1,7 @@
 #include "editor/inspector/component_inspector.h"
 
 #include "editing/document_edit_commands.h"
-#include "editing/inspector_update_manager.h"
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editing/style_preset_manager.h"
 #include "editor/inspector/inspector_rules.h"
 #include "editor/inspector/inspector_section.h"
@@ -14,7 +12,6 @@
 #include "media/path_resolver.h"
 #include "model/component_properties.h"
 #include "model/stored_enum.h"
-#include "platform/notification_center.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -32,10 +29,6 @@
 namespace vistrelle {
 
 namespace {
-
-SharedDocumentManager& manager() {
-    return SharedDocumentManager::shared();
-}
 
 QString symbolOf(ComponentType type) {
     switch (type) {
@@ -85,23 +78,6 @@ qint64 wholePart(double value) {
     return std::isfinite(value) ? qint64(std::trunc(std::clamp(value, -1e15, 1e15))) : 0;
 }
 
-// Writes what the throttle hands over into the component as the document holds it then: only the
-// edited keys, so that a change made meanwhile elsewhere (a nudge, an undo) is kept.
-void applyEditedKeys(const QUuid& screenId, const PlacedComponent& edited, const QStringList& keys,
-                     const QString& mergeKey, quint64 interaction) {
-    const PlacedComponent* current = manager().findComponent(screenId, edited.id);
-    if (!current)
-        return;
-    PlacedComponent updated = *current;
-    for (const QString& key : keys)
-        updated.properties.insert(key, edited.properties.value(key));
-    if (updated == *current)
-        return;
-    manager().updateComponentOnScreen(screenId, updated, mergeKey, interaction);
-    NotificationCenter::defaultCenter().post(
-        NotificationName::componentUpdated, {{NotificationName::componentKey, QVariant::fromValue(updated)}});
-}
-
 } // namespace
 
 ComponentInspector::ComponentInspector(QWidget* parent)
@@ -111,6 +87,7 @@ ComponentInspector::ComponentInspector(QWidget* parent)
         return PathResolver::shared().resolvePath(stored);
     };
     services_.openTextAreaEditor = [this](QWidget* parent) { openTextAreaEditor(parent); };
+    services_.bindTarget = [this] { return boundTarget(); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -243,13 +220,26 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
     return *panelsByType_.insert(int(type), panel);
 }
 
+void ComponentInspector::setSession(DocumentSession* session) {
+    if (session_ == session)
+        return;
+    session_ = session;
+    shown_.reset(); // the next show is of another document
+}
+
+EditTarget ComponentInspector::boundTarget() const {
+    // A dialog opened now is an interaction of its own, whatever it writes and however long it stays.
+    EditInteraction::begin();
+    return EditTarget{session_, screenId_, componentId_, EditInteraction::current()};
+}
+
 void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& component) {
     // Several selected on this screen: the group is shown (and kept current) with the last clicked.
     QList<PlacedComponent> group;
-    if (manager().selectedScreen() && manager().selectedScreen()->id == screen.id &&
-        manager().selectedComponentIds().size() > 1 &&
-        manager().selectedComponentIds().contains(component.id))
-        group = manager().selectedComponents();
+    if (session_ && session_->selectedScreen() && session_->selectedScreen()->id == screen.id &&
+        session_->selectedComponentIds().size() > 1 &&
+        session_->selectedComponentIds().contains(component.id))
+        group = session_->selectedComponents();
     if (shown_ && *shown_ == component && screenId_ == screen.id && group == group_ &&
         screenSize_.width == screen.resolution.width && screenSize_.height == screen.resolution.height)
         return;
@@ -318,52 +308,52 @@ void ComponentInspector::showGroupState(const KioskScreen&, const PlacedComponen
 }
 
 const PlacedComponent* ComponentInspector::liveComponent() const {
-    return manager().findComponent(screenId_, componentId_);
+    return session_ ? session_->findComponent(screenId_, componentId_) : nullptr;
 }
 
-void ComponentInspector::editProperties(const PropertyMap& values, bool continuous) {
-    const PlacedComponent* current = liveComponent();
-    if (!current || values.isEmpty())
+void ComponentInspector::writeValues(const EditTarget& target, const PropertyMap& values) {
+    DocumentSession* session = target.session;
+    const PlacedComponent* current =
+        session ? session->findComponent(target.screenId, target.componentId) : nullptr;
+    if (!current)
+        return; // the component it was meant for is gone: nothing is written elsewhere
+    PlacedComponent updated = *current;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        updated.properties.insert(it.key(), it.value());
+    // Only the edited keys change: a change made meanwhile elsewhere (a nudge, an undo) is kept.
+    session->updateComponentOnScreen(target.screenId, updated, values.keys().join(u','), target.interaction);
+}
+
+void ComponentInspector::editProperties(const PropertyMap& values, bool continuous,
+                                        const EditTarget& target) {
+    if (values.isEmpty())
         return;
+    if (!target.isEmpty()) { // a dialog bound to its component
+        writeValues(target, values);
+        return;
+    }
+    if (!liveComponent())
+        return;
+    if (!continuous)
+        EditInteraction::begin();
     if (showsGroup()) {
         // Every selected component takes the values, as one step (a sweep merges into it).
-        InspectorUpdateManager::shared().flush();
-        if (!continuous)
-            EditInteraction::begin();
-        QList<PlacedComponent> edited = manager().selectedComponents();
+        QList<PlacedComponent> edited = session_->selectedComponents();
         for (PlacedComponent& c : edited)
             for (auto it = values.cbegin(); it != values.cend(); ++it)
                 c.properties.insert(it.key(), it.value());
-        manager().replaceComponents(edited, tr("Update Components"), values.keys().join(u','));
+        session_->replaceComponents(edited, tr("Update Components"), values.keys().join(u','));
         return;
     }
-    InspectorUpdateManager& throttle = InspectorUpdateManager::shared();
-    const QStringList keys = values.keys();
-    const QString mergeKey = keys.join(u',');
-    // The throttle holds one edit: one of other keys must land before this one takes its place.
-    if (mergeKey != pendingKeys_)
-        throttle.flush();
-    if (!continuous)
-        EditInteraction::begin();
-    pendingKeys_ = mergeKey;
-    PlacedComponent edited = *current;
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        edited.properties.insert(it.key(), it.value());
-    // The edit belongs to the interaction it was made in, even when it lands after that ended.
-    throttle.scheduleUpdate(edited,
-                            [screenId = screenId_, keys, mergeKey,
-                             interaction = EditInteraction::current()](const PlacedComponent& pending) {
-                                applyEditedKeys(screenId, pending, keys, mergeKey, interaction);
-                            });
+    // At once, as a step that merges with the others of this interaction (a sweep, a burst of typing).
+    writeValues(EditTarget{session_, screenId_, componentId_, EditInteraction::current()}, values);
 }
 
 void ComponentInspector::writeComponent(const PlacedComponent& component) {
-    InspectorUpdateManager::shared().flush();
+    if (!session_)
+        return;
     EditInteraction::begin();
-    manager().updateComponentOnScreen(screenId_, component);
-    NotificationCenter::defaultCenter().post(
-        NotificationName::componentUpdated,
-        {{NotificationName::componentKey, QVariant::fromValue(component)}});
+    session_->updateComponentOnScreen(screenId_, component);
 }
 
 void ComponentInspector::commitFrameField(QLineEdit* field) {
@@ -378,7 +368,7 @@ void ComponentInspector::commitFrameField(QLineEdit* field) {
     const auto restore = [&] {
         field->setModified(false);
         shown_.reset();
-        show(*manager().findScreen(screenId_), *current);
+        show(*session_->findScreen(screenId_), *current);
     };
     const std::optional<qint64> typed = InspectorRules::parseInteger(field->text().trimmed());
     if (!typed) { // not a number: the stored value again
@@ -406,14 +396,16 @@ void ComponentInspector::commitFrameField(QLineEdit* field) {
 }
 
 void ComponentInspector::commitGroupFrameField(QLineEdit* field) {
-    const QList<PlacedComponent> selected = manager().selectedComponents();
+    if (!session_)
+        return;
+    const QList<PlacedComponent> selected = session_->selectedComponents();
     const std::optional<qint64> typed = InspectorRules::parseInteger(field->text().trimmed());
     field->setModified(false);
     const QRectF bounds = boundsOf(selected);
     if (!typed || selected.isEmpty() || bounds.isEmpty()) {
         shown_.reset(); // the bounds as they are again
         if (const PlacedComponent* current = liveComponent())
-            show(*manager().findScreen(screenId_), *current);
+            show(*session_->findScreen(screenId_), *current);
         return;
     }
     // The bounds move, or scale from their top-left corner with every frame inside them; like one
@@ -436,9 +428,8 @@ void ComponentInspector::commitGroupFrameField(QLineEdit* field) {
                       bounds.y() + dy + (c.position.y - bounds.y()) * sy};
         c.size = {std::max(1.0, c.size.width * sx), std::max(1.0, c.size.height * sy)};
     }
-    InspectorUpdateManager::shared().flush();
     EditInteraction::begin();
-    manager().replaceComponents(changed,
+    session_->replaceComponents(changed,
                                 field == x_ || field == y_ ? tr("Move Components") : tr("Resize Components"));
 }
 
@@ -458,16 +449,39 @@ void ComponentInspector::commitZIndex(QLineEdit* field) {
 }
 
 void ComponentInspector::openTextAreaEditor(QWidget* parent) {
-    InspectorUpdateManager::shared().flush(); // the sheet opens on what was typed here
     if (const PlacedComponent* current = liveComponent())
-        editTextArea(parent->window(), screenId_, *current);
+        editTextArea(parent->window(), *session_, screenId_, *current);
 }
+
+namespace {
+
+// The component a sheet was opened for, as it is now; nothing once it is gone.
+const PlacedComponent* targetComponent(const EditTarget& target) {
+    return target.session ? target.session->findComponent(target.screenId, target.componentId) : nullptr;
+}
+
+// A sheet bound to its component closes when the component goes (deleted, or its window closed).
+void closeWhenTargetGoes(QDialog* sheet, const EditTarget& target) {
+    if (!target.session) {
+        sheet->reject();
+        return;
+    }
+    QObject::connect(target.session, &DocumentSession::changed, sheet, [sheet, target] {
+        if (!targetComponent(target))
+            sheet->reject();
+    });
+    QObject::connect(target.session, &QObject::destroyed, sheet, &QDialog::reject);
+}
+
+} // namespace
 
 void ComponentInspector::saveCurrentStyle() {
     auto* sheet = new SaveStylePresetSheet(this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sheet, &QDialog::accepted, this, [this, sheet] {
-        const PlacedComponent* current = liveComponent();
+    const EditTarget target = boundTarget();
+    closeWhenTargetGoes(sheet, target);
+    connect(sheet, &QDialog::accepted, this, [sheet, target] {
+        const PlacedComponent* current = targetComponent(target);
         if (!current || sheet->presetName().isEmpty())
             return;
         StylePresetManager::shared().add(
@@ -480,12 +494,20 @@ void ComponentInspector::showStylePresets() {
     const PlacedComponent* current = liveComponent();
     if (!current)
         return;
-    auto* sheet = new StylePresetsSheet(StylePresetManager::shared(), current->componentType, this);
+    const ComponentType type = current->componentType;
+    auto* sheet = new StylePresetsSheet(StylePresetManager::shared(), type, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
-    connect(sheet, &StylePresetsSheet::applyRequested, this, [this](const ComponentStylePreset& preset) {
-        if (const PlacedComponent* target = liveComponent())
-            writeComponent(withPresetApplied(*target, preset));
-    });
+    const EditTarget target = boundTarget();
+    closeWhenTargetGoes(sheet, target);
+    connect(
+        sheet, &StylePresetsSheet::applyRequested, this, [target, type](const ComponentStylePreset& preset) {
+            const PlacedComponent* component = targetComponent(target);
+            // Only to the component the sheet was opened for, and only a preset of its own type.
+            if (!component || preset.componentType != type || component->componentType != type)
+                return;
+            EditInteraction::begin();
+            target.session->updateComponentOnScreen(target.screenId, withPresetApplied(*component, preset));
+        });
     sheet->open();
 }
 

@@ -4,6 +4,7 @@
 #include "model/project_model.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -20,9 +21,10 @@ class InspectorContextHeader;
 // controls of each type are made once and then only show new values, so a
 // field being typed in keeps its caret while other edits arrive.
 //
-// Every change goes through the inspector throttle into one undo step per
-// interaction, changes only the keys it edits (a nudge made meanwhile stays),
-// and is announced with "componentUpdated".
+// Every change is applied at once, as a step that merges with the others of
+// its interaction (a sweep, a burst of typing, a dialog's session), and
+// changes only the keys it edits (a nudge made meanwhile stays). A dialog
+// writes to the component it was opened for.
 //
 // With several components selected, "Position & Size" shows and edits the
 // selection's bounds (moving or scaling them all); when they are all of one
@@ -34,14 +36,18 @@ class ComponentInspector : public QWidget {
 public:
     explicit ComponentInspector(QWidget* parent = nullptr);
 
+    // The session of the window whose component is shown (none: nothing is edited).
+    void setSession(DocumentSession* session);
+
     // Shows `component` of `screen` as the document holds it now.
     void show(const KioskScreen& screen, const PlacedComponent& component);
     const QUuid& componentId() const { return componentId_; }
     // Several components are shown (their bounds, their shared properties).
     bool showsGroup() const { return group_.size() > 1; }
 
-    // Writes `values` into the shown component through the throttle (also what the controls call).
-    void editProperties(const PropertyMap& values, bool continuous);
+    // Writes `values` into the shown component, or the one a dialog was opened for (`target`); also what
+    // the controls call.
+    void editProperties(const PropertyMap& values, bool continuous, const EditTarget& target = {});
 
 private:
     struct TypePanel {
@@ -58,6 +64,9 @@ private:
     void showGroupState(const KioskScreen& screen, const PlacedComponent& component, TypePanel& panel);
     void commitZIndex(QLineEdit* field);
     void writeComponent(const PlacedComponent& component);
+    void writeValues(const EditTarget& target, const PropertyMap& values);
+    // The shown component as a dialog's target, in a fresh interaction.
+    EditTarget boundTarget() const;
     const PlacedComponent* liveComponent() const;
     void openTextAreaEditor(QWidget* parent);
     void saveCurrentStyle();
@@ -72,11 +81,11 @@ private:
     QHash<int, TypePanel> panelsByType_;
     PropertyEditorServices services_;
 
+    QPointer<DocumentSession> session_;
     QUuid screenId_;
     QUuid componentId_;
     std::optional<PlacedComponent> shown_;
     Size screenSize_{0, 0};
-    QString pendingKeys_;          // the keys of the edit the throttle may still hold
     QList<PlacedComponent> group_; // the selected components when there are several
     QHash<PropertyEditor*, QLabel*> rowLabels_;
     QList<QPushButton*> presetButtons_;

@@ -1,11 +1,9 @@
 #include "editor/inspector/inspector_palette.h"
 
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editor/inspector/component_inspector.h"
 #include "editor/inspector/inspector_section.h"
 #include "editor/inspector/screen_inspector.h"
-#include "platform/notification_center.h"
 
 #include <QScreen>
 #include <QScrollArea>
@@ -56,17 +54,24 @@ InspectorPalette::InspectorPalette(QWidget* parent)
     pages_->addWidget(scrolling(component_, pages_));
     pages_->addWidget(scrolling(screen_, pages_));
 
-    const SharedDocumentManager& manager = SharedDocumentManager::shared();
-    for (const auto signal :
-         {&SharedDocumentManager::currentDocumentChanged, &SharedDocumentManager::selectedScreenChanged,
-          &SharedDocumentManager::selectedComponentChanged, &SharedDocumentManager::componentSelectionChanged,
-          &SharedDocumentManager::isDocumentOpenChanged})
-        connect(&manager, signal, this, &InspectorPalette::scheduleRefresh);
-    NotificationCenter& center = NotificationCenter::defaultCenter();
-    for (const QString& name : {NotificationName::inspectorSelectionChanged,
-                                NotificationName::documentUpdated, NotificationName::documentCleared})
-        center.observe(name, this, [this](const QVariantMap&) { scheduleRefresh(); });
     refresh();
+}
+
+DocumentSession* InspectorPalette::session() const {
+    return session_;
+}
+
+void InspectorPalette::setSession(DocumentSession* session) {
+    if (session_ == session)
+        return;
+    if (session_)
+        disconnect(session_, nullptr, this, nullptr);
+    session_ = session;
+    component_->setSession(session);
+    screen_->setSession(session);
+    if (session)
+        connect(session, &DocumentSession::changed, this, &InspectorPalette::scheduleRefresh);
+    scheduleRefresh();
 }
 
 void InspectorPalette::scheduleRefresh() {
@@ -84,7 +89,7 @@ void InspectorPalette::showEvent(QShowEvent* event) {
 
 void InspectorPalette::refresh() {
     refreshScheduled_ = false;
-    showManagerState();
+    showSessionState();
     // Only another page or another type of component can need another width; edits and drags cannot.
     const QString content = contentName();
     const std::optional<ComponentType> type =
@@ -135,13 +140,12 @@ double InspectorPalette::requestedHeight(const QString& contentName) {
     return contentName == QLatin1String("empty") ? 520 : 740;
 }
 
-void InspectorPalette::showManagerState() {
-    const SharedDocumentManager& m = SharedDocumentManager::shared();
-    const std::optional<VistrelleDocument>& document = m.currentDocument();
-    if (!m.isDocumentOpen() || !document) {
+void InspectorPalette::showSessionState() {
+    if (!session_) {
         pages_->setCurrentWidget(noProject_);
         return;
     }
+    const DocumentSession& m = *session_;
     const KioskScreen* screen = m.selectedScreen() ? m.findScreen(m.selectedScreen()->id) : nullptr;
     if (screen && m.selectedComponent()) {
         if (const PlacedComponent* component = m.findComponent(screen->id, m.selectedComponent()->id)) {
@@ -152,7 +156,7 @@ void InspectorPalette::showManagerState() {
         }
     }
     if (screen) {
-        screen_->show(document->project, *screen);
+        screen_->show(m.project(), *screen);
         pages_->setCurrentIndex(3);
         return;
     }

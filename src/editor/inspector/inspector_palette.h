@@ -2,6 +2,7 @@
 
 #include "model/enumerations.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -11,23 +12,29 @@ class QStackedWidget;
 namespace vistrelle {
 
 class ComponentInspector;
+class DocumentSession;
 class ScreenInspector;
 
 // The inspector palette: the selected component's settings, else the selected
-// screen's, else a word on what to select; it follows the shared document
-// manager's selection and document. Refreshes at most once per event-loop turn.
+// screen's, else a word on what to select; it follows the selection and the
+// document of the session it is given (the active window's). Refreshes at most
+// once per event-loop turn.
 class InspectorPalette : public QWidget {
     Q_OBJECT
 
 public:
     explicit InspectorPalette(QWidget* parent = nullptr);
 
+    // The session to show and edit; none: "No Project Open".
+    void setSession(DocumentSession* session);
+    DocumentSession* session() const;
+
     enum class Page { noProject, component, screen, nothingSelected };
     Page page() const;
     ComponentInspector* componentInspector() const { return component_; }
     ScreenInspector* screenInspector() const { return screen_; }
 
-    // Shows the manager's state now (normally queued after each change).
+    // Shows the session's state now (normally queued after each change).
     void refresh();
 
     // What the palette shows, for the window height kept per content: "empty", "screen" or "component".
@@ -43,9 +50,10 @@ protected:
 
 private:
     void scheduleRefresh();
-    void showManagerState();
+    void showSessionState();
     void fitWidthToContent();
 
+    QPointer<DocumentSession> session_;
     QStackedWidget* pages_ = nullptr;
     QWidget* noProject_ = nullptr;
     QWidget* nothingSelected_ = nullptr;

@@ -423,7 +423,7 @@ private:
 
 class ColorWellEditor : public PropertyEditor {
 public:
-    ColorWellEditor(const PropertySpec& entry, QWidget* parent)
+    ColorWellEditor(const PropertySpec& entry, const PropertyEditorServices& services, QWidget* parent)
         : PropertyEditor(parent)
         , spec_(entry) {
         setRowLabel(schemaText(entry.label));
@@ -432,11 +432,17 @@ public:
         QHBoxLayout* layout = rowLayout(this);
         layout->addWidget(well_);
         layout->addStretch();
-        connect(well_, &ColorButton::editingStarted, this, [] { EditInteraction::begin(); });
-        connect(well_, &ColorButton::editingFinished, this, [] { EditInteraction::begin(); });
+        // The colour dialog belongs to the component it was opened for: every colour tried there, and
+        // Cancel's return to the first, go to it as one step.
+        connect(well_, &ColorButton::editingStarted, this,
+                [this, services] { target_ = services.bindTarget ? services.bindTarget() : EditTarget{}; });
+        connect(well_, &ColorButton::editingFinished, this, [this] {
+            target_ = {};
+            EditInteraction::begin();
+        });
         connect(well_, &ColorButton::colorChanged, this, [this](const QString& color) {
             if (!showing_)
-                emit edited({{spec_.key, color}}, true);
+                emit edited({{spec_.key, color}}, true, target_);
         });
     }
     void showValue(const PlacedComponent& component) override {
@@ -447,6 +453,7 @@ public:
 private:
     PropertySpec spec_;
     ColorButton* well_ = nullptr;
+    EditTarget target_; // while the colour dialog is open
     bool showing_ = false;
 };
 
@@ -515,9 +522,12 @@ private:
         dialog->setLabelText(QFileDialog::Accept, PropertyEditorTexts::tr("Choose"));
         dialog->setToolTip(isImage_ ? PropertyEditorTexts::tr("Select an image file")
                                     : PropertyEditorTexts::tr("Select a video file"));
-        connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& file) {
+        // The file goes to the component the dialog was opened for, whatever is selected when it closes.
+        const EditTarget target = services_.bindTarget ? services_.bindTarget() : EditTarget{};
+        connect(dialog, &QFileDialog::fileSelected, this, [this, target](const QString& file) {
             // A picture that does not decode is stored all the same: the file may be mended.
-            emit edited({{key_, services_.storedPathFor ? services_.storedPathFor(file) : file}}, false);
+            emit edited({{key_, services_.storedPathFor ? services_.storedPathFor(file) : file}}, false,
+                        target);
         });
         dialog->open();
     }
@@ -592,9 +602,10 @@ private:
 
 class IconPickerEditor : public PropertyEditor {
 public:
-    IconPickerEditor(const PropertySpec& entry, QWidget* parent)
+    IconPickerEditor(const PropertySpec& entry, const PropertyEditorServices& services, QWidget* parent)
         : PropertyEditor(parent)
-        , key_(entry.key) {
+        , key_(entry.key)
+        , services_(services) {
         setRowLabel(PropertyEditorTexts::tr("Icon"));
         button_ = new QPushButton(this);
         button_->setObjectName(entry.key);
@@ -606,9 +617,11 @@ public:
             if (!picker_) {
                 picker_ = new IconPicker(this);
                 connect(picker_, &IconPicker::iconChosen, this, [this](const QString& name) {
-                    emit edited({{key_, name}}, false);
+                    emit edited({{key_, name}}, false, target_);
                 });
             }
+            // The icon goes to the component the picker was opened for.
+            target_ = services_.bindTarget ? services_.bindTarget() : EditTarget{};
             picker_->popup(button_->mapToGlobal(QPoint(0, button_->height())), current_);
         });
     }
@@ -623,6 +636,8 @@ public:
 
 private:
     QString key_;
+    PropertyEditorServices services_;
+    EditTarget target_; // the component the picker was last opened for
     QString current_;
     QPushButton* button_ = nullptr;
     IconPicker* picker_ = nullptr;
@@ -731,14 +746,14 @@ PropertyEditor* makePropertyEditor(const PropertySpec& entry, const PropertyEdit
     case PropertyControl::slider:
         return new SliderEditor(entry, parent);
     case PropertyControl::colorWell:
-        return new ColorWellEditor(entry, parent);
+        return new ColorWellEditor(entry, services, parent);
     case PropertyControl::imageChooser:
     case PropertyControl::videoChooser:
         return new MediaChooserEditor(entry, services, parent);
     case PropertyControl::urlField:
         return new UrlFieldEditor(entry, parent);
     case PropertyControl::iconPicker:
-        return new IconPickerEditor(entry, parent);
+        return new IconPickerEditor(entry, services, parent);
     case PropertyControl::richTextButton:
         return new TextAreaInlineEditor(entry, services, parent);
     }

@@ -3,11 +3,27 @@
 #include "model/project_model.h"
 #include "model/property_schema.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
 namespace vistrelle {
+
+class DocumentSession;
+
+// Where an edit lands: the component a control showed when the user began the edit, in the session of
+// its window, and the interaction the edit belongs to. A dialog opened for a component keeps writing
+// there, as one undo step, wherever the selection goes meanwhile; with the component gone it writes
+// nothing. An empty target means the component the inspector shows.
+struct EditTarget {
+    QPointer<DocumentSession> session;
+    QUuid screenId;
+    QUuid componentId;
+    quint64 interaction = 0;
+
+    bool isEmpty() const { return componentId.isNull(); }
+};
 
 // The control of one property (or of a few that belong together, like B, I,
 // U) in the inspector. It shows a component's value in place, never reports a
@@ -31,19 +47,22 @@ public:
     void setKeys(const QStringList& keys) { keys_ = keys; }
 
 signals:
-    // New stored values. `continuous`: one step of a sweep or of typing.
-    void edited(const PropertyMap& values, bool continuous);
+    // New stored values. `continuous`: one step of a sweep or of typing. `target`: the component a dialog
+    // was opened for, else empty (the component shown).
+    void edited(const PropertyMap& values, bool continuous, const vistrelle::EditTarget& target = {});
 
 private:
     QString label_;
     QStringList keys_;
 };
 
-// What editors need from outside: how a picked file is stored, and the text area's editor.
+// What editors need from outside: how a picked file is stored, the text area's editor, and the target a
+// dialog binds itself to when it opens (a fresh interaction of its own).
 struct PropertyEditorServices {
     std::function<QString(const QString& absolutePath)> storedPathFor;
     std::function<QString(const QString& storedPath)> resolvedPathFor;
     std::function<void(QWidget* parent)> openTextAreaEditor;
+    std::function<EditTarget()> bindTarget;
 };
 
 // The editor of `entry`; nullptr for keys the inspector does not show. The

@@ -1,8 +1,7 @@
 #include "editor/inspector/screen_inspector.h"
 
 #include "editing/document_edit_commands.h"
-#include "editing/inspector_update_manager.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editor/inspector/background_selector.h"
 #include "editor/inspector/inspector_rules.h"
 #include "editor/inspector/inspector_section.h"
@@ -37,10 +36,6 @@ namespace vistrelle {
 
 namespace {
 
-SharedDocumentManager& manager() {
-    return SharedDocumentManager::shared();
-}
-
 // The transition speed slider: 0.5 to 2.0 seconds in tenths.
 constexpr double speedStep = 0.1;
 int speedTick(double seconds) {
@@ -56,25 +51,6 @@ double speedSeconds(int tick) {
 QString effectName(TransitionEffect effect) {
     return QApplication::translate("TransitionEffect", qPrintable(storedString(effect)));
 }
-
-// Several steps as one undo step (a setting and the copies it makes).
-class StepGroup {
-public:
-    explicit StepGroup(const QString& name)
-        : stack_(manager().undoManager().undoManager()) {
-        if (stack_)
-            stack_->beginMacro(name);
-    }
-    ~StepGroup() {
-        if (stack_)
-            stack_->endMacro();
-    }
-    StepGroup(const StepGroup&) = delete;
-    StepGroup& operator=(const StepGroup&) = delete;
-
-private:
-    QUndoStack* stack_;
-};
 
 } // namespace
 
@@ -160,6 +136,7 @@ QWidget* ScreenInspector::makeTransitionSection() {
             writeTransition(transition, false);
         }
     });
+    // A drag of the slider is one step, with or without the copy to every screen.
     connect(speed_, &QSlider::sliderPressed, this, [] { EditInteraction::begin(); });
     connect(speed_, &QSlider::sliderReleased, this, [] { EditInteraction::begin(); });
     connect(speed_, &QSlider::valueChanged, this, [this](int tick) {
@@ -184,22 +161,27 @@ QWidget* ScreenInspector::makeBackgroundSection() {
     backgroundToAll_->setObjectName(QStringLiteral("backgroundToAll"));
     section->addRow({}, backgroundToAll_);
     connect(background_, &BackgroundSelector::backgroundEdited, this, [this](const BackgroundStyle& style) {
-        // The colours tried in one colour dialog are one step; every other change is a step of its own.
-        if (!inColorDialog_)
+        // The colours tried in one colour dialog are one step, for the screen it was opened for; every
+        // other change is a step of its own.
+        if (!dialogTarget_)
             EditInteraction::begin();
         writeBackground(style);
     });
     connect(backgroundToAll_, &QCheckBox::clicked, this, &ScreenInspector::setBackgroundToAll);
+    const auto bind = [this] {
+        EditInteraction::begin();
+        dialogTarget_ = screenId_;
+    };
+    const auto unbind = [this] {
+        dialogTarget_.reset();
+        EditInteraction::begin();
+    };
     for (ColorButton* well : background_->findChildren<ColorButton*>()) {
-        connect(well, &ColorButton::editingStarted, this, [this] {
-            EditInteraction::begin();
-            inColorDialog_ = true;
-        });
-        connect(well, &ColorButton::editingFinished, this, [this] {
-            inColorDialog_ = false;
-            EditInteraction::begin();
-        });
+        connect(well, &ColorButton::editingStarted, this, bind);
+        connect(well, &ColorButton::editingFinished, this, unbind);
     }
+    connect(background_, &BackgroundSelector::dialogOpened, this, bind);
+    connect(background_, &BackgroundSelector::dialogClosed, this, unbind);
     return section;
 }
 
@@ -232,11 +214,26 @@ QWidget* ScreenInspector::makeTemplateSection() {
     return section;
 }
 
+void ScreenInspector::setSession(DocumentSession* session) {
+    if (session_ == session)
+        return;
+    session_ = session;
+    shown_.reset();
+    dialogTarget_.reset();
+}
+
 void ScreenInspector::show(const KioskProject& project, const KioskScreen& screen) {
     const bool sameScreen = screenId_ == screen.id;
-    if (shown_ && sameScreen && *shown_ == screen &&
-        backgroundToAll_->isChecked() == project.settings.inheritFirstScreenBackground)
+    // The switches show the window's choices, whatever a click on them did meanwhile.
+    transitionToAll_->setChecked(session_ && session_->appliesTransitionToAllScreens());
+    backgroundToAll_->setChecked(session_ && session_->appliesBackgroundToAllScreens());
+    const qsizetype index = std::distance(
+        project.screens.cbegin(), std::find_if(project.screens.cbegin(), project.screens.cend(),
+                                               [&](const KioskScreen& s) { return s.id == screen.id; }));
+    const std::pair place(index, project.screens.size());
+    if (shown_ && sameScreen && *shown_ == screen && shownPlace_ == place)
         return;
+    shownPlace_ = place;
     if (!sameScreen) {
         EditInteraction::begin();
         templateStatus_->hide();
@@ -244,9 +241,6 @@ void ScreenInspector::show(const KioskProject& project, const KioskScreen& scree
     const QScopedValueRollback guard(showing_, true);
     screenId_ = screen.id;
     shown_ = screen;
-    const qsizetype index = std::distance(
-        project.screens.cbegin(), std::find_if(project.screens.cbegin(), project.screens.cend(),
-                                               [&](const KioskScreen& s) { return s.id == screen.id; }));
     header_->show(QStringLiteral("rectangle.on.rectangle"), tr("Screen"),
                   tr("%1 · screen %2 of %3")
                       .arg(screen.name.isEmpty() ? tr("Untitled Screen") : screen.name)
@@ -264,25 +258,20 @@ void ScreenInspector::show(const KioskProject& project, const KioskScreen& scree
     preview_->setDuration(screen.transition.duration);
     background_->setBackground(screen.background);
 
-    // Copying to all screens works from the first screen only.
+    // Copying to all screens works from the first screen: the switches are there, whatever the kind of
+    // background, and nowhere else (a switch that is on where it cannot be seen would copy unseen).
     const bool first = index == 0;
-    const QString onlyFirst = tr("Only the first screen's settings can be applied to all screens.");
-    for (QCheckBox* toggle : {transitionToAll_, backgroundToAll_}) {
-        toggle->setEnabled(first);
-        toggle->setToolTip(first ? QString() : onlyFirst);
-    }
-    transitionToAll_->setChecked(first && applyTransitionToAll_);
-    backgroundToAll_->setChecked(project.settings.inheritFirstScreenBackground);
+    transitionToAll_->setVisible(first);
+    backgroundToAll_->setVisible(first);
 }
 
 const KioskScreen* ScreenInspector::liveScreen() const {
-    return manager().findScreen(screenId_);
+    return session_ ? session_->findScreen(screenId_) : nullptr;
 }
 
-bool ScreenInspector::isFirstScreen() const {
-    const std::optional<VistrelleDocument>& document = manager().currentDocument();
-    return document && !document->project.screens.isEmpty() &&
-           document->project.screens.first().id == screenId_;
+bool ScreenInspector::isFirstScreen(const QUuid& screenId) const {
+    return session_ && !session_->project().screens.isEmpty() &&
+           session_->project().screens.first().id == screenId;
 }
 
 void ScreenInspector::commitName() {
@@ -293,9 +282,8 @@ void ScreenInspector::commitName() {
     KioskScreen renamed = *screen;
     renamed.name = InspectorRules::committedScreenName(name_->text());
     name_->setText(renamed.name);
-    InspectorUpdateManager::shared().flush();
     EditInteraction::begin();
-    manager().updateScreen(renamed, tr("Rename Screen"));
+    session_->updateScreen(renamed, tr("Rename Screen"));
 }
 
 void ScreenInspector::commitDuration() {
@@ -306,9 +294,8 @@ void ScreenInspector::commitDuration() {
     KioskScreen changed = *screen;
     changed.duration = InspectorRules::committedDuration(duration_->text().trimmed(), screen->duration);
     duration_->setText(QString::number(changed.duration));
-    InspectorUpdateManager::shared().flush();
     EditInteraction::begin();
-    manager().updateScreen(changed, tr("Change Duration"));
+    session_->updateScreen(changed, tr("Change Duration"));
 }
 
 void ScreenInspector::writeTransition(const TransitionStyle& transition, bool sweeping) {
@@ -319,66 +306,73 @@ void ScreenInspector::writeTransition(const TransitionStyle& transition, bool sw
     changed.transition = transition;
     if (!sweeping)
         EditInteraction::begin();
-    // The first screen's transition goes to every screen while copying is on: one step for both.
-    if (applyTransitionToAll_ && isFirstScreen()) {
-        QList<KioskScreen> screens = manager().currentDocument()->project.screens;
+    // The first screen's transition goes to every screen while copying is on: one step for both, and for
+    // a whole drag of the speed slider.
+    if (session_->appliesTransitionToAllScreens() && isFirstScreen(screen->id)) {
+        QList<KioskScreen> screens = session_->project().screens;
         for (KioskScreen& each : screens)
             each.transition = transition;
-        manager().updateAllScreens(screens, tr("Change Transition"));
+        session_->updateAllScreens(screens, tr("Change Transition"), std::nullopt,
+                                   QStringLiteral("transition"));
         return;
     }
-    manager().updateScreen(changed, tr("Change Transition"),
-                           sweeping ? QStringLiteral("transition") : QString());
+    session_->updateScreen(changed, tr("Change Transition"), QStringLiteral("transition"));
 }
 
 void ScreenInspector::setTransitionToAll(bool on) {
-    applyTransitionToAll_ = on;
     const KioskScreen* screen = liveScreen();
-    if (!on || !screen || !isFirstScreen())
-        return; // switching it off copies nothing back
-    QList<KioskScreen> screens = manager().currentDocument()->project.screens;
+    if (!screen || !isFirstScreen(screen->id))
+        return;
+    if (!on) {
+        session_->setAppliesTransitionToAllScreens(false); // switching it off copies nothing back
+        return;
+    }
+    QList<KioskScreen> screens = session_->project().screens;
     for (qsizetype i = 1; i < screens.size(); ++i)
         screens[i].transition = screen->transition;
     EditInteraction::begin();
-    manager().updateAllScreens(screens, tr("Apply Transition to All Screens"));
+    // The copy and the switch are one step: undoing it switches copying off again.
+    const ProjectSettings& settings = session_->project().settings;
+    session_->registerUndo(std::make_unique<ApplyToAllCommand>(
+        *session_, tr("Apply Transition to All Screens"), ApplyToAllCommand::Choice::transition, true,
+        session_->project().screens, screens, session_->selectionIds(), settings, settings));
 }
 
 void ScreenInspector::writeBackground(const BackgroundStyle& background) {
-    const KioskScreen* screen = liveScreen();
+    // A dialog writes to the screen it was opened for, wherever the selection went meanwhile.
+    const KioskScreen* screen = session_ ? session_->findScreen(dialogTarget_.value_or(screenId_)) : nullptr;
     if (!screen)
         return;
-    const std::optional<VistrelleDocument>& document = manager().currentDocument();
-    if (isFirstScreen() && document->project.settings.inheritFirstScreenBackground) {
-        QList<KioskScreen> screens = document->project.screens;
+    if (isFirstScreen(screen->id) && session_->appliesBackgroundToAllScreens()) {
+        QList<KioskScreen> screens = session_->project().screens;
         for (KioskScreen& each : screens)
             each.background = background;
-        manager().updateAllScreens(screens, tr("Change Background"));
+        session_->updateAllScreens(screens, tr("Change Background"), std::nullopt,
+                                   QStringLiteral("background"));
         return;
     }
     KioskScreen changed = *screen;
     changed.background = background;
-    manager().updateScreen(changed, tr("Change Background"), QStringLiteral("background"));
+    session_->updateScreen(changed, tr("Change Background"), QStringLiteral("background"));
 }
 
 void ScreenInspector::setBackgroundToAll(bool on) {
     const KioskScreen* screen = liveScreen();
-    const std::optional<VistrelleDocument>& document = manager().currentDocument();
-    if (!screen || !document || !isFirstScreen())
+    if (!screen || !isFirstScreen(screen->id))
         return;
+    // The switch also decides whether added screens take the first screen's background; switching it off
+    // copies nothing back.
+    QList<KioskScreen> screens = session_->project().screens;
+    if (on)
+        for (qsizetype i = 1; i < screens.size(); ++i)
+            screens[i].background = screen->background;
+    ProjectSettings settings = session_->project().settings;
+    settings.inheritFirstScreenBackground = on;
     EditInteraction::begin();
-    const StepGroup step(tr("Apply Background to All Screens"));
-    const ProjectMetadata metadata = document->project.metadata;
-    const ProjectSettings before = document->project.settings;
-    ProjectSettings after = before;
-    after.inheritFirstScreenBackground = on;
-    manager().setProjectInfo(metadata, after);
-    manager().registerProjectInfoStep(metadata, before);
-    if (!on)
-        return; // switching it off copies nothing back
-    QList<KioskScreen> screens = manager().currentDocument()->project.screens;
-    for (qsizetype i = 1; i < screens.size(); ++i)
-        screens[i].background = screen->background;
-    manager().updateAllScreens(screens, tr("Apply Background to All Screens"));
+    session_->registerUndo(std::make_unique<ApplyToAllCommand>(
+        *session_, on ? tr("Apply Background to All Screens") : tr("Stop Applying Background to All Screens"),
+        ApplyToAllCommand::Choice::background, on, session_->project().screens, screens,
+        session_->selectionIds(), session_->project().settings, settings));
 }
 
 void ScreenInspector::showTemplateStatus(const QString& text) {
@@ -439,16 +433,14 @@ void ScreenInspector::importScreenFrom(const QString& path) {
         fail(error.description);
         return;
     }
-    const std::optional<VistrelleDocument>& document = manager().currentDocument();
-    if (!document)
+    if (!session_)
         return;
-    KioskProject project = document->project;
+    KioskProject project = session_->project();
     const std::optional<QUuid> id = replaceScreenWithTemplate(project, screenId_, imported);
     if (!id)
         return; // the screen is gone
-    InspectorUpdateManager::shared().flush();
     EditInteraction::begin();
-    manager().updateAllScreens(project.screens, tr("Import Screen"), SelectionIds{*id, std::nullopt});
+    session_->updateAllScreens(project.screens, tr("Import Screen"), SelectionIds{*id, std::nullopt});
     showTemplateStatus(tr("Imported “%1”.").arg(QFileInfo(path).fileName()));
 }
 

@@ -2,7 +2,11 @@
 
 #include "model/project_model.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <optional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -13,17 +17,22 @@ class QSlider;
 namespace vistrelle {
 
 class BackgroundSelector;
+class DocumentSession;
 class InspectorContextHeader;
 class TransitionPreview;
 
 // The inspector of a screen with no component selected: its name and display
 // duration, its transition with a looping preview, its background, copying
-// both to every screen from the first one, and screen templates.
+// both to every screen from the first one (the window's choice, off at first),
+// and screen templates.
 class ScreenInspector : public QWidget {
     Q_OBJECT
 
 public:
     explicit ScreenInspector(QWidget* parent = nullptr);
+
+    // The session of the window whose screen is shown (none: nothing is edited).
+    void setSession(DocumentSession* session);
 
     // Shows `screen` of `project` as the document holds it now.
     void show(const KioskProject& project, const KioskScreen& screen);
@@ -40,7 +49,7 @@ private:
     QWidget* makeTemplateSection();
 
     const KioskScreen* liveScreen() const;
-    bool isFirstScreen() const;
+    bool isFirstScreen(const QUuid& screenId) const;
     void commitName();
     void commitDuration();
     void writeTransition(const TransitionStyle& transition, bool sweeping);
@@ -64,10 +73,11 @@ private:
     QCheckBox* backgroundToAll_ = nullptr;
     QLabel* templateStatus_ = nullptr;
 
+    QPointer<DocumentSession> session_;
     QUuid screenId_;
     std::optional<KioskScreen> shown_;
-    bool applyTransitionToAll_ = false;
-    bool inColorDialog_ = false;
+    std::pair<qsizetype, qsizetype> shownPlace_; // the shown screen's index and the number of screens
+    std::optional<QUuid> dialogTarget_;          // the screen a dialog of the background was opened for
     bool showing_ = false;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editing/inspector_update_manager.h"
 #include "model/enumerations.h"
+#include "platform/scheduler.h"
 
 #include <QImage>
 #include <QWidget>

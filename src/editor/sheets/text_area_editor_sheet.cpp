@@ -1,16 +1,13 @@
 #include "editor/sheets/text_area_editor_sheet.h"
 
 #include "editing/document_edit_commands.h"
-#include "editing/inspector_update_manager.h"
-#include "editing/notification_names.h"
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "editor/sheets/color_button.h"
 #include "editor/sheets/sheet_layout.h"
 #include "editor/sheets/symbol_icon.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
 #include "platform/app_logger.h"
-#include "platform/notification_center.h"
 #include "richtext/font_resolver.h"
 #include "richtext/rich_text_editor.h"
 
@@ -132,25 +129,31 @@ void loadTextArea(RichTextEditor& editor, const PlacedComponent& textArea) {
                                                              : Qt::AlignLeft);
 }
 
-void editTextArea(QWidget* parent, const QUuid& screenId, const PlacedComponent& component) {
+void editTextArea(QWidget* parent, DocumentSession& session, const QUuid& screenId,
+                  const PlacedComponent& component) {
     auto* sheet = new TextAreaEditorSheet(component, parent);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(sheet, &TextAreaEditorSheet::saved, sheet, [screenId](const PlacedComponent& updated) {
-        SharedDocumentManager& manager = SharedDocumentManager::shared();
-        const PlacedComponent* current = manager.findComponent(screenId, updated.id);
-        if (!current)
-            return; // deleted meanwhile
-        // The sheet's text and background over what the component is now (it may have moved meanwhile).
-        PlacedComponent latest = *current;
-        for (auto it = updated.properties.cbegin(); it != updated.properties.cend(); ++it)
-            latest.properties.insert(it.key(), it.value());
-        InspectorUpdateManager::shared().flush();
-        EditInteraction::begin();
-        manager.updateComponentOnScreen(screenId, latest);
-        NotificationCenter::defaultCenter().post(
-            NotificationName::componentUpdated,
-            {{NotificationName::componentKey, QVariant::fromValue(latest)}});
+    // Bound to its text area in its window's document: it never writes elsewhere, and it closes when the
+    // text area is deleted (or its window closes).
+    const QPointer<DocumentSession> target(&session);
+    const QUuid componentId = component.id;
+    QObject::connect(&session, &DocumentSession::changed, sheet, [sheet, target, screenId, componentId] {
+        if (target && !target->findComponent(screenId, componentId))
+            sheet->reject();
     });
+    QObject::connect(&session, &QObject::destroyed, sheet, &QDialog::reject);
+    QObject::connect(
+        sheet, &TextAreaEditorSheet::saved, sheet, [target, screenId](const PlacedComponent& updated) {
+            const PlacedComponent* current = target ? target->findComponent(screenId, updated.id) : nullptr;
+            if (!current)
+                return; // deleted meanwhile
+            // The sheet's text and background over what the component is now (it may have moved meanwhile).
+            PlacedComponent latest = *current;
+            for (auto it = updated.properties.cbegin(); it != updated.properties.cend(); ++it)
+                latest.properties.insert(it.key(), it.value());
+            EditInteraction::begin();
+            target->updateComponentOnScreen(screenId, latest);
+        });
     sheet->open();
 }
 

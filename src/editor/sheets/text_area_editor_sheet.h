@@ -8,6 +8,8 @@ class QButtonGroup;
 
 namespace vistrelle {
 
+class DocumentSession;
+
 class ColorButton;
 class RichTextEditor;
 
@@ -42,7 +44,9 @@ private:
 // alignment, as the canvas draws it.
 void loadTextArea(RichTextEditor& editor, const PlacedComponent& textArea);
 
-// Opens the sheet over `parent` for the component of that screen; its "Save" is one undo step.
-void editTextArea(QWidget* parent, const QUuid& screenId, const PlacedComponent& component);
+// Opens the sheet over `parent` for the component of that screen of `session`'s document; its "Save" is one
+// undo step there. It closes when the component goes.
+void editTextArea(QWidget* parent, DocumentSession& session, const QUuid& screenId,
+                  const PlacedComponent& component);
 
 } // namespace vistrelle

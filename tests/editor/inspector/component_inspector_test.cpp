@@ -1,15 +1,17 @@
 #include "editor/inspector/component_inspector.h"
 
 #include "editing/style_preset_manager.h"
+#include "editor/inspector/icon_picker.h"
 #include "editor/inspector/inspector_fixture.h"
 #include "editor/inspector/style_preset_sheets.h"
 #include "model/component_factory.h"
 #include "model/component_properties.h"
 #include "model/stored_enum.h"
-#include "support/manual_throttle_clock.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QImage>
 #include <QLabel>
@@ -32,7 +34,8 @@ protected:
         project.screens.first().resolution = ScreenResolution::presets(ScreenMode::horizontal).last();
         project.screens.first().components = {component};
         open(project);
-        manager().setSelectedComponent(component);
+        inspector.setSession(&session());
+        session().setSelectedComponent(component);
         showAgain();
     }
     void showAgain() { inspector.show(project().screens.first(), current()); }
@@ -45,7 +48,6 @@ protected:
         field->selectAll();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
-        InspectorUpdateManager::shared().flush();
         showAgain();
     }
 
@@ -94,7 +96,7 @@ TEST_F(ComponentInspectorTest, SavedValuesOfEveryKindShowAsStored) {
     EXPECT_FALSE(shown<QCheckBox>(inspector, "showsControls")->isChecked());
     EXPECT_TRUE(shown<QCheckBox>(inspector, "isMuted")->isChecked());
     EXPECT_TRUE(shown<QAbstractButton>(inspector, "fittingMode.fill")->isChecked());
-    EXPECT_EQ(undoStack.count(), 0) << "showing writes nothing";
+    EXPECT_EQ(undoStack().count(), 0) << "showing writes nothing";
 }
 
 TEST_F(ComponentInspectorTest, UnreadableValuesShowTheDefaultAndStayUntilTheControlIsUsed) {
@@ -108,51 +110,141 @@ TEST_F(ComponentInspectorTest, UnreadableValuesShowTheDefaultAndStayUntilTheCont
     EXPECT_EQ(property(PropertyKey::iconSize), "huge");
 
     shown<QSlider>(inspector, "iconSize")->setValue(40);
-    InspectorUpdateManager::shared().flush();
     EXPECT_EQ(property(PropertyKey::iconSize), "48");
     EXPECT_EQ(property(PropertyKey::iconWeight), "extraBold") << "another control's value is not rewritten";
     EXPECT_EQ(property("customKey"), "kept");
 }
 
-TEST_F(ComponentInspectorTest, ASliderSweepIsOneStepThatUndoesAndRedoes) {
+TEST_F(ComponentInspectorTest, OneDragOfASliderIsOneStep) {
     openWith(makeComponent(ComponentType::label, {100, 100}));
+    inspector.resize(360, 900);
+    inspector.QWidget::show();
+    QApplication::processEvents();
     QSlider* opacity = shown<QSlider>(inspector, "opacity");
-    test_support::ManualThrottleClock clock;
-    opacity->setSliderDown(true); // pressed
-    for (int tick = 19; tick >= 7; --tick) {
-        opacity->setValue(tick);
-        clock.advanceBy(0.015); // a steady stream: most values wait in the throttle
-    }
-    opacity->setSliderDown(false); // released; the last value lands afterwards
-    clock.advanceBy(0.3);
-    ASSERT_EQ(undoStack.count(), 1);
-    EXPECT_EQ(property(PropertyKey::opacity), "0.35");
-    undoStack.undo();
+    QList<int> ticks;
+    for (int tick = 19; tick >= 7; --tick)
+        ticks << tick;
+    dragSlider(opacity, ticks);
+    EXPECT_EQ(property(PropertyKey::opacity), "0.35") << "every value lands at once";
+    ASSERT_EQ(undoStack().count(), 1);
+    undoStack().undo();
     EXPECT_FALSE(current().properties.contains(PropertyKey::opacity));
-    undoStack.redo();
+    undoStack().redo();
     EXPECT_EQ(property(PropertyKey::opacity), "0.35");
 
-    // The next sweep is a step of its own.
-    opacity->setSliderDown(true);
-    opacity->setValue(10);
-    opacity->setSliderDown(false);
-    InspectorUpdateManager::shared().flush();
-    EXPECT_EQ(undoStack.count(), 2);
+    // The next drag is a step of its own, and so is each key press.
+    showAgain();
+    dragSlider(opacity, {9, 10});
+    EXPECT_EQ(undoStack().count(), 2);
+    opacity->setFocus();
+    QTest::keyClick(opacity, Qt::Key_Right);
+    QTest::keyClick(opacity, Qt::Key_Right);
+    EXPECT_EQ(undoStack().count(), 4);
+    EXPECT_EQ(property(PropertyKey::opacity), "0.60");
 }
 
-TEST_F(ComponentInspectorTest, AnEditWaitingInTheThrottleNeverUndoesANudge) {
-    test_support::ManualThrottleClock clock;
+TEST_F(ComponentInspectorTest, AnEditChangesOnlyItsOwnKeysSoANudgeMadeMeanwhileStays) {
     openWith(makeComponent(ComponentType::label, {100, 100}));
-    QSlider* opacity = shown<QSlider>(inspector, "opacity");
-    opacity->setValue(15);
-    opacity->setValue(12); // waits
-    ASSERT_TRUE(InspectorUpdateManager::shared().hasPendingUpdate());
     PlacedComponent nudged = current();
     nudged.position = {110, 100};
-    manager().updateComponent(nudged, true);
-    InspectorUpdateManager::shared().flush();
+    session().updateComponent(nudged, true); // the inspector has not shown it yet
+    shown<QSlider>(inspector, "opacity")->setValue(12);
     EXPECT_EQ(current().position, (Point{110, 100}));
     EXPECT_EQ(property(PropertyKey::opacity), "0.60");
+}
+
+TEST_F(ComponentInspectorTest, TheColourDialogWritesToItsOwnComponentAsOneStepWhateverIsSelected) {
+    KioskProject start;
+    PlacedComponent first = makeComponent(ComponentType::label, {100, 100});
+    PlacedComponent second = makeComponent(ComponentType::label, {400, 300});
+    start.screens.first().components = {first, second};
+    open(start);
+    inspector.setSession(&session());
+    const auto showComponent = [&](int index) {
+        session().setSelectedComponent(project().screens[0].components[index]);
+        inspector.show(project().screens[0], project().screens[0].components[index]);
+    };
+    const auto colourOf = [&](int index) {
+        return project().screens[0].components[index].properties.value(PropertyKey::textColor);
+    };
+    showComponent(0);
+    const QString secondColour = colourOf(1);
+
+    shown<QPushButton>(inspector, "textColor")->click();
+    auto* dialog = inspector.findChild<QColorDialog*>();
+    ASSERT_TRUE(dialog);
+    for (const char* tried : {"#FF0000", "#00FF00", "#0000FF"})
+        dialog->setCurrentColor(QColor(tried));
+    showComponent(1); // the user clicks another label while the dialog stays open
+    for (const char* tried : {"#112233", "#445566"})
+        dialog->setCurrentColor(QColor(tried));
+    dialog->accept();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(colourOf(0), "#445566");
+    EXPECT_EQ(colourOf(1), secondColour);
+    EXPECT_EQ(undoStack().count(), 1) << "five colours tried, one step";
+
+    // Cancel puts back the colour its own component had and leaves no step.
+    showComponent(0);
+    shown<QPushButton>(inspector, "textColor")->click();
+    dialog = inspector.findChild<QColorDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->setCurrentColor(QColor("#ABCDEF"));
+    EXPECT_EQ(colourOf(0), "#ABCDEF") << "tried colours show at once";
+    showComponent(1);
+    dialog->reject();
+    EXPECT_EQ(colourOf(0), "#445566");
+    EXPECT_EQ(colourOf(1), secondColour);
+    EXPECT_EQ(undoStack().count(), 1);
+}
+
+TEST_F(ComponentInspectorTest, AChosenPictureOrIconGoesToTheComponentItWasChosenForOrNowhere) {
+    KioskProject start;
+    const PlacedComponent image = makeComponent(ComponentType::image, {0, 0});
+    const PlacedComponent icon = makeComponent(ComponentType::icon, {300, 0});
+    const PlacedComponent label = makeComponent(ComponentType::label, {600, 0});
+    start.screens.first().components = {image, icon, label};
+    open(start);
+    inspector.setSession(&session());
+    const auto showComponent = [&](const PlacedComponent& component) {
+        session().setSelectedComponent(*session().findComponent(project().screens[0].id, component.id));
+        inspector.show(project().screens[0], *session().selectedComponent());
+    };
+    const auto propertiesOf = [&](const PlacedComponent& component) {
+        return session().findComponent(project().screens[0].id, component.id)->properties;
+    };
+
+    showComponent(image);
+    shown<QPushButton>(inspector, "imagePath.choose")->click();
+    QPointer<QFileDialog> files = inspector.findChild<QFileDialog*>();
+    ASSERT_TRUE(files);
+    showComponent(label); // another type is shown while the dialog is open
+    emit files->fileSelected("/pictures/lobby.png");
+    EXPECT_EQ(propertiesOf(image).value(PropertyKey::imagePath), "/pictures/lobby.png");
+    EXPECT_FALSE(propertiesOf(label).contains(PropertyKey::imagePath));
+    files->close();
+
+    showComponent(icon);
+    shown<QPushButton>(inspector, "iconName")->click();
+    auto* picker = inspector.findChild<IconPicker*>();
+    ASSERT_TRUE(picker);
+    showComponent(label);
+    emit picker->iconChosen("star");
+    EXPECT_EQ(propertiesOf(icon).value(PropertyKey::iconName), "star");
+    EXPECT_FALSE(propertiesOf(label).contains(PropertyKey::iconName));
+    const qsizetype steps = undoStack().count();
+
+    // Its component deleted, a dialog left open writes nothing anywhere.
+    showComponent(image);
+    shown<QPushButton>(inspector, "imagePath.choose")->click();
+    files = inspector.findChild<QFileDialog*>();
+    ASSERT_TRUE(files);
+    session().deleteSelectedComponent();
+    showComponent(label);
+    emit files->fileSelected("/pictures/other.png");
+    EXPECT_EQ(undoStack().count(), steps + 1) << "only the delete";
+    EXPECT_FALSE(propertiesOf(label).contains(PropertyKey::imagePath));
+    files->close();
 }
 
 TEST_F(ComponentInspectorTest, FrameFieldsKeepTheComponentOnItsScreen) {
@@ -173,7 +265,7 @@ TEST_F(ComponentInspectorTest, FrameFieldsKeepTheComponentOnItsScreen) {
     EXPECT_EQ(current().size.height, 1080);
     type("zIndex", "+3");
     EXPECT_EQ(current().zIndex, 3);
-    EXPECT_EQ(undoStack.count(), 5) << "one step per change; the unreadable text none";
+    EXPECT_EQ(undoStack().count(), 5) << "one step per change; the unreadable text none";
 }
 
 TEST_F(ComponentInspectorTest, MediaStatusSaysWhatIsWrongWithTheFile) {
@@ -206,17 +298,38 @@ TEST_F(ComponentInspectorTest, APresetIsAppliedAsOneStepWithoutTouchingTheFrame)
 
     PlacedComponent target = makeComponent(ComponentType::title, {300, 400});
     target.properties["customKey"] = "kept";
-    openWith(target);
+    const PlacedComponent other = makeComponent(ComponentType::title, {0, 0});
+    KioskProject start;
+    start.screens.first().components = {target, other};
+    open(start);
+    inspector.setSession(&session());
+    session().setSelectedComponent(target);
+    showAgain();
     shown<QPushButton>(inspector, "stylePresets")->click();
-    auto* sheet = inspector.findChild<StylePresetsSheet*>();
+    QPointer<StylePresetsSheet> sheet = inspector.findChild<StylePresetsSheet*>();
     ASSERT_TRUE(sheet);
+    session().setSelectedComponent(other); // the sheet stays open while another title is selected
+    inspector.show(project().screens[0], other);
     emit sheet->applyRequested(StylePresetManager::shared().presets(ComponentType::title).first());
-    EXPECT_EQ(undoStack.count(), 1);
+    EXPECT_EQ(undoStack().count(), 1);
     EXPECT_EQ(property(PropertyKey::text), "Opening hours");
     EXPECT_EQ(property(PropertyKey::textColor), "#FF0000");
     EXPECT_EQ(property("customKey"), "kept");
     EXPECT_EQ(current().position, (Point{300, 400}));
-    sheet->close();
+    EXPECT_EQ(project().screens[0].components[1], other);
+
+    // A preset of another type is never applied.
+    PlacedComponent shape = makeComponent(ComponentType::shape, {0, 0});
+    shape.properties[PropertyKey::fillColor] = "#00FF00";
+    emit sheet->applyRequested(presetFrom(shape, "Green", QDateTime::currentDateTimeUtc()));
+    EXPECT_EQ(undoStack().count(), 1);
+    EXPECT_FALSE(current().properties.contains(PropertyKey::fillColor));
+
+    // Its component deleted, the sheet closes.
+    session().setSelectedComponent(current());
+    session().deleteSelectedComponent();
+    QApplication::processEvents();
+    EXPECT_TRUE(!sheet || !sheet->isVisible());
 }
 
 TEST_F(ComponentInspectorTest, TypingInAnInlineTextAreaIsStoredAsOneStepAndNeverReloadedOverIt) {
@@ -234,16 +347,15 @@ TEST_F(ComponentInspectorTest, TypingInAnInlineTextAreaIsStoredAsOneStepAndNever
     // While the user types, what the document holds is shown again (a throttled store comes back)…
     showAgain();
     QTest::keyClicks(field, ", bread");
-    InspectorUpdateManager::shared().flush();
     showAgain();
     EXPECT_EQ(field->toPlainText(), "Menu: soup, bread") << "…without loading it over the typing";
     EXPECT_EQ(property(PropertyKey::text), "Menu: soup, bread");
     EXPECT_TRUE(current().properties.contains(PropertyKey::richTextData));
-    EXPECT_EQ(undoStack.count(), 1) << "one burst of typing, one step";
+    EXPECT_EQ(undoStack().count(), 1) << "one burst of typing, one step";
 
     // An undo while the field has no focus shows the stored text again.
     inspector.setFocus();
-    undoStack.undo();
+    undoStack().undo();
     showAgain();
     EXPECT_EQ(field->toPlainText(), "Menu");
 }
@@ -257,7 +369,8 @@ TEST_F(ComponentInspectorTest, SeveralComponentsShowTheirBoundsAndTakeAnEditToge
     second.properties[PropertyKey::text] = "Events";
     start.screens.first().components = {first, second};
     open(start);
-    manager().setComponentSelection({first.id, second.id});
+    inspector.setSession(&session());
+    session().setComponentSelection({first.id, second.id});
     inspector.show(project().screens.first(), project().screens.first().components[1]);
     ASSERT_TRUE(inspector.showsGroup());
     EXPECT_EQ(shown<QLineEdit>(inspector, "width")->text(), "500"); // 100…600
@@ -278,7 +391,6 @@ TEST_F(ComponentInspectorTest, SeveralComponentsShowTheirBoundsAndTakeAnEditToge
         edit->selectAll();
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
-        InspectorUpdateManager::shared().flush();
         inspector.show(project().screens.first(), project().screens.first().components[1]);
     };
     typeInGroup("x", "150");
@@ -291,8 +403,8 @@ TEST_F(ComponentInspectorTest, SeveralComponentsShowTheirBoundsAndTakeAnEditToge
     EXPECT_EQ(project().screens.first().components[0].properties.value(PropertyKey::text), "Closed today");
     EXPECT_EQ(project().screens.first().components[1].properties.value(PropertyKey::text), "Closed today");
     EXPECT_FALSE(rowText("text").endsWith("(mixed)"));
-    EXPECT_EQ(undoStack.count(), 4); // one step each
-    undoStack.undo();
+    EXPECT_EQ(undoStack().count(), 4); // one step each
+    undoStack().undo();
     EXPECT_EQ(project().screens.first().components[0].properties.value(PropertyKey::text), "Opening hours");
 }
 
@@ -303,7 +415,6 @@ TEST_F(ComponentInspectorTest, AWebAddressWithoutASchemeIsStoredAsOneTheEngineCa
     QLineEdit* field = shown<QLineEdit>(inspector, "url");
     field->setFocus();
     QTest::keyClicks(field, "www.example.org/menu");
-    InspectorUpdateManager::shared().flush();
     showAgain();
     EXPECT_EQ(property(PropertyKey::url), "https://www.example.org/menu");
     EXPECT_EQ(field->text(), "www.example.org/menu") << "what is being typed stays as typed";

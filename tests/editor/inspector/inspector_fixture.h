@@ -1,45 +1,38 @@
 #pragma once
 
-#include "editing/inspector_update_manager.h"
-#include "editing/shared_document_manager.h"
-#include "platform/notification_center.h"
+#include "editing/document_session.h"
 #include "platform/preferences.h"
 #include "support/qt_printers.h"
 
 #include <QApplication>
+#include <QSlider>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUndoStack>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
 namespace vistrelle::test_support {
 
-// A project open in the shared manager with an undo stack, as an active window has it.
+// A project open in a session of its own, as a project window has it.
 class InspectorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Preferences::setStoreFolder(store.path());
-        SharedDocumentManager::resetShared();
-        NotificationCenter::defaultCenter().reset();
-        manager().undoManager().setUndoManager(&undoStack);
-    }
-    void TearDown() override {
-        InspectorUpdateManager::shared().flush();
-        QApplication::processEvents();
-        SharedDocumentManager::resetShared();
-        NotificationCenter::defaultCenter().reset();
-    }
+    void SetUp() override { Preferences::setStoreFolder(store.path()); }
+    void TearDown() override { QApplication::processEvents(); }
 
-    static SharedDocumentManager& manager() { return SharedDocumentManager::shared(); }
+    DocumentSession& session() { return *session_; }
+    QUndoStack& undoStack() { return session_->undoStack(); }
 
     void open(const KioskProject& project) {
         VistrelleDocument document;
         document.project = project;
-        manager().setActiveDocument(document, windowId);
-        manager().setSelectedScreen(project.screens.first());
+        session_ = std::make_unique<DocumentSession>(document);
         QApplication::processEvents();
     }
-    const KioskProject& project() const { return manager().currentDocument()->project; }
+    const KioskProject& project() const { return session_->project(); }
 
     // The widget named `name` among those `parent` shows (each type's panel has its own controls).
     template <typename T> T* shown(const QWidget& parent, const QString& name) const {
@@ -50,9 +43,27 @@ protected:
         return nullptr;
     }
 
+    // Presses the slider's handle, drags it through `ticks` as a hand does (a few ms apart) and lets go.
+    static void dragSlider(QSlider* slider, const QList<int>& ticks) {
+        const int handle = slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
+        const auto at = [&](int tick) {
+            return QPoint(QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), tick,
+                                                          slider->width() - handle) +
+                              handle / 2,
+                          slider->height() / 2);
+        };
+        QTest::mousePress(slider, Qt::LeftButton, {}, at(slider->value()));
+        for (int tick : ticks) {
+            QTest::mouseMove(slider, at(tick), 8);
+            QApplication::processEvents();
+        }
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, at(ticks.last()), 8);
+    }
+
     QTemporaryDir store;
-    QUndoStack undoStack;
-    QUuid windowId = QUuid::createUuid();
+
+private:
+    std::unique_ptr<DocumentSession> session_;
 };
 
 } // namespace vistrelle::test_support

@@ -27,6 +27,7 @@ protected:
         for (const char* name : {"Second", "Third"})
             threeScreens.screens.append(KioskScreen(QString::fromLatin1(name)));
         open(threeScreens);
+        inspector.setSession(&session());
         inspect(0);
     }
     void inspect(qsizetype index) {
@@ -64,7 +65,7 @@ TEST_F(ScreenInspectorTest, NameAndDurationFollowTheirRules) {
     shown<QLineEdit>(inspector, "screenName")->clear();
     type("screenName", "");
     EXPECT_EQ(screen(0).name, "Untitled Screen");
-    EXPECT_EQ(undoStack.count(), 3);
+    EXPECT_EQ(undoStack().count(), 3);
 }
 
 TEST_F(ScreenInspectorTest, TransitionsGoToAllScreensOnlyFromTheFirst) {
@@ -78,7 +79,7 @@ TEST_F(ScreenInspectorTest, TransitionsGoToAllScreensOnlyFromTheFirst) {
         EXPECT_EQ(each.transition.effect, TransitionEffect::pageTurn);
 
     inspect(1);
-    EXPECT_FALSE(inspector.transitionToAll()->isEnabled());
+    EXPECT_TRUE(inspector.transitionToAll()->isHidden()) << "it works from the first screen only";
     chooseEffect(TransitionEffect::moveUp);
     EXPECT_EQ(screen(1).transition.effect, TransitionEffect::moveUp);
     EXPECT_EQ(screen(0).transition.effect, TransitionEffect::pageTurn);
@@ -88,31 +89,33 @@ TEST_F(ScreenInspectorTest, TransitionsGoToAllScreensOnlyFromTheFirst) {
     inspect(0);
     inspector.transitionToAll()->click();
     EXPECT_EQ(screen(1).transition.effect, TransitionEffect::moveUp);
-    EXPECT_EQ(undoStack.count(), 4);
-    undoStack.undo(); // moveUp on the second screen
-    undoStack.undo(); // page turn everywhere
+    EXPECT_EQ(undoStack().count(), 4);
+    undoStack().undo(); // moveUp on the second screen
+    undoStack().undo(); // page turn everywhere
     EXPECT_EQ(screen(2).transition.effect, TransitionEffect::fade);
 }
 
 TEST_F(ScreenInspectorTest, CopyingTheBackgroundIsASettingAndOneStep) {
     ProjectSettings separate = project().settings;
     separate.inheritFirstScreenBackground = false;
-    manager().setProjectInfo(project().metadata, separate);
+    session().setProjectInfo(project().metadata, separate);
     KioskScreen first = screen(0);
     first.background.color = "#123456";
-    manager().updateScreen(first, "Change Background");
+    session().updateScreen(first, "Change Background");
     inspect(0);
-    const int before = undoStack.count();
+    const int before = undoStack().count();
     inspector.backgroundToAll()->click();
     EXPECT_TRUE(project().settings.inheritFirstScreenBackground);
     EXPECT_EQ(screen(2).background.color, "#123456");
-    ASSERT_EQ(undoStack.count(), before + 1);
-    undoStack.undo();
+    ASSERT_EQ(undoStack().count(), before + 1);
+    undoStack().undo();
     EXPECT_FALSE(project().settings.inheritFirstScreenBackground);
     EXPECT_EQ(screen(2).background.color, "#FFFFFF");
+    inspect(0);
+    EXPECT_FALSE(inspector.backgroundToAll()->isChecked()) << "undo switches copying off again";
 
     // While copying is on, a change of the first screen's background reaches every screen.
-    undoStack.redo();
+    undoStack().redo();
     inspect(0);
     auto* selector = shown<QWidget>(inspector, "backgroundSelector");
     BackgroundStyle gradient;
@@ -146,15 +149,60 @@ TEST_F(ScreenInspectorTest, ATemplateReplacesTheScreenAsOneStepAndFailuresAreSho
     EXPECT_EQ(screen(1).name, "Menu");
     EXPECT_EQ(screen(1).duration, 3);
     EXPECT_EQ(screen(1).components.size(), 1);
-    EXPECT_EQ(undoStack.count(), 1);
-    EXPECT_EQ(manager().selectedScreen()->id, screen(1).id) << "the imported screen stays selected";
+    EXPECT_EQ(undoStack().count(), 1);
+    EXPECT_EQ(session().selectedScreen()->id, screen(1).id) << "the imported screen stays selected";
 
     QFile broken(folder.filePath("broken.xml"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("<Screen name=\"x\"");
     broken.close();
     importFile(broken.fileName());
-    EXPECT_EQ(undoStack.count(), 1);
+    EXPECT_EQ(undoStack().count(), 1);
     EXPECT_TRUE(
         shown<QLabel>(inspector, "templateStatus")->text().startsWith("The screen could not be imported: "));
+}
+
+TEST_F(ScreenInspectorTest, ApplyToAllStartsOffInEveryWindowShowsInEveryBackgroundModeAndUndoSwitchesItOff) {
+    EXPECT_FALSE(inspector.transitionToAll()->isChecked());
+    EXPECT_FALSE(inspector.backgroundToAll()->isChecked());
+    EXPECT_EQ(screen(0).background.type, BackgroundType::color);
+    EXPECT_FALSE(inspector.backgroundToAll()->isHidden()) << "a colour background can be copied too";
+
+    inspector.transitionToAll()->click();
+    undoStack().undo();
+    inspect(0);
+    EXPECT_FALSE(inspector.transitionToAll()->isChecked());
+    chooseEffect(TransitionEffect::fade);
+    EXPECT_EQ(screen(1).transition.effect, TransitionEffect::none) << "after undo, nothing copies";
+
+    // Another project window: its own choice, off.
+    inspector.transitionToAll()->click();
+    ASSERT_TRUE(session().appliesTransitionToAllScreens());
+    DocumentSession other(session().document());
+    ScreenInspector otherInspector;
+    otherInspector.setSession(&other);
+    otherInspector.show(other.project(), other.project().screens[0]);
+    EXPECT_FALSE(otherInspector.transitionToAll()->isChecked());
+}
+
+TEST_F(ScreenInspectorTest, OneDragOfTheSpeedSliderIsOneStepWithOrWithoutCopying) {
+    inspector.resize(360, 900);
+    inspector.QWidget::show();
+    QApplication::processEvents();
+    auto* speed = shown<QSlider>(inspector, "transitionSpeed");
+    dragSlider(speed, {6, 8, 10, 12, 14});
+    EXPECT_EQ(undoStack().count(), 1);
+    EXPECT_DOUBLE_EQ(screen(0).transition.duration, 1.9);
+    EXPECT_DOUBLE_EQ(screen(1).transition.duration, 1.0);
+
+    inspector.transitionToAll()->click();
+    const qsizetype steps = undoStack().count();
+    inspect(0);
+    dragSlider(speed, {12, 10, 8, 6, 4, 2, 0});
+    EXPECT_EQ(undoStack().count(), steps + 1);
+    for (const KioskScreen& each : project().screens)
+        EXPECT_DOUBLE_EQ(each.transition.duration, 0.5);
+    undoStack().undo();
+    for (qsizetype i = 1; i < project().screens.size(); ++i)
+        EXPECT_DOUBLE_EQ(screen(i).transition.duration, 1.9);
 }

@@ -1,9 +1,8 @@
 #include "editor/sheets/text_area_editor_sheet.h"
 
-#include "editing/shared_document_manager.h"
+#include "editing/document_session.h"
 #include "model/component_factory.h"
 #include "model/component_properties.h"
-#include "platform/notification_center.h"
 #include "render/text_layout.h"
 #include "richtext/font_resolver.h"
 #include "richtext/rich_text_editor.h"
@@ -138,33 +137,52 @@ TEST(TextAreaEditorSheetTest, FormattingTypedInTheEditorComesBackWhenReopened) {
         << "reopened and saved: the same data";
 }
 
-TEST(TextAreaEditorSheetTest, SavingIsOneStepThatUndoesToTheOldTextExactly) {
-    SharedDocumentManager::resetShared();
-    QUndoStack stack;
-    SharedDocumentManager& manager = SharedDocumentManager::shared();
-    manager.undoManager().setUndoManager(&stack);
+TEST(TextAreaEditorSheetTest, SavingIsOneStepOnItsOwnComponentWhereverTheSelectionWent) {
     KioskProject project;
     const PlacedComponent area = textArea({{PropertyKey::text, "Before"}, {PropertyKey::fontSize, "20"}});
-    project.screens.first().components = {area};
+    const PlacedComponent other = textArea({{PropertyKey::text, "Other"}});
+    project.screens.first().components = {area, other};
     VistrelleDocument document;
     document.project = project;
-    manager.setActiveDocument(document, QUuid::createUuid());
+    DocumentSession session(document);
+    const auto propertiesNow = [&](int index) {
+        return session.project().screens[0].components[index].properties;
+    };
 
     QWidget parent;
-    editTextArea(&parent, project.screens.first().id, area);
+    editTextArea(&parent, session, project.screens.first().id, area);
     auto* sheet = parent.findChild<TextAreaEditorSheet*>();
     ASSERT_TRUE(sheet);
+    session.setSelectedComponent(other); // the sheet stays open while the user clicks elsewhere
     sheet->editor().textEdit()->selectAll();
     QTest::keyClicks(sheet->editor().textEdit(), "After");
     child<QPushButton>(*sheet, "save")->click();
-    const auto textNow = [&] {
-        return manager.currentDocument()->project.screens.first().components.first().properties;
-    };
-    EXPECT_EQ(textNow().value(PropertyKey::text), "After");
-    EXPECT_EQ(stack.count(), 1);
-    stack.undo();
-    EXPECT_EQ(textNow(), area.properties);
-    SharedDocumentManager::resetShared();
+    EXPECT_EQ(propertiesNow(0).value(PropertyKey::text), "After");
+    EXPECT_EQ(propertiesNow(1), other.properties);
+    EXPECT_EQ(session.undoStack().count(), 1);
+    session.undoStack().undo();
+    EXPECT_EQ(propertiesNow(0), area.properties);
+}
+
+TEST(TextAreaEditorSheetTest, TheSheetClosesWhenItsComponentIsDeleted) {
+    KioskProject project;
+    const PlacedComponent area = textArea({{PropertyKey::text, "Doomed"}});
+    project.screens.first().components = {area};
+    VistrelleDocument document;
+    document.project = project;
+    DocumentSession session(document);
+
+    QWidget parent;
+    editTextArea(&parent, session, project.screens.first().id, area);
+    QPointer<TextAreaEditorSheet> sheet = parent.findChild<TextAreaEditorSheet*>();
+    ASSERT_TRUE(sheet);
+    session.setSelectedComponent(area);
+    session.deleteSelectedComponent();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(!sheet || !sheet->isVisible());
+    EXPECT_EQ(session.undoStack().count(), 1) << "nothing written after the delete";
+    EXPECT_TRUE(session.project().screens[0].components.isEmpty());
 }
 
 namespace {
