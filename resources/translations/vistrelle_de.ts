@@ -4,52 +4,52 @@
 <context>
     <name>ArrangeActions</name>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="27"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="35"/>
         <source>Align Left Edges</source>
         <translation>Linke Kanten ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="28"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="36"/>
         <source>Align Horizontal Centres</source>
         <translation>Horizontal zentrieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="29"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="37"/>
         <source>Align Right Edges</source>
         <translation>Rechte Kanten ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="30"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="38"/>
         <source>Align Top Edges</source>
         <translation>Obere Kanten ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="31"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="39"/>
         <source>Align Vertical Centres</source>
         <translation>Vertikal zentrieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="32"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="40"/>
         <source>Align Bottom Edges</source>
         <translation>Untere Kanten ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="33"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="41"/>
         <source>Distribute Horizontally</source>
         <translation>Horizontal verteilen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="34"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="42"/>
         <source>Distribute Vertically</source>
         <translation>Vertikal verteilen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="35"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="43"/>
         <source>Match Width</source>
         <translation>Gleiche Breite</translation>
     </message>
     <message>
-        <location filename="../../src/editor/arrange_actions.cpp" line="36"/>
+        <location filename="../../src/editor/arrange_actions.cpp" line="44"/>
         <source>Match Height</source>
         <translation>Gleiche Höhe</translation>
     </message>
@@ -76,175 +76,175 @@
     </message>
     <message>
         <location filename="../../src/export/screen_rules.cpp" line="43"/>
-        <location filename="../../src/export/show_check.cpp" line="94"/>
-        <location filename="../../src/export/show_check.cpp" line="124"/>
+        <location filename="../../src/export/show_check.cpp" line="103"/>
+        <location filename="../../src/export/show_check.cpp" line="137"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="63"/>
+        <location filename="../../src/export/screen_rules.cpp" line="65"/>
         <source>%1 “%2” does not decode as a picture: save it again as PNG or JPEG, or choose another.</source>
         <translation>%1 „%2“ lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="70"/>
+        <location filename="../../src/export/screen_rules.cpp" line="73"/>
         <source>%1 “%2” is missing: put the file back or choose another.</source>
         <translation>%1 „%2“ fehlt: Legen Sie die Datei zurück oder wählen Sie eine andere.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="75"/>
+        <location filename="../../src/export/screen_rules.cpp" line="79"/>
         <source>%1 “%2” is a folder, not a file: choose the file itself.</source>
         <translation>%1 „%2“ ist ein Ordner, keine Datei: Wählen Sie die Datei selbst.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="80"/>
+        <location filename="../../src/export/screen_rules.cpp" line="84"/>
         <source>%1 “%2” is no regular file (a pipe or a device): choose a file.</source>
         <translation>%1 „%2“ ist keine normale Datei (eine Pipe oder ein Gerät): Wählen Sie eine Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="102"/>
+        <location filename="../../src/export/screen_rules.cpp" line="110"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, enlarged %5× (more than %6× looks blurry): use a larger picture or show it smaller.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt, %5-fach vergrößert (mehr als %6-fach wirkt unscharf): Nehmen Sie ein größeres Bild oder zeigen Sie es kleiner.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="109"/>
+        <location filename="../../src/export/screen_rules.cpp" line="118"/>
         <source>%1 “%2” has %3 pixels but is shown at %4, more than %5× larger than it is shown: a smaller copy makes the bundle lighter and loads faster.</source>
         <translation>%1 „%2“ hat %3 Pixel, wird aber in %4 gezeigt und ist damit mehr als %5-mal größer als nötig: Eine kleinere Kopie macht das Paket leichter und lädt schneller.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="163"/>
-        <location filename="../../src/export/screen_rules.cpp" line="174"/>
+        <location filename="../../src/export/screen_rules.cpp" line="173"/>
+        <location filename="../../src/export/screen_rules.cpp" line="185"/>
         <source>The background picture</source>
         <translation>Das Hintergrundbild</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="182"/>
-        <location filename="../../src/export/screen_rules.cpp" line="185"/>
+        <location filename="../../src/export/screen_rules.cpp" line="193"/>
+        <location filename="../../src/export/screen_rules.cpp" line="196"/>
         <source>The picture</source>
         <translation>Das Bild</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="192"/>
+        <location filename="../../src/export/screen_rules.cpp" line="203"/>
         <source>The video</source>
         <translation>Das Video</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="119"/>
+        <location filename="../../src/export/screen_rules.cpp" line="129"/>
         <source>Videos or web views are not supported for this mode: in high-performance mode %1 shows as a still placeholder. Deploy without the mode, or replace it with a picture.</source>
         <translation>Videos oder Webansichten werden in diesem Modus nicht unterstützt: Im Hochleistungsmodus erscheint %1 als stehender Platzhalter. Stellen Sie ohne den Modus bereit oder ersetzen Sie es durch ein Bild.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="57"/>
+        <location filename="../../src/export/screen_rules.cpp" line="58"/>
         <source>%1 “%2” is not a video file a player can open: choose an MP4, MOV, MKV, WebM or AVI film.</source>
         <translation>%1 „%2“ ist keine Videodatei, die ein Player öffnen kann: Wählen Sie einen Film im Format MP4, MOV, MKV, WebM oder AVI.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="201"/>
+        <location filename="../../src/export/screen_rules.cpp" line="212"/>
         <source>%1 has the address “%2”, which is no web page: the display shows an error in its place. Type an address that begins with https:// or http://, or clear it to show the HTML content.</source>
         <translation>%1 hat die Adresse „%2“, die keine Webseite ist: Der Bildschirm zeigt an ihrer Stelle einen Fehler. Geben Sie eine Adresse ein, die mit https:// oder http:// beginnt, oder leeren Sie sie, um den HTML-Inhalt zu zeigen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="208"/>
+        <location filename="../../src/export/screen_rules.cpp" line="220"/>
         <source>%1 loads its page from the network: the display computer must be online, or the screen shows an error page. Use a local page where the network may fail.</source>
         <translation>%1 lädt die Seite aus dem Netz: Der Anzeigecomputer muss online sein, sonst zeigt der Bildschirm eine Fehlerseite. Nehmen Sie eine lokale Seite, wo das Netz ausfallen kann.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="238"/>
+        <location filename="../../src/export/screen_rules.cpp" line="251"/>
         <source>%1 is entirely outside the screen (%2 × %3), so it never shows: move it onto the screen or delete it.</source>
         <translation>%1 liegt ganz außerhalb des Bildschirms (%2 × %3) und ist nie zu sehen: Verschieben Sie es auf den Bildschirm oder löschen Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="246"/>
+        <location filename="../../src/export/screen_rules.cpp" line="259"/>
         <source>%1 px past the left edge</source>
         <translation>%1 px über den linken Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="248"/>
+        <location filename="../../src/export/screen_rules.cpp" line="261"/>
         <source>%1 px past the top edge</source>
         <translation>%1 px über den oberen Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="250"/>
+        <location filename="../../src/export/screen_rules.cpp" line="263"/>
         <source>%1 px past the right edge</source>
         <translation>%1 px über den rechten Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="252"/>
+        <location filename="../../src/export/screen_rules.cpp" line="265"/>
         <source>%1 px past the bottom edge</source>
         <translation>%1 px über den unteren Rand</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="254"/>
+        <location filename="../../src/export/screen_rules.cpp" line="267"/>
         <source>%1 reaches %2 of the screen and is cut off there: move it inside or make it smaller.</source>
         <translation>%1 reicht %2 des Bildschirms hinaus und wird dort abgeschnitten: Verschieben Sie es hinein oder verkleinern Sie es.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="256"/>
+        <location filename="../../src/export/screen_rules.cpp" line="269"/>
         <source> and </source>
         <translation> und </translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="270"/>
+        <location filename="../../src/export/screen_rules.cpp" line="284"/>
         <source>The screen shows %1 for %2 seconds; reading takes about %3 seconds (%4 words a second and %5 seconds to notice the screen): show it longer or say less.</source>
         <translation>Der Bildschirm zeigt %1 für %2 Sekunden; Lesen dauert etwa %3 Sekunden (%4 Wörter pro Sekunde und %5 Sekunden, um den Bildschirm zu bemerken): Zeigen Sie ihn länger oder kürzen Sie den Text.</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="272"/>
+        <location filename="../../src/export/screen_rules.cpp" line="286"/>
         <source>1 word</source>
         <translation>1 Wort</translation>
     </message>
     <message>
-        <location filename="../../src/export/screen_rules.cpp" line="272"/>
+        <location filename="../../src/export/screen_rules.cpp" line="286"/>
         <source>%1 words</source>
         <translation>%1 Wörter</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="70"/>
+        <location filename="../../src/export/show_check.cpp" line="72"/>
         <source>Name the project in its settings.</source>
         <translation>Geben Sie dem Projekt in seinen Einstellungen einen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="74"/>
+        <location filename="../../src/export/show_check.cpp" line="82"/>
         <source>The project name holds control characters or is longer than a folder name may be: the bundle is named “%1.bundle”. Rename the project to choose the name yourself.</source>
         <translation>Der Projektname enthält Steuerzeichen oder ist länger, als ein Ordnername sein darf: Das Bundle heißt „%1.bundle“. Benennen Sie das Projekt um, um den Namen selbst zu wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="82"/>
+        <location filename="../../src/export/show_check.cpp" line="90"/>
         <source>Set one in the project settings.</source>
         <translation>Legen Sie eines in den Projekteinstellungen fest.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="87"/>
+        <location filename="../../src/export/show_check.cpp" line="95"/>
         <source>Add a screen.</source>
         <translation>Fügen Sie einen Bildschirm hinzu.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="96"/>
+        <location filename="../../src/export/show_check.cpp" line="105"/>
         <source>Choose another resolution in the project settings.</source>
         <translation>Wählen Sie in den Projekteinstellungen eine andere Auflösung.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="109"/>
+        <location filename="../../src/export/show_check.cpp" line="121"/>
         <source>The project’s default background picture “%1” does not decode as a picture: save it again as PNG or JPEG, or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="103"/>
+        <location filename="../../src/export/show_check.cpp" line="114"/>
         <source>The project’s default background picture “%1” is missing or no file: put it back or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts fehlt oder ist keine Datei: Legen Sie es zurück oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/text_rules.cpp" line="126"/>
+        <location filename="../../src/export/text_rules.cpp" line="130"/>
         <source>The text of %1 has a contrast of %2:1 with what lies under it; text of its size needs at least %3:1 to be read from a distance: change its colour or what is behind it.</source>
         <translation>Der Text von %1 hat einen Kontrast von %2:1 zu dem, was darunter liegt; Text dieser Größe braucht mindestens %3:1, um aus der Entfernung lesbar zu sein: Ändern Sie seine Farbe oder den Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/export/text_rules.cpp" line="143"/>
+        <location filename="../../src/export/text_rules.cpp" line="149"/>
         <source>%1 needs %2 × %3 pixels for its text but has %4 × %5, so words are cut off: make it larger, the text shorter or the font smaller.</source>
         <translation>%1 braucht für seinen Text %2 × %3 Pixel, hat aber %4 × %5, sodass Wörter abgeschnitten werden: Vergrößern Sie es, kürzen Sie den Text oder verkleinern Sie die Schrift.</translation>
     </message>
     <message>
-        <location filename="../../src/export/text_rules.cpp" line="156"/>
+        <location filename="../../src/export/text_rules.cpp" line="163"/>
         <source>%1 has text of %2 pixels, too small to read from across the room on a screen %3 pixels high: use at least %4 pixels (1/40 of the screen’s height).</source>
         <translation>%1 hat Text von %2 Pixeln, zu klein, um ihn quer durch den Raum auf einem %3 Pixel hohen Bildschirm zu lesen: Nehmen Sie mindestens %4 Pixel (1/40 der Bildschirmhöhe).</translation>
     </message>
@@ -262,7 +262,7 @@
         <translation>Kein Bild ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="101"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="102"/>
         <source>Loading…</source>
         <translation>Wird geladen…</translation>
     </message>
@@ -287,12 +287,12 @@
         <translation>Video nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="203"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="204"/>
         <source>HTML content</source>
         <translation>HTML-Inhalt</translation>
     </message>
     <message>
-        <location filename="../../src/render/media_component_painters.cpp" line="204"/>
+        <location filename="../../src/render/media_component_painters.cpp" line="207"/>
         <source>Web View</source>
         <translation>Webansicht</translation>
     </message>
@@ -365,7 +365,7 @@ Eine aktualisierte Version der App wird in Kürze verfügbar sein.
 Wenn Sie benachrichtigt werden möchten, sobald der Fehler behoben ist, schreiben Sie an %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/crash_report_text.cpp" line="102"/>
+        <location filename="../../src/app/crash_report_text.cpp" line="104"/>
         <source>The application encountered an unexpected error.
 
 The crash report could not be sent now. It is kept on this computer and will be sent to the developer team at Quendrix when the computer is online.
@@ -431,32 +431,32 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>%1 kann nicht angezeigt werden: Bildschirme haben mindestens 1 × 1 und höchstens 16384 × 16384 Pixel.</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="48"/>
+        <location filename="../../src/export/deploy_error.h" line="49"/>
         <source>Resource not found: </source>
         <translation>Ressource nicht gefunden: </translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="52"/>
+        <location filename="../../src/export/deploy_error.h" line="53"/>
         <source>Resource is a folder, not a file: %1. %2</source>
         <translation>Ressource ist ein Ordner, keine Datei: %1. %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="54"/>
+        <location filename="../../src/export/deploy_error.h" line="55"/>
         <source>Resource is not a regular file: %1. %2</source>
         <translation>Ressource ist keine reguläre Datei: %1. %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="56"/>
+        <location filename="../../src/export/deploy_error.h" line="57"/>
         <source>Resource cannot be read (no permission): %1. %2</source>
         <translation>Ressource kann nicht gelesen werden (keine Berechtigung): %1. %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="58"/>
+        <location filename="../../src/export/deploy_error.h" line="59"/>
         <source>Resource is not a video: %1. %2</source>
         <translation>Ressource ist kein Video: %1. %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/deploy_error.h" line="58"/>
+        <location filename="../../src/export/deploy_error.h" line="60"/>
         <source>Resource is not a picture: %1. %2</source>
         <translation>Ressource ist kein Bild: %1. %2</translation>
     </message>
@@ -482,12 +482,12 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Der Ordner „%1“ konnte nicht erstellt werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/export/bundle_files.cpp" line="301"/>
+        <location filename="../../src/export/bundle_files.cpp" line="302"/>
         <source>The folder “%1” already holds %2 bundles named “%3”: choose another folder, or remove bundles you no longer need.</source>
         <translation>Der Ordner „%1“ enthält bereits %2 Bundles mit dem Namen „%3“: Wählen Sie einen anderen Ordner, oder entfernen Sie Bundles, die Sie nicht mehr brauchen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="248"/>
+        <location filename="../../src/export/slide_export.cpp" line="253"/>
         <source>The folder “%1” couldn’t be created.</source>
         <translation>Der Ordner „%1“ konnte nicht erstellt werden.</translation>
     </message>
@@ -556,32 +556,32 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Ressourcen erfolgreich kopiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="80"/>
+        <location filename="../../src/export/slide_export.cpp" line="81"/>
         <source>The screen “%1” can’t be drawn as a slide of %2 × %3 pixels: slides are at least 1 × 1 and at most %4 × %4 pixels.</source>
         <translation>Der Bildschirm „%1“ kann nicht als Folie mit %2 × %3 Pixeln gerendert werden: Folien sind mindestens 1 × 1 und höchstens %4 × %4 Pixel groß.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="193"/>
+        <location filename="../../src/export/slide_export.cpp" line="195"/>
         <source>The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not enough memory.</source>
         <translation>Der Bildschirm „%1“ konnte nicht als Folie mit %2 × %3 Pixeln gerendert werden: Es ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="199"/>
+        <location filename="../../src/export/slide_export.cpp" line="202"/>
         <source>The slide of the screen “%1” couldn’t be encoded as %2.</source>
         <translation>Die Folie des Bildschirms „%1“ konnte nicht als %2 codiert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="232"/>
+        <location filename="../../src/export/slide_export.cpp" line="236"/>
         <source>Rendered: </source>
         <translation>Gerendert: </translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="239"/>
+        <location filename="../../src/export/slide_export.cpp" line="244"/>
         <source>XML data exported for optimized mode</source>
         <translation>XML-Daten für den optimierten Modus exportiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="253"/>
+        <location filename="../../src/export/slide_export.cpp" line="259"/>
         <source>Exported: </source>
         <translation>Exportiert: </translation>
     </message>
@@ -589,7 +589,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>KioskProject</name>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="100"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="101"/>
         <location filename="../../src/model/project_model.cpp" line="62"/>
         <source>Start</source>
         <translation>Start</translation>
@@ -598,22 +598,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PaletteWindows</name>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="35"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="48"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="39"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="52"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="43"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="58"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="47"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="62"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
     </message>
@@ -652,27 +652,27 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>ProjectSetup</name>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="65"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="66"/>
         <source>Please enter valid numbers</source>
         <translation>Bitte geben Sie gültige Zahlen ein</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="67"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="68"/>
         <source>Resolution must be at least 1024×768</source>
         <translation>Die Auflösung muss mindestens 1024×768 betragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="69"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="70"/>
         <source>Resolution must be at most %1×%1</source>
         <translation>Die Auflösung darf höchstens %1×%1 betragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="115"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="116"/>
         <source>Untitled Screen</source>
         <translation>Unbenannter Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="124"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="125"/>
         <source>Untitled Project</source>
         <translation>Unbenanntes Projekt</translation>
     </message>
@@ -680,107 +680,107 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PropertyEditors</name>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="200"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="201"/>
         <source>Style</source>
         <translation>Stil</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="466"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="473"/>
         <source>Select image...</source>
         <translation>Bild auswählen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="466"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="474"/>
         <source>Select video...</source>
         <translation>Video auswählen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="469"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="477"/>
         <source>Remove Image</source>
         <translation>Bild entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="469"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="478"/>
         <source>Remove Current Video</source>
         <translation>Aktuelles Video entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="487"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="497"/>
         <source>No image selected</source>
         <translation>Kein Bild ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="487"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="498"/>
         <source>No video selected</source>
         <translation>Kein Video ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="493"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="504"/>
         <source>Image not found</source>
         <translation>Bild nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="493"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="505"/>
         <source>Video file not found</source>
         <translation>Videodatei nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="496"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="508"/>
         <source>Invalid image file</source>
         <translation>Ungültige Bilddatei</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="504"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="515"/>
         <source>Choose Image</source>
         <translation>Bild auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="504"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="516"/>
         <source>Choose Video</source>
         <translation>Video auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="508"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="520"/>
         <source>Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="509"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="521"/>
         <source>Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</source>
         <translation>Filme (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="510"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="522"/>
         <source>Choose</source>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="511"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="523"/>
         <source>Select an image file</source>
         <translation>Wählen Sie eine Bilddatei aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="511"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="524"/>
         <source>Select a video file</source>
         <translation>Wählen Sie eine Videodatei aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="549"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="565"/>
         <source>Invalid URL format</source>
         <translation>Ungültiges URL-Format</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="592"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="609"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="615"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="634"/>
         <source>Choose Icon</source>
         <translation>Symbol auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="639"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="660"/>
         <source>Text Editor...</source>
         <translation>Texteditor...</translation>
     </message>
@@ -788,342 +788,342 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PropertySchema</name>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="26"/>
+        <location filename="../../src/model/property_schema.cpp" line="29"/>
         <source>Opacity</source>
         <translation>Deckkraft</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="26"/>
+        <location filename="../../src/model/property_schema.cpp" line="30"/>
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="37"/>
-        <location filename="../../src/model/property_schema.cpp" line="217"/>
+        <location filename="../../src/model/property_schema.cpp" line="42"/>
+        <location filename="../../src/model/property_schema.cpp" line="291"/>
         <source>Rotation</source>
         <translation>Drehung</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="58"/>
-        <location filename="../../src/model/property_schema.cpp" line="84"/>
+        <location filename="../../src/model/property_schema.cpp" line="67"/>
+        <location filename="../../src/model/property_schema.cpp" line="113"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="59"/>
+        <location filename="../../src/model/property_schema.cpp" line="68"/>
         <source>Enter text...</source>
         <translation>Text eingeben...</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="60"/>
-        <location filename="../../src/model/property_schema.cpp" line="249"/>
+        <location filename="../../src/model/property_schema.cpp" line="70"/>
+        <location filename="../../src/model/property_schema.cpp" line="342"/>
         <source>Bold</source>
         <translation>Fett</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="61"/>
+        <location filename="../../src/model/property_schema.cpp" line="72"/>
         <source>Italic</source>
         <translation>Kursiv</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="62"/>
+        <location filename="../../src/model/property_schema.cpp" line="78"/>
         <source>Underline</source>
         <translation>Unterstrichen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="66"/>
+        <location filename="../../src/model/property_schema.cpp" line="83"/>
         <source>Alignment</source>
         <translation>Ausrichtung</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="67"/>
+        <location filename="../../src/model/property_schema.cpp" line="84"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="68"/>
-        <location filename="../../src/model/property_schema.cpp" line="121"/>
+        <location filename="../../src/model/property_schema.cpp" line="86"/>
+        <location filename="../../src/model/property_schema.cpp" line="159"/>
         <source>Center</source>
         <translation>Zentriert</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="69"/>
+        <location filename="../../src/model/property_schema.cpp" line="88"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="71"/>
+        <location filename="../../src/model/property_schema.cpp" line="92"/>
         <source>Font</source>
         <translation>Schrift</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="77"/>
-        <location filename="../../src/model/property_schema.cpp" line="237"/>
+        <location filename="../../src/model/property_schema.cpp" line="99"/>
+        <location filename="../../src/model/property_schema.cpp" line="326"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="81"/>
-        <location filename="../../src/model/property_schema.cpp" line="235"/>
+        <location filename="../../src/model/property_schema.cpp" line="107"/>
+        <location filename="../../src/model/property_schema.cpp" line="324"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="94"/>
+        <location filename="../../src/model/property_schema.cpp" line="123"/>
         <source>Solid</source>
         <translation>Deckend</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="95"/>
+        <location filename="../../src/model/property_schema.cpp" line="124"/>
         <source>Transparent</source>
         <translation>Transparent</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="103"/>
+        <location filename="../../src/model/property_schema.cpp" line="133"/>
         <source>Image</source>
         <translation>Bild</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="105"/>
+        <location filename="../../src/model/property_schema.cpp" line="136"/>
         <source>Display Mode</source>
         <translation>Darstellung</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="108"/>
+        <location filename="../../src/model/property_schema.cpp" line="139"/>
         <source>Fit</source>
         <translation>Einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="110"/>
+        <location filename="../../src/model/property_schema.cpp" line="141"/>
         <source>Scales the image to fit within the frame while maintaining aspect ratio</source>
         <translation>Skaliert das Bild so, dass es unter Beibehaltung des Seitenverhältnisses in den Rahmen passt</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="112"/>
-        <location filename="../../src/model/property_schema.cpp" line="160"/>
+        <location filename="../../src/model/property_schema.cpp" line="144"/>
+        <location filename="../../src/model/property_schema.cpp" line="211"/>
         <source>Fill</source>
         <translation>Füllen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="114"/>
+        <location filename="../../src/model/property_schema.cpp" line="146"/>
         <source>Scales the image to fill the frame, cropping if necessary while maintaining aspect ratio</source>
         <translation>Skaliert das Bild so, dass es den Rahmen füllt, und beschneidet es bei Bedarf unter Beibehaltung des Seitenverhältnisses</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="116"/>
-        <location filename="../../src/model/property_schema.cpp" line="161"/>
+        <location filename="../../src/model/property_schema.cpp" line="150"/>
+        <location filename="../../src/model/property_schema.cpp" line="212"/>
         <source>Stretch</source>
         <translation>Strecken</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="118"/>
+        <location filename="../../src/model/property_schema.cpp" line="152"/>
         <source>Stretches the image to fill the frame, may distort aspect ratio</source>
         <translation>Streckt das Bild auf die Größe des Rahmens; das Seitenverhältnis kann sich verändern</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="119"/>
+        <location filename="../../src/model/property_schema.cpp" line="155"/>
         <source>Tile</source>
         <translation>Kacheln</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="119"/>
+        <location filename="../../src/model/property_schema.cpp" line="157"/>
         <source>Repeats the image to fill the frame</source>
         <translation>Wiederholt das Bild, bis der Rahmen gefüllt ist</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="123"/>
+        <location filename="../../src/model/property_schema.cpp" line="161"/>
         <source>Centers the image without scaling, may be cropped or show empty space</source>
         <translation>Zentriert das Bild ohne Skalierung; es kann beschnitten werden oder Leerraum lassen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="125"/>
+        <location filename="../../src/model/property_schema.cpp" line="165"/>
         <source>Corner Radius</source>
         <translation>Eckenradius</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="129"/>
+        <location filename="../../src/model/property_schema.cpp" line="170"/>
         <source>Border Width</source>
         <translation>Rahmenbreite</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="132"/>
+        <location filename="../../src/model/property_schema.cpp" line="174"/>
         <source>Border Color</source>
         <translation>Rahmenfarbe</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="153"/>
+        <location filename="../../src/model/property_schema.cpp" line="196"/>
         <source>Video</source>
         <translation>Video</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="154"/>
+        <location filename="../../src/model/property_schema.cpp" line="202"/>
         <source>Show Controls</source>
         <translation>Steuerelemente zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="155"/>
+        <location filename="../../src/model/property_schema.cpp" line="204"/>
         <source>Autoplay</source>
         <translation>Automatisch abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="156"/>
+        <location filename="../../src/model/property_schema.cpp" line="206"/>
         <source>Loop</source>
         <translation>Endlosschleife</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="157"/>
+        <location filename="../../src/model/property_schema.cpp" line="208"/>
         <source>Muted</source>
         <translation>Stumm</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="159"/>
+        <location filename="../../src/model/property_schema.cpp" line="210"/>
         <source>Fitting</source>
         <translation>Anpassung</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="163"/>
+        <location filename="../../src/model/property_schema.cpp" line="215"/>
         <source>Background Color</source>
         <translation>Hintergrundfarbe</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="173"/>
+        <location filename="../../src/model/property_schema.cpp" line="226"/>
         <source>URL to display</source>
         <translation>Anzuzeigende URL</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="174"/>
+        <location filename="../../src/model/property_schema.cpp" line="227"/>
         <source>https://www.example.com</source>
         <translation>https://www.example.com</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="176"/>
+        <location filename="../../src/model/property_schema.cpp" line="231"/>
         <source>HTML content (used when URL is empty)</source>
         <translation>HTML-Inhalt (wenn keine URL angegeben ist)</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="178"/>
+        <location filename="../../src/model/property_schema.cpp" line="237"/>
         <source>Allow back and forward navigation</source>
         <translation>Vor- und Zurücknavigation erlauben</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="180"/>
+        <location filename="../../src/model/property_schema.cpp" line="243"/>
         <source>Allow zooming</source>
         <translation>Zoomen erlauben</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="182"/>
+        <location filename="../../src/model/property_schema.cpp" line="249"/>
         <source>Show link previews</source>
         <translation>Linkvorschau zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="194"/>
+        <location filename="../../src/model/property_schema.cpp" line="261"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="195"/>
+        <location filename="../../src/model/property_schema.cpp" line="263"/>
         <source>Star</source>
         <translation>Stern</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="196"/>
+        <location filename="../../src/model/property_schema.cpp" line="264"/>
         <source>Circle</source>
         <translation>Kreis</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="197"/>
+        <location filename="../../src/model/property_schema.cpp" line="266"/>
         <source>Rectangle</source>
         <translation>Rechteck</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="198"/>
+        <location filename="../../src/model/property_schema.cpp" line="268"/>
         <source>Square</source>
         <translation>Quadrat</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="199"/>
+        <location filename="../../src/model/property_schema.cpp" line="270"/>
         <source>Triangle</source>
         <translation>Dreieck</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="200"/>
+        <location filename="../../src/model/property_schema.cpp" line="272"/>
         <source>Diamond</source>
         <translation>Raute</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="202"/>
-        <location filename="../../src/model/property_schema.cpp" line="226"/>
+        <location filename="../../src/model/property_schema.cpp" line="275"/>
+        <location filename="../../src/model/property_schema.cpp" line="307"/>
         <source>Stroke</source>
         <translation>Kontur</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="207"/>
+        <location filename="../../src/model/property_schema.cpp" line="280"/>
         <source>Points</source>
         <translation>Zacken</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="211"/>
+        <location filename="../../src/model/property_schema.cpp" line="285"/>
         <source>Inner Radius</source>
         <translation>Innenradius</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="223"/>
+        <location filename="../../src/model/property_schema.cpp" line="300"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="223"/>
-        <location filename="../../src/model/property_schema.cpp" line="226"/>
+        <location filename="../../src/model/property_schema.cpp" line="301"/>
+        <location filename="../../src/model/property_schema.cpp" line="308"/>
         <source>Colors</source>
         <translation>Farben</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="233"/>
+        <location filename="../../src/model/property_schema.cpp" line="318"/>
         <source>Choose Icon</source>
         <translation>Symbol auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="242"/>
+        <location filename="../../src/model/property_schema.cpp" line="335"/>
         <source>Weight</source>
         <translation>Strichstärke</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="243"/>
+        <location filename="../../src/model/property_schema.cpp" line="336"/>
         <source>Ultra Light</source>
         <translation>Ultraleicht</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="244"/>
+        <location filename="../../src/model/property_schema.cpp" line="337"/>
         <source>Thin</source>
         <translation>Dünn</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="245"/>
+        <location filename="../../src/model/property_schema.cpp" line="338"/>
         <source>Light</source>
         <translation>Leicht</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="246"/>
+        <location filename="../../src/model/property_schema.cpp" line="339"/>
         <source>Regular</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="247"/>
+        <location filename="../../src/model/property_schema.cpp" line="340"/>
         <source>Medium</source>
         <translation>Mittel</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="248"/>
+        <location filename="../../src/model/property_schema.cpp" line="341"/>
         <source>Semibold</source>
         <translation>Halbfett</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="250"/>
+        <location filename="../../src/model/property_schema.cpp" line="343"/>
         <source>Heavy</source>
         <translation>Extrafett</translation>
     </message>
     <message>
-        <location filename="../../src/model/property_schema.cpp" line="251"/>
+        <location filename="../../src/model/property_schema.cpp" line="344"/>
         <source>Black</source>
         <translation>Ultrafett</translation>
     </message>
@@ -1147,7 +1147,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>Screens</name>
     <message>
-        <location filename="../../src/editor/sheets/project_setup.cpp" line="101"/>
+        <location filename="../../src/editor/sheets/project_setup.cpp" line="102"/>
         <location filename="../../src/editing/screen_naming.cpp" line="9"/>
         <source>Screen %1</source>
         <translation>Bildschirm %1</translation>
@@ -1161,48 +1161,48 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>SheetLayout</name>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="105"/>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="109"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="106"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="111"/>
         <source>Show Password</source>
         <translation>Passwort zeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="109"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="110"/>
         <source>Hide Password</source>
         <translation>Passwort verbergen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="120"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="122"/>
         <source> px</source>
         <translation> px</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="174"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="176"/>
         <source>Project Information</source>
         <translation>Projektinformationen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="176"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="178"/>
         <source>Enter project name</source>
         <translation>Projektnamen eingeben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="177"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="179"/>
         <source>Project Name</source>
         <translation>Projektname</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="179"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="181"/>
         <source>Enter project description</source>
         <translation>Projektbeschreibung eingeben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="180"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="182"/>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="198"/>
+        <location filename="../../src/editor/sheets/sheet_layout.cpp" line="200"/>
         <source>Grid Size</source>
         <translation>Rastergröße</translation>
     </message>
@@ -1215,67 +1215,67 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Ohne</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="18"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="19"/>
         <source>Move Right</source>
         <translation>Nach rechts schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="19"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="20"/>
         <source>Move Left</source>
         <translation>Nach links schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="19"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="21"/>
         <source>Move Up</source>
         <translation>Nach oben schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="20"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="22"/>
         <source>Move Down</source>
         <translation>Nach unten schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="20"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="23"/>
         <source>Fade</source>
         <translation>Blende</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="21"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="24"/>
         <source>Zoom In</source>
         <translation>Hineinzoomen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="21"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="25"/>
         <source>Zoom Out</source>
         <translation>Herauszoomen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="22"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="26"/>
         <source>Cross Fade</source>
         <translation>Überblenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="22"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="27"/>
         <source>Wipe Right</source>
         <translation>Nach rechts wischen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="23"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="28"/>
         <source>Wipe Up</source>
         <translation>Nach oben wischen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="23"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="29"/>
         <source>Pixel Dissolve</source>
         <translation>Pixelauflösung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="24"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="30"/>
         <source>Star Reveal</source>
         <translation>Sternblende</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="24"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="31"/>
         <source>Page Turn</source>
         <translation>Umblättern</translation>
     </message>
@@ -1322,38 +1322,38 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um die Datei zu öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="130"/>
-        <location filename="../../src/model/vistrelle_document.cpp" line="133"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="131"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="134"/>
         <source>The file could not be read.</source>
         <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="140"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="141"/>
         <source>The file “%1” does not exist.</source>
         <translation>Die Datei „%1“ existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="143"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="144"/>
         <source>“%1” is a folder</source>
         <translation>„%1“ ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="144"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="145"/>
         <source>“%1” is not a regular file</source>
         <translation>„%1“ ist keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="161"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="162"/>
         <source>it is %1 large, and a project file is at most %2</source>
         <translation>sie ist %1 groß, und eine Projektdatei ist höchstens %2 groß</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="176"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="178"/>
         <source>it grew past %1 while it was read, more than a project file can be</source>
         <translation>sie wuchs beim Lesen über %1 hinaus, mehr als eine Projektdatei sein kann</translation>
     </message>
     <message>
-        <location filename="../../src/model/vistrelle_document.cpp" line="192"/>
+        <location filename="../../src/model/vistrelle_document.cpp" line="194"/>
         <source>There is not enough memory to save the file.</source>
         <translation>Es ist nicht genügend Arbeitsspeicher vorhanden, um die Datei zu speichern.</translation>
     </message>
@@ -1454,23 +1454,23 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>WebViewComponentRenderer</name>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="57"/>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="59"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="58"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="60"/>
         <source>The request timed out.</source>
         <translation>Die Anfrage hat zu lange gedauert.</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="104"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="106"/>
         <source>Local files cannot be shown.</source>
         <translation>Lokale Dateien können nicht angezeigt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="115"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="117"/>
         <source>Web Page Alert</source>
         <translation>Hinweis der Webseite</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="127"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="129"/>
         <source>Web Page Confirmation</source>
         <translation>Bestätigung der Webseite</translation>
     </message>
@@ -1478,7 +1478,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>WindowManager</name>
     <message>
-        <location filename="../../src/app/window_manager.cpp" line="73"/>
+        <location filename="../../src/app/window_manager.cpp" line="74"/>
         <source>Could not save where the windows are: %1</source>
         <translation>Die Fensterpositionen konnten nicht gespeichert werden: %1</translation>
     </message>
@@ -1491,22 +1491,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Diashows für Digital Signage.</translation>
     </message>
     <message>
-        <location filename="../../src/app/main.cpp" line="52"/>
+        <location filename="../../src/app/main.cpp" line="53"/>
         <source>Play the first project full screen at once.</source>
         <translation>Das erste Projekt sofort im Vollbild abspielen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/main.cpp" line="55"/>
+        <location filename="../../src/app/main.cpp" line="56"/>
         <source>Projects to open.</source>
         <translation>Zu öffnende Projekte.</translation>
     </message>
     <message>
-        <location filename="../../src/app/main.cpp" line="78"/>
+        <location filename="../../src/app/main.cpp" line="80"/>
         <source>Vistrelle is already running but has not answered for %1 seconds, perhaps because it is busy opening a large project. It opens your files when it is ready; if it does not, try again in a moment.</source>
         <translation>Vistrelle läuft bereits, hat aber %1 Sekunden lang nicht geantwortet, vielleicht weil es gerade ein großes Projekt öffnet. Es öffnet Ihre Dateien, sobald es bereit ist; falls nicht, versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
-        <location filename="../../src/app/main.cpp" line="84"/>
+        <location filename="../../src/app/main.cpp" line="88"/>
         <source>Vistrelle Is Busy</source>
         <translation>Vistrelle ist beschäftigt</translation>
     </message>
@@ -1567,22 +1567,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::AdvancedCanvasView</name>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="63"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="59"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="559"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="560"/>
         <source>No Screen Selected</source>
         <translation>Kein Bildschirm ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="564"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="565"/>
         <source>Select a screen from the screens window to start adding content</source>
         <translation>Wählen Sie im Fenster „Bildschirme“ einen Bildschirm aus, um Inhalte hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="824"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="821"/>
         <source>Text</source>
         <translation>Text</translation>
     </message>
@@ -1751,7 +1751,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Bilder (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/background_selector.cpp" line="460"/>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="462"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
@@ -1775,87 +1775,87 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ComponentInspector</name>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="69"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="62"/>
         <source>Text Properties</source>
         <translation>Texteigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="71"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="64"/>
         <source>Image Properties</source>
         <translation>Bildeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="73"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="66"/>
         <source>Web View Properties</source>
         <translation>Webansicht-Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="75"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="68"/>
         <source>Video Properties</source>
         <translation>Videoeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="77"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="70"/>
         <source>Shape Properties</source>
         <translation>Formeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="79"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="72"/>
         <source>Icon Properties</source>
         <translation>Symboleigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="81"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="74"/>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="126"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="103"/>
         <source>Style Presets</source>
         <translation>Stilvorlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="129"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="106"/>
         <source>Save Current Style</source>
         <translation>Aktuellen Stil speichern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="150"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="127"/>
         <source>Position &amp; Size</source>
         <translation>Position und Größe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="167"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="144"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="168"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="145"/>
         <source>Y</source>
         <translation>Y</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="169"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="146"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="170"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="147"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="188"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="165"/>
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="192"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="169"/>
         <source>Z-Index (Depth)</source>
         <translation>Z-Index (Tiefe)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="264"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="255"/>
         <source>%n Components</source>
         <translation>
             <numerusform>%n Komponente</numerusform>
@@ -1863,37 +1863,37 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         </translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="265"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="256"/>
         <source>Selection</source>
         <translation>Auswahl</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="267"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="258"/>
         <source>Component</source>
         <translation>Komponente</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="312"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="304"/>
         <source>%1 (mixed)</source>
         <translation>%1 (gemischt)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="313"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="305"/>
         <source>The selected components differ here; a change sets them all.</source>
         <translation>Die ausgewählten Komponenten unterscheiden sich hier; eine Änderung setzt den Wert für alle.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="334"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="345"/>
         <source>Update Components</source>
         <translation>Komponenten aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="438"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="433"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="438"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="433"/>
         <source>Resize Components</source>
         <translation>Komponentengröße ändern</translation>
     </message>
@@ -1948,98 +1948,98 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::DocumentController</name>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="34"/>
+        <location filename="../../src/app/document_controller.cpp" line="36"/>
         <source>Vistrelle Projects (*.vistrelle)</source>
         <translation>Vistrelle-Projekte (*.vistrelle)</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="125"/>
+        <location filename="../../src/app/document_controller.cpp" line="135"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="143"/>
-        <location filename="../../src/app/document_controller.cpp" line="251"/>
+        <location filename="../../src/app/document_controller.cpp" line="153"/>
+        <location filename="../../src/app/document_controller.cpp" line="263"/>
         <source>The document “%1” could not be opened.</source>
         <translation>Das Dokument „%1“ konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="159"/>
+        <location filename="../../src/app/document_controller.cpp" line="169"/>
         <source>The document “%1” could not be saved.</source>
         <translation>Das Dokument „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="179"/>
+        <location filename="../../src/app/document_controller.cpp" line="189"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="216"/>
+        <location filename="../../src/app/document_controller.cpp" line="226"/>
         <source>Your changes to “%1” are not saved anywhere: %2 Choose Save As… to save them in another place.</source>
         <translation>Ihre Änderungen an „%1“ sind nirgends gespeichert: %2 Wählen Sie „Speichern unter…“, um sie an einem anderen Ort zu speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="220"/>
+        <location filename="../../src/app/document_controller.cpp" line="230"/>
         <source>“%1” could not be saved automatically: %2 Your changes are kept in a recovery copy for now. Choose Save As… to save them in another place.</source>
         <translation>„%1“ konnte nicht automatisch gespeichert werden: %2 Ihre Änderungen werden vorerst in einer Wiederherstellungskopie aufbewahrt. Wählen Sie „Speichern unter…“, um sie an einem anderen Ort zu speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="232"/>
+        <location filename="../../src/app/document_controller.cpp" line="243"/>
         <source>Revert to Saved</source>
         <translation>Auf gespeicherte Version zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="233"/>
+        <location filename="../../src/app/document_controller.cpp" line="244"/>
         <source>Do you want to revert “%1” to the last saved version?</source>
         <translation>Möchten Sie „%1“ auf die zuletzt gespeicherte Version zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="236"/>
+        <location filename="../../src/app/document_controller.cpp" line="247"/>
         <source>Your current changes will be lost.</source>
         <translation>Ihre aktuellen Änderungen gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="237"/>
+        <location filename="../../src/app/document_controller.cpp" line="248"/>
         <source>Revert</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="291"/>
+        <location filename="../../src/app/document_controller.cpp" line="303"/>
         <source>Vistrelle</source>
         <translation>Vistrelle</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="292"/>
+        <location filename="../../src/app/document_controller.cpp" line="304"/>
         <source>Do you want to save the changes made to the document “%1”?</source>
         <translation>Möchten Sie die Änderungen am Dokument „%1“ speichern?</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="295"/>
+        <location filename="../../src/app/document_controller.cpp" line="307"/>
         <source>Your changes will be lost if you don’t save them.</source>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="296"/>
+        <location filename="../../src/app/document_controller.cpp" line="308"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="297"/>
+        <location filename="../../src/app/document_controller.cpp" line="309"/>
         <source>Don’t Save</source>
         <translation>Nicht speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="346"/>
+        <location filename="../../src/app/document_controller.cpp" line="364"/>
         <source>Restore Unsaved Changes</source>
         <translation>Nicht gespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="347"/>
+        <location filename="../../src/app/document_controller.cpp" line="365"/>
         <source>Vistrelle did not quit properly last time.</source>
         <translation>Vistrelle wurde beim letzten Mal nicht ordnungsgemäß beendet.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/document_controller.cpp" line="348"/>
+        <location filename="../../src/app/document_controller.cpp" line="366"/>
         <source>Unsaved changes of %n document(s) were kept. Do you want to restore them?</source>
         <translation>
             <numerusform>Nicht gespeicherte Änderungen an %n Dokument wurden aufbewahrt. Möchten Sie sie wiederherstellen?</numerusform>
@@ -2047,414 +2047,533 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="350"/>
+        <location filename="../../src/app/document_controller.cpp" line="368"/>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="351"/>
+        <location filename="../../src/app/document_controller.cpp" line="369"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="388"/>
+        <location filename="../../src/app/document_controller.cpp" line="406"/>
         <source>Your unsaved changes were kept and are reopened now.</source>
         <translation>Ihre ungesicherten Änderungen wurden aufbewahrt und werden jetzt wieder geöffnet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="396"/>
+        <location filename="../../src/app/document_controller.cpp" line="414"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="398"/>
+        <location filename="../../src/app/document_controller.cpp" line="416"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="399"/>
+        <location filename="../../src/app/document_controller.cpp" line="417"/>
         <source>&amp;Open…</source>
         <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="400"/>
+        <location filename="../../src/app/document_controller.cpp" line="418"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="403"/>
+        <location filename="../../src/app/document_controller.cpp" line="421"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="404"/>
+        <location filename="../../src/app/document_controller.cpp" line="422"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="407"/>
+        <location filename="../../src/app/document_controller.cpp" line="425"/>
         <source>Re&amp;vert to Saved</source>
         <translation>Auf gespeicherte &amp;Version zurücksetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="412"/>
+        <location filename="../../src/app/document_controller.cpp" line="430"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="413"/>
+        <location filename="../../src/app/document_controller.cpp" line="432"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="428"/>
-        <location filename="../../src/app/document_controller.cpp" line="445"/>
+        <location filename="../../src/app/document_controller.cpp" line="447"/>
+        <location filename="../../src/app/document_controller.cpp" line="465"/>
         <source>Could not save the list of recent projects: %1</source>
         <translation>Die Liste der zuletzt geöffneten Projekte konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="440"/>
+        <location filename="../../src/app/document_controller.cpp" line="459"/>
         <source>No Recent Documents</source>
         <translation>Keine zuletzt geöffneten Dokumente</translation>
     </message>
     <message>
-        <location filename="../../src/app/document_controller.cpp" line="442"/>
+        <location filename="../../src/app/document_controller.cpp" line="461"/>
         <source>Clear Menu</source>
         <translation>Menü leeren</translation>
     </message>
 </context>
 <context>
-    <name>vistrelle::EditorWindow</name>
+    <name>vistrelle::DocumentSession</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="85"/>
-        <source>Canvas</source>
-        <translation>Arbeitsfläche</translation>
+        <location filename="../../src/editing/component_operations.cpp" line="50"/>
+        <source>Add Component</source>
+        <translation>Komponente hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="87"/>
-        <source>Save As…</source>
-        <translation>Speichern unter…</translation>
+        <location filename="../../src/editing/component_operations.cpp" line="79"/>
+        <location filename="../../src/editing/component_operations.cpp" line="96"/>
+        <source>Update Component</source>
+        <translation>Komponente ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="138"/>
-        <source>Editor</source>
-        <translation>Editor</translation>
+        <location filename="../../src/editing/component_operations.cpp" line="127"/>
+        <source>Delete Components</source>
+        <translation>Komponenten löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="147"/>
-        <source>Total duration of all screens</source>
-        <translation>Gesamtdauer aller Bildschirme</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="151"/>
-        <source>Duration</source>
-        <translation>Dauer</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="165"/>
-        <source>Open screens window</source>
-        <translation>Fenster „Bildschirme“ öffnen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="169"/>
-        <source>Open component library window</source>
-        <translation>Fenster „Komponenten“ öffnen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="173"/>
-        <source>Open inspector window</source>
-        <translation>Fenster „Inspektor“ öffnen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="177"/>
-        <source>Open show check window</source>
-        <translation>Fenster „Show-Prüfung“ öffnen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="181"/>
-        <source>Delete selected component</source>
-        <translation>Ausgewählte Komponente löschen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="134"/>
-        <location filename="../../src/editor/editor_window.cpp" line="197"/>
-        <source>Zoom Out</source>
-        <translation>Verkleinern</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="132"/>
-        <location filename="../../src/editor/editor_window.cpp" line="200"/>
-        <source>Zoom In</source>
-        <translation>Vergrößern</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="219"/>
-        <source>Preview the content in full screen mode</source>
-        <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="220"/>
-        <source>Preview the content in full screen mode (F5)</source>
-        <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="223"/>
-        <source>Export a bundle file for Vistrelle Player app</source>
-        <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="226"/>
-        <source>Project settings</source>
-        <translation>Projekteinstellungen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="306"/>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="464"/>
-        <source>Move Components</source>
-        <translation>Komponenten verschieben</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="477"/>
-        <source>Edit Text</source>
-        <translation>Text bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="536"/>
-        <source>Move Component</source>
-        <translation>Komponente verschieben</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/editor_window.cpp" line="543"/>
-        <source>Resize Component</source>
-        <translation>Komponentengröße ändern</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="98"/>
-        <location filename="../../src/editor/editor_window.cpp" line="554"/>
-        <source>Copy Component</source>
-        <translation>Komponente kopieren</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="102"/>
-        <location filename="../../src/editor/editor_window.cpp" line="555"/>
-        <source>Duplicate Component</source>
-        <translation>Komponente duplizieren</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="104"/>
-        <location filename="../../src/editor/editor_window.cpp" line="556"/>
+        <location filename="../../src/editing/component_operations.cpp" line="127"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="100"/>
-        <location filename="../../src/editor/editor_window.cpp" line="567"/>
+        <location filename="../../src/editing/component_operations.cpp" line="152"/>
+        <source>Duplicate Components</source>
+        <translation>Komponenten duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="152"/>
+        <source>Duplicate Component</source>
+        <translation>Komponente duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="204"/>
+        <source>Paste Components</source>
+        <translation>Komponenten einfügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/component_operations.cpp" line="204"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="724"/>
+        <location filename="../../src/editing/document_session.cpp" line="224"/>
+        <source>Project Settings</source>
+        <translation>Projekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/document_session.cpp" line="246"/>
+        <source>Action not allowed</source>
+        <translation>Aktion nicht zulässig</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="20"/>
+        <source>Add Screen</source>
+        <translation>Bildschirm hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="36"/>
+        <source>Duplicate Screen</source>
+        <translation>Bildschirm duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="47"/>
+        <source>The first screen is the start screen and cannot be deleted. Reorder another screen into position 1 first or rename this screen instead.</source>
+        <translation>Der erste Bildschirm ist der Startbildschirm und kann nicht gelöscht werden. Verschieben Sie zuerst einen anderen Bildschirm an Position 1 oder benennen Sie stattdessen diesen Bildschirm um.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="60"/>
+        <source>Delete Screen</source>
+        <translation>Bildschirm löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="71"/>
+        <source>Rename Screen</source>
+        <translation>Bildschirm umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="85"/>
+        <source>Edit Screen</source>
+        <translation>Bildschirm bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="122"/>
+        <source>The first screen is the start screen and must stay at position 1. To reorder, move another screen instead.</source>
+        <translation>Der erste Bildschirm ist der Startbildschirm und muss an Position 1 bleiben. Verschieben Sie zum Neuanordnen stattdessen einen anderen Bildschirm.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="127"/>
+        <source>Position 1 is reserved for the start screen. Drop the screen at position 2 or later instead.</source>
+        <translation>Position 1 ist für den Startbildschirm reserviert. Legen Sie den Bildschirm stattdessen an Position 2 oder später ab.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/screen_operations.cpp" line="133"/>
+        <source>Reorder Screens</source>
+        <translation>Bildschirme neu anordnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="90"/>
+        <source>Align</source>
+        <translation>Ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="94"/>
+        <source>Distribute</source>
+        <translation>Verteilen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="101"/>
+        <source>Match Width</source>
+        <translation>Gleiche Breite</translation>
+    </message>
+    <message>
+        <location filename="../../src/editing/selection_operations.cpp" line="101"/>
+        <source>Match Height</source>
+        <translation>Gleiche Höhe</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::EditorWindow</name>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="79"/>
+        <source>Canvas</source>
+        <translation>Arbeitsfläche</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="81"/>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="126"/>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="135"/>
+        <source>Total duration of all screens</source>
+        <translation>Gesamtdauer aller Bildschirme</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="139"/>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="153"/>
+        <source>Open screens window</source>
+        <translation>Fenster „Bildschirme“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="157"/>
+        <source>Open component library window</source>
+        <translation>Fenster „Komponenten“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="161"/>
+        <source>Open inspector window</source>
+        <translation>Fenster „Inspektor“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="165"/>
+        <source>Open show check window</source>
+        <translation>Fenster „Show-Prüfung“ öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="169"/>
+        <source>Delete selected component</source>
+        <translation>Ausgewählte Komponente löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="125"/>
+        <location filename="../../src/editor/editor_window.cpp" line="185"/>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="123"/>
+        <location filename="../../src/editor/editor_window.cpp" line="188"/>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="207"/>
+        <source>Preview the content in full screen mode</source>
+        <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="208"/>
+        <source>Preview the content in full screen mode (F5)</source>
+        <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="211"/>
+        <source>Export a bundle file for Vistrelle Player app</source>
+        <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="214"/>
+        <source>Project settings</source>
+        <translation>Projekteinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="263"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="355"/>
+        <source>Move Components</source>
+        <translation>Komponenten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="374"/>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="424"/>
+        <source>Move Component</source>
+        <translation>Komponente verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="430"/>
+        <source>Resize Component</source>
+        <translation>Komponentengröße ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
+        <location filename="../../src/editor/editor_window.cpp" line="440"/>
+        <source>Copy Component</source>
+        <translation>Komponente kopieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
+        <location filename="../../src/editor/editor_window.cpp" line="441"/>
+        <source>Duplicate Component</source>
+        <translation>Komponente duplizieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="95"/>
+        <location filename="../../src/editor/editor_window.cpp" line="442"/>
+        <source>Delete Component</source>
+        <translation>Komponente löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
+        <location filename="../../src/editor/editor_window.cpp" line="453"/>
+        <source>Paste Component</source>
+        <translation>Komponente einfügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/editor_window.cpp" line="594"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="742"/>
+        <location filename="../../src/editor/editor_window.cpp" line="612"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="743"/>
+        <location filename="../../src/editor/editor_window.cpp" line="613"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="746"/>
+        <location filename="../../src/editor/editor_window.cpp" line="616"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="747"/>
+        <location filename="../../src/editor/editor_window.cpp" line="617"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="52"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="48"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="56"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="53"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="61"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="63"/>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="74"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="56"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="64"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="71"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="61"/>
         <source>Undo %1</source>
         <translation>Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="74"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="64"/>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="85"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="75"/>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="78"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="91"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="81"/>
         <source>&amp;Paste</source>
         <translation>E&amp;infügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="94"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="84"/>
         <source>Select &amp;All</source>
         <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="107"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="98"/>
         <source>Pr&amp;eferences…</source>
         <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="110"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="101"/>
         <source>&amp;Arrange</source>
         <translation>A&amp;nordnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="111"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="102"/>
         <source>Bring to Front</source>
         <translation>In den Vordergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="114"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="105"/>
         <source>Bring Forward</source>
         <translation>Eine Ebene nach vorne</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="116"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="107"/>
         <source>Send Backward</source>
         <translation>Eine Ebene nach hinten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="118"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="109"/>
         <source>Send to Back</source>
         <translation>In den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="130"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="121"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="135"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="126"/>
         <source>Actual Size</source>
         <translation>Originalgröße</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="137"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="128"/>
         <source>Zoom to Fit</source>
         <translation>In Fenster einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="140"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="131"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="142"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="133"/>
         <source>Project Settings…</source>
         <translation>Projekteinstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="144"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="135"/>
         <source>Export Bundle…</source>
         <translation>Bundle exportieren…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="147"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="138"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="139"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="150"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="141"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="152"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="143"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="154"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="145"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="157"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="149"/>
         <source>About Vistrelle...</source>
         <translation>Über Vistrelle...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="162"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
         <source>Download Vistrelle Player freeware</source>
         <translation>Vistrelle Player (Freeware) herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="165"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="156"/>
         <source>Download an example made with Vistrelle</source>
         <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="168"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="159"/>
         <source>Live Chat Support</source>
         <translation>Live-Chat-Support</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="170"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="161"/>
         <source>AI Assistant</source>
         <translation>KI-Assistent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="171"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="162"/>
         <source>Frequently Asked Questions</source>
         <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="173"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="164"/>
         <source>Feature Request</source>
         <translation>Funktion vorschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="175"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="166"/>
         <source>Bug Report</source>
         <translation>Fehler melden</translation>
     </message>
@@ -2475,22 +2594,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::InspectorPalette</name>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="45"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="43"/>
         <source>No Project Open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="46"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="44"/>
         <source>Open a Vistrelle Project to view and edit component properties</source>
         <translation>Öffnen Sie ein Vistrelle-Projekt, um Komponenteneigenschaften anzuzeigen und zu bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="48"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="46"/>
         <source>No Component Selected</source>
         <translation>Keine Komponente ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="49"/>
+        <location filename="../../src/editor/inspector/inspector_palette.cpp" line="47"/>
         <source>Select a screen or click a component on the canvas to edit its properties</source>
         <translation>Wählen Sie einen Bildschirm aus oder klicken Sie auf der Arbeitsfläche auf eine Komponente, um ihre Eigenschaften zu bearbeiten</translation>
     </message>
@@ -2538,27 +2657,27 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Optimierte Folien werden gerendert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="161"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="162"/>
         <source>Exporting project data...</source>
         <translation>Projektdaten werden exportiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="164"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="165"/>
         <source>Project data exported successfully</source>
         <translation>Projektdaten erfolgreich exportiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="165"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="166"/>
         <source>Copying resources...</source>
         <translation>Ressourcen werden kopiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="170"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="171"/>
         <source>Finalizing deployment...</source>
         <translation>Bereitstellung wird abgeschlossen...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="172"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="173"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
@@ -2566,138 +2685,138 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskDeployView</name>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="47"/>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="275"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="48"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="283"/>
         <source>Deploy</source>
         <translation>Bereitstellen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="60"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="61"/>
         <source>Deploy content for Vistrelle Player app</source>
         <translation>Inhalte für die App Vistrelle Player bereitstellen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="61"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="62"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="68"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="74"/>
         <source>1. Download latest &apos;Vistrelle Player&apos; app from the Help menu</source>
         <translation>1. Laden Sie die neueste Version der App „Vistrelle Player“ über das Menü „Hilfe“ herunter</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="69"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="75"/>
         <source>2. Click &apos;Generate Content…&apos; below and choose a folder</source>
         <translation>2. Klicken Sie unten auf „Inhalte erzeugen…“ und wählen Sie einen Ordner aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="70"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="76"/>
         <source>3. A bundle file &apos;%1.bundle&apos; will be created</source>
         <translation>3. Eine Bundle-Datei „%1.bundle“ wird erstellt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="71"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="77"/>
         <source>4. Read the generated &apos;ReadMe&apos; file to learn more</source>
         <translation>4. Lesen Sie die erzeugte Datei „ReadMe“, um mehr zu erfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="78"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="84"/>
         <source>High-performance mode</source>
         <translation>Hochleistungsmodus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="80"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="86"/>
         <source>Generate only images and durations for slideshow playback</source>
         <translation>Nur Bilder und Anzeigedauern für die Diashow-Wiedergabe erzeugen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="91"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="97"/>
         <source>Image Format:</source>
         <translation>Bildformat:</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="98"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="105"/>
         <source>JPG (100%)</source>
         <translation>JPG (100%)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="99"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="105"/>
         <source>PNG</source>
         <translation>PNG</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="116"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="123"/>
         <source>Videos or web views are not supported for this mode</source>
         <translation>Videos und Webansichten werden in diesem Modus nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="136"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="144"/>
         <source>Show Problems…</source>
         <translation>Probleme zeigen …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="144"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="152"/>
         <source>Generate Content...</source>
         <translation>Inhalte erzeugen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="158"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="166"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="181"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="189"/>
         <source>Reveal Folder</source>
         <translation>Ordner anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="184"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="192"/>
         <source>Set Deploy Password…</source>
         <translation>Bereitstellungspasswort festlegen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="231"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="239"/>
         <source>Deploying... %1%</source>
         <translation>Wird bereitgestellt... %1%</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="260"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="268"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="264"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="272"/>
         <source>Deployment failed: </source>
         <translation>Bereitstellung fehlgeschlagen: </translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="271"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="279"/>
         <source>Select destination folder for deployment</source>
         <translation>Zielordner für die Bereitstellung auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="298"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="307"/>
         <source>Stop the deployment?</source>
         <translation>Bereitstellung abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="299"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="308"/>
         <source>The bundle being written will be removed.</source>
         <translation>Das gerade geschriebene Bundle wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="302"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="311"/>
         <source>Stop Deployment</source>
         <translation>Bereitstellung abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="303"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="312"/>
         <source>Keep Deploying</source>
         <translation>Bereitstellung fortsetzen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="320"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="333"/>
         <source>Show Check: %1</source>
         <translation>Show-Prüfung: %1</translation>
     </message>
@@ -2735,67 +2854,67 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::PaletteScreenRowView</name>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="81"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="79"/>
         <source>Screen: %1</source>
         <translation>Bildschirm: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="82"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="80"/>
         <source>%1 by %2 screen with %3 components and %4 second duration</source>
         <translation>Bildschirm mit %1 × %2 Pixeln, Komponenten: %3, Anzeigedauer in Sekunden: %4</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="88"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="86"/>
         <source>. This is the main screen and cannot be deleted</source>
         <translation>. Dies ist der Hauptbildschirm; er kann nicht gelöscht werden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="98"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="96"/>
         <source>Drag to reorder</source>
         <translation>Zum Neuanordnen ziehen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="115"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="113"/>
         <source>%1 components</source>
         <translation>Komponenten: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="116"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="114"/>
         <source>%1s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="123"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="121"/>
         <source>Duplicate screen</source>
         <translation>Bildschirm duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="124"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="122"/>
         <source>Delete screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="170"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="168"/>
         <source>Edit Screen…</source>
         <translation>Bildschirm bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="172"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="170"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="174"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="172"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="177"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="175"/>
         <source>Duplicate</source>
         <translation>Duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="179"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="177"/>
         <source>Delete…</source>
         <translation>Löschen…</translation>
     </message>
@@ -2918,7 +3037,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::PreviewPageError</name>
     <message>
-        <location filename="../../src/preview/preview_live_media.cpp" line="200"/>
+        <location filename="../../src/preview/preview_live_media.cpp" line="204"/>
         <source>The address is not a web page: a web view shows addresses that begin with http:// or https://.</source>
         <translation>Die Adresse ist keine Webseite: Eine Webansicht zeigt Adressen, die mit http:// oder https:// beginnen.</translation>
     </message>
@@ -3163,7 +3282,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
     <message>
         <location filename="../../src/richtext/rich_text_editor.cpp" line="100"/>
-        <location filename="../../src/richtext/rich_text_editor.cpp" line="387"/>
+        <location filename="../../src/richtext/rich_text_editor.cpp" line="389"/>
         <source>Text Color</source>
         <translation>Textfarbe</translation>
     </message>
@@ -3302,165 +3421,164 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScreenInspector</name>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="100"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="76"/>
         <source>Screen Settings</source>
         <translation>Bildschirmeinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="103"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="79"/>
         <source>Screen Name</source>
         <translation>Bildschirmname</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="104"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="80"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="115"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="91"/>
         <source>seconds</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="117"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="93"/>
         <source>Display Duration</source>
         <translation>Anzeigedauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="125"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="101"/>
         <source>Transition</source>
         <translation>Übergang</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="130"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="106"/>
         <source>Visual Effect</source>
         <translation>Effekt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="145"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="121"/>
         <source>Speed</source>
         <translation>Geschwindigkeit</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="149"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="125"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="151"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="183"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="127"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="160"/>
         <source>Apply to all screens</source>
         <translation>Auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="179"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="156"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="208"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="190"/>
         <source>Content management</source>
         <translation>Inhaltsverwaltung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="214"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="393"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="196"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="387"/>
         <source>Export Screen</source>
         <translation>Bildschirm exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="216"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="198"/>
         <source>Export this screen as a template</source>
         <translation>Diesen Bildschirm als Vorlage exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="218"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="416"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="451"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="200"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="410"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="443"/>
         <source>Import Screen</source>
         <translation>Bildschirm importieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="220"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="202"/>
         <source>Import a screen from a saved template</source>
         <translation>Einen Bildschirm aus einer gespeicherten Vorlage importieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="250"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="244"/>
         <source>Screen</source>
         <translation>Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="251"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="245"/>
         <source>%1 · screen %2 of %3</source>
         <translation>%1 · Bildschirm %2 von %3</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="252"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="246"/>
         <source>Untitled Screen</source>
         <translation>Unbenannter Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="269"/>
-        <source>Only the first screen&apos;s settings can be applied to all screens.</source>
-        <translation>Nur die Einstellungen des ersten Bildschirms können auf alle Bildschirme angewendet werden.</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="298"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="286"/>
         <source>Rename Screen</source>
         <translation>Bildschirm umbenennen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="311"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="298"/>
         <source>Change Duration</source>
         <translation>Dauer ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="327"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="330"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="315"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="319"/>
         <source>Change Transition</source>
         <translation>Übergang ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="343"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="337"/>
         <source>Apply Transition to All Screens</source>
         <translation>Übergang auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="355"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="360"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="350"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="356"/>
         <source>Change Background</source>
         <translation>Hintergrund ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="369"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="381"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="373"/>
         <source>Apply Background to All Screens</source>
         <translation>Hintergrund auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="397"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="420"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="373"/>
+        <source>Stop Applying Background to All Screens</source>
+        <translation>Hintergrund nicht mehr auf alle Bildschirme anwenden</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="391"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="414"/>
         <source>Screen Templates (*.xml)</source>
         <translation>Bildschirmvorlagen (*.xml)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="407"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="401"/>
         <source>The screen could not be exported: %1</source>
         <translation>Der Bildschirm konnte nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="410"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="404"/>
         <source>Exported to “%1”.</source>
         <translation>Nach „%1“ exportiert.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="428"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="422"/>
         <source>The screen could not be imported: %1</source>
         <translation>Der Bildschirm konnte nicht importiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="452"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="444"/>
         <source>Imported “%1”.</source>
         <translation>„%1“ importiert.</translation>
     </message>
@@ -3468,275 +3586,156 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScreensPalette</name>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="195"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="193"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="215"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="213"/>
         <source>No Vistrelle Project Open</source>
         <translation>Kein Vistrelle-Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="216"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="214"/>
         <source>You can see the list of screens here once you open a Vistrelle Project</source>
         <translation>Hier sehen Sie die Liste der Bildschirme, sobald Sie ein Vistrelle-Projekt öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="217"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="215"/>
         <source>No Screens</source>
         <translation>Keine Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="217"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="215"/>
         <source>Click the + button to add your first screen</source>
         <translation>Klicken Sie auf die Schaltfläche +, um Ihren ersten Bildschirm hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="258"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="261"/>
         <source>Add new screen</source>
         <translation>Neuen Bildschirm hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="258"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="261"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="386"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="380"/>
         <source>Delete Screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="387"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="381"/>
         <source>Are you sure you want to delete &apos;%1&apos;? This action cannot be undone.</source>
         <translation>Möchten Sie „%1“ wirklich löschen? Diese Aktion kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="390"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="384"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="391"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="385"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
 </context>
 <context>
-    <name>vistrelle::SharedDocumentManager</name>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="55"/>
-        <source>Add Component</source>
-        <translation>Komponente hinzufügen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="70"/>
-        <location filename="../../src/editing/component_operations.cpp" line="81"/>
-        <source>Update Component</source>
-        <translation>Komponente ändern</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="116"/>
-        <source>Delete Component</source>
-        <translation>Komponente löschen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="116"/>
-        <source>Delete Components</source>
-        <translation>Komponenten löschen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="145"/>
-        <source>Duplicate Component</source>
-        <translation>Komponente duplizieren</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="145"/>
-        <source>Duplicate Components</source>
-        <translation>Komponenten duplizieren</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="199"/>
-        <source>Paste Component</source>
-        <translation>Komponente einfügen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/component_operations.cpp" line="199"/>
-        <source>Paste Components</source>
-        <translation>Komponenten einfügen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="22"/>
-        <source>Add Screen</source>
-        <translation>Bildschirm hinzufügen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="38"/>
-        <source>Duplicate Screen</source>
-        <translation>Bildschirm duplizieren</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="48"/>
-        <source>The first screen is the start screen and cannot be deleted. Reorder another screen into position 1 first or rename this screen instead.</source>
-        <translation>Der erste Bildschirm ist der Startbildschirm und kann nicht gelöscht werden. Verschieben Sie zuerst einen anderen Bildschirm an Position 1 oder benennen Sie stattdessen diesen Bildschirm um.</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="61"/>
-        <source>Delete Screen</source>
-        <translation>Bildschirm löschen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="72"/>
-        <source>Rename Screen</source>
-        <translation>Bildschirm umbenennen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="86"/>
-        <source>Edit Screen</source>
-        <translation>Bildschirm bearbeiten</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="123"/>
-        <source>The first screen is the start screen and must stay at position 1. To reorder, move another screen instead.</source>
-        <translation>Der erste Bildschirm ist der Startbildschirm und muss an Position 1 bleiben. Verschieben Sie zum Neuanordnen stattdessen einen anderen Bildschirm.</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="128"/>
-        <source>Position 1 is reserved for the start screen. Drop the screen at position 2 or later instead.</source>
-        <translation>Position 1 ist für den Startbildschirm reserviert. Legen Sie den Bildschirm stattdessen an Position 2 oder später ab.</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/screen_operations.cpp" line="134"/>
-        <source>Reorder Screens</source>
-        <translation>Bildschirme neu anordnen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/shared_document_manager.cpp" line="302"/>
-        <source>Project Settings</source>
-        <translation>Projekteinstellungen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/shared_document_manager.cpp" line="325"/>
-        <source>Action not allowed</source>
-        <translation>Aktion nicht zulässig</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="89"/>
-        <source>Align</source>
-        <translation>Ausrichten</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="93"/>
-        <source>Distribute</source>
-        <translation>Verteilen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="100"/>
-        <source>Match Width</source>
-        <translation>Gleiche Breite</translation>
-    </message>
-    <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="100"/>
-        <source>Match Height</source>
-        <translation>Gleiche Höhe</translation>
-    </message>
-</context>
-<context>
     <name>vistrelle::ShowCheckPalette</name>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="88"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="90"/>
         <source>Project</source>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="89"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="91"/>
         <source>Screen %1 “%2”</source>
         <translation>Bildschirm %1 „%2“</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="100"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="103"/>
         <source>No problems found</source>
         <translation>Keine Probleme gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="101"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="104"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="102"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="105"/>
         <source>1 error</source>
         <translation>1 Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="102"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="106"/>
         <source>%1 errors</source>
         <translation>%1 Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="103"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="107"/>
         <source>1 warning</source>
         <translation>1 Warnung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="104"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="108"/>
         <source>%1 warnings</source>
         <translation>%1 Warnungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="118"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="123"/>
         <source>Check Again</source>
         <translation>Erneut prüfen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="119"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="124"/>
         <source>Look at the media files again, after putting one back or replacing it</source>
         <translation>Die Mediendateien erneut ansehen, nachdem eine zurückgelegt oder ersetzt wurde</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="124"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="129"/>
         <source>For high-performance mode</source>
         <translation>Für den Hochleistungsmodus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="125"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="130"/>
         <source>Check as for a deployment of pre-rendered slides, where videos and web views cannot play</source>
         <translation>Wie für eine Bereitstellung vorberechneter Folien prüfen, in der Videos und Webansichten nicht abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="136"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="141"/>
         <source>Findings</source>
         <translation>Befunde</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="139"/>
-        <location filename="../../src/editor/show_check_palette.cpp" line="178"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="144"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="185"/>
         <source>Nothing to fix: every screen will show as designed.</source>
         <translation>Nichts zu beheben: Jeder Bildschirm wird wie entworfen gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="167"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="174"/>
         <source>Error: deploying fails until it is fixed</source>
         <translation>Fehler: Die Bereitstellung scheitert, bis er behoben ist</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="167"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="174"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="168"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="175"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="178"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="185"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="179"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="186"/>
         <source>Checking…</source>
         <translation>Wird geprüft …</translation>
     </message>
@@ -3776,42 +3775,42 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::TextAreaEditorSheet</name>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="37"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="34"/>
         <source>Text Area</source>
         <translation>Textbereich</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="50"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="47"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="57"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="54"/>
         <source>Solid</source>
         <translation>Deckend</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="57"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="54"/>
         <source>Transparent</source>
         <translation>Transparent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="65"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="62"/>
         <source>Style</source>
         <translation>Stil</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="68"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="65"/>
         <source>Color</source>
         <translation>Farbe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="76"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="73"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="76"/>
+        <location filename="../../src/editor/sheets/text_area_editor_sheet.cpp" line="73"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
