@@ -1,6 +1,7 @@
 #include "editor/advanced_canvas_view.h"
 
 #include "editor/canvas_geometry.h"
+#include "editor/inline_text_tool.h"
 #include "editor/sheets/symbol_icon.h"
 #include "media/image_cache.h"
 #include "model/component_properties.h"
@@ -34,6 +35,13 @@ bool isTextType(ComponentType type) {
     return type == ComponentType::title || type == ComponentType::label;
 }
 
+bool isSelected(const QList<QUuid>& ids, const QList<PlacedComponent>& components) {
+    for (const PlacedComponent& c : components)
+        if (!ids.contains(c.id))
+            return false;
+    return true;
+}
+
 // The frame of `component` in canvas units, turned about its centre like its drawing.
 bool componentContains(const PlacedComponent& component, Point point) {
     const double rotation = numberPropertyOf(component, PropertyKey::rotation);
@@ -58,6 +66,17 @@ AdvancedCanvasView::AdvancedCanvasView(QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     setAccessibleName(tr("Canvas"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    inlineText_ = new InlineTextTool(this);
+    connect(inlineText_, &InlineTextTool::textEdited, this,
+            [this](const PlacedComponent& edited, const QString& text) {
+                if (callbacks_.textChanged)
+                    callbacks_.textChanged(edited, text);
+            });
+    connect(inlineText_, &InlineTextTool::finished, this, [this](const PlacedComponent& edited) {
+        editingId_.reset();
+        if (callbacks_.editingFinished)
+            callbacks_.editingFinished(edited);
+    });
     images_ = std::make_unique<AsyncImageSource>(ImageCache::shared(), this, [this] {
         invalidatePictures();
         update();
@@ -85,8 +104,7 @@ void AdvancedCanvasView::setScreen(const std::optional<KioskScreen>& screen) {
     }
     if (resized)
         updateWidgetSize();
-    if (inlineEditor_)
-        layoutInlineEditor();
+    layoutInlineEditor();
     update();
 }
 
@@ -100,16 +118,11 @@ void AdvancedCanvasView::setSelectedComponentIds(const QList<QUuid>& ids) {
     selectedIds_ = ids;
     selectedId_ = ids.isEmpty() ? std::nullopt : std::optional(ids.last());
     // A move or resize of components no longer selected ends here.
-    if (gesture_ == Gesture::pressedOnHandle || gesture_ == Gesture::resizing) {
-        if (!selectedId_ || *selectedId_ != gestureComponent_.id || ids.size() != 1)
-            abandonGesture();
-    } else if (gesture_ == Gesture::pressed || gesture_ == Gesture::moving) {
-        for (const PlacedComponent& c : gestureComponents_)
-            if (!ids.contains(c.id)) {
-                abandonGesture();
-                break;
-            }
-    }
+    if (resizeTool_.isPressed() &&
+        (!selectedId_ || *selectedId_ != resizeTool_.component().id || ids.size() != 1))
+        abandonGesture();
+    else if (moveTool_.isPressed() && !isSelected(ids, moveTool_.group()))
+        abandonGesture();
     update();
 }
 
@@ -129,8 +142,7 @@ void AdvancedCanvasView::setZoom(double zoom) {
     zoom_ = zoom;
     invalidatePictures();
     updateWidgetSize();
-    if (inlineEditor_)
-        layoutInlineEditor();
+    layoutInlineEditor();
     update();
 }
 
@@ -138,7 +150,7 @@ void AdvancedCanvasView::setEditingComponentId(const std::optional<QUuid>& id) {
     if (id == editingId_)
         return;
     if (editingId_)
-        endInlineEditing();
+        inlineText_->end();
     editingId_ = id;
     if (editingId_)
         beginInlineEditing();
@@ -163,6 +175,27 @@ void AdvancedCanvasView::updateWidgetSize() {
     setFixedSize(int(std::ceil(units.width())) + 2 * margin, int(std::ceil(units.height())) + 2 * margin);
 }
 
+CanvasFrame AdvancedCanvasView::frame() const {
+    return {zoom_, widgetPointFor({0, 0}), canvasUnits(),
+            screen_ ? std::optional(screenSize()) : std::nullopt, settings_};
+}
+
+QList<PlacedComponent> AdvancedCanvasView::stackedComponents() const {
+    QList<PlacedComponent> stacked;
+    if (screen_)
+        for (const qsizetype index : sortedIndices_)
+            stacked.append(screen_->components[index]);
+    return stacked;
+}
+
+bool AdvancedCanvasView::isGestureUnderWay() const {
+    return moveTool_.isPressed() || resizeTool_.isPressed() || rubberBandTool_.isActive();
+}
+
+QLineEdit* AdvancedCanvasView::inlineEditor() const {
+    return inlineText_->field();
+}
+
 QSize AdvancedCanvasView::sizeHint() const {
     return size();
 }
@@ -183,7 +216,7 @@ QRectF AdvancedCanvasView::resizeHandleHitRect() const {
     const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
     if (!selected || selectedIds_.size() != 1)
         return {};
-    const Size size = gesture_ == Gesture::resizing ? previewSize_ : selected->size;
+    const Size size = resizeTool_.isResizing() ? resizeTool_.outline() : selected->size;
     const QPointF corner = widgetRectFor(selected->position, size).bottomRight();
     return QRectF(corner - QPointF(handleHitSide / 2, handleHitSide / 2),
                   QSizeF(handleHitSide, handleHitSide));
@@ -312,7 +345,7 @@ bool AdvancedCanvasView::ensureMoveLayers(const QList<QUuid>& liveIds) {
         if (!live[position] && (position == 0 || live[position - 1]))
             ++runs;
     // Out of a drag (an edit of several components, which stays on screen), only the true order will do.
-    if (runs > mostLayers && gesture_ != Gesture::moving)
+    if (runs > mostLayers && !moveTool_.isMoving())
         return false;
     QList<std::pair<qsizetype, qsizetype>> stillRuns; // [from, to) stacking positions
     QList<qsizetype> liveOrder;
@@ -424,8 +457,8 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
     // While one component changes at every event (moved, its text typed, a setting swept in the
     // inspector), the rest is drawn from layers.
     QList<QUuid> live;
-    if (gesture_ == Gesture::moving)
-        for (const PlacedComponent& c : gestureComponents_)
+    if (moveTool_.isMoving())
+        for (const PlacedComponent& c : moveTool_.group())
             live.append(c.id);
     else if (editingId_)
         live = {*editingId_};
@@ -464,7 +497,7 @@ void AdvancedCanvasView::paintEvent(QPaintEvent*) {
 }
 
 QList<QUuid> AdvancedCanvasView::paintedSelection() const {
-    return gesture_ == Gesture::rubberBand ? rubberBandPreview_ : selectedIds_;
+    return rubberBandTool_.isActive() ? rubberBandTool_.selection() : selectedIds_;
 }
 
 void AdvancedCanvasView::paintSelection(QPainter& painter) const {
@@ -477,12 +510,12 @@ void AdvancedCanvasView::paintSelection(QPainter& painter) const {
         if (!selected)
             continue;
         const bool alone = ids.size() == 1;
-        const Size size = alone && gesture_ == Gesture::resizing ? previewSize_ : selected->size;
+        const Size size = alone && resizeTool_.isResizing() ? resizeTool_.outline() : selected->size;
         const QRectF frame = widgetRectFor(selected->position, size);
         // The one clicked last is drawn stronger: it is the one the inspector shows and sizes match.
         painter.setPen(QPen(selectionBlue, alone || id == selectedId_ ? 2 : 1.5));
         painter.drawRect(frame);
-        if (!alone || gesture_ == Gesture::rubberBand)
+        if (!alone || rubberBandTool_.isActive())
             continue;
         const QRectF handle(frame.bottomRight() - QPointF(handleSide / 2, handleSide / 2),
                             QSizeF(handleSide, handleSide));
@@ -496,20 +529,19 @@ void AdvancedCanvasView::paintSelection(QPainter& painter) const {
         painter.drawRect(handle);
         painter.setBrush(Qt::NoBrush);
     }
-    if (gesture_ == Gesture::rubberBand && !rubberBand_.isEmpty()) {
+    if (const QRectF& band = rubberBandTool_.band(); rubberBandTool_.isActive() && !band.isEmpty()) {
         QColor fill = selectionBlue;
         fill.setAlphaF(0.12);
         painter.setPen(QPen(selectionBlue, 1));
         painter.setBrush(fill);
-        painter.drawRect(widgetRectFor({rubberBand_.left(), rubberBand_.top()},
-                                       {rubberBand_.width(), rubberBand_.height()}));
+        painter.drawRect(widgetRectFor({band.left(), band.top()}, {band.width(), band.height()}));
     }
     painter.restore();
     paintGuides(painter);
 }
 
 void AdvancedCanvasView::paintGuides(QPainter& painter) const {
-    if (gesture_ != Gesture::moving && gesture_ != Gesture::resizing)
+    if (!moveTool_.isMoving() && !resizeTool_.isResizing())
         return;
     const auto toWidget = [this](const QLineF& line) {
         return QLineF(widgetPointFor({line.x1(), line.y1()}), widgetPointFor({line.x2(), line.y2()}));
@@ -518,10 +550,10 @@ void AdvancedCanvasView::paintGuides(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(guide, 1));
-    for (const GuideLine& line : guideSnap_.lines)
+    for (const GuideLine& line : guideSnap().lines)
         painter.drawLine(toWidget(line.line));
     // Equal gaps: a measured line with end marks and the distance.
-    for (const QLineF& gap : guideSnap_.spacing) {
+    for (const QLineF& gap : guideSnap().spacing) {
         const QLineF shown = toWidget(gap);
         painter.drawLine(shown);
         const QPointF across = shown.dy() == 0 ? QPointF(0, 4) : QPointF(4, 0);
@@ -580,17 +612,16 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     setFocus(Qt::MouseFocusReason);
-    pressPoint_ = event->position();
+    const QPointF point = event->position();
     abandonGesture(); // a gesture whose release never came (a dialog took the pointer) ends here
     const bool adding = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
 
     const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
-    if (selected && !adding && resizeHandleHitRect().contains(pressPoint_)) {
-        gestureComponent_ = *selected;
-        gesture_ = Gesture::pressedOnHandle;
+    if (selected && !adding && resizeHandleHitRect().contains(point)) {
+        resizeTool_.press(*event, frame(), *selected, screen_->components);
         return;
     }
-    if (const PlacedComponent* hit = componentAt(pressPoint_)) {
+    if (const PlacedComponent* hit = componentAt(point)) {
         const PlacedComponent component = *hit;
         if (editingId_ && *editingId_ != component.id)
             finishInlineEditing();
@@ -624,22 +655,18 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
             selectedId_ = component.id;
         }
         if (wasSelected) {
-            gestureComponent_ = component;
-            gestureComponents_.clear();
+            QList<PlacedComponent> group;
             for (const QUuid& id : selectedIds_)
                 if (const PlacedComponent* c = componentWithId(id))
-                    gestureComponents_.append(*c);
-            gesture_ = Gesture::pressed;
+                    group.append(*c);
+            moveTool_.press(*event, frame(), component, group, screen_->components);
         }
         update();
         return;
     }
     finishInlineEditing();
     // From empty canvas: a rubber band (a click alone clears the selection when it is released).
-    gesture_ = Gesture::rubberBand;
-    rubberBand_ = QRectF();
-    rubberBandBase_ = event->modifiers() & Qt::ShiftModifier ? selectedIds_ : QList<QUuid>{};
-    rubberBandPreview_ = rubberBandBase_;
+    rubberBandTool_.press(*event, frame(), selectedIds_);
 }
 
 void AdvancedCanvasView::endGesture() {
@@ -647,148 +674,56 @@ void AdvancedCanvasView::endGesture() {
         callbacks_.gestureEnded();
 }
 
-void AdvancedCanvasView::beginMove() {
-    gesture_ = Gesture::moving;
-    QList<QRectF> others;
-    for (const PlacedComponent& c : screen_->components) {
-        bool moving = false;
-        for (const PlacedComponent& m : gestureComponents_)
-            moving = moving || m.id == c.id;
-        if (!moving)
-            others.append(QRectF(c.position.x, c.position.y, c.size.width, c.size.height));
-    }
-    guides_ = SmartGuides(others, canvasUnits());
-}
-
-void AdvancedCanvasView::moveBy(QPointF travel, Qt::KeyboardModifiers modifiers) {
-    // Divided by the zoom, so that the components stay under the pointer at every zoom.
-    double dx = travel.x() / zoom_;
-    double dy = travel.y() / zoom_;
-    guideSnap_ = {};
-    const bool free = modifiers & Qt::AltModifier;
-    if (!free && settings_.showGuides) {
-        QRectF bounds;
-        for (const PlacedComponent& c : gestureComponents_)
-            bounds |= QRectF(c.position.x, c.position.y, c.size.width, c.size.height);
-        guideSnap_ = guides_.snapMove(bounds.translated(dx, dy), guideSnapPixels / zoom_);
-        dx += guideSnap_.offset.x();
-        dy += guideSnap_.offset.y();
-    }
-    if (!free && settings_.snapToGrid) {
-        // The grid places the component that was grabbed, along an axis no guide took.
-        const Point grabbed{gestureComponent_.position.x + dx, gestureComponent_.position.y + dy};
-        const Point snapped = snappedToGrid(grabbed, double(settings_.gridSize));
-        if (!guideSnap_.snappedX)
-            dx += snapped.x - grabbed.x;
-        if (!guideSnap_.snappedY)
-            dy += snapped.y - grabbed.y;
-    }
-    if (gestureComponents_.size() <= 1) {
+void AdvancedCanvasView::reportMove(QPointF offset) {
+    const QList<PlacedComponent>& group = moveTool_.group();
+    if (group.size() <= 1) {
+        const PlacedComponent& grabbed = moveTool_.grabbed();
         if (callbacks_.componentMoved)
-            callbacks_.componentMoved(gestureComponent_,
-                                      {gestureComponent_.position.x + dx, gestureComponent_.position.y + dy});
+            callbacks_.componentMoved(grabbed,
+                                      {grabbed.position.x + offset.x(), grabbed.position.y + offset.y()});
     } else if (callbacks_.componentsMoved) {
-        callbacks_.componentsMoved(gestureComponents_, dx, dy);
+        callbacks_.componentsMoved(group, offset.x(), offset.y());
     }
-    update();
-}
-
-void AdvancedCanvasView::selectWithRubberBand(QPointF to) {
-    const Point from = canvasPointAt(pressPoint_);
-    const Point here = canvasPointAt(to);
-    rubberBand_ = QRectF(QPointF(from.x, from.y), QPointF(here.x, here.y)).normalized();
-    rubberBandPreview_ = rubberBandBase_;
-    if (screen_)
-        for (const qsizetype index : sortedIndices_) {
-            const PlacedComponent& c = screen_->components[index];
-            // What the band touches, in stacking order (the topmost ends up the one "clicked last").
-            if (QRectF(c.position.x, c.position.y, c.size.width, c.size.height).intersects(rubberBand_) &&
-                !rubberBandPreview_.contains(c.id))
-                rubberBandPreview_.append(c.id);
-        }
-    update();
 }
 
 void AdvancedCanvasView::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF travel = event->position() - pressPoint_;
-    switch (gesture_) {
-    case Gesture::none:
-        return;
-    case Gesture::rubberBand:
-        if (rubberBand_.isNull() && std::hypot(travel.x(), travel.y()) < 3)
-            return;
-        selectWithRubberBand(event->position());
-        return;
-    case Gesture::pressed:
-        if (std::hypot(travel.x(), travel.y()) < moveThreshold ||
-            !selectedIds_.contains(gestureComponent_.id))
-            return;
-        beginMove();
-        [[fallthrough]];
-    case Gesture::moving:
-        moveBy(travel, event->modifiers());
-        return;
-    case Gesture::pressedOnHandle: {
-        if (std::hypot(travel.x(), travel.y()) / zoom_ < resizeThreshold)
-            return;
-        gesture_ = Gesture::resizing;
-        previewSize_ = gestureComponent_.size;
-        QList<QRectF> others;
-        for (const PlacedComponent& c : screen_->components)
-            if (c.id != gestureComponent_.id)
-                others.append(QRectF(c.position.x, c.position.y, c.size.width, c.size.height));
-        guides_ = SmartGuides(others, canvasUnits());
-        [[fallthrough]];
-    }
-    case Gesture::resizing: {
-        const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
-        previewSize_ =
-            resizePreviewSize(gestureComponent_.size, travel.x() / zoom_, travel.y() / zoom_, limit);
-        guideSnap_ = {};
-        if (!(event->modifiers() & Qt::AltModifier) && settings_.showGuides) {
-            const QRectF frame(gestureComponent_.position.x, gestureComponent_.position.y, previewSize_.width,
-                               previewSize_.height);
-            guideSnap_ = guides_.snapResize(frame, guideSnapPixels / zoom_);
-            previewSize_ =
-                resizePreviewSize(previewSize_, guideSnap_.offset.x(), guideSnap_.offset.y(), limit);
+    if (moveTool_.isPressed()) {
+        if (const std::optional<QPointF> offset = moveTool_.move(*event)) {
+            reportMove(*offset);
+            update();
         }
-        resizeSnapsToGrid_ = !(event->modifiers() & Qt::AltModifier) && settings_.snapToGrid &&
-                             !guideSnap_.snappedX && !guideSnap_.snappedY;
-        update();
-        return;
-    }
+    } else if (resizeTool_.isPressed()) {
+        if (resizeTool_.move(*event))
+            update();
+    } else if (rubberBandTool_.isActive()) {
+        if (rubberBandTool_.move(*event, stackedComponents()))
+            update();
     }
 }
 
 void AdvancedCanvasView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    const Gesture ended = std::exchange(gesture_, Gesture::none);
-    if (ended == Gesture::moving) {
-        guideSnap_ = {};
-        endGesture();
-        update();
-    } else if (ended == Gesture::resizing) {
-        guideSnap_ = {};
-        const std::optional<Size> limit = screen_ ? std::optional(screenSize()) : std::optional<Size>();
-        const Size size =
-            resizeFinalSize(previewSize_, resizeSnapsToGrid_, double(settings_.gridSize), limit);
-        if (callbacks_.componentResized)
-            callbacks_.componentResized(gestureComponent_, size);
-        endGesture();
-        update();
-    } else if (ended == Gesture::rubberBand) {
-        const bool dragged = !rubberBand_.isNull();
-        const QList<QUuid> chosen = dragged ? rubberBandPreview_ : rubberBandBase_;
-        rubberBand_ = QRectF();
+    if (moveTool_.isPressed()) {
+        if (moveTool_.release())
+            endGesture();
+    } else if (resizeTool_.isPressed()) {
+        const PlacedComponent resized = resizeTool_.component();
+        if (const std::optional<Size> size = resizeTool_.release()) {
+            if (callbacks_.componentResized)
+                callbacks_.componentResized(resized, *size);
+            endGesture();
+        }
+    } else if (rubberBandTool_.isActive()) {
+        const QList<QUuid> chosen = rubberBandTool_.release();
         if (chosen != selectedIds_) {
             selectedIds_ = chosen;
             selectedId_ = chosen.isEmpty() ? std::nullopt : std::optional(chosen.last());
             if (callbacks_.selectionChanged)
                 callbacks_.selectionChanged(chosen); // none: a click on empty canvas clears it
         }
-        update();
     }
+    update();
 }
 
 void AdvancedCanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -810,84 +745,34 @@ void AdvancedCanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void AdvancedCanvasView::beginInlineEditing() {
     const PlacedComponent* component = editingId_ ? componentWithId(*editingId_) : nullptr;
-    if (!component || !isTextType(component->componentType)) {
+    if (!component ||
+        !inlineText_->begin(*component, widgetRectFor(component->position, component->size), zoom_))
         editingId_.reset();
-        return;
-    }
-    const PlacedComponent edited = *component;
-    editedComponent_ = edited;
-    auto* field = new QLineEdit(this);
-    inlineEditor_ = field;
-    field->setAccessibleName(tr("Text"));
-    field->setText(stringProperty(edited.properties, PropertyKey::text));
-    field->selectAll();
-    connect(field, &QLineEdit::textEdited, this, [this, edited](const QString& text) {
-        if (callbacks_.textChanged)
-            callbacks_.textChanged(edited, text);
-    });
-    connect(field, &QLineEdit::editingFinished, this, &AdvancedCanvasView::finishInlineEditing);
-    // Escape leaves the field too; the text typed so far is already in the document.
-    auto* leave = new QAction(field);
-    leave->setShortcut(Qt::Key_Escape);
-    leave->setShortcutContext(Qt::WidgetShortcut);
-    field->addAction(leave);
-    connect(leave, &QAction::triggered, this, &AdvancedCanvasView::finishInlineEditing);
-    layoutInlineEditor();
-    field->show();
-    field->setFocus(Qt::OtherFocusReason);
 }
 
 void AdvancedCanvasView::finishInlineEditing() {
-    if (!editingId_)
-        return;
-    const PlacedComponent edited = editedComponent_;
-    endInlineEditing();
-    // Told whichever way the editing ends (Return, a click elsewhere, another screen): the owner
-    // closes the edit's undo step.
-    if (callbacks_.editingFinished)
-        callbacks_.editingFinished(edited);
+    inlineText_->finish();
 }
 
 void AdvancedCanvasView::abandonGesture() {
-    const Gesture abandoned = std::exchange(gesture_, Gesture::none);
-    guideSnap_ = {};
-    rubberBand_ = QRectF();
+    const bool closesAStep = moveTool_.isMoving() || resizeTool_.isResizing();
+    moveTool_.cancel();
+    resizeTool_.cancel();
+    rubberBandTool_.cancel();
     // A gesture cut short (its screen or selection went away) still ends, so its undo step closes.
-    if (abandoned == Gesture::moving || abandoned == Gesture::resizing)
+    if (closesAStep)
         endGesture();
 }
 
-void AdvancedCanvasView::endInlineEditing() {
-    editingId_.reset();
-    if (QLineEdit* field = inlineEditor_) {
-        inlineEditor_ = nullptr;
-        field->disconnect(this);
-        field->hide();
-        field->deleteLater();
-        setFocus(Qt::OtherFocusReason);
-    }
-}
-
 void AdvancedCanvasView::layoutInlineEditor() {
-    const PlacedComponent* component = editingId_ ? componentWithId(*editingId_) : nullptr;
-    if (!inlineEditor_ || !component)
-        return;
-    QFont font = documentFont(textPropertyOf(*component, PropertyKey::fontName),
-                              numberPropertyOf(*component, PropertyKey::fontSize),
-                              component->boolProperty(PropertyKey::isBold),
-                              component->boolProperty(PropertyKey::isItalic), false);
-    font.setPixelSize(std::max(8, int(std::lround(font.pixelSize() * zoom_))));
-    inlineEditor_->setFont(font);
-    const QRectF frame = widgetRectFor(component->position, component->size);
-    const int height = std::max(int(frame.height()), QFontMetrics(font).height() + 8);
-    inlineEditor_->setGeometry(QRect(QPoint(int(frame.left()), int(frame.center().y() - height / 2.0)),
-                                     QSize(std::max(int(frame.width()), 60), height)));
+    if (const PlacedComponent* component = editingId_ ? componentWithId(*editingId_) : nullptr)
+        inlineText_->layout(*component, widgetRectFor(component->position, component->size), zoom_);
 }
 
 // --- keyboard and context menu
 
 void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !selectedIds_.isEmpty() && gesture_ == Gesture::none) {
+    if (event->key() == Qt::Key_Escape && !selectedIds_.isEmpty() && !isGestureUnderWay()) {
         selectedIds_.clear();
         selectedId_.reset();
         if (callbacks_.selectionChanged)
@@ -914,7 +799,7 @@ void AdvancedCanvasView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const PlacedComponent* selected = selectedId_ ? liveComponentWithId(*selectedId_) : nullptr;
-    if (!selected || gesture_ != Gesture::none || !callbacks_.componentMoved) {
+    if (!selected || isGestureUnderWay() || !callbacks_.componentMoved) {
         QWidget::keyPressEvent(event); // the scroll area scrolls
         return;
     }

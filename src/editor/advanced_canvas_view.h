@@ -1,5 +1,9 @@
 #pragma once
 
+#include "editor/canvas_frame.h"
+#include "editor/move_tool.h"
+#include "editor/resize_tool.h"
+#include "editor/rubber_band_tool.h"
 #include "editor/smart_guides.h"
 #include "model/project_model.h"
 #include "render/image_source.h"
@@ -16,13 +20,17 @@
 
 namespace vistrelle {
 
+class InlineTextTool;
+
 // The editing surface: the selected screen at the editor's zoom, its
 // components in stacking order, the dotted grid and the selection (one
 // component with its resize handle, or several). Pointer input becomes
 // callbacks (select, move, resize, drop, in-place text editing); the canvas
 // never changes the document itself. Moves and resizes snap to smart guides
 // (the edges and centres of the other components and of the screen) and to
-// the grid; Alt suspends all snapping.
+// the grid; Alt suspends all snapping. The gestures themselves are tools of
+// their own (MoveTool, ResizeTool, RubberBandTool, InlineTextTool): the
+// canvas hands them its pointer events and draws what they show.
 class AdvancedCanvasView : public QWidget {
     Q_OBJECT
 
@@ -54,11 +62,11 @@ public:
     // handle at its edge stay visible.
     static constexpr int margin = 24;
     // Pointer travel, in window pixels, before a press becomes a move.
-    static constexpr double moveThreshold = 10;
+    static constexpr double moveThreshold = MoveTool::threshold;
     // Pointer travel, in canvas units, before the handle starts a resize.
-    static constexpr double resizeThreshold = 10;
+    static constexpr double resizeThreshold = ResizeTool::threshold;
     // How close, in window pixels, an edge or centre must come to a guide to snap to it.
-    static constexpr double guideSnapPixels = 6;
+    static constexpr double guideSnapPixels = MoveTool::guideSnapPixels;
 
     explicit AdvancedCanvasView(QWidget* parent = nullptr);
     ~AdvancedCanvasView() override;
@@ -79,15 +87,17 @@ public:
     const std::optional<QUuid>& selectedComponentId() const { return selectedId_; }
     const QList<QUuid>& selectedComponentIds() const { return selectedIds_; }
     // What the last move or resize snapped to (guide lines and equal gaps), shown while it lasts.
-    const GuideSnap& guideSnap() const { return guideSnap_; }
+    const GuideSnap& guideSnap() const {
+        return resizeTool_.isResizing() ? resizeTool_.snap() : moveTool_.snap();
+    }
     const std::optional<QUuid>& editingComponentId() const { return editingId_; }
     double zoom() const { return zoom_; }
-    bool isDragging() const { return gesture_ == Gesture::moving; }
-    bool isResizing() const { return gesture_ == Gesture::resizing; }
+    bool isDragging() const { return moveTool_.isMoving(); }
+    bool isResizing() const { return resizeTool_.isResizing(); }
     // The component list in drawing order (ascending zIndex, ties in list order).
     const QList<qsizetype>& sortedComponentIndices() const { return sortedIndices_; }
     // The field of the in-place editor while one is open.
-    QLineEdit* inlineEditor() const { return inlineEditor_; }
+    QLineEdit* inlineEditor() const;
 
     // Conversions between widget pixels and canvas (screen) units.
     QPointF widgetPointFor(Point canvasPoint) const;
@@ -111,9 +121,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    enum class Gesture { none, pressed, moving, pressedOnHandle, resizing, rubberBand };
-
     Size screenSize() const;
+    // The canvas as a gesture beginning now sees it.
+    CanvasFrame frame() const;
+    // The screen's components in stacking order.
+    QList<PlacedComponent> stackedComponents() const;
+    // A press or a gesture of a tool is under way.
+    bool isGestureUnderWay() const;
     void updateWidgetSize();
     void refreshSortedComponents();
     // The ids of the components that differ between the two versions of a screen, when nothing else does
@@ -134,9 +148,8 @@ private:
     // Layers of the still components between the live ones (`liveIds`), so that a frame draws the layers
     // and only the live components; false when none of them is on the screen.
     bool ensureMoveLayers(const QList<QUuid>& liveIds);
-    void beginMove();
-    void moveBy(QPointF travel, Qt::KeyboardModifiers modifiers);
-    void selectWithRubberBand(QPointF to);
+    // Tells the owner where the moved components are now.
+    void reportMove(QPointF offset);
     void paintGuides(QPainter& painter) const;
     QList<QUuid> paintedSelection() const;
     // The grid's dots from fromY to toY (canvas units).
@@ -147,8 +160,6 @@ private:
     void beginInlineEditing();
     // Ends the in-place editing and tells the owner.
     void finishInlineEditing();
-    // Ends the editing field without a word (the owner ended it).
-    void endInlineEditing();
     void abandonGesture();
     void layoutInlineEditor();
 
@@ -165,17 +176,10 @@ private:
     double zoom_ = 1.0;
     QList<qsizetype> sortedIndices_;
 
-    Gesture gesture_ = Gesture::none;
-    QPointF pressPoint_;                       // widget pixels
-    PlacedComponent gestureComponent_;         // as it was when the gesture began
-    QList<PlacedComponent> gestureComponents_; // a move: every selected component as it was
-    Size previewSize_;
-    SmartGuides guides_;             // for the gesture under way
-    GuideSnap guideSnap_;            // what it snapped to last
-    bool resizeSnapsToGrid_ = false; // no guide took the resize, and Alt is not held
-    QRectF rubberBand_;              // canvas units
-    QList<QUuid> rubberBandBase_;    // kept selected (Shift held when the band began)
-    QList<QUuid> rubberBandPreview_; // what the band selects so far
+    MoveTool moveTool_;
+    ResizeTool resizeTool_;
+    RubberBandTool rubberBandTool_;
+    InlineTextTool* inlineText_ = nullptr;
 
     std::unique_ptr<AsyncImageSource> images_;
     QImage screenPicture_;
@@ -195,9 +199,6 @@ private:
     QList<qsizetype> layersLivePositions_;
     QList<PlacedComponent> layersOtherComponents_;
     BackgroundStyle layersBackground_;
-
-    QPointer<QLineEdit> inlineEditor_;
-    PlacedComponent editedComponent_; // as it was when the in-place editing began
 };
 
 } // namespace vistrelle
