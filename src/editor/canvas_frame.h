@@ -13,9 +13,9 @@ namespace vistrelle {
 // at what zoom, how large it is, and the project's snapping settings.
 struct CanvasFrame {
     double zoom = 1.0;
-    QPointF origin;                  // the widget point of the screen's top-left corner
-    QSizeF units;                    // the screen's size in canvas units
-    std::optional<Size> screenSize;  // what a resize may not exceed (none without a screen)
+    QPointF origin;                 // the widget point of the screen's top-left corner
+    QSizeF units;                   // the screen's size in canvas units
+    std::optional<Size> screenSize; // what a resize may not exceed (none without a screen)
     ProjectSettings settings;
 
     Point canvasPointAt(QPointF widgetPoint) const {

@@ -62,10 +62,9 @@ void InlineTextTool::end() {
 void InlineTextTool::layout(const PlacedComponent& component, const QRectF& frame, double zoom) {
     if (!field_)
         return;
-    QFont font = documentFont(textPropertyOf(component, PropertyKey::fontName),
-                              numberPropertyOf(component, PropertyKey::fontSize),
-                              component.boolProperty(PropertyKey::isBold),
-                              component.boolProperty(PropertyKey::isItalic), false);
+    QFont font = documentFont(
+        textPropertyOf(component, PropertyKey::fontName), numberPropertyOf(component, PropertyKey::fontSize),
+        component.boolProperty(PropertyKey::isBold), component.boolProperty(PropertyKey::isItalic), false);
     font.setPixelSize(std::max(8, int(std::lround(font.pixelSize() * zoom))));
     field_->setFont(font);
     const int height = std::max(int(frame.height()), QFontMetrics(font).height() + 8);

@@ -6,7 +6,8 @@
 
 namespace vistrelle {
 
-void RubberBandTool::press(const QMouseEvent& event, const CanvasFrame& frame, const QList<QUuid>& selection) {
+void RubberBandTool::press(const QMouseEvent& event, const CanvasFrame& frame,
+                           const QList<QUuid>& selection) {
     frame_ = frame;
     pressPoint_ = event.position();
     band_ = QRectF();

@@ -75,7 +75,8 @@ TEST(MoveToolTest, SnapsToGuidesThenTheGridAndAltMovesFreely) {
     const PlacedComponent still = shapeAt({400, 100});
     MoveTool tool;
     tool.press(press({0, 0}), frameAt(1, false, true), grabbed, {grabbed}, {grabbed, still});
-    EXPECT_EQ(*tool.move(moveTo({30, 0})), QPointF(37, -7)) << "the grabbed corner lands on the grid (140, 300)";
+    EXPECT_EQ(*tool.move(moveTo({30, 0})), QPointF(37, -7))
+        << "the grabbed corner lands on the grid (140, 300)";
     EXPECT_EQ(*tool.move(moveTo({30, 0}, Qt::AltModifier)), QPointF(30, 0));
     tool.cancel();
 

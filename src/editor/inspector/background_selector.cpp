@@ -447,7 +447,12 @@ void BackgroundSelector::write() {
 void BackgroundSelector::showType() {
     const int page = pageOf(style_.type);
     typeButtons_->button(page)->setChecked(true);
+    // The selector takes the height of the page shown, not of the tallest (the colour page is one row).
+    for (int i = 0; i < pages_->count(); ++i)
+        pages_->widget(i)->setSizePolicy(i == page ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                                         i == page ? QSizePolicy::Preferred : QSizePolicy::Ignored);
     pages_->setCurrentIndex(page);
+    pages_->updateGeometry();
 }
 
 void BackgroundSelector::showImage() {

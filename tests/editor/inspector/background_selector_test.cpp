@@ -145,3 +145,13 @@ TEST_F(BackgroundSelectorTest, ImageStoresThePickedFileAndRemoveClearsIt) {
     EXPECT_EQ(reports.back().imagePath, std::nullopt);
     EXPECT_TRUE(child<QAbstractButton>("chooseImage")->isVisible());
 }
+
+TEST_F(BackgroundSelectorTest, TakesTheHeightOfTheKindShownNotOfTheTallest) {
+    BackgroundStyle style;
+    style.type = BackgroundType::gradient;
+    selector.setBackground(style);
+    const int gradientHeight = selector.sizeHint().height();
+    style.type = BackgroundType::color;
+    selector.setBackground(style);
+    EXPECT_LT(selector.sizeHint().height(), gradientHeight / 2) << "no empty space under the colour row";
+}
