@@ -35,14 +35,14 @@ quint64 EditInteraction::current() {
 ScreensEditCommand::ScreensEditCommand(DocumentSession& session, const QString& actionName,
                                        QList<KioskScreen> before, SelectionIds selectionBefore,
                                        QList<KioskScreen> after, SelectionIds selectionAfter, Applied applied,
-                                       QString mergeKey)
+                                       QString mergeKey, quint64 interaction)
     : DocumentEditCommand(session, actionName, applied)
     , before_(std::move(before))
     , after_(std::move(after))
     , selectionBefore_(std::move(selectionBefore))
     , selectionAfter_(std::move(selectionAfter))
     , mergeKey_(std::move(mergeKey))
-    , interaction_(EditInteraction::current()) {}
+    , interaction_(interaction) {}
 
 int ScreensEditCommand::id() const {
     return mergeKey_.isEmpty() ? -1 : screensEditId;
@@ -89,14 +89,15 @@ void ApplyToAllCommand::apply(bool forward) {
 
 ScreenEditCommand::ScreenEditCommand(DocumentSession& session, const QString& actionName, KioskScreen before,
                                      SelectionIds selectionBefore, KioskScreen after,
-                                     SelectionIds selectionAfter, Applied applied, QString mergeKey)
+                                     SelectionIds selectionAfter, Applied applied, QString mergeKey,
+                                     quint64 interaction)
     : DocumentEditCommand(session, actionName, applied)
     , before_(std::move(before))
     , after_(std::move(after))
     , selectionBefore_(std::move(selectionBefore))
     , selectionAfter_(std::move(selectionAfter))
     , mergeKey_(std::move(mergeKey))
-    , interaction_(EditInteraction::current()) {}
+    , interaction_(interaction) {}
 
 int ScreenEditCommand::id() const {
     return mergeKey_.isEmpty() ? -1 : screenEditId;

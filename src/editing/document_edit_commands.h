@@ -49,7 +49,8 @@ class ScreensEditCommand : public DocumentEditCommand {
 public:
     ScreensEditCommand(DocumentSession& session, const QString& actionName, QList<KioskScreen> before,
                        SelectionIds selectionBefore, QList<KioskScreen> after, SelectionIds selectionAfter,
-                       Applied applied = Applied::notYet, QString mergeKey = {});
+                       Applied applied = Applied::notYet, QString mergeKey = {},
+                       quint64 interaction = EditInteraction::current());
 
     int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
@@ -93,7 +94,8 @@ class ScreenEditCommand : public DocumentEditCommand {
 public:
     ScreenEditCommand(DocumentSession& session, const QString& actionName, KioskScreen before,
                       SelectionIds selectionBefore, KioskScreen after, SelectionIds selectionAfter,
-                      Applied applied = Applied::notYet, QString mergeKey = {});
+                      Applied applied = Applied::notYet, QString mergeKey = {},
+                      quint64 interaction = EditInteraction::current());
 
     int id() const override;
     bool mergeWith(const QUndoCommand* other) override;

@@ -80,14 +80,15 @@ public:
     void updateScreenDetails(const QUuid& screenId, const QString& name, qint64 duration);
     // Replaces the screen with the same id (the inspector: name, duration, transition, background,
     // an imported template) as one step named `actionName`; steps of one interaction with the same
-    // `mergeKey` merge.
-    void updateScreen(const KioskScreen& screen, const QString& actionName, const QString& mergeKey = {});
+    // `mergeKey` merge (of `interaction`, else of the current one: a dialog's session is one).
+    void updateScreen(const KioskScreen& screen, const QString& actionName, const QString& mergeKey = {},
+                      std::optional<quint64> interaction = {});
     // Replaces every screen at once, as one step (copying the first screen's settings to all, a
     // template over a screen); the selection afterwards is `selection` when given. Steps of one
     // interaction with the same `mergeKey` merge.
     void updateAllScreens(const QList<KioskScreen>& screens, const QString& actionName,
                           const std::optional<SelectionIds>& selection = std::nullopt,
-                          const QString& mergeKey = {});
+                          const QString& mergeKey = {}, std::optional<quint64> interaction = {});
 
     // --- the project's information and settings
     // Written at once, without an undo step (the settings sheet shows the name

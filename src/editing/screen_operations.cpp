@@ -87,24 +87,24 @@ void DocumentSession::updateScreenDetails(const QUuid& screenId, const QString& 
 }
 
 void DocumentSession::updateScreen(const KioskScreen& screen, const QString& actionName,
-                                   const QString& mergeKey) {
+                                   const QString& mergeKey, std::optional<quint64> interaction) {
     const KioskScreen* before = findScreen(screen.id);
     if (!before || *before == screen)
         return;
-    registerUndo(std::make_unique<ScreenEditCommand>(*this, actionName, *before, selectionIds(), screen,
-                                                     selectionIds(), DocumentEditCommand::Applied::notYet,
-                                                     mergeKey));
+    registerUndo(std::make_unique<ScreenEditCommand>(
+        *this, actionName, *before, selectionIds(), screen, selectionIds(),
+        DocumentEditCommand::Applied::notYet, mergeKey, interaction.value_or(EditInteraction::current())));
 }
 
 void DocumentSession::updateAllScreens(const QList<KioskScreen>& screens, const QString& actionName,
-                                       const std::optional<SelectionIds>& selection,
-                                       const QString& mergeKey) {
+                                       const std::optional<SelectionIds>& selection, const QString& mergeKey,
+                                       std::optional<quint64> interaction) {
     const KioskProject* p = constProject();
     if (p->screens == screens)
         return;
-    registerUndo(std::make_unique<ScreensEditCommand>(*this, actionName, p->screens, selectionIds(), screens,
-                                                      selection.value_or(selectionIds()),
-                                                      DocumentEditCommand::Applied::notYet, mergeKey));
+    registerUndo(std::make_unique<ScreensEditCommand>(
+        *this, actionName, p->screens, selectionIds(), screens, selection.value_or(selectionIds()),
+        DocumentEditCommand::Applied::notYet, mergeKey, interaction.value_or(EditInteraction::current())));
 }
 
 void DocumentSession::moveScreen(qint64 source, qint64 destination) {

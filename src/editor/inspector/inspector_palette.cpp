@@ -70,7 +70,13 @@ void InspectorPalette::setSession(DocumentSession* session) {
     component_->setSession(session);
     screen_->setSession(session);
     if (session)
-        connect(session, &DocumentSession::changed, this, &InspectorPalette::scheduleRefresh);
+        connect(session, &DocumentSession::changed, this, [this](const DocumentChange& change) {
+            // An edit of a screen not on view (a dialog bound to it, say) changes nothing shown here.
+            const DocumentSession& s = *session_;
+            if (change.selection || change.document || change.screenList || change.info ||
+                (s.selectedScreen() && change.screens.contains(s.selectedScreen()->id)))
+                refresh();
+        });
     scheduleRefresh();
 }
 

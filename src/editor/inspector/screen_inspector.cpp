@@ -170,11 +170,14 @@ QWidget* ScreenInspector::makeBackgroundSection() {
     connect(backgroundToAll_, &QCheckBox::clicked, this, &ScreenInspector::setBackgroundToAll);
     const auto bind = [this] {
         EditInteraction::begin();
-        dialogTarget_ = screenId_;
+        dialogTarget_ = DialogTarget{screenId_, EditInteraction::current()};
     };
     const auto unbind = [this] {
         dialogTarget_.reset();
         EditInteraction::begin();
+        // The selector showed the dialog's screen meanwhile: the screen shown again.
+        if (const KioskScreen* screen = liveScreen())
+            background_->setBackground(screen->background);
     };
     for (ColorButton* well : background_->findChildren<ColorButton*>()) {
         connect(well, &ColorButton::editingStarted, this, bind);
@@ -256,7 +259,10 @@ void ScreenInspector::show(const KioskProject& project, const KioskScreen& scree
     speedValue_->setText(QStringLiteral("%1s").arg(screen.transition.duration, 0, 'f', 1));
     preview_->setEffect(screen.transition.effect);
     preview_->setDuration(screen.transition.duration);
-    background_->setBackground(screen.background);
+    // While a dialog of the selector is open, the selector keeps showing (and editing) the screen it was
+    // opened for: its whole style is what the dialog writes back.
+    if (!dialogTarget_ || dialogTarget_->screenId == screen.id)
+        background_->setBackground(screen.background);
 
     // Copying to all screens works from the first screen: the switches are there, whatever the kind of
     // background, and nowhere else (a switch that is on where it cannot be seen would copy unseen).
@@ -340,20 +346,23 @@ void ScreenInspector::setTransitionToAll(bool on) {
 
 void ScreenInspector::writeBackground(const BackgroundStyle& background) {
     // A dialog writes to the screen it was opened for, wherever the selection went meanwhile.
-    const KioskScreen* screen = session_ ? session_->findScreen(dialogTarget_.value_or(screenId_)) : nullptr;
+    const KioskScreen* screen =
+        session_ ? session_->findScreen(dialogTarget_ ? dialogTarget_->screenId : screenId_) : nullptr;
     if (!screen)
         return;
+    const std::optional<quint64> interaction =
+        dialogTarget_ ? std::optional(dialogTarget_->interaction) : std::nullopt;
     if (isFirstScreen(screen->id) && session_->appliesBackgroundToAllScreens()) {
         QList<KioskScreen> screens = session_->project().screens;
         for (KioskScreen& each : screens)
             each.background = background;
         session_->updateAllScreens(screens, tr("Change Background"), std::nullopt,
-                                   QStringLiteral("background"));
+                                   QStringLiteral("background"), interaction);
         return;
     }
     KioskScreen changed = *screen;
     changed.background = background;
-    session_->updateScreen(changed, tr("Change Background"), QStringLiteral("background"));
+    session_->updateScreen(changed, tr("Change Background"), QStringLiteral("background"), interaction);
 }
 
 void ScreenInspector::setBackgroundToAll(bool on) {

@@ -77,7 +77,12 @@ private:
     QUuid screenId_;
     std::optional<KioskScreen> shown_;
     std::pair<qsizetype, qsizetype> shownPlace_; // the shown screen's index and the number of screens
-    std::optional<QUuid> dialogTarget_;          // the screen a dialog of the background was opened for
+    // The screen a dialog of the background was opened for, and the interaction that dialog is.
+    struct DialogTarget {
+        QUuid screenId;
+        quint64 interaction = 0;
+    };
+    std::optional<DialogTarget> dialogTarget_;
     bool showing_ = false;
 };
 

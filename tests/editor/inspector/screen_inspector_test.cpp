@@ -6,6 +6,7 @@
 #include "model/component_factory.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -205,4 +206,26 @@ TEST_F(ScreenInspectorTest, OneDragOfTheSpeedSliderIsOneStepWithOrWithoutCopying
     undoStack().undo();
     for (qsizetype i = 1; i < project().screens.size(); ++i)
         EXPECT_DOUBLE_EQ(screen(i).transition.duration, 1.9);
+}
+
+TEST_F(ScreenInspectorTest, TheBackgroundColourDialogWritesToItsOwnScreenAsOneStep) {
+    KioskScreen second = screen(1);
+    second.background.type = BackgroundType::gradient;
+    session().updateScreen(second, "Change Background");
+    const BackgroundStyle secondBackground = screen(1).background;
+    const int before = undoStack().count();
+    inspect(0);
+    shown<QPushButton>(inspector, "backgroundColor")->click();
+    auto* dialog = inspector.findChild<QColorDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->setCurrentColor(QColor("#102030"));
+    inspect(1); // another screen is selected while the dialog stays open
+    dialog->setCurrentColor(QColor("#ABCDEF"));
+    dialog->accept();
+    EXPECT_EQ(screen(0).background.type, BackgroundType::color);
+    EXPECT_EQ(screen(0).background.color, "#ABCDEF");
+    EXPECT_EQ(screen(1).background, secondBackground);
+    EXPECT_EQ(undoStack().count(), before + 1) << "two colours tried, one step";
+    EXPECT_TRUE(shown<QAbstractButton>(inspector, "typeGradient")->isChecked())
+        << "the selector shows the selected screen again";
 }
