@@ -122,10 +122,10 @@ public:
     void cutSelectedComponents();
     // Several components keep their places to each other and are centred on the screen as a group.
     void pasteComponent();
-    // Replaces components of the selected screen (by id) as one step; steps of one interaction with the
-    // same `mergeKey` merge (a drag of several components).
+    // Replaces components of the selected screen (by id) as one step; steps of one interaction
+    // (`interaction`, else the current one) with the same `mergeKey` merge (a drag of several components).
     void replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
-                           const QString& mergeKey = {});
+                           const QString& mergeKey = {}, std::optional<quint64> interaction = {});
     void moveSelectedComponents(double dx, double dy, const QString& actionName,
                                 const QString& mergeKey = {});
     // To the selection's bounds, or to the screen when one component is selected.

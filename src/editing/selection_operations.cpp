@@ -55,7 +55,7 @@ void DocumentSession::selectAllComponents() {
 }
 
 void DocumentSession::replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
-                                        const QString& mergeKey) {
+                                        const QString& mergeKey, std::optional<quint64> interaction) {
     const qsizetype index = selectedScreenIndex();
     if (index < 0 || changed.isEmpty())
         return;
@@ -70,7 +70,8 @@ void DocumentSession::replaceComponents(const QList<PlacedComponent>& changed, c
         return;
     const SelectionIds selection = selectionIds();
     registerUndo(std::make_unique<ScreenEditCommand>(*this, actionName, before, selection, after, selection,
-                                                     DocumentEditCommand::Applied::notYet, mergeKey));
+                                                     DocumentEditCommand::Applied::notYet, mergeKey,
+                                                     interaction.value_or(EditInteraction::current())));
 }
 
 void DocumentSession::moveSelectedComponents(double dx, double dy, const QString& actionName,

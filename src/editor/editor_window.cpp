@@ -348,12 +348,8 @@ void EditorWindow::wireCanvas() {
     };
     callbacks.componentsMoved = [this](const QList<PlacedComponent>& components, double dx, double dy) {
         // Every change of the gesture merges into its first step: the whole drag undoes at once.
-        if (!hasRegisteredDragUndo_) {
-            EditInteraction::begin();
-            hasRegisteredDragUndo_ = true;
-        }
         session_.replaceComponents(moved(components, dx, dy), tr("Move Components"),
-                                   QStringLiteral("Move Components"));
+                                   QStringLiteral("Move Components"), gestureInteraction());
     };
     callbacks.componentResized = [this](const PlacedComponent& component, Size size) {
         componentResized(component, size);
@@ -389,8 +385,16 @@ void EditorWindow::wireCanvas() {
     canvas_->setCallbacks(std::move(callbacks));
 }
 
+quint64 EditorWindow::gestureInteraction() {
+    if (!gestureInteraction_) {
+        EditInteraction::begin();
+        gestureInteraction_ = EditInteraction::current();
+    }
+    return *gestureInteraction_;
+}
+
 void EditorWindow::endGesture() {
-    hasRegisteredDragUndo_ = false;
+    gestureInteraction_.reset();
     EditInteraction::begin(); // what follows is a step of its own
 }
 
@@ -411,11 +415,7 @@ void EditorWindow::applyGestureChange(const PlacedComponent& component, const QS
     change(changed);
     // Every change of the gesture is a step that merges into the gesture's first one, so the whole
     // gesture undoes at once and redo restores where it ended.
-    if (!hasRegisteredDragUndo_) {
-        EditInteraction::begin();
-        hasRegisteredDragUndo_ = true;
-    }
-    session_.updateComponentOnScreen(session_.selectedScreen()->id, changed, actionName, std::nullopt,
+    session_.updateComponentOnScreen(session_.selectedScreen()->id, changed, actionName, gestureInteraction(),
                                      actionName);
     session_.setSelectedComponent(changed);
 }

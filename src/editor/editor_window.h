@@ -157,7 +157,10 @@ private:
     double canvasZoom_ = 1.0;
     int wheelZoomRemainder_ = 0; // wheel travel not yet turned into a zoom step
 
-    bool hasRegisteredDragUndo_ = false; // the gesture under way has its undo step
+    // The interaction of the gesture under way: its changes merge into one step, whatever else begins an
+    // interaction meanwhile (the inspector showing the moved component, say).
+    std::optional<quint64> gestureInteraction_;
+    quint64 gestureInteraction();
 
     AdvancedCanvasView* canvas_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;

@@ -1,5 +1,6 @@
 #include "editor_test_fixture.h"
 
+#include "editing/document_edit_commands.h"
 #include "editor/active_session.h"
 #include "editor/palette_windows.h"
 #include "editor/vistrelle_commands.h"
@@ -439,4 +440,20 @@ TEST_F(EditorWindowTest, UndoAndEditCommandsFromAWindowsMenuActOnThatWindow) {
     EXPECT_EQ(second->undoStack().count(), 1);
     second->closeWithoutAsking();
     settle();
+}
+
+TEST_F(EditorWindowTest, AGestureStaysOneStepWhateverElseBeginsAnInteractionMeanwhile) {
+    open(smallProject());
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    const int before = window->undoStack().count();
+    QTest::mousePress(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    QTest::mouseMove(&canvas(), at({160, 150}));
+    settle();
+    EditInteraction::begin(); // another view starts something of its own mid-drag
+    QTest::mouseMove(&canvas(), at({200, 190}));
+    QTest::mouseRelease(&canvas(), Qt::LeftButton, {}, at({200, 190}));
+    settle();
+    EXPECT_EQ(component(0).position, (Point{180, 180}));
+    EXPECT_EQ(window->undoStack().count(), before + 1);
 }
