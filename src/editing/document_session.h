@@ -126,6 +126,10 @@ public:
     // (`interaction`, else the current one) with the same `mergeKey` merge (a drag of several components).
     void replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
                            const QString& mergeKey = {}, std::optional<quint64> interaction = {});
+    // The same on any screen: a dialog opened for a group writes to that group wherever the selection went.
+    void replaceComponentsOnScreen(const QUuid& screenId, const QList<PlacedComponent>& changed,
+                                   const QString& actionName, const QString& mergeKey = {},
+                                   std::optional<quint64> interaction = {});
     void moveSelectedComponents(double dx, double dy, const QString& actionName,
                                 const QString& mergeKey = {});
     // To the selection's bounds, or to the screen when one component is selected.

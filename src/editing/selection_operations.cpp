@@ -56,7 +56,14 @@ void DocumentSession::selectAllComponents() {
 
 void DocumentSession::replaceComponents(const QList<PlacedComponent>& changed, const QString& actionName,
                                         const QString& mergeKey, std::optional<quint64> interaction) {
-    const qsizetype index = selectedScreenIndex();
+    if (selectedScreen_)
+        replaceComponentsOnScreen(selectedScreen_->id, changed, actionName, mergeKey, interaction);
+}
+
+void DocumentSession::replaceComponentsOnScreen(const QUuid& screenId, const QList<PlacedComponent>& changed,
+                                                const QString& actionName, const QString& mergeKey,
+                                                std::optional<quint64> interaction) {
+    const qsizetype index = screenIndex(screenId);
     if (index < 0 || changed.isEmpty())
         return;
     const KioskScreen& before = constProject()->screens[index];

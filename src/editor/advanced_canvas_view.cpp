@@ -616,13 +616,16 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
     abandonGesture(); // a gesture whose release never came (a dialog took the pointer) ends here
     const bool adding = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
 
-    const PlacedComponent* selected = selectedId_ ? componentWithId(*selectedId_) : nullptr;
+    // A gesture starts from the document's components as they are now: a change made earlier in this
+    // turn may not have reached the canvas's copy yet.
+    const PlacedComponent* selected = selectedId_ ? liveComponentWithId(*selectedId_) : nullptr;
     if (selected && !adding && resizeHandleHitRect().contains(point)) {
         resizeTool_.press(*event, frame(), *selected, screen_->components);
         return;
     }
     if (const PlacedComponent* hit = componentAt(point)) {
-        const PlacedComponent component = *hit;
+        const PlacedComponent* live = liveComponentWithId(hit->id);
+        const PlacedComponent component = live ? *live : *hit;
         if (editingId_ && *editingId_ != component.id)
             finishInlineEditing();
         if (adding) {
@@ -657,7 +660,7 @@ void AdvancedCanvasView::mousePressEvent(QMouseEvent* event) {
         if (wasSelected) {
             QList<PlacedComponent> group;
             for (const QUuid& id : selectedIds_)
-                if (const PlacedComponent* c = componentWithId(id))
+                if (const PlacedComponent* c = liveComponentWithId(id))
                     group.append(*c);
             moveTool_.press(*event, frame(), component, group, screen_->components);
         }

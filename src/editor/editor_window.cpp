@@ -95,7 +95,8 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     observeNotifications();
     deleteKeys_ = new DeleteKeyFilter(
         [this] {
-            if (!session_.selectedComponent())
+            // Every window's filter sees the key: only the window being worked in acts on it.
+            if (ActiveSession::shared().session() != &session_ || !session_.selectedComponent())
                 return false;
             deleteSelectedComponent();
             return true;

@@ -240,7 +240,8 @@ ScreensPalette::ScreensPalette(QWidget* parent)
 }
 
 void ScreensPalette::setSession(DocumentSession* session) {
-    if (session_ == session)
+    // None again after a window closed: its pointer is already gone, yet what it showed must go too.
+    if (session_ == session && session)
         return;
     if (session_)
         disconnect(session_, nullptr, this, nullptr);

@@ -52,6 +52,18 @@ TEST_F(EditorWindowTest, ADragInTwentyStepsIsOneUndoStepAtEveryZoom) {
     EXPECT_EQ(component(0).position, (Point{300, 200})) << "redo goes to where the drag ended";
 }
 
+TEST_F(EditorWindowTest, ADragStartedInTheSameTurnAsAnEditStartsFromTheEditedFrame) {
+    open(smallProject());
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
+    settle();
+    // Typed into the inspector's X field: the canvas has not redrawn when the press comes.
+    PlacedComponent moved = component(0);
+    moved.position.x = 130;
+    session().updateComponent(moved, true);
+    drag({120, 110}, {220, 160});
+    EXPECT_EQ(component(0).position, (Point{230, 150})) << "the edit made just before must not be undone";
+}
+
 TEST_F(EditorWindowTest, MovesSnapTheCornerToTheGridWithHalvesAwayFromZero) {
     open(smallProject(true));
     QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({120, 110}));
@@ -277,6 +289,35 @@ TEST_F(EditorWindowTest, PaletteButtonsOpenOneWindowOfEachKind) {
     EXPECT_EQ(PaletteWindows::shared().window("screens")->windowTitle(), "Screens");
     EXPECT_EQ(PaletteWindows::shared().window("componentLibrary")->windowTitle(), "Components");
     PaletteWindows::shared().closeAll();
+    settle();
+}
+
+TEST_F(EditorWindowTest, DeleteInOneWindowLeavesAnotherWindowsSelectionAlone) {
+    EditorWindow& first = open(smallProject());
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({450, 350}));
+    settle();
+    ASSERT_TRUE(session().selectedComponent());
+
+    VistrelleDocument other;
+    other.isLoadedFromDisk = true;
+    other.project = smallProject();
+    auto* second = new EditorWindow(other);
+    second->show();
+    second->activateDocument();
+    settle();
+    second->session().setSelectedComponent(second->session().project().screens.first().components.first());
+    settle();
+
+    first.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&first));
+    first.activateDocument();
+    canvas().setFocus();
+    QTest::keyClick(&canvas(), Qt::Key_Delete);
+    settle();
+    EXPECT_EQ(screen().components.size(), 1);
+    EXPECT_EQ(second->session().project().screens.first().components.size(), 2)
+        << "the key belongs to the window it was typed in";
+    second->closeWithoutAsking();
     settle();
 }
 

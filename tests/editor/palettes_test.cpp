@@ -119,6 +119,12 @@ TEST_F(ScreensPaletteTest, RowsFollowTheDocumentAndTheEmptyStatesSayWhy) {
     undoStack().undo();
     settle();
     EXPECT_EQ(palette.rows().size(), 3);
+
+    // The window closes: its session goes, and with it everything the palette showed of it.
+    session_.reset();
+    palette.setSession(nullptr);
+    EXPECT_TRUE(palette.rows().isEmpty());
+    EXPECT_EQ(add->toolTip(), "No project open");
 }
 
 TEST(ComponentLibraryPalette, OffersTheEightTypesInOrder) {

@@ -223,6 +223,14 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
 void ComponentInspector::setSession(DocumentSession* session) {
     if (session_ == session)
         return;
+    // A number typed but not yet committed belongs to the window it was typed for: the focus leaves the
+    // field only after the palette has followed the newly active window.
+    for (QLineEdit* field : {x_, y_, width_, height_})
+        if (field->isModified())
+            commitFrameField(field);
+    for (const TypePanel& panel : std::as_const(panelsByType_))
+        if (panel.zIndex->isModified())
+            commitZIndex(panel.zIndex);
     session_ = session;
     shown_.reset(); // the next show is of another document
 }
@@ -230,7 +238,15 @@ void ComponentInspector::setSession(DocumentSession* session) {
 EditTarget ComponentInspector::boundTarget() const {
     // A dialog opened now is an interaction of its own, whatever it writes and however long it stays.
     EditInteraction::begin();
-    return EditTarget{session_, screenId_, componentId_, EditInteraction::current()};
+    return shownTarget();
+}
+
+EditTarget ComponentInspector::shownTarget() const {
+    QList<QUuid> groupIds;
+    if (showsGroup())
+        for (const PlacedComponent& c : std::as_const(group_))
+            groupIds.append(c.id);
+    return EditTarget{session_, screenId_, componentId_, groupIds, EditInteraction::current()};
 }
 
 void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& component) {
@@ -313,6 +329,19 @@ const PlacedComponent* ComponentInspector::liveComponent() const {
 
 void ComponentInspector::writeValues(const EditTarget& target, const PropertyMap& values) {
     DocumentSession* session = target.session;
+    if (target.groupIds.size() > 1 && session) {
+        // A group: every member still there takes the values, as one step.
+        QList<PlacedComponent> edited;
+        for (const QUuid& id : target.groupIds)
+            if (const PlacedComponent* member = session->findComponent(target.screenId, id)) {
+                edited.append(*member);
+                for (auto it = values.cbegin(); it != values.cend(); ++it)
+                    edited.last().properties.insert(it.key(), it.value());
+            }
+        session->replaceComponentsOnScreen(target.screenId, edited, tr("Update Components"),
+                                           values.keys().join(u','), target.interaction);
+        return;
+    }
     const PlacedComponent* current =
         session ? session->findComponent(target.screenId, target.componentId) : nullptr;
     if (!current)
@@ -336,17 +365,9 @@ void ComponentInspector::editProperties(const PropertyMap& values, bool continuo
         return;
     if (!continuous)
         EditInteraction::begin();
-    if (showsGroup()) {
-        // Every selected component takes the values, as one step (a sweep merges into it).
-        QList<PlacedComponent> edited = session_->selectedComponents();
-        for (PlacedComponent& c : edited)
-            for (auto it = values.cbegin(); it != values.cend(); ++it)
-                c.properties.insert(it.key(), it.value());
-        session_->replaceComponents(edited, tr("Update Components"), values.keys().join(u','));
-        return;
-    }
-    // At once, as a step that merges with the others of this interaction (a sweep, a burst of typing).
-    writeValues(EditTarget{session_, screenId_, componentId_, EditInteraction::current()}, values);
+    // At once, as a step that merges with the others of this interaction (a sweep, a burst of typing); with
+    // several selected, every one takes the values.
+    writeValues(shownTarget(), values);
 }
 
 void ComponentInspector::writeComponent(const PlacedComponent& component) {

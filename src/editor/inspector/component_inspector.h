@@ -67,6 +67,8 @@ private:
     void writeValues(const EditTarget& target, const PropertyMap& values);
     // The shown component as a dialog's target, in a fresh interaction.
     EditTarget boundTarget() const;
+    // The shown component (or group) in the current interaction.
+    EditTarget shownTarget() const;
     const PlacedComponent* liveComponent() const;
     void openTextAreaEditor(QWidget* parent);
     void saveCurrentStyle();

@@ -62,7 +62,8 @@ DocumentSession* InspectorPalette::session() const {
 }
 
 void InspectorPalette::setSession(DocumentSession* session) {
-    if (session_ == session)
+    // None again after a window closed: its pointer is already gone, yet what it showed must go too.
+    if (session_ == session && session)
         return;
     if (session_)
         disconnect(session_, nullptr, this, nullptr);

@@ -30,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 
 namespace vistrelle {
 
@@ -434,11 +435,16 @@ public:
         layout->addStretch();
         // The colour dialog belongs to the component it was opened for: every colour tried there, and
         // Cancel's return to the first, go to it as one step.
-        connect(well_, &ColorButton::editingStarted, this,
-                [this, services] { target_ = services.bindTarget ? services.bindTarget() : EditTarget{}; });
+        connect(well_, &ColorButton::editingStarted, this, [this, services] {
+            target_ = services.bindTarget ? services.bindTarget() : EditTarget{};
+            dialogOpen_ = true;
+        });
         connect(well_, &ColorButton::editingFinished, this, [this] {
             target_ = {};
+            dialogOpen_ = false;
             EditInteraction::begin();
+            if (lastShown_) // the component shown now, which may be another than the dialog's
+                showValue(*lastShown_);
         });
         connect(well_, &ColorButton::colorChanged, this, [this](const QString& color) {
             if (!showing_)
@@ -446,6 +452,11 @@ public:
         });
     }
     void showValue(const PlacedComponent& component) override {
+        lastShown_ = component;
+        // While the dialog is open the well is the dialog's: showing another component's colour there
+        // would make a colour equal to it (or Cancel) look like no change and skip its own component.
+        if (dialogOpen_)
+            return;
         const QScopedValueRollback guard(showing_, true);
         well_->setColor(colorPropertyOf(component, spec_.key).name(QColor::HexRgb));
     }
@@ -454,6 +465,8 @@ private:
     PropertySpec spec_;
     ColorButton* well_ = nullptr;
     EditTarget target_; // while the colour dialog is open
+    bool dialogOpen_ = false;
+    std::optional<PlacedComponent> lastShown_;
     bool showing_ = false;
 };
 

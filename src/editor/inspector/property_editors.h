@@ -20,6 +20,8 @@ struct EditTarget {
     QPointer<DocumentSession> session;
     QUuid screenId;
     QUuid componentId;
+    // With several components selected when the dialog opened: all of them (the shown one among them).
+    QList<QUuid> groupIds;
     quint64 interaction = 0;
 
     bool isEmpty() const { return componentId.isNull(); }

@@ -170,7 +170,7 @@ QWidget* ScreenInspector::makeBackgroundSection() {
     connect(backgroundToAll_, &QCheckBox::clicked, this, &ScreenInspector::setBackgroundToAll);
     const auto bind = [this] {
         EditInteraction::begin();
-        dialogTarget_ = DialogTarget{screenId_, EditInteraction::current()};
+        dialogTarget_ = DialogTarget{session_, screenId_, EditInteraction::current()};
     };
     const auto unbind = [this] {
         dialogTarget_.reset();
@@ -220,9 +220,14 @@ QWidget* ScreenInspector::makeTemplateSection() {
 void ScreenInspector::setSession(DocumentSession* session) {
     if (session_ == session)
         return;
+    // What was typed but not yet committed lands in the window it was typed for, not the one now active.
+    if (name_->isModified())
+        commitName();
+    if (duration_->isModified())
+        commitDuration();
     session_ = session;
     shown_.reset();
-    dialogTarget_.reset();
+    // An open background dialog stays with the window and screen it was opened for.
 }
 
 void ScreenInspector::show(const KioskProject& project, const KioskScreen& screen) {
@@ -345,24 +350,25 @@ void ScreenInspector::setTransitionToAll(bool on) {
 }
 
 void ScreenInspector::writeBackground(const BackgroundStyle& background) {
-    // A dialog writes to the screen it was opened for, wherever the selection went meanwhile.
+    // A dialog writes to the window and screen it was opened for, wherever the selection went meanwhile.
+    DocumentSession* session = dialogTarget_ ? dialogTarget_->session.data() : session_.data();
     const KioskScreen* screen =
-        session_ ? session_->findScreen(dialogTarget_ ? dialogTarget_->screenId : screenId_) : nullptr;
+        session ? session->findScreen(dialogTarget_ ? dialogTarget_->screenId : screenId_) : nullptr;
     if (!screen)
         return;
     const std::optional<quint64> interaction =
         dialogTarget_ ? std::optional(dialogTarget_->interaction) : std::nullopt;
-    if (isFirstScreen(screen->id) && session_->appliesBackgroundToAllScreens()) {
-        QList<KioskScreen> screens = session_->project().screens;
+    if (session->project().screens.first().id == screen->id && session->appliesBackgroundToAllScreens()) {
+        QList<KioskScreen> screens = session->project().screens;
         for (KioskScreen& each : screens)
             each.background = background;
-        session_->updateAllScreens(screens, tr("Change Background"), std::nullopt,
-                                   QStringLiteral("background"), interaction);
+        session->updateAllScreens(screens, tr("Change Background"), std::nullopt,
+                                  QStringLiteral("background"), interaction);
         return;
     }
     KioskScreen changed = *screen;
     changed.background = background;
-    session_->updateScreen(changed, tr("Change Background"), QStringLiteral("background"), interaction);
+    session->updateScreen(changed, tr("Change Background"), QStringLiteral("background"), interaction);
 }
 
 void ScreenInspector::setBackgroundToAll(bool on) {
@@ -393,6 +399,9 @@ void ScreenInspector::exportScreen() {
     const KioskScreen* screen = liveScreen();
     if (!screen)
         return;
+    // The screen it was opened for, as it is when the file is chosen.
+    const QPointer<DocumentSession> session = session_;
+    const QUuid screenId = screenId_;
     auto* dialog = new QFileDialog(window(), tr("Export Screen"));
     dialog->setObjectName(QStringLiteral("exportScreenDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -400,8 +409,8 @@ void ScreenInspector::exportScreen() {
     dialog->setNameFilter(tr("Screen Templates (*.xml)"));
     dialog->setDefaultSuffix(QStringLiteral("xml"));
     dialog->selectFile(templateFileName(screen->name));
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        const KioskScreen* current = liveScreen();
+    connect(dialog, &QFileDialog::fileSelected, this, [this, session, screenId](const QString& path) {
+        const KioskScreen* current = session ? session->findScreen(screenId) : nullptr;
         if (!current)
             return;
         if (const std::optional<QString> reason =
@@ -421,11 +430,15 @@ void ScreenInspector::importScreen() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilter(tr("Screen Templates (*.xml)"));
-    connect(dialog, &QFileDialog::fileSelected, this, &ScreenInspector::importScreenFrom);
+    // The template replaces the screen the dialog was opened for, in its own window.
+    const QPointer<DocumentSession> session = session_;
+    const QUuid screenId = screenId_;
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, session, screenId](const QString& path) { importScreenFrom(path, session, screenId); });
     dialog->open();
 }
 
-void ScreenInspector::importScreenFrom(const QString& path) {
+void ScreenInspector::importScreenFrom(const QString& path, DocumentSession* session, const QUuid& screenId) {
     const auto fail = [this](const QString& reason) {
         AppLogger::logFailure(QStringLiteral("Failed to import screen: "), reason);
         showTemplateStatus(tr("The screen could not be imported: %1").arg(reason));
@@ -442,14 +455,14 @@ void ScreenInspector::importScreenFrom(const QString& path) {
         fail(error.description);
         return;
     }
-    if (!session_)
+    if (!session)
         return;
-    KioskProject project = session_->project();
-    const std::optional<QUuid> id = replaceScreenWithTemplate(project, screenId_, imported);
+    KioskProject project = session->project();
+    const std::optional<QUuid> id = replaceScreenWithTemplate(project, screenId, imported);
     if (!id)
         return; // the screen is gone
     EditInteraction::begin();
-    session_->updateAllScreens(project.screens, tr("Import Screen"), SelectionIds{*id, std::nullopt});
+    session->updateAllScreens(project.screens, tr("Import Screen"), SelectionIds{*id, std::nullopt});
     showTemplateStatus(tr("Imported “%1”.").arg(QFileInfo(path).fileName()));
 }
 

@@ -58,7 +58,7 @@ private:
     void setBackgroundToAll(bool on);
     void exportScreen();
     void importScreen();
-    void importScreenFrom(const QString& path);
+    void importScreenFrom(const QString& path, DocumentSession* session, const QUuid& screenId);
     void showTemplateStatus(const QString& text);
 
     InspectorContextHeader* header_ = nullptr;
@@ -79,6 +79,7 @@ private:
     std::pair<qsizetype, qsizetype> shownPlace_; // the shown screen's index and the number of screens
     // The screen a dialog of the background was opened for, and the interaction that dialog is.
     struct DialogTarget {
+        QPointer<DocumentSession> session;
         QUuid screenId;
         quint64 interaction = 0;
     };

@@ -198,6 +198,40 @@ TEST_F(ComponentInspectorTest, TheColourDialogWritesToItsOwnComponentAsOneStepWh
     EXPECT_EQ(undoStack().count(), 1);
 }
 
+TEST_F(ComponentInspectorTest, TheColourDialogOfAGroupColoursTheWholeGroupAsOneStep) {
+    KioskProject start;
+    for (int i = 0; i < 4; ++i)
+        start.screens.first().components.append(makeComponent(ComponentType::shape, {100.0 + 250 * i, 100}));
+    start.screens.first().components[3].properties[PropertyKey::fillColor] = "#445566";
+    open(start);
+    inspector.setSession(&session());
+    const auto& components = [&]() -> const QList<PlacedComponent>& {
+        return project().screens[0].components;
+    };
+    session().setComponentSelection({components()[0].id, components()[1].id, components()[2].id});
+    inspector.show(project().screens[0], components()[2]);
+    ASSERT_TRUE(inspector.showsGroup());
+
+    shown<QPushButton>(inspector, "fillColor")->click();
+    auto* dialog = inspector.findChild<QColorDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->setCurrentColor(QColor("#FF0000"));
+    // The user selects the fourth shape alone; the dialog stays with the three.
+    session().setSelectedComponent(components()[3]);
+    inspector.show(project().screens[0], components()[3]);
+    // The colour the fourth shape already has is still a change for the three.
+    dialog->setCurrentColor(QColor("#445566"));
+    dialog->accept();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const PlacedComponent& c : components())
+        EXPECT_EQ(c.properties.value(PropertyKey::fillColor), "#445566");
+    EXPECT_EQ(undoStack().count(), 1);
+    undoStack().undo();
+    EXPECT_NE(components()[0].properties.value(PropertyKey::fillColor), "#445566");
+    EXPECT_NE(components()[2].properties.value(PropertyKey::fillColor), "#445566");
+    EXPECT_EQ(components()[3].properties.value(PropertyKey::fillColor), "#445566");
+}
+
 TEST_F(ComponentInspectorTest, AChosenPictureOrIconGoesToTheComponentItWasChosenForOrNowhere) {
     KioskProject start;
     const PlacedComponent image = makeComponent(ComponentType::image, {0, 0});

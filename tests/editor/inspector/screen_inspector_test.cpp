@@ -229,3 +229,39 @@ TEST_F(ScreenInspectorTest, TheBackgroundColourDialogWritesToItsOwnScreenAsOneSt
     EXPECT_TRUE(shown<QAbstractButton>(inspector, "typeGradient")->isChecked())
         << "the selector shows the selected screen again";
 }
+
+TEST_F(ScreenInspectorTest, ABackgroundDialogStaysWithItsWindowWhenAnotherBecomesActive) {
+    shown<QPushButton>(inspector, "backgroundColor")->click();
+    auto* dialog = inspector.findChild<QColorDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->setCurrentColor(QColor("#102030"));
+    // Another project window becomes active: the palette shows its screen now.
+    DocumentSession other{VistrelleDocument{}};
+    const BackgroundStyle otherBackground = other.project().screens.first().background;
+    inspector.setSession(&other);
+    inspector.show(other.project(), other.project().screens.first());
+    dialog->setCurrentColor(QColor("#ABCDEF"));
+    dialog->accept();
+    EXPECT_EQ(screen(0).background.color, "#ABCDEF");
+    EXPECT_EQ(other.project().screens.first().background, otherBackground);
+    EXPECT_EQ(other.undoStack().count(), 0);
+    inspector.setSession(&session());
+}
+
+TEST_F(ScreenInspectorTest, ANameTypedWhenAnotherWindowBecomesActiveRenamesItsOwnScreen) {
+    QLineEdit* name = shown<QLineEdit>(inspector, "screenName");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Lobby");
+    DocumentSession other{VistrelleDocument{}};
+    const QString otherName = other.project().screens.first().name;
+    inspector.setSession(&other);
+    inspector.show(other.project(), other.project().screens.first());
+    // The focus leaves the field only now.
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(name, &out);
+    EXPECT_EQ(screen(0).name, "Lobby");
+    EXPECT_EQ(other.project().screens.first().name, otherName);
+    EXPECT_EQ(other.undoStack().count(), 0);
+    inspector.setSession(&session());
+}
