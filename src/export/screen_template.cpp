@@ -1,6 +1,7 @@
 #include "export/screen_template.h"
 
 #include "export/property_order.h"
+#include "export/xml_numbers.h"
 #include "export/xml_text.h"
 #include "model/uuid_text.h"
 
@@ -41,31 +42,6 @@ QString exportScreenXML(const KioskScreen& s) {
 }
 
 namespace {
-
-// An optional sign and decimal digits only.
-std::optional<qint64> strictInteger(QStringView text) {
-    QStringView digits = text;
-    if (!digits.isEmpty() && (digits.front() == u'+' || digits.front() == u'-'))
-        digits = digits.sliced(1);
-    if (digits.isEmpty() ||
-        !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-        return std::nullopt;
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    return ok ? std::optional(value) : std::nullopt;
-}
-
-std::optional<double> decimalNumber(QStringView text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && !std::isnan(value) ? std::optional(value) : std::nullopt;
-}
-
-// Frames: NaN and infinities would poison every later computation with them.
-std::optional<double> finiteNumber(QStringView text) {
-    const std::optional<double> value = decimalNumber(text);
-    return value && std::isfinite(*value) ? value : std::nullopt;
-}
 
 class TemplateReader {
 public:
