@@ -81,7 +81,8 @@ public:
                 if (++elements > mostElements)
                     fail(QCoreApplication::translate("PlayerXml", "The file holds too many elements."));
                 if (!sawRoot && xml_.qualifiedName() != QLatin1StringView("KioskProject"))
-                    fail(QCoreApplication::translate("PlayerXml", "The file is not player data (its root is <%1>).")
+                    fail(QCoreApplication::translate("PlayerXml",
+                                                     "The file is not player data (its root is <%1>).")
                              .arg(xml_.qualifiedName()));
                 sawRoot = true;
                 startElement();
@@ -128,10 +129,12 @@ private:
 
     ScreenResolution resolution() const {
         ScreenResolution r;
-        r.width = std::clamp<qint64>(strictInteger(attribute(QLatin1StringView("width"))).value_or(0), 0, 1 << 16);
+        r.width =
+            std::clamp<qint64>(strictInteger(attribute(QLatin1StringView("width"))).value_or(0), 0, 1 << 16);
         r.height =
             std::clamp<qint64>(strictInteger(attribute(QLatin1StringView("height"))).value_or(0), 0, 1 << 16);
-        r.mode = fromStoredString<ScreenMode>(attribute(QLatin1StringView("mode"))).value_or(ScreenMode::horizontal);
+        r.mode = fromStoredString<ScreenMode>(attribute(QLatin1StringView("mode")))
+                     .value_or(ScreenMode::horizontal);
         r.name = QStringLiteral("Custom %1\u00D7%2").arg(r.width).arg(r.height);
         r.isCustom = true;
         return r;
@@ -139,17 +142,20 @@ private:
 
     BackgroundStyle background() {
         BackgroundStyle b;
-        b.type = fromStoredString<BackgroundType>(attribute(QLatin1StringView("type"))).value_or(BackgroundType::color);
+        b.type = fromStoredString<BackgroundType>(attribute(QLatin1StringView("type")))
+                     .value_or(BackgroundType::color);
         if (has(QLatin1StringView("color")))
             b.color = text(QLatin1StringView("color"));
         if (has(QLatin1StringView("imagePath")))
             b.imagePath = mediaPath(text(QLatin1StringView("imagePath")));
-        // A gradient record exists where its colours were written (the settings write them empty without one).
-        if (!attribute(QLatin1StringView("startColor")).isEmpty() || !attribute(QLatin1StringView("endColor")).isEmpty())
-            b.gradient = GradientStyle{
-                text(QLatin1StringView("startColor")), text(QLatin1StringView("endColor")),
-                fromStoredString<GradientDirection>(attribute(QLatin1StringView("direction")))
-                    .value_or(GradientDirection::vertical)};
+        // A gradient record exists where its colours were written (the settings write them empty without
+        // one).
+        if (!attribute(QLatin1StringView("startColor")).isEmpty() ||
+            !attribute(QLatin1StringView("endColor")).isEmpty())
+            b.gradient =
+                GradientStyle{text(QLatin1StringView("startColor")), text(QLatin1StringView("endColor")),
+                              fromStoredString<GradientDirection>(attribute(QLatin1StringView("direction")))
+                                  .value_or(GradientDirection::vertical)};
         return b;
     }
 
@@ -162,7 +168,8 @@ private:
             if (const std::optional<QUuid> id = uuidFromText(attribute(QLatin1StringView("id"))))
                 screen.id = *id;
             screen.name = text(QLatin1StringView("name"));
-            screen.duration = std::max<qint64>(strictInteger(attribute(QLatin1StringView("duration"))).value_or(3), 3);
+            screen.duration =
+                std::max<qint64>(strictInteger(attribute(QLatin1StringView("duration"))).value_or(3), 3);
             screen_ = screen;
         } else if (element == QLatin1StringView("resolution") && screen_) {
             screen_->resolution = resolution();
@@ -171,8 +178,9 @@ private:
         } else if (element == QLatin1StringView("background")) {
             (screen_ ? screen_->background : data_.project.settings.defaultBackground) = background();
         } else if (element == QLatin1StringView("transition") && screen_) {
-            screen_->transition.effect = fromStoredString<TransitionEffect>(attribute(QLatin1StringView("effect")))
-                                             .value_or(TransitionEffect::none);
+            screen_->transition.effect =
+                fromStoredString<TransitionEffect>(attribute(QLatin1StringView("effect")))
+                    .value_or(TransitionEffect::none);
             if (const std::optional<double> d = finiteNumber(attribute(QLatin1StringView("duration"))))
                 screen_->transition.duration = *d;
         } else if (element == QLatin1StringView("component") && screen_) {
@@ -193,12 +201,13 @@ private:
         } else if (element == QLatin1StringView("property") && component_) {
             const QString key = text(QLatin1StringView("name"));
             const QString value = text(QLatin1StringView("value"));
-            const bool media = key == QLatin1StringView("imagePath") || key == QLatin1StringView("videoPath") ||
+            const bool media = key == QLatin1StringView("imagePath") ||
+                               key == QLatin1StringView("videoPath") ||
                                key == QLatin1StringView("backgroundImagePath");
             component_->properties.insert(key, media ? mediaPath(value) : value);
         } else if (element == QLatin1StringView("resource")) {
-            data_.resources.append(
-                {text(QLatin1StringView("name")), text(QLatin1StringView("type")), text(QLatin1StringView("path"))});
+            data_.resources.append({text(QLatin1StringView("name")), text(QLatin1StringView("type")),
+                                    text(QLatin1StringView("path"))});
         }
     }
 

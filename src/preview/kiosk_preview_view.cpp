@@ -61,6 +61,32 @@ void printToStandardOutput(const QString& line) {
     std::fflush(stdout);
 }
 
+// Turns a frame of `frame` pixels by `degrees` into the area that shows it (whose sides swap at 90 and 270).
+QTransform turned(int degrees, QSizeF frame) {
+    QTransform t;
+    switch (degrees) {
+    case 90:
+        t.translate(frame.height(), 0);
+        t.rotate(90);
+        break;
+    case 180:
+        t.translate(frame.width(), frame.height());
+        t.rotate(180);
+        break;
+    case 270:
+        t.translate(0, frame.width());
+        t.rotate(270);
+        break;
+    default:
+        break;
+    }
+    return t;
+}
+
+QSizeF turnedSize(int degrees, QSizeF size) {
+    return degrees == 90 || degrees == 270 ? size.transposed() : size;
+}
+
 // The frame's grey border, 2 points wide, just inside its edge.
 void paintScreenBorder(QPainter& painter, QSizeF frame) {
     painter.setPen(QPen(QColor(0x8E, 0x8E, 0x93), 2));
@@ -111,6 +137,9 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
     connect(controls_, &PreviewControls::zoomOutClicked, this, &KioskPreviewView::zoomOut);
     connect(controls_, &PreviewControls::closeClicked, this, &KioskPreviewView::closeRequested);
     controls_->setZoomLabel(zoomLabel());
+    controls_->setVisible(!services_.fillsView);
+    if (services_.rotation != 90 && services_.rotation != 180 && services_.rotation != 270)
+        services_.rotation = 0;
 
     alert_ = new PreviewAlertCard(this);
     connect(alert_, &PreviewAlertCard::dismissed, this, [this] { playback_->dismissAlert(); });
@@ -199,6 +228,30 @@ void KioskPreviewView::settleOn(qint64 screen) {
     media_->setVideoScreens({screen, upcoming}, {screen});
     layers_->keepOnly({screen, upcoming});
     layers_->prepare(upcoming, media_->pictures(upcoming));
+    if (started_)
+        emit screenSettled(screen);
+}
+
+double KioskPreviewView::fillingScale() const {
+    const ScreenResolution& project = project_.settings.defaultResolution;
+    const KioskScreen* screen = playback_->currentScreen();
+    QSizeF units(double(project.width), double(project.height));
+    if ((units.width() <= 0 || units.height() <= 0) && screen)
+        units = QSizeF(double(screen->resolution.width), double(screen->resolution.height));
+    units = turnedSize(services_.rotation, units);
+    if (units.width() <= 0 || units.height() <= 0 || width() <= 0 || height() <= 0)
+        return scale_;
+    return std::min(double(width()) / units.width(), double(height()) / units.height());
+}
+
+QTransform KioskPreviewView::screenToArea() const {
+    const KioskScreen* screen = playback_->currentScreen();
+    const QSizeF frame =
+        screen ? QSizeF(double(screen->resolution.width) * scale_, double(screen->resolution.height) * scale_)
+               : QSizeF();
+    QTransform t = turned(services_.rotation, frame);
+    t.scale(scale_, scale_);
+    return t;
 }
 
 void KioskPreviewView::placeScreenArea() {
@@ -207,7 +260,16 @@ void KioskPreviewView::placeScreenArea() {
         area_->hide();
         return;
     }
-    const QSizeF frame(double(screen->resolution.width) * scale_, double(screen->resolution.height) * scale_);
+    if (services_.fillsView) {
+        const double fit = fillingScale();
+        if (std::abs(fit - scale_) > 1e-9) {
+            scale_ = fit;
+            layers_->setScale(scale_, devicePixelRatioF());
+            fittedIncoming_ = QImage();
+        }
+    }
+    const QSizeF frame = turnedSize(services_.rotation, QSizeF(double(screen->resolution.width) * scale_,
+                                                               double(screen->resolution.height) * scale_));
     const QPointF corner((width() - frame.width()) / 2, (height() - frame.height()) / 2);
     area_->setGeometry(QRectF(corner, frame).toAlignedRect());
     area_->show();
@@ -215,7 +277,10 @@ void KioskPreviewView::placeScreenArea() {
 }
 
 void KioskPreviewView::resizeEvent(QResizeEvent*) {
+    const double before = scale_;
     placeScreenArea();
+    if (scale_ != before && !showingTransition_)
+        settleOn(playback_->currentScreenIndex()); // the pages and the next layer at the new scale
     controls_->adjustSize();
     controls_->move(width() - 16 - controls_->width(), 16);
     controls_->raise();
@@ -231,6 +296,8 @@ void KioskPreviewView::showEvent(QShowEvent*) {
     qApp->installEventFilter(this);
     playback_->start();
     setFocus();
+    if (playback_->currentScreen())
+        emit screenSettled(playback_->currentScreenIndex());
 }
 
 void KioskPreviewView::hideEvent(QHideEvent* event) {
@@ -243,7 +310,8 @@ void KioskPreviewView::hideEvent(QHideEvent* event) {
 }
 
 bool KioskPreviewView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (!services_.fillsView && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == window()) {
             emit closeRequested();
@@ -289,9 +357,7 @@ void KioskPreviewView::pictureChanged(qint64 screen, const QUuid& component) {
     for (const PlacedComponent& c : project_.screens[screen].components)
         if (c.id == component) {
             const QRectF bounds = paintedBounds(c).translated(c.position.x, c.position.y);
-            area_->update(QRectF(bounds.topLeft() * scale_, bounds.size() * scale_)
-                              .toAlignedRect()
-                              .adjusted(-1, -1, 1, 1));
+            area_->update(screenToArea().mapRect(bounds).toAlignedRect().adjusted(-1, -1, 1, 1));
         }
 }
 
@@ -355,6 +421,7 @@ void KioskPreviewView::paintScreenArea(QPainter& painter) {
                        double(current->resolution.height) * scale_);
     const QImage& outgoing = layers_->layer(index, media_->pictures(index));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setTransform(turned(services_.rotation, frame));
     if (showingTransition_) {
         const QImage& incoming = incomingLayer(outgoing);
         paintTransitionFrame(painter, frame, playback_->transitionEffect(), playback_->transitionProgress(),
@@ -363,15 +430,19 @@ void KioskPreviewView::paintScreenArea(QPainter& painter) {
         painter.fillRect(QRectF(QPointF(0, 0), frame), Qt::black);
         painter.drawImage(QRectF(QPointF(0, 0), frame), outgoing);
     }
-    paintScreenBorder(painter, frame);
+    if (!services_.fillsView)
+        paintScreenBorder(painter, frame);
     // The area is whole pixels; the sliver beyond a fractional frame is black, not what was there before.
-    const QRectF area(QPointF(0, 0), QSizeF(area_->size()));
+    const QRectF area(QPointF(0, 0), turnedSize(services_.rotation, QSizeF(area_->size())));
     painter.fillRect(QRectF(frame.width(), 0, area.width() - frame.width(), area.height()), Qt::black);
     painter.fillRect(QRectF(0, frame.height(), frame.width(), area.height() - frame.height()), Qt::black);
     const double milliseconds = double(clock.nsecsElapsed()) / 1e6;
     if (showingTransition_)
         frameLog_.transitionFrame(playback_->transitionProgress(), milliseconds);
     frameLog_.firstFrame(double(services_.sinceRequested.nsecsElapsed()) / 1e6);
+    if (!firstFrameMs_)
+        firstFrameMs_ = double(services_.sinceRequested.nsecsElapsed()) / 1e6;
+    emit framePainted();
 }
 
 // --- clicks
@@ -385,7 +456,7 @@ void KioskPreviewView::pressOnScreen(QPointF point) {
     const KioskScreen* screen = playback_->currentScreen();
     if (!screen)
         return;
-    const QPointF units = point / scale_;
+    const QPointF units = screenToArea().inverted().map(point);
     const PlacedComponent* hit = componentAt(*screen, units);
     if (!hit)
         return;
@@ -402,7 +473,7 @@ bool KioskPreviewView::isButtonAt(QPointF point) const {
     const KioskScreen* screen = playback_->currentScreen();
     if (!screen)
         return false;
-    const QPointF units = point / scale_;
+    const QPointF units = screenToArea().inverted().map(point);
     const PlacedComponent* hit = componentAt(*screen, units);
     if (!hit)
         return false;

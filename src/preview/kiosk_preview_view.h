@@ -7,10 +7,12 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QSet>
+#include <QTransform>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vistrelle {
 
@@ -35,6 +37,11 @@ public:
         std::function<void(const QString&)> printLine; // default: standard output
         std::function<void()> openWebPage;             // default: the maker's site in the browser
         QElapsedTimer sinceRequested;                  // started when the preview was asked for
+        // A display computer's player: the show fills the view, letterboxed to the project's aspect and
+        // turned by `rotation` degrees (0, 90, 180, 270) for a portrait panel; no zoom bar, no border, and
+        // Escape is left to the window.
+        bool fillsView = false;
+        int rotation = 0;
     };
 
     KioskPreviewView(KioskProject project, Services services, QWidget* parent = nullptr);
@@ -49,9 +56,15 @@ public:
     int layerCount() const;
     // A click at `point` of the view, as a visitor's.
     void clickAt(QPointF point);
+    // The time the first frame took to draw, from `sinceRequested` (ms); none before it.
+    std::optional<double> firstFrameMs() const { return firstFrameMs_; }
 
 signals:
     void closeRequested();
+    // A screen is on view on its own (the show started, or a transition ended): `index` of the project.
+    void screenSettled(qint64 index);
+    // A frame was drawn (the player feeds its watchdog from here).
+    void framePainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,6 +80,10 @@ private:
     void beginTransition();
     void settleOn(qint64 screen);
     void placeScreenArea();
+    // Screen units to the area's pixels: the scale, and the turn of a portrait panel.
+    QTransform screenToArea() const;
+    // The scale at which the project's screens fill the view.
+    double fillingScale() const;
     void applyScale();
     void pictureChanged(qint64 screen, const QUuid& component);
     void redrawChangedPictures();
@@ -96,6 +113,7 @@ private:
     qint64 fittedFrom_ = 0; // the cache key of the incoming layer it was fitted from
 
     PreviewFrameLog frameLog_;
+    std::optional<double> firstFrameMs_;
 };
 
 } // namespace vistrelle

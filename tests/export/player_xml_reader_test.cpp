@@ -29,7 +29,8 @@ protected:
         QSignalSpy finished(&manager, &KioskDeployManager::finished);
         manager.deploy(project, destination);
         EXPECT_TRUE(finished.wait(60000));
-        EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success) << qPrintable(manager.deployStatus().message);
+        EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success)
+            << qPrintable(manager.deployStatus().message);
         const QStringList bundles = QDir(destination).entryList({"*.bundle"}, QDir::Dirs);
         EXPECT_EQ(bundles.size(), 1);
         const QString contents = QDir(destination).filePath(bundles.value(0) + "/Contents");
@@ -94,7 +95,8 @@ TEST_F(PlayerXmlReaderTest, EveryComponentBackgroundAndTransitionDrawsAsTheOrigi
         }
         qsizetype slot = 0;
         for (ComponentType type : allCases<ComponentType>()) {
-            PlacedComponent c = makeComponent(type, {40.0 + 150 * double(slot % 8), 60.0 + 200 * double(slot / 8)});
+            PlacedComponent c =
+                makeComponent(type, {40.0 + 150 * double(slot % 8), 60.0 + 200 * double(slot / 8)});
             c.zIndex = qint64((slot * 7 + qsizetype(i)) % 5) - 2;
             ++slot;
             if (type == ComponentType::image)
@@ -121,8 +123,10 @@ TEST_F(PlayerXmlReaderTest, EveryComponentBackgroundAndTransitionDrawsAsTheOrigi
     const PlacedComponent& label = read.project.screens[0].components[2];
     EXPECT_EQ(label.properties.value(PropertyKey::text), "First line\nsecond\tline & <more>")
         << "line breaks and tabs in a value survive the reading";
-    EXPECT_TRUE(read.project.screens[0].components[5].properties.value(PropertyKey::videoPath).endsWith(
-        "/Contents/Resources/clip.mp4"));
+    EXPECT_TRUE(read.project.screens[0]
+                    .components[5]
+                    .properties.value(PropertyKey::videoPath)
+                    .endsWith("/Contents/Resources/clip.mp4"));
     EXPECT_EQ(read.resources.size(), 3);
 }
 

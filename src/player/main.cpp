@@ -1,0 +1,124 @@
+// vistrelle-player PATH: plays a deployed show full screen on a display computer.
+#include "platform/scheduler.h"
+#include "player/cursor_auto_hider.h"
+#include "player/player_controller.h"
+#include "player/player_options.h"
+#include "player/player_window.h"
+#include "player/screen_saver_inhibitor.h"
+#include "player/service_notifier.h"
+#include "player/show_summary.h"
+#include "player/termination_signals.h"
+#include "preview/live_media_loader.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+
+#include <cstdio>
+
+using namespace vistrelle;
+
+namespace {
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(qPrintable(text), stream);
+    std::fflush(stream);
+}
+
+// $XDG_STATE_HOME/vistrelle-player, else ~/.local/state/vistrelle-player.
+QString defaultLogFolder() {
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    const QString base = !state.isEmpty() && QDir::isAbsolutePath(state)
+                             ? state
+                             : QDir::home().filePath(QStringLiteral(".local/state"));
+    return QDir(base).filePath(QStringLiteral("vistrelle-player"));
+}
+
+int check(int argc, char** argv, const QString& path) {
+    // No display is needed to judge pictures and films.
+    QCoreApplication app(argc, argv);
+    const ShowLoad load = loadShow(path);
+    for (const QString& line : showSummary(load))
+        print(stdout, line + u'\n');
+    return load.show ? playerExitSuccess : playerExitNothingPlays;
+}
+
+int play(int argc, char** argv, const PlayerOptions& options) {
+    // The web pages' engine shares the window's graphics context.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vistrelle-player"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vistrelle Player"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quendrix.VistrellePlayer"));
+
+    PlayerWindow::Options windowOptions;
+    windowOptions.windowed = options.windowed;
+    windowOptions.rotation = options.rotation;
+    windowOptions.liveMedia = [](const KioskProject& project) {
+        return needsLiveMedia(project) ? liveMediaFactory() : nullptr;
+    };
+    PlayerWindow window(windowOptions);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* output = options.screen && *options.screen < screens.size() ? screens[*options.screen]
+                                                                          : QGuiApplication::primaryScreen();
+    if (options.screen && *options.screen >= screens.size())
+        print(stderr, QStringLiteral("vistrelle-player: there is no output %1; playing on the first.\n")
+                          .arg(*options.screen));
+    if (options.windowed) {
+        window.resize(1280, 720);
+        if (output)
+            window.move(output->geometry().center() - window.rect().center());
+        window.show();
+    } else {
+        if (output)
+            window.setGeometry(output->geometry());
+        window.showFullScreen();
+    }
+
+    std::unique_ptr<Scheduler> scheduler = Scheduler::eventLoop();
+    ServiceNotifier notifier;
+    ScreenSaverInhibitor inhibitor;
+    std::unique_ptr<CursorAutoHider> cursor;
+    if (!options.windowed)
+        cursor = std::make_unique<CursorAutoHider>(*scheduler);
+    PlayerController::Services services;
+    services.scheduler = scheduler.get();
+    services.window = &window;
+    services.notifier = &notifier;
+    services.logFolder = options.logDir.isEmpty() ? defaultLogFolder() : options.logDir;
+    PlayerController controller(QDir(options.path).absolutePath(), services);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &app, [] { QCoreApplication::quit(); });
+    QObject::connect(&window, &PlayerWindow::quitRequested, &app, [] { QCoreApplication::quit(); });
+    controller.start();
+    const int status = app.exec();
+    controller.stop();
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const auto parsed = parsePlayerArguments(arguments);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        print(stderr, QStringLiteral("vistrelle-player: %1\nTry 'vistrelle-player --help'.\n").arg(error->message));
+        return playerExitUsage;
+    }
+    const PlayerOptions& options = std::get<PlayerOptions>(parsed);
+    switch (options.action) {
+    case PlayerOptions::Action::help:
+        print(stdout, playerUsageText());
+        return playerExitSuccess;
+    case PlayerOptions::Action::version:
+        print(stdout, QStringLiteral("vistrelle-player %1\n").arg(QStringLiteral(VISTRELLE_VERSION)));
+        return playerExitSuccess;
+    case PlayerOptions::Action::check:
+        return check(argc, argv, options.path);
+    case PlayerOptions::Action::play:
+        break;
+    }
+    return play(argc, argv, options);
+}

@@ -1,0 +1,218 @@
+#include "player/player_controller.h"
+
+#include "model/uuid_text.h"
+#include "platform/app_logger.h"
+#include "player/player_window.h"
+#include "player/service_notifier.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace vistrelle {
+
+namespace {
+
+// What changes when a deploy writes, a bundle is replaced or a file goes: names, sizes and times of the
+// files that make the show, read without opening any of them. Cheap enough for every few seconds.
+QString folderStamp(const QString& folder) {
+    QString stamp;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
+                                                           QDir::System | QDir::Hidden, QDir::Name);
+    for (const QFileInfo& file : files)
+        stamp += file.fileName() + u'|' + QString::number(file.size()) + u'|' +
+                 QString::number(file.lastModified().toMSecsSinceEpoch()) + u'\n';
+    return stamp;
+}
+
+QString showStamp(const QString& path) {
+    const QString resources = QStringLiteral("/Contents/Resources");
+    if (QFileInfo(path + resources).isDir())
+        return folderStamp(path + resources);
+    QString stamp = folderStamp(path);
+    for (const QFileInfo& bundle : QDir(path).entryInfoList({QStringLiteral("*.bundle")}, QDir::Dirs))
+        stamp += bundle.fileName() + u'\n' + folderStamp(bundle.filePath() + resources);
+    return stamp;
+}
+
+} // namespace
+
+PlayerController::PlayerController(QString path, Services services, QObject* parent)
+    : QObject(parent)
+    , path_(std::move(path))
+    , services_(std::move(services))
+    , log_(services_.logFolder) {
+    connect(services_.window, &PlayerWindow::screenSettled, this, &PlayerController::screenSettled);
+}
+
+PlayerController::~PlayerController() {
+    stop();
+}
+
+QString PlayerController::statusFilePath() const {
+    return QDir(services_.logFolder).filePath(QStringLiteral("status.json"));
+}
+
+void PlayerController::start() {
+    startedAt_ = services_.scheduler->now();
+    stopped_ = false;
+    stamp_ = showStamp(path_);
+    const ShowLoad load = loadShow(path_);
+    if (load.show)
+        play(*load.show);
+    else
+        standby(load.problem);
+    if (services_.notifier)
+        services_.notifier->ready();
+    schedulePoll();
+    scheduleStatus();
+    scheduleWatchdog();
+}
+
+void PlayerController::stop() {
+    if (stopped_)
+        return;
+    stopped_ = true;
+    endScreen();
+    pollTimer_.reset();
+    statusTimer_.reset();
+    watchdogTimer_.reset();
+    status_.state = QStringLiteral("stopped");
+    writeStatus();
+    if (services_.notifier)
+        services_.notifier->stopping();
+}
+
+void PlayerController::play(const LoadedShow& show) {
+    endScreen();
+    screen_.reset();
+    pending_.reset();
+    lastProblem_.clear();
+    playing_ = show;
+    noteFaults(show);
+    status_.state = QStringLiteral("playing");
+    services_.window->play(show);
+    writeStatus();
+}
+
+void PlayerController::standby(const QString& problem) {
+    endScreen();
+    screen_.reset();
+    playing_.reset();
+    pending_.reset();
+    if (problem != lastProblem_)
+        AppLogger::logFailure(QStringLiteral("Nothing can play: "), problem);
+    lastProblem_ = problem;
+    status_.state = QStringLiteral("standby");
+    services_.window->showStandby(problem, path_);
+    writeStatus();
+}
+
+void PlayerController::noteFaults(const LoadedShow& show) {
+    // Once per bundle, not on every loop of the show.
+    if (reportedFingerprints_.contains(show.fingerprint))
+        return;
+    reportedFingerprints_.insert(show.fingerprint);
+    for (const QString& fault : show.faults)
+        AppLogger::logFailure(QStringLiteral("Player: ") + show.name + QStringLiteral(": "), fault);
+}
+
+void PlayerController::poll() {
+    const QString stamp = showStamp(path_);
+    if (stamp == stamp_)
+        return;
+    stamp_ = stamp;
+    const ShowLoad load = loadShow(path_);
+    if (!load.show) {
+        if (!playing_) {
+            standby(load.problem);
+        } else if (load.problem != lastProblem_) {
+            // Deleted or being rewritten under the show: what is held keeps playing.
+            AppLogger::logFailure(QStringLiteral("The show keeps playing as it was: "), load.problem);
+            lastProblem_ = load.problem;
+            writeStatus();
+        }
+        return;
+    }
+    if (!playing_) {
+        play(*load.show);
+        return;
+    }
+    lastProblem_.clear();
+    if (load.show->path == playing_->path && load.show->fingerprint == playing_->fingerprint) {
+        pending_.reset();
+        return;
+    }
+    // A new show waits for the end of the screen on view.
+    pending_ = *load.show;
+}
+
+void PlayerController::screenSettled(qint64 index) {
+    endScreen();
+    if (pending_) {
+        const LoadedShow next = *std::exchange(pending_, std::nullopt);
+        play(next); // its first screen reports itself when it is up
+        return;
+    }
+    if (!playing_ || index < 0 || index >= playing_->project.screens.size())
+        return;
+    screen_ = index;
+    screenStart_ = services_.now();
+    screenStartedAt_ = services_.scheduler->now();
+    writeStatus();
+}
+
+void PlayerController::endScreen() {
+    if (!screen_ || !playing_ || *screen_ >= playing_->project.screens.size())
+        return;
+    const KioskScreen& screen = playing_->project.screens[*screen_];
+    log_.append({playing_->name, playing_->fingerprint, uuidText(screen.id), screen.name, screenStart_,
+                 services_.scheduler->now() - screenStartedAt_});
+    screen_.reset();
+}
+
+void PlayerController::writeStatus() {
+    if (stopped_ && status_.state != QLatin1StringView("stopped"))
+        return;
+    status_.bundle = playing_ ? playing_->name : QString();
+    status_.fingerprint = playing_ ? playing_->fingerprint : QString();
+    status_.path = playing_ ? playing_->path : path_;
+    const KioskScreen* screen =
+        playing_ && screen_ && *screen_ < playing_->project.screens.size() ? &playing_->project.screens[*screen_]
+                                                                           : nullptr;
+    status_.screenId = screen ? uuidText(screen->id) : QString();
+    status_.screenName = screen ? screen->name : QString();
+    status_.since = screen ? screenStart_ : QDateTime();
+    status_.uptimeSeconds = services_.scheduler->now() - startedAt_;
+    status_.faults = playing_ ? playing_->faults : QStringList();
+    if (!lastProblem_.isEmpty())
+        status_.faults.append(lastProblem_);
+    status_.droppedLogLines = log_.droppedLines();
+    QDir().mkpath(services_.logFolder);
+    writeStatusFile(statusFilePath(), status_);
+}
+
+void PlayerController::schedulePoll() {
+    pollTimer_ = services_.scheduler->singleShot(pollSeconds, [this] {
+        poll();
+        schedulePoll();
+    });
+}
+
+void PlayerController::scheduleStatus() {
+    statusTimer_ = services_.scheduler->singleShot(statusSeconds, [this] {
+        writeStatus();
+        scheduleStatus();
+    });
+}
+
+void PlayerController::scheduleWatchdog() {
+    // Fed from the event loop that draws the frames: a player stuck anywhere stops feeding it.
+    if (!services_.notifier || !services_.notifier->watchdogEnabled())
+        return;
+    watchdogTimer_ = services_.scheduler->singleShot(services_.notifier->feedIntervalSeconds(), [this] {
+        services_.notifier->alive();
+        scheduleWatchdog();
+    });
+}
+
+} // namespace vistrelle

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/scheduler.h"
+#include "player/play_log.h"
+#include "player/player_options.h"
+#include "player/show_loader.h"
+#include "player/status_file.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QSet>
+
+#include <memory>
+#include <optional>
+
+namespace vistrelle {
+
+class PlayerWindow;
+class ServiceNotifier;
+
+// Runs a display: loads the show the path holds, plays it in the player window (or shows the standby card),
+// looks again every few seconds for a newer complete bundle or a change of the one playing and switches at a
+// screen boundary, logs every screen shown, keeps the status file current and feeds the service manager's
+// watchdog. Everything that waits runs on `scheduler`, so tests step through hours without sleeping.
+class PlayerController : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr double pollSeconds = 3.0;
+    static constexpr double statusSeconds = 10.0;
+
+    struct Services {
+        Scheduler* scheduler = nullptr;
+        PlayerWindow* window = nullptr;
+        ServiceNotifier* notifier = nullptr; // none: no service manager
+        QString logFolder;
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    };
+
+    PlayerController(QString path, Services services, QObject* parent = nullptr);
+    ~PlayerController() override;
+
+    // Loads and shows what the path holds, and starts looking for changes.
+    void start();
+    // Writes the last play-log line and the status ("stopped").
+    void stop();
+
+    const std::optional<LoadedShow>& playing() const { return playing_; }
+    const std::optional<LoadedShow>& pending() const { return pending_; }
+    const PlayerStatus& status() const { return status_; }
+    QString statusFilePath() const;
+    PlayLog& playLog() { return log_; }
+
+    // Looks at the path now (the poll does it every `pollSeconds`).
+    void poll();
+
+private:
+    void play(const LoadedShow& show);
+    void standby(const QString& problem);
+    void screenSettled(qint64 index);
+    void endScreen();
+    void noteFaults(const LoadedShow& show);
+    void writeStatus();
+    void schedulePoll();
+    void scheduleStatus();
+    void scheduleWatchdog();
+
+    QString path_;
+    Services services_;
+    PlayLog log_;
+    PlayerStatus status_;
+    double startedAt_ = 0;
+    std::optional<LoadedShow> playing_;
+    std::optional<LoadedShow> pending_;
+    QString lastProblem_;
+    QString stamp_; // what the path looked like at the last look
+    QSet<QString> reportedFingerprints_;
+    // The screen on view: its place, when it came, and its start on the scheduler's clock.
+    std::optional<qint64> screen_;
+    QDateTime screenStart_;
+    double screenStartedAt_ = 0;
+    std::unique_ptr<Scheduler::Timer> pollTimer_;
+    std::unique_ptr<Scheduler::Timer> statusTimer_;
+    std::unique_ptr<Scheduler::Timer> watchdogTimer_;
+    bool stopped_ = false;
+};
+
+} // namespace vistrelle

@@ -1,0 +1,33 @@
+#include "player/status_file.h"
+
+#include "platform/file_writing.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace vistrelle {
+
+QByteArray PlayerStatus::json() const {
+    const QJsonObject object{
+        {QStringLiteral("state"), state},
+        {QStringLiteral("bundle"), bundle},
+        {QStringLiteral("fingerprint"), fingerprint},
+        {QStringLiteral("path"), path},
+        {QStringLiteral("screenId"), screenId},
+        {QStringLiteral("screen"), screenName},
+        {QStringLiteral("since"), since.isValid() ? since.toUTC().toString(Qt::ISODate) : QString()},
+        {QStringLiteral("uptime"), std::round(uptimeSeconds)},
+        {QStringLiteral("faults"), QJsonArray::fromStringList(faults)},
+        {QStringLiteral("droppedLogLines"), droppedLogLines},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+bool writeStatusFile(const QString& path, const PlayerStatus& status) {
+    return !saveFileAtomically(path, status.json());
+}
+
+} // namespace vistrelle

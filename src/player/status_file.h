@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace vistrelle {
+
+// What a monitoring system reads about a player: a JSON file, replaced atomically on every change and
+// every 10 seconds.
+struct PlayerStatus {
+    QString state; // "playing" or "standby"
+    QString bundle;
+    QString fingerprint;
+    QString path;
+    QString screenId;
+    QString screenName;
+    QDateTime since; // the screen's start
+    double uptimeSeconds = 0;
+    QStringList faults;
+    qint64 droppedLogLines = 0;
+
+    QByteArray json() const;
+};
+
+// Writes `status` to `path`; false when it could not be (the reason is not the player's concern).
+bool writeStatusFile(const QString& path, const PlayerStatus& status);
+
+} // namespace vistrelle
