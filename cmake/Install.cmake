@@ -7,7 +7,18 @@ set(_vistrelle_linux_dir ${PROJECT_SOURCE_DIR}/dist/linux)
 set(_vistrelle_icons_dir ${PROJECT_SOURCE_DIR}/resources/icons)
 set(_vistrelle_icon_sizes 16 24 32 48 64 128 256 512)
 
-install(TARGETS vistrelle vistrelle-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS vistrelle vistrelle-cli vistrelle-player RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The player's user unit (inactive until a user enables it) and an autostart entry to copy into
+# ~/.config/autostart on a desktop session without the unit: installed into /etc/xdg/autostart it would start
+# the player for every user of every machine with the editor.
+set(VISTRELLE_PLAYER_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR}/vistrelle-player)
+configure_file(${_vistrelle_linux_dir}/vistrelle-player.service.in ${PROJECT_BINARY_DIR}/dist/vistrelle-player.service
+               @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/dist/vistrelle-player.service DESTINATION lib/systemd/user)
+install(FILES ${_vistrelle_linux_dir}/com.quendrix.VistrellePlayer.autostart.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/vistrelle-player
+        RENAME com.quendrix.VistrellePlayer.desktop)
 # The preview's videos and web pages: a plugin the editor looks for in ../lib/vistrelle beside its program
 # (the program's own folder in a build tree). A private folder of ours, not the system's library folder.
 install(TARGETS vistrelle_live_media LIBRARY DESTINATION lib/vistrelle)

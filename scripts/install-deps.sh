@@ -20,6 +20,8 @@ packages=(
   qt6-webengine-dev libqt6webenginecore6-bin
   # the editor's windows on a desktop (X11 and Wayland platform plugins)
   qt6-qpa-plugins qt6-wayland
+  # the player: the service manager's notifications and watchdog, and its unit checker
+  libsystemd-dev systemd
   # the desktop entry, document type and icons, and the tools that check them
   desktop-file-utils appstream shared-mime-info libxml2-utils
   # tests and benchmarks

@@ -35,7 +35,7 @@ if ! "$cmake" --install "$build_dir" --prefix "$prefix" >"$work/install.log" 2>&
 fi
 
 share=$prefix/share
-for program in vistrelle vistrelle-cli; do
+for program in vistrelle vistrelle-cli vistrelle-player; do
     [ -x "$prefix/bin/$program" ] || fail "not installed or not executable: bin/$program"
 done
 expect_file "$share/applications/com.quendrix.Vistrelle.desktop"
@@ -44,6 +44,8 @@ expect_file "$share/mime/packages/com.quendrix.Vistrelle.xml"
 expect_file "$share/icons/hicolor/scalable/apps/com.quendrix.Vistrelle.svg"
 expect_file "$share/icons/hicolor/scalable/mimetypes/application-x-vistrelle.svg"
 expect_file "$share/doc/vistrelle/symbols-LICENSE"
+expect_file "$prefix/lib/systemd/user/vistrelle-player.service"
+expect_file "$share/vistrelle-player/com.quendrix.VistrellePlayer.desktop"
 
 # Every rendered size in the source tree must be installed under the same name, 48x48 among them.
 [ -f "$source_dir/resources/icons/hicolor/48x48/apps/com.quendrix.Vistrelle.png" ] ||
