@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace vistrelle {
 
@@ -26,6 +27,8 @@ public:
         int rotation = 0;
         // Where videos and web pages come from; none: they show as in the editor.
         std::function<LiveMediaFactory*(const KioskProject&)> liveMedia;
+        // The clock each show plays on; none: the event loop's.
+        std::function<std::unique_ptr<Scheduler>()> scheduler;
     };
 
     explicit PlayerWindow(Options options, QWidget* parent = nullptr);

@@ -192,6 +192,7 @@ bool slidePlays(const QFileInfo& file, QStringList& faults) {
 
 ShowLoad loadOptimizedBundle(const QString& bundle) {
     LoadedShow show;
+    show.project.screens.clear(); // only the slides
     show.kind = ShowKind::optimizedBundle;
     show.path = bundle;
     show.name = QFileInfo(bundle).fileName();
@@ -265,6 +266,7 @@ ShowLoad loadBundle(const QString& bundle) {
 ShowLoad loadSlideFolder(const QString& folder) {
     const auto slides = numberedSlides(folder, QRegularExpression(QStringLiteral("^screen(\\d{3,})_(-?\\d+)\\.(jpg|png)$")));
     LoadedShow show;
+    show.project.screens.clear();
     show.kind = ShowKind::slideFolder;
     show.path = folder;
     show.name = QFileInfo(folder).fileName();
