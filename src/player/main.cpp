@@ -60,7 +60,7 @@ int play(int argc, char** argv, const PlayerOptions& options) {
     PlayerWindow window(windowOptions);
     const QList<QScreen*> screens = QGuiApplication::screens();
     QScreen* output = options.screen && *options.screen < screens.size() ? screens[*options.screen]
-                                                                          : QGuiApplication::primaryScreen();
+                                                                         : QGuiApplication::primaryScreen();
     if (options.screen && *options.screen >= screens.size())
         print(stderr, QStringLiteral("vistrelle-player: there is no output %1; playing on the first.\n")
                           .arg(*options.screen));
@@ -104,7 +104,8 @@ int main(int argc, char** argv) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const auto parsed = parsePlayerArguments(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        print(stderr, QStringLiteral("vistrelle-player: %1\nTry 'vistrelle-player --help'.\n").arg(error->message));
+        print(stderr,
+              QStringLiteral("vistrelle-player: %1\nTry 'vistrelle-player --help'.\n").arg(error->message));
         return playerExitUsage;
     }
     const PlayerOptions& options = std::get<PlayerOptions>(parsed);

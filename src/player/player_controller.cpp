@@ -16,8 +16,8 @@ namespace {
 // files that make the show, read without opening any of them. Cheap enough for every few seconds.
 QString folderStamp(const QString& folder) {
     QString stamp;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
-                                                           QDir::System | QDir::Hidden, QDir::Name);
+    const QFileInfoList files = QDir(folder).entryInfoList(
+        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
     for (const QFileInfo& file : files)
         stamp += file.fileName() + u'|' + QString::number(file.size()) + u'|' +
                  QString::number(file.lastModified().toMSecsSinceEpoch()) + u'\n';
@@ -176,9 +176,9 @@ void PlayerController::writeStatus() {
     status_.bundle = playing_ ? playing_->name : QString();
     status_.fingerprint = playing_ ? playing_->fingerprint : QString();
     status_.path = playing_ ? playing_->path : path_;
-    const KioskScreen* screen =
-        playing_ && screen_ && *screen_ < playing_->project.screens.size() ? &playing_->project.screens[*screen_]
-                                                                           : nullptr;
+    const KioskScreen* screen = playing_ && screen_ && *screen_ < playing_->project.screens.size()
+                                    ? &playing_->project.screens[*screen_]
+                                    : nullptr;
     status_.screenId = screen ? uuidText(screen->id) : QString();
     status_.screenName = screen ? screen->name : QString();
     status_.since = screen ? screenStart_ : QDateTime();

@@ -13,25 +13,26 @@ QString tr(const char* text) {
 } // namespace
 
 QString playerUsageText() {
-    return tr("Usage: vistrelle-player [--windowed] [--screen N] [--rotate 0|90|180|270] [--log-dir DIR] PATH\n"
-              "       vistrelle-player --check PATH\n"
-              "\n"
-              "Plays a show deployed by Vistrelle full screen: a bundle (NAME.bundle), a pre-rendered bundle,\n"
-              "a folder of slides (screen001_10.jpg, …) or a folder that deploys go to (its newest complete\n"
-              "bundle, followed when a newer one appears).\n"
-              "\n"
-              "Options:\n"
-              "  --windowed          Play in a window; Escape closes it.\n"
-              "  --screen N          Play on output N (0 is the first).\n"
-              "  --rotate DEGREES    Turn the show for a panel mounted on its side: 0, 90, 180 or 270.\n"
-              "  --log-dir DIR       Where the play log and the status file go\n"
-              "                      (default: $XDG_STATE_HOME/vistrelle-player).\n"
-              "  --check PATH        Print what would play, one line each, without a display; exit 1 when\n"
-              "                      nothing can play.\n"
-              "  -h, --help          Show this help.\n"
-              "  -v, --version       Show the version.\n"
-              "\n"
-              "Full screen, Escape does nothing; Ctrl+Alt+Q quits. SIGTERM stops the player cleanly.\n");
+    return tr(
+        "Usage: vistrelle-player [--windowed] [--screen N] [--rotate 0|90|180|270] [--log-dir DIR] PATH\n"
+        "       vistrelle-player --check PATH\n"
+        "\n"
+        "Plays a show deployed by Vistrelle full screen: a bundle (NAME.bundle), a pre-rendered bundle,\n"
+        "a folder of slides (screen001_10.jpg, …) or a folder that deploys go to (its newest complete\n"
+        "bundle, followed when a newer one appears).\n"
+        "\n"
+        "Options:\n"
+        "  --windowed          Play in a window; Escape closes it.\n"
+        "  --screen N          Play on output N (0 is the first).\n"
+        "  --rotate DEGREES    Turn the show for a panel mounted on its side: 0, 90, 180 or 270.\n"
+        "  --log-dir DIR       Where the play log and the status file go\n"
+        "                      (default: $XDG_STATE_HOME/vistrelle-player).\n"
+        "  --check PATH        Print what would play, one line each, without a display; exit 1 when\n"
+        "                      nothing can play.\n"
+        "  -h, --help          Show this help.\n"
+        "  -v, --version       Show the version.\n"
+        "\n"
+        "Full screen, Escape does nothing; Ctrl+Alt+Q quits. SIGTERM stops the player cleanly.\n");
 }
 
 std::variant<PlayerOptions, UsageError> parsePlayerArguments(const QStringList& arguments) {

@@ -25,8 +25,8 @@ ScreenSaverInhibitor::ScreenSaverInhibitor() {
         return;
     }
     screenSaver.setTimeout(2000);
-    const QDBusReply<quint32> reply =
-        screenSaver.call(QStringLiteral("Inhibit"), QStringLiteral("vistrelle-player"), QStringLiteral("Playing a show"));
+    const QDBusReply<quint32> reply = screenSaver.call(
+        QStringLiteral("Inhibit"), QStringLiteral("vistrelle-player"), QStringLiteral("Playing a show"));
     if (reply.isValid())
         cookie_ = reply.value();
     else

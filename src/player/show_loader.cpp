@@ -82,7 +82,8 @@ public:
             if (screen.background.type == BackgroundType::image && screen.background.imagePath &&
                 !screen.background.imagePath->isEmpty() &&
                 !plays(*screen.background.imagePath, MediaKind::picture, screen, tr("background")))
-                screen.background = {BackgroundType::color, screen.background.color, std::nullopt, std::nullopt};
+                screen.background = {BackgroundType::color, screen.background.color, std::nullopt,
+                                     std::nullopt};
             QList<PlacedComponent> kept;
             for (PlacedComponent c : std::as_const(screen.components)) {
                 const QString what = storedString(c.componentType);
@@ -110,8 +111,9 @@ private:
             known != verdicts_.end() ? known->second : verdicts_[path] = inspectMediaFile(path, kind);
         if (content == MediaContent::matches)
             return true;
-        faults_.append(tr("Left out: %1 (%2), the %3 on the screen “%4”.")
-                           .arg(QDir(contents_).relativeFilePath(path), contentText(content), what, screen.name));
+        faults_.append(
+            tr("Left out: %1 (%2), the %3 on the screen “%4”.")
+                .arg(QDir(contents_).relativeFilePath(path), contentText(content), what, screen.name));
         return false;
     }
 
@@ -212,7 +214,8 @@ ShowLoad loadOptimizedBundle(const QString& bundle) {
         show.faults.append(json ? tr("durations.json is damaged; the player data's durations are used.")
                                 : tr("durations.json is missing; the player data's durations are used."));
     }
-    const auto slides = numberedSlides(resources, QRegularExpression(QStringLiteral("^screen(\\d{3,})\\.(jpg|png)$")));
+    const auto slides =
+        numberedSlides(resources, QRegularExpression(QStringLiteral("^screen(\\d{3,})\\.(jpg|png)$")));
     if (slides.empty())
         return problem(tr("The bundle holds no slides: %1").arg(resources));
     const ScreenResolution resolution = slideResolution(data, slides.begin()->second.filePath());
@@ -220,11 +223,13 @@ ShowLoad loadOptimizedBundle(const QString& bundle) {
         const qsizetype index = qsizetype(number - 1);
         if (!slidePlays(file, show.faults))
             continue;
-        const KioskScreen* described =
-            data && index >= 0 && index < data->project.screens.size() ? &data->project.screens[index] : nullptr;
+        const KioskScreen* described = data && index >= 0 && index < data->project.screens.size()
+                                           ? &data->project.screens[index]
+                                           : nullptr;
         // A duration below 3 s (zero, negative, not a number) is held for 3, as everywhere.
-        const qint64 seconds =
-            index >= 0 && index < durations.size() ? durations[index] : (described ? described->duration : 10);
+        const qint64 seconds = index >= 0 && index < durations.size()
+                                   ? durations[index]
+                                   : (described ? described->duration : 10);
         KioskScreen screen = slideScreen(file.filePath(), resolution, seconds);
         if (described) {
             screen.id = described->id;
@@ -264,7 +269,8 @@ ShowLoad loadBundle(const QString& bundle) {
 }
 
 ShowLoad loadSlideFolder(const QString& folder) {
-    const auto slides = numberedSlides(folder, QRegularExpression(QStringLiteral("^screen(\\d{3,})_(-?\\d+)\\.(jpg|png)$")));
+    const auto slides =
+        numberedSlides(folder, QRegularExpression(QStringLiteral("^screen(\\d{3,})_(-?\\d+)\\.(jpg|png)$")));
     LoadedShow show;
     show.project.screens.clear();
     show.kind = ShowKind::slideFolder;
@@ -276,8 +282,8 @@ ShowLoad loadSlideFolder(const QString& folder) {
     for (const auto& [number, file] : slides) {
         listing += file.fileName().toUtf8() + QByteArray::number(file.size()) + '\n';
         if (slidePlays(file, show.faults))
-            show.project.screens.append(
-                slideScreen(file.filePath(), resolution, duration.match(file.fileName()).captured(1).toLongLong()));
+            show.project.screens.append(slideScreen(
+                file.filePath(), resolution, duration.match(file.fileName()).captured(1).toLongLong()));
     }
     show.project.settings.defaultResolution = resolution;
     show.project.metadata.name = show.name;
@@ -288,7 +294,9 @@ ShowLoad loadSlideFolder(const QString& folder) {
 }
 
 bool hasSlides(const QString& folder) {
-    return !QDir(folder).entryList({QStringLiteral("screen*_*.jpg"), QStringLiteral("screen*_*.png")}, QDir::Files).isEmpty();
+    return !QDir(folder)
+                .entryList({QStringLiteral("screen*_*.jpg"), QStringLiteral("screen*_*.png")}, QDir::Files)
+                .isEmpty();
 }
 
 } // namespace
@@ -310,14 +318,19 @@ bool isBundleFolder(const QString& path) {
 }
 
 std::optional<QString> newestCompleteBundle(const QString& folder) {
+    return newestBundle(folder, true);
+}
+
+std::optional<QString> newestBundle(const QString& folder, bool complete) {
     const QDir dir(folder);
     const QFileInfo readme(dir.filePath(QStringLiteral("README.txt")));
     std::optional<QString> newest;
     QDateTime newestTime;
-    for (const QFileInfo& bundle : dir.entryInfoList({QStringLiteral("*.bundle")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo& bundle :
+         dir.entryInfoList({QStringLiteral("*.bundle")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QFileInfo data(QDir(resourcesOf(bundle.filePath())).filePath(playerDataName));
         // A deploy writes the README last: a bundle newer than it is still being written.
-        if (!data.isFile() || !readme.isFile() || readme.lastModified() < data.lastModified())
+        if (!data.isFile() || (complete && (!readme.isFile() || readme.lastModified() < data.lastModified())))
             continue;
         if (newest && data.lastModified() <= newestTime)
             continue;
@@ -326,14 +339,14 @@ std::optional<QString> newestCompleteBundle(const QString& folder) {
         if (!read)
             continue;
         const bool optimized = QFileInfo(QDir(resourcesOf(bundle.filePath())).filePath("Optimized")).isFile();
-        const bool whole = optimized || std::all_of(read->resources.cbegin(), read->resources.cend(),
-                                                    [&](const PlayerResource& r) {
-                                                        const QString path = QDir(bundle.filePath()).filePath("Contents/" + r.path);
-                                                        return inspectMediaFile(path, r.type == QLatin1StringView("video")
-                                                                                              ? MediaKind::video
-                                                                                              : MediaKind::picture) ==
-                                                               MediaContent::matches;
-                                                    });
+        const bool whole =
+            !complete || optimized ||
+            std::all_of(read->resources.cbegin(), read->resources.cend(), [&](const PlayerResource& r) {
+                const QString path = QDir(bundle.filePath()).filePath("Contents/" + r.path);
+                return inspectMediaFile(path, r.type == QLatin1StringView("video")
+                                                  ? MediaKind::video
+                                                  : MediaKind::picture) == MediaContent::matches;
+            });
         if (!whole)
             continue;
         newest = bundle.filePath();
@@ -354,10 +367,12 @@ ShowLoad loadShow(const QString& path) {
     if (isBundle(folder))
         return loadBundle(folder);
     if (isBundleFolder(folder)) {
+        // Without a complete bundle, the newest that reads plays what it can rather than nothing.
         const std::optional<QString> newest = newestCompleteBundle(folder);
-        if (!newest)
-            return problem(tr("No complete bundle in the folder yet: %1").arg(folder));
-        return loadBundle(*newest);
+        const std::optional<QString> playable = newest ? newest : newestBundle(folder, false);
+        if (!playable)
+            return problem(tr("No bundle in the folder can be read: %1").arg(folder));
+        return loadBundle(*playable);
     }
     if (hasSlides(folder))
         return loadSlideFolder(folder);

@@ -44,6 +44,8 @@ bool isBundleFolder(const QString& path);
 // The newest complete bundle in a deploy destination: its player data reads, every resource it lists is
 // there and decodes, and the README (written last by a deploy) is at least as new as its player data.
 std::optional<QString> newestCompleteBundle(const QString& folder);
+// The newest bundle of the folder whose player data reads; with `complete`, as newestCompleteBundle.
+std::optional<QString> newestBundle(const QString& folder, bool complete);
 
 // "Lobby.bundle, 6 screens (bundle)": how the check and the log name a show.
 QString describeKind(ShowKind kind);

@@ -50,8 +50,8 @@ void StandbyCard::paintEvent(QPaintEvent*) {
     y += problemBox.height() + unit * 3;
     painter.setFont(small);
     painter.setPen(QColor(0x8E, 0x8E, 0x93));
-    painter.drawText(QRectF(column.left(), y, column.width(), unit * 4), Qt::AlignHCenter | Qt::TextWrapAnywhere,
-                     path_);
+    painter.drawText(QRectF(column.left(), y, column.width(), unit * 4),
+                     Qt::AlignHCenter | Qt::TextWrapAnywhere, path_);
 }
 
 } // namespace vistrelle

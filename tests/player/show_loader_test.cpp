@@ -154,7 +154,8 @@ TEST_F(ShowLoaderTest, ASlideFolderPlaysInNumberOrderFittedToTheFirstSlide) {
     EXPECT_EQ(load.show->project.screens[1].duration, 7);
     EXPECT_EQ(load.show->project.screens[2].duration, 3);
     EXPECT_EQ(load.show->project.settings.defaultResolution.width, 400);
-    EXPECT_EQ(load.show->project.screens[2].components.first().properties.value(PropertyKey::fittingMode), "fit");
+    EXPECT_EQ(load.show->project.screens[2].components.first().properties.value(PropertyKey::fittingMode),
+              "fit");
     EXPECT_EQ(load.show->faults, QStringList{"Left out: screen003_5.png (cannot be decoded)."});
 }
 

@@ -1,0 +1,176 @@
+#include "player/player_controller.h"
+
+#include "model/component_factory.h"
+#include "player/player_fixture.h"
+#include "player/player_window.h"
+#include "support/manual_scheduler.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace vistrelle;
+using namespace vistrelle::test_support;
+
+namespace {
+
+class PlayerControllerTest : public PlayerTest {
+protected:
+    void SetUp() override {
+        PlayerTest::SetUp();
+        PlayerWindow::Options options;
+        options.windowed = true;
+        options.scheduler = [this] { return std::make_unique<ManualScheduler>(clock); };
+        window = std::make_unique<PlayerWindow>(options);
+        window->resize(640, 360);
+        window->show();
+        PlayerController::Services services;
+        services.scheduler = &clock;
+        services.window = window.get();
+        services.logFolder = home.filePath("log");
+        controller = std::make_unique<PlayerController>(destination, services);
+    }
+    void TearDown() override {
+        controller.reset();
+        window.reset();
+        PlayerTest::TearDown();
+    }
+
+    // Two screens of 3 and 4 seconds, cut without a transition; `name` is the first screen's.
+    KioskProject show(const QString& name) {
+        KioskProject project;
+        project.metadata.name = name;
+        project.settings.deployPassword = "secret";
+        project.screens[0].name = name;
+        project.screens[0].duration = 3;
+        project.screens.append(KioskScreen("Second"));
+        project.screens[1].duration = 4;
+        project.screens[1].components = {makeComponent(ComponentType::label, {10, 10})};
+        return project;
+    }
+    // A deploy a few seconds after the last one: its files carry a later time.
+    QString deployLater(const KioskProject& project) {
+        const QString bundle = deploy(project);
+        laterBy_ += 5;
+        const QDateTime later = QDateTime::currentDateTime().addSecs(laterBy_);
+        for (const QString& path : {bundle + "/Contents/Resources/VistrelleData.xml", destination + "/README.txt"}) {
+            QFile file(path);
+            EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+            file.setFileTime(later, QFileDevice::FileModificationTime);
+        }
+        return bundle;
+    }
+    void advance(double seconds) {
+        for (double t = 0; t < seconds; t += 0.25) {
+            clock.advanceBy(0.25);
+            QApplication::processEvents();
+        }
+    }
+    QString playingScreen() const {
+        const auto& show = controller->playing();
+        return show ? show->project.screens[window->view()->playback().currentScreenIndex()].name : QString();
+    }
+    QStringList logLines() const {
+        QFile file(controller->playLog().filePath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                              : QStringList();
+    }
+    QJsonObject statusFile() const {
+        QFile file(controller->statusFilePath());
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    }
+
+    ManualScheduler clock;
+    std::unique_ptr<PlayerWindow> window;
+    std::unique_ptr<PlayerController> controller;
+
+private:
+    int laterBy_ = 0;
+};
+
+} // namespace
+
+TEST_F(PlayerControllerTest, ANewDeployTakesOverAtAScreenBoundaryAndEveryScreenShownIsLogged) {
+    deployLater(show("Morning"));
+    controller->start();
+    ASSERT_TRUE(controller->playing());
+    EXPECT_EQ(playingScreen(), "Morning");
+    EXPECT_EQ(statusFile().value("state").toString(), "playing");
+    EXPECT_EQ(statusFile().value("screen").toString(), "Morning");
+
+    advance(3.0);
+    EXPECT_EQ(playingScreen(), "Second");
+    ASSERT_EQ(logLines().size(), 1);
+    const QJsonObject line = QJsonDocument::fromJson(logLines().first().toUtf8()).object();
+    EXPECT_EQ(line.value("screenName").toString(), "Morning");
+    EXPECT_DOUBLE_EQ(line.value("seconds").toDouble(), 3.0);
+    EXPECT_EQ(line.value("bundle").toString(), "Morning.bundle");
+    EXPECT_EQ(line.value("fingerprint").toString().size(), 16);
+
+    const QString evening = deployLater(show("Evening"));
+    advance(3.0); // the next look finds it, and waits for the end of the screen on view
+    ASSERT_TRUE(controller->pending());
+    EXPECT_EQ(controller->pending()->path, evening);
+    EXPECT_EQ(playingScreen(), "Second");
+    advance(1.5);
+    EXPECT_EQ(controller->playing()->path, evening);
+    EXPECT_EQ(playingScreen(), "Evening");
+    EXPECT_EQ(statusFile().value("bundle").toString(), "Evening.bundle");
+    EXPECT_EQ(logLines().size(), 2);
+}
+
+TEST_F(PlayerControllerTest, NothingToPlayShowsTheStandbyCardUntilADeployArrives) {
+    controller->start();
+    EXPECT_TRUE(window->showsStandby());
+    EXPECT_FALSE(window->view());
+    EXPECT_EQ(statusFile().value("state").toString(), "standby");
+    EXPECT_TRUE(statusFile().value("faults").toArray().first().toString().startsWith("No show in the folder"));
+
+    deployLater(show("Morning"));
+    advance(PlayerController::pollSeconds);
+    EXPECT_FALSE(window->showsStandby());
+    EXPECT_EQ(playingScreen(), "Morning");
+}
+
+TEST_F(PlayerControllerTest, ABundleDeletedWhileItPlaysKeepsPlayingWhatIsHeld) {
+    const QString bundle = deployLater(show("Morning"));
+    controller->start();
+    ASSERT_TRUE(QDir(bundle).removeRecursively());
+    QFile::remove(destination + "/README.txt");
+    advance(5.0);
+    EXPECT_FALSE(window->showsStandby());
+    EXPECT_EQ(playingScreen(), "Second") << "the show goes on";
+    EXPECT_EQ(statusFile().value("state").toString(), "playing");
+    EXPECT_TRUE(statusFile().value("faults").toArray().last().toString().startsWith("No show in the folder"));
+    advance(3.0);
+    EXPECT_EQ(playingScreen(), "Morning");
+    EXPECT_EQ(logLines().size(), 2);
+}
+
+TEST(PlayLog, RotatesAtTenMegabytesKeepingFiveAndCountsWhatItCannotWrite) {
+    QTemporaryDir folder;
+    PlayLog log(folder.path());
+    const PlayLog::Entry entry{"Lobby.bundle", "0123456789abcdef", "ID", "Welcome", QDateTime::currentDateTimeUtc(), 8};
+    for (int round = 0; round < 7; ++round) {
+        QFile file(log.filePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(PlayLog::rotateAtBytes - 10, 'x')); // nearly full
+        file.close();
+        log.append(entry);
+    }
+    EXPECT_TRUE(QFileInfo::exists(log.filePath() + ".5"));
+    EXPECT_FALSE(QFileInfo::exists(log.filePath() + ".6"));
+    QFile last(log.filePath());
+    ASSERT_TRUE(last.open(QIODevice::ReadOnly));
+    EXPECT_EQ(last.readAll(), PlayLog::line(entry) + '\n');
+    EXPECT_EQ(log.droppedLines(), 0);
+
+    // A folder that cannot be made (a file stands in its way): the line is dropped and counted.
+    QFile blocker(folder.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    PlayLog blocked(folder.filePath("blocked/log"));
+    blocked.append(entry);
+    blocked.append(entry);
+    EXPECT_EQ(blocked.droppedLines(), 2);
+}
