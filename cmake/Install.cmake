@@ -44,6 +44,8 @@ foreach(_size IN LISTS _vistrelle_icon_sizes)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/${_dir}/mimetypes)
 endforeach()
 
+# The README: its section on setting up a display computer is what the Help menu opens.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vistrelle)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/symbols/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vistrelle
         RENAME symbols-LICENSE)

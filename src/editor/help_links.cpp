@@ -2,6 +2,10 @@
 
 #include "export/deploy_constants.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 namespace vistrelle {
 namespace {
 
@@ -27,6 +31,19 @@ QUrl helpPageUrl(HelpPage page) {
     case HelpPage::bugReport:
         return QUrl(site + QStringLiteral("/tools/ticket_create?category=Bug%20Report"), QUrl::StrictMode);
     }
+    return QUrl(site);
+}
+
+QUrl displaySetupGuideUrl() {
+    const QStringList candidates{QDir(QCoreApplication::applicationDirPath())
+                                     .filePath(QStringLiteral("../share/doc/vistrelle/README.md")),
+                                 QStringLiteral(VISTRELLE_SOURCE_README)};
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isFile()) {
+            QUrl url = QUrl::fromLocalFile(QFileInfo(candidate).canonicalFilePath());
+            url.setFragment(QStringLiteral("set-up-a-display-computer"));
+            return url;
+        }
     return QUrl(site);
 }
 

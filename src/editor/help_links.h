@@ -17,4 +17,8 @@ enum class HelpPage {
 
 QUrl helpPageUrl(HelpPage page);
 
+// The README's section on setting up a display computer: the copy installed with the program, else the one
+// of the source tree it was built from.
+QUrl displaySetupGuideUrl();
+
 } // namespace vistrelle

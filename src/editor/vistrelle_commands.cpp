@@ -150,8 +150,14 @@ void addVistrelleCommands(EditorWindow& window) {
         emit window.aboutRequested();
     })->setMenuRole(QAction::AboutRole);
     help->addSeparator();
+#ifdef Q_OS_LINUX
+    // The player ships with the editor here: the item says how to put it on a display computer.
+    addCommand(help, EditorWindow::tr("Set Up a Display Computer…"), QKeySequence(),
+               [] { QDesktopServices::openUrl(displaySetupGuideUrl()); });
+#else
     addCommand(help, EditorWindow::tr("Download Vistrelle Player freeware"), QKeySequence(),
                [] { openHelp(HelpPage::playerDownload); });
+#endif
     help->addSeparator();
     addCommand(help, EditorWindow::tr("Download an example made with Vistrelle"), QKeySequence(),
                [] { openHelp(HelpPage::exampleDownload); });

@@ -45,6 +45,7 @@ expect_file "$share/icons/hicolor/scalable/apps/com.quendrix.Vistrelle.svg"
 expect_file "$share/icons/hicolor/scalable/mimetypes/application-x-vistrelle.svg"
 expect_file "$share/doc/vistrelle/symbols-LICENSE"
 expect_file "$prefix/lib/systemd/user/vistrelle-player.service"
+expect_file "$share/doc/vistrelle/README.md"
 expect_file "$share/vistrelle-player/com.quendrix.VistrellePlayer.desktop"
 
 # Every rendered size in the source tree must be installed under the same name, 48x48 among them.

@@ -29,12 +29,14 @@ class PlayerCommandTest : public PlayerTest {};
 TEST_F(PlayerCommandTest, HelpVersionAndUsageErrors) {
     const PlayerRun help = runPlayer({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.startsWith("Usage: vistrelle-player [--windowed] [--screen N] [--rotate 0|90|180|270] "
-                                    "[--log-dir DIR] PATH\n"));
+    EXPECT_TRUE(
+        help.out.startsWith("Usage: vistrelle-player [--windowed] [--screen N] [--rotate 0|90|180|270] "
+                            "[--log-dir DIR] PATH\n"));
     EXPECT_TRUE(help.out.contains("Ctrl+Alt+Q"));
     EXPECT_EQ(runPlayer({"--version"}).out, "vistrelle-player " VISTRELLE_VERSION_TEXT "\n");
-    for (const QStringList& wrong : {QStringList{}, QStringList{"--rotate", "45", "x"}, QStringList{"--frobnicate", "x"},
-                                     QStringList{"--screen"}, QStringList{"a", "b"}}) {
+    for (const QStringList& wrong :
+         {QStringList{}, QStringList{"--rotate", "45", "x"}, QStringList{"--frobnicate", "x"},
+          QStringList{"--screen"}, QStringList{"a", "b"}}) {
         const PlayerRun run = runPlayer(wrong);
         EXPECT_EQ(run.status, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("vistrelle-player: ")) << run.err.toStdString();
@@ -44,8 +46,8 @@ TEST_F(PlayerCommandTest, HelpVersionAndUsageErrors) {
 
 TEST_F(PlayerCommandTest, CheckSaysWhatWouldPlayWithoutADisplay) {
     provideSampleMedia();
-    const Result<VistrelleDocument> document =
-        VistrelleDocument::readFile(QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
+    const Result<VistrelleDocument> document = VistrelleDocument::readFile(
+        QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
     ASSERT_TRUE(document.hasValue());
     const QString bundle = deploy(document.value().project);
     QFile::remove(bundle + "/Contents/Resources/harbour.jpg");

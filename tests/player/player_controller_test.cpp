@@ -54,7 +54,8 @@ protected:
         const QString bundle = deploy(project);
         laterBy_ += 5;
         const QDateTime later = QDateTime::currentDateTime().addSecs(laterBy_);
-        for (const QString& path : {bundle + "/Contents/Resources/VistrelleData.xml", destination + "/README.txt"}) {
+        for (const QString& path :
+             {bundle + "/Contents/Resources/VistrelleData.xml", destination + "/README.txt"}) {
             QFile file(path);
             EXPECT_TRUE(file.open(QIODevice::ReadWrite));
             file.setFileTime(later, QFileDevice::FileModificationTime);
@@ -73,12 +74,14 @@ protected:
     }
     QStringList logLines() const {
         QFile file(controller->playLog().filePath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                                              : QStringList();
+        return file.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                   : QStringList();
     }
     QJsonObject statusFile() const {
         QFile file(controller->statusFilePath());
-        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object()
+                                              : QJsonObject();
     }
 
     ManualScheduler clock;
@@ -125,7 +128,8 @@ TEST_F(PlayerControllerTest, NothingToPlayShowsTheStandbyCardUntilADeployArrives
     EXPECT_TRUE(window->showsStandby());
     EXPECT_FALSE(window->view());
     EXPECT_EQ(statusFile().value("state").toString(), "standby");
-    EXPECT_TRUE(statusFile().value("faults").toArray().first().toString().startsWith("No show in the folder"));
+    EXPECT_TRUE(
+        statusFile().value("faults").toArray().first().toString().startsWith("No show in the folder"));
 
     deployLater(show("Morning"));
     advance(PlayerController::pollSeconds);
@@ -151,7 +155,8 @@ TEST_F(PlayerControllerTest, ABundleDeletedWhileItPlaysKeepsPlayingWhatIsHeld) {
 TEST(PlayLog, RotatesAtTenMegabytesKeepingFiveAndCountsWhatItCannotWrite) {
     QTemporaryDir folder;
     PlayLog log(folder.path());
-    const PlayLog::Entry entry{"Lobby.bundle", "0123456789abcdef", "ID", "Welcome", QDateTime::currentDateTimeUtc(), 8};
+    const PlayLog::Entry entry{
+        "Lobby.bundle", "0123456789abcdef", "ID", "Welcome", QDateTime::currentDateTimeUtc(), 8};
     for (int round = 0; round < 7; ++round) {
         QFile file(log.filePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -21,22 +21,24 @@ class PlayerWindowTest : public PlayerTest {};
 
 TEST_F(PlayerWindowTest, TheFirstFrameOfADeployedSampleIsItsRenderedSlide) {
     provideSampleMedia();
-    const Result<VistrelleDocument> document =
-        VistrelleDocument::readFile(QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
+    const Result<VistrelleDocument> document = VistrelleDocument::readFile(
+        QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
     ASSERT_TRUE(document.hasValue());
     const KioskProject& project = document.value().project;
     const ShowLoad load = loadShow(deploy(project));
     ASSERT_TRUE(load.show) << load.problem.toStdString();
 
     PlayerWindow window({});
-    const QSize size(int(project.settings.defaultResolution.width), int(project.settings.defaultResolution.height));
+    const QSize size(int(project.settings.defaultResolution.width),
+                     int(project.settings.defaultResolution.height));
     window.resize(size);
     window.show();
     window.play(*load.show);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.view() && window.view()->firstFrameMs(); }, 10000));
     const QImage frame = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     BlockingImageSource images(ImageCache::shared());
-    const QImage slide = renderSlide(project, project.screens.first(), images).convertToFormat(QImage::Format_RGB32);
+    const QImage slide =
+        renderSlide(project, project.screens.first(), images).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(frame.size(), slide.size());
     EXPECT_EQ(frame, slide);
 }

@@ -1,5 +1,6 @@
 #include "editor/sheets/kiosk_deploy_view.h"
 
+#include "editor/sheets/player_launch.h"
 #include "editor/sheets/sheet_layout.h"
 #include "editor/sheets/symbol_icon.h"
 
@@ -71,10 +72,11 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     addAction(quit);
     layout->addLayout(header);
 
-    for (const QString& line : {tr("1. Download latest 'Vistrelle Player' app from the Help menu"),
-                                tr("2. Click 'Generate Content…' below and choose a folder"),
-                                tr("3. A bundle file '%1.bundle' will be created").arg(project.metadata.name),
-                                tr("4. Read the generated 'ReadMe' file to learn more")}) {
+    for (const QString& line :
+         {tr("1. Vistrelle Player plays the bundle: “Play” tries it here, Help explains a display computer"),
+          tr("2. Click 'Generate Content…' below and choose a folder"),
+          tr("3. A bundle file '%1.bundle' will be created").arg(project.metadata.name),
+          tr("4. Read the generated 'ReadMe' file to learn more")}) {
         auto* label = new QLabel(line, this);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
@@ -189,6 +191,12 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     reveal_ = new QPushButton(tr("Reveal Folder"), outcomeRow_);
     reveal_->setAutoDefault(false);
     connect(reveal_, &QPushButton::clicked, this, &KioskDeployView::revealFolder);
+    // What was just deployed, played here as the display will play it.
+    play_ = new QPushButton(symbolIcon(QStringLiteral("play.fill")), tr("Play"), outcomeRow_);
+    play_->setObjectName(QStringLiteral("playDeployed"));
+    play_->setAutoDefault(false);
+    play_->setToolTip(tr("Play the bundle in Vistrelle Player on this computer"));
+    connect(play_, &QPushButton::clicked, this, &KioskDeployView::playDeployed);
     setPassword_ = new QPushButton(tr("Set Deploy Password…"), outcomeRow_);
     setPassword_->setAutoDefault(false);
     connect(setPassword_, &QPushButton::clicked, this, [this] {
@@ -199,6 +207,7 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     outcomeLayout->addWidget(outcome_, 0, 1);
     outcomeLayout->addWidget(detail_, 1, 1);
     auto* outcomeButtons = new QHBoxLayout;
+    outcomeButtons->addWidget(play_);
     outcomeButtons->addWidget(reveal_);
     outcomeButtons->addWidget(setPassword_);
     outcomeButtons->addStretch(1);
@@ -259,6 +268,7 @@ void KioskDeployView::showState() {
     const bool failed = status.kind == DeployStatus::Kind::failed;
     outcomeRow_->setVisible(succeeded || failed);
     reveal_->setVisible(succeeded);
+    play_->setVisible(succeeded);
     setPassword_->setVisible(failed && status.needsPassword);
     detail_->setVisible(failed && !status.detail.isEmpty());
     detail_->setText(status.detail);
@@ -290,6 +300,16 @@ void KioskDeployView::deployTo(const QString& folder) {
         return;
     manager_.deploy(project_, folder, options_);
     showState();
+}
+
+void KioskDeployView::playDeployed() {
+    const QString path = manager_.destinationURL().toLocalFile();
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> failure = playInWindow(path)) {
+        detail_->setText(*failure);
+        detail_->setVisible(true);
+    }
 }
 
 void KioskDeployView::revealFolder() {

@@ -60,6 +60,7 @@ private:
     void chooseFolder();
     void showState();
     void revealFolder();
+    void playDeployed();
 
     KioskProject project_;
     DeployOptions options_;
@@ -80,6 +81,7 @@ private:
     QLabel* outcome_ = nullptr;
     QLabel* detail_ = nullptr;
     QPushButton* reveal_ = nullptr;
+    QPushButton* play_ = nullptr;
     QPushButton* setPassword_ = nullptr;
     QListWidget* log_ = nullptr;
     bool stopping_ = false;

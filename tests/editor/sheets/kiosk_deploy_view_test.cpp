@@ -1,4 +1,5 @@
 #include "editor/sheets/kiosk_deploy_view.h"
+#include "editor/sheets/player_launch.h"
 #include "model/component_factory.h"
 #include "support/media_samples.h"
 #include "support/temporary_home.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -70,6 +72,13 @@ TEST_F(DeployViewTest, ADeploymentIsFollowedToItsEndAndFailuresSayHowToFixThem) 
     EXPECT_TRUE(button(view, "Generate Content...")->isEnabled());
     EXPECT_TRUE(showsText(view, "Deployment completed successfully!"));
     EXPECT_TRUE(button(view, "Reveal Folder")->isVisibleTo(&view));
+    // "Play" hands the bundle just made to the player that ships beside the editor, which can play it.
+    EXPECT_TRUE(button(view, "Play")->isVisibleTo(&view));
+    const QString deployed = view.manager().destinationURL().toLocalFile();
+    EXPECT_TRUE(deployed.endsWith(".bundle"));
+    ASSERT_FALSE(playerProgram().isEmpty());
+    EXPECT_EQ(QProcess::execute(playerProgram(), {"--check", deployed}), 0);
+    EXPECT_EQ(playInWindowArguments(deployed), (QStringList{"--windowed", deployed}));
     const auto* log = view.findChild<QListWidget*>();
     ASSERT_EQ(log->count(), view.manager().deployLog().size());
     EXPECT_EQ(log->item(log->count() - 1)->text(), "Deployment completed successfully!");
@@ -83,6 +92,7 @@ TEST_F(DeployViewTest, ADeploymentIsFollowedToItsEndAndFailuresSayHowToFixThem) 
     asking.deployTo(home.filePath("out"));
     ASSERT_TRUE(failed.wait(20000));
     EXPECT_TRUE(showsText(asking, "Deployment failed: Deploy password is required"));
+    EXPECT_FALSE(button(asking, "Play")->isVisibleTo(&asking));
     button(asking, "Set Deploy Password…")->click();
     EXPECT_EQ(password.count(), 1);
     EXPECT_FALSE(asking.isVisible());
