@@ -90,6 +90,11 @@ int play(int argc, char** argv, const PlayerOptions& options) {
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &app, [] { QCoreApplication::quit(); });
     QObject::connect(&window, &PlayerWindow::quitRequested, &app, [] { QCoreApplication::quit(); });
+    // For the start-up benchmark: out as soon as the first frame is drawn.
+    if (qEnvironmentVariableIsSet("VISTRELLE_PLAYER_EXIT_AFTER_FIRST_FRAME"))
+        QObject::connect(
+            &window, &PlayerWindow::framePainted, &app, [] { QCoreApplication::exit(0); },
+            Qt::QueuedConnection);
     controller.start();
     const int status = app.exec();
     controller.stop();

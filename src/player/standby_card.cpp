@@ -12,8 +12,10 @@ StandbyCard::StandbyCard(QWidget* parent)
 }
 
 void StandbyCard::setProblem(const QString& problem, const QString& path) {
-    problem_ = problem;
-    path_ = problem.contains(path) ? QString() : path; // said once
+    // "What is wrong: /the/path" reads better as the sentence, with the path on a line of its own below.
+    const qsizetype split = problem.lastIndexOf(QStringLiteral(": /"));
+    problem_ = split > 0 ? problem.left(split) + u'.' : problem;
+    path_ = split > 0 ? problem.mid(split + 2) : path;
     update();
 }
 

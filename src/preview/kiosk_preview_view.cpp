@@ -228,8 +228,19 @@ void KioskPreviewView::settleOn(qint64 screen) {
     media_->setVideoScreens({screen, upcoming}, {screen});
     layers_->keepOnly({screen, upcoming});
     layers_->prepare(upcoming, media_->pictures(upcoming));
+    releaseRetiredVideosWhenStill(screen);
     if (started_)
         emit screenSettled(screen);
+}
+
+void KioskPreviewView::releaseRetiredVideosWhenStill(qint64 screen) {
+    // The films of the screen left stop once this screen is up and still: stopping one holds the main
+    // thread for a moment. Under a playing film they wait for a still screen, unless they pile up.
+    if (media_->retiredScreens() == 0)
+        return;
+    if (media_->playsVideo(screen) && media_->retiredScreens() < 4)
+        return;
+    releaseTimer_ = services_.scheduler->singleShot(0.3, [this] { media_->releaseRetiredVideos(); });
 }
 
 double KioskPreviewView::fillingScale() const {

@@ -80,6 +80,7 @@ private:
     void beginTransition();
     void settleOn(qint64 screen);
     void placeScreenArea();
+    void releaseRetiredVideosWhenStill(qint64 screen);
     // Screen units to the area's pixels: the scale, and the turn of a portrait panel.
     QTransform screenToArea() const;
     // The scale at which the project's screens fill the view.
@@ -114,6 +115,7 @@ private:
 
     PreviewFrameLog frameLog_;
     std::optional<double> firstFrameMs_;
+    std::unique_ptr<Scheduler::Timer> releaseTimer_;
 };
 
 } // namespace vistrelle

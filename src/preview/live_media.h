@@ -35,6 +35,7 @@ public:
 
     virtual ~LiveVideo() = default; // stops playback
     virtual void play() = 0;
+    virtual void pause() = 0;
     virtual bool isPlaying() const = 0;
     // The newest frame; null before the first.
     virtual QImage currentFrame() const = 0;

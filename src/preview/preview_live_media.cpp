@@ -39,7 +39,15 @@ const PlacedComponent* PreviewLiveMedia::component(qint64 screen, const QUuid& i
 void PreviewLiveMedia::setVideoScreens(const QList<qint64>& loaded, const QList<qint64>& playing) {
     for (auto it = videos_.begin(); it != videos_.end();) {
         const bool stopsPlaying = it->second.playing && !playing.contains(it->first);
-        it = loaded.contains(it->first) && !stopsPlaying ? std::next(it) : videos_.erase(it);
+        if (loaded.contains(it->first) && !stopsPlaying) {
+            ++it;
+            continue;
+        }
+        for (auto& [id, video] : it->second.videos)
+            if (video.player)
+                video.player->pause();
+        retired_.push_back(std::move(it->second));
+        it = videos_.erase(it);
     }
     for (qint64 screen : loaded)
         if (!videos_.contains(screen))
@@ -164,6 +172,12 @@ void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
         for (auto& [id, page] : pages_)
             delete page.error.data();
         pages_.clear();
+        // The web session's memory (caches of an off-the-record profile) only grows with every page it
+        // made: a show that loops for months starts a fresh one now and then, between two screens.
+        if (pagesMade_ >= pagesPerWebSession) {
+            webSession_.reset();
+            pagesMade_ = 0;
+        }
         pagesScreen_ = screen;
         if (*screen >= 0 && *screen < project_.screens.size() && factory_ && pageHost_) {
             for (const PlacedComponent& c : project_.screens[*screen].components) {
@@ -195,6 +209,7 @@ void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
                                 showPageError(id, reason);
                         };
                         page.view = webSession_->createWebView(options, pageHost_);
+                        ++pagesMade_;
                         page.view->show(QUrl(address), address.isEmpty() ? html : QString());
                     }
                 }
@@ -244,8 +259,22 @@ LivePictures PreviewLiveMedia::pictures(qint64 screen) const {
     return pictures;
 }
 
+void PreviewLiveMedia::releaseRetiredVideos() {
+    retired_.clear();
+}
+
+bool PreviewLiveMedia::playsVideo(qint64 screen) const {
+    const auto it = videos_.find(screen);
+    if (it == videos_.end() || !it->second.playing)
+        return false;
+    return std::any_of(it->second.videos.cbegin(), it->second.videos.cend(), [](const auto& entry) {
+        return entry.second.player && entry.second.player->isPlaying();
+    });
+}
+
 void PreviewLiveMedia::clear() {
     videos_.clear();
+    retired_.clear();
     for (auto& [id, page] : pages_)
         delete page.error.data();
     pages_.clear();

@@ -57,6 +57,14 @@ public:
     // Everything stops and goes.
     void clear();
 
+    // The players of screens no longer loaded, paused: stopping one holds the main thread for a moment
+    // (the decoder's threads are joined), which a transition or a playing film would show. They go when
+    // released, at a still moment.
+    qsizetype retiredScreens() const { return qsizetype(retired_.size()); }
+    void releaseRetiredVideos();
+    // Whether films play on `screen`.
+    bool playsVideo(qint64 screen) const;
+
 private:
     struct Video {
         std::unique_ptr<LiveVideo> player;
@@ -88,10 +96,13 @@ private:
     QPointer<QWidget> pageHost_;
     Callbacks callbacks_;
     std::map<qint64, ScreenVideos> videos_; // by screen
+    std::vector<ScreenVideos> retired_;
     std::optional<qint64> pagesScreen_;
     std::map<QUuid, Page> pages_;
     QHash<QUuid, QImage> pageLooks_; // the last look of every page shown
     std::unique_ptr<LiveWebSession> webSession_;
+    static constexpr int pagesPerWebSession = 40;
+    int pagesMade_ = 0;                                        // by the web session of now
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0); // what callbacks of the pages ask first
 };
 

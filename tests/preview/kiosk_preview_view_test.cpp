@@ -45,15 +45,21 @@ PlacedComponent componentAt(ComponentType type, double x, double y, double width
 // Videos whose frames the test hands in.
 class FakeVideo : public LiveVideo {
 public:
-    explicit FakeVideo(Options options)
-        : options(std::move(options)) {}
+    FakeVideo(Options options, int& destroyed)
+        : options(std::move(options))
+        , destroyed_(destroyed) {}
+    ~FakeVideo() override { ++destroyed_; }
     void play() override { playing = true; }
+    void pause() override { playing = false; }
     bool isPlaying() const override { return playing; }
     QImage currentFrame() const override { return frame; }
 
     Options options;
     bool playing = false;
     QImage frame;
+
+private:
+    int& destroyed_;
 };
 
 // Pages that only remember what they were asked to show.
@@ -95,7 +101,7 @@ private:
 class FakeMedia : public LiveMediaFactory {
 public:
     std::unique_ptr<LiveVideo> createVideo(LiveVideo::Options options) override {
-        auto video = std::make_unique<FakeVideo>(std::move(options));
+        auto video = std::make_unique<FakeVideo>(std::move(options), destroyedVideos);
         videos.append(video.get());
         return video;
     }
@@ -105,6 +111,7 @@ public:
 
     QList<FakeVideo*> videos;
     QList<FakeWebView*> pages;
+    int destroyedVideos = 0;
 };
 
 class PreviewViewTest : public ::testing::Test {
@@ -246,6 +253,25 @@ TEST_F(PreviewViewTest, VideosPlayInsideTheLayerAndWaitForAClickWithoutAutoplay)
     player->frame.fill(Qt::green);
     player->options.frameArrived();
     EXPECT_EQ(pixel(playButton.x() - 18, playButton.y()), QColor(Qt::green));
+}
+
+TEST_F(PreviewViewTest, AFilmLeftIsPausedAndStopsOnlyOnceAStillScreenIsUp) {
+    KioskScreen film = plainScreen(Qt::white);
+    PlacedComponent video = componentAt(ComponentType::video, 20, 20, 200, 100);
+    video.properties[PropertyKey::videoPath] =
+        QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/media/welcome.mp4");
+    video.properties[PropertyKey::isAutoplay] = QStringLiteral("true");
+    film.components = {video};
+    open({film, plainScreen(Qt::blue)});
+    ASSERT_EQ(media.videos.size(), 1);
+    EXPECT_TRUE(media.videos.front()->playing);
+    at(3.5); // the cross fade: the film plays on
+    EXPECT_TRUE(media.videos.front()->playing);
+    at(4.1); // the still screen is up: the film pauses, but stopping it would hold this frame
+    EXPECT_FALSE(media.videos.front()->playing);
+    EXPECT_EQ(media.destroyedVideos, 0);
+    at(4.5);
+    EXPECT_EQ(media.destroyedVideos, 1);
 }
 
 TEST_F(PreviewViewTest, AHundredScreenShowHoldsAtMostThreeLayers) {

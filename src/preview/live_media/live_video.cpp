@@ -88,6 +88,10 @@ void MediaPlayerVideo::play() {
     player_.play();
 }
 
+void MediaPlayerVideo::pause() {
+    player_.pause();
+}
+
 bool MediaPlayerVideo::isPlaying() const {
     return player_.playbackState() == QMediaPlayer::PlayingState;
 }

@@ -16,6 +16,7 @@ public:
     ~MediaPlayerVideo() override;
 
     void play() override;
+    void pause() override;
     bool isPlaying() const override;
     QImage currentFrame() const override;
 
