@@ -93,7 +93,8 @@ void BM_PlayerStartToFirstFrame(benchmark::State& state) {
         player.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
-        player.start(QStringLiteral(VISTRELLE_PLAYER_PATH), {"--log-dir", sample().home.filePath("log"), bundle});
+        player.start(QStringLiteral(VISTRELLE_PLAYER_PATH),
+                     {"--log-dir", sample().home.filePath("log"), bundle});
         if (!player.waitForFinished(20000) || player.exitCode() != 0) {
             state.SkipWithError("the player did not draw its first frame");
             return;

@@ -12,6 +12,7 @@
 #include "editor/inspector/style_preset_sheets.h"
 #include "editor/palette_windows.h"
 #include "editor/sheets/custom_resolution_dialog.h"
+#include "editor/sheets/kiosk_deploy_view.h"
 #include "editor/sheets/preferences_sheet.h"
 #include "editor/sheets/project_settings_sheet.h"
 #include "editor/sheets/project_setup_sheet.h"
@@ -154,6 +155,16 @@ int main(int argc, char** argv) {
         CustomResolutionDialog custom(QStringLiteral("1024"), QStringLiteral("768"), ScreenMode::horizontal,
                                       window);
         saveDialog(custom, folder, QStringLiteral("custom-resolution"));
+
+        // After a deploy: Play, Reveal Folder and the log.
+        KioskDeployView deploy(project, window);
+        deploy.show();
+        QEventLoop deployed;
+        QObject::connect(&deploy.manager(), &KioskDeployManager::finished, &deployed, &QEventLoop::quit);
+        deploy.deployTo(store.filePath(QStringLiteral("deployed")));
+        deployed.exec();
+        settle();
+        save(deploy, folder, QStringLiteral("deploy-sheet-success"));
     }
 
     VistrelleDocument empty;

@@ -619,6 +619,57 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
 </context>
 <context>
+    <name>PlayerLaunch</name>
+    <message>
+        <location filename="../../src/editor/sheets/player_launch.cpp" line="26"/>
+        <source>Vistrelle Player is not installed.</source>
+        <translation>Vistrelle Player ist nicht installiert.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/player_launch.cpp" line="28"/>
+        <source>%1 could not be started.</source>
+        <translation>%1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerXml</name>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="74"/>
+        <source>The file declares a document type; player data has none.</source>
+        <translation>Die Datei deklariert einen Dokumenttyp; Player-Daten haben keinen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="78"/>
+        <source>The file refers to an undeclared entity.</source>
+        <translation>Die Datei verweist auf eine nicht deklarierte Entität.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="82"/>
+        <source>The file holds too many elements.</source>
+        <translation>Die Datei enthält zu viele Elemente.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="84"/>
+        <source>The file is not player data (its root is &lt;%1&gt;).</source>
+        <translation>Die Datei enthält keine Player-Daten (ihre Wurzel ist &lt;%1&gt;).</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="104"/>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="190"/>
+        <source>Unknown component type “%1”.</source>
+        <translation>Unbekannter Komponententyp „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="246"/>
+        <source>The file is larger than %1 MB.</source>
+        <translation>Die Datei ist größer als %1 MB.</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <location filename="../../src/platform/preferences.cpp" line="47"/>
@@ -680,107 +731,107 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PropertyEditors</name>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="201"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="202"/>
         <source>Style</source>
         <translation>Stil</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="473"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="486"/>
         <source>Select image...</source>
         <translation>Bild auswählen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="474"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="487"/>
         <source>Select video...</source>
         <translation>Video auswählen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="477"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="490"/>
         <source>Remove Image</source>
         <translation>Bild entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="478"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="491"/>
         <source>Remove Current Video</source>
         <translation>Aktuelles Video entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="497"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="510"/>
         <source>No image selected</source>
         <translation>Kein Bild ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="498"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="511"/>
         <source>No video selected</source>
         <translation>Kein Video ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="504"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="517"/>
         <source>Image not found</source>
         <translation>Bild nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="505"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="518"/>
         <source>Video file not found</source>
         <translation>Videodatei nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="508"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="521"/>
         <source>Invalid image file</source>
         <translation>Ungültige Bilddatei</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="515"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="528"/>
         <source>Choose Image</source>
         <translation>Bild auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="516"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="529"/>
         <source>Choose Video</source>
         <translation>Video auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="520"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="533"/>
         <source>Images (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.gif *.bmp *.webp *.tif *.tiff)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="521"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="534"/>
         <source>Movies (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</source>
         <translation>Filme (*.mp4 *.mov *.m4v *.avi *.mkv *.webm)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="522"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="535"/>
         <source>Choose</source>
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="523"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="536"/>
         <source>Select an image file</source>
         <translation>Wählen Sie eine Bilddatei aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="524"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="537"/>
         <source>Select a video file</source>
         <translation>Wählen Sie eine Videodatei aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="565"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="578"/>
         <source>Invalid URL format</source>
         <translation>Ungültiges URL-Format</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="609"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="622"/>
         <source>Icon</source>
         <translation>Symbol</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="634"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="647"/>
         <source>Choose Icon</source>
         <translation>Symbol auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/property_editors.cpp" line="660"/>
+        <location filename="../../src/editor/inspector/property_editors.cpp" line="673"/>
         <source>Text Editor...</source>
         <translation>Texteditor...</translation>
     </message>
@@ -1567,24 +1618,19 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::AdvancedCanvasView</name>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="59"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="67"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="560"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="592"/>
         <source>No Screen Selected</source>
         <translation>Kein Bildschirm ausgewählt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="565"/>
+        <location filename="../../src/editor/advanced_canvas_view.cpp" line="597"/>
         <source>Select a screen from the screens window to start adding content</source>
         <translation>Wählen Sie im Fenster „Bildschirme“ einen Bildschirm aus, um Inhalte hinzuzufügen</translation>
-    </message>
-    <message>
-        <location filename="../../src/editor/advanced_canvas_view.cpp" line="821"/>
-        <source>Text</source>
-        <translation>Text</translation>
     </message>
 </context>
 <context>
@@ -1751,7 +1797,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Bilder (%1)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/background_selector.cpp" line="462"/>
+        <location filename="../../src/editor/inspector/background_selector.cpp" line="467"/>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
@@ -1855,7 +1901,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Z-Index (Tiefe)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="255"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="271"/>
         <source>%n Components</source>
         <translation>
             <numerusform>%n Komponente</numerusform>
@@ -1863,37 +1909,37 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         </translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="256"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="272"/>
         <source>Selection</source>
         <translation>Auswahl</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="258"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="274"/>
         <source>Component</source>
         <translation>Komponente</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="304"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="320"/>
         <source>%1 (mixed)</source>
         <translation>%1 (gemischt)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="305"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="321"/>
         <source>The selected components differ here; a change sets them all.</source>
         <translation>Die ausgewählten Komponenten unterscheiden sich hier; eine Änderung setzt den Wert für alle.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="345"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="341"/>
         <source>Update Components</source>
         <translation>Komponenten aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="433"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="454"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="433"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="454"/>
         <source>Resize Components</source>
         <translation>Komponentengröße ändern</translation>
     </message>
@@ -2222,22 +2268,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Bildschirme neu anordnen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="90"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="98"/>
         <source>Align</source>
         <translation>Ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="94"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="102"/>
         <source>Distribute</source>
         <translation>Verteilen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="101"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="109"/>
         <source>Match Width</source>
         <translation>Gleiche Breite</translation>
     </message>
     <message>
-        <location filename="../../src/editing/selection_operations.cpp" line="101"/>
+        <location filename="../../src/editing/selection_operations.cpp" line="109"/>
         <source>Match Height</source>
         <translation>Gleiche Höhe</translation>
     </message>
@@ -2255,148 +2301,148 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="126"/>
+        <location filename="../../src/editor/editor_window.cpp" line="127"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="135"/>
+        <location filename="../../src/editor/editor_window.cpp" line="136"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="139"/>
+        <location filename="../../src/editor/editor_window.cpp" line="140"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="153"/>
+        <location filename="../../src/editor/editor_window.cpp" line="154"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="157"/>
+        <location filename="../../src/editor/editor_window.cpp" line="158"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="161"/>
+        <location filename="../../src/editor/editor_window.cpp" line="162"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="165"/>
+        <location filename="../../src/editor/editor_window.cpp" line="166"/>
         <source>Open show check window</source>
         <translation>Fenster „Show-Prüfung“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="169"/>
+        <location filename="../../src/editor/editor_window.cpp" line="170"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="125"/>
-        <location filename="../../src/editor/editor_window.cpp" line="185"/>
+        <location filename="../../src/editor/editor_window.cpp" line="186"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="123"/>
-        <location filename="../../src/editor/editor_window.cpp" line="188"/>
+        <location filename="../../src/editor/editor_window.cpp" line="189"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="207"/>
+        <location filename="../../src/editor/editor_window.cpp" line="208"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="208"/>
+        <location filename="../../src/editor/editor_window.cpp" line="209"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="211"/>
+        <location filename="../../src/editor/editor_window.cpp" line="212"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="214"/>
+        <location filename="../../src/editor/editor_window.cpp" line="215"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="263"/>
+        <location filename="../../src/editor/editor_window.cpp" line="264"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="355"/>
+        <location filename="../../src/editor/editor_window.cpp" line="352"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="374"/>
+        <location filename="../../src/editor/editor_window.cpp" line="371"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="424"/>
+        <location filename="../../src/editor/editor_window.cpp" line="425"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="430"/>
+        <location filename="../../src/editor/editor_window.cpp" line="431"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
-        <location filename="../../src/editor/editor_window.cpp" line="440"/>
+        <location filename="../../src/editor/editor_window.cpp" line="441"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
-        <location filename="../../src/editor/editor_window.cpp" line="441"/>
+        <location filename="../../src/editor/editor_window.cpp" line="442"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="95"/>
-        <location filename="../../src/editor/editor_window.cpp" line="442"/>
+        <location filename="../../src/editor/editor_window.cpp" line="443"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
-        <location filename="../../src/editor/editor_window.cpp" line="453"/>
+        <location filename="../../src/editor/editor_window.cpp" line="454"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="594"/>
+        <location filename="../../src/editor/editor_window.cpp" line="595"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="612"/>
+        <location filename="../../src/editor/editor_window.cpp" line="613"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="613"/>
+        <location filename="../../src/editor/editor_window.cpp" line="614"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="616"/>
+        <location filename="../../src/editor/editor_window.cpp" line="617"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="617"/>
+        <location filename="../../src/editor/editor_window.cpp" line="618"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2543,37 +2589,42 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Über Vistrelle...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
+        <source>Set Up a Display Computer…</source>
+        <translation>Anzeigecomputer einrichten…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
         <source>Download Vistrelle Player freeware</source>
         <translation>Vistrelle Player (Freeware) herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="156"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="162"/>
         <source>Download an example made with Vistrelle</source>
         <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="159"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="165"/>
         <source>Live Chat Support</source>
         <translation>Live-Chat-Support</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="161"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="167"/>
         <source>AI Assistant</source>
         <translation>KI-Assistent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="162"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="168"/>
         <source>Frequently Asked Questions</source>
         <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="164"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="170"/>
         <source>Feature Request</source>
         <translation>Funktion vorschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="166"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="172"/>
         <source>Bug Report</source>
         <translation>Fehler melden</translation>
     </message>
@@ -2589,6 +2640,14 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <location filename="../../src/editor/inspector/icon_picker.cpp" line="60"/>
         <source>Search icons...</source>
         <translation>Symbole suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::InlineTextTool</name>
+    <message>
+        <location filename="../../src/editor/inline_text_tool.cpp" line="25"/>
+        <source>Text</source>
+        <translation>Text</translation>
     </message>
 </context>
 <context>
@@ -2685,138 +2744,148 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskDeployView</name>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="48"/>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="283"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="49"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="293"/>
         <source>Deploy</source>
         <translation>Bereitstellen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="61"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="62"/>
         <source>Deploy content for Vistrelle Player app</source>
         <translation>Inhalte für die App Vistrelle Player bereitstellen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="62"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="63"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="74"/>
-        <source>1. Download latest &apos;Vistrelle Player&apos; app from the Help menu</source>
-        <translation>1. Laden Sie die neueste Version der App „Vistrelle Player“ über das Menü „Hilfe“ herunter</translation>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="76"/>
+        <source>1. Vistrelle Player plays the bundle: try it here with “Play”</source>
+        <translation>1. Vistrelle Player spielt das Bundle ab: hier mit „Abspielen“ ausprobieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="75"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="77"/>
         <source>2. Click &apos;Generate Content…&apos; below and choose a folder</source>
         <translation>2. Klicken Sie unten auf „Inhalte erzeugen…“ und wählen Sie einen Ordner aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="76"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="78"/>
         <source>3. A bundle file &apos;%1.bundle&apos; will be created</source>
         <translation>3. Eine Bundle-Datei „%1.bundle“ wird erstellt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="77"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="79"/>
         <source>4. Read the generated &apos;ReadMe&apos; file to learn more</source>
         <translation>4. Lesen Sie die erzeugte Datei „ReadMe“, um mehr zu erfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="84"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="86"/>
         <source>High-performance mode</source>
         <translation>Hochleistungsmodus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="86"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="88"/>
         <source>Generate only images and durations for slideshow playback</source>
         <translation>Nur Bilder und Anzeigedauern für die Diashow-Wiedergabe erzeugen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="97"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="99"/>
         <source>Image Format:</source>
         <translation>Bildformat:</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="105"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="107"/>
         <source>JPG (100%)</source>
         <translation>JPG (100%)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="105"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="107"/>
         <source>PNG</source>
         <translation>PNG</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="123"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="125"/>
         <source>Videos or web views are not supported for this mode</source>
         <translation>Videos und Webansichten werden in diesem Modus nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="144"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="146"/>
         <source>Show Problems…</source>
         <translation>Probleme zeigen …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="152"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="154"/>
         <source>Generate Content...</source>
         <translation>Inhalte erzeugen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="166"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="168"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="189"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="191"/>
         <source>Reveal Folder</source>
         <translation>Ordner anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="192"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="195"/>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="198"/>
+        <source>Play the bundle in Vistrelle Player on this computer</source>
+        <translation>Das Bundle in Vistrelle Player auf diesem Computer abspielen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="200"/>
         <source>Set Deploy Password…</source>
         <translation>Bereitstellungspasswort festlegen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="239"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="248"/>
         <source>Deploying... %1%</source>
         <translation>Wird bereitgestellt... %1%</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="268"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="278"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="272"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="282"/>
         <source>Deployment failed: </source>
         <translation>Bereitstellung fehlgeschlagen: </translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="279"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="289"/>
         <source>Select destination folder for deployment</source>
         <translation>Zielordner für die Bereitstellung auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="307"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="327"/>
         <source>Stop the deployment?</source>
         <translation>Bereitstellung abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="308"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="328"/>
         <source>The bundle being written will be removed.</source>
         <translation>Das gerade geschriebene Bundle wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="311"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="331"/>
         <source>Stop Deployment</source>
         <translation>Bereitstellung abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="312"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="332"/>
         <source>Keep Deploying</source>
         <translation>Bereitstellung fortsetzen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="333"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="353"/>
         <source>Show Check: %1</source>
         <translation>Show-Prüfung: %1</translation>
     </message>
@@ -2824,7 +2893,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskPreviewView</name>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="276"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="355"/>
         <source>No screens available</source>
         <translation>Keine Bildschirme vorhanden</translation>
     </message>
@@ -3037,7 +3106,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::PreviewPageError</name>
     <message>
-        <location filename="../../src/preview/preview_live_media.cpp" line="204"/>
+        <location filename="../../src/preview/preview_live_media.cpp" line="219"/>
         <source>The address is not a web page: a web view shows addresses that begin with http:// or https://.</source>
         <translation>Die Adresse ist keine Webseite: Eine Webansicht zeigt Adressen, die mit http:// oder https:// beginnen.</translation>
     </message>
@@ -3477,108 +3546,108 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="190"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="193"/>
         <source>Content management</source>
         <translation>Inhaltsverwaltung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="196"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="387"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="199"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="405"/>
         <source>Export Screen</source>
         <translation>Bildschirm exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="198"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="201"/>
         <source>Export this screen as a template</source>
         <translation>Diesen Bildschirm als Vorlage exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="200"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="410"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="443"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="203"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="428"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="465"/>
         <source>Import Screen</source>
         <translation>Bildschirm importieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="202"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="205"/>
         <source>Import a screen from a saved template</source>
         <translation>Einen Bildschirm aus einer gespeicherten Vorlage importieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="244"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="252"/>
         <source>Screen</source>
         <translation>Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="245"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="253"/>
         <source>%1 · screen %2 of %3</source>
         <translation>%1 · Bildschirm %2 von %3</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="246"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="254"/>
         <source>Untitled Screen</source>
         <translation>Unbenannter Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="286"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="297"/>
         <source>Rename Screen</source>
         <translation>Bildschirm umbenennen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="298"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="309"/>
         <source>Change Duration</source>
         <translation>Dauer ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="315"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="319"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="326"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="330"/>
         <source>Change Transition</source>
         <translation>Übergang ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="337"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="348"/>
         <source>Apply Transition to All Screens</source>
         <translation>Übergang auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="350"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="356"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="365"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="371"/>
         <source>Change Background</source>
         <translation>Hintergrund ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="373"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="388"/>
         <source>Apply Background to All Screens</source>
         <translation>Hintergrund auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="373"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="388"/>
         <source>Stop Applying Background to All Screens</source>
         <translation>Hintergrund nicht mehr auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="391"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="414"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="409"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="432"/>
         <source>Screen Templates (*.xml)</source>
         <translation>Bildschirmvorlagen (*.xml)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="401"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="419"/>
         <source>The screen could not be exported: %1</source>
         <translation>Der Bildschirm konnte nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="404"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="422"/>
         <source>Exported to “%1”.</source>
         <translation>Nach „%1“ exportiert.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="422"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="444"/>
         <source>The screen could not be imported: %1</source>
         <translation>Der Bildschirm konnte nicht importiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="444"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="466"/>
         <source>Imported “%1”.</source>
         <translation>„%1“ importiert.</translation>
     </message>
@@ -3611,32 +3680,32 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Klicken Sie auf die Schaltfläche +, um Ihren ersten Bildschirm hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="261"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="262"/>
         <source>Add new screen</source>
         <translation>Neuen Bildschirm hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="261"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="262"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="380"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="381"/>
         <source>Delete Screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="381"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="382"/>
         <source>Are you sure you want to delete &apos;%1&apos;? This action cannot be undone.</source>
         <translation>Möchten Sie „%1“ wirklich löschen? Diese Aktion kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="384"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="385"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="385"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="386"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>

@@ -71,12 +71,14 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     connect(quit, &QAction::triggered, this, &KioskDeployView::quitRequested);
     addAction(quit);
     layout->addLayout(header);
+    // Wide enough for the whole title: a word-wrapping line below must not make the sheet narrower than it.
+    setMinimumWidth(std::max(520, layout->contentsMargins().left() + layout->contentsMargins().right() +
+                                      header->sizeHint().width()));
 
-    for (const QString& line :
-         {tr("1. Vistrelle Player plays the bundle: “Play” tries it here, Help explains a display computer"),
-          tr("2. Click 'Generate Content…' below and choose a folder"),
-          tr("3. A bundle file '%1.bundle' will be created").arg(project.metadata.name),
-          tr("4. Read the generated 'ReadMe' file to learn more")}) {
+    for (const QString& line : {tr("1. Vistrelle Player plays the bundle: try it here with “Play”"),
+                                tr("2. Click 'Generate Content…' below and choose a folder"),
+                                tr("3. A bundle file '%1.bundle' will be created").arg(project.metadata.name),
+                                tr("4. Read the generated 'ReadMe' file to learn more")}) {
         auto* label = new QLabel(line, this);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
