@@ -189,6 +189,12 @@ void PlayerController::writeStatus() {
     status_.droppedLogLines = log_.droppedLines();
     QDir().mkpath(services_.logFolder);
     writeStatusFile(statusFilePath(), status_);
+    // What `systemctl --user status` shows.
+    if (services_.notifier)
+        services_.notifier->status(
+            status_.state == QLatin1StringView("playing")
+                ? QStringLiteral("Playing %1, screen “%2”").arg(status_.bundle, status_.screenName)
+                : status_.state);
 }
 
 void PlayerController::schedulePoll() {

@@ -3,12 +3,18 @@
 #include "model/component_factory.h"
 #include "player/player_fixture.h"
 #include "player/player_window.h"
+#include "player/service_notifier.h"
 #include "support/manual_scheduler.h"
 
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace vistrelle;
 using namespace vistrelle::test_support;
@@ -178,4 +184,51 @@ TEST(PlayLog, RotatesAtTenMegabytesKeepingFiveAndCountsWhatItCannotWrite) {
     blocked.append(entry);
     blocked.append(entry);
     EXPECT_EQ(blocked.droppedLines(), 2);
+}
+
+TEST_F(PlayerControllerTest, TheServiceManagerHearsReadyAndAWatchdogFedFromTheEventLoop) {
+    // A stand-in for the service manager's notification socket.
+    const QByteArray socketPath = home.filePath("notify.socket").toUtf8();
+    const int manager = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    ASSERT_GE(manager, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.constData(), sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::bind(manager, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    qputenv("NOTIFY_SOCKET", socketPath);
+    qputenv("WATCHDOG_USEC", "2000000");
+    ServiceNotifier notifier;
+    qunsetenv("NOTIFY_SOCKET");
+    qunsetenv("WATCHDOG_USEC");
+    ASSERT_TRUE(notifier.watchdogEnabled());
+    EXPECT_DOUBLE_EQ(notifier.feedIntervalSeconds(), 1.0);
+
+    PlayerController::Services services;
+    services.scheduler = &clock;
+    services.window = window.get();
+    services.notifier = &notifier;
+    services.logFolder = home.filePath("log");
+    PlayerController supervised(destination, services);
+    QStringList heard;
+    // Read as the manager does: a datagram socket holds only a few unread messages.
+    const auto listen = [&] {
+        char buffer[256];
+        for (ssize_t n; (n = ::recv(manager, buffer, sizeof(buffer), 0)) > 0;)
+            heard.append(QString::fromUtf8(buffer, int(n)));
+    };
+    qputenv("NOTIFY_SOCKET", socketPath); // sd_notify reads it on every message
+    supervised.start();
+    for (int second = 0; second < 10; ++second) {
+        advance(1.0);
+        listen();
+    }
+    supervised.stop();
+    listen();
+    qunsetenv("NOTIFY_SOCKET");
+    ::close(manager);
+    ASSERT_TRUE(heard.contains("READY=1"));
+    EXPECT_LT(heard.indexOf("READY=1"), heard.indexOf("WATCHDOG=1"));
+    EXPECT_EQ(heard.count("WATCHDOG=1"), 10) << "one feed a second over ten seconds";
+    EXPECT_TRUE(heard.contains("STATUS=standby")) << heard.join(" | ").toStdString();
+    EXPECT_EQ(heard.last(), "STOPPING=1");
 }
