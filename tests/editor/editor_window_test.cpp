@@ -2,6 +2,7 @@
 
 #include "editing/document_edit_commands.h"
 #include "editor/active_session.h"
+#include "editor/help_links.h"
 #include "editor/palette_windows.h"
 #include "editor/vistrelle_commands.h"
 #include "media/image_cache.h"
@@ -12,6 +13,8 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTimer>
@@ -497,4 +500,24 @@ TEST_F(EditorWindowTest, AGestureStaysOneStepWhateverElseBeginsAnInteractionMean
     settle();
     EXPECT_EQ(component(0).position, (Point{180, 180}));
     EXPECT_EQ(window->undoStack().count(), before + 1);
+}
+
+TEST_F(EditorWindowTest, TheHelpMenuLeadsToSettingUpADisplayComputerNotToADiskImage) {
+    EditorWindow& w = open(smallProject());
+    addVistrelleCommands(w);
+    QStringList help;
+    for (QAction* menu : w.menuBar()->actions())
+        if (menu->menu() && menu->text() == "&Help")
+            for (QAction* item : menu->menu()->actions())
+                help << item->text();
+    EXPECT_TRUE(help.contains("Set Up a Display Computer…")) << help.join(" | ").toStdString();
+    EXPECT_FALSE(help.join('\n').contains("Download Vistrelle Player"));
+
+    // The README's section, by the anchor its heading gets.
+    const QUrl guide = displaySetupGuideUrl();
+    ASSERT_TRUE(guide.isLocalFile());
+    EXPECT_EQ(guide.fragment(), "set-up-a-display-computer");
+    QFile readme(guide.toLocalFile());
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(readme.readAll().contains("\n## Set up a display computer\n"));
 }
