@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -120,7 +121,12 @@ private:
         if (written.isEmpty())
             return {};
         const QString absolute = QDir::cleanPath(contents_ + u'/' + written);
-        if (QDir::isAbsolutePath(written) || !absolute.startsWith(contents_ + u'/')) {
+        // Inside Contents by its text, and by where a link in it leads.
+        const QString canonical = QFileInfo(absolute).canonicalFilePath();
+        const QString canonicalContents = QFileInfo(contents_).canonicalFilePath();
+        if (QDir::isAbsolutePath(written) || !absolute.startsWith(contents_ + u'/') ||
+            (!canonical.isEmpty() && !canonicalContents.isEmpty() &&
+             !canonical.startsWith(canonicalContents + u'/'))) {
             data_.refusedPaths.append(written);
             return {};
         }
@@ -168,8 +174,9 @@ private:
             if (const std::optional<QUuid> id = uuidFromText(attribute(QLatin1StringView("id"))))
                 screen.id = *id;
             screen.name = text(QLatin1StringView("name"));
-            screen.duration =
-                std::max<qint64>(strictInteger(attribute(QLatin1StringView("duration"))).value_or(3), 3);
+            // Held 3 s to a day: a longer hold would overflow the player's timers and never end.
+            screen.duration = std::clamp<qint64>(
+                strictInteger(attribute(QLatin1StringView("duration"))).value_or(3), 3, 86400);
             screen_ = screen;
         } else if (element == QLatin1StringView("resolution") && screen_) {
             screen_->resolution = resolution();
@@ -182,7 +189,7 @@ private:
                 fromStoredString<TransitionEffect>(attribute(QLatin1StringView("effect")))
                     .value_or(TransitionEffect::none);
             if (const std::optional<double> d = finiteNumber(attribute(QLatin1StringView("duration"))))
-                screen_->transition.duration = *d;
+                screen_->transition.duration = std::clamp(*d, 0.0, 60.0);
         } else if (element == QLatin1StringView("component") && screen_) {
             const std::optional<ComponentType> type =
                 fromStoredString<ComponentType>(attribute(QLatin1StringView("type")));
@@ -207,7 +214,7 @@ private:
             component_->properties.insert(key, media ? mediaPath(value) : value);
         } else if (element == QLatin1StringView("resource")) {
             data_.resources.append({text(QLatin1StringView("name")), text(QLatin1StringView("type")),
-                                    text(QLatin1StringView("path"))});
+                                    mediaPath(text(QLatin1StringView("path")))});
         }
     }
 

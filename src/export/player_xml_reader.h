@@ -21,7 +21,7 @@ struct PlayerXmlError {
 struct PlayerResource {
     QString name;
     QString type; // "image" or "video"
-    QString path; // as written, relative to Contents
+    QString path; // absolute, inside Contents; empty when it was not
 };
 
 // The project a bundle describes, built from its player data alone.

@@ -3,6 +3,10 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace vistrelle {
 
 namespace {
@@ -18,7 +22,9 @@ public:
         timer->timer->setSingleShot(true);
         timer->timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer->timer, &QTimer::timeout, std::move(callback));
-        timer->timer->start(int(delaySeconds * 1000));
+        // A delay beyond what a timer holds (about 24 days) would wrap to a negative one and never fire.
+        const double milliseconds = std::isfinite(delaySeconds) ? delaySeconds * 1000 : 0;
+        timer->timer->start(int(std::clamp(milliseconds, 0.0, double(std::numeric_limits<int>::max()))));
         return timer;
     }
 

@@ -4,6 +4,7 @@
 #include "platform/app_logger.h"
 #include "player/player_window.h"
 #include "player/service_notifier.h"
+#include "preview/preview_playback.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -158,10 +159,18 @@ void PlayerController::screenSettled(qint64 index) {
     screen_ = index;
     screenStart_ = services_.now();
     screenStartedAt_ = services_.scheduler->now();
+    // A show of one screen never changes screens: the end of each hold is its boundary (for the log and for
+    // a newer deploy to take over).
+    if (playing_->project.screens.size() == 1)
+        loopTimer_ = services_.scheduler->singleShot(
+            PreviewPlayback::holdSeconds(&playing_->project.screens.first()), [this] { screenSettled(0); });
+    else
+        loopTimer_.reset();
     writeStatus();
 }
 
 void PlayerController::endScreen() {
+    loopTimer_.reset();
     if (!screen_ || !playing_ || *screen_ >= playing_->project.screens.size())
         return;
     const KioskScreen& screen = playing_->project.screens[*screen_];

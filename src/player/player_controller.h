@@ -82,6 +82,7 @@ private:
     std::unique_ptr<Scheduler::Timer> pollTimer_;
     std::unique_ptr<Scheduler::Timer> statusTimer_;
     std::unique_ptr<Scheduler::Timer> watchdogTimer_;
+    std::unique_ptr<Scheduler::Timer> loopTimer_; // the end of a one-screen show's hold
     bool stopped_ = false;
 };
 

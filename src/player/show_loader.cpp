@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace vistrelle {
@@ -172,24 +173,44 @@ KioskScreen slideScreen(const QString& path, const ScreenResolution& resolution,
     return screen;
 }
 
-// Slides by number: `pattern`'s first group is the number.
-std::map<qint64, QFileInfo> numberedSlides(const QString& folder, const QRegularExpression& pattern) {
+const QRegularExpression bundleSlideName(QStringLiteral("^screen(\\d{3,})\\.(jpg|png)$"));
+const QRegularExpression folderSlideName(QStringLiteral("^screen(\\d{3,})_(-?\\d+)\\.(jpg|png)$"));
+
+// The longest a screen is held: a day. Longer would overflow the timers and never reach a boundary.
+constexpr qint64 longestHold = 24 * 60 * 60;
+
+qint64 heldSeconds(double seconds) {
+    return std::isfinite(seconds) ? qint64(std::clamp(seconds, 0.0, double(longestHold))) : 0;
+}
+
+// The slides of a folder that can be shown, by number (`pattern`'s first group); the others are named in
+// `faults`. A pipe is listed (and left out) but never opened.
+std::map<qint64, QFileInfo> playableSlides(const QString& folder, const QRegularExpression& pattern,
+                                           QStringList& faults) {
     std::map<qint64, QFileInfo> slides;
     const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::System, QDir::Name);
     for (const QFileInfo& file : files) {
         const QRegularExpressionMatch match = pattern.match(file.fileName());
-        if (match.hasMatch())
-            slides.emplace(match.captured(1).toLongLong(), file);
+        if (!match.hasMatch())
+            continue;
+        const MediaContent content = inspectMediaFile(file.filePath(), MediaKind::picture);
+        if (content != MediaContent::matches) {
+            faults.append(tr("Left out: %1 (%2).").arg(file.fileName(), contentText(content)));
+            continue;
+        }
+        slides.emplace(match.captured(1).toLongLong(), file);
     }
     return slides;
 }
 
-bool slidePlays(const QFileInfo& file, QStringList& faults) {
-    const MediaContent content = inspectMediaFile(file.filePath(), MediaKind::picture);
-    if (content == MediaContent::matches)
-        return true;
-    faults.append(tr("Left out: %1 (%2).").arg(file.fileName(), contentText(content)));
-    return false;
+// Names, sizes and times of a folder's files: with the player data, what tells one deploy (or one state of a
+// deploy being written) from another.
+QByteArray listingOf(const QString& folder) {
+    QByteArray listing;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::System, QDir::Name))
+        listing += file.fileName().toUtf8() + ' ' + QByteArray::number(file.size()) + ' ' +
+                   QByteArray::number(file.lastModified().toMSecsSinceEpoch()) + '\n';
+    return listing;
 }
 
 ShowLoad loadOptimizedBundle(const QString& bundle) {
@@ -209,20 +230,17 @@ ShowLoad loadOptimizedBundle(const QString& bundle) {
     const QJsonDocument parsed = json ? QJsonDocument::fromJson(*json) : QJsonDocument();
     if (parsed.isArray()) {
         for (const QJsonValue& value : parsed.array())
-            durations.append(value.isDouble() ? qint64(value.toDouble()) : 0);
+            durations.append(value.isDouble() ? heldSeconds(value.toDouble()) : 0);
     } else {
         show.faults.append(json ? tr("durations.json is damaged; the player data's durations are used.")
                                 : tr("durations.json is missing; the player data's durations are used."));
     }
-    const auto slides =
-        numberedSlides(resources, QRegularExpression(QStringLiteral("^screen(\\d{3,})\\.(jpg|png)$")));
+    const auto slides = playableSlides(resources, bundleSlideName, show.faults);
     if (slides.empty())
-        return problem(tr("The bundle holds no slides: %1").arg(resources));
+        return problem(tr("No slide of the bundle can be shown: %1").arg(resources));
     const ScreenResolution resolution = slideResolution(data, slides.begin()->second.filePath());
     for (const auto& [number, file] : slides) {
         const qsizetype index = qsizetype(number - 1);
-        if (!slidePlays(file, show.faults))
-            continue;
         const KioskScreen* described = data && index >= 0 && index < data->project.screens.size()
                                            ? &data->project.screens[index]
                                            : nullptr;
@@ -240,9 +258,7 @@ ShowLoad loadOptimizedBundle(const QString& bundle) {
     }
     show.project.settings.defaultResolution = resolution;
     show.project.metadata.name = data ? data->project.metadata.name : QFileInfo(bundle).completeBaseName();
-    show.fingerprint = fingerprintOf(bytes + json.value_or(QByteArray()));
-    if (show.project.screens.isEmpty())
-        return problem(tr("No slide of the bundle can be shown: %1").arg(resources));
+    show.fingerprint = fingerprintOf(bytes + listingOf(resources));
     return ShowLoad{show, {}};
 }
 
@@ -258,7 +274,8 @@ ShowLoad loadBundle(const QString& bundle) {
     show.kind = ShowKind::bundle;
     show.path = bundle;
     show.name = QFileInfo(bundle).fileName();
-    show.fingerprint = fingerprintOf(bytes);
+    // The media's listing too: a bundle read while its files were still being copied is read again.
+    show.fingerprint = fingerprintOf(bytes + listingOf(resourcesOf(bundle)));
     show.project = data->project;
     for (const QString& refused : std::as_const(data->refusedPaths))
         show.faults.append(tr("Left out: %1 (outside the bundle).").arg(refused));
@@ -269,34 +286,30 @@ ShowLoad loadBundle(const QString& bundle) {
 }
 
 ShowLoad loadSlideFolder(const QString& folder) {
-    const auto slides =
-        numberedSlides(folder, QRegularExpression(QStringLiteral("^screen(\\d{3,})_(-?\\d+)\\.(jpg|png)$")));
     LoadedShow show;
     show.project.screens.clear();
     show.kind = ShowKind::slideFolder;
     show.path = folder;
     show.name = QFileInfo(folder).fileName();
+    const auto slides = playableSlides(folder, folderSlideName, show.faults);
+    if (slides.empty())
+        return problem(tr("No slide of the folder can be shown: %1").arg(folder));
     const ScreenResolution resolution = slideResolution(std::nullopt, slides.begin()->second.filePath());
-    QByteArray listing;
-    static const QRegularExpression duration(QStringLiteral("_(-?\\d+)\\."));
-    for (const auto& [number, file] : slides) {
-        listing += file.fileName().toUtf8() + QByteArray::number(file.size()) + '\n';
-        if (slidePlays(file, show.faults))
-            show.project.screens.append(slideScreen(
-                file.filePath(), resolution, duration.match(file.fileName()).captured(1).toLongLong()));
-    }
+    for (const auto& [number, file] : slides)
+        show.project.screens.append(
+            slideScreen(file.filePath(), resolution,
+                        heldSeconds(folderSlideName.match(file.fileName()).captured(2).toDouble())));
     show.project.settings.defaultResolution = resolution;
     show.project.metadata.name = show.name;
-    show.fingerprint = fingerprintOf(listing);
-    if (show.project.screens.isEmpty())
-        return problem(tr("No slide of the folder can be shown: %1").arg(folder));
+    show.fingerprint = fingerprintOf(listingOf(folder));
     return ShowLoad{show, {}};
 }
 
+// Whether the folder holds a file named as a slide (screen001_10.jpg), by the very rule that reads them.
 bool hasSlides(const QString& folder) {
-    return !QDir(folder)
-                .entryList({QStringLiteral("screen*_*.jpg"), QStringLiteral("screen*_*.png")}, QDir::Files)
-                .isEmpty();
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::System);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [](const QString& name) { return folderSlideName.match(name).hasMatch(); });
 }
 
 } // namespace
@@ -342,10 +355,10 @@ std::optional<QString> newestBundle(const QString& folder, bool complete) {
         const bool whole =
             !complete || optimized ||
             std::all_of(read->resources.cbegin(), read->resources.cend(), [&](const PlayerResource& r) {
-                const QString path = QDir(bundle.filePath()).filePath("Contents/" + r.path);
-                return inspectMediaFile(path, r.type == QLatin1StringView("video")
-                                                  ? MediaKind::video
-                                                  : MediaKind::picture) == MediaContent::matches;
+                return !r.path.isEmpty() &&
+                       inspectMediaFile(r.path, r.type == QLatin1StringView("video")
+                                                    ? MediaKind::video
+                                                    : MediaKind::picture) == MediaContent::matches;
             });
         if (!whole)
             continue;

@@ -131,6 +131,7 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
     callbacks.log = [](const QString& line) { AppLogger::logError(line); };
     callbacks.trace = [](const QString& line) { qCDebug(AppLogger::debug).noquote() << line; };
     media_ = std::make_unique<PreviewLiveMedia>(project_, services_.liveMedia, area_, std::move(callbacks));
+    media_->setUnattended(services_.fillsView);
 
     controls_ = new PreviewControls(this);
     connect(controls_, &PreviewControls::zoomInClicked, this, &KioskPreviewView::zoomIn);
@@ -179,7 +180,7 @@ void KioskPreviewView::applyScale() {
     if (showingTransition_)
         placeScreenArea();
     else
-        settleOn(playback_->currentScreenIndex());
+        settleOn(playback_->currentScreenIndex(), Announce::no);
     area_->update();
 }
 
@@ -211,7 +212,7 @@ void KioskPreviewView::beginTransition() {
     fittedIncoming_ = QImage();
 }
 
-void KioskPreviewView::settleOn(qint64 screen) {
+void KioskPreviewView::settleOn(qint64 screen, Announce announce) {
     shownScreen_ = screen;
     const qint64 count = project_.screens.size();
     const bool exists = screen >= 0 && screen < count;
@@ -229,7 +230,7 @@ void KioskPreviewView::settleOn(qint64 screen) {
     layers_->keepOnly({screen, upcoming});
     layers_->prepare(upcoming, media_->pictures(upcoming));
     releaseRetiredVideosWhenStill(screen);
-    if (started_)
+    if (started_ && announce == Announce::yes)
         emit screenSettled(screen);
 }
 
@@ -291,7 +292,8 @@ void KioskPreviewView::resizeEvent(QResizeEvent*) {
     const double before = scale_;
     placeScreenArea();
     if (scale_ != before && !showingTransition_)
-        settleOn(playback_->currentScreenIndex()); // the pages and the next layer at the new scale
+        settleOn(playback_->currentScreenIndex(),
+                 Announce::no); // the pages and the next layer at the new scale
     controls_->adjustSize();
     controls_->move(width() - 16 - controls_->width(), 16);
     controls_->raise();

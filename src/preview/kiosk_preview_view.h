@@ -78,7 +78,9 @@ private:
 
     void playbackChanged();
     void beginTransition();
-    void settleOn(qint64 screen);
+    // A screen on view on its own; `announce`: tell screenSettled (not when only the size changed).
+    enum class Announce { yes, no };
+    void settleOn(qint64 screen, Announce announce = Announce::yes);
     void placeScreenArea();
     void releaseRetiredVideosWhenStill(qint64 screen);
     // Screen units to the area's pixels: the scale, and the turn of a portrait panel.

@@ -48,6 +48,9 @@ public:
         bool allowsBackForwardNavigation = false;
         bool allowsMagnification = true;
         bool allowsLinkPreview = false;
+        // No one answers a dialog on a display computer: alerts and confirmations are logged, not shown
+        // (a confirmation is declined), so boxes cannot pile up over the show.
+        bool unattended = false;
         LiveLog log;
         // The page could not be loaded (no connection, no such host, a refused certificate, …); the
         // reason as the engine says it. On the main thread.

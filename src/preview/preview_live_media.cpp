@@ -201,6 +201,7 @@ void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
                         options.allowsMagnification =
                             c.stringProperty(PropertyKey::allowsMagnification) != u"false";
                         options.allowsLinkPreview = c.boolProperty(PropertyKey::allowsLinkPreview);
+                        options.unattended = unattended_;
                         options.log = callbacks_.log;
                         // A page may outlive this by a moment (a dialog of its own still open).
                         options.loadFailed = [this, alive = std::weak_ptr<int>(lifetime_),

@@ -56,6 +56,8 @@ public:
 
     // Everything stops and goes.
     void clear();
+    // Pages made from now on show no dialogs (a display computer).
+    void setUnattended(bool unattended) { unattended_ = unattended; }
 
     // The players of screens no longer loaded, paused: stopping one holds the main thread for a moment
     // (the decoder's threads are joined), which a transition or a playing film would show. They go when
@@ -102,7 +104,8 @@ private:
     QHash<QUuid, QImage> pageLooks_; // the last look of every page shown
     std::unique_ptr<LiveWebSession> webSession_;
     static constexpr int pagesPerWebSession = 40;
-    int pagesMade_ = 0;                                        // by the web session of now
+    int pagesMade_ = 0; // by the web session of now
+    bool unattended_ = false;
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0); // what callbacks of the pages ask first
 };
 

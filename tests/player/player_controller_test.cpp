@@ -129,6 +129,20 @@ TEST_F(PlayerControllerTest, ANewDeployTakesOverAtAScreenBoundaryAndEveryScreenS
     EXPECT_EQ(logLines().size(), 2);
 }
 
+TEST_F(PlayerControllerTest, AShowOfOneScreenStillLetsANewDeployTakeOverAtTheEndOfItsHold) {
+    KioskProject poster = show("Poster");
+    poster.screens.removeLast();
+    poster.screens[0].duration = 5;
+    deployLater(poster);
+    controller->start();
+    advance(5.0);
+    EXPECT_EQ(logLines().size(), 1) << "each hold of the one screen is a screen shown";
+    const QString evening = deployLater(show("Evening"));
+    advance(PlayerController::pollSeconds + 2.5);
+    EXPECT_EQ(controller->playing()->path, evening);
+    EXPECT_EQ(playingScreen(), "Evening");
+}
+
 TEST_F(PlayerControllerTest, NothingToPlayShowsTheStandbyCardUntilADeployArrives) {
     controller->start();
     EXPECT_TRUE(window->showsStandby());

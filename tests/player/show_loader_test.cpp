@@ -64,7 +64,7 @@ TEST_F(ShowLoaderTest, ABundlePlaysWhatItCanAndSaysOnceWhatItLeftOut) {
     ASSERT_EQ(load.show->faults.size(), 2);
     EXPECT_TRUE(load.show->faults[0].startsWith("Left out: Resources/a.png (cannot be decoded)"))
         << load.show->faults[0].toStdString();
-    EXPECT_EQ(load.show->fingerprint, fingerprint) << "the same player data";
+    EXPECT_NE(load.show->fingerprint, fingerprint) << "the same player data, other media: read again";
 
     QFile::remove(resources(bundle) + "/a.png");
     ASSERT_TRUE(QDir().mkpath(resources(bundle) + "/a.png"));
@@ -74,6 +74,14 @@ TEST_F(ShowLoaderTest, ABundlePlaysWhatItCanAndSaysOnceWhatItLeftOut) {
     ASSERT_TRUE(load.show) << "a pipe is never opened, so nothing blocks";
     EXPECT_TRUE(load.show->faults.join('\n').contains("(a folder)"));
     EXPECT_TRUE(load.show->faults.join('\n').contains("(not a regular file)"));
+
+    // A link in the bundle to a picture outside it is as good as a path out of it.
+    const QString outside = makeFile("elsewhere.png", pictureBytes("PNG"));
+    QDir(resources(bundle) + "/a.png").removeRecursively();
+    ASSERT_TRUE(QFile::link(outside, resources(bundle) + "/a.png"));
+    load = loadShow(bundle);
+    EXPECT_TRUE(load.show->faults.join('\n').contains("Left out: Resources/a.png (outside the bundle)"))
+        << load.show->faults.join('\n').toStdString();
 
     const QStringList summary = showSummary(load);
     EXPECT_EQ(summary[2], "Screen 1 “Start”: 5 s, Fade 1 s");
@@ -146,6 +154,8 @@ TEST_F(ShowLoaderTest, ASlideFolderPlaysInNumberOrderFittedToTheFirstSlide) {
     ASSERT_TRUE(tall.save(folder + "/screen010_1.jpg"));
     ASSERT_TRUE(wide.save(folder + "/screen001_4.png"));
     makeFile("slides/screen003_5.png", "random bytes");
+    ASSERT_EQ(::mkfifo(qPrintable(folder + "/screen000_5.png"), 0600), 0); // first by number: never opened
+    makeFile("slides/screenshot_1.png", pictureBytes("PNG"));              // not a slide's name
     const ShowLoad load = loadShow(folder);
     ASSERT_TRUE(load.show);
     EXPECT_EQ(load.show->kind, ShowKind::slideFolder);
@@ -156,7 +166,16 @@ TEST_F(ShowLoaderTest, ASlideFolderPlaysInNumberOrderFittedToTheFirstSlide) {
     EXPECT_EQ(load.show->project.settings.defaultResolution.width, 400);
     EXPECT_EQ(load.show->project.screens[2].components.first().properties.value(PropertyKey::fittingMode),
               "fit");
-    EXPECT_EQ(load.show->faults, QStringList{"Left out: screen003_5.png (cannot be decoded)."});
+    EXPECT_EQ(load.show->faults, (QStringList{"Left out: screen000_5.png (not a regular file).",
+                                              "Left out: screen003_5.png (cannot be decoded)."}));
+
+    // Files named nearly like slides are no slide folder.
+    const QString near = home.filePath("near");
+    QDir().mkpath(near);
+    makeFile("near/screenshot_1.png", pictureBytes("PNG"));
+    makeFile("near/SCREEN001_10.JPG", pictureBytes("JPEG"));
+    makeFile("near/screen01_5.jpg", pictureBytes("JPEG"));
+    EXPECT_TRUE(loadShow(near).problem.startsWith("No show in the folder"));
 }
 
 TEST_F(ShowLoaderTest, ADeployFolderPlaysItsNewestCompleteBundle) {

@@ -116,10 +116,12 @@ public:
 
 class PreviewViewTest : public ::testing::Test {
 protected:
-    void open(QList<KioskScreen> screens, QSize size = QSize(640, 400)) {
+    void open(QList<KioskScreen> screens, QSize size = QSize(640, 400), bool fillsView = false) {
         KioskProject project;
         project.screens = std::move(screens);
+        project.settings.defaultResolution = project.screens.first().resolution;
         KioskPreviewView::Services services;
+        services.fillsView = fillsView;
         auto scheduler = std::make_unique<ManualScheduler>();
         clock = scheduler.get();
         services.scheduler = std::move(scheduler);
@@ -272,6 +274,23 @@ TEST_F(PreviewViewTest, AFilmLeftIsPausedAndStopsOnlyOnceAStillScreenIsUp) {
     EXPECT_EQ(media.destroyedVideos, 0);
     at(4.5);
     EXPECT_EQ(media.destroyedVideos, 1);
+}
+
+TEST_F(PreviewViewTest, OnADisplayTheShowFillsTheViewAndNoDialogOrKeyStopsIt) {
+    KioskScreen screen = plainScreen(Qt::white);
+    PlacedComponent page = componentAt(ComponentType::webView, 160, 100, 160, 100);
+    page.properties[PropertyKey::url] = QStringLiteral("https://example.org");
+    screen.components = {page};
+    open({screen}, QSize(640, 400), true);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(view->previewScale(), 2.0);
+    EXPECT_EQ(pixel(1, 1), QColor(Qt::white)) << "edge to edge, without the preview's border";
+    ASSERT_EQ(media.pages.size(), 1);
+    EXPECT_TRUE(media.pages.first()->options.unattended);
+    EXPECT_EQ(media.pages.first()->page->geometry(), QRect(320, 200, 320, 200));
+    QSignalSpy close(view.get(), &KioskPreviewView::closeRequested);
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    EXPECT_EQ(close.count(), 0);
 }
 
 TEST_F(PreviewViewTest, AHundredScreenShowHoldsAtMostThreeLayers) {

@@ -112,6 +112,10 @@ protected:
     }
 
     void javaScriptAlert(const QUrl&, const QString& message) override {
+        if (options_.unattended) {
+            log(QStringLiteral("WebView alert not shown on a display: ") + message);
+            return;
+        }
         if (throttled())
             return;
         auto* box = new QMessageBox(QMessageBox::NoIcon, WebPageTexts::tr("Web Page Alert"), message,
@@ -122,6 +126,10 @@ protected:
     }
 
     bool javaScriptConfirm(const QUrl&, const QString& message) override {
+        if (options_.unattended) {
+            log(QStringLiteral("WebView confirmation declined on a display: ") + message);
+            return false;
+        }
         if (throttled())
             return false;
         // The page waits for the answer: the engine asks for it here and now, so this one dialog
