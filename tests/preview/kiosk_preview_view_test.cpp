@@ -119,7 +119,8 @@ protected:
     void open(QList<KioskScreen> screens, QSize size = QSize(640, 400), bool fillsView = false) {
         KioskProject project;
         project.screens = std::move(screens);
-        project.settings.defaultResolution = project.screens.first().resolution;
+        if (!project.screens.isEmpty())
+            project.settings.defaultResolution = project.screens.first().resolution;
         KioskPreviewView::Services services;
         services.fillsView = fillsView;
         auto scheduler = std::make_unique<ManualScheduler>();
