@@ -217,7 +217,7 @@ void KioskPreviewView::settleOn(qint64 screen, Announce announce) {
     const qint64 count = project_.screens.size();
     const bool exists = screen >= 0 && screen < count;
     placeScreenArea();
-    media_->showPagesOf(exists ? std::optional(screen) : std::nullopt, scale_);
+    media_->showPagesOf(exists ? std::optional(screen) : std::nullopt, scale_, screenToArea());
     if (!exists) {
         media_->setVideoScreens({}, {});
         layers_->keepOnly({});

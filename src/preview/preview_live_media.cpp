@@ -157,7 +157,7 @@ void PreviewLiveMedia::showPageError(const QUuid& id, const QString& reason) {
     log(QStringLiteral("WebView page cannot be shown: ") + page.address + QStringLiteral(": ") + reason);
 }
 
-void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
+void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale, const QTransform& placement) {
     if (!screen) {
         keepLookOfPages();
         for (const auto& [id, page] : pages_) {
@@ -226,7 +226,10 @@ void PreviewLiveMedia::showPagesOf(std::optional<qint64> screen, double scale) {
         QWidget* widget = pageWidget(page);
         if (!widget)
             continue;
-        const QRectF placed(page.units.topLeft() * scale, page.units.size() * scale);
+        // Upright, over where the (perhaps turned) screen has the page.
+        const QRectF placed = placement.isIdentity()
+                                  ? QRectF(page.units.topLeft() * scale, page.units.size() * scale)
+                                  : placement.mapRect(page.units);
         widget->setGeometry(placed.toAlignedRect());
         if (page.view && !page.error)
             page.view->setZoom(scale);

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QSet>
+#include <QTransform>
 
 #include <functional>
 #include <map>
@@ -46,7 +47,8 @@ public:
     void setVideoScreens(const QList<qint64>& loaded, const QList<qint64>& playing);
     // Shows the pages of `screen` over its components at `scale` points per unit; the pages of
     // other screens go. None: every page is hidden (a transition runs), after its look is kept.
-    void showPagesOf(std::optional<qint64> screen, double scale);
+    // `placement` (screen units to the host's pixels), when given, places them instead of `scale` alone.
+    void showPagesOf(std::optional<qint64> screen, double scale, const QTransform& placement = {});
     // Starts a video that waits for a click; false if there is none such.
     bool startVideo(qint64 screen, const QUuid& component);
     bool waitsForClick(qint64 screen, const QUuid& component) const;

@@ -289,6 +289,22 @@ TEST_F(PreviewViewTest, OnADisplayTheShowFillsTheViewAndNoDialogOrKeyStopsIt) {
     ASSERT_EQ(media.pages.size(), 1);
     EXPECT_TRUE(media.pages.first()->options.unattended);
     EXPECT_EQ(media.pages.first()->page->geometry(), QRect(320, 200, 320, 200));
+    // Turned a quarter for a portrait panel: upright over the page's place on the turned screen.
+    media.pages.clear();
+    KioskProject turnedShow;
+    turnedShow.screens = {screen};
+    turnedShow.settings.defaultResolution = screen.resolution;
+    KioskPreviewView::Services services;
+    services.scheduler = std::make_unique<ManualScheduler>();
+    services.liveMedia = &media;
+    services.fillsView = true;
+    services.rotation = 90;
+    KioskPreviewView turned(turnedShow, std::move(services));
+    turned.resize(400, 640);
+    turned.show();
+    QApplication::processEvents();
+    ASSERT_EQ(media.pages.size(), 1);
+    EXPECT_EQ(media.pages.first()->page->geometry(), QRect(0, 320, 200, 320));
     QSignalSpy close(view.get(), &KioskPreviewView::closeRequested);
     QTest::keyClick(view.get(), Qt::Key_Escape);
     EXPECT_EQ(close.count(), 0);
