@@ -105,7 +105,7 @@ private:
     std::map<QUuid, Page> pages_;
     QHash<QUuid, QImage> pageLooks_; // the last look of every page shown
     std::unique_ptr<LiveWebSession> webSession_;
-    static constexpr int pagesPerWebSession = 40;
+    static constexpr int pagesPerWebSession = 10;
     int pagesMade_ = 0; // by the web session of now
     bool unattended_ = false;
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0); // what callbacks of the pages ask first
