@@ -1,4 +1,5 @@
 // vistrelle-player PATH: plays a deployed show full screen on a display computer.
+#include "platform/app_logger.h"
 #include "platform/scheduler.h"
 #include "player/cursor_auto_hider.h"
 #include "player/player_controller.h"
@@ -78,6 +79,8 @@ int play(int argc, char** argv, const PlayerOptions& options) {
     std::unique_ptr<Scheduler> scheduler = Scheduler::eventLoop();
     ServiceNotifier notifier;
     ScreenSaverInhibitor inhibitor;
+    if (!inhibitor.isInhibiting())
+        qCInfo(AppLogger::general()).noquote() << "The screen saver is not held off:" << inhibitor.reason();
     std::unique_ptr<CursorAutoHider> cursor;
     if (!options.windowed)
         cursor = std::make_unique<CursorAutoHider>(*scheduler);

@@ -7,35 +7,8 @@
 #include "preview/preview_playback.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace vistrelle {
-
-namespace {
-
-// What changes when a deploy writes, a bundle is replaced or a file goes: names, sizes and times of the
-// files that make the show, read without opening any of them. Cheap enough for every few seconds.
-QString folderStamp(const QString& folder) {
-    QString stamp;
-    const QFileInfoList files = QDir(folder).entryInfoList(
-        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
-    for (const QFileInfo& file : files)
-        stamp += file.fileName() + u'|' + QString::number(file.size()) + u'|' +
-                 QString::number(file.lastModified().toMSecsSinceEpoch()) + u'\n';
-    return stamp;
-}
-
-QString showStamp(const QString& path) {
-    const QString resources = QStringLiteral("/Contents/Resources");
-    if (QFileInfo(path + resources).isDir())
-        return folderStamp(path + resources);
-    QString stamp = folderStamp(path);
-    for (const QFileInfo& bundle : QDir(path).entryInfoList({QStringLiteral("*.bundle")}, QDir::Dirs))
-        stamp += bundle.fileName() + u'\n' + folderStamp(bundle.filePath() + resources);
-    return stamp;
-}
-
-} // namespace
 
 PlayerController::PlayerController(QString path, Services services, QObject* parent)
     : QObject(parent)
@@ -85,7 +58,6 @@ void PlayerController::stop() {
 
 void PlayerController::play(const LoadedShow& show) {
     endScreen();
-    screen_.reset();
     pending_.reset();
     lastProblem_.clear();
     playing_ = show;
@@ -97,7 +69,6 @@ void PlayerController::play(const LoadedShow& show) {
 
 void PlayerController::standby(const QString& problem) {
     endScreen();
-    screen_.reset();
     playing_.reset();
     pending_.reset();
     if (problem != lastProblem_)
@@ -118,7 +89,7 @@ void PlayerController::noteFaults(const LoadedShow& show) {
 }
 
 void PlayerController::poll() {
-    const QString stamp = showStamp(path_);
+    const QByteArray stamp = showStamp(path_);
     if (stamp == stamp_)
         return;
     stamp_ = stamp;
@@ -171,11 +142,11 @@ void PlayerController::screenSettled(qint64 index) {
 
 void PlayerController::endScreen() {
     loopTimer_.reset();
-    if (!screen_ || !playing_ || *screen_ >= playing_->project.screens.size())
-        return;
-    const KioskScreen& screen = playing_->project.screens[*screen_];
-    log_.append({playing_->name, playing_->fingerprint, uuidText(screen.id), screen.name, screenStart_,
-                 services_.scheduler->now() - screenStartedAt_});
+    if (screen_ && playing_ && *screen_ < playing_->project.screens.size()) {
+        const KioskScreen& screen = playing_->project.screens[*screen_];
+        log_.append({playing_->name, playing_->fingerprint, uuidText(screen.id), screen.name, screenStart_,
+                     services_.scheduler->now() - screenStartedAt_});
+    }
     screen_.reset();
 }
 

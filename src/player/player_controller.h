@@ -73,7 +73,7 @@ private:
     std::optional<LoadedShow> playing_;
     std::optional<LoadedShow> pending_;
     QString lastProblem_;
-    QString stamp_; // what the path looked like at the last look
+    QByteArray stamp_; // what the path looked like at the last look
     QSet<QString> reportedFingerprints_;
     // The screen on view: its place, when it came, and its start on the scheduler's clock.
     std::optional<qint64> screen_;

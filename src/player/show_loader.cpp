@@ -17,7 +17,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <vector>
 
 namespace vistrelle {
 
@@ -33,9 +35,13 @@ QString resourcesOf(const QString& bundle) {
     return QDir(bundle).filePath(QStringLiteral("Contents/Resources"));
 }
 
+// A bundle of pre-rendered slides carries this marker.
+bool isOptimized(const QString& bundle) {
+    return QFileInfo(QDir(resourcesOf(bundle)).filePath(QStringLiteral("Optimized"))).isFile();
+}
+
 bool isBundle(const QString& path) {
-    return QFileInfo(QDir(resourcesOf(path)).filePath(playerDataName)).isFile() ||
-           QFileInfo(QDir(resourcesOf(path)).filePath(QStringLiteral("Optimized"))).isFile();
+    return QFileInfo(QDir(resourcesOf(path)).filePath(playerDataName)).isFile() || isOptimized(path);
 }
 
 QString fingerprintOf(const QByteArray& bytes) {
@@ -106,10 +112,9 @@ public:
     }
 
 private:
+    // A file used twice is judged once: inspectMediaFile keeps its verdicts per file stamp.
     bool plays(const QString& path, MediaKind kind, const KioskScreen& screen, const QString& what) {
-        const auto known = verdicts_.find(path);
-        const MediaContent content =
-            known != verdicts_.end() ? known->second : verdicts_[path] = inspectMediaFile(path, kind);
+        const MediaContent content = inspectMediaFile(path, kind);
         if (content == MediaContent::matches)
             return true;
         faults_.append(
@@ -120,7 +125,6 @@ private:
 
     QString contents_;
     QStringList& faults_;
-    std::map<QString, MediaContent> verdicts_;
 };
 
 ShowLoad problem(const QString& text) {
@@ -263,7 +267,7 @@ ShowLoad loadOptimizedBundle(const QString& bundle) {
 }
 
 ShowLoad loadBundle(const QString& bundle) {
-    if (QFileInfo(QDir(resourcesOf(bundle)).filePath(QStringLiteral("Optimized"))).isFile())
+    if (isOptimized(bundle))
         return loadOptimizedBundle(bundle);
     QString why;
     QByteArray bytes;
@@ -330,42 +334,65 @@ bool isBundleFolder(const QString& path) {
     return !isBundle(path) && !QDir(path).entryList({QStringLiteral("*.bundle")}, QDir::Dirs).isEmpty();
 }
 
-std::optional<QString> newestCompleteBundle(const QString& folder) {
-    return newestBundle(folder, true);
-}
+namespace {
 
-std::optional<QString> newestBundle(const QString& folder, bool complete) {
+// The bundles of a deploy folder worth playing, newest first by their player data's time: the newest
+// complete one, and the newest whose player data at least reads. One look at each bundle serves both.
+struct BundleChoice {
+    std::optional<QString> complete;
+    std::optional<QString> readable;
+};
+
+BundleChoice chooseBundles(const QString& folder) {
     const QDir dir(folder);
     const QFileInfo readme(dir.filePath(QStringLiteral("README.txt")));
-    std::optional<QString> newest;
-    QDateTime newestTime;
+    std::vector<std::pair<QDateTime, QString>> candidates;
     for (const QFileInfo& bundle :
          dir.entryInfoList({QStringLiteral("*.bundle")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QFileInfo data(QDir(resourcesOf(bundle.filePath())).filePath(playerDataName));
-        // A deploy writes the README last: a bundle newer than it is still being written.
-        if (!data.isFile() || (complete && (!readme.isFile() || readme.lastModified() < data.lastModified())))
-            continue;
-        if (newest && data.lastModified() <= newestTime)
-            continue;
+        if (data.isFile())
+            candidates.emplace_back(data.lastModified(), bundle.filePath());
+    }
+    std::sort(candidates.begin(), candidates.end(), std::greater<>());
+    BundleChoice choice;
+    for (const auto& [time, bundle] : candidates) {
         QString why;
-        const std::optional<PlayerData> read = readBundleData(bundle.filePath(), &why);
+        const std::optional<PlayerData> read = readBundleData(bundle, &why);
         if (!read)
             continue;
-        const bool optimized = QFileInfo(QDir(resourcesOf(bundle.filePath())).filePath("Optimized")).isFile();
+        if (!choice.readable)
+            choice.readable = bundle;
+        // A deploy writes the README last: a bundle newer than it is still being written.
+        const bool written = readme.isFile() && readme.lastModified() >= time;
         const bool whole =
-            !complete || optimized ||
-            std::all_of(read->resources.cbegin(), read->resources.cend(), [&](const PlayerResource& r) {
+            isOptimized(bundle) ||
+            std::all_of(read->resources.cbegin(), read->resources.cend(), [](const PlayerResource& r) {
                 return !r.path.isEmpty() &&
                        inspectMediaFile(r.path, r.type == QLatin1StringView("video")
                                                     ? MediaKind::video
                                                     : MediaKind::picture) == MediaContent::matches;
             });
-        if (!whole)
-            continue;
-        newest = bundle.filePath();
-        newestTime = data.lastModified();
+        if (written && whole) {
+            choice.complete = bundle;
+            break;
+        }
     }
-    return newest;
+    return choice;
+}
+
+} // namespace
+
+std::optional<QString> newestCompleteBundle(const QString& folder) {
+    return chooseBundles(folder).complete;
+}
+
+QByteArray showStamp(const QString& path) {
+    if (QFileInfo(resourcesOf(path)).isDir())
+        return listingOf(resourcesOf(path));
+    QByteArray stamp = listingOf(path);
+    for (const QFileInfo& bundle : QDir(path).entryInfoList({QStringLiteral("*.bundle")}, QDir::Dirs))
+        stamp += bundle.fileName().toUtf8() + '\n' + listingOf(resourcesOf(bundle.filePath()));
+    return stamp;
 }
 
 ShowLoad loadShow(const QString& path) {
@@ -381,8 +408,8 @@ ShowLoad loadShow(const QString& path) {
         return loadBundle(folder);
     if (isBundleFolder(folder)) {
         // Without a complete bundle, the newest that reads plays what it can rather than nothing.
-        const std::optional<QString> newest = newestCompleteBundle(folder);
-        const std::optional<QString> playable = newest ? newest : newestBundle(folder, false);
+        const BundleChoice choice = chooseBundles(folder);
+        const std::optional<QString> playable = choice.complete ? choice.complete : choice.readable;
         if (!playable)
             return problem(tr("No bundle in the folder can be read: %1").arg(folder));
         return loadBundle(*playable);

@@ -44,8 +44,10 @@ bool isBundleFolder(const QString& path);
 // The newest complete bundle in a deploy destination: its player data reads, every resource it lists is
 // there and decodes, and the README (written last by a deploy) is at least as new as its player data.
 std::optional<QString> newestCompleteBundle(const QString& folder);
-// The newest bundle of the folder whose player data reads; with `complete`, as newestCompleteBundle.
-std::optional<QString> newestBundle(const QString& folder, bool complete);
+
+// What tells one state of the path's files from the next (names, sizes, times; nothing is opened): cheap
+// enough to look every few seconds whether there is something new to load.
+QByteArray showStamp(const QString& path);
 
 // "Lobby.bundle, 6 screens (bundle)": how the check and the log name a show.
 QString describeKind(ShowKind kind);

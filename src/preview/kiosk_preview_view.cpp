@@ -453,8 +453,6 @@ void KioskPreviewView::paintScreenArea(QPainter& painter) {
     if (showingTransition_)
         frameLog_.transitionFrame(playback_->transitionProgress(), milliseconds);
     frameLog_.firstFrame(double(services_.sinceRequested.nsecsElapsed()) / 1e6);
-    if (!firstFrameMs_)
-        firstFrameMs_ = double(services_.sinceRequested.nsecsElapsed()) / 1e6;
     emit framePainted();
 }
 

@@ -57,7 +57,7 @@ public:
     // A click at `point` of the view, as a visitor's.
     void clickAt(QPointF point);
     // The time the first frame took to draw, from `sinceRequested` (ms); none before it.
-    std::optional<double> firstFrameMs() const { return firstFrameMs_; }
+    std::optional<double> firstFrameMs() const { return frameLog_.firstFrameMs(); }
 
 signals:
     void closeRequested();
@@ -116,7 +116,6 @@ private:
     qint64 fittedFrom_ = 0; // the cache key of the incoming layer it was fitted from
 
     PreviewFrameLog frameLog_;
-    std::optional<double> firstFrameMs_;
     std::unique_ptr<Scheduler::Timer> releaseTimer_;
 };
 

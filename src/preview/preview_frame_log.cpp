@@ -9,10 +9,11 @@ PreviewFrameLog::PreviewFrameLog()
     : enabled_(!qEnvironmentVariableIsEmpty("VISTRELLE_PREVIEW_FRAME_TIMES")) {}
 
 void PreviewFrameLog::firstFrame(double milliseconds) {
-    if (!enabled_ || firstFrameSeen_)
+    if (firstFrame_)
         return;
-    firstFrameSeen_ = true;
-    std::fprintf(stderr, "preview first frame: %.1f ms\n", milliseconds);
+    firstFrame_ = milliseconds;
+    if (enabled_)
+        std::fprintf(stderr, "preview first frame: %.1f ms\n", milliseconds);
 }
 
 void PreviewFrameLog::firstVideoFrame(double milliseconds) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace vistrelle {
 
 // How long the preview takes to draw, written to standard error when the
@@ -13,7 +15,9 @@ public:
     PreviewFrameLog();
 
     bool enabled() const { return enabled_; }
+    // Remembered whether or not the log is written (the player waits for it).
     void firstFrame(double milliseconds);
+    std::optional<double> firstFrameMs() const { return firstFrame_; }
     // The first frame of a video on view: proof that the media framework plays, and how soon.
     void firstVideoFrame(double milliseconds);
     void transitionFrame(double progress, double milliseconds);
@@ -21,7 +25,7 @@ public:
 
 private:
     bool enabled_ = false;
-    bool firstFrameSeen_ = false;
+    std::optional<double> firstFrame_;
     bool firstVideoFrameSeen_ = false;
     int frames_ = 0;
     double worst_ = 0;

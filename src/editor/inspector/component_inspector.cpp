@@ -329,15 +329,17 @@ const PlacedComponent* ComponentInspector::liveComponent() const {
 
 void ComponentInspector::writeValues(const EditTarget& target, const PropertyMap& values) {
     DocumentSession* session = target.session;
+    const auto withValues = [&values](PlacedComponent component) {
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            component.properties.insert(it.key(), it.value());
+        return component;
+    };
     if (target.groupIds.size() > 1 && session) {
         // A group: every member still there takes the values, as one step.
         QList<PlacedComponent> edited;
         for (const QUuid& id : target.groupIds)
-            if (const PlacedComponent* member = session->findComponent(target.screenId, id)) {
-                edited.append(*member);
-                for (auto it = values.cbegin(); it != values.cend(); ++it)
-                    edited.last().properties.insert(it.key(), it.value());
-            }
+            if (const PlacedComponent* member = session->findComponent(target.screenId, id))
+                edited.append(withValues(*member));
         session->replaceComponentsOnScreen(target.screenId, edited, tr("Update Components"),
                                            values.keys().join(u','), target.interaction);
         return;
@@ -346,9 +348,7 @@ void ComponentInspector::writeValues(const EditTarget& target, const PropertyMap
         session ? session->findComponent(target.screenId, target.componentId) : nullptr;
     if (!current)
         return; // the component it was meant for is gone: nothing is written elsewhere
-    PlacedComponent updated = *current;
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        updated.properties.insert(it.key(), it.value());
+    const PlacedComponent updated = withValues(*current);
     // Only the edited keys change: a change made meanwhile elsewhere (a nudge, an undo) is kept.
     session->updateComponentOnScreen(target.screenId, updated, values.keys().join(u','), target.interaction);
 }

@@ -280,9 +280,16 @@ const KioskScreen* ScreenInspector::liveScreen() const {
     return session_ ? session_->findScreen(screenId_) : nullptr;
 }
 
+namespace {
+
+bool isFirstScreenOf(const DocumentSession& session, const QUuid& screenId) {
+    return !session.project().screens.isEmpty() && session.project().screens.first().id == screenId;
+}
+
+} // namespace
+
 bool ScreenInspector::isFirstScreen(const QUuid& screenId) const {
-    return session_ && !session_->project().screens.isEmpty() &&
-           session_->project().screens.first().id == screenId;
+    return session_ && isFirstScreenOf(*session_, screenId);
 }
 
 void ScreenInspector::commitName() {
@@ -358,7 +365,7 @@ void ScreenInspector::writeBackground(const BackgroundStyle& background) {
         return;
     const std::optional<quint64> interaction =
         dialogTarget_ ? std::optional(dialogTarget_->interaction) : std::nullopt;
-    if (session->project().screens.first().id == screen->id && session->appliesBackgroundToAllScreens()) {
+    if (isFirstScreenOf(*session, screen->id) && session->appliesBackgroundToAllScreens()) {
         QList<KioskScreen> screens = session->project().screens;
         for (KioskScreen& each : screens)
             each.background = background;
