@@ -11,6 +11,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <optional>
 
 namespace vistrelle {
 
@@ -25,11 +26,42 @@ constexpr qint64 mostElements = 4'000'000;
 // The writer leaves line feeds, carriage returns and tabs of a value as they are, and an XML parser turns
 // them into spaces inside attribute values: a label's second line would join its first. As character
 // references they survive. Only quoted values inside tags are touched.
-QByteArray protectAttributeWhitespace(const QByteArray& data) {
-    QByteArray out;
+struct ProtectedXml {
+    QByteArray data;
+    // Where each replaced line feed was: the parser's line and the column that followed it, both counted in
+    // the protected text, so that an error's place can be told in the lines of the file as written.
+    struct LineBreak {
+        qint64 line;
+        qint64 nextColumn;
+    };
+    QList<LineBreak> removedBreaks;
+
+    PlayerXmlError placedInOriginal(PlayerXmlError error) const {
+        qint64 earlierBreaks = 0;
+        std::optional<qint64> lastColumnOnLine;
+        for (const LineBreak& removed : removedBreaks) {
+            if (removed.line < error.line) {
+                ++earlierBreaks;
+            } else if (removed.line == error.line && removed.nextColumn <= error.column) {
+                ++earlierBreaks;
+                lastColumnOnLine = removed.nextColumn;
+            }
+        }
+        error.line += earlierBreaks;
+        if (lastColumnOnLine)
+            error.column -= *lastColumnOnLine;
+        return error;
+    }
+};
+
+ProtectedXml protectAttributeWhitespace(const QByteArray& data) {
+    ProtectedXml result;
+    QByteArray& out = result.data;
     out.reserve(data.size() + data.size() / 16);
     bool inTag = false;
     char quote = 0;
+    qint64 line = 1;
+    qint64 column = 0; // counted as the parser counts, in bytes here: the same for the writer's ASCII markup
     for (qsizetype i = 0; i < data.size(); ++i) {
         const char c = data[i];
         if (quote) {
@@ -37,12 +69,16 @@ QByteArray protectAttributeWhitespace(const QByteArray& data) {
                 quote = 0;
             else if (c == '\n') {
                 out += "&#10;";
+                column += 5;
+                result.removedBreaks.append({line, column});
                 continue;
             } else if (c == '\r') {
                 out += "&#13;";
+                column += 5;
                 continue;
             } else if (c == '\t') {
                 out += "&#9;";
+                column += 5;
                 continue;
             }
         } else if (inTag) {
@@ -54,8 +90,14 @@ QByteArray protectAttributeWhitespace(const QByteArray& data) {
             inTag = true;
         }
         out += c;
+        if (c == '\n') {
+            ++line;
+            column = 0;
+        } else {
+            ++column;
+        }
     }
-    return out;
+    return result;
 }
 
 class PlayerXmlReader {
@@ -253,7 +295,13 @@ PlayerData readPlayerXml(const QByteArray& data, const QString& contentsFolder) 
         throw PlayerXmlError{QCoreApplication::translate("PlayerXml", "The file is larger than %1 MB.")
                                  .arg(largestPlayerXml / (1024 * 1024)),
                              0, 0};
-    PlayerData read = PlayerXmlReader(protectAttributeWhitespace(data), contentsFolder).read();
+    const ProtectedXml protectedXml = protectAttributeWhitespace(data);
+    PlayerData read;
+    try {
+        read = PlayerXmlReader(protectedXml.data, contentsFolder).read();
+    } catch (const PlayerXmlError& error) {
+        throw protectedXml.placedInOriginal(error);
+    }
     // A project with its screens: the player data has no project-wide component list or resources.
     read.project.components.clear();
     read.project.resources.clear();

@@ -191,6 +191,14 @@ TEST_F(PlayerXmlReaderTest, HostileOrBrokenFilesAreRefusedWithTheirPlace) {
     EXPECT_EQ(truncated.line, 3);
     EXPECT_TRUE(truncated.message().startsWith("line 3, column ")) << truncated.message().toStdString();
 
+    // A value over three lines comes before the fault: its place is told in the file's own lines.
+    const PlayerXmlError afterLongValue = readError(
+        "<KioskProject>\n<metadata><name a=\"one\ntwo\nthree\"/>\n  <bad attr=></metadata></KioskProject>");
+    EXPECT_EQ(afterLongValue.line, 5) << afterLongValue.message().toStdString();
+    const PlayerXmlError besideValue = readError("<KioskProject>\n<name a=\"one\ntwo\" <</KioskProject>");
+    EXPECT_EQ(besideValue.line, 3) << besideValue.message().toStdString();
+    EXPECT_LT(besideValue.column, 10) << besideValue.message().toStdString();
+
     EXPECT_FALSE(readError("\x89PNG garbage \x01\x02").description.isEmpty());
     EXPECT_FALSE(readError("").description.isEmpty());
     EXPECT_TRUE(readError("<Screen/>").description.contains("not player data"));
