@@ -89,6 +89,7 @@ int play(int argc, char** argv, const PlayerOptions& options) {
     services.window = &window;
     services.notifier = &notifier;
     services.logFolder = options.logDir.isEmpty() ? defaultLogFolder() : options.logDir;
+    services.loadsInBackground = true;
     PlayerController controller(QDir(options.path).absolutePath(), services);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &app, [] { QCoreApplication::quit(); });

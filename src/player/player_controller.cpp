@@ -7,6 +7,7 @@
 #include "preview/preview_playback.h"
 
 #include <QDir>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace vistrelle {
 
@@ -48,6 +49,11 @@ void PlayerController::stop() {
     stopped_ = true;
     endScreen();
     pollTimer_.reset();
+    if (loading_) {
+        loading_->disconnect(this);
+        loading_->waitForFinished();
+        loading_.reset();
+    }
     statusTimer_.reset();
     watchdogTimer_.reset();
     status_.state = QStringLiteral("stopped");
@@ -89,11 +95,28 @@ void PlayerController::noteFaults(const LoadedShow& show) {
 }
 
 void PlayerController::poll() {
+    if (loading_)
+        return; // the next look comes after this one's answer
     const QByteArray stamp = showStamp(path_);
     if (stamp == stamp_)
         return;
     stamp_ = stamp;
-    const ShowLoad load = loadShow(path_);
+    if (!services_.loadsInBackground) {
+        takeLoaded(loadShow(path_));
+        return;
+    }
+    loading_ = std::make_unique<QFutureWatcher<ShowLoad>>();
+    connect(loading_.get(), &QFutureWatcher<ShowLoad>::finished, this, [this] {
+        const ShowLoad load = loading_->result();
+        loading_.release()->deleteLater();
+        takeLoaded(load);
+    });
+    loading_->setFuture(QtConcurrent::run([path = path_] { return loadShow(path); }));
+}
+
+void PlayerController::takeLoaded(const ShowLoad& load) {
+    if (stopped_)
+        return;
     if (!load.show) {
         if (!playing_) {
             standby(load.problem);

@@ -7,6 +7,7 @@
 #include "player/status_file.h"
 
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QSet>
 
@@ -35,6 +36,9 @@ public:
         ServiceNotifier* notifier = nullptr; // none: no service manager
         QString logFolder;
         std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+        // Reading a changed bundle (its XML and a look at each medium) on a worker thread keeps the frames of
+        // the show on view coming; tests read at once.
+        bool loadsInBackground = false;
     };
 
     PlayerController(QString path, Services services, QObject* parent = nullptr);
@@ -53,10 +57,13 @@ public:
 
     // Looks at the path now (the poll does it every `pollSeconds`).
     void poll();
+    // A look whose reading has not finished yet.
+    bool isLoading() const { return loading_ != nullptr; }
 
 private:
     void play(const LoadedShow& show);
     void standby(const QString& problem);
+    void takeLoaded(const ShowLoad& load);
     void screenSettled(qint64 index);
     void endScreen();
     void noteFaults(const LoadedShow& show);
@@ -83,6 +90,7 @@ private:
     std::unique_ptr<Scheduler::Timer> statusTimer_;
     std::unique_ptr<Scheduler::Timer> watchdogTimer_;
     std::unique_ptr<Scheduler::Timer> loopTimer_; // the end of a one-screen show's hold
+    std::unique_ptr<QFutureWatcher<ShowLoad>> loading_;
     bool stopped_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "support/manual_scheduler.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -141,6 +142,37 @@ TEST_F(PlayerControllerTest, AShowOfOneScreenStillLetsANewDeployTakeOverAtTheEnd
     advance(PlayerController::pollSeconds + 2.5);
     EXPECT_EQ(controller->playing()->path, evening);
     EXPECT_EQ(playingScreen(), "Evening");
+}
+
+TEST_F(PlayerControllerTest, ANewDeployIsReadBesideTheShowOnViewWhenReadingInTheBackground) {
+    PlayerController::Services services;
+    services.scheduler = &clock;
+    services.window = window.get();
+    services.logFolder = home.filePath("log");
+    services.loadsInBackground = true;
+    controller = std::make_unique<PlayerController>(destination, services);
+    deployLater(show("Morning"));
+    controller->start();
+    ASSERT_TRUE(controller->playing()) << "the first show is read before the first frame";
+
+    const QString evening = deployLater(show("Evening"));
+    controller->poll();
+    EXPECT_TRUE(controller->isLoading());
+    EXPECT_FALSE(controller->pending()) << "nothing changes until the reading is done";
+    controller->poll(); // a look while reading neither starts a second reading nor loses the first
+    QElapsedTimer waited;
+    waited.start();
+    while (controller->isLoading() && waited.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(controller->pending());
+    EXPECT_EQ(controller->pending()->path, evening);
+
+    deployLater(show("Night"));
+    controller->poll();
+    controller->stop(); // quitting while a bundle is being read waits for it and stays quiet
+    EXPECT_FALSE(controller->isLoading());
+    QApplication::processEvents();
+    EXPECT_EQ(controller->pending()->path, evening);
 }
 
 TEST_F(PlayerControllerTest, NothingToPlayShowsTheStandbyCardUntilADeployArrives) {
