@@ -32,13 +32,18 @@ QList<PlacedComponent> componentsOnPasteboard() {
 
 } // namespace
 
+QString DocumentSession::storedMediaPath(const QUrl& droppedFile) {
+    return pathMaker()                 ? pathMaker()(droppedFile)
+           : droppedFile.isLocalFile() ? droppedFile.toLocalFile()
+                                       : droppedFile.toString();
+}
+
 void DocumentSession::addComponent(ComponentType type, Point point, const std::optional<QUrl>& droppedFile) {
-    std::optional<QString> mediaPath;
-    if (droppedFile)
-        mediaPath = pathMaker()                  ? pathMaker()(*droppedFile)
-                    : droppedFile->isLocalFile() ? droppedFile->toLocalFile()
-                                                 : droppedFile->toString();
-    const PlacedComponent component = makeComponent(type, point, mediaPath);
+    addMadeComponent(makeComponent(
+        type, point, droppedFile ? std::optional<QString>(storedMediaPath(*droppedFile)) : std::nullopt));
+}
+
+void DocumentSession::addMadeComponent(const PlacedComponent& component) {
     const qsizetype index = selectedScreenIndex();
     if (index < 0) {
         AppLogger::logError(QStringLiteral("Could not find screen index for selected screen"));

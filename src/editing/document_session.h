@@ -101,6 +101,10 @@ public:
     // --- components of the selected screen
     // A new component at `point`; an image or a video takes the file dropped with it (as a stored path).
     void addComponent(ComponentType type, Point point, const std::optional<QUrl>& droppedFile = std::nullopt);
+    // `component`, made by the caller, added to the selected screen as one step and selected.
+    void addMadeComponent(const PlacedComponent& component);
+    // A dropped file as the project stores its path.
+    static QString storedMediaPath(const QUrl& droppedFile);
     // With `mergeKey`, steps of one interaction merge (see ComponentEditCommand).
     void updateComponent(const PlacedComponent& component, bool registerUndo, const QString& mergeKey = {});
     // The same for a component of any screen: an edit bound to a component (a dialog opened for it)

@@ -19,6 +19,7 @@
 #include "editor/total_duration.h"
 #include "editor/zoom_steps.h"
 #include "export/kiosk_deploy_manager.h"
+#include "export/new_component.h"
 #include "model/component_properties.h"
 #include "platform/app_logger.h"
 #include "platform/notification_center.h"
@@ -357,7 +358,17 @@ void EditorWindow::wireCanvas() {
     };
     callbacks.componentDropped = [this](ComponentType type, Point point, const std::optional<QUrl>& file) {
         activateDocument();
-        session_.addComponent(type, point, file);
+        const auto& screens = project().screens;
+        const auto screen = std::find_if(screens.cbegin(), screens.cend(), [&](const KioskScreen& s) {
+            return session_.selectedScreen() && s.id == session_.selectedScreen()->id;
+        });
+        if (screen == screens.cend()) {
+            session_.addComponent(type, point, file); // it reports the missing screen
+            return;
+        }
+        session_.addMadeComponent(componentMadeForScreen(
+            type, point, *screen, ShowCheckRunner::shared().media(),
+            file ? std::optional<QString>(DocumentSession::storedMediaPath(*file)) : std::nullopt));
     };
     callbacks.gestureEnded = [this] {
         // The component a resize ended on stays the selected one, as it is now.

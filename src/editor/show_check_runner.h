@@ -38,6 +38,8 @@ public:
     bool isCurrent() const { return !isChecking() && !settle_ && !pending_; }
 
     bool highPerformance() const { return options_.highPerformance; }
+    // What the check knows of media files (safe from any thread).
+    MediaProbe& media() { return *media_; }
     void setHighPerformance(bool on);
 
     // Checks everything again at once (the media on disk may have changed, which no edit shows).

@@ -3,6 +3,8 @@
 #include "export/check_finding.h"
 #include "model/project_model.h"
 
+#include <QColor>
+
 namespace vistrelle {
 
 class MediaProbe;
@@ -35,6 +37,10 @@ inline constexpr double secondsToNotice = 2;
 inline constexpr double blurryEnlargement = 1.5;
 inline constexpr double wastefulReduction = 4;
 } // namespace check_limits
+
+// Black or white, whichever reads better over what `screen` draws under `component`'s frame (and the
+// component's own background, for a text area), measured as the contrast rule measures text.
+QColor legibleColorOver(const KioskScreen& screen, const PlacedComponent& component, MediaProbe& media);
 
 // Name, password and screens, as deployment checks them, the slides' size, and the project's default
 // background picture.

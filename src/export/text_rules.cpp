@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace vistrelle {
 
@@ -167,25 +168,66 @@ void checkTextRoom(const KioskScreen& screen, const PlacedComponent& c, const Te
             &c);
 }
 
-void checkContrast(const KioskScreen& screen, const TextPlacements& texts, MediaProbe& media,
-                   ScreenFindings& found) {
+namespace {
+
+// The small picture of the screen that contrast is judged on, drawn with `beforeEach` called just before
+// each component is drawn; none for a screen of no size.
+std::optional<std::pair<QImage, double>>
+paintContrastPicture(const KioskScreen& screen, MediaProbe& media,
+                     const std::function<void(const QImage&, double, const PlacedComponent&)>& beforeEach) {
     const QSizeF size(double(screen.resolution.width), double(screen.resolution.height));
-    if (!(size.width() > 0) || !(size.height() > 0) || texts.isEmpty())
-        return;
+    if (!(size.width() > 0) || !(size.height() > 0))
+        return std::nullopt;
     const double scale = std::min(1.0, contrastPictureSide / std::max(size.width(), size.height()));
     QImage picture(std::max(1, int(std::lround(size.width() * scale))),
                    std::max(1, int(std::lround(size.height() * scale))), QImage::Format_RGB32);
     if (picture.isNull())
-        return;
+        return std::nullopt;
     picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.scale(scale, scale);
+    {
+        QPainter painter(&picture);
+        painter.scale(scale, scale);
+        paintScreen(painter, screen, size, media.images(), ComponentOrder::byZIndex, std::nullopt,
+                    [&](const PlacedComponent& c) { beforeEach(picture, scale, c); });
+    }
+    return std::pair{picture, scale};
+}
+
+} // namespace
+
+void checkContrast(const KioskScreen& screen, const TextPlacements& texts, MediaProbe& media,
+                   ScreenFindings& found) {
+    if (texts.isEmpty())
+        return;
     // Each text is judged against the picture as it stands just before the text is drawn.
-    paintScreen(painter, screen, size, media.images(), ComponentOrder::byZIndex, std::nullopt,
-                [&](const PlacedComponent& c) {
-                    if (const auto text = texts.constFind(c.id); text != texts.cend())
-                        judgeContrast(picture, scale, c, *text, found);
-                });
+    paintContrastPicture(screen, media, [&](const QImage& picture, double scale, const PlacedComponent& c) {
+        if (const auto text = texts.constFind(c.id); text != texts.cend())
+            judgeContrast(picture, scale, c, *text, found);
+    });
+}
+
+QColor legibleColorOver(const KioskScreen& screen, const PlacedComponent& c, MediaProbe& media) {
+    const auto picture =
+        paintContrastPicture(screen, media, [](const QImage&, double, const PlacedComponent&) {});
+    if (!picture)
+        return Qt::black;
+    std::optional<QRgb> ownBackground;
+    double ownBackgroundAlpha = 0;
+    if (c.componentType == ComponentType::textArea && !hasTransparentBackground(c)) {
+        const QColor background = colorPropertyOf(c, PropertyKey::backgroundColor);
+        ownBackground = background.rgb();
+        ownBackgroundAlpha = background.alphaF();
+    }
+    TextRun wholeFrame;
+    wholeFrame.rect = QRectF(0, 0, c.size.width, c.size.height);
+    const auto contrastOf = [&](QRgb color) {
+        const std::optional<RunContrast> contrast =
+            runContrast(picture->first, frameToPicture(c, picture->second), wholeFrame, color, 1.0,
+                        ownBackground, ownBackgroundAlpha);
+        return contrast ? contrast->ratio : 0.0;
+    };
+    return contrastOf(qRgb(255, 255, 255)) > contrastOf(qRgb(0, 0, 0)) ? QColor(Qt::white)
+                                                                       : QColor(Qt::black);
 }
 
 } // namespace vistrelle

@@ -212,7 +212,10 @@ TEST_F(EditorWindowTest, DroppedTypeNamesAndFilesBecomeComponentsAtTheDropPoint)
     dropOn(&video, {400, 300});
     ASSERT_EQ(screen().components.size(), 3);
     EXPECT_EQ(screen().components.last().componentType, ComponentType::video);
-    EXPECT_EQ(screen().components.last().position, (Point{240, 210}));
+    const PlacedComponent& dropped = screen().components.last();
+    EXPECT_NEAR(dropped.position.x + dropped.size.width / 2, 400, 1) << "centred on the drop point";
+    EXPECT_NEAR(dropped.position.y + dropped.size.height / 2, 300, 1);
+    EXPECT_GT(dropped.size.width, defaultComponentSize(ComponentType::video).width) << "made for the screen";
     EXPECT_EQ(window->undoStack().undoText(), "Add Component");
 
     QMimeData junk;
