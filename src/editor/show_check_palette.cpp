@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -22,14 +23,42 @@ namespace {
 constexpr int findingRole = Qt::UserRole;
 constexpr int placeRole = Qt::UserRole + 1;
 constexpr int messageRole = Qt::UserRole + 2;
+constexpr int fixRole = Qt::UserRole + 3;
 
-// A finding as two parts: where (bold) and what (wrapped to the list's width), beside its symbol.
+// A finding as two parts: where (bold) and what (wrapped to the list's width), beside its symbol, and under
+// them the one-click fix when it has one, drawn as a link.
 class FindingDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    FindingDelegate(std::function<void(const QModelIndex&)> fix, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , fix_(std::move(fix)) {}
 
     static constexpr int padding = 6;
     static constexpr int symbolSide = 18;
+
+    // Where the fix's link lies in a row drawn in `option`.
+    static QRect fixRect(const QStyleOptionViewItem& option, const QModelIndex& index) {
+        const QString fix = index.data(fixRole).toString();
+        if (fix.isEmpty())
+            return {};
+        const QFontMetrics metrics(option.font);
+        const QRect area = option.rect.adjusted(padding + symbolSide + padding, padding, -padding, -padding);
+        return {area.left(), area.bottom() - metrics.height() + 1, metrics.horizontalAdvance(fix) + 2,
+                metrics.height()};
+    }
+
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                fixRect(option, index).contains(mouse->position().toPoint())) {
+                fix_(index);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -57,6 +86,13 @@ public:
         painter->setFont(option.font);
         painter->drawText(text.adjusted(0, placeRect.height() + 2, 0, 0), Qt::TextWordWrap,
                           index.data(messageRole).toString());
+        if (const QRect link = fixRect(option, index); !link.isEmpty()) {
+            QFont underlined = option.font;
+            underlined.setUnderline(true);
+            painter->setFont(underlined);
+            painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Link));
+            painter->drawText(link, Qt::AlignLeft | Qt::AlignVCenter, index.data(fixRole).toString());
+        }
         painter->restore();
     }
 
@@ -73,8 +109,13 @@ public:
             QFontMetrics(option.font)
                 .boundingRect(bounds, Qt::TextWordWrap, index.data(messageRole).toString())
                 .height();
-        return {width, std::max(symbolSide, placeHeight + 2 + messageHeight) + 2 * padding};
+        const int fixHeight =
+            index.data(fixRole).toString().isEmpty() ? 0 : QFontMetrics(option.font).height() + 4;
+        return {width, std::max(symbolSide, placeHeight + 2 + messageHeight + fixHeight) + 2 * padding};
     }
+
+private:
+    std::function<void(const QModelIndex&)> fix_;
 };
 
 QIcon severityIcon(CheckFinding::Severity severity) {
@@ -136,7 +177,9 @@ ShowCheckPalette::ShowCheckPalette(ShowCheckRunner& runner, QWidget* parent)
     list_->setUniformItemSizes(false);
     list_->setResizeMode(QListView::Adjust);
     list_->setIconSize(QSize(18, 18));
-    list_->setItemDelegate(new FindingDelegate(list_));
+    list_->setItemDelegate(new FindingDelegate(
+        [this](const QModelIndex& index) { applyFix(index.data(findingRole).toInt()); }, list_));
+    list_->setMouseTracking(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setAccessibleName(tr("Findings"));
     layout->addWidget(list_, 1);
@@ -169,6 +212,8 @@ void ShowCheckPalette::refresh() {
         item->setData(findingRole, QVariant::fromValue(int(list_->count() - 1)));
         item->setData(placeRole, placeOf(finding));
         item->setData(messageRole, finding.message);
+        if (finding.fix)
+            item->setData(fixRole, finding.fix->label);
         item->setToolTip(
             finding.severity == CheckFinding::Severity::error
                 ? (finding.deployFails ? tr("Error: deploying fails until it is fixed") : tr("Error"))
@@ -194,6 +239,21 @@ void ShowCheckPalette::activate(QListWidgetItem* item) {
     if (index < 0 || index >= runner_.findings().size())
         return;
     goTo(runner_.findings()[index]);
+}
+
+void ShowCheckPalette::applyFix(int index) {
+    DocumentSession* session = runner_.session();
+    if (!session || index < 0 || index >= runner_.findings().size())
+        return;
+    const CheckFinding finding = runner_.findings()[index];
+    if (!finding.fix || !finding.screenId || !finding.componentId)
+        return;
+    const PlacedComponent* component = session->findComponent(*finding.screenId, *finding.componentId);
+    if (!component)
+        return;
+    PlacedComponent fixed = *component;
+    fixed.properties[finding.fix->key] = finding.fix->value;
+    session->updateComponentOnScreen(*finding.screenId, fixed, {}, std::nullopt, finding.fix->label);
 }
 
 void ShowCheckPalette::goTo(const CheckFinding& finding) {

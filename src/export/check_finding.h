@@ -13,6 +13,14 @@ namespace vistrelle {
 // One thing the show check found: what is wrong, where, and how bad.
 struct CheckFinding {
     enum class Severity { error, warning };
+    // A change of one property of the finding's component that puts it right, offered as one click.
+    struct Fix {
+        QString label; // "Turn Autoplay On"
+        QString key;
+        QString value;
+
+        bool operator==(const Fix&) const = default;
+    };
 
     Severity severity = Severity::warning;
     QString rule;         // a stable name for pipelines ("missing-media", "text-overflow", …)
@@ -23,6 +31,7 @@ struct CheckFinding {
     std::optional<ComponentType> componentType;
     QString message;          // what is wrong and how to fix it
     bool deployFails = false; // whether deploying would refuse the project because of it
+    std::optional<Fix> fix;
 
     bool operator==(const CheckFinding&) const = default;
 };

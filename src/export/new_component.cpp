@@ -74,9 +74,11 @@ PlacedComponent componentMadeForScreen(ComponentType type, Point corner, const K
     c.position.y = std::clamp(std::round(centre.y() - c.size.height / 2), 0.0, area.height() - c.size.height);
 
     if (showsText(type))
-        c.properties[PropertyKey::textColor] = legibleColorOver(screen, c, media).name(QColor::HexRgb).toUpper();
+        c.properties[PropertyKey::textColor] =
+            legibleColorOver(screen, c, media).name(QColor::HexRgb).toUpper();
     else if (type == ComponentType::icon)
-        c.properties[PropertyKey::iconColor] = legibleColorOver(screen, c, media).name(QColor::HexRgb).toUpper();
+        c.properties[PropertyKey::iconColor] =
+            legibleColorOver(screen, c, media).name(QColor::HexRgb).toUpper();
     return c;
 }
 

@@ -17,14 +17,15 @@ public:
 
     void error(const QString& rule, const QString& message, bool deployFails,
                const PlacedComponent* component = nullptr);
-    void warning(const QString& rule, const QString& message, const PlacedComponent* component = nullptr);
+    void warning(const QString& rule, const QString& message, const PlacedComponent* component = nullptr,
+                 std::optional<CheckFinding::Fix> fix = std::nullopt);
 
     // The screen's own findings first, then by component in list order; errors before warnings.
     QList<CheckFinding> take();
 
 private:
     void add(CheckFinding::Severity severity, const QString& rule, const QString& message, bool deployFails,
-             const PlacedComponent* component);
+             const PlacedComponent* component, std::optional<CheckFinding::Fix> fix = std::nullopt);
 
     const KioskScreen& screen_;
     qsizetype index_;
@@ -36,6 +37,8 @@ void checkBackgroundPicture(const KioskScreen& screen, MediaProbe& media, Screen
 void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& component, MediaProbe& media,
                          const CheckOptions& options, ScreenFindings& found);
 void checkPlacement(const KioskScreen& screen, const PlacedComponent& component, ScreenFindings& found);
+void checkVisitorActions(const KioskProject& project, const PlacedComponent& component,
+                         ScreenFindings& found);
 void checkTextRoom(const KioskScreen& screen, const PlacedComponent& component, const TextPlacement& text,
                    ScreenFindings& found);
 // `texts`: how each text component of the screen lays out its words, by component id.

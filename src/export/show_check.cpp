@@ -28,14 +28,16 @@ void ScreenFindings::error(const QString& rule, const QString& message, bool dep
     add(CheckFinding::Severity::error, rule, message, deployFails, component);
 }
 
-void ScreenFindings::warning(const QString& rule, const QString& message, const PlacedComponent* component) {
-    add(CheckFinding::Severity::warning, rule, message, false, component);
+void ScreenFindings::warning(const QString& rule, const QString& message, const PlacedComponent* component,
+                             std::optional<CheckFinding::Fix> fix) {
+    add(CheckFinding::Severity::warning, rule, message, false, component, std::move(fix));
 }
 
 void ScreenFindings::add(CheckFinding::Severity severity, const QString& rule, const QString& message,
-                         bool deployFails, const PlacedComponent* component) {
+                         bool deployFails, const PlacedComponent* component,
+                         std::optional<CheckFinding::Fix> fix) {
     CheckFinding finding{severity, rule, int(index_ + 1), screen_.name, screen_.id,
-                         {},       {},   message,         deployFails};
+                         {},       {},   message,         deployFails,  std::move(fix)};
     qsizetype place = -1;
     if (component) {
         finding.componentId = component->id;
@@ -64,7 +66,7 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
                                          const CheckOptions& /*options: the same findings in every mode*/) {
     QList<CheckFinding> findings;
     const auto projectError = [&](const QString& rule, const QString& message, bool deployFails) {
-        findings.append({CheckFinding::Severity::error, rule, 0, {}, {}, {}, {}, message, deployFails});
+        findings.append({CheckFinding::Severity::error, rule, 0, {}, {}, {}, {}, message, deployFails, {}});
     };
     if (isBlank(project.metadata.name))
         projectError(QStringLiteral("project-name"),
@@ -83,7 +85,8 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
                                        "name may be: the bundle is named “%1.bundle”. Rename the project to "
                                        "choose the name yourself.")
                              .arg(sanitizedBundleName(project.metadata.name)),
-                         false});
+                         false,
+                         {}});
     if (isBlank(project.settings.deployPassword))
         projectError(QStringLiteral("deploy-password"),
                      DeployError{DeployError::Case::missingPassword, {}, {}}.description() + u' ' +
@@ -143,6 +146,7 @@ QList<CheckFinding> checkScreen(const KioskProject& project, qsizetype index, Me
     for (const PlacedComponent& component : screen.components) {
         checkPlacement(screen, component, found);
         checkComponentMedia(screen, component, media, options, found);
+        checkVisitorActions(project, component, found);
         if (std::optional<TextPlacement> text = placeText(component)) {
             checkTextRoom(screen, component, *text, found);
             texts.insert(component.id, std::move(*text));

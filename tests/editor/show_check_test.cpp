@@ -97,6 +97,38 @@ TEST_F(ShowCheckRunnerTest, ClickingAFindingSelectsItsScreenAndComponent) {
     EXPECT_EQ(session().selectedComponent()->id, second.components[0].id);
 }
 
+TEST_F(ShowCheckRunnerTest, AFilmNobodyCanStartIsFoundAndOneClickOnItsFixTurnsAutoplayOn) {
+    PlacedComponent film = makeComponent(ComponentType::video, {10, 10}, store.filePath("clip.mp4"));
+    film.properties[PropertyKey::showsControls] = QStringLiteral("false");
+    session().addMadeComponent(film);
+    checkAfterPause();
+    const auto never = std::find_if(runner->findings().begin(), runner->findings().end(),
+                                    [](const CheckFinding& f) { return f.rule == "video-never-starts"; });
+    ASSERT_NE(never, runner->findings().end());
+    ASSERT_TRUE(never->fix);
+    EXPECT_EQ(never->fix->label, "Turn Autoplay On");
+
+    ShowCheckPalette palette(*runner);
+    palette.resize(380, 460);
+    palette.show();
+    QListWidget* list = palette.list();
+    const int row = int(never - runner->findings().begin());
+    const QRect rect = list->visualItemRect(list->item(row));
+    const int lineHeight = list->fontMetrics().height();
+    const int before = window->undoStack().count();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(rect.left() + 36, rect.bottom() - 6 - lineHeight / 2));
+    EXPECT_EQ(session()
+                  .findComponent(session().project().screens[0].id, film.id)
+                  ->stringProperty(PropertyKey::isAutoplay),
+              "true");
+    EXPECT_EQ(window->undoStack().count(), before + 1);
+    EXPECT_EQ(window->undoStack().undoText(), "Turn Autoplay On");
+    checkAfterPause();
+    EXPECT_TRUE(std::none_of(runner->findings().begin(), runner->findings().end(),
+                             [](const CheckFinding& f) { return f.rule == "video-never-starts"; }));
+}
+
 TEST_F(ShowCheckRunnerTest, AFindingAboutTheProjectOpensItsSettings) {
     KioskProject project = session().project();
     ProjectSettings settings = project.settings;

@@ -17,7 +17,8 @@ CheckFinding screenFinding(const QString& screenName, const QString& message) {
             {},
             {},
             message,
-            true};
+            true,
+            {}};
 }
 
 } // namespace
@@ -47,7 +48,8 @@ TEST(CheckReportTest, AFindingAboutTheProjectNamesIt) {
                                {},
                                {},
                                QStringLiteral("Rename it."),
-                               false};
+                               false,
+                               {}};
     EXPECT_EQ(findingLine(finding, QStringLiteral("Harbour \"Lobby\"")),
               "warning: project \"Harbour \\\"Lobby\\\"\": Rename it.");
 }

@@ -34,13 +34,15 @@ TEST_F(NewComponentTest, EveryTypeDroppedAnywhereOnAnyScreenIsCleanInTheShowChec
                         GradientStyle{QStringLiteral("#0B1026"), QStringLiteral("#2B1B4A"), {}}},
         BackgroundStyle{BackgroundType::image, QStringLiteral("#FFFFFF"), darkPicture, {}},
     };
-    const QList<ScreenResolution> resolutions = {{1920, 1080}, {1366, 768}, {1080, 1920}, {3840, 2160}, {640, 480}};
+    const QList<ScreenResolution> resolutions = {
+        {1920, 1080}, {1366, 768}, {1080, 1920}, {3840, 2160}, {640, 480}};
     for (const ScreenResolution& resolution : resolutions)
         for (const BackgroundStyle& background : backgrounds)
             for (const ComponentType type : allCases<ComponentType>())
                 // In the middle, over the top left corner and past the bottom right one.
-                for (const Point corner : {Point{resolution.width / 2.0, resolution.height / 2.0}, Point{-80, -40},
-                                           Point{double(resolution.width), double(resolution.height)}}) {
+                for (const Point corner :
+                     {Point{resolution.width / 2.0, resolution.height / 2.0}, Point{-80, -40},
+                      Point{double(resolution.width), double(resolution.height)}}) {
                     screen().resolution = resolution;
                     screen().background = background;
                     screen().components.clear();
@@ -54,17 +56,19 @@ TEST_F(NewComponentTest, EveryTypeDroppedAnywhereOnAnyScreenIsCleanInTheShowChec
                                               .arg(corner.y);
                     EXPECT_EQ(findingsAbout(made), QStringList()) << where.toStdString();
                     if (made.properties.contains(PropertyKey::fontSize)) {
-                        EXPECT_GE(made.properties.value(PropertyKey::fontSize).toDouble(), resolution.height / 40.0)
+                        EXPECT_GE(made.properties.value(PropertyKey::fontSize).toDouble(),
+                                  resolution.height / 40.0)
                             << where.toStdString();
                     }
                 }
 }
 
 TEST_F(NewComponentTest, TextAndIconsAreBlackOrWhiteWhicheverReadsBetterWhereTheyLand) {
-    screen().background = BackgroundStyle{BackgroundType::gradient,
-                                          QStringLiteral("#000000"),
-                                          {},
-                                          GradientStyle{QStringLiteral("#FFFFFF"), QStringLiteral("#000000"), GradientDirection::vertical}};
+    screen().background = BackgroundStyle{
+        BackgroundType::gradient,
+        QStringLiteral("#000000"),
+        {},
+        GradientStyle{QStringLiteral("#FFFFFF"), QStringLiteral("#000000"), GradientDirection::vertical}};
     // A vertical gradient from white at the top to black at the bottom.
     EXPECT_EQ(drop(ComponentType::title, {800, 40}).properties.value(PropertyKey::textColor), "#000000");
     EXPECT_EQ(drop(ComponentType::title, {800, 950}).properties.value(PropertyKey::textColor), "#FFFFFF");
@@ -73,7 +77,8 @@ TEST_F(NewComponentTest, TextAndIconsAreBlackOrWhiteWhicheverReadsBetterWhereThe
     EXPECT_EQ(drop(ComponentType::textArea, {800, 900}).properties.value(PropertyKey::textColor), "#000000");
     // Over a dark picture already on the screen.
     PlacedComponent& poster = add(ComponentType::image, {0, 0}, {1920, 540});
-    poster.properties[PropertyKey::imagePath] = picture(QStringLiteral("dark.png"), {192, 54}, QColor(30, 30, 30));
+    poster.properties[PropertyKey::imagePath] =
+        picture(QStringLiteral("dark.png"), {192, 54}, QColor(30, 30, 30));
     EXPECT_EQ(drop(ComponentType::label, {900, 100}).properties.value(PropertyKey::textColor), "#FFFFFF");
 }
 

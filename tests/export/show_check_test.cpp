@@ -1,4 +1,5 @@
 #include "check_fixture.h"
+#include "model/uuid_text.h"
 
 #include <QDir>
 
@@ -152,6 +153,36 @@ TEST_F(ShowCheckTest, PagesFromTheNetworkAndLiveMediaInHighPerformanceModeAreWar
     EXPECT_TRUE(finding("web-address")->message.contains("“ftp://example.org/a”, which is no web page"));
     screen().components[0].properties.remove(PropertyKey::url);
     EXPECT_TRUE(check().isEmpty());
+}
+
+TEST_F(ShowCheckTest, ButtonsToScreensThatAreGoneAndFilmsNobodyCanStartAreWarned) {
+    project.screens.append(KioskScreen(QStringLiteral("Menu")));
+    PlacedComponent& button = add(ComponentType::image, {0, 0}, {200, 200});
+    button.properties[PropertyKey::actionCategory] = QStringLiteral("navigation");
+    const auto warnedFor = [&](const QString& target) {
+        screen().components[0].properties[PropertyKey::targetScreenId] = target;
+        return rules().contains("missing-target-screen");
+    };
+    EXPECT_FALSE(warnedFor(uuidText(project.screens[1].id)));
+    EXPECT_TRUE(warnedFor(uuidText(QUuid::createUuid()))) << "a screen deleted since";
+    EXPECT_FALSE(warnedFor(QStringLiteral("next")));
+    EXPECT_FALSE(warnedFor(QStringLiteral("screen_1")));
+    EXPECT_TRUE(warnedFor(QStringLiteral("screen_2")));
+    EXPECT_TRUE(warnedFor(QStringLiteral("lobby")));
+    EXPECT_FALSE(warnedFor(QString())) << "no action at all";
+    screen().components.clear();
+
+    PlacedComponent& film = add(ComponentType::video, {0, 0}, {400, 300});
+    film.properties[PropertyKey::videoPath] = home.filePath("clip.mp4");
+    film.properties[PropertyKey::showsControls] = QStringLiteral("false");
+    const std::optional<CheckFinding> never = finding("video-never-starts");
+    ASSERT_TRUE(never);
+    EXPECT_EQ(never->fix, (CheckFinding::Fix{"Turn Autoplay On", PropertyKey::isAutoplay, "true"}));
+    screen().components[0].properties[PropertyKey::isAutoplay] = QStringLiteral("true");
+    EXPECT_FALSE(finding("video-never-starts"));
+    screen().components[0].properties.remove(PropertyKey::isAutoplay);
+    screen().components[0].properties.remove(PropertyKey::showsControls); // a play button by default
+    EXPECT_FALSE(finding("video-never-starts"));
 }
 
 TEST_F(ShowCheckTest, FindingsNameTheirScreenCountedFromOne) {
