@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -34,7 +35,10 @@ void centreOnScreen(QWidget& window) {
 VistrelleApp::VistrelleApp(QObject* parent)
     : QObject(parent) {
     PaletteWindows::shared().setWindowSetUp(
-        [this](QWidget& palette, const QString& identifier) { setUpPalette(palette, identifier); });
+        [this](QDockWidget& dock, QWidget& palette, const QString& identifier) {
+            setUpPalette(dock, palette, identifier);
+        });
+    PaletteWindows::shared().setFloatingPlacement(&VistrelleApp::placeFloatingPalette);
     connect(&documents_, &DocumentController::lastWindowClosed, this, [this] {
         // No document left: the palettes have nothing to show, and the start window keeps the application
         // within reach.
@@ -185,28 +189,33 @@ void VistrelleApp::addApplicationShortcuts(QWidget& window) {
     add(tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { documents_.quit(); });
 }
 
-void VistrelleApp::setUpPalette(QWidget& palette, const QString& identifier) {
+void VistrelleApp::placeFloatingPalette(QDockWidget& dock, const QString& identifier) {
     WindowManager& frames = WindowManager::shared();
-    auto* observer = new WindowPositionObserver(palette, identifier);
-    if (identifier == PaletteWindows::screensIdentifier) {
-        frames.restoreScreensWindow(palette);
-    } else if (identifier == PaletteWindows::componentLibraryIdentifier) {
-        frames.restoreComponentLibraryWindow(palette);
-    } else if (identifier == PaletteWindows::showCheckIdentifier) {
-        frames.restoreShowCheckWindow(palette);
-    } else if (auto* inspector = qobject_cast<InspectorPalette*>(&palette)) {
-        const QString content = inspector->contentName();
-        observer->setContentName(content);
-        frames.restoreInspectorWindow(palette, content, InspectorPalette::requestedHeight(content));
+    if (identifier == PaletteWindows::screensIdentifier)
+        frames.restoreScreensWindow(dock);
+    else if (identifier == PaletteWindows::componentLibraryIdentifier)
+        frames.restoreComponentLibraryWindow(dock);
+    else if (identifier == PaletteWindows::showCheckIdentifier)
+        frames.restoreShowCheckWindow(dock);
+    else if (const auto* inspector = qobject_cast<const InspectorPalette*>(dock.widget()))
+        frames.restoreInspectorWindow(dock, inspector->contentName(),
+                                      InspectorPalette::requestedHeight(inspector->contentName()));
+}
+
+void VistrelleApp::setUpPalette(QDockWidget& dock, QWidget& palette, const QString& identifier) {
+    // Only a floating palette's frame is the user's to keep; a docked one follows its window.
+    auto* observer = new WindowPositionObserver(dock, identifier);
+    if (auto* inspector = qobject_cast<InspectorPalette*>(&palette)) {
+        observer->setContentName(inspector->contentName());
         // Each content keeps its own height: a screen's settings are taller than the empty page.
         connect(inspector, &InspectorPalette::contentChanged, observer,
-                [inspector, observer](const QString& now) {
+                [&dock, observer](const QString& now) {
                     observer->setContentName(now);
-                    WindowManager::shared().restoreInspectorWindow(*inspector, now,
-                                                                   InspectorPalette::requestedHeight(now));
+                    if (dock.isFloating())
+                        WindowManager::shared().restoreInspectorWindow(
+                            dock, now, InspectorPalette::requestedHeight(now));
                 });
     }
-    addApplicationShortcuts(palette);
 }
 
 } // namespace vistrelle

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QDockWidget;
 class QWidget;
 
 namespace vistrelle {
@@ -49,7 +50,8 @@ signals:
     void quitRequested();
 
 private:
-    void setUpPalette(QWidget& palette, const QString& identifier);
+    void setUpPalette(QDockWidget& dock, QWidget& palette, const QString& identifier);
+    static void placeFloatingPalette(QDockWidget& dock, const QString& identifier);
     // New and Open from the start window, its shortcuts or a palette's.
     void newProject();
     void openProject();

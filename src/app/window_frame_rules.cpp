@@ -106,10 +106,12 @@ QRectF restoredInspectorFrame(const QRectF& current, const StoredPaletteFrame& s
     return correctedIntoDisplay(frame, displays);
 }
 
-QRectF defaultDocumentFrame(const QList<QRectF>& displays) {
+QRectF defaultDocumentFrame(const QList<QRectF>& displays, bool besideFloatingPalettes) {
     const QRectF area = mainDisplay(displays);
     if (area.isEmpty())
         return QRectF(0, 0, 1200, 800);
+    if (!besideFloatingPalettes)
+        return area;
     const double left = area.left() + margin + screensWidth + margin;
     const double right = area.right() - margin - inspectorDefaultWidth - margin;
     const double top = area.top();

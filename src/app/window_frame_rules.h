@@ -60,8 +60,9 @@ QRectF restoredComponentLibraryFrame(const QRectF& current, const StoredPaletteF
 QRectF restoredInspectorFrame(const QRectF& current, const StoredPaletteFrame& stored, double requestedHeight,
                               const QList<QRectF>& displays);
 
-// A new document window's frame: the room between the palettes' columns when it is wide enough, else the
-// room right of the screens palette, else the whole display; never larger than the display.
-QRectF defaultDocumentFrame(const QList<QRectF>& displays);
+// A new document window's frame: with its palettes docked inside it, the main display's whole visible
+// frame; beside floating palettes, the room between their columns when it is wide enough, else the room
+// right of the screens palette, else the whole display; never larger than the display.
+QRectF defaultDocumentFrame(const QList<QRectF>& displays, bool besideFloatingPalettes);
 
 } // namespace vistrelle

@@ -1,5 +1,6 @@
 #include "app/window_manager.h"
 
+#include "editor/palette_windows.h"
 #include "platform/preferences.h"
 
 #include <QGuiApplication>
@@ -144,7 +145,7 @@ void WindowManager::restoreDocumentWindow(QWidget& window, const QWidget* beside
     if (const std::optional<QByteArray> geometry = Preferences::data(documentGeometryKey))
         if (window.restoreGeometry(*geometry))
             return; // moved onto a visible display by Qt when its display is gone
-    apply(window, defaultDocumentFrame(areas));
+    apply(window, defaultDocumentFrame(areas, PaletteWindows::shared().floatingPalettes()));
 }
 
 void WindowManager::restoreShowCheckWindow(QWidget& window) const {

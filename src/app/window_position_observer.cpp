@@ -35,8 +35,9 @@ bool WindowPositionObserver::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
-            // Frames set while the window is hidden are our own restores, not the user's choice.
-            if (window_.isVisible()) {
+            // Frames set while the window is hidden are our own restores, not the user's choice; a palette
+            // docked into a project window has no frame of its own.
+            if (window_.isVisible() && window_.isWindow()) {
                 pending_ = true;
                 settle_.start();
             }

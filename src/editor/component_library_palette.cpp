@@ -104,9 +104,11 @@ ComponentLibraryPalette::ComponentLibraryPalette(QWidget* parent)
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
     heading->setFont(headingFont);
     heading->setContentsMargins(12, 0, 12, 0);
+    heading->setObjectName(QStringLiteral("paletteHeading"));
     layout->addWidget(heading);
 
     auto* divider = new QFrame(this);
+    divider->setObjectName(QStringLiteral("paletteHeading"));
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);
     layout->addWidget(divider);

@@ -90,6 +90,11 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
     centralLayout->addWidget(scrollArea_, 1);
     setCentralWidget(central);
     scrollArea_->viewport()->installEventFilter(this);
+    // The palettes dock at the sides; the canvas keeps room for a screen however wide they are made.
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks |
+                   QMainWindow::AllowNestedDocks);
+    setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
+    central->setMinimumSize(360, 240);
 
     buildToolbar();
     wireCanvas();
@@ -113,6 +118,8 @@ EditorWindow::EditorWindow(VistrelleDocument document, QWidget* parent)
 }
 
 EditorWindow::~EditorWindow() {
+    // The palettes are docked here: they outlive the window.
+    PaletteWindows::shared().detachFrom(*this);
     NotificationCenter::defaultCenter().removeObservers(this);
 }
 
@@ -251,6 +258,7 @@ void EditorWindow::replaceDocument(const VistrelleDocument& document) {
 
 void EditorWindow::activateDocument() {
     ActiveSession::shared().setSession(&session_);
+    PaletteWindows::shared().attachTo(*this);
 }
 
 void EditorWindow::setFilePath(const QString& path) {
@@ -690,6 +698,7 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
     // The palettes let go of this window's document now, not only once the window is deleted.
     if (ActiveSession::shared().session() == &session_)
         ActiveSession::shared().setSession(nullptr);
+    PaletteWindows::shared().detachFrom(*this);
     event->accept();
 }
 

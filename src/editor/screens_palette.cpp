@@ -191,6 +191,7 @@ ScreensPalette::ScreensPalette(QWidget* parent)
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 0, 8, 0);
     auto* title = new QLabel(tr("Screens"), this);
+    title->setObjectName(QStringLiteral("paletteHeading"));
     QFont headingFont = title->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);

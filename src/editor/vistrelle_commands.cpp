@@ -128,6 +128,16 @@ void addVistrelleCommands(EditorWindow& window) {
     addCommand(view, EditorWindow::tr("Zoom to Fit"), QKeySequence(Qt::CTRL | Qt::Key_9),
                [&window] { window.zoomToFit(); });
     view->addSeparator();
+    // The palettes as separate windows, as some prefer them on a large or second display.
+    QAction* floating = addCommand(view, EditorWindow::tr("Floating Palettes"), QKeySequence(), [] {});
+    floating->setObjectName(QStringLiteral("floatingPalettes"));
+    floating->setCheckable(true);
+    floating->setChecked(PaletteWindows::shared().floatingPalettes());
+    QObject::connect(floating, &QAction::toggled, &PaletteWindows::shared(),
+                     &PaletteWindows::setFloatingPalettes);
+    QObject::connect(&PaletteWindows::shared(), &PaletteWindows::floatingPalettesChanged, floating,
+                     &QAction::setChecked);
+    view->addSeparator();
     addCommand(view, EditorWindow::tr("Preview"), QKeySequence(Qt::Key_F5),
                [&window] { window.showPreview(); });
     addCommand(view, EditorWindow::tr("Project Settings…"), QKeySequence(),

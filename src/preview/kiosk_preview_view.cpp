@@ -136,6 +136,8 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
     controls_ = new PreviewControls(this);
     connect(controls_, &PreviewControls::zoomInClicked, this, &KioskPreviewView::zoomIn);
     connect(controls_, &PreviewControls::zoomOutClicked, this, &KioskPreviewView::zoomOut);
+    connect(controls_, &PreviewControls::actualSizeClicked, this, &KioskPreviewView::showActualSize);
+    connect(controls_, &PreviewControls::fitClicked, this, &KioskPreviewView::fitToWindow);
     connect(controls_, &PreviewControls::closeClicked, this, &KioskPreviewView::closeRequested);
     controls_->setZoomLabel(zoomLabel());
     controls_->setVisible(!services_.fillsView);
@@ -164,17 +166,32 @@ QString KioskPreviewView::zoomLabel() const {
 }
 
 void KioskPreviewView::zoomIn() {
+    fitting_ = false;
     scale_ = PreviewZoom::zoomedIn(scale_);
     applyScale();
 }
 
 void KioskPreviewView::zoomOut() {
+    fitting_ = false;
     scale_ = PreviewZoom::zoomedOut(scale_);
+    applyScale();
+}
+
+void KioskPreviewView::showActualSize() {
+    fitting_ = false;
+    scale_ = 1.0;
+    applyScale();
+}
+
+void KioskPreviewView::fitToWindow() {
+    fitting_ = true;
+    scale_ = fillingScale();
     applyScale();
 }
 
 void KioskPreviewView::applyScale() {
     controls_->setZoomLabel(zoomLabel());
+    controls_->setFitting(fitting_);
     layers_->setScale(scale_, devicePixelRatioF());
     fittedIncoming_ = QImage();
     if (showingTransition_)
@@ -272,12 +289,13 @@ void KioskPreviewView::placeScreenArea() {
         area_->hide();
         return;
     }
-    if (services_.fillsView) {
+    if (services_.fillsView || fitting_) {
         const double fit = fillingScale();
         if (std::abs(fit - scale_) > 1e-9) {
             scale_ = fit;
             layers_->setScale(scale_, devicePixelRatioF());
             fittedIncoming_ = QImage();
+            controls_->setZoomLabel(zoomLabel());
         }
     }
     const QSizeF frame = turnedSize(services_.rotation, QSizeF(double(screen->resolution.width) * scale_,
@@ -323,12 +341,19 @@ void KioskPreviewView::hideEvent(QHideEvent* event) {
 }
 
 bool KioskPreviewView::eventFilter(QObject* watched, QEvent* event) {
-    if (!services_.fillsView && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (!services_.fillsView && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
         const auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == window()) {
-            emit closeRequested();
-            return true;
+            if (key->key() == Qt::Key_Escape) {
+                emit closeRequested();
+                return true;
+            }
+            if (key->modifiers() == Qt::ControlModifier &&
+                (key->key() == Qt::Key_0 || key->key() == Qt::Key_9)) {
+                key->key() == Qt::Key_0 ? showActualSize() : fitToWindow();
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -51,6 +51,10 @@ public:
     double previewScale() const { return scale_; }
     void zoomIn();
     void zoomOut();
+    // 100 %, and back to the whole screen in the window (where the preview starts).
+    void showActualSize();
+    void fitToWindow();
+    bool isFitting() const { return fitting_; }
     QString zoomLabel() const;
     // Screen layers held or being drawn.
     int layerCount() const;
@@ -107,6 +111,7 @@ private:
     std::unique_ptr<PreviewLiveMedia> media_;
 
     double scale_ = 1.0;
+    bool fitting_ = true; // the scale follows the window (always, when the view fills a display)
     bool started_ = false;
     std::optional<qint64> shownScreen_;
     bool showingTransition_ = false;

@@ -28,6 +28,12 @@ PreviewControls::PreviewControls(QWidget* parent)
     zoomLabel_->setAlignment(Qt::AlignCenter);
     zoomLabel_->setStyleSheet(QStringLiteral("color: white;"));
     QToolButton* zoomIn = addButton(QStringLiteral("plus.magnifyingglass"), 14, tr("Zoom In"));
+    sizeButton_ = addButton(QString(), 14, QString());
+    sizeButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    sizeButton_->setFont(labelFont);
+    sizeButton_->setFixedSize(48, 28);
+    sizeButton_->setStyleSheet(sizeButton_->styleSheet() + QStringLiteral("QToolButton { color: white; }"));
+    setFitting(true);
     auto* divider = new QWidget(this);
     divider->setFixedSize(1, 24);
     divider->setStyleSheet(QStringLiteral("background: rgba(255, 255, 255, 0.3);"));
@@ -36,6 +42,7 @@ PreviewControls::PreviewControls(QWidget* parent)
     row->addWidget(zoomOut);
     row->addWidget(zoomLabel_);
     row->addWidget(zoomIn);
+    row->addWidget(sizeButton_);
     row->addSpacing(4);
     row->addWidget(divider);
     row->addSpacing(4);
@@ -43,6 +50,8 @@ PreviewControls::PreviewControls(QWidget* parent)
 
     connect(zoomOut, &QToolButton::clicked, this, &PreviewControls::zoomOutClicked);
     connect(zoomIn, &QToolButton::clicked, this, &PreviewControls::zoomInClicked);
+    connect(sizeButton_, &QToolButton::clicked, this,
+            [this] { fitting_ ? emit actualSizeClicked() : emit fitClicked(); });
     connect(close, &QToolButton::clicked, this, &PreviewControls::closeClicked);
 
     auto* shadow = new QGraphicsDropShadowEffect(this);
@@ -54,12 +63,14 @@ PreviewControls::PreviewControls(QWidget* parent)
 
 QToolButton* PreviewControls::addButton(const QString& symbol, int symbolSize, const QString& tip) {
     auto* button = new QToolButton(this);
-    const qreal ratio = devicePixelRatioF();
-    QPixmap picture = QPixmap::fromImage(SymbolCatalog::shared().image(
-        symbol, int(std::ceil(symbolSize * ratio)), Qt::white, SymbolWeight::semibold));
-    picture.setDevicePixelRatio(ratio);
-    button->setIcon(QIcon(picture));
-    button->setIconSize(QSize(symbolSize, symbolSize));
+    if (!symbol.isEmpty()) {
+        const qreal ratio = devicePixelRatioF();
+        QPixmap picture = QPixmap::fromImage(SymbolCatalog::shared().image(
+            symbol, int(std::ceil(symbolSize * ratio)), Qt::white, SymbolWeight::semibold));
+        picture.setDevicePixelRatio(ratio);
+        button->setIcon(QIcon(picture));
+        button->setIconSize(QSize(symbolSize, symbolSize));
+    }
     button->setFixedSize(28, 28);
     button->setToolTip(tip);
     button->setAccessibleName(tip);
@@ -75,6 +86,14 @@ QToolButton* PreviewControls::addButton(const QString& symbol, int symbolSize, c
 
 void PreviewControls::setZoomLabel(const QString& text) {
     zoomLabel_->setText(text);
+}
+
+void PreviewControls::setFitting(bool fitting) {
+    fitting_ = fitting;
+    sizeButton_->setText(fitting ? tr("100%") : tr("Fit"));
+    const QString tip = fitting ? tr("Actual Size (Ctrl+0)") : tr("Fit to Window (Ctrl+9)");
+    sizeButton_->setToolTip(tip);
+    sizeButton_->setAccessibleName(tip);
 }
 
 void PreviewControls::paintEvent(QPaintEvent*) {

@@ -16,10 +16,14 @@ public:
     explicit PreviewControls(QWidget* parent = nullptr);
 
     void setZoomLabel(const QString& text);
+    // Whether the screen is fitted to the window: the size button then offers 100 %, else the fit.
+    void setFitting(bool fitting);
 
 signals:
     void zoomOutClicked();
     void zoomInClicked();
+    void actualSizeClicked();
+    void fitClicked();
     void closeClicked();
 
 protected:
@@ -29,6 +33,8 @@ private:
     QToolButton* addButton(const QString& symbol, int symbolSize, const QString& tip);
 
     QLabel* zoomLabel_ = nullptr;
+    QToolButton* sizeButton_ = nullptr;
+    bool fitting_ = true;
 };
 
 } // namespace vistrelle

@@ -47,7 +47,8 @@ TEST(WindowFrameRulesTest, WithoutAStoredOriginPalettesTakeTheirPlacesBesideTheD
     for (const QRectF& frame : {screens, library, inspector})
         EXPECT_TRUE(inside(frame, wide));
     // The document window fills the room between the columns.
-    const QRectF document = defaultDocumentFrame(twoDisplays);
+    const QRectF document = defaultDocumentFrame(twoDisplays, true);
+    EXPECT_EQ(defaultDocumentFrame(twoDisplays, false), wide) << "docked palettes: the whole display";
     EXPECT_FALSE(document.intersects(screens) || document.intersects(inspector));
     EXPECT_TRUE(inside(document, wide));
     EXPECT_GE(document.width(), 800);
@@ -58,7 +59,7 @@ TEST(WindowFrameRulesTest, WithoutAStoredOriginPalettesTakeTheirPlacesBesideTheD
     EXPECT_TRUE(inside(smallLibrary, small.first()));
     EXPECT_FALSE(smallLibrary.intersects(restoredScreensFrame(QRectF(0, 0, 336, 500), {}, small)));
     EXPECT_TRUE(inside(restoredInspectorFrame(QRectF(0, 0, 320, 740), {}, 740, small), small.first()));
-    const QRectF smallDocument = defaultDocumentFrame(small);
+    const QRectF smallDocument = defaultDocumentFrame(small, true);
     EXPECT_TRUE(inside(smallDocument, small.first()));
     EXPECT_GE(smallDocument.width(), 800);
     EXPECT_GE(smallDocument.left(), 336) << "beside the screens palette";

@@ -277,27 +277,6 @@ TEST_F(EditorWindowTest, ANewDocumentShowsTheProjectSetupOnce) {
     EXPECT_EQ(test_support::acceptProjectSetup(), 0) << "a document from disk never shows it";
 }
 
-TEST_F(EditorWindowTest, PaletteButtonsOpenOneWindowOfEachKind) {
-    open(smallProject());
-    for (int i = 0; i < 2; ++i) {
-        window->action("openScreens")->trigger();
-        window->action("openComponentLibrary")->trigger();
-        settle();
-    }
-    int screens = 0;
-    int libraries = 0;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        screens += top->objectName() == "screens" && top->isVisible();
-        libraries += top->objectName() == "componentLibrary" && top->isVisible();
-    }
-    EXPECT_EQ(screens, 1);
-    EXPECT_EQ(libraries, 1);
-    EXPECT_EQ(PaletteWindows::shared().window("screens")->windowTitle(), "Screens");
-    EXPECT_EQ(PaletteWindows::shared().window("componentLibrary")->windowTitle(), "Components");
-    PaletteWindows::shared().closeAll();
-    settle();
-}
-
 TEST_F(EditorWindowTest, DeleteInOneWindowLeavesAnotherWindowsSelectionAlone) {
     EditorWindow& first = open(smallProject());
     QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at({450, 350}));

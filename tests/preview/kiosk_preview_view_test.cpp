@@ -116,7 +116,9 @@ public:
 
 class PreviewViewTest : public ::testing::Test {
 protected:
-    void open(QList<KioskScreen> screens, QSize size = QSize(640, 400), bool fillsView = false) {
+    // At 100 % unless `fitted` (where the preview starts): the tests below place pixels at full size.
+    void open(QList<KioskScreen> screens, QSize size = QSize(640, 400), bool fillsView = false,
+              bool fitted = false) {
         KioskProject project;
         project.screens = std::move(screens);
         if (!project.screens.isEmpty())
@@ -131,6 +133,8 @@ protected:
         view = std::make_unique<KioskPreviewView>(project, std::move(services));
         view->resize(size);
         view->show();
+        if (!fitted && !fillsView)
+            view->showActualSize();
     }
     QColor pixel(int x, int y) { return view->grab().toImage().pixelColor(x, y); }
     void at(double seconds) { clock->advanceTo(1000 + seconds); }
@@ -153,6 +157,28 @@ TEST_F(PreviewViewTest, TheScreenIsCentredAtFullSizeOnBlackWithAGreyBorder) {
     EXPECT_EQ(view->zoomLabel(), QStringLiteral("90%"));
     EXPECT_EQ(pixel(320 - 144 - 2, 200), QColor(Qt::black)); // 288 × 180 now
     EXPECT_EQ(pixel(320 - 140, 200), QColor(Qt::red));
+}
+
+TEST_F(PreviewViewTest, ThePreviewStartsWithTheWholeScreenInTheWindowAndOneClickShowsItAtFullSize) {
+    open({plainScreen(Qt::red)}, QSize(640, 400), false, true);
+    EXPECT_TRUE(view->isFitting());
+    EXPECT_EQ(view->zoomLabel(), QStringLiteral("200%")) << "320 × 200 filling 640 × 400";
+    EXPECT_EQ(pixel(5, 200), QColor(Qt::red));
+    QToolButton* size = nullptr;
+    for (QToolButton* button : view->findChildren<QToolButton*>())
+        if (button->text() == QStringLiteral("100%"))
+            size = button;
+    ASSERT_TRUE(size);
+    QTest::mouseClick(size, Qt::LeftButton);
+    EXPECT_EQ(view->zoomLabel(), QStringLiteral("100%"));
+    EXPECT_EQ(pixel(5, 200), QColor(Qt::black));
+    EXPECT_EQ(size->text(), QStringLiteral("Fit"));
+    view->resize(800, 500); // at 100 % a larger window leaves the screen as it is
+    EXPECT_EQ(view->zoomLabel(), QStringLiteral("100%"));
+    QTest::keyClick(view.get(), Qt::Key_9, Qt::ControlModifier);
+    EXPECT_EQ(view->zoomLabel(), QStringLiteral("250%"));
+    QTest::keyClick(view.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(view->zoomLabel(), QStringLiteral("100%"));
 }
 
 TEST_F(PreviewViewTest, ATransitionIsComposedFromBothScreensAndFitsAnotherResolution) {
