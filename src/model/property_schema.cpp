@@ -172,7 +172,7 @@ QList<PropertySpec> imageSchema() {
     PropertySpec borderColor{K::borderColor, Kind::color,
                              std::nullopt,   QStringLiteral("#000000"),
                              C::colorWell,   QT_TRANSLATE_NOOP("PropertySchema", "Border Color")};
-    // The click action of an image button: kept and exported, edited nowhere yet.
+    // The click action of an image button: edited by the inspector's "On Click" rows as a whole.
     PropertySpec category{K::actionCategory, Kind::word, std::nullopt, QStringLiteral("navigation")};
     PropertySpec alertTitle{K::alertTitle, Kind::text, std::nullopt, QStringLiteral("Alert")};
     return {path,

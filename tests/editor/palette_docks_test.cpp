@@ -48,8 +48,9 @@ protected:
 
 TEST_F(PaletteDocksTest, ANewWindowShowsItsPalettesDockedAtItsSidesAndTheyFollowTheActiveWindow) {
     EditorWindow& first = open(smallProject());
-    for (const QString& identifier : {PaletteWindows::screensIdentifier, PaletteWindows::componentLibraryIdentifier,
-                                      PaletteWindows::inspectorIdentifier, PaletteWindows::showCheckIdentifier}) {
+    for (const QString& identifier :
+         {PaletteWindows::screensIdentifier, PaletteWindows::componentLibraryIdentifier,
+          PaletteWindows::inspectorIdentifier, PaletteWindows::showCheckIdentifier}) {
         ASSERT_TRUE(dock(identifier)) << identifier.toStdString();
         EXPECT_EQ(dock(identifier)->parentWidget(), &first);
         EXPECT_FALSE(dock(identifier)->isFloating());

@@ -3,6 +3,7 @@
 #include "editing/document_edit_commands.h"
 #include "editing/document_session.h"
 #include "editing/style_preset_manager.h"
+#include "editor/inspector/image_action_editor.h"
 #include "editor/inspector/inspector_rules.h"
 #include "editor/inspector/inspector_section.h"
 #include "editor/inspector/style_preset_sheets.h"
@@ -209,6 +210,24 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
         panel.editors.append(editor);
     }
     layout->addWidget(properties);
+    if (type == ComponentType::image) {
+        // What a visitor's tap does: the image as a button.
+        auto* onClick =
+            new InspectorSection(QStringLiteral("arrow.right.circle"), tr("On Click"), panel.widget);
+        auto* action = new ImageActionEditor(
+            [this] {
+                QList<std::pair<QUuid, QString>> screens;
+                if (session_)
+                    for (const KioskScreen& screen : session_->project().screens)
+                        screens.append({screen.id, screen.name});
+                return screens;
+            },
+            onClick);
+        onClick->addRow({}, action);
+        connect(action, &PropertyEditor::edited, this, &ComponentInspector::editProperties);
+        panel.editors.append(action);
+        layout->addWidget(onClick);
+    }
     QList<QFormLayout*> forms{properties->form(), advanced->form()};
     if (colors) {
         layout->addWidget(colors);

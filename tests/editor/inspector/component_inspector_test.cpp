@@ -7,6 +7,7 @@
 #include "model/component_factory.h"
 #include "model/component_properties.h"
 #include "model/stored_enum.h"
+#include "model/uuid_text.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -457,4 +458,67 @@ TEST_F(ComponentInspectorTest, AWebAddressWithoutASchemeIsStoredAsOneTheEngineCa
 
     type("url", "http://intranet.local/board");
     EXPECT_EQ(property(PropertyKey::url), "http://intranet.local/board");
+}
+
+TEST_F(ComponentInspectorTest, OnClickMakesAnImageAButtonOneStepPerChoiceAndShowsWhatTheFileHas) {
+    PlacedComponent button = makeComponent(ComponentType::image, {10, 20});
+    KioskProject project;
+    project.screens.first().components = {button};
+    project.screens.append(KioskScreen(QStringLiteral("Events")));
+    project.screens.append(KioskScreen(QStringLiteral("Map")));
+    open(project);
+    inspector.setSession(&session());
+    session().setSelectedComponent(button);
+    showAgain();
+    QComboBox* action = shown<QComboBox>(inspector, "onClick");
+    ASSERT_TRUE(action);
+    EXPECT_EQ(action->currentText(), "Nothing");
+    EXPECT_FALSE(inspector.findChild<QComboBox*>("onClickScreen")->isVisibleTo(&inspector));
+
+    // Go to a screen, picked from the list by the keyboard.
+    action->setFocus();
+    QTest::keyClick(action, Qt::Key_Down);
+    showAgain();
+    EXPECT_EQ(property(PropertyKey::actionCategory), "navigation");
+    EXPECT_EQ(property(PropertyKey::targetScreenId), uuidText(project.screens[0].id));
+    EXPECT_EQ(undoStack().count(), 1);
+    QComboBox* screen = shown<QComboBox>(inspector, "onClickScreen");
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->itemText(2), "3. Map");
+    QTest::keyClick(screen, Qt::Key_End);
+    showAgain();
+    EXPECT_EQ(property(PropertyKey::targetScreenId), uuidText(project.screens[2].id));
+    EXPECT_EQ(undoStack().count(), 2);
+
+    // An alert, its title typed key by key as one step.
+    action->setCurrentIndex(0);
+    QTest::keyClick(action, Qt::Key_Down); // "Go to Screen"
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(action, Qt::Key_Down); // "Show an Alert"
+    showAgain();
+    EXPECT_EQ(property(PropertyKey::actionCategory), "alert");
+    const int beforeTyping = undoStack().count();
+    QLineEdit* title = shown<QLineEdit>(inspector, PropertyKey::alertTitle);
+    ASSERT_TRUE(title);
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, "Hours", Qt::NoModifier, 30);
+    QTest::keyClick(title, Qt::Key_Tab);
+    showAgain();
+    EXPECT_EQ(property(PropertyKey::alertTitle), "Hours");
+    EXPECT_EQ(undoStack().count(), beforeTyping + 1);
+
+    // Nothing again; then an action the menu does not offer, as a file may hold it, is shown and kept.
+    QTest::keyClick(action, Qt::Key_Home);
+    showAgain();
+    EXPECT_EQ(property(PropertyKey::actionCategory), "");
+    PlacedComponent other = current();
+    other.properties[PropertyKey::actionCategory] = "component";
+    other.properties[PropertyKey::componentAction] = "play_video";
+    session().updateComponent(other, true);
+    showAgain();
+    EXPECT_EQ(action->currentText(), "Other (kept as in the file)");
+    undoStack().undo();
+    showAgain();
+    EXPECT_EQ(action->currentText(), "Nothing");
 }
