@@ -92,6 +92,7 @@ void KioskDeployManager::deploy(const KioskProject& project, const QString& dest
         *cancelled_ = true; // a deployment still running is superseded
     cancelled_ = std::make_shared<std::atomic_bool>(false);
     setDeploying(true);
+    slideCount_ = {};
     if (deployProgress_ != 0) {
         deployProgress_ = 0;
         emit deployProgressChanged();
@@ -115,6 +116,15 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
     const SlideFormat format = SlideFormat::from(options.optimizedFormat);
     const ProgressReport progress = [this](double value, const QString& message) { report(value, message); };
     const CancelCheck isCancelled = [cancelled] { return cancelled->load(); };
+    const SlideCountReport slides = [this](qsizetype written, qsizetype total) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, written, total] {
+                slideCount_ = {written, total};
+                emit deployProgressChanged();
+            },
+            Qt::QueuedConnection);
+    };
     const auto checkCancelled = [&] {
         if (isCancelled())
             throw OperationCancelled{};
@@ -136,7 +146,8 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
         checkCancelled();
         if (options.exportOptimized && options.exportFlat) {
             report(0.3, tr("Exporting optimized slides for Windows/Linux..."));
-            exportFlatSlides(project, destination, format, images, progress, isCancelled, &createdSlides);
+            exportFlatSlides(project, destination, format, images, progress, isCancelled, &createdSlides,
+                             slides);
             report(1.0, tr("Export completed successfully!"));
             succeed(destination);
             return;
@@ -157,7 +168,7 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
         if (options.exportOptimized) {
             report(0.5, tr("Rendering optimized slides..."));
             exportOptimizedSlides(project, bundle.resourcesFolder, format, images, resolver, progress,
-                                  isCancelled);
+                                  isCancelled, slides);
         } else {
             report(0.5, tr("Exporting project data..."));
             writeFileAtomically(QDir(bundle.resourcesFolder).filePath(QStringLiteral("VistrelleData.xml")),

@@ -54,6 +54,13 @@ public:
 
     bool isDeploying() const { return isDeploying_; }
     double deployProgress() const { return deployProgress_; }
+    // The slides written so far of a deployment that renders slides, and their number (0 before the first
+    // and for a bundle of media); a change is announced with deployProgressChanged.
+    struct SlideCount {
+        qsizetype written = 0;
+        qsizetype total = 0;
+    };
+    SlideCount slideCount() const { return slideCount_; }
     const DeployStatus& deployStatus() const { return deployStatus_; }
     const QStringList& deployLog() const { return deployLog_; }
     QUrl destinationURL() const { return destinationURL_; }
@@ -95,6 +102,7 @@ private:
 
     bool isDeploying_ = false;
     double deployProgress_ = 0;
+    SlideCount slideCount_;
     DeployStatus deployStatus_;
     QStringList deployLog_;
     QUrl destinationURL_;

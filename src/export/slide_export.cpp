@@ -226,7 +226,7 @@ void writePlainly(const QString& path, const QByteArray& bytes) {
 
 void exportOptimizedSlides(const KioskProject& project, const QString& outputFolder, SlideFormat format,
                            ImageSource& images, const PathResolver& resolver, const ProgressReport& report,
-                           const CancelCheck& cancelled) {
+                           const CancelCheck& cancelled, const SlideCountReport& slides) {
     const QDir folder(outputFolder);
     writeFileAtomically(folder.filePath(QStringLiteral("Optimized")), "true");
     const double count = double(project.screens.size());
@@ -234,6 +234,8 @@ void exportOptimizedSlides(const KioskProject& project, const QString& outputFol
         project, outputFolder, format, images, [&](qsizetype i) { return optimizedSlideName(i, format); },
         [&](qsizetype i, const QString& name) {
             report(0.55 + 0.3 * double(i + 1) / count, DeployTexts::tr("Rendered: ") + name);
+            if (slides)
+                slides(i + 1, project.screens.size());
         },
         cancelled, nullptr);
     // The durations file is the one file written in place.
@@ -246,7 +248,7 @@ void exportOptimizedSlides(const KioskProject& project, const QString& outputFol
 
 void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
                       ImageSource& images, const ProgressReport& report, const CancelCheck& cancelled,
-                      QStringList* written) {
+                      QStringList* written, const SlideCountReport& slides) {
     if (!QDir().mkpath(destination))
         throw FileError{
             FileError::other,
@@ -257,6 +259,8 @@ void exportFlatSlides(const KioskProject& project, const QString& destination, S
         [&](qsizetype i) { return flatSlideName(i, project.screens[i].duration, format); },
         [&](qsizetype i, const QString& name) {
             report(0.45 + 0.5 * double(i + 1) / count, DeployTexts::tr("Exported: ") + name);
+            if (slides)
+                slides(i + 1, project.screens.size());
         },
         cancelled, written);
 }

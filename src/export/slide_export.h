@@ -46,14 +46,17 @@ void saveSlideImage(const QImage& image, const QString& path, bool asPNG);
 // the slides, "durations.json" and the player XML. Throws FileError (also for
 // a slide that cannot be drawn or encoded, naming its screen) and, when
 // `cancelled` answers true between slides, OperationCancelled.
+// Told after each slide written: how many are written of how many.
+using SlideCountReport = std::function<void(qsizetype written, qsizetype total)>;
+
 void exportOptimizedSlides(const KioskProject& project, const QString& outputFolder, SlideFormat format,
                            ImageSource& images, const PathResolver& resolver, const ProgressReport& report,
-                           const CancelCheck& cancelled = {});
+                           const CancelCheck& cancelled = {}, const SlideCountReport& slides = {});
 
 // Slides only, named with their durations, straight into `destination`; the
 // paths of the slides written are added to `written`. Throws as above.
 void exportFlatSlides(const KioskProject& project, const QString& destination, SlideFormat format,
                       ImageSource& images, const ProgressReport& report, const CancelCheck& cancelled = {},
-                      QStringList* written = nullptr);
+                      QStringList* written = nullptr, const SlideCountReport& slides = {});
 
 } // namespace vistrelle

@@ -106,7 +106,8 @@ ImageActionEditor::Choice ImageActionEditor::choiceOf(const PlacedComponent& c) 
 void ImageActionEditor::fillScreens(const QString& selectedTarget) {
     screen_->clear();
     int selected = -1;
-    const QList<std::pair<QUuid, QString>> screens = screens_ ? screens_() : QList<std::pair<QUuid, QString>>();
+    const QList<std::pair<QUuid, QString>> screens =
+        screens_ ? screens_() : QList<std::pair<QUuid, QString>>();
     for (qsizetype i = 0; i < screens.size(); ++i) {
         const QString id = uuidText(screens[i].first);
         // The file may name a screen by its place ("screen_2") or its id in any case.
@@ -181,26 +182,31 @@ void ImageActionEditor::choose(Choice choice) {
         if (screen_->count() == 0)
             return;
         screen_->setCurrentIndex(0);
-        values = {{PropertyKey::actionCategory, navigation}, {PropertyKey::targetScreenId, screen_->itemData(0).toString()}};
+        values = {{PropertyKey::actionCategory, navigation},
+                  {PropertyKey::targetScreenId, screen_->itemData(0).toString()}};
         break;
     }
     case Choice::next:
-        values = {{PropertyKey::actionCategory, navigation}, {PropertyKey::targetScreenId, QStringLiteral("next")}};
+        values = {{PropertyKey::actionCategory, navigation},
+                  {PropertyKey::targetScreenId, QStringLiteral("next")}};
         break;
     case Choice::previous:
         values = {{PropertyKey::actionCategory, navigation},
                   {PropertyKey::targetScreenId, QStringLiteral("previous")}};
         break;
     case Choice::alert:
-        values = {{PropertyKey::actionCategory, alert},
-                  {PropertyKey::alertTitle, alertTitle_->text().isEmpty() ? tr("Alert") : alertTitle_->text()},
-                  {PropertyKey::alertMessage, alertMessage_->text()}};
+        values = {
+            {PropertyKey::actionCategory, alert},
+            {PropertyKey::alertTitle, alertTitle_->text().isEmpty() ? tr("Alert") : alertTitle_->text()},
+            {PropertyKey::alertMessage, alertMessage_->text()}};
         break;
     case Choice::print:
-        values = {{PropertyKey::actionCategory, system}, {PropertyKey::systemAction, QStringLiteral("print")}};
+        values = {{PropertyKey::actionCategory, system},
+                  {PropertyKey::systemAction, QStringLiteral("print")}};
         break;
     case Choice::webPage:
-        values = {{PropertyKey::actionCategory, system}, {PropertyKey::systemAction, QStringLiteral("open_url")}};
+        values = {{PropertyKey::actionCategory, system},
+                  {PropertyKey::systemAction, QStringLiteral("open_url")}};
         break;
     case Choice::other:
         return; // it stays as the file has it

@@ -264,7 +264,10 @@ void KioskDeployView::showState() {
     progressRow_->setVisible(deploying);
     cancel_->setEnabled(deploying && !stopping_);
     progress_->setValue(int(std::lround(manager_.deployProgress() * 1000)));
-    progressLabel_->setText(progressText(manager_.deployProgress()));
+    // While slides are drawn the count says more than a percentage: how far, and how far to go.
+    const KioskDeployManager::SlideCount slides = manager_.slideCount();
+    progressLabel_->setText(slides.total > 0 ? tr("Slide %1 of %2").arg(slides.written).arg(slides.total)
+                                             : progressText(manager_.deployProgress()));
 
     const bool succeeded = status.kind == DeployStatus::Kind::success;
     const bool failed = status.kind == DeployStatus::Kind::failed;

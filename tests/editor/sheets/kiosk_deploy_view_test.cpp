@@ -98,6 +98,30 @@ TEST_F(DeployViewTest, ADeploymentIsFollowedToItsEndAndFailuresSayHowToFixThem) 
     EXPECT_FALSE(asking.isVisible());
 }
 
+TEST_F(DeployViewTest, WhileSlidesAreDrawnTheSheetCountsThem) {
+    KioskProject project = show();
+    project.screens[0].components.clear();
+    for (int i = 1; i < 5; ++i)
+        project.screens.append(KioskScreen(QStringLiteral("Screen %1").arg(i + 1)));
+    KioskDeployView view(project);
+    view.show();
+    view.findChild<QCheckBox*>()->click(); // pre-rendered slides
+    QStringList counts;
+    QObject::connect(&view.manager(), &KioskDeployManager::deployProgressChanged, &view, [&] {
+        for (QLabel* label : view.findChildren<QLabel*>())
+            if (label->isVisibleTo(&view) && label->text().startsWith("Slide ") &&
+                !counts.contains(label->text()))
+                counts << label->text();
+    });
+    QSignalSpy finished(&view.manager(), &KioskDeployManager::finished);
+    view.deployTo(home.filePath("out"));
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_EQ(counts,
+              (QStringList{"Slide 1 of 5", "Slide 2 of 5", "Slide 3 of 5", "Slide 4 of 5", "Slide 5 of 5"}));
+    EXPECT_TRUE(view.manager().deployLog().contains("Rendered: screen001.jpg"))
+        << "the log says what it said";
+}
+
 TEST_F(DeployViewTest, ClosingDuringADeploymentAsksThenCancels) {
     // A film large enough (sparse, so it costs no disk) that the copy is still running when the user stops
     // it.
