@@ -97,11 +97,11 @@ PaletteScreenRowView::PaletteScreenRowView(const KioskScreen& screen, bool isFir
     handle->setCursor(Qt::OpenHandCursor);
     layout->addWidget(handle);
 
-    auto* symbol = new QLabel(this);
-    symbol->setPixmap(symbolPixmap(QStringLiteral("rectangle"), 22,
-                                   palette().color(isSelected ? QPalette::Highlight : QPalette::WindowText),
-                                   devicePixelRatioF()));
-    layout->addWidget(symbol);
+    thumbnail_ = new QLabel(this);
+    thumbnail_->setFixedSize(ScreenThumbnails::width, ScreenThumbnails::height);
+    thumbnail_->setAlignment(Qt::AlignCenter);
+    setThumbnail({});
+    layout->addWidget(thumbnail_);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(1);
@@ -124,6 +124,26 @@ PaletteScreenRowView::PaletteScreenRowView(const KioskScreen& screen, bool isFir
     connect(remove, &QToolButton::clicked, this, &PaletteScreenRowView::deleteRequested);
     layout->addWidget(duplicate);
     layout->addWidget(remove);
+}
+
+void PaletteScreenRowView::setThumbnail(const QImage& picture) {
+    showsThumbnail_ = !picture.isNull();
+    if (!showsThumbnail_) {
+        thumbnail_->setPixmap(symbolPixmap(
+            QStringLiteral("rectangle"), 22,
+            palette().color(selected_ ? QPalette::Highlight : QPalette::WindowText), devicePixelRatioF()));
+        return;
+    }
+    // A hairline around the picture keeps a white screen apart from the row.
+    QPixmap framed = QPixmap::fromImage(picture);
+    {
+        QPainter painter(&framed);
+        QColor line = palette().color(selected_ ? QPalette::Highlight : QPalette::WindowText);
+        line.setAlphaF(selected_ ? 1.0 : 0.25);
+        painter.setPen(QPen(line, 1.0 * picture.devicePixelRatio()));
+        painter.drawRect(QRectF(QPointF(0, 0), QSizeF(picture.size())).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    thumbnail_->setPixmap(framed);
 }
 
 void PaletteScreenRowView::paintEvent(QPaintEvent*) {
@@ -184,6 +204,11 @@ void PaletteScreenRowView::contextMenuEvent(QContextMenuEvent* event) {
 ScreensPalette::ScreensPalette(QWidget* parent)
     : QWidget(parent) {
     setMinimumSize(280, 240);
+    connect(&thumbnails_, &ScreenThumbnails::thumbnailReady, this, [this](const QUuid& id) {
+        for (PaletteScreenRowView* row : std::as_const(rows_))
+            if (row->screenId() == id)
+                row->setThumbnail(thumbnails_.thumbnail(id));
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 10, 0, 0);
     layout->setSpacing(6);
@@ -247,6 +272,7 @@ void ScreensPalette::setSession(DocumentSession* session) {
     if (session_)
         disconnect(session_, nullptr, this, nullptr);
     session_ = session;
+    thumbnails_.clear();
     if (session)
         connect(session, &DocumentSession::changed, this, &ScreensPalette::refresh);
     refresh();
@@ -271,6 +297,8 @@ void ScreensPalette::refresh() {
     pages_->setCurrentWidget(project.screens.isEmpty() ? noScreensPage_ : static_cast<QWidget*>(listPage_));
     rebuildRows(project.screens,
                 session_->selectedScreen() ? std::optional(session_->selectedScreen()->id) : std::nullopt);
+    thumbnails_.setDevicePixelRatio(devicePixelRatioF());
+    thumbnails_.update(project.screens);
 }
 
 void ScreensPalette::rebuildRows(const QList<KioskScreen>& screens, const std::optional<QUuid>& selected) {
@@ -323,6 +351,7 @@ PaletteScreenRowView* ScreensPalette::makeRow(const KioskScreen& screen, qsizety
                                               const std::optional<QUuid>& selected) {
     auto* row = new PaletteScreenRowView(screen, index == 0, selected == screen.id, list_);
     const QUuid id = screen.id;
+    row->setThumbnail(thumbnails_.thumbnail(id));
     connect(row, &PaletteScreenRowView::selectRequested, this, [this, id] {
         if (!session_)
             return;

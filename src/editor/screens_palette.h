@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/screen_thumbnails.h"
 #include "model/project_model.h"
 
 #include <QPointer>
@@ -31,6 +32,9 @@ public:
     PaletteScreenRowView(const KioskScreen& screen, bool isFirstScreen, bool isSelected,
                          QWidget* parent = nullptr);
     const QUuid& screenId() const { return screenId_; }
+    // The screen's picture; a null one shows a plain screen symbol until it is drawn.
+    void setThumbnail(const QImage& picture);
+    bool showsThumbnail() const { return showsThumbnail_; }
 
 signals:
     void selectRequested();
@@ -53,6 +57,8 @@ private:
     bool first_;
     QPoint pressPoint_;
     bool pressed_ = false;
+    QLabel* thumbnail_ = nullptr;
+    bool showsThumbnail_ = false;
 };
 
 // The list of the current project's screens in play order: select, add,
@@ -82,6 +88,7 @@ public:
     void dropScreen(const QString& screenIdText, double y);
 
     QList<PaletteScreenRowView*> rows() const { return rows_; }
+    ScreenThumbnails& thumbnails() { return thumbnails_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +102,7 @@ private:
     qsizetype selectedIndex() const;
 
     QPointer<DocumentSession> session_;
+    ScreenThumbnails thumbnails_;
     QToolButton* addButton_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QWidget* noProjectPage_ = nullptr;

@@ -168,3 +168,38 @@ TEST_F(ScreensPaletteTest, RowActionsMoveTheirScreenOnePlace) {
     settle();
     EXPECT_EQ(names(), (QStringList{"Start", "Three", "Four", "Two"}));
 }
+
+TEST_F(ScreensPaletteTest, RowsShowPicturesOfTheirScreensAndAnEditRedrawsOnlyItsScreen) {
+    openThreeScreens();
+    KioskScreen second = session().project().screens[1];
+    second.background = BackgroundStyle{BackgroundType::color, QStringLiteral("#FF0000"), {}, {}};
+    session().updateScreen(second, QStringLiteral("Background"));
+    ScreensPalette palette;
+    palette.setSession(&session());
+    palette.show();
+    const auto drawn = [&] {
+        settle(); // the palette hears of an edit once per turn
+        return QTest::qWaitFor([&] { return !palette.thumbnails().isBusy(); }, 10000);
+    };
+    ASSERT_TRUE(drawn());
+    for (PaletteScreenRowView* row : palette.rows())
+        EXPECT_TRUE(row->showsThumbnail());
+    const QImage red = palette.thumbnails().thumbnail(second.id);
+    EXPECT_EQ(red.pixelColor(red.width() / 2, red.height() / 2), QColor(Qt::red));
+    EXPECT_EQ(red.height(), ScreenThumbnails::height * red.devicePixelRatio()) << "4:3 fills the height";
+    EXPECT_EQ(red.width(), 53 * red.devicePixelRatio());
+
+    QList<QUuid> redrawn;
+    QObject::connect(&palette.thumbnails(), &ScreenThumbnails::thumbnailReady, &palette,
+                     [&](const QUuid& id) { redrawn << id; });
+    second.background.color = QStringLiteral("#0000FF");
+    session().updateScreen(second, QStringLiteral("Background"));
+    ASSERT_TRUE(drawn());
+    EXPECT_EQ(redrawn, QList<QUuid>{second.id});
+    const QImage blue = palette.thumbnails().thumbnail(second.id);
+    EXPECT_EQ(blue.pixelColor(blue.width() / 2, blue.height() / 2), QColor(Qt::blue));
+
+    // Another project: the pictures of the first are gone at once, never shown for the other's screens.
+    palette.setSession(nullptr);
+    EXPECT_TRUE(palette.thumbnails().thumbnail(second.id).isNull());
+}
