@@ -9,6 +9,8 @@
 #include "editor/editor_window.h"
 #include "editor/inspector/inspector_palette.h"
 #include "editor/palette_windows.h"
+#include "editor/screen_thumbnails.h"
+#include "editor/screens_palette.h"
 #include "editor/sheets/text_area_editor_sheet.h"
 #include "large_project.h"
 #include "model/component_factory.h"
@@ -18,6 +20,7 @@
 #include "richtext/rtf_writer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -354,6 +358,65 @@ void BM_OpenLargeProjectWindow(benchmark::State& state) {
     state.SetLabel("500 screens × 50 components");
 }
 
+// What an edit of a crowded screen costs the GUI thread for its picture in the screens palette: comparing
+// the screens, then taking the picture drawn on the pool and showing it in the row. The drawing itself runs
+// on another thread and is not counted.
+void BM_ScreenThumbnailAfterAnEdit(benchmark::State& state) {
+    store();
+    QList<KioskScreen> screens = crowdedScreen().screens;
+    ScreenThumbnails thumbnails;
+    PaletteScreenRowView row(screens[0], true, true);
+    QObject::connect(&thumbnails, &ScreenThumbnails::thumbnailReady, &row,
+                     [&](const QUuid& id) { row.setThumbnail(thumbnails.thumbnail(id)); });
+    const auto drainTimed = [&] {
+        qint64 spent = 0;
+        QElapsedTimer waited;
+        waited.start();
+        while (thumbnails.isBusy() && waited.elapsed() < 10000) {
+            QElapsedTimer turn;
+            turn.start();
+            QCoreApplication::processEvents();
+            spent += turn.nsecsElapsed();
+            QThread::msleep(1);
+        }
+        return spent;
+    };
+    thumbnails.update(screens);
+    drainTimed();
+    int step = 0;
+    for (auto _ : state) {
+        screens[0].components[step++ % 200].position.x += 1;
+        QElapsedTimer compare;
+        compare.start();
+        thumbnails.update(screens);
+        const qint64 comparing = compare.nsecsElapsed();
+        state.SetIterationTime(double(comparing + drainTimed()) / 1e9);
+    }
+    if (!row.showsThumbnail())
+        state.SkipWithError("no picture was shown");
+    state.SetLabel("200 components, GUI thread only");
+}
+
+// The user clicks into another project window: the palettes leave the one and dock into the other, which
+// is drawn with them.
+void BM_SwitchWindowMovesThePalettes(benchmark::State& state) {
+    store();
+    const std::unique_ptr<EditorWindow> first = openWindow(crowdedScreen());
+    const std::unique_ptr<EditorWindow> second = openWindow(crowdedScreen());
+    int turn = 0;
+    for (auto _ : state) {
+        EditorWindow& next = ++turn % 2 ? *first : *second;
+        next.activateDocument();
+        settle();
+        next.repaint();
+    }
+    if (PaletteWindows::shared().host() != (turn % 2 ? first.get() : second.get()))
+        state.SkipWithError("the palettes did not follow");
+    PaletteWindows::shared().closeAll();
+    settle();
+    state.SetLabel("1400 × 900, 200 components");
+}
+
 } // namespace
 
 BENCHMARK(BM_DragStepOnCrowdedScreen)->Unit(benchmark::kMillisecond);
@@ -365,4 +428,6 @@ BENCHMARK(BM_SelectAnotherComponentUntilTheInspectorShowsIt)->Unit(benchmark::kM
 BENCHMARK(BM_TypingInALargeTextArea)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenTextAreaSheetOnALargeText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenSampleWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScreenThumbnailAfterAnEdit)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_SwitchWindowMovesThePalettes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargeProjectWindow)->Unit(benchmark::kMillisecond)->Iterations(3);

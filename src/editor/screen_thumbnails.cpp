@@ -62,7 +62,8 @@ QImage ScreenThumbnails::draw(const KioskScreen& screen, qreal ratio) {
     if (!(w > 0) || !(h > 0))
         return {};
     const double fit = std::min(width / w, height / h);
-    const QSize pixels(std::max(1, int(std::lround(w * fit * ratio))), std::max(1, int(std::lround(h * fit * ratio))));
+    const QSize pixels(std::max(1, int(std::lround(w * fit * ratio))),
+                       std::max(1, int(std::lround(h * fit * ratio))));
     QImage picture(pixels, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::white);
     {
@@ -103,7 +104,7 @@ void ScreenThumbnails::takeBatch() {
         return;
     }
     for (const auto& [screen, picture] : batch) {
-            if (!present_.contains(screen.id))
+        if (!present_.contains(screen.id))
             continue; // deleted meanwhile
         drawn_.insert(screen.id, screen);
         images_.insert(screen.id, picture);

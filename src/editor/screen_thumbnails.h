@@ -19,8 +19,8 @@ class ScreenThumbnails : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int width = 64;   // logical pixels
-    static constexpr int height = 40;  // the box a screen of any shape fits in
+    static constexpr int width = 64;    // logical pixels
+    static constexpr int height = 40;   // the box a screen of any shape fits in
     static constexpr int pauseMs = 250; // between two batches
 
     explicit ScreenThumbnails(QObject* parent = nullptr);
@@ -49,7 +49,7 @@ private:
     void takeBatch();
 
     qreal ratio_ = 1.0;
-    QHash<QUuid, KioskScreen> drawn_;  // what each picture shows
+    QHash<QUuid, KioskScreen> drawn_; // what each picture shows
     QHash<QUuid, QImage> images_;
     QHash<QUuid, KioskScreen> wanted_; // changed since, not yet in a batch
     QSet<QUuid> present_;              // the screens of the last update
