@@ -76,8 +76,8 @@
     </message>
     <message>
         <location filename="../../src/export/screen_rules.cpp" line="43"/>
-        <location filename="../../src/export/show_check.cpp" line="103"/>
-        <location filename="../../src/export/show_check.cpp" line="137"/>
+        <location filename="../../src/export/show_check.cpp" line="106"/>
+        <location filename="../../src/export/show_check.cpp" line="140"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
@@ -199,54 +199,69 @@
         <translation>%1 Wörter</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="72"/>
+        <location filename="../../src/export/show_check.cpp" line="74"/>
         <source>Name the project in its settings.</source>
         <translation>Geben Sie dem Projekt in seinen Einstellungen einen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="82"/>
+        <location filename="../../src/export/show_check.cpp" line="84"/>
         <source>The project name holds control characters or is longer than a folder name may be: the bundle is named “%1.bundle”. Rename the project to choose the name yourself.</source>
         <translation>Der Projektname enthält Steuerzeichen oder ist länger, als ein Ordnername sein darf: Das Bundle heißt „%1.bundle“. Benennen Sie das Projekt um, um den Namen selbst zu wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="90"/>
+        <location filename="../../src/export/show_check.cpp" line="93"/>
         <source>Set one in the project settings.</source>
         <translation>Legen Sie eines in den Projekteinstellungen fest.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="95"/>
+        <location filename="../../src/export/show_check.cpp" line="98"/>
         <source>Add a screen.</source>
         <translation>Fügen Sie einen Bildschirm hinzu.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="105"/>
+        <location filename="../../src/export/show_check.cpp" line="108"/>
         <source>Choose another resolution in the project settings.</source>
         <translation>Wählen Sie in den Projekteinstellungen eine andere Auflösung.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="121"/>
+        <location filename="../../src/export/show_check.cpp" line="124"/>
         <source>The project’s default background picture “%1” does not decode as a picture: save it again as PNG or JPEG, or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="114"/>
+        <location filename="../../src/export/show_check.cpp" line="117"/>
         <source>The project’s default background picture “%1” is missing or no file: put it back or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts fehlt oder ist keine Datei: Legen Sie es zurück oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/text_rules.cpp" line="130"/>
+        <location filename="../../src/export/text_rules.cpp" line="131"/>
         <source>The text of %1 has a contrast of %2:1 with what lies under it; text of its size needs at least %3:1 to be read from a distance: change its colour or what is behind it.</source>
         <translation>Der Text von %1 hat einen Kontrast von %2:1 zu dem, was darunter liegt; Text dieser Größe braucht mindestens %3:1, um aus der Entfernung lesbar zu sein: Ändern Sie seine Farbe oder den Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/export/text_rules.cpp" line="149"/>
+        <location filename="../../src/export/text_rules.cpp" line="150"/>
         <source>%1 needs %2 × %3 pixels for its text but has %4 × %5, so words are cut off: make it larger, the text shorter or the font smaller.</source>
         <translation>%1 braucht für seinen Text %2 × %3 Pixel, hat aber %4 × %5, sodass Wörter abgeschnitten werden: Vergrößern Sie es, kürzen Sie den Text oder verkleinern Sie die Schrift.</translation>
     </message>
     <message>
-        <location filename="../../src/export/text_rules.cpp" line="163"/>
+        <location filename="../../src/export/text_rules.cpp" line="164"/>
         <source>%1 has text of %2 pixels, too small to read from across the room on a screen %3 pixels high: use at least %4 pixels (1/40 of the screen’s height).</source>
         <translation>%1 hat Text von %2 Pixeln, zu klein, um ihn quer durch den Raum auf einem %3 Pixel hohen Bildschirm zu lesen: Nehmen Sie mindestens %4 Pixel (1/40 der Bildschirmhöhe).</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/action_rules.cpp" line="36"/>
+        <source>%1 is a button to a screen that is no longer in the show, so a tap on it does nothing: choose another screen under On Click.</source>
+        <translation>%1 ist eine Schaltfläche zu einem Bildschirm, den es in der Show nicht mehr gibt; ein Tippen darauf bewirkt nichts: wählen Sie unter „Beim Klicken“ einen anderen Bildschirm.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/action_rules.cpp" line="46"/>
+        <source>Turn Autoplay On</source>
+        <translation>Autoplay einschalten</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/action_rules.cpp" line="48"/>
+        <source>%1 waits to be started, but it has no play button and nobody stands at a display to press one: it will only ever show its first frame. Turn Autoplay on.</source>
+        <translation>%1 wartet darauf, gestartet zu werden, hat aber keine Wiedergabetaste, und an einem Display steht niemand, der sie drücken könnte: Es zeigt immer nur sein erstes Bild. Schalten Sie Autoplay ein.</translation>
     </message>
 </context>
 <context>
@@ -487,7 +502,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Der Ordner „%1“ enthält bereits %2 Bundles mit dem Namen „%3“: Wählen Sie einen anderen Ordner, oder entfernen Sie Bundles, die Sie nicht mehr brauchen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="253"/>
+        <location filename="../../src/export/slide_export.cpp" line="255"/>
         <source>The folder “%1” couldn’t be created.</source>
         <translation>Der Ordner „%1“ konnte nicht erstellt werden.</translation>
     </message>
@@ -576,12 +591,12 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Gerendert: </translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="244"/>
+        <location filename="../../src/export/slide_export.cpp" line="246"/>
         <source>XML data exported for optimized mode</source>
         <translation>XML-Daten für den optimierten Modus exportiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="259"/>
+        <location filename="../../src/export/slide_export.cpp" line="261"/>
         <source>Exported: </source>
         <translation>Exportiert: </translation>
     </message>
@@ -598,22 +613,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PaletteWindows</name>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="48"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="79"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="52"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="82"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="58"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="87"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/palette_windows.cpp" line="62"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="90"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
     </message>
@@ -634,37 +649,37 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PlayerXml</name>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="74"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="117"/>
         <source>The file declares a document type; player data has none.</source>
         <translation>Die Datei deklariert einen Dokumenttyp; Player-Daten haben keinen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="78"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="121"/>
         <source>The file refers to an undeclared entity.</source>
         <translation>Die Datei verweist auf eine nicht deklarierte Entität.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="82"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="125"/>
         <source>The file holds too many elements.</source>
         <translation>Die Datei enthält zu viele Elemente.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="84"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="127"/>
         <source>The file is not player data (its root is &lt;%1&gt;).</source>
         <translation>Die Datei enthält keine Player-Daten (ihre Wurzel ist &lt;%1&gt;).</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="104"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="147"/>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="190"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="239"/>
         <source>Unknown component type “%1”.</source>
         <translation>Unbekannter Komponententyp „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="246"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="295"/>
         <source>The file is larger than %1 MB.</source>
         <translation>Die Datei ist größer als %1 MB.</translation>
     </message>
@@ -1516,12 +1531,12 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Lokale Dateien können nicht angezeigt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="117"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="121"/>
         <source>Web Page Alert</source>
         <translation>Hinweis der Webseite</translation>
     </message>
     <message>
-        <location filename="../../src/preview/live_media/live_web_view.cpp" line="129"/>
+        <location filename="../../src/preview/live_media/live_web_view.cpp" line="137"/>
         <source>Web Page Confirmation</source>
         <translation>Bestätigung der Webseite</translation>
     </message>
@@ -1529,7 +1544,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>WindowManager</name>
     <message>
-        <location filename="../../src/app/window_manager.cpp" line="74"/>
+        <location filename="../../src/app/window_manager.cpp" line="75"/>
         <source>Could not save where the windows are: %1</source>
         <translation>Die Fensterpositionen konnten nicht gespeichert werden: %1</translation>
     </message>
@@ -1821,87 +1836,92 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ComponentInspector</name>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="62"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="63"/>
         <source>Text Properties</source>
         <translation>Texteigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="64"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="65"/>
         <source>Image Properties</source>
         <translation>Bildeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="66"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="67"/>
         <source>Web View Properties</source>
         <translation>Webansicht-Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="68"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="69"/>
         <source>Video Properties</source>
         <translation>Videoeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="70"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="71"/>
         <source>Shape Properties</source>
         <translation>Formeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="72"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="73"/>
         <source>Icon Properties</source>
         <translation>Symboleigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="74"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="75"/>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="103"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="104"/>
         <source>Style Presets</source>
         <translation>Stilvorlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="106"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="107"/>
         <source>Save Current Style</source>
         <translation>Aktuellen Stil speichern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="127"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="128"/>
         <source>Position &amp; Size</source>
         <translation>Position und Größe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="144"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="145"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="145"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="146"/>
         <source>Y</source>
         <translation>Y</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="146"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="147"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="147"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="148"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="165"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="166"/>
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="169"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="170"/>
         <source>Z-Index (Depth)</source>
         <translation>Z-Index (Tiefe)</translation>
     </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="216"/>
+        <source>On Click</source>
+        <translation>Beim Klicken</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="271"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="290"/>
         <source>%n Components</source>
         <translation>
             <numerusform>%n Komponente</numerusform>
@@ -1909,37 +1929,37 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         </translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="272"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="291"/>
         <source>Selection</source>
         <translation>Auswahl</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="274"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="293"/>
         <source>Component</source>
         <translation>Komponente</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="320"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="339"/>
         <source>%1 (mixed)</source>
         <translation>%1 (gemischt)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="321"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="340"/>
         <source>The selected components differ here; a change sets them all.</source>
         <translation>Die ausgewählten Komponenten unterscheiden sich hier; eine Änderung setzt den Wert für alle.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="341"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="362"/>
         <source>Update Components</source>
         <translation>Komponenten aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="454"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="473"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="454"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="473"/>
         <source>Resize Components</source>
         <translation>Komponentengröße ändern</translation>
     </message>
@@ -2172,43 +2192,43 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::DocumentSession</name>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="50"/>
+        <location filename="../../src/editing/component_operations.cpp" line="55"/>
         <source>Add Component</source>
         <translation>Komponente hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="79"/>
-        <location filename="../../src/editing/component_operations.cpp" line="96"/>
+        <location filename="../../src/editing/component_operations.cpp" line="84"/>
+        <location filename="../../src/editing/component_operations.cpp" line="101"/>
         <source>Update Component</source>
         <translation>Komponente ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="127"/>
+        <location filename="../../src/editing/component_operations.cpp" line="132"/>
         <source>Delete Components</source>
         <translation>Komponenten löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="127"/>
+        <location filename="../../src/editing/component_operations.cpp" line="132"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="152"/>
+        <location filename="../../src/editing/component_operations.cpp" line="157"/>
         <source>Duplicate Components</source>
         <translation>Komponenten duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="152"/>
+        <location filename="../../src/editing/component_operations.cpp" line="157"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="204"/>
+        <location filename="../../src/editing/component_operations.cpp" line="209"/>
         <source>Paste Components</source>
         <translation>Komponenten einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editing/component_operations.cpp" line="204"/>
+        <location filename="../../src/editing/component_operations.cpp" line="209"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
@@ -2291,158 +2311,158 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::EditorWindow</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="79"/>
+        <location filename="../../src/editor/editor_window.cpp" line="80"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="81"/>
+        <location filename="../../src/editor/editor_window.cpp" line="82"/>
         <source>Save As…</source>
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="127"/>
+        <location filename="../../src/editor/editor_window.cpp" line="135"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="136"/>
+        <location filename="../../src/editor/editor_window.cpp" line="144"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="140"/>
+        <location filename="../../src/editor/editor_window.cpp" line="148"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="154"/>
+        <location filename="../../src/editor/editor_window.cpp" line="162"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="158"/>
+        <location filename="../../src/editor/editor_window.cpp" line="166"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="162"/>
+        <location filename="../../src/editor/editor_window.cpp" line="170"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="166"/>
+        <location filename="../../src/editor/editor_window.cpp" line="174"/>
         <source>Open show check window</source>
         <translation>Fenster „Show-Prüfung“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="170"/>
+        <location filename="../../src/editor/editor_window.cpp" line="178"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="125"/>
-        <location filename="../../src/editor/editor_window.cpp" line="186"/>
+        <location filename="../../src/editor/editor_window.cpp" line="194"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="123"/>
-        <location filename="../../src/editor/editor_window.cpp" line="189"/>
+        <location filename="../../src/editor/editor_window.cpp" line="197"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="208"/>
+        <location filename="../../src/editor/editor_window.cpp" line="216"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="209"/>
+        <location filename="../../src/editor/editor_window.cpp" line="217"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="212"/>
+        <location filename="../../src/editor/editor_window.cpp" line="220"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="215"/>
+        <location filename="../../src/editor/editor_window.cpp" line="223"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="264"/>
+        <location filename="../../src/editor/editor_window.cpp" line="273"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="352"/>
+        <location filename="../../src/editor/editor_window.cpp" line="361"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="371"/>
+        <location filename="../../src/editor/editor_window.cpp" line="390"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="425"/>
+        <location filename="../../src/editor/editor_window.cpp" line="444"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="431"/>
+        <location filename="../../src/editor/editor_window.cpp" line="450"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
-        <location filename="../../src/editor/editor_window.cpp" line="441"/>
+        <location filename="../../src/editor/editor_window.cpp" line="460"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
-        <location filename="../../src/editor/editor_window.cpp" line="442"/>
+        <location filename="../../src/editor/editor_window.cpp" line="461"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="95"/>
-        <location filename="../../src/editor/editor_window.cpp" line="443"/>
+        <location filename="../../src/editor/editor_window.cpp" line="462"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
-        <location filename="../../src/editor/editor_window.cpp" line="454"/>
+        <location filename="../../src/editor/editor_window.cpp" line="473"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="595"/>
+        <location filename="../../src/editor/editor_window.cpp" line="614"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="613"/>
+        <location filename="../../src/editor/editor_window.cpp" line="632"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="614"/>
+        <location filename="../../src/editor/editor_window.cpp" line="633"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="617"/>
+        <location filename="../../src/editor/editor_window.cpp" line="636"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="618"/>
+        <location filename="../../src/editor/editor_window.cpp" line="637"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2539,92 +2559,97 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>In Fenster einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="131"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="132"/>
+        <source>Floating Palettes</source>
+        <translation>Schwebende Paletten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="141"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="133"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="143"/>
         <source>Project Settings…</source>
         <translation>Projekteinstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="135"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="145"/>
         <source>Export Bundle…</source>
         <translation>Bundle exportieren…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="138"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="139"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="149"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="141"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="151"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="143"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="145"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="149"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="159"/>
         <source>About Vistrelle...</source>
         <translation>Über Vistrelle...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="165"/>
         <source>Set Up a Display Computer…</source>
         <translation>Anzeigecomputer einrichten…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="168"/>
         <source>Download Vistrelle Player freeware</source>
         <translation>Vistrelle Player (Freeware) herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="162"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="172"/>
         <source>Download an example made with Vistrelle</source>
         <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="165"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="175"/>
         <source>Live Chat Support</source>
         <translation>Live-Chat-Support</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="167"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="177"/>
         <source>AI Assistant</source>
         <translation>KI-Assistent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="168"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="178"/>
         <source>Frequently Asked Questions</source>
         <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="170"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="180"/>
         <source>Feature Request</source>
         <translation>Funktion vorschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="172"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="182"/>
         <source>Bug Report</source>
         <translation>Fehler melden</translation>
     </message>
@@ -2640,6 +2665,100 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <location filename="../../src/editor/inspector/icon_picker.cpp" line="60"/>
         <source>Search icons...</source>
         <translation>Symbole suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ImageActionEditor</name>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="34"/>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="35"/>
+        <source>Go to Screen</source>
+        <translation>Zu Bildschirm wechseln</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="36"/>
+        <source>Next Screen</source>
+        <translation>Nächster Bildschirm</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="37"/>
+        <source>Previous Screen</source>
+        <translation>Vorheriger Bildschirm</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="38"/>
+        <source>Show an Alert</source>
+        <translation>Hinweis anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="39"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="40"/>
+        <source>Open a Web Page</source>
+        <translation>Webseite öffnen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="41"/>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="45"/>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="50"/>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="200"/>
+        <source>Alert</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="53"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="54"/>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="116"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="122"/>
+        <source>A screen no longer in the show</source>
+        <translation>Ein Bildschirm, der nicht mehr in der Show ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="132"/>
+        <source>Other (kept as in the file)</source>
+        <translation>Andere (wie in der Datei belassen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="158"/>
+        <source>Prints what the display shows, where the display computer has a printer.</source>
+        <translation>Druckt, was das Display zeigt, wenn der Display-Computer einen Drucker hat.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="161"/>
+        <source>Opens the display computer’s web browser.</source>
+        <translation>Öffnet den Webbrowser des Display-Computers.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/image_action_editor.cpp" line="164"/>
+        <source>An action set outside this inspector; choose another to replace it.</source>
+        <translation>Eine außerhalb dieses Inspektors gesetzte Aktion; wählen Sie eine andere, um sie zu ersetzen.</translation>
     </message>
 </context>
 <context>
@@ -2681,62 +2800,62 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Bereitstellung abgebrochen</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="134"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="144"/>
         <source>Validating project...</source>
         <translation>Projekt wird geprüft...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="138"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="148"/>
         <source>Exporting optimized slides for Windows/Linux...</source>
         <translation>Optimierte Folien für Windows/Linux werden exportiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="140"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="151"/>
         <source>Export completed successfully!</source>
         <translation>Export erfolgreich abgeschlossen!</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="148"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="159"/>
         <source>Preparing bundle structure...</source>
         <translation>Bundle-Struktur wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="151"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="162"/>
         <source>Bundle created: </source>
         <translation>Bundle erstellt: </translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="154"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="165"/>
         <source>Indexing resources and resolving name collisions...</source>
         <translation>Ressourcen werden indiziert und Namenskonflikte aufgelöst...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="158"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="169"/>
         <source>Rendering optimized slides...</source>
         <translation>Optimierte Folien werden gerendert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="162"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="173"/>
         <source>Exporting project data...</source>
         <translation>Projektdaten werden exportiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="165"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="176"/>
         <source>Project data exported successfully</source>
         <translation>Projektdaten erfolgreich exportiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="166"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="177"/>
         <source>Copying resources...</source>
         <translation>Ressourcen werden kopiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="171"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="182"/>
         <source>Finalizing deployment...</source>
         <translation>Bereitstellung wird abgeschlossen...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="173"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="184"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
@@ -2745,7 +2864,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     <name>vistrelle::KioskDeployView</name>
     <message>
         <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="49"/>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="293"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="298"/>
         <source>Deploy</source>
         <translation>Bereitstellen</translation>
     </message>
@@ -2760,132 +2879,137 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="76"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="78"/>
         <source>1. Vistrelle Player plays the bundle: try it here with “Play”</source>
         <translation>1. Vistrelle Player spielt das Bundle ab: hier mit „Abspielen“ ausprobieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="77"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="79"/>
         <source>2. Click &apos;Generate Content…&apos; below and choose a folder</source>
         <translation>2. Klicken Sie unten auf „Inhalte erzeugen…“ und wählen Sie einen Ordner aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="78"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="80"/>
         <source>3. A bundle file &apos;%1.bundle&apos; will be created</source>
         <translation>3. Eine Bundle-Datei „%1.bundle“ wird erstellt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="79"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="81"/>
         <source>4. Read the generated &apos;ReadMe&apos; file to learn more</source>
         <translation>4. Lesen Sie die erzeugte Datei „ReadMe“, um mehr zu erfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="86"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="88"/>
         <source>High-performance mode</source>
         <translation>Hochleistungsmodus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="88"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="90"/>
         <source>Generate only images and durations for slideshow playback</source>
         <translation>Nur Bilder und Anzeigedauern für die Diashow-Wiedergabe erzeugen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="99"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="101"/>
         <source>Image Format:</source>
         <translation>Bildformat:</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="107"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="109"/>
         <source>JPG (100%)</source>
         <translation>JPG (100%)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="107"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="109"/>
         <source>PNG</source>
         <translation>PNG</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="125"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="127"/>
         <source>Videos or web views are not supported for this mode</source>
         <translation>Videos und Webansichten werden in diesem Modus nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="146"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="148"/>
         <source>Show Problems…</source>
         <translation>Probleme zeigen …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="154"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="156"/>
         <source>Generate Content...</source>
         <translation>Inhalte erzeugen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="168"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="170"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="191"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="193"/>
         <source>Reveal Folder</source>
         <translation>Ordner anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="195"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="197"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="198"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="200"/>
         <source>Play the bundle in Vistrelle Player on this computer</source>
         <translation>Das Bundle in Vistrelle Player auf diesem Computer abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="200"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="202"/>
         <source>Set Deploy Password…</source>
         <translation>Bereitstellungspasswort festlegen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="248"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="250"/>
         <source>Deploying... %1%</source>
         <translation>Wird bereitgestellt... %1%</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="278"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="269"/>
+        <source>Slide %1 of %2</source>
+        <translation>Folie %1 von %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="283"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="282"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="287"/>
         <source>Deployment failed: </source>
         <translation>Bereitstellung fehlgeschlagen: </translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="289"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="294"/>
         <source>Select destination folder for deployment</source>
         <translation>Zielordner für die Bereitstellung auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="327"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="332"/>
         <source>Stop the deployment?</source>
         <translation>Bereitstellung abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="328"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="333"/>
         <source>The bundle being written will be removed.</source>
         <translation>Das gerade geschriebene Bundle wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="331"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="336"/>
         <source>Stop Deployment</source>
         <translation>Bereitstellung abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="332"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="337"/>
         <source>Keep Deploying</source>
         <translation>Bereitstellung fortsetzen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="353"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="358"/>
         <source>Show Check: %1</source>
         <translation>Show-Prüfung: %1</translation>
     </message>
@@ -2893,7 +3017,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskPreviewView</name>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="355"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="382"/>
         <source>No screens available</source>
         <translation>Keine Bildschirme vorhanden</translation>
     </message>
@@ -2963,29 +3087,38 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="168"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="188"/>
         <source>Edit Screen…</source>
         <translation>Bildschirm bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="170"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="190"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="172"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="192"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="175"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="195"/>
         <source>Duplicate</source>
         <translation>Duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="177"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="197"/>
         <source>Delete…</source>
         <translation>Löschen…</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::PaletteWindows</name>
+    <message>
+        <location filename="../../src/editor/palette_windows.cpp" line="220"/>
+        <location filename="../../src/editor/palette_windows.cpp" line="248"/>
+        <source>Could not save the palettes’ arrangement: %1</source>
+        <translation>Die Anordnung der Paletten konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3098,15 +3231,35 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/preview/preview_controls.cpp" line="34"/>
+        <location filename="../../src/preview/preview_controls.cpp" line="40"/>
         <source>Close Preview (Esc)</source>
         <translation>Vorschau schließen (Esc)</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/preview_controls.cpp" line="93"/>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/preview_controls.cpp" line="93"/>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/preview_controls.cpp" line="94"/>
+        <source>Actual Size (Ctrl+0)</source>
+        <translation>Originalgröße (Strg+0)</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/preview_controls.cpp" line="94"/>
+        <source>Fit to Window (Ctrl+9)</source>
+        <translation>In Fenster einpassen (Strg+9)</translation>
     </message>
 </context>
 <context>
     <name>vistrelle::PreviewPageError</name>
     <message>
-        <location filename="../../src/preview/preview_live_media.cpp" line="219"/>
+        <location filename="../../src/preview/preview_live_media.cpp" line="220"/>
         <source>The address is not a web page: a web view shows addresses that begin with http:// or https://.</source>
         <translation>Die Adresse ist keine Webseite: Eine Webansicht zeigt Adressen, die mit http:// oder https:// beginnen.</translation>
     </message>
@@ -3552,7 +3705,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
     <message>
         <location filename="../../src/editor/inspector/screen_inspector.cpp" line="199"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="405"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="412"/>
         <source>Export Screen</source>
         <translation>Bildschirm exportieren</translation>
     </message>
@@ -3563,8 +3716,8 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
     <message>
         <location filename="../../src/editor/inspector/screen_inspector.cpp" line="203"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="428"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="465"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="435"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="472"/>
         <source>Import Screen</source>
         <translation>Bildschirm importieren</translation>
     </message>
@@ -3589,65 +3742,65 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Unbenannter Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="297"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="304"/>
         <source>Rename Screen</source>
         <translation>Bildschirm umbenennen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="309"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="316"/>
         <source>Change Duration</source>
         <translation>Dauer ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="326"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="330"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="333"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="337"/>
         <source>Change Transition</source>
         <translation>Übergang ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="348"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="355"/>
         <source>Apply Transition to All Screens</source>
         <translation>Übergang auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="365"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="371"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="372"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="378"/>
         <source>Change Background</source>
         <translation>Hintergrund ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="388"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="395"/>
         <source>Apply Background to All Screens</source>
         <translation>Hintergrund auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="388"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="395"/>
         <source>Stop Applying Background to All Screens</source>
         <translation>Hintergrund nicht mehr auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="409"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="432"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="416"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="439"/>
         <source>Screen Templates (*.xml)</source>
         <translation>Bildschirmvorlagen (*.xml)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="419"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="426"/>
         <source>The screen could not be exported: %1</source>
         <translation>Der Bildschirm konnte nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="422"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="429"/>
         <source>Exported to “%1”.</source>
         <translation>Nach „%1“ exportiert.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="444"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="451"/>
         <source>The screen could not be imported: %1</source>
         <translation>Der Bildschirm konnte nicht importiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="466"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="473"/>
         <source>Imported “%1”.</source>
         <translation>„%1“ importiert.</translation>
     </message>
@@ -3655,57 +3808,57 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScreensPalette</name>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="193"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="218"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="213"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="239"/>
         <source>No Vistrelle Project Open</source>
         <translation>Kein Vistrelle-Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="214"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="240"/>
         <source>You can see the list of screens here once you open a Vistrelle Project</source>
         <translation>Hier sehen Sie die Liste der Bildschirme, sobald Sie ein Vistrelle-Projekt öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="215"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="241"/>
         <source>No Screens</source>
         <translation>Keine Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="215"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="241"/>
         <source>Click the + button to add your first screen</source>
         <translation>Klicken Sie auf die Schaltfläche +, um Ihren ersten Bildschirm hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="262"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="289"/>
         <source>Add new screen</source>
         <translation>Neuen Bildschirm hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="262"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="289"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="381"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="411"/>
         <source>Delete Screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="382"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="412"/>
         <source>Are you sure you want to delete &apos;%1&apos;? This action cannot be undone.</source>
         <translation>Möchten Sie „%1“ wirklich löschen? Diese Aktion kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="385"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="415"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="386"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="416"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -3713,98 +3866,98 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ShowCheckPalette</name>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="90"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="131"/>
         <source>Project</source>
         <translation>Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="91"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="132"/>
         <source>Screen %1 “%2”</source>
         <translation>Bildschirm %1 „%2“</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="103"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="144"/>
         <source>No problems found</source>
         <translation>Keine Probleme gefunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="104"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="145"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="105"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="146"/>
         <source>1 error</source>
         <translation>1 Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="106"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="147"/>
         <source>%1 errors</source>
         <translation>%1 Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="107"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="148"/>
         <source>1 warning</source>
         <translation>1 Warnung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="108"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="149"/>
         <source>%1 warnings</source>
         <translation>%1 Warnungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="123"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="164"/>
         <source>Check Again</source>
         <translation>Erneut prüfen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="124"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="165"/>
         <source>Look at the media files again, after putting one back or replacing it</source>
         <translation>Die Mediendateien erneut ansehen, nachdem eine zurückgelegt oder ersetzt wurde</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="129"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="170"/>
         <source>For high-performance mode</source>
         <translation>Für den Hochleistungsmodus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="130"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="171"/>
         <source>Check as for a deployment of pre-rendered slides, where videos and web views cannot play</source>
         <translation>Wie für eine Bereitstellung vorberechneter Folien prüfen, in der Videos und Webansichten nicht abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="141"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="184"/>
         <source>Findings</source>
         <translation>Befunde</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="144"/>
-        <location filename="../../src/editor/show_check_palette.cpp" line="185"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="187"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="230"/>
         <source>Nothing to fix: every screen will show as designed.</source>
         <translation>Nichts zu beheben: Jeder Bildschirm wird wie entworfen gezeigt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="174"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="219"/>
         <source>Error: deploying fails until it is fixed</source>
         <translation>Fehler: Die Bereitstellung scheitert, bis er behoben ist</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="174"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="219"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="175"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="220"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="185"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="230"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/show_check_palette.cpp" line="186"/>
+        <location filename="../../src/editor/show_check_palette.cpp" line="231"/>
         <source>Checking…</source>
         <translation>Wird geprüft …</translation>
     </message>
@@ -3911,22 +4064,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::VistrelleApp</name>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="155"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="159"/>
         <source>Could not save that the welcome was seen: %1</source>
         <translation>Dass der Willkommensbildschirm gesehen wurde, konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="183"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="187"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="184"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="188"/>
         <source>Open…</source>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="185"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="189"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
