@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 
 namespace vistrelle {
@@ -39,6 +40,11 @@ VistrelleApp::VistrelleApp(QObject* parent)
             setUpPalette(dock, palette, identifier);
         });
     PaletteWindows::shared().setFloatingPlacement(&VistrelleApp::placeFloatingPalette);
+    // Floating palettes need room beside the project window, docked ones none.
+    connect(&PaletteWindows::shared(), &PaletteWindows::floatingPalettesChanged, this, [](bool floating) {
+        if (QMainWindow* host = PaletteWindows::shared().host())
+            WindowManager::shared().placeDocumentWindow(*host, floating);
+    });
     connect(&documents_, &DocumentController::lastWindowClosed, this, [this] {
         // No document left: the palettes have nothing to show, and the start window keeps the application
         // within reach.

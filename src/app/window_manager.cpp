@@ -145,7 +145,15 @@ void WindowManager::restoreDocumentWindow(QWidget& window, const QWidget* beside
     if (const std::optional<QByteArray> geometry = Preferences::data(documentGeometryKey))
         if (window.restoreGeometry(*geometry))
             return; // moved onto a visible display by Qt when its display is gone
-    apply(window, defaultDocumentFrame(areas, PaletteWindows::shared().floatingPalettes()));
+    placeDocumentWindow(window, PaletteWindows::shared().floatingPalettes());
+}
+
+void WindowManager::placeDocumentWindow(QWidget& window, bool besideFloatingPalettes) const {
+    apply(window, defaultDocumentFrame(displays(), besideFloatingPalettes));
+    // With its palettes inside, the window takes the display as the window manager gives it (its title
+    // bar and panels included), which no frame computed before the window is shown can know.
+    window.setWindowState(besideFloatingPalettes ? window.windowState() & ~Qt::WindowMaximized
+                                                 : window.windowState() | Qt::WindowMaximized);
 }
 
 void WindowManager::restoreShowCheckWindow(QWidget& window) const {

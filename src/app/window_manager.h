@@ -40,6 +40,9 @@ public:
     // open document window) so that a second window does not hide the first.
     void restoreDocumentWindow(QWidget& window, const QWidget* beside = nullptr) const;
     void saveDocumentWindow(const QWidget& window);
+    // A document window's default place: maximized with its palettes docked, else between the columns of
+    // the floating palettes.
+    void placeDocumentWindow(QWidget& window, bool besideFloatingPalettes) const;
 
     // The visible frames of the attached displays, the main one first.
     static QList<QRectF> displays();

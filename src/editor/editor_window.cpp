@@ -4,6 +4,7 @@
 #include "editing/z_order.h"
 #include "editor/active_session.h"
 #include "editor/arrange_actions.h"
+#include "editor/canvas_geometry.h"
 #include "editor/delete_key_filter.h"
 #include "editor/notice_bar.h"
 #include "editor/palette_windows.h"
@@ -320,8 +321,11 @@ void EditorWindow::refresh() {
     if (session_.selectedScreen())
         if (const KioskScreen* selected = session_.findScreen(session_.selectedScreen()->id))
             screen = *selected;
+    const QSizeF unitsBefore = canvas_->canvasUnits();
     canvas_->setProjectSettings(p.settings);
     canvas_->setScreen(screen);
+    if (canvas_->canvasUnits() != unitsBefore)
+        fitAgain(); // another resolution: a fitted screen stays fitted
     canvas_->setSelectedComponentIds(session_.selectedComponentIds());
     durationValue_->setText(durationText(totalDurationSeconds(p)));
     updateTitle();
@@ -374,9 +378,20 @@ void EditorWindow::wireCanvas() {
             session_.addComponent(type, point, file); // it reports the missing screen
             return;
         }
-        session_.addMadeComponent(componentMadeForScreen(
+        PlacedComponent made = componentMadeForScreen(
             type, point, *screen, ShowCheckRunner::shared().media(),
-            file ? std::optional<QString>(DocumentSession::storedMediaPath(*file)) : std::nullopt));
+            file ? std::optional<QString>(DocumentSession::storedMediaPath(*file)) : std::nullopt);
+        const ProjectSettings& settings = project().settings;
+        if (settings.snapToGrid) {
+            // On the grid, as far as the screen's edges allow.
+            const double grid = double(settings.gridSize);
+            const double right = double(screen->resolution.width) - made.size.width;
+            const double bottom = double(screen->resolution.height) - made.size.height;
+            made.position = snappedToGrid(made.position, grid);
+            made.position.x = std::clamp(made.position.x, 0.0, std::max(0.0, right));
+            made.position.y = std::clamp(made.position.y, 0.0, std::max(0.0, bottom));
+        }
+        session_.addMadeComponent(made);
     };
     callbacks.gestureEnded = [this] {
         // The component a resize ended on stays the selected one, as it is now.
@@ -488,30 +503,44 @@ void EditorWindow::setCanvasZoom(double zoom) {
 }
 
 void EditorWindow::zoomIn() {
+    fit_ = Fit::none;
     setCanvasZoom(zoomedIn(canvasZoom_));
 }
 
 void EditorWindow::zoomOut() {
+    fit_ = Fit::none;
     setCanvasZoom(zoomedOut(canvasZoom_));
 }
 
 void EditorWindow::zoomToActualSize() {
+    fit_ = Fit::none;
     setCanvasZoom(1.0);
 }
 
 void EditorWindow::zoomToFit() {
-    const QSizeF room = QSizeF(scrollArea_->viewport()->size()) -
-                        QSizeF(2 * AdvancedCanvasView::margin, 2 * AdvancedCanvasView::margin);
-    setCanvasZoom(fittingZoom(canvas_->canvasUnits(), room));
+    fit_ = Fit::whole;
+    fitAgain();
 }
 
 void EditorWindow::zoomToFitUpToActualSize() {
-    zoomToFit();
-    if (canvasZoom_ > 1.0)
-        zoomToActualSize();
+    fit_ = Fit::upToActualSize;
+    fitAgain();
+}
+
+void EditorWindow::fitAgain() {
+    if (fit_ == Fit::none)
+        return;
+    const QSizeF room = QSizeF(scrollArea_->viewport()->size()) -
+                        QSizeF(2 * AdvancedCanvasView::margin, 2 * AdvancedCanvasView::margin);
+    const double fitting = fittingZoom(canvas_->canvasUnits(), room);
+    setCanvasZoom(fit_ == Fit::upToActualSize ? std::min(fitting, 1.0) : fitting);
 }
 
 bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Until the user zooms, a fitted screen stays fitted: palettes docked, floated or resized, the window
+    // placed by the window manager, another resolution chosen.
+    if (watched == scrollArea_->viewport() && event->type() == QEvent::Resize && fit_ != Fit::none)
+        QTimer::singleShot(0, this, &EditorWindow::fitAgain);
     // Ctrl and the wheel zoom in steps, as in other editors; the wheel alone scrolls.
     if (watched == scrollArea_->viewport() && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);

@@ -155,6 +155,10 @@ private:
     bool closingWithoutAsking_ = false;
     bool askingBeforeClosing_ = false;
     double canvasZoom_ = 1.0;
+    // How the zoom follows the room the canvas has, until the user zooms.
+    enum class Fit { none, whole, upToActualSize };
+    Fit fit_ = Fit::none;
+    void fitAgain();
     int wheelZoomRemainder_ = 0; // wheel travel not yet turned into a zoom step
 
     // The interaction of the gesture under way: its changes merge into one step, whatever else begins an

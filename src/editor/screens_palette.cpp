@@ -110,9 +110,9 @@ PaletteScreenRowView::PaletteScreenRowView(const KioskScreen& screen, bool isFir
     bold.setBold(true);
     name->setFont(bold);
     name->setTextFormat(Qt::PlainText);
-    auto* details = new QLabel(tr("%1 components").arg(screen.components.size()) + QStringLiteral("  ·  ") +
-                                   tr("%1s").arg(screen.duration),
-                               this);
+    const QString count =
+        screen.components.size() == 1 ? tr("1 component") : tr("%1 components").arg(screen.components.size());
+    auto* details = new QLabel(count + QStringLiteral("  ·  ") + tr("%1s").arg(screen.duration), this);
     details->setForegroundRole(QPalette::PlaceholderText);
     texts->addWidget(name);
     texts->addWidget(details);

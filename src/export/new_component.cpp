@@ -1,6 +1,7 @@
 #include "export/new_component.h"
 
 #include "export/bundle_files.h"
+#include "export/media_probe.h"
 #include "export/show_check.h"
 #include "model/component_factory.h"
 #include "model/component_properties.h"
@@ -18,6 +19,11 @@ namespace {
 constexpr double designedForHeight = 540;
 // The shape stroke's control ends here.
 constexpr double thickestStroke = 10;
+// Words need room on a sign: titles and labels start this share of the screen's width wide.
+constexpr double titleShareOfWidth = 0.6;
+constexpr double labelShareOfWidth = 0.4;
+// A dropped picture's frame takes its shape, at most this share of the screen a side, never enlarged.
+constexpr double pictureShareOfScreen = 0.5;
 
 QString whole(double value) {
     return QString::number(std::lround(value));
@@ -56,6 +62,17 @@ PlacedComponent componentMadeForScreen(ComponentType type, Point corner, const K
     const double factor = std::max(1.0, area.height() / designedForHeight);
     double width = std::round(c.size.width * factor);
     double height = std::round(c.size.height * factor);
+    if (type == ComponentType::title)
+        width = std::max(width, std::round(area.width() * titleShareOfWidth));
+    else if (type == ComponentType::label)
+        width = std::max(width, std::round(area.width() * labelShareOfWidth));
+    if (type == ComponentType::image && mediaPath)
+        if (const QSize pixels = media.picture(*mediaPath).pixelSize; !pixels.isEmpty()) {
+            const double fit = std::min({1.0, area.width() * pictureShareOfScreen / pixels.width(),
+                                         area.height() * pictureShareOfScreen / pixels.height()});
+            width = std::max(1.0, std::round(pixels.width() * fit));
+            height = std::max(1.0, std::round(pixels.height() * fit));
+        }
     // A frame larger than the screen shrinks to fit it, keeping its shape.
     const double fit = std::min({1.0, area.width() / width, area.height() / height});
     c.size = {std::max(1.0, std::floor(width * fit)), std::max(1.0, std::floor(height * fit))};
@@ -69,6 +86,13 @@ PlacedComponent componentMadeForScreen(ComponentType type, Point corner, const K
     scaleNumber(c, PropertyKey::iconSize, grown);
     scaleNumber(c, PropertyKey::cornerRadius, grown);
     scaleNumber(c, PropertyKey::strokeWidth, grown, thickestStroke);
+    if (type == ComponentType::video) {
+        // Nobody stands at a display to start a film: it plays by itself, again and again, without a
+        // control bar over it.
+        c.properties[PropertyKey::isAutoplay] = QStringLiteral("true");
+        c.properties[PropertyKey::isLooping] = QStringLiteral("true");
+        c.properties[PropertyKey::showsControls] = QStringLiteral("false");
+    }
 
     c.position.x = std::clamp(std::round(centre.x() - c.size.width / 2), 0.0, area.width() - c.size.width);
     c.position.y = std::clamp(std::round(centre.y() - c.size.height / 2), 0.0, area.height() - c.size.height);

@@ -12,6 +12,15 @@
 
 namespace vistrelle {
 
+namespace {
+
+// A deployment message followed by advice: it ends as a sentence first.
+QString asSentence(const QString& text) {
+    return text.isEmpty() || QStringLiteral(".!?:").contains(text.back()) ? text : text + u'.';
+}
+
+} // namespace
+
 CheckCounts countFindings(const QList<CheckFinding>& findings) {
     CheckCounts counts;
     for (const CheckFinding& finding : findings)
@@ -70,8 +79,8 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
     };
     if (isBlank(project.metadata.name))
         projectError(QStringLiteral("project-name"),
-                     DeployError{DeployError::Case::invalidProjectName, {}, {}}.description() + u' ' +
-                         CheckText::tr("Name the project in its settings."),
+                     asSentence(DeployError{DeployError::Case::invalidProjectName, {}, {}}.description()) +
+                         u' ' + CheckText::tr("Name the project in its settings."),
                      true);
     else if (bundleNameIsCut(project.metadata.name))
         findings.append({CheckFinding::Severity::warning,
@@ -89,22 +98,22 @@ QList<CheckFinding> checkProjectSettings(const KioskProject& project, MediaProbe
                          {}});
     if (isBlank(project.settings.deployPassword))
         projectError(QStringLiteral("deploy-password"),
-                     DeployError{DeployError::Case::missingPassword, {}, {}}.description() + u' ' +
-                         CheckText::tr("Set one in the project settings."),
+                     asSentence(DeployError{DeployError::Case::missingPassword, {}, {}}.description()) +
+                         u' ' + CheckText::tr("Set one in the project settings."),
                      true);
     if (project.screens.isEmpty())
         projectError(QStringLiteral("no-screens"),
-                     DeployError{DeployError::Case::noScreens, {}, {}}.description() + u' ' +
+                     asSentence(DeployError{DeployError::Case::noScreens, {}, {}}.description()) + u' ' +
                          CheckText::tr("Add a screen."),
                      true);
     // A screen the renderer cannot draw fails every deployment: the player could not show it either.
     const ScreenResolution& resolution = project.settings.defaultResolution;
     if (!isDrawableResolution(resolution))
         projectError(QStringLiteral("slide-size"),
-                     DeployError{
+                     asSentence(DeployError{
                          DeployError::Case::invalidResolution,
                          CheckText::tr("%1 × %2").arg(resolution.width).arg(resolution.height),
-                         {}}.description() +
+                         {}}.description()) +
                          u' ' + CheckText::tr("Choose another resolution in the project settings."),
                      true);
     const BackgroundStyle& background = project.settings.defaultBackground;

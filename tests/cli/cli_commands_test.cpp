@@ -304,7 +304,7 @@ TEST(CliTest, PreflightWritesOneLinePerFindingWhateverTheNames) {
         << text.out.toStdString();
     EXPECT_EQ(lines.first(),
               "error: project \"Harbour \\\"Lobby\\\"\\nerror: project \\\"x\\\": forged\": Deploy "
-              "password is required Set one in the project settings.");
+              "password is required. Set one in the project settings.");
     EXPECT_TRUE(
         lines.contains("error: screen 1 \"Welcome\\u001b[2J\\nwarning: screen 5 \\\"Fake\\\": nothing\": The "
                        "picture “harbour.jpg” is missing: put the file back or choose another."))

@@ -503,3 +503,31 @@ TEST_F(EditorWindowTest, TheHelpMenuLeadsToSettingUpADisplayComputerNotToADiskIm
     ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
     EXPECT_TRUE(readme.readAll().contains("\n## Set up a display computer\n"));
 }
+
+namespace vistrelle::test_support {
+
+TEST_F(EditorWindowTest, AFittedScreenStaysFittedAsTheWindowChangesUntilTheUserZooms) {
+    open(smallProject());
+    window->resize(1200, 860);
+    settle();
+    window->zoomToFit();
+    const double fitted = window->canvasZoom();
+    window->resize(900, 700); // palettes docked or floated, a window manager placing the window
+    QTest::qWait(20);
+    settle();
+    EXPECT_LT(window->canvasZoom(), fitted);
+    KioskProject wider = session().project();
+    wider.screens[0].resolution = {3840, 2160};
+    window->useSetUpProject(wider);
+    settle();
+    EXPECT_LT(window->canvasZoom(), fitted * 0.5) << "another resolution is fitted too";
+
+    window->zoomIn();
+    const double chosen = window->canvasZoom();
+    window->resize(1200, 860);
+    QTest::qWait(20);
+    settle();
+    EXPECT_EQ(window->canvasZoom(), chosen) << "a zoom the user chose stays";
+}
+
+} // namespace vistrelle::test_support

@@ -7,10 +7,10 @@ namespace {
 
 class NewComponentTest : public ShowCheckTest {
 protected:
-    PlacedComponent drop(ComponentType type, Point corner) {
+    PlacedComponent drop(ComponentType type, Point corner, const std::optional<QString>& file = {}) {
         ImageCache cache;
         MediaProbe media(PathResolver::shared(), cache);
-        const PlacedComponent made = componentMadeForScreen(type, corner, screen(), media);
+        const PlacedComponent made = componentMadeForScreen(type, corner, screen(), media, file);
         screen().components.append(made);
         return made;
     }
@@ -83,10 +83,23 @@ TEST_F(NewComponentTest, TextAndIconsAreBlackOrWhiteWhicheverReadsBetterWhereThe
 }
 
 TEST_F(NewComponentTest, FramesGrowWithTheScreenAroundTheDropPointAndStayOnIt) {
-    const PlacedComponent small = drop(ComponentType::title, {100, 100});
-    EXPECT_EQ(small.size, (Size{400, 120})) << "twice the frame made for a screen 540 high";
-    EXPECT_EQ(small.properties.value(PropertyKey::fontSize), "48");
-    EXPECT_EQ(small.position, (Point{0, 70})) << "centred where the default frame was, kept on the screen";
+    const PlacedComponent title = drop(ComponentType::title, {100, 100});
+    EXPECT_EQ(title.size, (Size{1152, 120})) << "twice as high as made for a screen 540 high, 60 % as wide";
+    EXPECT_EQ(title.properties.value(PropertyKey::fontSize), "48");
+    EXPECT_EQ(title.position, (Point{0, 70})) << "centred where the default frame was, kept on the screen";
+    // A caption of a few words fits its new label.
+    drop(ComponentType::label, {800, 900});
+    screen().components.last().properties[PropertyKey::text] = QStringLiteral("Sunset over the harbour");
+    EXPECT_EQ(findingsAbout(screen().components.last()), QStringList());
+    // A dropped picture's frame takes its shape; a film plays by itself.
+    const PlacedComponent photo =
+        drop(ComponentType::image, {0, 0}, picture(QStringLiteral("harbour.png"), {1280, 720}));
+    EXPECT_EQ(photo.size, (Size{960, 540}));
+    EXPECT_EQ(findingsAbout(photo), QStringList());
+    const PlacedComponent film = drop(ComponentType::video, {0, 0});
+    EXPECT_EQ(film.properties.value(PropertyKey::isAutoplay), "true");
+    EXPECT_EQ(film.properties.value(PropertyKey::isLooping), "true");
+    EXPECT_EQ(film.properties.value(PropertyKey::showsControls), "false");
     screen().resolution = {320, 200};
     const PlacedComponent tiny = drop(ComponentType::video, {0, 0});
     EXPECT_EQ(tiny.size, (Size{320, 180})) << "never larger than the screen";
