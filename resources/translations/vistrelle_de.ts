@@ -76,8 +76,8 @@
     </message>
     <message>
         <location filename="../../src/export/screen_rules.cpp" line="43"/>
-        <location filename="../../src/export/show_check.cpp" line="106"/>
-        <location filename="../../src/export/show_check.cpp" line="140"/>
+        <location filename="../../src/export/show_check.cpp" line="115"/>
+        <location filename="../../src/export/show_check.cpp" line="149"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
@@ -199,37 +199,37 @@
         <translation>%1 Wörter</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="74"/>
+        <location filename="../../src/export/show_check.cpp" line="83"/>
         <source>Name the project in its settings.</source>
         <translation>Geben Sie dem Projekt in seinen Einstellungen einen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="84"/>
+        <location filename="../../src/export/show_check.cpp" line="93"/>
         <source>The project name holds control characters or is longer than a folder name may be: the bundle is named “%1.bundle”. Rename the project to choose the name yourself.</source>
         <translation>Der Projektname enthält Steuerzeichen oder ist länger, als ein Ordnername sein darf: Das Bundle heißt „%1.bundle“. Benennen Sie das Projekt um, um den Namen selbst zu wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="93"/>
+        <location filename="../../src/export/show_check.cpp" line="102"/>
         <source>Set one in the project settings.</source>
         <translation>Legen Sie eines in den Projekteinstellungen fest.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="98"/>
+        <location filename="../../src/export/show_check.cpp" line="107"/>
         <source>Add a screen.</source>
         <translation>Fügen Sie einen Bildschirm hinzu.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="108"/>
+        <location filename="../../src/export/show_check.cpp" line="117"/>
         <source>Choose another resolution in the project settings.</source>
         <translation>Wählen Sie in den Projekteinstellungen eine andere Auflösung.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="124"/>
+        <location filename="../../src/export/show_check.cpp" line="133"/>
         <source>The project’s default background picture “%1” does not decode as a picture: save it again as PNG or JPEG, or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="117"/>
+        <location filename="../../src/export/show_check.cpp" line="126"/>
         <source>The project’s default background picture “%1” is missing or no file: put it back or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts fehlt oder ist keine Datei: Legen Sie es zurück oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
@@ -2311,158 +2311,158 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::EditorWindow</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="80"/>
+        <location filename="../../src/editor/editor_window.cpp" line="81"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="82"/>
+        <location filename="../../src/editor/editor_window.cpp" line="83"/>
         <source>Save As…</source>
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="135"/>
+        <location filename="../../src/editor/editor_window.cpp" line="136"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="144"/>
+        <location filename="../../src/editor/editor_window.cpp" line="145"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="148"/>
+        <location filename="../../src/editor/editor_window.cpp" line="149"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="162"/>
+        <location filename="../../src/editor/editor_window.cpp" line="163"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="166"/>
+        <location filename="../../src/editor/editor_window.cpp" line="167"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="170"/>
+        <location filename="../../src/editor/editor_window.cpp" line="171"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="174"/>
+        <location filename="../../src/editor/editor_window.cpp" line="175"/>
         <source>Open show check window</source>
         <translation>Fenster „Show-Prüfung“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="178"/>
+        <location filename="../../src/editor/editor_window.cpp" line="179"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="125"/>
-        <location filename="../../src/editor/editor_window.cpp" line="194"/>
+        <location filename="../../src/editor/editor_window.cpp" line="195"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="123"/>
-        <location filename="../../src/editor/editor_window.cpp" line="197"/>
+        <location filename="../../src/editor/editor_window.cpp" line="198"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="216"/>
+        <location filename="../../src/editor/editor_window.cpp" line="217"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="217"/>
+        <location filename="../../src/editor/editor_window.cpp" line="218"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="220"/>
+        <location filename="../../src/editor/editor_window.cpp" line="221"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="223"/>
+        <location filename="../../src/editor/editor_window.cpp" line="224"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="273"/>
+        <location filename="../../src/editor/editor_window.cpp" line="274"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="361"/>
+        <location filename="../../src/editor/editor_window.cpp" line="365"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="390"/>
+        <location filename="../../src/editor/editor_window.cpp" line="405"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="444"/>
+        <location filename="../../src/editor/editor_window.cpp" line="459"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="450"/>
+        <location filename="../../src/editor/editor_window.cpp" line="465"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
-        <location filename="../../src/editor/editor_window.cpp" line="460"/>
+        <location filename="../../src/editor/editor_window.cpp" line="475"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
-        <location filename="../../src/editor/editor_window.cpp" line="461"/>
+        <location filename="../../src/editor/editor_window.cpp" line="476"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="95"/>
-        <location filename="../../src/editor/editor_window.cpp" line="462"/>
+        <location filename="../../src/editor/editor_window.cpp" line="477"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
-        <location filename="../../src/editor/editor_window.cpp" line="473"/>
+        <location filename="../../src/editor/editor_window.cpp" line="488"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="614"/>
+        <location filename="../../src/editor/editor_window.cpp" line="643"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="632"/>
+        <location filename="../../src/editor/editor_window.cpp" line="661"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="633"/>
+        <location filename="../../src/editor/editor_window.cpp" line="662"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="636"/>
+        <location filename="../../src/editor/editor_window.cpp" line="665"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="637"/>
+        <location filename="../../src/editor/editor_window.cpp" line="666"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -3067,12 +3067,17 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Zum Neuanordnen ziehen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="113"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="114"/>
         <source>%1 components</source>
         <translation>Komponenten: %1</translation>
     </message>
     <message>
         <location filename="../../src/editor/screens_palette.cpp" line="114"/>
+        <source>1 component</source>
+        <translation>1 Komponente</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/screens_palette.cpp" line="115"/>
         <source>%1s</source>
         <translation>%1 s</translation>
     </message>
@@ -4064,22 +4069,22 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::VistrelleApp</name>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="159"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="165"/>
         <source>Could not save that the welcome was seen: %1</source>
         <translation>Dass der Willkommensbildschirm gesehen wurde, konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="187"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="193"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="188"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="194"/>
         <source>Open…</source>
         <translation>Öffnen…</translation>
     </message>
     <message>
-        <location filename="../../src/app/vistrelle_app.cpp" line="189"/>
+        <location filename="../../src/app/vistrelle_app.cpp" line="195"/>
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
