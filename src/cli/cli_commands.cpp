@@ -36,6 +36,12 @@ QString usageText() {
         "escaped,\n"
         "                                     and line breaks and control characters are written \\n, "
         "\\u001b).\n"
+        "  keygen FILE                        Make a channel signing key pair: the private key into FILE\n"
+        "                                     (readable by you only), the public key printed as one line.\n"
+        "  publish FILE DEST --channel NAME --key KEY\n"
+        "                                     Deploy the project and publish the bundle into the channel "
+        "NAME\n"
+        "                                     of the folder DEST, signed with KEY.\n"
         "  render FILE INDEX OUT.png          Draw the screen at INDEX as a slide image.\n"
         "  render-transition FILE INDEX PROGRESS OUT.png\n"
         "                                     Draw the change from the screen at INDEX to the next at "
@@ -49,7 +55,11 @@ QString usageText() {
         "                                     preflight: check for that mode.\n"
         "  --json                             preflight: print the findings as a JSON array.\n"
         "  --format jpg|png                   deploy: image format of the slides (default jpg).\n"
-        "  --flat                             deploy: with --optimized, a flat folder of slides.\n");
+        "  --flat                             deploy: with --optimized, a flat folder of slides.\n"
+        "  --channel NAME                     publish: the channel (letters, digits, \".\", \"_\", \"-\").\n"
+        "  --key FILE                         publish: the private key made by keygen.\n"
+        "  --prune K                          publish: then remove the objects none of the last K manifests\n"
+        "                                     of any channel in DEST uses.\n");
 }
 
 struct Command {
@@ -74,7 +84,13 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
                                     QStringLiteral("jpg|png"), QStringLiteral("jpg"));
     const QCommandLineOption flat(QStringLiteral("flat"), CliText::tr("Flat folder of slides."));
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Findings as JSON."));
-    parser.addOptions({help, version, verbose, optimized, format, flat, json});
+    const QCommandLineOption channel(QStringLiteral("channel"), CliText::tr("Channel name."),
+                                     QStringLiteral("NAME"));
+    const QCommandLineOption key(QStringLiteral("key"), CliText::tr("Private key file."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption prune(QStringLiteral("prune"), CliText::tr("Manifests to keep."),
+                                   QStringLiteral("K"));
+    parser.addOptions({help, version, verbose, optimized, format, flat, json, channel, key, prune});
 
     const auto usageError = [&](const QString& message) {
         io.err << message << "\n\n" << usageText();
@@ -116,6 +132,22 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
         {QStringLiteral("preflight"), 1,
          [&](const QStringList& a) {
              return runPreflight(a[0], parser.isSet(json), {parser.isSet(optimized)}, io);
+         }},
+        {QStringLiteral("keygen"), 1, [&](const QStringList& a) { return runKeygen(a[0], io); }},
+        {QStringLiteral("publish"), 2,
+         [&](const QStringList& a) {
+             if (!parser.isSet(channel) || !parser.isSet(key))
+                 return usageError(CliText::tr("publish needs --channel NAME and --key FILE."));
+             bool keepIsNumber = true;
+             const int keep = parser.isSet(prune) ? parser.value(prune).toInt(&keepIsNumber) : 0;
+             if (!keepIsNumber || (parser.isSet(prune) && keep < 1))
+                 return usageError(CliText::tr("--prune needs a number of manifests to keep, 1 or more."));
+             return runPublish(a[0], a[1],
+                               {parser.value(channel),
+                                parser.value(key),
+                                {parser.isSet(optimized), slideFormat, false},
+                                keep},
+                               io);
          }},
         {QStringLiteral("deploy"), 2,
          [&](const QStringList& a) {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
+
 namespace vistrelle::cli {
 
 // Where a command writes; tests pass string-backed streams.
@@ -38,6 +40,27 @@ int runRenderTransition(const QString& file, const QString& index, const QString
 // `deploy FILE DEST`: runs the deployment, printing "[NNN%] message" per step.
 int runDeploy(const QString& file, const QString& destination, const DeployOptions& options,
               CommandOutput io);
+
+// Deploys `project` into `destination`, printing each step as "[NNN%] message" with its progress passed
+// through `scale`; the bundle made goes to `deployed`.
+int runDeploymentPrintingSteps(const KioskProject& project, const QString& destination,
+                               const DeployOptions& options, CommandOutput io,
+                               const std::function<double(double)>& scale, QString* deployed = nullptr);
+
+// `keygen FILE`: a new signing key pair; the private key into FILE (mode 0600), the public key printed as one
+// base64 line.
+int runKeygen(const QString& file, CommandOutput io);
+
+struct PublishRequest {
+    QString channel;
+    QString keyFile;
+    DeployOptions options;
+    int pruneKeep = 0; // with --prune K: afterwards, objects none of the last K manifests uses go
+};
+// `publish FILE DEST --channel NAME --key KEY`: deploys the project and publishes the bundle into the channel
+// NAME of the folder DEST, printing its steps like deploy.
+int runPublish(const QString& file, const QString& destination, const PublishRequest& request,
+               CommandOutput io);
 
 // `preflight FILE [--json]`: the show check's findings, a line each ("error: screen N "name": …") and the
 // counts, or a JSON array; exit status 1 when there is an error.

@@ -19,24 +19,8 @@ int runDeploy(const QString& file, const QString& destination, const DeployOptio
         return exitFailure;
     }
 
-    KioskDeployManager manager;
-    QEventLoop loop;
-    QObject::connect(
-        &manager, &KioskDeployManager::stepReached, [&](double progress, const QString& message) {
-            const int percent = int(std::floor(progress * 100));
-            // File names may hold control characters: one step is one line, and nothing of
-            // it acts on the terminal.
-            io.out << QStringLiteral("[%1%] ").arg(percent, 3) << escapedForLine(message, false) << Qt::endl;
-        });
-    QObject::connect(&manager, &KioskDeployManager::finished, &loop, &QEventLoop::quit);
-    manager.deploy(document->project, destination, options);
-    loop.exec();
-
-    if (manager.deployStatus().kind != DeployStatus::Kind::success) {
-        io.err << "Deployment failed: " << escapedForLine(manager.deployStatus().message, false) << Qt::endl;
-        return exitFailure;
-    }
-    return exitSuccess;
+    return runDeploymentPrintingSteps(document->project, destination, options, io,
+                                      [](double p) { return p; });
 }
 
 } // namespace vistrelle::cli

@@ -15,11 +15,12 @@ set(allowed_preview/live_media "preview")
 set(allowed_editor/sheets "editing;export;render;richtext;media;model;platform")
 set(allowed_editor/inspector "editor/sheets;editing;export;render;richtext;media;model;platform")
 set(allowed_editor "editor/inspector;editor/sheets;preview;editing;export;render;richtext;media;model;platform")
-set(allowed_cli "export;editing;render;richtext;media;model;platform")
+set(allowed_publish "model;platform")
+set(allowed_cli "publish;export;editing;render;richtext;media;model;platform")
 # The player plays through the preview and reads bundles through export; it never edits.
-set(allowed_player "preview;export;render;richtext;media;model;platform")
+set(allowed_player "publish;preview;export;render;richtext;media;model;platform")
 set(allowed_app "editor;editor/inspector;editor/sheets;preview;editing;export;render;richtext;media;model;platform")
-set(layers platform model media richtext render editing export preview preview/live_media editor/sheets
+set(layers platform model media richtext render editing export publish preview preview/live_media editor/sheets
     editor/inspector editor cli player app)
 
 if(NOT SOURCE_DIR)
