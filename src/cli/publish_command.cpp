@@ -19,8 +19,8 @@ namespace {
 
 void printStep(CommandOutput io, double progress, const QString& message) {
     // File names may hold control characters: one step is one line, and nothing of it acts on the terminal.
-    io.out << QStringLiteral("[%1%] ").arg(int(std::floor(progress * 100)), 3) << escapedForLine(message, false)
-           << Qt::endl;
+    io.out << QStringLiteral("[%1%] ").arg(int(std::floor(progress * 100)), 3)
+           << escapedForLine(message, false) << Qt::endl;
 }
 
 } // namespace
@@ -30,8 +30,9 @@ int runDeploymentPrintingSteps(const KioskProject& project, const QString& desti
                                const std::function<double(double)>& scale, QString* deployed) {
     KioskDeployManager manager;
     QEventLoop loop;
-    QObject::connect(&manager, &KioskDeployManager::stepReached,
-                     [&](double progress, const QString& message) { printStep(io, scale(progress), message); });
+    QObject::connect(
+        &manager, &KioskDeployManager::stepReached,
+        [&](double progress, const QString& message) { printStep(io, scale(progress), message); });
     QObject::connect(&manager, &KioskDeployManager::finished, &loop, &QEventLoop::quit);
     manager.deploy(project, destination, options);
     loop.exec();
@@ -54,11 +55,13 @@ int runKeygen(const QString& file, CommandOutput io) {
     return exitSuccess;
 }
 
-int runPublish(const QString& file, const QString& destination, const PublishRequest& request, CommandOutput io) {
+int runPublish(const QString& file, const QString& destination, const PublishRequest& request,
+               CommandOutput io) {
     const QUrl address(destination);
     if (address.scheme() == QLatin1StringView("http") || address.scheme() == QLatin1StringView("https")) {
-        io.err << CliText::tr("Publishing failed: uploading to a web address is not available yet; publish into a "
-                              "folder the web server serves.")
+        io.err << CliText::tr(
+                      "Publishing failed: uploading to a web address is not available yet; publish into a "
+                      "folder the web server serves.")
                << Qt::endl;
         return exitFailure;
     }
@@ -74,7 +77,8 @@ int runPublish(const QString& file, const QString& destination, const PublishReq
     // The bundle is deployed as usual into a passing folder, then published from there.
     QTemporaryDir staging;
     if (!staging.isValid()) {
-        io.err << CliText::tr("Publishing failed: no temporary folder: %1").arg(staging.errorString()) << Qt::endl;
+        io.err << CliText::tr("Publishing failed: no temporary folder: %1").arg(staging.errorString())
+               << Qt::endl;
         return exitFailure;
     }
     DeployOptions options = request.options;
@@ -88,8 +92,8 @@ int runPublish(const QString& file, const QString& destination, const PublishReq
         const ChannelManifest described = describeBundle(bundle);
         const double files = double(std::max<qsizetype>(1, described.files.size()));
         int uploaded = 0;
-        const PublishOutcome outcome =
-            publishToFolder(bundle, destination, request.channel, std::get<QByteArray>(key), [&](const QString& line) {
+        const PublishOutcome outcome = publishToFolder(
+            bundle, destination, request.channel, std::get<QByteArray>(key), [&](const QString& line) {
                 // Each object uploaded moves the bar; the manifest, written last, ends it.
                 const bool object = line.startsWith(QLatin1StringView("Uploaded"));
                 const bool published = line.startsWith(QLatin1StringView("Published"));
@@ -98,7 +102,8 @@ int runPublish(const QString& file, const QString& destination, const PublishReq
             });
         Q_UNUSED(outcome);
         if (request.pruneKeep > 0)
-            pruneFolder(destination, request.pruneKeep, [&](const QString& line) { printStep(io, 1.0, line); });
+            pruneFolder(destination, request.pruneKeep,
+                        [&](const QString& line) { printStep(io, 1.0, line); });
     } catch (const PublishError& error) {
         io.err << CliText::tr("Publishing failed: %1").arg(escapedForLine(error.message, false)) << Qt::endl;
         return exitFailure;

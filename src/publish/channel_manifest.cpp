@@ -40,7 +40,8 @@ bool isSafeBundlePath(const QString& path) {
 
 QByteArray ChannelManifest::computedFingerprint() const {
     QList<ChannelFile> sorted = files;
-    std::sort(sorted.begin(), sorted.end(), [](const ChannelFile& a, const ChannelFile& b) { return a.path < b.path; });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const ChannelFile& a, const ChannelFile& b) { return a.path < b.path; });
     QCryptographicHash hash(QCryptographicHash::Sha256);
     for (const ChannelFile& file : sorted)
         hash.addData(file.path.toUtf8() + '\t' + QByteArray::number(file.size) + '\t' + file.sha256 + '\n');

@@ -13,9 +13,9 @@ namespace vistrelle {
 // SHA-256, the show's name, a fingerprint of the whole, the time of publishing and a sequence number that
 // only grows. Its JSON is what is signed.
 struct ChannelFile {
-    QString path;       // in the bundle: "Contents/Resources/VistrelleData.xml"
+    QString path; // in the bundle: "Contents/Resources/VistrelleData.xml"
     qint64 size = 0;
-    QByteArray sha256;  // 64 lower-case hex digits
+    QByteArray sha256; // 64 lower-case hex digits
 
     bool operator==(const ChannelFile&) const = default;
 };

@@ -103,8 +103,8 @@ ChannelManifest describeBundle(const QString& bundleFolder) {
     return manifest;
 }
 
-PublishOutcome publishToFolder(const QString& bundleFolder, const QString& destination, const QString& channel,
-                               const QByteArray& secretKey, const PublishLog& log) {
+PublishOutcome publishToFolder(const QString& bundleFolder, const QString& destination,
+                               const QString& channel, const QByteArray& secretKey, const PublishLog& log) {
     const auto say = [&](const QString& line) {
         if (log)
             log(line);
@@ -143,7 +143,7 @@ PublishOutcome publishToFolder(const QString& bundleFolder, const QString& desti
             last = std::max(last, manifest->sequence);
     }
     outcome.manifest.sequence = last + 1;
-    outcome.manifest.publishedAt = QDateTime::currentDateTimeUtc();
+    outcome.manifest.publishedAt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
 
     const QByteArray json = outcome.manifest.toJson();
     const QByteArray signature = signMessage(json, secretKey);
@@ -164,7 +164,8 @@ PruneOutcome pruneFolder(const QString& destination, int keep, const PublishLog&
         fail(PublishText::tr("At least the current manifest of each channel is kept."));
     const QDir root(destination);
     QSet<QByteArray> used;
-    const QStringList channels = QDir(root.filePath(QStringLiteral("channels"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList channels =
+        QDir(root.filePath(QStringLiteral("channels"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& channel : channels) {
         const QList<qint64> sequences = historySequences(root, channel);
         for (qsizetype i = 0; i < sequences.size(); ++i) {
@@ -192,7 +193,8 @@ PruneOutcome pruneFolder(const QString& destination, int keep, const PublishLog&
                     used.insert(f.sha256);
     }
     PruneOutcome outcome;
-    QDirIterator objects(root.filePath(QStringLiteral("objects/sha256")), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator objects(root.filePath(QStringLiteral("objects/sha256")), QDir::Files,
+                         QDirIterator::Subdirectories);
     while (objects.hasNext()) {
         const QFileInfo object(objects.next());
         if (used.contains(object.fileName().toLatin1()))
@@ -204,7 +206,9 @@ PruneOutcome pruneFolder(const QString& destination, int keep, const PublishLog&
         }
     }
     if (log)
-        log(PublishText::tr("Pruned %1 objects (%2 bytes).").arg(outcome.objectsRemoved).arg(outcome.bytesRemoved));
+        log(PublishText::tr("Pruned %1 objects (%2 bytes).")
+                .arg(outcome.objectsRemoved)
+                .arg(outcome.bytesRemoved));
     return outcome;
 }
 

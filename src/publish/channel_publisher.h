@@ -27,10 +27,11 @@ struct PublishOutcome {
 
 // Publishes the bundle into the channel `channel` of the destination folder: first the objects it lacks (each
 // written under a passing name and renamed, so an object is whole or absent), then the manifest's copy in the
-// history and its signature, and last the manifest itself, atomically; so no reader ever finds a manifest whose
-// objects are missing. The sequence is one more than any the channel had. Throws PublishError.
-PublishOutcome publishToFolder(const QString& bundleFolder, const QString& destination, const QString& channel,
-                               const QByteArray& secretKey, const PublishLog& log = {});
+// history and its signature, and last the manifest itself, atomically; so no reader ever finds a manifest
+// whose objects are missing. The sequence is one more than any the channel had. Throws PublishError.
+PublishOutcome publishToFolder(const QString& bundleFolder, const QString& destination,
+                               const QString& channel, const QByteArray& secretKey,
+                               const PublishLog& log = {});
 
 struct PruneOutcome {
     int objectsRemoved = 0;

@@ -60,8 +60,8 @@ QString publicKeyText(const QByteArray& publicKey) {
 }
 
 std::optional<QByteArray> parsePublicKey(const QString& text) {
-    const auto decoded = QByteArray::fromBase64Encoding(text.trimmed().toLatin1(),
-                                                        QByteArray::AbortOnBase64DecodingErrors);
+    const auto decoded =
+        QByteArray::fromBase64Encoding(text.trimmed().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.size() != crypto_sign_PUBLICKEYBYTES)
         return std::nullopt;
     return decoded.decoded;
@@ -81,7 +81,8 @@ std::optional<QString> writePrivateKeyFile(const QString& path, const SigningKey
     QFile file(path);
     if (file.exists())
         return SigningText::tr("“%1” already exists; a key is never written over another.").arg(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return file.errorString();
     const QByteArray text =
         QByteArray(keyFileHeading.data(), keyFileHeading.size()) + '\n' + keys.secretKey.toBase64() + '\n';

@@ -330,3 +330,36 @@ TEST(CliTest, ANameWithControlCharactersDeploysIntoAFolderOfItsOwnAgainAndAgain)
     EXPECT_EQ(QDir(out).entryList({"*.bundle"}, QDir::Dirs),
               (QStringList{"Lobby[31mShow-2.bundle", "Lobby[31mShow.bundle"}));
 }
+
+TEST(CliTest, KeygenAndPublishPutTheSampleIntoAChannelThatARepublishOnlyAdvances) {
+    QTemporaryDir dir;
+    const QString home = homeWithSampleMedia(dir);
+    const QString key = dir.filePath("channel.key");
+    const CliRun keygen = runCli({"keygen", key}, home);
+    ASSERT_EQ(keygen.exitCode, 0) << keygen.err.toStdString();
+    const QStringList keyLines = keygen.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(keyLines.size(), 1);
+    EXPECT_EQ(QByteArray::fromBase64(keyLines.first().toLatin1()).size(), 32) << "the public key, base64";
+    EXPECT_EQ(QFile::permissions(key) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+              QFileDevice::Permissions());
+    EXPECT_EQ(runCli({"keygen", key}, home).exitCode, 1) << "never over an existing key";
+
+    const QString web = dir.filePath("web");
+    const CliRun publish = runCli({"publish", sample, web, "--channel", "lobby", "--key", key}, home);
+    ASSERT_EQ(publish.exitCode, 0) << publish.err.toStdString();
+    EXPECT_TRUE(publish.out.contains("[ 60%] Deployment completed successfully!\n"))
+        << publish.out.toStdString();
+    EXPECT_TRUE(publish.out.endsWith(
+        "[100%] Published “Harbour Library Lobby” as 1 in channel “lobby”: 5 of 5 files uploaded.\n"))
+        << publish.out.toStdString();
+    EXPECT_TRUE(QFile::exists(web + "/channels/lobby/manifest.json.sig"));
+    const CliRun again =
+        runCli({"publish", sample, web, "--channel", "lobby", "--key", key, "--prune", "1"}, home);
+    EXPECT_TRUE(again.out.contains("as 2 in channel “lobby”: 0 of 5 files uploaded."))
+        << again.out.toStdString();
+    EXPECT_TRUE(again.out.contains("Pruned 0 objects"));
+
+    EXPECT_EQ(runCli({"publish", sample, web, "--key", key}, home).exitCode, 2) << "no channel";
+    EXPECT_EQ(runCli({"publish", sample, web, "--channel", "lobby", "--key", sample}, home).exitCode, 1)
+        << "a document is no key";
+}
