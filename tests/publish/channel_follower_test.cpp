@@ -1,0 +1,186 @@
+#include "publish/channel_follower.h"
+#include "publish/channel_layout.h"
+#include "publish/channel_publisher.h"
+#include "publish/signing.h"
+
+#include "support/manual_scheduler.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace vistrelle;
+
+namespace {
+
+class ChannelFollowerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        keys = generateSigningKeys();
+        write("Lobby.bundle/Contents/Resources/VistrelleData.xml", "<KioskProject/>");
+        write("Lobby.bundle/Contents/Resources/harbour.jpg", QByteArray(50000, 'h'));
+        write("Lobby.bundle/Contents/Resources/map.png", QByteArray(30000, 'm'));
+        publish();
+    }
+    void write(const QString& path, const QByteArray& bytes) {
+        const QString full = work.filePath(path);
+        QDir().mkpath(QFileInfo(full).path());
+        QFile file(full);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray read(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void publish(const SigningKeys* with = nullptr) {
+        publishToFolder(work.filePath("Lobby.bundle"), work.filePath("web"), "lobby", (with ? *with : keys).secretKey);
+    }
+    QString web(const QString& relative) const { return QDir(work.filePath("web")).filePath(relative); }
+    std::unique_ptr<ChannelFollower> follower() {
+        ChannelFollower::Options options;
+        options.channel = QUrl::fromLocalFile(web("channels/lobby/"));
+        options.trustedKey = keys.publicKey;
+        options.stateFolder = work.filePath("display");
+        return std::make_unique<ChannelFollower>(options, clock, network);
+    }
+    static void settle(ChannelFollower& f) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !f.isBusy(); }, 10000));
+    }
+
+    QTemporaryDir work;
+    SigningKeys keys;
+    ManualScheduler clock;
+    QNetworkAccessManager network;
+};
+
+} // namespace
+
+TEST_F(ChannelFollowerTest, APublishedShowIsBuiltFromCheckedObjectsAndAChangeFetchesOnlyWhatChanged) {
+    auto display = follower();
+    QSignalSpy ready(display.get(), &ChannelFollower::showReady);
+    display->start();
+    settle(*display);
+    ASSERT_EQ(ready.count(), 1) << display->lastRefusal().toStdString();
+    const QString bundle = ready.first().first().toString();
+    EXPECT_TRUE(bundle.endsWith("/shows/1/Lobby.bundle"));
+    EXPECT_EQ(read(bundle + "/Contents/Resources/harbour.jpg"), QByteArray(50000, 'h'));
+    EXPECT_EQ(display->sequence(), 1);
+
+    // Nothing new: nothing happens.
+    display->poll();
+    settle(*display);
+    EXPECT_EQ(ready.count(), 1);
+
+    // One picture changed: the manifest, its signature and that one object.
+    write("Lobby.bundle/Contents/Resources/harbour.jpg", QByteArray(50000, 'H'));
+    publish();
+    const int before = display->client().requestsMade();
+    display->poll();
+    settle(*display);
+    ASSERT_EQ(ready.count(), 2);
+    EXPECT_EQ(display->client().requestsMade() - before, 3);
+    const QString second = ready.last().first().toString();
+    EXPECT_EQ(read(second + "/Contents/Resources/harbour.jpg"), QByteArray(50000, 'H'));
+    EXPECT_EQ(read(second + "/Contents/Resources/map.png"), QByteArray(30000, 'm'));
+
+    // A restart plays the last good show at once, before any answer.
+    display.reset();
+    QFile::rename(web("channels"), web("gone")); // offline
+    auto restarted = follower();
+    QSignalSpy again(restarted.get(), &ChannelFollower::showReady);
+    restarted->start();
+    ASSERT_EQ(again.count(), 1);
+    EXPECT_EQ(again.first().first().toString(), second);
+    settle(*restarted);
+    EXPECT_TRUE(restarted->offlineSince().has_value());
+}
+
+TEST_F(ChannelFollowerTest, TamperingRollingBackAndStrangersAreRefusedWhileTheShowOnViewStays) {
+    auto display = follower();
+    QSignalSpy ready(display.get(), &ChannelFollower::showReady);
+    display->start();
+    settle(*display);
+    ASSERT_EQ(ready.count(), 1);
+    const QByteArray firstManifest = read(web(channel_layout::manifestPath("lobby")));
+    const QByteArray firstSignature = read(web(channel_layout::signaturePath("lobby")));
+    write("Lobby.bundle/Contents/Resources/map.png", QByteArray(30000, 'M'));
+    publish();
+    display->poll();
+    settle(*display);
+    ASSERT_EQ(display->sequence(), 2);
+
+    const auto replace = [&](const QByteArray& manifest, const QByteArray& signature) {
+        QFile::remove(web(channel_layout::manifestPath("lobby")));
+        QFile::remove(web(channel_layout::signaturePath("lobby")));
+        QFile m(web(channel_layout::manifestPath("lobby")));
+        ASSERT_TRUE(m.open(QIODevice::WriteOnly));
+        m.write(manifest);
+        m.close();
+        QFile s(web(channel_layout::signaturePath("lobby")));
+        ASSERT_TRUE(s.open(QIODevice::WriteOnly));
+        s.write(signature);
+    };
+    // The current manifest with its sequence raised by hand: the signature no longer matches.
+    QByteArray tampered = read(web(channel_layout::manifestPath("lobby")));
+    tampered.replace("\"sequence\": 2", "\"sequence\": 3");
+    replace(tampered, read(web(channel_layout::signaturePath("lobby"))));
+    display->poll();
+    settle(*display);
+    EXPECT_TRUE(display->lastRefusal().contains("not signed")) << display->lastRefusal().toStdString();
+
+    // The first show, correctly signed, published again by someone replaying it.
+    replace(firstManifest, firstSignature);
+    display->poll();
+    settle(*display);
+    EXPECT_TRUE(display->lastRefusal().contains("older")) << display->lastRefusal().toStdString();
+
+    // A stranger's key.
+    const SigningKeys stranger = generateSigningKeys();
+    write("Lobby.bundle/Contents/Resources/map.png", QByteArray(30000, 'S'));
+    publish(&stranger);
+    display->poll();
+    settle(*display);
+    EXPECT_TRUE(display->lastRefusal().contains("not signed"));
+
+    // Correctly signed, but an object on the server is not what the manifest says.
+    write("Lobby.bundle/Contents/Resources/map.png", QByteArray(30000, 'X'));
+    publish();
+    const auto parsed = parseChannelManifest(read(web(channel_layout::manifestPath("lobby"))));
+    const ChannelFile& map = std::get<ChannelManifest>(parsed).files[2];
+    ASSERT_EQ(map.path, "Contents/Resources/map.png");
+    QFile object(web(channel_layout::objectPath(map.sha256)));
+    ASSERT_TRUE(object.open(QIODevice::WriteOnly));
+    object.write(QByteArray(30000, 'Y'));
+    object.close();
+    display->poll();
+    settle(*display);
+    EXPECT_TRUE(display->lastRefusal().contains("SHA-256")) << display->lastRefusal().toStdString();
+
+    EXPECT_EQ(ready.count(), 2) << "nothing refused ever reached the screen";
+    EXPECT_EQ(display->sequence(), 2);
+    EXPECT_EQ(read(display->currentBundle() + "/Contents/Resources/map.png"), QByteArray(30000, 'M'));
+}
+
+TEST_F(ChannelFollowerTest, PollsSpreadOverTwentyPercentAndBackOffAfterErrors) {
+    auto display = follower();
+    double shortest = 1e9;
+    double longest = 0;
+    for (int i = 0; i < 200; ++i) {
+        const double delay = display->delayAfter(0, std::nullopt);
+        shortest = std::min(shortest, delay);
+        longest = std::max(longest, delay);
+    }
+    EXPECT_GE(shortest, 24.0);
+    EXPECT_LE(longest, 36.0);
+    EXPECT_GT(longest - shortest, 6.0) << "not in step";
+    EXPECT_GE(display->delayAfter(3, std::nullopt), 4 * 30 * 0.8);
+    EXPECT_LE(display->delayAfter(20, std::nullopt), 600.0);
+    EXPECT_GE(display->delayAfter(0, 120.0), 120.0) << "Retry-After is honoured";
+}
