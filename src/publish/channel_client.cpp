@@ -30,8 +30,9 @@ std::optional<double> retryAfter(const QNetworkReply& reply) {
     if (ok && seconds >= 0)
         return seconds;
     const QDateTime when = QDateTime::fromString(QString::fromLatin1(value), Qt::RFC2822Date);
-    return when.isValid() ? std::optional<double>(std::max<qint64>(0, QDateTime::currentDateTimeUtc().secsTo(when)))
-                          : std::nullopt;
+    return when.isValid()
+               ? std::optional<double>(std::max<qint64>(0, QDateTime::currentDateTimeUtc().secsTo(when)))
+               : std::nullopt;
 }
 
 int statusOf(const QNetworkReply& reply) {
@@ -45,7 +46,8 @@ QString failureOf(const QNetworkReply& reply, const QString& what) {
 }
 
 // Reads a body of at most `limit` bytes; a longer one is cut off and reported.
-void readBounded(QNetworkReply* reply, qint64 limit, std::shared_ptr<QByteArray> body, std::shared_ptr<bool> tooLarge) {
+void readBounded(QNetworkReply* reply, qint64 limit, std::shared_ptr<QByteArray> body,
+                 std::shared_ptr<bool> tooLarge) {
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, limit, body, tooLarge] {
         const QByteArray chunk = reply->readAll();
         if (body->size() + chunk.size() > limit) {
@@ -120,7 +122,8 @@ void ChannelClient::fetchManifest(std::function<void(const ManifestAnswer&)> don
         answer.manifest = *body;
         // The signature of these bytes, fetched unconditionally: it changes with every manifest.
         QNetworkRequest signatureRequest(channel_.resolved(QUrl(QStringLiteral("manifest.json.sig"))));
-        signatureRequest.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+        signatureRequest.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                                      QNetworkRequest::AlwaysNetwork);
         ++requests_;
         QNetworkReply* signatureReply = network_.get(signatureRequest);
         auto signature = std::make_shared<QByteArray>();
@@ -133,7 +136,8 @@ void ChannelClient::fetchManifest(std::function<void(const ManifestAnswer&)> don
                     if (signatureReply->error() != QNetworkReply::NoError || *signatureTooLarge) {
                         answer.status = statusOf(*signatureReply);
                         answer.retryAfterSeconds = retryAfter(*signatureReply);
-                        answer.error = failureOf(*signatureReply, ClientText::tr("The signature could not be fetched"));
+                        answer.error =
+                            failureOf(*signatureReply, ClientText::tr("The signature could not be fetched"));
                         done(answer);
                         return;
                     }
@@ -165,9 +169,10 @@ void ChannelClient::fetchObject(const ChannelFile& file, const QString& partPath
     hash->addData(part.get());
     part->seek(have);
     if (have == file.size) {
-        done(hash->result().toHex() == file.sha256
-                 ? QString()
-                 : ClientText::tr("“%1” arrived with another SHA-256 than the manifest says.").arg(file.path));
+        done(
+            hash->result().toHex() == file.sha256
+                ? QString()
+                : ClientText::tr("“%1” arrived with another SHA-256 than the manifest says.").arg(file.path));
         return;
     }
     QNetworkRequest request(objectUrl(file.sha256));

@@ -16,12 +16,14 @@ namespace vistrelle {
 // Fetches a channel's files over HTTP(S) or from a file:// folder: the manifest and its signature with
 // conditional requests (an unchanged manifest costs one request answered 304 without a body), and objects
 // into a passing file, resuming it with a Range request, never reading more than the manifest says and
-// checking the SHA-256 before anything uses it. HTTPS is checked against the system's certificates. Main thread.
+// checking the SHA-256 before anything uses it. HTTPS is checked against the system's certificates. Main
+// thread.
 class ChannelClient : public QObject {
     Q_OBJECT
 
 public:
-    // `channel`: the channel's folder, "https://example.org/signage/channels/lobby/" or "file:///srv/…/lobby/".
+    // `channel`: the channel's folder, "https://example.org/signage/channels/lobby/" or
+    // "file:///srv/…/lobby/".
     ChannelClient(QUrl channel, QNetworkAccessManager& network, QObject* parent = nullptr);
 
     struct ManifestAnswer {
@@ -40,7 +42,8 @@ public:
 
     // Downloads `file`'s object into `partPath` (resuming what is there) and checks it: `done` gets an empty
     // error when `partPath` holds exactly the object.
-    void fetchObject(const ChannelFile& file, const QString& partPath, std::function<void(const QString& error)> done);
+    void fetchObject(const ChannelFile& file, const QString& partPath,
+                     std::function<void(const QString& error)> done);
 
     QUrl objectUrl(const QByteArray& sha256) const;
     int requestsMade() const { return requests_; }

@@ -41,7 +41,8 @@ bool placeFile(const QString& object, const QString& target) {
 
 QList<qint64> keptSequences(const QDir& state) {
     QList<qint64> sequences;
-    for (const QString& name : QDir(state.filePath(QStringLiteral("manifests"))).entryList({QStringLiteral("*.json")}, QDir::Files)) {
+    for (const QString& name : QDir(state.filePath(QStringLiteral("manifests")))
+                                   .entryList({QStringLiteral("*.json")}, QDir::Files)) {
         bool ok = false;
         const qint64 sequence = QFileInfo(name).completeBaseName().toLongLong(&ok);
         if (ok)
@@ -130,7 +131,8 @@ void ChannelFollower::answered(const ChannelClient::ManifestAnswer& answer) {
     }
     const auto parsed = parseChannelManifest(answer.manifest);
     if (!verifyMessage(answer.manifest, answer.signature, options_.trustedKey)) {
-        refuse(FollowerText::tr("The manifest is not signed by the trusted key; the show on view keeps playing."));
+        refuse(FollowerText::tr(
+            "The manifest is not signed by the trusted key; the show on view keeps playing."));
         return;
     }
     if (const auto* problem = std::get_if<QString>(&parsed)) {
@@ -140,8 +142,9 @@ void ChannelFollower::answered(const ChannelClient::ManifestAnswer& answer) {
     const ChannelManifest& manifest = std::get<ChannelManifest>(parsed);
     if (manifest.sequence <= sequence_) {
         if (manifest.sequence < sequence_)
-            refuse(FollowerText::tr("The manifest's sequence %1 is older than the %2 already accepted; the show on "
-                                    "view keeps playing.")
+            refuse(FollowerText::tr(
+                       "The manifest's sequence %1 is older than the %2 already accepted; the show on "
+                       "view keeps playing.")
                        .arg(manifest.sequence)
                        .arg(sequence_));
         else {
@@ -220,7 +223,8 @@ void ChannelFollower::finishFetching() {
         return;
     }
     const QDir state(options_.stateFolder);
-    const QString bundle = state.filePath(QStringLiteral("shows/%1/%2.bundle").arg(manifest.sequence).arg(manifest.show));
+    const QString bundle =
+        state.filePath(QStringLiteral("shows/%1/%2.bundle").arg(manifest.sequence).arg(manifest.show));
     QDir(bundle).removeRecursively();
     for (const ChannelFile& file : manifest.files)
         if (!placeFile(objectPath(file.sha256), QDir(bundle).filePath(file.path))) {
@@ -228,7 +232,8 @@ void ChannelFollower::finishFetching() {
             return;
         }
     QDir().mkpath(state.filePath(QStringLiteral("manifests")));
-    saveFileAtomically(state.filePath(QStringLiteral("manifests/%1.json").arg(manifest.sequence)), pendingBytes_);
+    saveFileAtomically(state.filePath(QStringLiteral("manifests/%1.json").arg(manifest.sequence)),
+                       pendingBytes_);
     saveFileAtomically(state.filePath(QStringLiteral("accepted.json")),
                        QJsonDocument(QJsonObject{{QStringLiteral("sequence"), double(manifest.sequence)},
                                                  {QStringLiteral("bundle"), bundle}})
@@ -263,10 +268,12 @@ void ChannelFollower::collectGarbage() {
         else
             return;
     }
-    QDirIterator objects(state.filePath(QStringLiteral("store/objects")), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator objects(state.filePath(QStringLiteral("store/objects")), QDir::Files,
+                         QDirIterator::Subdirectories);
     while (objects.hasNext()) {
         const QFileInfo object(objects.next());
-        if (!used.contains(object.fileName().toLatin1()) && !object.fileName().endsWith(QLatin1StringView(".part")))
+        if (!used.contains(object.fileName().toLatin1()) &&
+            !object.fileName().endsWith(QLatin1StringView(".part")))
             QFile::remove(object.filePath());
     }
 }

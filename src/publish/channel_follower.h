@@ -13,12 +13,12 @@ class QNetworkAccessManager;
 
 namespace vistrelle {
 
-// Follows a channel for a display: polls its manifest (every `pollSeconds`, ±20 % so that many displays do not
-// ask in step; after an error sooner or later by exponential backoff, and never before a Retry-After), accepts
-// only a manifest signed by the trusted key with a higher sequence than any accepted before (kept across
-// restarts), fetches the objects its store lacks (a few at a time, each checked), builds the new bundle from
-// the store with hard links and announces it. The previous good show is kept for rollback; objects no kept
-// show uses are deleted. A refusal is one log line, and whatever plays goes on.
+// Follows a channel for a display: polls its manifest (every `pollSeconds`, ±20 % so that many displays do
+// not ask in step; after an error sooner or later by exponential backoff, and never before a Retry-After),
+// accepts only a manifest signed by the trusted key with a higher sequence than any accepted before (kept
+// across restarts), fetches the objects its store lacks (a few at a time, each checked), builds the new
+// bundle from the store with hard links and announces it. The previous good show is kept for rollback;
+// objects no kept show uses are deleted. A refusal is one log line, and whatever plays goes on.
 class ChannelFollower : public QObject {
     Q_OBJECT
 

@@ -3,7 +3,10 @@
 #include "publish/channel_publisher.h"
 #include "publish/signing.h"
 
+#include "support/local_http_server.h"
 #include "support/manual_scheduler.h"
+
+#include <QCryptographicHash>
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +43,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     void publish(const SigningKeys* with = nullptr) {
-        publishToFolder(work.filePath("Lobby.bundle"), work.filePath("web"), "lobby", (with ? *with : keys).secretKey);
+        publishToFolder(work.filePath("Lobby.bundle"), work.filePath("web"), "lobby",
+                        (with ? *with : keys).secretKey);
     }
     QString web(const QString& relative) const { return QDir(work.filePath("web")).filePath(relative); }
     std::unique_ptr<ChannelFollower> follower() {
@@ -183,4 +187,96 @@ TEST_F(ChannelFollowerTest, PollsSpreadOverTwentyPercentAndBackOffAfterErrors) {
     EXPECT_GE(display->delayAfter(3, std::nullopt), 4 * 30 * 0.8);
     EXPECT_LE(display->delayAfter(20, std::nullopt), 600.0);
     EXPECT_GE(display->delayAfter(0, 120.0), 120.0) << "Retry-After is honoured";
+}
+
+namespace {
+
+// The web folder served as a plain web server serves static files: ETags, 304 and byte ranges.
+test::LocalHttpServer::Response serveStatic(const QString& root,
+                                            const test::LocalHttpServer::Request& request) {
+    QFile file(QDir(root).filePath(QString::fromUtf8(request.path).mid(1)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {404, {}, {}, false};
+    const QByteArray body = file.readAll();
+    const QByteArray etag =
+        '"' + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex().left(16) + '"';
+    if (request.headers.value("if-none-match") == etag)
+        return {304, {}, {{"ETag", etag}}, false};
+    const QByteArray range = request.headers.value("range");
+    if (range.startsWith("bytes=") && range.endsWith('-')) {
+        const qint64 from = range.mid(6, range.size() - 7).toLongLong();
+        return {206,
+                body.mid(from),
+                {{"ETag", etag},
+                 {"Content-Range", "bytes " + QByteArray::number(from) + '-' +
+                                       QByteArray::number(body.size() - 1) + '/' +
+                                       QByteArray::number(body.size())}},
+                false};
+    }
+    return {200, body, {{"ETag", etag}}, false};
+}
+
+} // namespace
+
+TEST_F(ChannelFollowerTest, OverHttpAnUnchangedManifestCostsOneRequestAndBusyServersAreLeftInPeace) {
+    test::LocalHttpServer server;
+    const QString root = work.filePath("web");
+    bool busy = false;
+    server.setResponder([&](const test::LocalHttpServer::Request& request) {
+        if (busy)
+            return test::LocalHttpServer::Response{503, {}, {{"Retry-After", "120"}}, false};
+        return serveStatic(root, request);
+    });
+    ChannelFollower::Options options;
+    options.channel = server.url("/channels/lobby/");
+    options.trustedKey = keys.publicKey;
+    options.stateFolder = work.filePath("display");
+    ChannelFollower display(options, clock, network);
+    QSignalSpy ready(&display, &ChannelFollower::showReady);
+    display.start();
+    settle(display);
+    ASSERT_EQ(ready.count(), 1) << display.lastRefusal().toStdString();
+    const qsizetype first = server.requests().size();
+    EXPECT_EQ(first, 2 + 3) << "manifest, signature and three objects";
+
+    display.poll();
+    settle(display);
+    ASSERT_EQ(server.requests().size(), first + 1);
+    EXPECT_FALSE(server.requests().last().headers.value("if-none-match").isEmpty());
+    EXPECT_EQ(ready.count(), 1);
+
+    // An interrupted download is resumed where it stopped.
+    write("Lobby.bundle/Contents/Resources/harbour.jpg", QByteArray(40000, 'r') + QByteArray(10000, 's'));
+    publish();
+    const QByteArray changedHash =
+        QCryptographicHash::hash(QByteArray(40000, 'r') + QByteArray(10000, 's'), QCryptographicHash::Sha256)
+            .toHex();
+    const QString part =
+        QDir(work.filePath("display/store")).filePath(channel_layout::objectPath(changedHash)) + ".part";
+    QDir().mkpath(QFileInfo(part).path());
+    QFile partial(part);
+    ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
+    partial.write(QByteArray(40000, 'r'));
+    partial.close();
+    display.poll();
+    settle(display);
+    ASSERT_EQ(ready.count(), 2) << display.lastRefusal().toStdString();
+    EXPECT_EQ(server.requests().last().headers.value("range"), "bytes=40000-");
+    EXPECT_EQ(read(display.currentBundle() + "/Contents/Resources/harbour.jpg"),
+              QByteArray(40000, 'r') + QByteArray(10000, 's'));
+
+    // A busy server: offline since now, and asked again only after the time it gave.
+    busy = true;
+    display.poll();
+    settle(display);
+    EXPECT_TRUE(display.offlineSince().has_value());
+    const qsizetype asked = server.requests().size();
+    clock.advanceBy(110);
+    QTest::qWait(50);
+    EXPECT_EQ(server.requests().size(), asked);
+    busy = false;
+    clock.advanceBy(200);
+    settle(display);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requests().size() > asked && !display.isBusy(); }, 5000));
+    EXPECT_FALSE(display.offlineSince().has_value());
 }
