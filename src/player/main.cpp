@@ -10,9 +10,14 @@
 #include "player/show_summary.h"
 #include "player/termination_signals.h"
 #include "preview/live_media_loader.h"
+#include "publish/channel_follower.h"
+#include "publish/signing.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QNetworkAccessManager>
 #include <QScreen>
 
 #include <cstdio>
@@ -33,6 +38,16 @@ QString defaultLogFolder() {
                              ? state
                              : QDir::home().filePath(QStringLiteral(".local/state"));
     return QDir(base).filePath(QStringLiteral("vistrelle-player"));
+}
+
+// The public key given with --trust: its base64 text, or a file holding it on its first line.
+std::optional<QByteArray> trustedKey(const QString& given) {
+    if (const std::optional<QByteArray> key = parsePublicKey(given))
+        return key;
+    QFile file(given);
+    if (file.open(QIODevice::ReadOnly))
+        return parsePublicKey(QString::fromLatin1(file.readLine(1024)));
+    return std::nullopt;
 }
 
 int check(int argc, char** argv, const QString& path) {
@@ -90,7 +105,29 @@ int play(int argc, char** argv, const PlayerOptions& options) {
     services.notifier = &notifier;
     services.logFolder = options.logDir.isEmpty() ? defaultLogFolder() : options.logDir;
     services.loadsInBackground = true;
-    PlayerController controller(QDir(options.path).absolutePath(), services);
+
+    // A channel: its shows are built in a folder of the state, named after the address, and each new one is
+    // followed; until the first, the standby card says what the player waits for.
+    QNetworkAccessManager network;
+    std::unique_ptr<ChannelFollower> follower;
+    QString path = QDir(options.path).absolutePath();
+    if (!options.channel.isEmpty()) {
+        ChannelFollower::Options channel;
+        channel.channel = QUrl(options.channel);
+        channel.trustedKey = *trustedKey(options.trust);
+        const QByteArray name =
+            QCryptographicHash::hash(options.channel.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+        channel.stateFolder =
+            QDir(defaultLogFolder()).filePath(QStringLiteral("channels/") + QString::fromLatin1(name));
+        follower = std::make_unique<ChannelFollower>(channel, *scheduler, network);
+        path = follower->currentBundle().isEmpty() ? channel.stateFolder : follower->currentBundle();
+    }
+    PlayerController controller(path, services);
+    if (follower) {
+        QObject::connect(follower.get(), &ChannelFollower::showReady, &controller, &PlayerController::follow);
+        QObject::connect(follower.get(), &ChannelFollower::offlineChanged, &controller,
+                         [&] { controller.setOfflineSince(follower->offlineSince().value_or(QDateTime())); });
+    }
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &app, [] { QCoreApplication::quit(); });
     QObject::connect(&window, &PlayerWindow::quitRequested, &app, [] { QCoreApplication::quit(); });
@@ -100,6 +137,8 @@ int play(int argc, char** argv, const PlayerOptions& options) {
             &window, &PlayerWindow::framePainted, &app, [] { QCoreApplication::exit(0); },
             Qt::QueuedConnection);
     controller.start();
+    if (follower)
+        follower->start();
     const int status = app.exec();
     controller.stop();
     return status;
@@ -128,6 +167,12 @@ int main(int argc, char** argv) {
     case PlayerOptions::Action::check:
         return check(argc, argv, options.path);
     case PlayerOptions::Action::play:
+        if (!options.trust.isEmpty() && !trustedKey(options.trust)) {
+            print(stderr,
+                  QStringLiteral("vistrelle-player: --trust needs the channel's public key: the base64 line "
+                                 "keygen printed, or a file holding it.\nTry 'vistrelle-player --help'.\n"));
+            return playerExitUsage;
+        }
         break;
     }
     return play(argc, argv, options);

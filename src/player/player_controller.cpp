@@ -94,6 +94,25 @@ void PlayerController::noteFaults(const LoadedShow& show) {
         AppLogger::logFailure(QStringLiteral("Player: ") + show.name + QStringLiteral(": "), fault);
 }
 
+void PlayerController::follow(const QString& path) {
+    if (path == path_)
+        return;
+    path_ = path;
+    if (loading_) {
+        // The reading under way is of the old path: its answer is dropped, the new path read after it.
+        loading_->disconnect(this);
+        loading_->waitForFinished();
+        loading_.reset();
+    }
+    stamp_.clear();
+    poll();
+}
+
+void PlayerController::setOfflineSince(const QDateTime& since) {
+    status_.offlineSince = since;
+    writeStatus();
+}
+
 void PlayerController::poll() {
     if (loading_)
         return; // the next look comes after this one's answer

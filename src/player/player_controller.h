@@ -57,6 +57,11 @@ public:
 
     // Looks at the path now (the poll does it every `pollSeconds`).
     void poll();
+    // Plays what `path` holds from now on (a channel's newly built show), switching at the next screen
+    // boundary as for a new deploy.
+    void follow(const QString& path);
+    // Following a channel: since when it has not answered, for the status file.
+    void setOfflineSince(const QDateTime& since);
     // A look whose reading has not finished yet.
     bool isLoading() const { return loading_ != nullptr; }
 

@@ -1,6 +1,7 @@
 #include "player/player_options.h"
 
 #include <QCoreApplication>
+#include <QUrl>
 
 namespace vistrelle {
 
@@ -15,6 +16,7 @@ QString tr(const char* text) {
 QString playerUsageText() {
     return tr(
         "Usage: vistrelle-player [--windowed] [--screen N] [--rotate 0|90|180|270] [--log-dir DIR] PATH\n"
+        "       vistrelle-player [options] --channel URL --trust PUBKEY\n"
         "       vistrelle-player --check PATH\n"
         "\n"
         "Plays a show deployed by Vistrelle full screen: a bundle (NAME.bundle), a pre-rendered bundle,\n"
@@ -29,6 +31,10 @@ QString playerUsageText() {
         "                      (default: $XDG_STATE_HOME/vistrelle-player).\n"
         "  --check PATH        Print what would play, one line each, without a display; exit 1 when\n"
         "                      nothing can play.\n"
+        "  --channel URL       Follow a published channel (http://…/channels/NAME/, https://… or\n"
+        "                      file://…): every new show signed by the trusted key plays from the next\n"
+        "                      screen boundary; offline, the last good show plays on.\n"
+        "  --trust PUBKEY      The channel's public key (the line keygen printed, or a file holding it).\n"
         "  -h, --help          Show this help.\n"
         "  -v, --version       Show the version.\n"
         "\n"
@@ -72,6 +78,20 @@ std::variant<PlayerOptions, UsageError> parsePlayerArguments(const QStringList& 
             if (!ok || (degrees != 0 && degrees != 90 && degrees != 180 && degrees != 270))
                 return UsageError{tr("--rotate takes 0, 90, 180 or 270.")};
             options.rotation = degrees;
+        } else if (argument == QLatin1StringView("--channel")) {
+            const std::optional<QString> text = value();
+            const QUrl url(text.value_or(QString()));
+            const QString scheme = url.scheme();
+            if (!text || !url.isValid() ||
+                (scheme != QLatin1StringView("http") && scheme != QLatin1StringView("https") &&
+                 scheme != QLatin1StringView("file")))
+                return UsageError{tr("--channel needs an http://, https:// or file:// address.")};
+            options.channel = *text;
+        } else if (argument == QLatin1StringView("--trust")) {
+            const std::optional<QString> text = value();
+            if (!text || text->isEmpty())
+                return UsageError{tr("--trust needs the channel's public key.")};
+            options.trust = *text;
         } else if (argument == QLatin1StringView("--log-dir")) {
             const std::optional<QString> text = value();
             if (!text || text->isEmpty())
@@ -82,6 +102,13 @@ std::variant<PlayerOptions, UsageError> parsePlayerArguments(const QStringList& 
         } else {
             paths.append(argument);
         }
+    }
+    if (!options.channel.isEmpty() || !options.trust.isEmpty()) {
+        if (options.channel.isEmpty() || options.trust.isEmpty())
+            return UsageError{tr("--channel and --trust go together.")};
+        if (!paths.isEmpty() || check)
+            return UsageError{tr("A channel or a path, not both.")};
+        return options;
     }
     if (paths.isEmpty())
         return UsageError{tr("Which show? Give the path of a bundle or of the folder deploys go to.")};

@@ -18,6 +18,10 @@ struct PlayerOptions {
     std::optional<int> screen; // the output, from 0 (QGuiApplication::screens order)
     int rotation = 0;
     QString logDir; // empty: the XDG state folder
+    // With --channel URL --trust PUBKEY: the channel followed instead of a path, and the public key (base64,
+    // or a file holding it) its manifests must be signed with.
+    QString channel;
+    QString trust;
 };
 
 // A command line that cannot be followed: the message for standard error (exit status 2).

@@ -22,6 +22,8 @@ QByteArray PlayerStatus::json() const {
         {QStringLiteral("uptime"), std::round(uptimeSeconds)},
         {QStringLiteral("faults"), QJsonArray::fromStringList(faults)},
         {QStringLiteral("droppedLogLines"), droppedLogLines},
+        {QStringLiteral("offlineSince"),
+         offlineSince.isValid() ? QJsonValue(offlineSince.toUTC().toString(Qt::ISODate)) : QJsonValue()},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

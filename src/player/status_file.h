@@ -19,6 +19,8 @@ struct PlayerStatus {
     double uptimeSeconds = 0;
     QStringList faults;
     qint64 droppedLogLines = 0;
+    // Following a channel: since when it has not answered (invalid while it does, or without a channel).
+    QDateTime offlineSince;
 
     QByteArray json() const;
 };
