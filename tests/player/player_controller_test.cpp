@@ -4,6 +4,9 @@
 #include "player/player_fixture.h"
 #include "player/player_window.h"
 #include "player/service_notifier.h"
+#include "publish/channel_follower.h"
+#include "publish/channel_publisher.h"
+#include "publish/signing.h"
 #include "support/manual_scheduler.h"
 
 #include <QApplication>
@@ -11,6 +14,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QTest>
 
 #include <cstring>
 #include <sys/socket.h>
@@ -277,4 +282,109 @@ TEST_F(PlayerControllerTest, TheServiceManagerHearsReadyAndAWatchdogFedFromTheEv
     EXPECT_EQ(heard.count("WATCHDOG=1"), 10) << "one feed a second over ten seconds";
     EXPECT_TRUE(heard.contains("STATUS=standby")) << heard.join(" | ").toStdString();
     EXPECT_EQ(heard.last(), "STOPPING=1");
+}
+
+namespace {
+
+// Two displays following one channel published into a folder.
+class ChannelPlaybackTest : public PlayerControllerTest {
+protected:
+    struct Display {
+        std::unique_ptr<PlayerWindow> window;
+        std::unique_ptr<PlayerController> controller;
+        std::unique_ptr<ChannelFollower> follower;
+    };
+    std::unique_ptr<Display> display(const QString& name) {
+        auto d = std::make_unique<Display>();
+        PlayerWindow::Options options;
+        options.windowed = true;
+        options.scheduler = [this] { return std::make_unique<ManualScheduler>(clock); };
+        d->window = std::make_unique<PlayerWindow>(options);
+        d->window->resize(320, 180);
+        d->window->show();
+        ChannelFollower::Options channel;
+        channel.channel = QUrl::fromLocalFile(home.filePath("web/channels/lobby/"));
+        channel.trustedKey = keys.publicKey;
+        channel.stateFolder = home.filePath(name);
+        d->follower = std::make_unique<ChannelFollower>(channel, clock, network);
+        PlayerController::Services services;
+        services.scheduler = &clock;
+        services.window = d->window.get();
+        services.logFolder = home.filePath(name + "/log");
+        d->controller = std::make_unique<PlayerController>(channel.stateFolder, services);
+        QObject::connect(d->follower.get(), &ChannelFollower::showReady, d->controller.get(),
+                         &PlayerController::follow);
+        d->controller->start();
+        d->follower->start();
+        return d;
+    }
+    void publish(const KioskProject& project) {
+        QDir(destination).removeRecursively();
+        const QString bundle = deploy(project);
+        publishToFolder(bundle, home.filePath("web"), "lobby", keys.secretKey);
+    }
+    void settle(Display& d) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !d.follower->isBusy(); }, 10000));
+    }
+
+    SigningKeys keys = generateSigningKeys();
+    QNetworkAccessManager network;
+};
+
+} // namespace
+
+TEST_F(ChannelPlaybackTest, TwoDisplaysPlayAPublishedShowSwitchTogetherAndRefuseTamperingAndReplays) {
+    KioskProject morning = show("Morning");
+    publish(morning);
+    auto first = display("first");
+    auto second = display("second");
+    for (Display* d : {first.get(), second.get()}) {
+        settle(*d);
+        QApplication::processEvents();
+        ASSERT_TRUE(d->controller->playing()) << d->follower->lastRefusal().toStdString();
+        EXPECT_EQ(d->controller->playing()->project.screens[0].name, "Morning");
+    }
+    const auto readChannel = [&](const QString& name) {
+        QFile file(home.filePath("web/channels/lobby/" + name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray oldManifest = readChannel("manifest.json");
+    const QByteArray oldSignature = readChannel("manifest.json.sig");
+    ASSERT_FALSE(oldSignature.isEmpty());
+
+    // The first screen renamed: only the player data changes, one object.
+    KioskProject evening = morning;
+    evening.screens[0].name = "Evening";
+    publish(evening);
+    for (Display* d : {first.get(), second.get()}) {
+        const int requests = d->follower->client().requestsMade();
+        d->follower->poll();
+        settle(*d);
+        EXPECT_EQ(d->follower->client().requestsMade() - requests, 3) << "manifest, signature, one object";
+    }
+    advance(PlayerController::pollSeconds + 4.0); // the screen on view ends, the new show takes over
+    for (Display* d : {first.get(), second.get()})
+        EXPECT_EQ(d->controller->playing()->project.screens[0].name, "Evening");
+
+    // The old show replayed with its valid signature, then a tampered manifest: both refused, Evening plays.
+    const auto put = [&](const QString& name, const QByteArray& bytes) {
+        QFile::remove(home.filePath("web/channels/lobby/" + name));
+        QFile f(home.filePath("web/channels/lobby/" + name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    put("manifest.json", oldManifest);
+    put("manifest.json.sig", oldSignature);
+    first->follower->poll();
+    settle(*first);
+    EXPECT_TRUE(first->follower->lastRefusal().contains("older"));
+    QByteArray tampered = oldManifest;
+    tampered.replace("\"sequence\": 1", "\"sequence\": 7");
+    put("manifest.json", tampered);
+    second->follower->poll();
+    settle(*second);
+    EXPECT_TRUE(second->follower->lastRefusal().contains("not signed"));
+    advance(PlayerController::pollSeconds + 4.0);
+    for (Display* d : {first.get(), second.get()})
+        EXPECT_EQ(d->controller->playing()->project.screens[0].name, "Evening");
 }
