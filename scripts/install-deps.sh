@@ -22,8 +22,8 @@ packages=(
   qt6-qpa-plugins qt6-wayland
   # the player: the service manager's notifications and watchdog, and its unit checker
   libsystemd-dev systemd
-  # channels: Ed25519 signatures of their manifests
-  libsodium-dev
+  # channels: Ed25519 signatures of their manifests, and the web server (WebDAV) the tests publish to
+  libsodium-dev nginx
   # the desktop entry, document type and icons, and the tools that check them
   desktop-file-utils appstream shared-mime-info libxml2-utils
   # tests and benchmarks

@@ -5,6 +5,7 @@
 #include "export/check_report.h"
 #include "publish/channel_publisher.h"
 #include "publish/signing.h"
+#include "publish/webdav_publisher.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -58,10 +59,11 @@ int runKeygen(const QString& file, CommandOutput io) {
 int runPublish(const QString& file, const QString& destination, const PublishRequest& request,
                CommandOutput io) {
     const QUrl address(destination);
-    if (address.scheme() == QLatin1StringView("http") || address.scheme() == QLatin1StringView("https")) {
-        io.err << CliText::tr(
-                      "Publishing failed: uploading to a web address is not available yet; publish into a "
-                      "folder the web server serves.")
+    const bool web =
+        address.scheme() == QLatin1StringView("http") || address.scheme() == QLatin1StringView("https");
+    if (web && request.pruneKeep > 0) {
+        io.err << CliText::tr("Publishing failed: --prune works on a folder; prune the folder the web server "
+                              "serves.")
                << Qt::endl;
         return exitFailure;
     }
@@ -92,15 +94,18 @@ int runPublish(const QString& file, const QString& destination, const PublishReq
         const ChannelManifest described = describeBundle(bundle);
         const double files = double(std::max<qsizetype>(1, described.files.size()));
         int uploaded = 0;
-        const PublishOutcome outcome = publishToFolder(
-            bundle, destination, request.channel, std::get<QByteArray>(key), [&](const QString& line) {
-                // Each object uploaded moves the bar; the manifest, written last, ends it.
-                const bool object = line.startsWith(QLatin1StringView("Uploaded"));
-                const bool published = line.startsWith(QLatin1StringView("Published"));
-                uploaded += object;
-                printStep(io, published ? 1.0 : 0.6 + 0.39 * std::min(1.0, uploaded / files), line);
-            });
-        Q_UNUSED(outcome);
+        const PublishLog steps = [&](const QString& line) {
+            // Each object uploaded moves the bar; the manifest, written last, ends it.
+            const bool object = line.startsWith(QLatin1StringView("Uploaded"));
+            const bool published = line.startsWith(QLatin1StringView("Published"));
+            uploaded += object;
+            printStep(io, published ? 1.0 : 0.6 + 0.39 * std::min(1.0, uploaded / files), line);
+        };
+        const QByteArray& secret = std::get<QByteArray>(key);
+        if (web)
+            publishToWebDav(bundle, address, request.channel, secret, steps);
+        else
+            publishToFolder(bundle, destination, request.channel, secret, steps);
         if (request.pruneKeep > 0)
             pruneFolder(destination, request.pruneKeep,
                         [&](const QString& line) { printStep(io, 1.0, line); });

@@ -1,0 +1,183 @@
+#include "publish/webdav_publisher.h"
+
+#include "publish/channel_layout.h"
+#include "publish/signing.h"
+
+#include <QAuthenticator>
+#include <QBuffer>
+#include <QSet>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUuid>
+
+namespace vistrelle {
+
+namespace {
+
+struct WebDavText {
+    Q_DECLARE_TR_FUNCTIONS(WebDavText)
+};
+
+class WebDav {
+public:
+    explicit WebDav(QUrl root)
+        : root_(std::move(root)) {
+        if (!root_.path().endsWith(u'/'))
+            root_.setPath(root_.path() + u'/');
+        QObject::connect(&network_, &QNetworkAccessManager::authenticationRequired, &network_,
+                         [user = root_.userName(), password = root_.password()](QNetworkReply*, QAuthenticator* a) {
+                             a->setUser(user);
+                             a->setPassword(password);
+                         });
+    }
+
+    QUrl url(const QString& relative) const { return root_.resolved(QUrl(relative)); }
+
+    struct Answer {
+        int status = 0;
+        QByteArray body;
+        QString error;
+        qint64 length = -1;
+    };
+
+    Answer send(const QByteArray& verb, const QString& relative, QIODevice* body = nullptr,
+                const QList<QPair<QByteArray, QByteArray>>& headers = {}) {
+        QNetworkRequest request(url(relative));
+        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+        for (const auto& [name, value] : headers)
+            request.setRawHeader(name, value);
+        // A HEAD answer has a length but no body: as a custom verb the reply would wait for that body.
+        QNetworkReply* reply =
+            verb == "HEAD" ? network_.head(request) : network_.sendCustomRequest(request, verb, body);
+        QEventLoop wait;
+        QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+        wait.exec();
+        Answer answer;
+        answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        answer.body = reply->readAll();
+        answer.length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+        if (reply->error() != QNetworkReply::NoError && answer.status == 0)
+            answer.error = reply->errorString();
+        reply->deleteLater();
+        return answer;
+    }
+
+    // Every folder of `relative`'s path, made if missing (servers answer 405 for one that exists).
+    void makeFolders(const QString& relative) {
+        const QStringList parts = relative.split(u'/');
+        QString path;
+        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+            path += parts[i] + u'/';
+            if (made_.contains(path))
+                continue;
+            const Answer answer = send("MKCOL", path);
+            if (!answer.error.isEmpty())
+                fail(path, answer);
+            made_.insert(path);
+        }
+    }
+
+    // `relative` written whole or not at all: PUT under a passing name, then MOVE into place.
+    void put(const QString& relative, QIODevice& body) {
+        makeFolders(relative);
+        const QString passing = relative + QStringLiteral(".part-") +
+                                QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
+        const Answer sent = send("PUT", passing, &body);
+        if (sent.status < 200 || sent.status >= 300)
+            fail(passing, sent);
+        const Answer moved = send("MOVE", passing, nullptr,
+                                  {{"Destination", url(relative).toEncoded()}, {"Overwrite", "T"}});
+        if (moved.status < 200 || moved.status >= 300) {
+            send("DELETE", passing);
+            fail(relative, moved);
+        }
+    }
+
+    void put(const QString& relative, const QByteArray& bytes) {
+        QByteArray copy = bytes;
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        put(relative, buffer);
+    }
+
+    [[noreturn]] void fail(const QString& relative, const Answer& answer) const {
+        throw PublishError{answer.error.isEmpty()
+                               ? WebDavText::tr("The server refused “%1”: HTTP %2").arg(relative).arg(answer.status)
+                               : WebDavText::tr("The server cannot be reached for “%1”: %2").arg(relative, answer.error)};
+    }
+
+private:
+    QUrl root_;
+    QNetworkAccessManager network_;
+    QSet<QString> made_;
+};
+
+} // namespace
+
+PublishOutcome publishToWebDav(const QString& bundleFolder, const QUrl& destination, const QString& channel,
+                               const QByteArray& secretKey, const PublishLog& log) {
+    const auto say = [&](const QString& line) {
+        if (log)
+            log(line);
+    };
+    if (!channel_layout::isValidChannelName(channel))
+        throw PublishError{WebDavText::tr("“%1” is no channel name: use letters, digits, “.”, “_” and “-”.").arg(channel)};
+    if (secretKey.size() != 64)
+        throw PublishError{WebDavText::tr("The signing key is no key.")};
+    WebDav server(destination);
+    PublishOutcome outcome;
+    say(WebDavText::tr("Hashing the bundle..."));
+    outcome.manifest = describeBundle(bundleFolder);
+    const QDir bundle(bundleFolder);
+    QSet<QByteArray> done;
+    for (const ChannelFile& file : std::as_const(outcome.manifest.files)) {
+        if (done.contains(file.sha256))
+            continue;
+        done.insert(file.sha256);
+        const QString object = channel_layout::objectPath(file.sha256);
+        const WebDav::Answer head = server.send("HEAD", object);
+        if (!head.error.isEmpty())
+            server.fail(object, head);
+        if (head.status == 200 && head.length == file.size) {
+            ++outcome.objectsPresent;
+            continue;
+        }
+        QFile source(bundle.filePath(file.path));
+        if (!source.open(QIODevice::ReadOnly))
+            throw PublishError{WebDavText::tr("“%1” cannot be read: %2").arg(file.path, source.errorString())};
+        server.put(object, source);
+        outcome.bytesWritten += file.size;
+        ++outcome.objectsWritten;
+        say(WebDavText::tr("Uploaded: %1").arg(file.path));
+    }
+
+    qint64 last = 0;
+    const WebDav::Answer current = server.send("GET", channel_layout::manifestPath(channel));
+    if (current.status == 200) {
+        const auto parsed = parseChannelManifest(current.body);
+        if (const auto* manifest = std::get_if<ChannelManifest>(&parsed))
+            last = manifest->sequence;
+    } else if (current.status != 404) {
+        server.fail(channel_layout::manifestPath(channel), current);
+    }
+    outcome.manifest.sequence = last + 1;
+    outcome.manifest.publishedAt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
+    const QByteArray json = outcome.manifest.toJson();
+    server.put(channel_layout::historyPath(channel, outcome.manifest.sequence), json);
+    server.put(channel_layout::signaturePath(channel), signMessage(json, secretKey));
+    server.put(channel_layout::manifestPath(channel), json);
+    say(WebDavText::tr("Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.")
+            .arg(outcome.manifest.show)
+            .arg(outcome.manifest.sequence)
+            .arg(channel)
+            .arg(outcome.objectsWritten)
+            .arg(outcome.manifest.files.size()));
+    return outcome;
+}
+
+} // namespace vistrelle
