@@ -5,7 +5,6 @@
 
 #include <QAuthenticator>
 #include <QBuffer>
-#include <QSet>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -13,6 +12,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSet>
 #include <QUuid>
 
 namespace vistrelle {
@@ -29,11 +29,12 @@ public:
         : root_(std::move(root)) {
         if (!root_.path().endsWith(u'/'))
             root_.setPath(root_.path() + u'/');
-        QObject::connect(&network_, &QNetworkAccessManager::authenticationRequired, &network_,
-                         [user = root_.userName(), password = root_.password()](QNetworkReply*, QAuthenticator* a) {
-                             a->setUser(user);
-                             a->setPassword(password);
-                         });
+        QObject::connect(
+            &network_, &QNetworkAccessManager::authenticationRequired, &network_,
+            [user = root_.userName(), password = root_.password()](QNetworkReply*, QAuthenticator* a) {
+                a->setUser(user);
+                a->setPassword(password);
+            });
     }
 
     QUrl url(const QString& relative) const { return root_.resolved(QUrl(relative)); }
@@ -85,13 +86,13 @@ public:
     // `relative` written whole or not at all: PUT under a passing name, then MOVE into place.
     void put(const QString& relative, QIODevice& body) {
         makeFolders(relative);
-        const QString passing = relative + QStringLiteral(".part-") +
-                                QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
+        const QString passing =
+            relative + QStringLiteral(".part-") + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
         const Answer sent = send("PUT", passing, &body);
         if (sent.status < 200 || sent.status >= 300)
             fail(passing, sent);
-        const Answer moved = send("MOVE", passing, nullptr,
-                                  {{"Destination", url(relative).toEncoded()}, {"Overwrite", "T"}});
+        const Answer moved =
+            send("MOVE", passing, nullptr, {{"Destination", url(relative).toEncoded()}, {"Overwrite", "T"}});
         if (moved.status < 200 || moved.status >= 300) {
             send("DELETE", passing);
             fail(relative, moved);
@@ -106,9 +107,10 @@ public:
     }
 
     [[noreturn]] void fail(const QString& relative, const Answer& answer) const {
-        throw PublishError{answer.error.isEmpty()
-                               ? WebDavText::tr("The server refused “%1”: HTTP %2").arg(relative).arg(answer.status)
-                               : WebDavText::tr("The server cannot be reached for “%1”: %2").arg(relative, answer.error)};
+        throw PublishError{
+            answer.error.isEmpty()
+                ? WebDavText::tr("The server refused “%1”: HTTP %2").arg(relative).arg(answer.status)
+                : WebDavText::tr("The server cannot be reached for “%1”: %2").arg(relative, answer.error)};
     }
 
 private:
@@ -126,7 +128,8 @@ PublishOutcome publishToWebDav(const QString& bundleFolder, const QUrl& destinat
             log(line);
     };
     if (!channel_layout::isValidChannelName(channel))
-        throw PublishError{WebDavText::tr("“%1” is no channel name: use letters, digits, “.”, “_” and “-”.").arg(channel)};
+        throw PublishError{
+            WebDavText::tr("“%1” is no channel name: use letters, digits, “.”, “_” and “-”.").arg(channel)};
     if (secretKey.size() != 64)
         throw PublishError{WebDavText::tr("The signing key is no key.")};
     WebDav server(destination);
@@ -149,7 +152,8 @@ PublishOutcome publishToWebDav(const QString& bundleFolder, const QUrl& destinat
         }
         QFile source(bundle.filePath(file.path));
         if (!source.open(QIODevice::ReadOnly))
-            throw PublishError{WebDavText::tr("“%1” cannot be read: %2").arg(file.path, source.errorString())};
+            throw PublishError{
+                WebDavText::tr("“%1” cannot be read: %2").arg(file.path, source.errorString())};
         server.put(object, source);
         outcome.bytesWritten += file.size;
         ++outcome.objectsWritten;

@@ -7,6 +7,7 @@
 #include "publish/channel_follower.h"
 #include "publish/channel_publisher.h"
 #include "publish/signing.h"
+#include "support/local_nginx.h"
 #include "support/manual_scheduler.h"
 
 #include <QApplication>
@@ -303,7 +304,7 @@ protected:
         d->window->resize(320, 180);
         d->window->show();
         ChannelFollower::Options channel;
-        channel.channel = QUrl::fromLocalFile(home.filePath("web/channels/lobby/"));
+        channel.channel = nginx.url("/channels/lobby/");
         channel.trustedKey = keys.publicKey;
         channel.stateFolder = home.filePath(name);
         d->follower = std::make_unique<ChannelFollower>(channel, clock, network);
@@ -329,11 +330,13 @@ protected:
 
     SigningKeys keys = generateSigningKeys();
     QNetworkAccessManager network;
+    test::LocalNginx nginx{home.filePath("web")}; // serves the folder the show is published into
 };
 
 } // namespace
 
 TEST_F(ChannelPlaybackTest, TwoDisplaysPlayAPublishedShowSwitchTogetherAndRefuseTamperingAndReplays) {
+    ASSERT_TRUE(nginx.error().isEmpty()) << nginx.error().toStdString();
     KioskProject morning = show("Morning");
     publish(morning);
     auto first = display("first");
@@ -352,7 +355,9 @@ TEST_F(ChannelPlaybackTest, TwoDisplaysPlayAPublishedShowSwitchTogetherAndRefuse
     const QByteArray oldSignature = readChannel("manifest.json.sig");
     ASSERT_FALSE(oldSignature.isEmpty());
 
-    // The first screen renamed: only the player data changes, one object.
+    // The first screen renamed: only the player data changes, one object. (A second later: the server's
+    // ETag counts seconds.)
+    QTest::qWait(1100);
     KioskProject evening = morning;
     evening.screens[0].name = "Evening";
     publish(evening);
@@ -373,11 +378,13 @@ TEST_F(ChannelPlaybackTest, TwoDisplaysPlayAPublishedShowSwitchTogetherAndRefuse
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     };
+    QTest::qWait(1100);
     put("manifest.json", oldManifest);
     put("manifest.json.sig", oldSignature);
     first->follower->poll();
     settle(*first);
     EXPECT_TRUE(first->follower->lastRefusal().contains("older"));
+    QTest::qWait(1100);
     QByteArray tampered = oldManifest;
     tampered.replace("\"sequence\": 1", "\"sequence\": 7");
     put("manifest.json", tampered);

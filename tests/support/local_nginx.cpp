@@ -59,7 +59,8 @@ http {
     file.close();
     QDir().mkpath(root);
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.start(QStringLiteral("nginx"), {QStringLiteral("-p"), prefix, QStringLiteral("-c"), file.fileName()});
+    process_.start(QStringLiteral("nginx"),
+                   {QStringLiteral("-p"), prefix, QStringLiteral("-c"), file.fileName()});
     if (!process_.waitForStarted(5000)) {
         error_ = QStringLiteral("nginx does not start: ") + process_.errorString();
         return;
@@ -76,7 +77,8 @@ http {
     }
     QFile log(QDir(prefix).filePath(QStringLiteral("error.log")));
     log.open(QIODevice::ReadOnly);
-    error_ = QStringLiteral("nginx does not answer: ") + QString::fromLocal8Bit(process_.readAll() + log.readAll());
+    error_ = QStringLiteral("nginx does not answer: ") +
+             QString::fromLocal8Bit(process_.readAll() + log.readAll());
 }
 
 LocalNginx::~LocalNginx() {
