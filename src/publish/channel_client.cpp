@@ -94,6 +94,7 @@ void ChannelClient::fetchManifest(std::function<void(const ManifestAnswer&)> don
     connect(reply, &QNetworkReply::finished, this, [this, reply, body, tooLarge, done = std::move(done)] {
         reply->deleteLater();
         body->append(reply->readAll());
+        received_ += body->size();
         ManifestAnswer answer;
         answer.status = statusOf(*reply);
         if (*tooLarge || body->size() > ChannelManifest::largestBytes) {
@@ -133,6 +134,7 @@ void ChannelClient::fetchManifest(std::function<void(const ManifestAnswer&)> don
                 [this, signatureReply, signature, signatureTooLarge, answer, etag, modified, done]() mutable {
                     signatureReply->deleteLater();
                     signature->append(signatureReply->readAll());
+                    received_ += signature->size();
                     if (signatureReply->error() != QNetworkReply::NoError || *signatureTooLarge) {
                         answer.status = statusOf(*signatureReply);
                         answer.retryAfterSeconds = retryAfter(*signatureReply);
@@ -203,28 +205,32 @@ void ChannelClient::fetchObject(const ChannelFile& file, const QString& partPath
         hash->addData(chunk);
         *written += chunk.size();
     };
+    const qint64 before = have;
     connect(reply, &QNetworkReply::readyRead, this, take);
-    connect(reply, &QNetworkReply::finished, this, [reply, part, hash, written, tooLarge, file, take, done] {
-        reply->deleteLater();
-        if (!*tooLarge && reply->bytesAvailable() > 0)
-            take();
-        part->flush();
-        if (*tooLarge) {
-            part->resize(0);
-            done(ClientText::tr("“%1” is larger than the manifest says.").arg(file.path));
-            return;
-        }
-        if (reply->error() != QNetworkReply::NoError) {
-            done(failureOf(*reply, ClientText::tr("“%1” could not be fetched").arg(file.path)));
-            return;
-        }
-        if (*written != file.size || hash->result().toHex() != file.sha256) {
-            part->resize(0);
-            done(ClientText::tr("“%1” arrived with another SHA-256 than the manifest says.").arg(file.path));
-            return;
-        }
-        done(QString());
-    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, part, hash, written, tooLarge, file, take, done, before] {
+                reply->deleteLater();
+                if (!*tooLarge && reply->bytesAvailable() > 0)
+                    take();
+                received_ += std::max<qint64>(0, *written - before);
+                part->flush();
+                if (*tooLarge) {
+                    part->resize(0);
+                    done(ClientText::tr("“%1” is larger than the manifest says.").arg(file.path));
+                    return;
+                }
+                if (reply->error() != QNetworkReply::NoError) {
+                    done(failureOf(*reply, ClientText::tr("“%1” could not be fetched").arg(file.path)));
+                    return;
+                }
+                if (*written != file.size || hash->result().toHex() != file.sha256) {
+                    part->resize(0);
+                    done(ClientText::tr("“%1” arrived with another SHA-256 than the manifest says.")
+                             .arg(file.path));
+                    return;
+                }
+                done(QString());
+            });
 }
 
 } // namespace vistrelle

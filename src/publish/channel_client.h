@@ -47,6 +47,8 @@ public:
 
     QUrl objectUrl(const QByteArray& sha256) const;
     int requestsMade() const { return requests_; }
+    // The bytes of the bodies received so far.
+    qint64 bytesReceived() const { return received_; }
 
 private:
     QUrl channel_;
@@ -55,6 +57,7 @@ private:
     QByteArray lastModified_;
     QByteArray lastManifest_; // for file:// (no conditional requests): the bytes last answered
     int requests_ = 0;
+    qint64 received_ = 0;
 };
 
 } // namespace vistrelle
