@@ -36,7 +36,9 @@ constexpr qint64 pictureBytes = 1024 * 1024;
 class StillScheduler : public Scheduler {
 public:
     double now() const override { return 0; }
-    std::unique_ptr<Timer> singleShot(double, std::function<void()>) override { return std::make_unique<Timer>(); }
+    std::unique_ptr<Timer> singleShot(double, std::function<void()>) override {
+        return std::make_unique<Timer>();
+    }
 };
 
 void writeRandom(const QString& path, qint64 size) {
@@ -84,8 +86,9 @@ void BM_FiveHundredDisplaysPickUpAChangedPicture(benchmark::State& state) {
         for (const ChannelFile& file : first.files) {
             const QString object = state.filePath("store/" + channel_layout::objectPath(file.sha256));
             QDir().mkpath(QFileInfo(object).path());
-            ::link(QFile::encodeName(QDir(served).filePath(channel_layout::objectPath(file.sha256))).constData(),
-                   QFile::encodeName(object).constData());
+            ::link(
+                QFile::encodeName(QDir(served).filePath(channel_layout::objectPath(file.sha256))).constData(),
+                QFile::encodeName(object).constData());
         }
         QDir().mkpath(state.filePath("manifests"));
         QFile manifest(state.filePath("manifests/1.json"));
@@ -175,4 +178,7 @@ void BM_FiveHundredDisplaysPickUpAChangedPicture(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_FiveHundredDisplaysPickUpAChangedPicture)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_FiveHundredDisplaysPickUpAChangedPicture)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);

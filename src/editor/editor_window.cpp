@@ -632,6 +632,7 @@ void EditorWindow::exportBundle() {
     }
     auto* sheet = new KioskDeployView(currentDocument().project, this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->setProjectKey(filePath_.isEmpty() ? displayName() : filePath_);
     deploySheet_ = sheet;
     connect(sheet, &KioskDeployView::passwordRequested, this, [this] { showProjectSettings(true); });
     connect(sheet, &KioskDeployView::quitRequested, this, &EditorWindow::quitRequested);

@@ -12,7 +12,7 @@ set(allowed_export "render;richtext;media;model;platform")
 set(allowed_preview "render;richtext;media;model;platform")
 # The plugin knows only the preview's interface to it.
 set(allowed_preview/live_media "preview")
-set(allowed_editor/sheets "editing;export;render;richtext;media;model;platform")
+set(allowed_editor/sheets "publish;editing;export;render;richtext;media;model;platform")
 set(allowed_editor/inspector "editor/sheets;editing;export;render;richtext;media;model;platform")
 set(allowed_editor "editor/inspector;editor/sheets;preview;editing;export;render;richtext;media;model;platform")
 set(allowed_publish "model;platform")

@@ -1,4 +1,5 @@
 #include "editor/sheets/kiosk_deploy_view.h"
+#include "editor/sheets/publish_sheet.h"
 
 #include "editor/sheets/player_launch.h"
 #include "editor/sheets/sheet_layout.h"
@@ -156,7 +157,16 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     generate_ = new QPushButton(tr("Generate Content..."), this);
     generate_->setDefault(true);
     connect(generate_, &QPushButton::clicked, this, &KioskDeployView::chooseFolder);
-    layout->addWidget(generate_, 0, Qt::AlignLeft);
+    // For many displays: a channel they follow instead of a folder for each.
+    auto* publish = new QPushButton(tr("Publish to Channel…"), this);
+    publish->setObjectName(QStringLiteral("publishToChannel"));
+    publish->setAutoDefault(false);
+    connect(publish, &QPushButton::clicked, this, &KioskDeployView::showPublishSheet);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(generate_);
+    actions->addWidget(publish);
+    actions->addStretch(1);
+    layout->addLayout(actions);
 
     // While deploying: the progress, and Cancel.
     progressRow_ = new QWidget(this);
@@ -244,6 +254,13 @@ KioskDeployView::KioskDeployView(const KioskProject& project, QWidget* parent)
     connect(&manager_, &KioskDeployManager::deployStatusChanged, this, &KioskDeployView::showState);
     connect(&manager_, &KioskDeployManager::finished, this, [this] { stopping_ = false; });
     showState();
+}
+
+void KioskDeployView::showPublishSheet() {
+    auto* sheet = new PublishSheet(project_, projectKey_.isEmpty() ? project_.metadata.name : projectKey_,
+                                   options_, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
 }
 
 QString KioskDeployView::progressText(double progress) {

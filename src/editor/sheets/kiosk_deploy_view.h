@@ -43,6 +43,11 @@ public:
     // opens the list; hidden until given.
     void setCheckSummary(const QString& counts, int errors, int warnings);
 
+    // What names the project among those published from this computer (its file, or its name).
+    void setProjectKey(const QString& key) { projectKey_ = key; }
+    // "Publish to Channel…": the sheet that publishes the project for many displays.
+    void showPublishSheet();
+
     // Close, Escape: during a deployment, asks first.
     void reject() override;
 
@@ -63,6 +68,7 @@ private:
     void playDeployed();
 
     KioskProject project_;
+    QString projectKey_;
     DeployOptions options_;
     KioskDeployManager manager_;
     QCheckBox* highPerformance_ = nullptr;

@@ -1,12 +1,15 @@
 #include "editor/sheets/kiosk_deploy_view.h"
 #include "editor/sheets/player_launch.h"
+#include "editor/sheets/publish_sheet.h"
 #include "model/component_factory.h"
+#include "platform/preferences.h"
 #include "support/media_samples.h"
 #include "support/temporary_home.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
@@ -29,7 +32,7 @@ protected:
         project.screens[0].components = {makeComponent(ComponentType::video, {})};
         return project;
     }
-    QPushButton* button(KioskDeployView& view, const QString& text) {
+    QPushButton* button(QWidget& view, const QString& text) {
         for (QPushButton* candidate : view.findChildren<QPushButton*>())
             if (candidate->text() == text)
                 return candidate;
@@ -155,3 +158,45 @@ TEST_F(DeployViewTest, ClosingDuringADeploymentAsksThenCancels) {
 }
 
 } // namespace
+
+TEST_F(DeployViewTest, PublishToChannelRemembersItsPlacesPerProjectAndNeverTheKey) {
+    Preferences::setStoreFolder(home.filePath("prefs"));
+    KioskProject project = show();
+    KioskDeployView deploy(project);
+    deploy.setProjectKey(home.filePath("lobby.vistrelle"));
+    deploy.show();
+    deploy.findChild<QPushButton*>("publishToChannel")->click();
+    auto* sheet = deploy.findChild<PublishSheet*>();
+    ASSERT_TRUE(sheet);
+    sheet->makeKey(home.filePath("channel.key"));
+    EXPECT_EQ(sheet->findChild<QLineEdit*>("publicKey")->text().size(), 44) << "the key the displays trust";
+    auto* destination = sheet->findChild<QLineEdit*>("publishDestination");
+    destination->setFocus();
+    QTest::keyClicks(destination, home.filePath("web"));
+    auto* channel = sheet->findChild<QLineEdit*>("publishChannel");
+    channel->selectAll();
+    QTest::keyClicks(channel, "branch-2");
+    QSignalSpy finished(sheet, &PublishSheet::finished);
+    button(*sheet, "Publish")->click();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_TRUE(sheet->outcome().startsWith("Published.")) << sheet->outcome().toStdString();
+    EXPECT_TRUE(QFile::exists(home.filePath("web/channels/branch-2/manifest.json.sig")));
+    sheet->close();
+    QApplication::processEvents();
+
+    // The next time, for this project: the same places, and nowhere the key itself.
+    deploy.findChild<QPushButton*>("publishToChannel")->click();
+    auto* again = deploy.findChild<PublishSheet*>();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->findChild<QLineEdit*>("publishDestination")->text(), home.filePath("web"));
+    EXPECT_EQ(again->findChild<QLineEdit*>("publishChannel")->text(), "branch-2");
+    EXPECT_EQ(again->findChild<QLineEdit*>("publishKeyFile")->text(), home.filePath("channel.key"));
+    QFile key(home.filePath("channel.key"));
+    ASSERT_TRUE(key.open(QIODevice::ReadOnly));
+    const QByteArray secret = key.readAll().split('\n').value(1);
+    for (const QString& file : QDir(home.filePath("prefs")).entryList(QDir::Files)) {
+        QFile stored(QDir(home.filePath("prefs")).filePath(file));
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(stored.readAll().contains(secret));
+    }
+}
