@@ -43,6 +43,8 @@ QString usageText() {
         "NAME\n"
         "                                     of DEST (a folder, or an http(s):// WebDAV address), signed\n"
         "                                     with KEY.\n"
+        "  fleet DEST                         List the displays that report into the folder DEST: name,\n"
+        "                                     show, sequence playing, last seen and faults (--json too).\n"
         "  render FILE INDEX OUT.png          Draw the screen at INDEX as a slide image.\n"
         "  render-transition FILE INDEX PROGRESS OUT.png\n"
         "                                     Draw the change from the screen at INDEX to the next at "
@@ -135,6 +137,8 @@ int runCommandLine(const QStringList& arguments, CommandOutput io) {
              return runPreflight(a[0], parser.isSet(json), {parser.isSet(optimized)}, io);
          }},
         {QStringLiteral("keygen"), 1, [&](const QStringList& a) { return runKeygen(a[0], io); }},
+        {QStringLiteral("fleet"), 1,
+         [&](const QStringList& a) { return runFleet(a[0], parser.isSet(json), io); }},
         {QStringLiteral("publish"), 2,
          [&](const QStringList& a) {
              if (!parser.isSet(channel) || !parser.isSet(key))

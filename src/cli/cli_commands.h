@@ -62,6 +62,10 @@ struct PublishRequest {
 int runPublish(const QString& file, const QString& destination, const PublishRequest& request,
                CommandOutput io);
 
+// `fleet DEST [--json]`: the displays that report into the folder DEST (vistrelle-player --report): name,
+// show, sequence playing, last seen and faults, a line each under a heading, or a JSON array.
+int runFleet(const QString& destination, bool asJson, CommandOutput io);
+
 // `preflight FILE [--json]`: the show check's findings, a line each ("error: screen N "name": …") and the
 // counts, or a JSON array; exit status 1 when there is an error.
 int runPreflight(const QString& file, bool asJson, const CheckOptions& options, CommandOutput io);

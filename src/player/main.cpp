@@ -8,6 +8,7 @@
 #include "player/screen_saver_inhibitor.h"
 #include "player/service_notifier.h"
 #include "player/show_summary.h"
+#include "player/status_reporter.h"
 #include "player/termination_signals.h"
 #include "preview/live_media_loader.h"
 #include "publish/channel_follower.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QScreen>
+#include <QSysInfo>
 
 #include <cstdio>
 
@@ -123,8 +125,13 @@ int play(int argc, char** argv, const PlayerOptions& options) {
         path = follower->currentBundle().isEmpty() ? channel.stateFolder : follower->currentBundle();
     }
     PlayerController controller(path, services);
+    controller.setDisplayName(QSysInfo::machineHostName());
     if (follower) {
-        QObject::connect(follower.get(), &ChannelFollower::showReady, &controller, &PlayerController::follow);
+        QObject::connect(follower.get(), &ChannelFollower::showReady, &controller,
+                         [&](const QString& bundle) {
+                             controller.setChannelSequence(follower->sequence());
+                             controller.follow(bundle);
+                         });
         QObject::connect(follower.get(), &ChannelFollower::offlineChanged, &controller,
                          [&] { controller.setOfflineSince(follower->offlineSince().value_or(QDateTime())); });
     }
@@ -136,9 +143,21 @@ int play(int argc, char** argv, const PlayerOptions& options) {
         QObject::connect(
             &window, &PlayerWindow::framePainted, &app, [] { QCoreApplication::exit(0); },
             Qt::QueuedConnection);
+    std::unique_ptr<StatusReporter> reporter;
+    if (!options.report.isEmpty())
+        reporter = std::make_unique<StatusReporter>(
+            QUrl(options.report), QSysInfo::machineHostName(),
+            [&] {
+                PlayerStatus status = controller.status();
+                status.reportedAt = QDateTime::currentDateTimeUtc();
+                return status.json();
+            },
+            controller.playLog().filePath(), *scheduler, network);
     controller.start();
     if (follower)
         follower->start();
+    if (reporter)
+        reporter->start();
     const int status = app.exec();
     controller.stop();
     return status;

@@ -108,6 +108,11 @@ void PlayerController::follow(const QString& path) {
     poll();
 }
 
+void PlayerController::setChannelSequence(qint64 sequence) {
+    status_.sequence = sequence;
+    writeStatus();
+}
+
 void PlayerController::setOfflineSince(const QDateTime& since) {
     status_.offlineSince = since;
     writeStatus();

@@ -62,6 +62,9 @@ public:
     void follow(const QString& path);
     // Following a channel: since when it has not answered, for the status file.
     void setOfflineSince(const QDateTime& since);
+    // The channel's sequence of the show playing, and the display's name, for the status.
+    void setChannelSequence(qint64 sequence);
+    void setDisplayName(const QString& name) { status_.display = name; }
     // A look whose reading has not finished yet.
     bool isLoading() const { return loading_ != nullptr; }
 

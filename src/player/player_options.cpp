@@ -35,6 +35,8 @@ QString playerUsageText() {
         "                      file://…): every new show signed by the trusted key plays from the next\n"
         "                      screen boundary; offline, the last good show plays on.\n"
         "  --trust PUBKEY      The channel's public key (the line keygen printed, or a file holding it).\n"
+        "  --report URL        Send the status every minute and the play log to URL (a WebDAV http(s)://\n"
+        "                      address or a file:// folder), under displays/<host name>/.\n"
         "  -h, --help          Show this help.\n"
         "  -v, --version       Show the version.\n"
         "\n"
@@ -87,6 +89,14 @@ std::variant<PlayerOptions, UsageError> parsePlayerArguments(const QStringList& 
                  scheme != QLatin1StringView("file")))
                 return UsageError{tr("--channel needs an http://, https:// or file:// address.")};
             options.channel = *text;
+        } else if (argument == QLatin1StringView("--report")) {
+            const std::optional<QString> text = value();
+            const QUrl url(text.value_or(QString()));
+            if (!text || !url.isValid() ||
+                (url.scheme() != QLatin1StringView("http") && url.scheme() != QLatin1StringView("https") &&
+                 url.scheme() != QLatin1StringView("file")))
+                return UsageError{tr("--report needs an http://, https:// or file:// address.")};
+            options.report = *text;
         } else if (argument == QLatin1StringView("--trust")) {
             const std::optional<QString> text = value();
             if (!text || text->isEmpty())

@@ -22,6 +22,8 @@ struct PlayerOptions {
     // or a file holding it) its manifests must be signed with.
     QString channel;
     QString trust;
+    // With --report URL: where the status and the play log go for the operator (WebDAV or file://).
+    QString report;
 };
 
 // A command line that cannot be followed: the message for standard error (exit status 2).

@@ -24,6 +24,10 @@ QByteArray PlayerStatus::json() const {
         {QStringLiteral("droppedLogLines"), droppedLogLines},
         {QStringLiteral("offlineSince"),
          offlineSince.isValid() ? QJsonValue(offlineSince.toUTC().toString(Qt::ISODate)) : QJsonValue()},
+        {QStringLiteral("sequence"), sequence},
+        {QStringLiteral("display"), display},
+        {QStringLiteral("reportedAt"),
+         reportedAt.isValid() ? QJsonValue(reportedAt.toUTC().toString(Qt::ISODate)) : QJsonValue()},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

@@ -19,8 +19,14 @@ struct PlayerStatus {
     double uptimeSeconds = 0;
     QStringList faults;
     qint64 droppedLogLines = 0;
-    // Following a channel: since when it has not answered (invalid while it does, or without a channel).
+    // Following a channel: since when it has not answered (invalid while it does, or without a channel), and
+    // the sequence of the show accepted last (0 without a channel).
     QDateTime offlineSince;
+    qint64 sequence = 0;
+    // The display's name in reports to the operator (the computer's host name).
+    QString display;
+    // When the status was last sent to the operator (only in what is sent).
+    QDateTime reportedAt;
 
     QByteArray json() const;
 };

@@ -363,3 +363,40 @@ TEST(CliTest, KeygenAndPublishPutTheSampleIntoAChannelThatARepublishOnlyAdvances
     EXPECT_EQ(runCli({"publish", sample, web, "--channel", "lobby", "--key", sample}, home).exitCode, 1)
         << "a document is no key";
 }
+
+TEST(CliTest, FleetListsTheDisplaysThatReportIntoAFolder) {
+    QTemporaryDir dir;
+    const auto report = [&](const QString& name, const QJsonObject& status) {
+        QDir().mkpath(dir.filePath("reports/displays/" + name));
+        QFile file(dir.filePath("reports/displays/" + name + "/status.json"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(status).toJson());
+    };
+    report("lobby-pc", {{"display", "lobby-pc"},
+                        {"bundle", "Harbour Library Lobby.bundle"},
+                        {"sequence", 12},
+                        {"reportedAt", "2026-12-08T09:40:00Z"},
+                        {"faults", QJsonArray()},
+                        {"state", "playing"}});
+    report("cafe", {{"display", "cafe"},
+                    {"bundle", "Menu.bundle"},
+                    {"sequence", 3},
+                    {"reportedAt", "2026-12-08T08:00:00Z"},
+                    {"faults", QJsonArray{"Channel: HTTP 503"}},
+                    {"state", "playing"}});
+    const CliRun table = runCli({"fleet", dir.filePath("reports")});
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    const QStringList lines = table.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("NAME")) << table.out.toStdString();
+    EXPECT_TRUE(lines[1].startsWith("cafe ") && lines[1].contains("Menu") && lines[1].contains(" 3 ") &&
+                lines[1].endsWith("1 (Channel: HTTP 503)"))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains("Harbour Library Lobby") && lines[2].contains("2026-12-08T09:40:00Z"));
+
+    const CliRun json = runCli({"fleet", dir.filePath("reports"), "--json"});
+    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[1].toObject().value("sequence").toInt(), 12);
+    EXPECT_EQ(runCli({"fleet", dir.filePath("nothing")}).exitCode, 1);
+}

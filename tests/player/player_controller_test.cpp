@@ -4,6 +4,7 @@
 #include "player/player_fixture.h"
 #include "player/player_window.h"
 #include "player/service_notifier.h"
+#include "player/status_reporter.h"
 #include "publish/channel_follower.h"
 #include "publish/channel_publisher.h"
 #include "publish/signing.h"
@@ -11,6 +12,7 @@
 #include "support/manual_scheduler.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -394,4 +396,38 @@ TEST_F(ChannelPlaybackTest, TwoDisplaysPlayAPublishedShowSwitchTogetherAndRefuse
     advance(PlayerController::pollSeconds + 4.0);
     for (Display* d : {first.get(), second.get()})
         EXPECT_EQ(d->controller->playing()->project.screens[0].name, "Evening");
+}
+
+TEST_F(PlayerControllerTest, TheStatusAndThePlayLogReachTheOperatorOverWebDavEveryMinute) {
+    test::LocalNginx nginx(home.filePath("reports"));
+    ASSERT_TRUE(nginx.error().isEmpty()) << nginx.error().toStdString();
+    deployLater(show("Morning"));
+    controller->setDisplayName("lobby-pc");
+    controller->start();
+    advance(3.0); // one screen shown: one play-log line
+    QNetworkAccessManager network;
+    StatusReporter reporter(
+        nginx.url("/"), "lobby-pc", [&] { return controller->status().json(); },
+        controller->playLog().filePath(), clock, network);
+    reporter.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reporter.isSending() && reporter.reportsSent() == 2; }, 10000));
+    QFile status(home.filePath("reports/displays/lobby-pc/status.json"));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(status.readAll()).object().value("display").toString(), "lobby-pc");
+    const QStringList batches = QDir(home.filePath("reports/displays/lobby-pc/log")).entryList(QDir::Files);
+    ASSERT_EQ(batches.size(), 1);
+
+    // A minute later: the status again, and only the lines written since.
+    advance(4.0);
+    clock.advanceBy(StatusReporter::intervalSeconds);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !reporter.isSending() && reporter.reportsSent() == 4; }, 10000));
+    QStringList lines;
+    for (const QString& batch : QDir(home.filePath("reports/displays/lobby-pc/log")).entryList(QDir::Files)) {
+        QFile file(home.filePath("reports/displays/lobby-pc/log/" + batch));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        lines += QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+    // The minute also played on: the batch holds the lines written until it was taken, each once, in order.
+    EXPECT_GT(lines.size(), 2);
+    EXPECT_EQ(lines, logLines().mid(0, lines.size())) << "every line once";
 }

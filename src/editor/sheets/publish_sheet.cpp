@@ -26,13 +26,14 @@ namespace vistrelle {
 namespace {
 
 QString preferenceKey(const QString& what, const QString& project) {
-    return QStringLiteral("publish%1.%2").arg(what, QString::fromLatin1(project.toUtf8().toBase64(QByteArray::Base64UrlEncoding)));
+    return QStringLiteral("publish%1.%2")
+        .arg(what, QString::fromLatin1(project.toUtf8().toBase64(QByteArray::Base64UrlEncoding)));
 }
 
 } // namespace
 
-PublishSheet::PublishSheet(const KioskProject& project, const QString& projectKey, const DeployOptions& options,
-                           QWidget* parent)
+PublishSheet::PublishSheet(const KioskProject& project, const QString& projectKey,
+                           const DeployOptions& options, QWidget* parent)
     : QDialog(parent)
     , project_(project)
     , projectKey_(projectKey)
@@ -47,12 +48,14 @@ PublishSheet::PublishSheet(const KioskProject& project, const QString& projectKe
     layout->addWidget(intro);
 
     auto* form = new QFormLayout;
-    destination_ = new QLineEdit(Preferences::value(preferenceKey("Destination", projectKey_)).toString(), this);
+    destination_ =
+        new QLineEdit(Preferences::value(preferenceKey("Destination", projectKey_)).toString(), this);
     destination_->setObjectName(QStringLiteral("publishDestination"));
     destination_->setPlaceholderText(tr("A folder, or http://server/signage/"));
     auto* chooseFolder = new QPushButton(tr("Choose…"), this);
     connect(chooseFolder, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(this, tr("Publish Into"), destination_->text());
+        const QString folder =
+            QFileDialog::getExistingDirectory(this, tr("Publish Into"), destination_->text());
         if (!folder.isEmpty())
             destination_->setText(folder);
     });
@@ -61,7 +64,8 @@ PublishSheet::PublishSheet(const KioskProject& project, const QString& projectKe
     destinationRow->addWidget(chooseFolder);
     form->addRow(tr("Destination"), destinationRow);
 
-    channel_ = new QLineEdit(Preferences::value(preferenceKey("Channel", projectKey_), QStringLiteral("lobby")).toString(), this);
+    channel_ = new QLineEdit(
+        Preferences::value(preferenceKey("Channel", projectKey_), QStringLiteral("lobby")).toString(), this);
     channel_->setObjectName(QStringLiteral("publishChannel"));
     form->addRow(tr("Channel"), channel_);
 
@@ -76,7 +80,8 @@ PublishSheet::PublishSheet(const KioskProject& project, const QString& projectKe
     });
     auto* newKey = new QPushButton(tr("New Key…"), this);
     connect(newKey, &QPushButton::clicked, this, [this] {
-        const QString file = QFileDialog::getSaveFileName(this, tr("New Signing Key"), QStringLiteral("channel.key"));
+        const QString file =
+            QFileDialog::getSaveFileName(this, tr("New Signing Key"), QStringLiteral("channel.key"));
         if (!file.isEmpty())
             makeKey(file);
     });
@@ -89,8 +94,10 @@ PublishSheet::PublishSheet(const KioskProject& project, const QString& projectKe
     publicKey_ = new QLineEdit(this);
     publicKey_->setObjectName(QStringLiteral("publicKey"));
     publicKey_->setReadOnly(true);
+    publicKey_->setPlaceholderText(tr("Choose a key file, or make one with New Key…"));
     auto* copy = new QPushButton(tr("Copy"), this);
-    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(publicKey_->text()); });
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(publicKey_->text()); });
     auto* publicRow = new QHBoxLayout;
     publicRow->addWidget(publicKey_, 1);
     publicRow->addWidget(copy);
@@ -221,7 +228,8 @@ void PublishSheet::deployed() {
     publishing_watcher_.setFuture(QtConcurrent::run([bundle, destination, channel, secret, log]() -> QString {
         try {
             const QUrl address(destination);
-            if (address.scheme() == QLatin1StringView("http") || address.scheme() == QLatin1StringView("https"))
+            if (address.scheme() == QLatin1StringView("http") ||
+                address.scheme() == QLatin1StringView("https"))
                 publishToWebDav(bundle, address, channel, secret, log);
             else
                 publishToFolder(bundle, destination, channel, secret, log);
@@ -242,7 +250,8 @@ void PublishSheet::published() {
     publishing_ = false;
     publish_->setEnabled(true);
     progress_->setValue(1000);
-    outcome_->setText(tr("Published. Displays that follow “%1” switch at their next poll.").arg(channel_->text().trimmed()));
+    outcome_->setText(tr("Published. Displays that follow “%1” switch at their next poll.")
+                          .arg(channel_->text().trimmed()));
     emit finished();
 }
 
