@@ -265,6 +265,55 @@
     </message>
 </context>
 <context>
+    <name>ClientText</name>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="44"/>
+        <source>%1: HTTP %2</source>
+        <translation>%1: HTTP %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="45"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="101"/>
+        <source>The manifest is larger than 10 MB.</source>
+        <translation>Das Manifest ist größer als 10 MB.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="112"/>
+        <source>The manifest could not be fetched</source>
+        <translation>Das Manifest konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="142"/>
+        <source>The signature could not be fetched</source>
+        <translation>Die Signatur konnte nicht geladen werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="161"/>
+        <source>“%1” cannot be written: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="177"/>
+        <location filename="../../src/publish/channel_client.cpp" line="228"/>
+        <source>“%1” arrived with another SHA-256 than the manifest says.</source>
+        <translation>„%1“ kam mit einem anderen SHA-256 an, als das Manifest angibt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="219"/>
+        <source>“%1” is larger than the manifest says.</source>
+        <translation>„%1“ ist größer, als das Manifest angibt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="223"/>
+        <source>“%1” could not be fetched</source>
+        <translation>„%1“ konnte nicht geladen werden</translation>
+    </message>
+</context>
+<context>
     <name>ComponentRenderer</name>
     <message>
         <location filename="../../src/render/media_component_painters.cpp" line="98"/>
@@ -546,6 +595,29 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
 </context>
 <context>
+    <name>FollowerText</name>
+    <message>
+        <location filename="../../src/publish/channel_follower.cpp" line="134"/>
+        <source>The manifest is not signed by the trusted key; the show on view keeps playing.</source>
+        <translation>Das Manifest ist nicht mit dem vertrauten Schlüssel signiert; die laufende Show spielt weiter.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_follower.cpp" line="145"/>
+        <source>The manifest&apos;s sequence %1 is older than the %2 already accepted; the show on view keeps playing.</source>
+        <translation>Die Folgenummer %1 des Manifests ist älter als die bereits angenommene %2; die laufende Show spielt weiter.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_follower.cpp" line="203"/>
+        <source>“%1” cannot be stored.</source>
+        <translation>„%1“ kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_follower.cpp" line="231"/>
+        <source>The show cannot be built in “%1”.</source>
+        <translation>Die Show kann nicht in „%1“ aufgebaut werden.</translation>
+    </message>
+</context>
+<context>
     <name>InspectorRules</name>
     <message>
         <location filename="../../src/editor/inspector/inspector_rules.cpp" line="37"/>
@@ -608,6 +680,64 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <location filename="../../src/model/project_model.cpp" line="62"/>
         <source>Start</source>
         <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>ManifestText</name>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="68"/>
+        <source>The manifest is larger than 10 MB.</source>
+        <translation>Das Manifest ist größer als 10 MB.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="72"/>
+        <source>The manifest is no JSON object: %1</source>
+        <translation>Das Manifest ist kein JSON-Objekt: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="75"/>
+        <source>The manifest is of another format than %1.</source>
+        <translation>Das Manifest hat ein anderes Format als %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="81"/>
+        <source>The manifest has no sequence number.</source>
+        <translation>Das Manifest hat keine Folgenummer.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="87"/>
+        <source>The manifest names no show a folder can be named after.</source>
+        <translation>Das Manifest nennt keine Show, nach der ein Ordner benannt werden kann.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="95"/>
+        <source>The manifest lists a path that leaves the bundle: “%1”.</source>
+        <translation>Das Manifest nennt einen Pfad, der das Bundle verlässt: „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="97"/>
+        <source>The manifest gives “%1” no size.</source>
+        <translation>Das Manifest gibt für „%1“ keine Größe an.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="99"/>
+        <source>The manifest gives “%1” no SHA-256.</source>
+        <translation>Das Manifest gibt für „%1“ keinen SHA-256 an.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="101"/>
+        <source>The manifest lists “%1” twice.</source>
+        <translation>Das Manifest nennt „%1“ zweimal.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="107"/>
+        <source>The manifest lists no files.</source>
+        <translation>Das Manifest nennt keine Dateien.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_manifest.cpp" line="109"/>
+        <source>The manifest&apos;s fingerprint does not match its files.</source>
+        <translation>Der Fingerabdruck des Manifests passt nicht zu seinen Dateien.</translation>
     </message>
 </context>
 <context>
@@ -1195,6 +1325,106 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
 </context>
 <context>
+    <name>PublishText</name>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="34"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="37"/>
+        <source>“%1” cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="44"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="60"/>
+        <source>The folder for “%1” cannot be made.</source>
+        <translation>Der Ordner für „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="48"/>
+        <source>“%1” cannot be copied into the channel.</source>
+        <translation>„%1“ kann nicht in den Kanal kopiert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="52"/>
+        <source>“%1” cannot be written into the channel.</source>
+        <translation>„%1“ kann nicht in den Kanal geschrieben werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="62"/>
+        <source>“%1” cannot be written: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="84"/>
+        <source>The bundle “%1” does not exist.</source>
+        <translation>Das Bundle „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="93"/>
+        <source>The bundle holds a link, “%1”: only files are published.</source>
+        <translation>Das Bundle enthält einen Verweis, „%1“: veröffentlicht werden nur Dateien.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="95"/>
+        <source>The bundle holds a file whose name cannot be published: “%1”.</source>
+        <translation>Das Bundle enthält eine Datei, deren Name nicht veröffentlicht werden kann: „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="99"/>
+        <source>The bundle “%1” holds no files.</source>
+        <translation>Das Bundle „%1“ enthält keine Dateien.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="113"/>
+        <source>“%1” is no channel name: use letters, digits, “.”, “_” and “-”.</source>
+        <translation>„%1“ ist kein Kanalname: verwenden Sie Buchstaben, Ziffern, „.“, „_“ und „-“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="115"/>
+        <source>The signing key is no key.</source>
+        <translation>Der Signaturschlüssel ist kein Schlüssel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="118"/>
+        <source>The folder “%1” cannot be made.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="121"/>
+        <source>Hashing the bundle...</source>
+        <translation>Bundle wird gehasht...</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="132"/>
+        <source>Uploaded: %1</source>
+        <translation>Hochgeladen: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="153"/>
+        <source>Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.</source>
+        <translation>„%1“ als %2 im Kanal „%3“ veröffentlicht: %4 von %5 Dateien hochgeladen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="164"/>
+        <source>At least the current manifest of each channel is kept.</source>
+        <translation>Mindestens das aktuelle Manifest jedes Kanals bleibt erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="179"/>
+        <source>“%1” cannot be read: nothing is pruned.</source>
+        <translation>„%1“ kann nicht gelesen werden: nichts wird entfernt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="183"/>
+        <source>“%1” is no manifest: nothing is pruned.</source>
+        <translation>„%1“ ist kein Manifest: nichts wird entfernt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_publisher.cpp" line="209"/>
+        <source>Pruned %1 objects (%2 bytes).</source>
+        <translation>%1 Objekte entfernt (%2 Bytes).</translation>
+    </message>
+</context>
+<context>
     <name>QIODevice</name>
     <message>
         <location filename="../../src/platform/file_writing.cpp" line="18"/>
@@ -1271,6 +1501,25 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <location filename="../../src/editor/sheets/sheet_layout.cpp" line="200"/>
         <source>Grid Size</source>
         <translation>Rastergröße</translation>
+    </message>
+</context>
+<context>
+    <name>SigningText</name>
+    <message>
+        <location filename="../../src/publish/signing.cpp" line="83"/>
+        <source>“%1” already exists; a key is never written over another.</source>
+        <translation>„%1“ existiert bereits; ein Schlüssel wird nie über einen anderen geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/signing.cpp" line="102"/>
+        <source>The key file “%1” cannot be read: %2</source>
+        <translation>Die Schlüsseldatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/signing.cpp" line="105"/>
+        <location filename="../../src/publish/signing.cpp" line="109"/>
+        <source>“%1” is no signing key made with vistrelle-cli keygen.</source>
+        <translation>„%1“ ist kein mit vistrelle-cli keygen erzeugter Signaturschlüssel.</translation>
     </message>
 </context>
 <context>
@@ -1515,6 +1764,49 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <location filename="../../src/model/vistrelle_error.cpp" line="49"/>
         <source>The document was created with a different version. Consider upgrading or using a compatible version.</source>
         <translation>Das Dokument wurde mit einer anderen Version erstellt. Aktualisieren Sie das Programm oder verwenden Sie eine kompatible Version.</translation>
+    </message>
+</context>
+<context>
+    <name>WebDavText</name>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="112"/>
+        <source>The server refused “%1”: HTTP %2</source>
+        <translation>Der Server hat „%1“ abgelehnt: HTTP %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="113"/>
+        <source>The server cannot be reached for “%1”: %2</source>
+        <translation>Der Server ist für „%1“ nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="132"/>
+        <source>“%1” is no channel name: use letters, digits, “.”, “_” and “-”.</source>
+        <translation>„%1“ ist kein Kanalname: verwenden Sie Buchstaben, Ziffern, „.“, „_“ und „-“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="134"/>
+        <source>The signing key is no key.</source>
+        <translation>Der Signaturschlüssel ist kein Schlüssel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="137"/>
+        <source>Hashing the bundle...</source>
+        <translation>Bundle wird gehasht...</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="156"/>
+        <source>“%1” cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="160"/>
+        <source>Uploaded: %1</source>
+        <translation>Hochgeladen: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="178"/>
+        <source>Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.</source>
+        <translation>„%1“ als %2 im Kanal „%3“ veröffentlicht: %4 von %5 Dateien hochgeladen.</translation>
     </message>
 </context>
 <context>
@@ -2442,27 +2734,27 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="643"/>
+        <location filename="../../src/editor/editor_window.cpp" line="644"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="661"/>
+        <location filename="../../src/editor/editor_window.cpp" line="662"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="662"/>
+        <location filename="../../src/editor/editor_window.cpp" line="663"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="665"/>
+        <location filename="../../src/editor/editor_window.cpp" line="666"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="666"/>
+        <location filename="../../src/editor/editor_window.cpp" line="667"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2863,153 +3155,158 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskDeployView</name>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="49"/>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="298"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="50"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="315"/>
         <source>Deploy</source>
         <translation>Bereitstellen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="62"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="63"/>
         <source>Deploy content for Vistrelle Player app</source>
         <translation>Inhalte für die App Vistrelle Player bereitstellen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="63"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="64"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="78"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="79"/>
         <source>1. Vistrelle Player plays the bundle: try it here with “Play”</source>
         <translation>1. Vistrelle Player spielt das Bundle ab: hier mit „Abspielen“ ausprobieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="79"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="80"/>
         <source>2. Click &apos;Generate Content…&apos; below and choose a folder</source>
         <translation>2. Klicken Sie unten auf „Inhalte erzeugen…“ und wählen Sie einen Ordner aus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="80"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="81"/>
         <source>3. A bundle file &apos;%1.bundle&apos; will be created</source>
         <translation>3. Eine Bundle-Datei „%1.bundle“ wird erstellt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="81"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="82"/>
         <source>4. Read the generated &apos;ReadMe&apos; file to learn more</source>
         <translation>4. Lesen Sie die erzeugte Datei „ReadMe“, um mehr zu erfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="88"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="89"/>
         <source>High-performance mode</source>
         <translation>Hochleistungsmodus</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="90"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="91"/>
         <source>Generate only images and durations for slideshow playback</source>
         <translation>Nur Bilder und Anzeigedauern für die Diashow-Wiedergabe erzeugen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="101"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="102"/>
         <source>Image Format:</source>
         <translation>Bildformat:</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="109"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="110"/>
         <source>JPG (100%)</source>
         <translation>JPG (100%)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="109"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="110"/>
         <source>PNG</source>
         <translation>PNG</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="127"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="128"/>
         <source>Videos or web views are not supported for this mode</source>
         <translation>Videos und Webansichten werden in diesem Modus nicht unterstützt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="148"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="149"/>
         <source>Show Problems…</source>
         <translation>Probleme zeigen …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="156"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="157"/>
         <source>Generate Content...</source>
         <translation>Inhalte erzeugen...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="170"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="161"/>
+        <source>Publish to Channel…</source>
+        <translation>In Kanal veröffentlichen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="180"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="193"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="203"/>
         <source>Reveal Folder</source>
         <translation>Ordner anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="197"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="207"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="200"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="210"/>
         <source>Play the bundle in Vistrelle Player on this computer</source>
         <translation>Das Bundle in Vistrelle Player auf diesem Computer abspielen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="202"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="212"/>
         <source>Set Deploy Password…</source>
         <translation>Bereitstellungspasswort festlegen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="250"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="267"/>
         <source>Deploying... %1%</source>
         <translation>Wird bereitgestellt... %1%</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="269"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="286"/>
         <source>Slide %1 of %2</source>
         <translation>Folie %1 von %2</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="283"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="300"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="287"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="304"/>
         <source>Deployment failed: </source>
         <translation>Bereitstellung fehlgeschlagen: </translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="294"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="311"/>
         <source>Select destination folder for deployment</source>
         <translation>Zielordner für die Bereitstellung auswählen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="332"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="349"/>
         <source>Stop the deployment?</source>
         <translation>Bereitstellung abbrechen?</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="333"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="350"/>
         <source>The bundle being written will be removed.</source>
         <translation>Das gerade geschriebene Bundle wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="336"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="353"/>
         <source>Stop Deployment</source>
         <translation>Bereitstellung abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="337"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="354"/>
         <source>Keep Deploying</source>
         <translation>Bereitstellung fortsetzen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="358"/>
+        <location filename="../../src/editor/sheets/kiosk_deploy_view.cpp" line="375"/>
         <source>Show Check: %1</source>
         <translation>Show-Prüfung: %1</translation>
     </message>
@@ -3465,6 +3762,120 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <location filename="../../src/editor/sheets/project_setup_sheet.cpp" line="136"/>
         <source>Continue Setup</source>
         <translation>Einrichtung fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::PublishSheet</name>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="41"/>
+        <source>Publish to Channel</source>
+        <translation>In Kanal veröffentlichen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="44"/>
+        <source>Every display that follows the channel plays the new show from its next screen, once it has checked the signature.</source>
+        <translation>Jedes Display, das dem Kanal folgt, spielt die neue Show ab seinem nächsten Bildschirm, sobald es die Signatur geprüft hat.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="54"/>
+        <source>A folder, or http://server/signage/</source>
+        <translation>Ein Ordner oder http://server/signage/</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="55"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="75"/>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="58"/>
+        <source>Publish Into</source>
+        <translation>Veröffentlichen in</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="65"/>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="70"/>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="74"/>
+        <source>The private key that signs the channel</source>
+        <translation>Der private Schlüssel, der den Kanal signiert</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="77"/>
+        <source>Signing Key</source>
+        <translation>Signaturschlüssel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="81"/>
+        <source>New Key…</source>
+        <translation>Neuer Schlüssel…</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="84"/>
+        <source>New Signing Key</source>
+        <translation>Neuer Signaturschlüssel</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="92"/>
+        <source>Key File</source>
+        <translation>Schlüsseldatei</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="97"/>
+        <source>Choose a key file, or make one with New Key…</source>
+        <translation>Wählen Sie eine Schlüsseldatei oder erzeugen Sie eine mit „Neuer Schlüssel…“</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="98"/>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="104"/>
+        <source>Displays trust</source>
+        <translation>Displays vertrauen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="110"/>
+        <source>Publish</source>
+        <translation>Veröffentlichen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="113"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="161"/>
+        <source>The key could not be made: %1</source>
+        <translation>Der Schlüssel konnte nicht erzeugt werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="184"/>
+        <source>Publishing failed: %1</source>
+        <translation>Veröffentlichen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="192"/>
+        <source>Give a destination and a channel.</source>
+        <translation>Geben Sie ein Ziel und einen Kanal an.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="196"/>
+        <source>Choose the key file that signs the channel, or make one with New Key….</source>
+        <translation>Wählen Sie die Schlüsseldatei, die den Kanal signiert, oder erzeugen Sie eine mit „Neuer Schlüssel…“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="253"/>
+        <source>Published. Displays that follow “%1” switch at their next poll.</source>
+        <translation>Veröffentlicht. Displays, die „%1“ folgen, wechseln bei ihrer nächsten Abfrage.</translation>
     </message>
 </context>
 <context>
