@@ -18,7 +18,8 @@ namespace vistrelle::cli {
 int runFleet(const QString& destination, bool asJson, CommandOutput io) {
     const QUrl address(destination);
     if (address.scheme() == QLatin1StringView("http") || address.scheme() == QLatin1StringView("https")) {
-        io.err << CliText::tr("fleet reads the folder the displays report into; give that folder.") << Qt::endl;
+        io.err << CliText::tr("fleet reads the folder the displays report into; give that folder.")
+               << Qt::endl;
         return exitFailure;
     }
     const QDir root(address.isLocalFile() ? address.toLocalFile() : destination);
@@ -36,7 +37,8 @@ int runFleet(const QString& destination, bool asJson, CommandOutput io) {
         const QString bundle = status.value(QStringLiteral("bundle")).toString();
         rows.append(QJsonObject{
             {QStringLiteral("name"), status.value(QStringLiteral("display")).toString(name)},
-            {QStringLiteral("show"), bundle.endsWith(QLatin1StringView(".bundle")) ? bundle.chopped(7) : bundle},
+            {QStringLiteral("show"),
+             bundle.endsWith(QLatin1StringView(".bundle")) ? bundle.chopped(7) : bundle},
             {QStringLiteral("sequence"), status.value(QStringLiteral("sequence")).toInteger()},
             {QStringLiteral("state"), status.value(QStringLiteral("state")).toString()},
             {QStringLiteral("lastSeen"), status.value(QStringLiteral("reportedAt"))},

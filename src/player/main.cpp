@@ -126,6 +126,9 @@ int play(int argc, char** argv, const PlayerOptions& options) {
     }
     PlayerController controller(path, services);
     controller.setDisplayName(QSysInfo::machineHostName());
+    if (follower && follower->currentBundle().isEmpty())
+        controller.waitFor(QCoreApplication::translate("Player", "Waiting for the channel's first show."),
+                           options.channel);
     if (follower) {
         QObject::connect(follower.get(), &ChannelFollower::showReady, &controller,
                          [&](const QString& bundle) {

@@ -73,16 +73,23 @@ void PlayerController::play(const LoadedShow& show) {
     writeStatus();
 }
 
-void PlayerController::standby(const QString& problem) {
+void PlayerController::standby(const QString& loadProblem) {
     endScreen();
     playing_.reset();
     pending_.reset();
+    // Waiting for a channel's first show is no fault of an empty folder.
+    const QString problem = waitingFor_.isEmpty() ? loadProblem : waitingFor_;
     if (problem != lastProblem_)
         AppLogger::logFailure(QStringLiteral("Nothing can play: "), problem);
     lastProblem_ = problem;
     status_.state = QStringLiteral("standby");
-    services_.window->showStandby(problem, path_);
+    services_.window->showStandby(problem, waitingForSource_.isEmpty() ? path_ : waitingForSource_);
     writeStatus();
+}
+
+void PlayerController::waitFor(const QString& what, const QString& source) {
+    waitingFor_ = what;
+    waitingForSource_ = source;
 }
 
 void PlayerController::noteFaults(const LoadedShow& show) {
@@ -98,6 +105,8 @@ void PlayerController::follow(const QString& path) {
     if (path == path_)
         return;
     path_ = path;
+    waitingFor_.clear();
+    waitingForSource_.clear();
     if (loading_) {
         // The reading under way is of the old path: its answer is dropped, the new path read after it.
         loading_->disconnect(this);

@@ -65,6 +65,9 @@ public:
     // The channel's sequence of the show playing, and the display's name, for the status.
     void setChannelSequence(qint64 sequence);
     void setDisplayName(const QString& name) { status_.display = name; }
+    // Until the first `follow`, the standby card says what the display waits for and where from, instead of
+    // what the path lacks.
+    void waitFor(const QString& what, const QString& source);
     // A look whose reading has not finished yet.
     bool isLoading() const { return loading_ != nullptr; }
 
@@ -88,6 +91,8 @@ private:
     std::optional<LoadedShow> playing_;
     std::optional<LoadedShow> pending_;
     QString lastProblem_;
+    QString waitingFor_;
+    QString waitingForSource_;
     QByteArray stamp_; // what the path looked like at the last look
     QSet<QString> reportedFingerprints_;
     // The screen on view: its place, when it came, and its start on the scheduler's clock.

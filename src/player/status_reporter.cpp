@@ -24,8 +24,9 @@ QString segment(const QString& name) {
 
 } // namespace
 
-StatusReporter::StatusReporter(QUrl report, QString displayName, std::function<QByteArray()> status, QString playLog,
-                               Scheduler& scheduler, QNetworkAccessManager& network, QObject* parent)
+StatusReporter::StatusReporter(QUrl report, QString displayName, std::function<QByteArray()> status,
+                               QString playLog, Scheduler& scheduler, QNetworkAccessManager& network,
+                               QObject* parent)
     : QObject(parent)
     , report_(std::move(report))
     , name_(segment(displayName))
@@ -105,7 +106,8 @@ void StatusReporter::reportNow() {
         if (end > 0 && idle) {
             const qint64 through = logOffset_ + end;
             put(folder + QStringLiteral("log/%1.jsonl")
-                             .arg(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'hhmmsszzz'Z'"))),
+                             .arg(QDateTime::currentDateTimeUtc().toString(
+                                 QStringLiteral("yyyyMMdd'T'hhmmsszzz'Z'"))),
                 lines.left(end), [this, through] { logOffset_ = std::max(logOffset_, through); });
         }
     }

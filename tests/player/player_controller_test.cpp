@@ -183,6 +183,18 @@ TEST_F(PlayerControllerTest, ANewDeployIsReadBesideTheShowOnViewWhenReadingInThe
     EXPECT_EQ(controller->pending()->path, evening);
 }
 
+TEST_F(PlayerControllerTest, ADisplayWaitingForItsChannelSaysSoUntilTheFirstShowArrives) {
+    controller->waitFor("Waiting for the channel's first show.", "http://example.org/channels/lobby/");
+    controller->start();
+    ASSERT_TRUE(window->showsStandby());
+    EXPECT_EQ(statusFile().value("faults").toArray().first().toString(),
+              "Waiting for the channel's first show.");
+    const QString bundle = deployLater(show("Morning"));
+    controller->follow(bundle);
+    EXPECT_FALSE(window->showsStandby());
+    EXPECT_EQ(playingScreen(), "Morning");
+}
+
 TEST_F(PlayerControllerTest, NothingToPlayShowsTheStandbyCardUntilADeployArrives) {
     controller->start();
     EXPECT_TRUE(window->showsStandby());
