@@ -4,6 +4,7 @@
 
 #include "model/project_json_decoder.h"
 #include "model/project_json_encoder.h"
+#include "model/screen_schedule.h"
 #include "model/vistrelle_document.h"
 
 #include <QJsonDocument>
@@ -77,3 +78,34 @@ BENCHMARK(BM_DocumentRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainJsonSerialise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DocumentWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyProjectAndEditOneComponent)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// Which of a 500-screen show's screens play at one moment: what a display asks at every boundary.
+void BM_SchedulesOf500ScreensAtAMoment(benchmark::State& state) {
+    using namespace vistrelle;
+    QList<ScreenSchedule> schedules;
+    for (int i = 0; i < 500; ++i) {
+        ScreenSchedule schedule;
+        schedule.from = QDate(2026, 1, 1).addDays(i % 30);
+        schedule.until = QDate(2026, 12, 31);
+        schedule.weekdays = {1, 2, 3, 4, 5, 6, 7};
+        schedule.weekdays.removeAt(i % 7);
+        schedule.windows = {{(i % 20) * 60, (i % 20) * 60 + 90}, {22 * 60, 2 * 60}};
+        schedules.append(schedule);
+    }
+    QDateTime moment(QDate(2026, 12, 7), QTime(7, 0), Qt::LocalTime);
+    int playing = 0;
+    for (auto _ : state) {
+        playing = 0;
+        for (const ScreenSchedule& schedule : schedules)
+            playing += isScheduledAt(schedule, moment);
+        benchmark::DoNotOptimize(playing);
+        moment = moment.addSecs(61);
+    }
+    state.SetLabel(std::to_string(playing) + " of 500 playing");
+}
+
+} // namespace
+
+BENCHMARK(BM_SchedulesOf500ScreensAtAMoment)->Unit(benchmark::kMicrosecond);

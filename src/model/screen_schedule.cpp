@@ -1,0 +1,74 @@
+#include "model/screen_schedule.h"
+
+#include <QTimeZone>
+
+#include <algorithm>
+
+namespace vistrelle {
+
+namespace {
+
+constexpr int minutesPerDay = 24 * 60;
+
+// Whether `day` is one the schedule's range and weekdays allow.
+bool isScheduledDay(const ScreenSchedule& schedule, const QDate& day) {
+    if (schedule.from && day < *schedule.from)
+        return false;
+    if (schedule.until && day > *schedule.until)
+        return false;
+    return schedule.weekdays.isEmpty() || schedule.weekdays.contains(day.dayOfWeek());
+}
+
+} // namespace
+
+bool isScheduledAt(const ScreenSchedule& schedule, const QDateTime& moment) {
+    const QDateTime local = moment.toLocalTime();
+    const QDate today = local.date();
+    const int minute = local.time().hour() * 60 + local.time().minute();
+    if (schedule.windows.isEmpty())
+        return isScheduledDay(schedule, today);
+    return std::any_of(schedule.windows.cbegin(), schedule.windows.cend(), [&](const TimeWindow& window) {
+        if (!window.crossesMidnight())
+            return isScheduledDay(schedule, today) && minute >= window.startMinute && minute < window.endMinute;
+        // Late on its own day, or early on the next.
+        return (isScheduledDay(schedule, today) && minute >= window.startMinute) ||
+               (isScheduledDay(schedule, today.addDays(-1)) && minute < window.endMinute);
+    });
+}
+
+QDateTime nextScheduleBoundary(const ScreenSchedule& schedule, const QDateTime& moment) {
+    const QDateTime local = moment.toLocalTime();
+    const int now = local.time().hour() * 60 + local.time().minute();
+    // The edges of a day, in minutes: midnight and every window's start and end.
+    QList<int> edges{minutesPerDay};
+    for (const TimeWindow& window : schedule.windows)
+        edges << window.startMinute << window.endMinute;
+    int next = minutesPerDay;
+    for (const int edge : std::as_const(edges))
+        if (edge > now && edge < next)
+            next = edge;
+    QDate day = local.date();
+    if (next >= minutesPerDay) {
+        day = day.addDays(1);
+        next = 0;
+    }
+    QDateTime boundary(day, QTime(next / 60, next % 60), Qt::LocalTime);
+    // A wall-clock time that a change to daylight-saving time skips: the first minute after the gap.
+    for (int step = 1; (!boundary.isValid() || boundary <= moment) && step <= 180; ++step) {
+        const int minute = next + step;
+        boundary = minute < minutesPerDay ? QDateTime(day, QTime(minute / 60, minute % 60), Qt::LocalTime)
+                                          : QDateTime(day.addDays(1), QTime(0, 0), Qt::LocalTime);
+    }
+    if (!boundary.isValid() || boundary <= moment)
+        boundary = moment.addSecs(60);
+    // When the clocks go back, wall-clock times come again: the change itself is a boundary too.
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    if (zone.hasTransitions()) {
+        const QTimeZone::OffsetData change = zone.nextTransition(moment);
+        if (change.atUtc.isValid() && change.atUtc > moment && change.atUtc < boundary)
+            boundary = change.atUtc.toLocalTime();
+    }
+    return boundary;
+}
+
+} // namespace vistrelle
