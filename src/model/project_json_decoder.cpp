@@ -308,7 +308,50 @@ private:
         s.duration = scalarOr(o, L("duration"), qint64(5), &ProjectDecoder::integer);
         s.transition = optional(o, L("transition")) ? scalar(o, L("transition"), &ProjectDecoder::transition)
                                                     : TransitionStyle{};
+        if (optional(o, L("schedule")))
+            s.schedule = scalar(o, L("schedule"), &ProjectDecoder::schedule);
         return s;
+    }
+
+    ScreenSchedule schedule(Value v) {
+        const Value o = object(v);
+        ScreenSchedule s;
+        const auto day = [&](L key) -> std::optional<QDate> {
+            const auto text = optional(o, key);
+            if (!text)
+                return std::nullopt;
+            return scoped(key, [&] {
+                const QDate date = QDate::fromString(string(*text), Qt::ISODate);
+                if (!date.isValid())
+                    fail(Kind::dataCorrupted,
+                         QStringLiteral("\"%1\" is not a date").arg(excerpt(string(*text))));
+                return date;
+            });
+        };
+        s.from = day(L("from"));
+        s.until = day(L("until"));
+        for (const qint64 weekday : listOr(o, L("weekdays"), &ProjectDecoder::integer)) {
+            if (weekday < 1 || weekday > 7)
+                scoped(L("weekdays"), [&] {
+                    fail(Kind::dataCorrupted, QStringLiteral("%1 is not a weekday").arg(weekday));
+                });
+            s.weekdays.append(int(weekday));
+        }
+        s.windows = listOr(o, L("windows"), &ProjectDecoder::timeWindow);
+        return s;
+    }
+
+    TimeWindow timeWindow(Value v) {
+        const Value o = object(v);
+        const auto minute = [&](L key) {
+            return scoped(key, [&] {
+                const std::optional<int> parsed = scheduleTimeFromText(string(required(o, key)));
+                if (!parsed)
+                    fail(Kind::dataCorrupted, QStringLiteral("A time is written HH:MM"));
+                return *parsed;
+            });
+        };
+        return TimeWindow{minute(L("start")), minute(L("end"))};
     }
 
     ScreenResolution resolution(Value v) {

@@ -138,7 +138,32 @@ private:
         field(L("navigation"), [&] { navigation(s.navigation); });
         integer(L("order"), s.order);
         field(L("resolution"), [&] { resolution(s.resolution); });
+        if (s.schedule)
+            field(L("schedule"), [&] { schedule(*s.schedule); });
         field(L("transition"), [&] { transition(s.transition); });
+        w_.endObject();
+    }
+
+    void schedule(const ScreenSchedule& s) {
+        w_.beginObject();
+        if (s.from)
+            string(L("from"), s.from->toString(Qt::ISODate));
+        if (s.until)
+            string(L("until"), s.until->toString(Qt::ISODate));
+        w_.key(L("weekdays"));
+        w_.beginArray();
+        for (const int day : s.weekdays)
+            w_.value(qint64(day));
+        w_.endArray();
+        w_.key(L("windows"));
+        w_.beginArray();
+        for (const TimeWindow& window : s.windows) {
+            w_.beginObject();
+            string(L("end"), scheduleTimeText(window.endMinute));
+            string(L("start"), scheduleTimeText(window.startMinute));
+            w_.endObject();
+        }
+        w_.endArray();
         w_.endObject();
     }
 

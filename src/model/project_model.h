@@ -2,6 +2,7 @@
 
 #include "model/enumerations.h"
 #include "model/geometry.h"
+#include "model/screen_schedule.h"
 
 #include <QDateTime>
 #include <QList>
@@ -124,6 +125,8 @@ struct KioskScreen {
     qint64 order = 0;
     qint64 duration = 5;
     TransitionStyle transition;
+    // When the screen plays; none: always (and nothing is written for it).
+    std::optional<ScreenSchedule> schedule;
 
     KioskScreen() = default;
     explicit KioskScreen(QString screenName)

@@ -21,6 +21,23 @@ bool isScheduledDay(const ScreenSchedule& schedule, const QDate& day) {
 
 } // namespace
 
+QString scheduleTimeText(int minute) {
+    return QStringLiteral("%1:%2").arg(minute / 60, 2, 10, QChar(u'0')).arg(minute % 60, 2, 10, QChar(u'0'));
+}
+
+std::optional<int> scheduleTimeFromText(const QString& text) {
+    if (text.size() != 5 || text[2] != u':')
+        return std::nullopt;
+    bool hoursOk = false;
+    bool minutesOk = false;
+    const int hours = text.left(2).toInt(&hoursOk);
+    const int minutes = text.mid(3).toInt(&minutesOk);
+    if (!hoursOk || !minutesOk || hours < 0 || minutes < 0 || minutes > 59 || hours > 24 ||
+        (hours == 24 && minutes > 0))
+        return std::nullopt;
+    return hours * 60 + minutes;
+}
+
 bool isScheduledAt(const ScreenSchedule& schedule, const QDateTime& moment) {
     const QDateTime local = moment.toLocalTime();
     const QDate today = local.date();
@@ -29,7 +46,8 @@ bool isScheduledAt(const ScreenSchedule& schedule, const QDateTime& moment) {
         return isScheduledDay(schedule, today);
     return std::any_of(schedule.windows.cbegin(), schedule.windows.cend(), [&](const TimeWindow& window) {
         if (!window.crossesMidnight())
-            return isScheduledDay(schedule, today) && minute >= window.startMinute && minute < window.endMinute;
+            return isScheduledDay(schedule, today) && minute >= window.startMinute &&
+                   minute < window.endMinute;
         // Late on its own day, or early on the next.
         return (isScheduledDay(schedule, today) && minute >= window.startMinute) ||
                (isScheduledDay(schedule, today.addDays(-1)) && minute < window.endMinute);

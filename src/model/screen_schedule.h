@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QList>
 
+#include <QString>
+
 #include <optional>
 
 namespace vistrelle {
@@ -29,12 +31,17 @@ struct ScreenSchedule {
     bool operator==(const ScreenSchedule&) const = default;
 };
 
+// "06:00", and back (none for anything but HH:MM from 00:00 to 24:00).
+QString scheduleTimeText(int minute);
+std::optional<int> scheduleTimeFromText(const QString& text);
+
 // Whether a screen with `schedule` plays at `moment` (taken in local time, so a window keeps its wall-clock
 // times across a change to or from daylight-saving time).
 bool isScheduledAt(const ScreenSchedule& schedule, const QDateTime& moment);
 
 // The first moment after `moment`, to the minute, at which the answer of isScheduledAt may change (a window's
-// edge, a midnight, the range's ends); at most a day and a minute ahead, so a caller looks again at least daily.
+// edge, a midnight, the range's ends); at most a day and a minute ahead, so a caller looks again at least
+// daily.
 QDateTime nextScheduleBoundary(const ScreenSchedule& schedule, const QDateTime& moment);
 
 } // namespace vistrelle

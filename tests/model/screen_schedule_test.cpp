@@ -1,4 +1,5 @@
 #include "model/screen_schedule.h"
+#include "model/vistrelle_document.h"
 
 #include <QTimeZone>
 
@@ -40,8 +41,8 @@ TEST_F(ScreenScheduleTest, DaysWeekdaysAndWindowsIncludingOneAcrossMidnight) {
     breakfast.windows = {{6 * 60, 10 * 60}};
     breakfast.weekdays = {1, 2, 3, 4, 5};
     EXPECT_TRUE(isScheduledAt(breakfast, at(2026, 12, 7, 7, 0)));   // Monday 07:00
-    EXPECT_FALSE(isScheduledAt(breakfast, at(2026, 12, 7, 10, 0)));  // the end is not in it
-    EXPECT_FALSE(isScheduledAt(breakfast, at(2026, 12, 6, 7, 0)));   // Sunday
+    EXPECT_FALSE(isScheduledAt(breakfast, at(2026, 12, 7, 10, 0))); // the end is not in it
+    EXPECT_FALSE(isScheduledAt(breakfast, at(2026, 12, 6, 7, 0)));  // Sunday
     EXPECT_TRUE(isScheduledAt(ScreenSchedule{}, at(2026, 12, 6, 3, 0))) << "no schedule: always";
 
     ScreenSchedule night; // Friday 22:00 to Saturday 02:00
@@ -81,5 +82,31 @@ TEST_F(ScreenScheduleTest, AWindowOfHalfPastOneToHalfPastTwoKeepsItsWallClockOnB
     const QDateTime change = nextScheduleBoundary(window, afterFirst);
     EXPECT_EQ(change.toUTC(), QDateTime(QDate(2026, 10, 25), QTime(1, 0), Qt::UTC)) << "the clocks go back";
     EXPECT_TRUE(isScheduledAt(window, change)) << "02:00 winter time, in the window again";
-    EXPECT_EQ(nextScheduleBoundary(window, change).toUTC(), QDateTime(QDate(2026, 10, 25), QTime(1, 30), Qt::UTC));
+    EXPECT_EQ(nextScheduleBoundary(window, change).toUTC(),
+              QDateTime(QDate(2026, 10, 25), QTime(1, 30), Qt::UTC));
+}
+
+TEST(ScreenScheduleDocumentTest, AScheduleReadsBackAsWrittenAndAScreenWithoutOneWritesNothingForIt) {
+    VistrelleDocument document;
+    document.project.screens.append(KioskScreen(QStringLiteral("Breakfast")));
+    const QByteArray plain = document.fileContents().value();
+    EXPECT_FALSE(plain.contains("schedule")) << "a show without schedules writes as before";
+
+    ScreenSchedule schedule;
+    schedule.from = QDate(2026, 12, 1);
+    schedule.weekdays = {1, 2, 3, 4, 5};
+    schedule.windows = {{6 * 60, 10 * 60}, {22 * 60, 2 * 60}};
+    document.project.screens[1].schedule = schedule;
+    const QByteArray written = document.fileContents().value();
+    EXPECT_TRUE(written.contains("\"start\": \"22:00\"")) << written.toStdString();
+    const Result<VistrelleDocument> read = VistrelleDocument::read(written);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.value().project.screens[1].schedule, schedule);
+    EXPECT_FALSE(read.value().project.screens[0].schedule);
+
+    QByteArray broken = written;
+    broken.replace("\"22:00\"", "\"25:00\"");
+    EXPECT_FALSE(VistrelleDocument::read(broken)) << "a time that is none is an error, not a silent window";
+    EXPECT_EQ(scheduleTimeFromText("24:00"), 24 * 60);
+    EXPECT_FALSE(scheduleTimeFromText("7:00"));
 }
