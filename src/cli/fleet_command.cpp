@@ -60,11 +60,12 @@ int runFleet(const QString& destination, bool asJson, CommandOutput io) {
         QString faultText = QString::number(faults.size());
         if (!faults.isEmpty())
             faultText += QStringLiteral(" (") + faults.first().toString() + u')';
-        table.append({escapedForLine(row.value(QStringLiteral("name")).toString(), false),
-                      escapedForLine(row.value(QStringLiteral("show")).toString(), false),
-                      QString::number(row.value(QStringLiteral("sequence")).toInteger()),
-                      row.value(QStringLiteral("lastSeen")).toString(QStringLiteral("-")),
-                      escapedForLine(faultText, false)});
+        table.append(
+            {escapedForLine(row.value(QStringLiteral("name")).toString(), false),
+             escapedForLine(row.value(QStringLiteral("show")).toString(), false),
+             QString::number(row.value(QStringLiteral("sequence")).toInteger()),
+             escapedForLine(row.value(QStringLiteral("lastSeen")).toString(QStringLiteral("-")), false),
+             escapedForLine(faultText, false)});
     }
     QList<qsizetype> widths(5, 0);
     for (const QStringList& line : table)

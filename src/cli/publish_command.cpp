@@ -59,6 +59,8 @@ int runKeygen(const QString& file, CommandOutput io) {
 int runPublish(const QString& file, const QString& destination, const PublishRequest& request,
                CommandOutput io) {
     const QUrl address(destination);
+    // A file:// address is the folder it names.
+    const QString folder = address.isLocalFile() ? address.toLocalFile() : destination;
     const bool web =
         address.scheme() == QLatin1StringView("http") || address.scheme() == QLatin1StringView("https");
     if (web && request.pruneKeep > 0) {
@@ -105,10 +107,9 @@ int runPublish(const QString& file, const QString& destination, const PublishReq
         if (web)
             publishToWebDav(bundle, address, request.channel, secret, steps);
         else
-            publishToFolder(bundle, destination, request.channel, secret, steps);
+            publishToFolder(bundle, folder, request.channel, secret, steps);
         if (request.pruneKeep > 0)
-            pruneFolder(destination, request.pruneKeep,
-                        [&](const QString& line) { printStep(io, 1.0, line); });
+            pruneFolder(folder, request.pruneKeep, [&](const QString& line) { printStep(io, 1.0, line); });
     } catch (const PublishError& error) {
         io.err << CliText::tr("Publishing failed: %1").arg(escapedForLine(error.message, false)) << Qt::endl;
         return exitFailure;

@@ -64,6 +64,7 @@ void StatusReporter::put(const QString& relative, const QByteArray& bytes, std::
         return;
     }
     QNetworkRequest request(report_.resolved(QUrl(relative)));
+    request.setTransferTimeout(60000); // a silent connection must not hold the reports up for good
     ++pending_;
     QNetworkReply* reply = network_.put(request, bytes);
     connect(reply, &QNetworkReply::finished, this, [this, reply, sent = std::move(sent)] {
@@ -88,11 +89,20 @@ void StatusReporter::reportNow() {
     const QString folder = QStringLiteral("displays/%1/").arg(name_);
     const bool idle = pending_ == 0; // a batch still on its way is not sent twice
     if (!foldersMade_ && !report_.isLocalFile()) {
-        // Servers that do not make a PUT's folders themselves are asked for them once.
-        foldersMade_ = true;
-        for (const QString& path : {QStringLiteral("displays/"), folder, folder + QStringLiteral("log/")})
-            connect(network_.sendCustomRequest(QNetworkRequest(report_.resolved(QUrl(path))), "MKCOL"),
-                    &QNetworkReply::finished, this, [] {});
+        // Servers that do not make a PUT's folders themselves are asked for them, until they answer (the
+        // network may not be up yet at boot): 201 made, 405 already there.
+        for (const QString& path : {QStringLiteral("displays/"), folder, folder + QStringLiteral("log/")}) {
+            QNetworkRequest request(report_.resolved(QUrl(path)));
+            request.setTransferTimeout(60000);
+            QNetworkReply* reply = network_.sendCustomRequest(request, "MKCOL");
+            const bool last = path.endsWith(QLatin1StringView("log/"));
+            connect(reply, &QNetworkReply::finished, this, [this, reply, last] {
+                reply->deleteLater();
+                const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+                if (last && (status == 201 || status == 405))
+                    foldersMade_ = true;
+            });
+        }
     }
     put(folder + QStringLiteral("status.json"), status_());
     QFile log(playLog_);

@@ -20,6 +20,8 @@ struct ClientText {
 };
 
 constexpr qint64 largestSignature = 1024;
+// A connection silent this long is given up, so a poll always ends (it measures silence, not duration).
+constexpr int transferTimeoutMs = 60000;
 
 std::optional<double> retryAfter(const QNetworkReply& reply) {
     const QByteArray value = reply.rawHeader("Retry-After").trimmed();
@@ -82,6 +84,7 @@ void ChannelClient::forgetManifest() {
 void ChannelClient::fetchManifest(std::function<void(const ManifestAnswer&)> done) {
     QNetworkRequest request(channel_.resolved(QUrl(QStringLiteral("manifest.json"))));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setTransferTimeout(transferTimeoutMs);
     if (!etag_.isEmpty())
         request.setRawHeader("If-None-Match", etag_);
     if (!lastModified_.isEmpty())
@@ -125,6 +128,7 @@ void ChannelClient::fetchManifest(std::function<void(const ManifestAnswer&)> don
         QNetworkRequest signatureRequest(channel_.resolved(QUrl(QStringLiteral("manifest.json.sig"))));
         signatureRequest.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                                       QNetworkRequest::AlwaysNetwork);
+        signatureRequest.setTransferTimeout(transferTimeoutMs);
         ++requests_;
         QNetworkReply* signatureReply = network_.get(signatureRequest);
         auto signature = std::make_shared<QByteArray>();
@@ -170,14 +174,20 @@ void ChannelClient::fetchObject(const ChannelFile& file, const QString& partPath
     }
     hash->addData(part.get());
     part->seek(have);
-    if (have == file.size) {
-        done(
-            hash->result().toHex() == file.sha256
-                ? QString()
-                : ClientText::tr("“%1” arrived with another SHA-256 than the manifest says.").arg(file.path));
+    if (have == file.size && hash->result().toHex() == file.sha256) {
+        done(QString());
         return;
     }
+    // A whole but wrong leftover (a power cut, a server's error page), or one from a folder (read whole, with
+    // no ranges): fetched again from the start.
+    if (have == file.size || (have > 0 && channel_.isLocalFile())) {
+        part->resize(0);
+        part->seek(0);
+        hash->reset();
+        have = 0;
+    }
     QNetworkRequest request(objectUrl(file.sha256));
+    request.setTransferTimeout(transferTimeoutMs);
     if (have > 0 && !channel_.isLocalFile())
         request.setRawHeader("Range", "bytes=" + QByteArray::number(have) + '-');
     ++requests_;
@@ -185,7 +195,14 @@ void ChannelClient::fetchObject(const ChannelFile& file, const QString& partPath
     auto written = std::make_shared<qint64>(have);
     auto tooLarge = std::make_shared<bool>(false);
     auto restarted = std::make_shared<bool>(false);
-    const auto take = [reply, part, hash, written, tooLarge, restarted, file] {
+    auto diskFailed = std::make_shared<bool>(false);
+    const auto take = [reply, part, hash, written, tooLarge, restarted, diskFailed, file] {
+        // Only an object's own bytes go into it, never an error page.
+        const int status = statusOf(*reply);
+        if (status != 0 && status != 200 && status != 206) {
+            reply->readAll();
+            return;
+        }
         // A server that ignores the Range sends the whole object: start over.
         if (!*restarted && *written > 0 && statusOf(*reply) == 200) {
             *restarted = true;
@@ -201,19 +218,27 @@ void ChannelClient::fetchObject(const ChannelFile& file, const QString& partPath
             reply->abort();
             return;
         }
-        part->write(chunk);
+        if (part->write(chunk) != chunk.size()) {
+            *diskFailed = true; // a full disk must not pass for a whole object
+            reply->abort();
+            return;
+        }
         hash->addData(chunk);
         *written += chunk.size();
     };
     const qint64 before = have;
     connect(reply, &QNetworkReply::readyRead, this, take);
     connect(reply, &QNetworkReply::finished, this,
-            [this, reply, part, hash, written, tooLarge, file, take, done, before] {
+            [this, reply, part, hash, written, tooLarge, diskFailed, file, take, done, before] {
                 reply->deleteLater();
-                if (!*tooLarge && reply->bytesAvailable() > 0)
+                if (!*tooLarge && !*diskFailed && reply->bytesAvailable() > 0)
                     take();
                 received_ += std::max<qint64>(0, *written - before);
-                part->flush();
+                if (*diskFailed || !part->flush()) {
+                    part->resize(0);
+                    done(ClientText::tr("“%1” cannot be stored: %2").arg(file.path, part->errorString()));
+                    return;
+                }
                 if (*tooLarge) {
                     part->resize(0);
                     done(ClientText::tr("“%1” is larger than the manifest says.").arg(file.path));

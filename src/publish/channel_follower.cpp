@@ -62,6 +62,8 @@ ChannelFollower::ChannelFollower(Options options, Scheduler& scheduler, QNetwork
     , client_(options_.channel, network) {
     QDir().mkpath(options_.stateFolder);
     loadAccepted();
+    // A lost or damaged accepted.json must not let an older show back in: the kept manifests know better.
+    sequence_ = std::max(sequence_, highestKeptSequence());
 }
 
 ChannelFollower::~ChannelFollower() = default;
@@ -75,6 +77,11 @@ void ChannelFollower::loadAccepted() {
     const QString bundle = accepted.value(QStringLiteral("bundle")).toString();
     if (QFileInfo(bundle).isDir())
         currentBundle_ = bundle;
+}
+
+qint64 ChannelFollower::highestKeptSequence() const {
+    const QList<qint64> kept = keptSequences(QDir(options_.stateFolder));
+    return kept.isEmpty() ? 0 : kept.first();
 }
 
 void ChannelFollower::start() {
@@ -140,6 +147,18 @@ void ChannelFollower::answered(const ChannelClient::ManifestAnswer& answer) {
         return;
     }
     const ChannelManifest& manifest = std::get<ChannelManifest>(parsed);
+    // Signed for another channel (one key often signs them all): served here, it would take this one over.
+    QString followedPath = options_.channel.path();
+    while (followedPath.endsWith(u'/'))
+        followedPath.chop(1);
+    const QString followed = followedPath.section(u'/', -1);
+    if (manifest.channel != followed) {
+        refuse(
+            FollowerText::tr("The manifest was published to the channel “%1”, not to “%2”; the show on view "
+                             "keeps playing.")
+                .arg(manifest.channel, followed));
+        return;
+    }
     if (manifest.sequence <= sequence_) {
         if (manifest.sequence < sequence_)
             refuse(FollowerText::tr(
@@ -176,7 +195,7 @@ void ChannelFollower::accept(const ChannelManifest& manifest, const QByteArray& 
     toFetch_.clear();
     QSet<QByteArray> wanted;
     for (const ChannelFile& file : manifest.files)
-        if (!QFileInfo::exists(objectPath(file.sha256)) && !wanted.contains(file.sha256)) {
+        if (QFileInfo(objectPath(file.sha256)).size() != file.size && !wanted.contains(file.sha256)) {
             wanted.insert(file.sha256);
             toFetch_.append(file);
         }
@@ -232,12 +251,20 @@ void ChannelFollower::finishFetching() {
             return;
         }
     QDir().mkpath(state.filePath(QStringLiteral("manifests")));
-    saveFileAtomically(state.filePath(QStringLiteral("manifests/%1.json").arg(manifest.sequence)),
-                       pendingBytes_);
-    saveFileAtomically(state.filePath(QStringLiteral("accepted.json")),
-                       QJsonDocument(QJsonObject{{QStringLiteral("sequence"), double(manifest.sequence)},
-                                                 {QStringLiteral("bundle"), bundle}})
-                           .toJson());
+    // What was accepted must outlive a restart, or an older show could be replayed after it: unsaved, the
+    // show is not taken.
+    std::optional<QString> unsaved = saveFileAtomically(
+        state.filePath(QStringLiteral("manifests/%1.json").arg(manifest.sequence)), pendingBytes_);
+    if (!unsaved)
+        unsaved = saveFileAtomically(
+            state.filePath(QStringLiteral("accepted.json")),
+            QJsonDocument(QJsonObject{{QStringLiteral("sequence"), double(manifest.sequence)},
+                                      {QStringLiteral("bundle"), bundle}})
+                .toJson());
+    if (unsaved) {
+        refuse(FollowerText::tr("What was accepted cannot be kept: %1").arg(*unsaved));
+        return;
+    }
     sequence_ = manifest.sequence;
     currentBundle_ = bundle;
     lastRefusal_.clear();

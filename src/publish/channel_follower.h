@@ -67,6 +67,7 @@ private:
     void collectGarbage();
     QString objectPath(const QByteArray& sha256) const;
     void loadAccepted();
+    qint64 highestKeptSequence() const;
 
     Options options_;
     Scheduler& scheduler_;

@@ -55,6 +55,7 @@ QByteArray ChannelManifest::toJson() const {
                                 {QStringLiteral("size"), double(file.size)},
                                 {QStringLiteral("sha256"), QString::fromLatin1(file.sha256)}});
     const QJsonObject root{{QStringLiteral("format"), format},
+                           {QStringLiteral("channel"), channel},
                            {QStringLiteral("show"), show},
                            {QStringLiteral("sequence"), double(sequence)},
                            {QStringLiteral("publishedAt"), publishedAt.toUTC().toString(Qt::ISODate)},
@@ -76,6 +77,7 @@ std::variant<ChannelManifest, QString> parseChannelManifest(const QByteArray& by
     ChannelManifest manifest;
     QSet<QString> paths;
     manifest.show = root.value(QStringLiteral("show")).toString();
+    manifest.channel = root.value(QStringLiteral("channel")).toString();
     const double sequence = root.value(QStringLiteral("sequence")).toDouble(-1);
     if (!(sequence >= 1) || sequence > 9e15 || sequence != std::floor(sequence))
         return ManifestText::tr("The manifest has no sequence number.");

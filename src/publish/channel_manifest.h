@@ -25,6 +25,9 @@ struct ChannelManifest {
     static inline const QString format = QStringLiteral("vistrelle-channel/1");
 
     QString show;
+    // The channel it was published to: signed with the rest, so one channel's manifest cannot be served as
+    // another's (one key commonly signs them all).
+    QString channel;
     qint64 sequence = 0;
     QDateTime publishedAt; // UTC
     QByteArray fingerprint;

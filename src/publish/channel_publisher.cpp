@@ -143,6 +143,7 @@ PublishOutcome publishToFolder(const QString& bundleFolder, const QString& desti
             last = std::max(last, manifest->sequence);
     }
     outcome.manifest.sequence = last + 1;
+    outcome.manifest.channel = channel;
     outcome.manifest.publishedAt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
 
     const QByteArray json = outcome.manifest.toJson();

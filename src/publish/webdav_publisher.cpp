@@ -23,6 +23,9 @@ struct WebDavText {
     Q_DECLARE_TR_FUNCTIONS(WebDavText)
 };
 
+// A connection silent this long is given up (it measures silence, not the length of an upload).
+constexpr int transferTimeoutMs = 60000;
+
 class WebDav {
 public:
     explicit WebDav(QUrl root)
@@ -50,6 +53,7 @@ public:
                 const QList<QPair<QByteArray, QByteArray>>& headers = {}) {
         QNetworkRequest request(url(relative));
         request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+        request.setTransferTimeout(transferTimeoutMs);
         for (const auto& [name, value] : headers)
             request.setRawHeader(name, value);
         // A HEAD answer has a length but no body: as a custom verb the reply would wait for that body.
@@ -92,7 +96,8 @@ public:
         if (sent.status < 200 || sent.status >= 300)
             fail(passing, sent);
         const Answer moved =
-            send("MOVE", passing, nullptr, {{"Destination", url(relative).toEncoded()}, {"Overwrite", "T"}});
+            send("MOVE", passing, nullptr,
+                 {{"Destination", url(relative).toEncoded(QUrl::RemoveUserInfo)}, {"Overwrite", "T"}});
         if (moved.status < 200 || moved.status >= 300) {
             send("DELETE", passing);
             fail(relative, moved);
@@ -163,13 +168,19 @@ PublishOutcome publishToWebDav(const QString& bundleFolder, const QUrl& destinat
     qint64 last = 0;
     const WebDav::Answer current = server.send("GET", channel_layout::manifestPath(channel));
     if (current.status == 200) {
+        // Whatever answers instead of the manifest (a login page), the sequence must not start again.
         const auto parsed = parseChannelManifest(current.body);
-        if (const auto* manifest = std::get_if<ChannelManifest>(&parsed))
-            last = manifest->sequence;
+        const auto* manifest = std::get_if<ChannelManifest>(&parsed);
+        if (!manifest)
+            throw PublishError{
+                WebDavText::tr("The server's “%1” is no manifest, so the next sequence is not known: %2")
+                    .arg(channel_layout::manifestPath(channel), std::get<QString>(parsed))};
+        last = manifest->sequence;
     } else if (current.status != 404) {
         server.fail(channel_layout::manifestPath(channel), current);
     }
     outcome.manifest.sequence = last + 1;
+    outcome.manifest.channel = channel;
     outcome.manifest.publishedAt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
     const QByteArray json = outcome.manifest.toJson();
     server.put(channel_layout::historyPath(channel, outcome.manifest.sequence), json);

@@ -326,3 +326,62 @@ TEST_F(ChannelFollowerTest, PublishedOverWebDavToNginxAndFollowedFromIt) {
     EXPECT_EQ(display.client().requestsMade() - beforeSwitch, 3);
     EXPECT_EQ(read(display.currentBundle() + "/Contents/Resources/map.png"), QByteArray(30000, 'n'));
 }
+
+TEST_F(ChannelFollowerTest, AnotherChannelsManifestALostAcceptedFileAndAWrongLeftoverAreNoWayIn) {
+    auto display = follower();
+    display->start();
+    settle(*display);
+    ASSERT_EQ(display->sequence(), 1);
+
+    // Another channel signed with the same key, with a higher sequence, served as this one.
+    for (int i = 0; i < 3; ++i)
+        publishToFolder(work.filePath("Lobby.bundle"), work.filePath("web"), "cafe", keys.secretKey);
+    const auto copy = [&](const QString& from, const QString& to) {
+        QFile::remove(web(to));
+        ASSERT_TRUE(QFile::copy(web(from), web(to)));
+    };
+    const QByteArray lobbyManifest = read(web(channel_layout::manifestPath("lobby")));
+    const QByteArray lobbySignature = read(web(channel_layout::signaturePath("lobby")));
+    copy(channel_layout::manifestPath("cafe"), channel_layout::manifestPath("lobby"));
+    copy(channel_layout::signaturePath("cafe"), channel_layout::signaturePath("lobby"));
+    display->poll();
+    settle(*display);
+    EXPECT_TRUE(display->lastRefusal().contains("“cafe”")) << display->lastRefusal().toStdString();
+    EXPECT_EQ(display->sequence(), 1);
+
+    // A leftover of the right size but the wrong bytes does not block the object for good.
+    write("Lobby.bundle/Contents/Resources/map.png", QByteArray(30000, 'Z'));
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArray(30000, 'Z'), QCryptographicHash::Sha256).toHex();
+    const QString part = work.filePath("display/store/" + channel_layout::objectPath(hash)) + ".part";
+    QDir().mkpath(QFileInfo(part).path());
+    QFile leftover(part);
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.write(QByteArray(30000, '?'));
+    leftover.close();
+    QFile::remove(web(channel_layout::manifestPath("lobby")));
+    publish();
+    display->poll();
+    settle(*display);
+    ASSERT_EQ(display->sequence(), 2) << display->lastRefusal().toStdString();
+    EXPECT_EQ(read(display->currentBundle() + "/Contents/Resources/map.png"), QByteArray(30000, 'Z'));
+
+    // accepted.json lost: the kept manifests still say how far the display has come.
+    display.reset();
+    QFile::remove(work.filePath("display/accepted.json"));
+    auto restarted = follower();
+    EXPECT_EQ(restarted->sequence(), 2);
+    QFile::remove(web(channel_layout::manifestPath("lobby")));
+    QFile::remove(web(channel_layout::signaturePath("lobby")));
+    QFile m(web(channel_layout::manifestPath("lobby")));
+    ASSERT_TRUE(m.open(QIODevice::WriteOnly));
+    m.write(lobbyManifest);
+    m.close();
+    QFile s(web(channel_layout::signaturePath("lobby")));
+    ASSERT_TRUE(s.open(QIODevice::WriteOnly));
+    s.write(lobbySignature);
+    s.close();
+    restarted->poll();
+    settle(*restarted);
+    EXPECT_TRUE(restarted->lastRefusal().contains("older")) << restarted->lastRefusal().toStdString();
+}

@@ -217,7 +217,14 @@ void PublishSheet::deployed() {
     const QString bundle = manager_.destinationURL().toLocalFile();
     const QString destination = destination_->text().trimmed();
     const QString channel = channel_->text().trimmed();
-    const QByteArray secret = std::get<QByteArray>(readPrivateKeyFile(keyFile_->text()));
+    // The key file may have changed while the show was deployed: read it now, and say so if it is no key.
+    const auto key = readPrivateKeyFile(keyFile_->text());
+    if (const auto* problem = std::get_if<QString>(&key)) {
+        staging_.reset();
+        fail(*problem);
+        return;
+    }
+    const QByteArray secret = std::get<QByteArray>(key);
     QPointer<PublishSheet> self(this);
     const PublishLog log = [self](const QString& line) {
         QMetaObject::invokeMethod(qApp, [self, line] {
@@ -232,7 +239,8 @@ void PublishSheet::deployed() {
                 address.scheme() == QLatin1StringView("https"))
                 publishToWebDav(bundle, address, channel, secret, log);
             else
-                publishToFolder(bundle, destination, channel, secret, log);
+                publishToFolder(bundle, address.isLocalFile() ? address.toLocalFile() : destination, channel,
+                                secret, log);
         } catch (const PublishError& error) {
             return error.message;
         }
