@@ -267,48 +267,52 @@
 <context>
     <name>ClientText</name>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="44"/>
+        <location filename="../../src/publish/channel_client.cpp" line="46"/>
         <source>%1: HTTP %2</source>
         <translation>%1: HTTP %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="45"/>
+        <location filename="../../src/publish/channel_client.cpp" line="47"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="101"/>
+        <location filename="../../src/publish/channel_client.cpp" line="104"/>
         <source>The manifest is larger than 10 MB.</source>
         <translation>Das Manifest ist größer als 10 MB.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="112"/>
+        <location filename="../../src/publish/channel_client.cpp" line="115"/>
         <source>The manifest could not be fetched</source>
         <translation>Das Manifest konnte nicht geladen werden</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="142"/>
+        <location filename="../../src/publish/channel_client.cpp" line="146"/>
         <source>The signature could not be fetched</source>
         <translation>Die Signatur konnte nicht geladen werden</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="161"/>
+        <location filename="../../src/publish/channel_client.cpp" line="165"/>
         <source>“%1” cannot be written: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="177"/>
-        <location filename="../../src/publish/channel_client.cpp" line="228"/>
+        <location filename="../../src/publish/channel_client.cpp" line="239"/>
+        <source>“%1” cannot be stored: %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_client.cpp" line="253"/>
         <source>“%1” arrived with another SHA-256 than the manifest says.</source>
         <translation>„%1“ kam mit einem anderen SHA-256 an, als das Manifest angibt.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="219"/>
+        <location filename="../../src/publish/channel_client.cpp" line="244"/>
         <source>“%1” is larger than the manifest says.</source>
         <translation>„%1“ ist größer, als das Manifest angibt.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_client.cpp" line="223"/>
+        <location filename="../../src/publish/channel_client.cpp" line="248"/>
         <source>“%1” could not be fetched</source>
         <translation>„%1“ konnte nicht geladen werden</translation>
     </message>
@@ -597,24 +601,34 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>FollowerText</name>
     <message>
-        <location filename="../../src/publish/channel_follower.cpp" line="134"/>
+        <location filename="../../src/publish/channel_follower.cpp" line="141"/>
         <source>The manifest is not signed by the trusted key; the show on view keeps playing.</source>
         <translation>Das Manifest ist nicht mit dem vertrauten Schlüssel signiert; die laufende Show spielt weiter.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_follower.cpp" line="145"/>
+        <location filename="../../src/publish/channel_follower.cpp" line="157"/>
+        <source>The manifest was published to the channel “%1”, not to “%2”; the show on view keeps playing.</source>
+        <translation>Das Manifest wurde im Kanal „%1“ veröffentlicht, nicht in „%2“; die laufende Show spielt weiter.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_follower.cpp" line="164"/>
         <source>The manifest&apos;s sequence %1 is older than the %2 already accepted; the show on view keeps playing.</source>
         <translation>Die Folgenummer %1 des Manifests ist älter als die bereits angenommene %2; die laufende Show spielt weiter.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_follower.cpp" line="203"/>
+        <location filename="../../src/publish/channel_follower.cpp" line="222"/>
         <source>“%1” cannot be stored.</source>
         <translation>„%1“ kann nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_follower.cpp" line="231"/>
+        <location filename="../../src/publish/channel_follower.cpp" line="250"/>
         <source>The show cannot be built in “%1”.</source>
         <translation>Die Show kann nicht in „%1“ aufgebaut werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/channel_follower.cpp" line="265"/>
+        <source>What was accepted cannot be kept: %1</source>
+        <translation>Das Angenommene kann nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -685,57 +699,57 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>ManifestText</name>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="68"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="69"/>
         <source>The manifest is larger than 10 MB.</source>
         <translation>Das Manifest ist größer als 10 MB.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="72"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="73"/>
         <source>The manifest is no JSON object: %1</source>
         <translation>Das Manifest ist kein JSON-Objekt: %1</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="75"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="76"/>
         <source>The manifest is of another format than %1.</source>
         <translation>Das Manifest hat ein anderes Format als %1.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="81"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="83"/>
         <source>The manifest has no sequence number.</source>
         <translation>Das Manifest hat keine Folgenummer.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="87"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="89"/>
         <source>The manifest names no show a folder can be named after.</source>
         <translation>Das Manifest nennt keine Show, nach der ein Ordner benannt werden kann.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="95"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="97"/>
         <source>The manifest lists a path that leaves the bundle: “%1”.</source>
         <translation>Das Manifest nennt einen Pfad, der das Bundle verlässt: „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="97"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="99"/>
         <source>The manifest gives “%1” no size.</source>
         <translation>Das Manifest gibt für „%1“ keine Größe an.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="99"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="101"/>
         <source>The manifest gives “%1” no SHA-256.</source>
         <translation>Das Manifest gibt für „%1“ keinen SHA-256 an.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="101"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="103"/>
         <source>The manifest lists “%1” twice.</source>
         <translation>Das Manifest nennt „%1“ zweimal.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="107"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="109"/>
         <source>The manifest lists no files.</source>
         <translation>Das Manifest nennt keine Dateien.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_manifest.cpp" line="109"/>
+        <location filename="../../src/publish/channel_manifest.cpp" line="111"/>
         <source>The manifest&apos;s fingerprint does not match its files.</source>
         <translation>Der Fingerabdruck des Manifests passt nicht zu seinen Dateien.</translation>
     </message>
@@ -1399,27 +1413,27 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Hochgeladen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="153"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="154"/>
         <source>Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.</source>
         <translation>„%1“ als %2 im Kanal „%3“ veröffentlicht: %4 von %5 Dateien hochgeladen.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="164"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="165"/>
         <source>At least the current manifest of each channel is kept.</source>
         <translation>Mindestens das aktuelle Manifest jedes Kanals bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="179"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="180"/>
         <source>“%1” cannot be read: nothing is pruned.</source>
         <translation>„%1“ kann nicht gelesen werden: nichts wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="183"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="184"/>
         <source>“%1” is no manifest: nothing is pruned.</source>
         <translation>„%1“ ist kein Manifest: nichts wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="209"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="210"/>
         <source>Pruned %1 objects (%2 bytes).</source>
         <translation>%1 Objekte entfernt (%2 Bytes).</translation>
     </message>
@@ -1769,42 +1783,47 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>WebDavText</name>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="112"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="117"/>
         <source>The server refused “%1”: HTTP %2</source>
         <translation>Der Server hat „%1“ abgelehnt: HTTP %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="113"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="118"/>
         <source>The server cannot be reached for “%1”: %2</source>
         <translation>Der Server ist für „%1“ nicht erreichbar: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="132"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="137"/>
         <source>“%1” is no channel name: use letters, digits, “.”, “_” and “-”.</source>
         <translation>„%1“ ist kein Kanalname: verwenden Sie Buchstaben, Ziffern, „.“, „_“ und „-“.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="134"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="139"/>
         <source>The signing key is no key.</source>
         <translation>Der Signaturschlüssel ist kein Schlüssel.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="137"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="142"/>
         <source>Hashing the bundle...</source>
         <translation>Bundle wird gehasht...</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="156"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="161"/>
         <source>“%1” cannot be read: %2</source>
         <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="160"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="165"/>
         <source>Uploaded: %1</source>
         <translation>Hochgeladen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="178"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="176"/>
+        <source>The server&apos;s “%1” is no manifest, so the next sequence is not known: %2</source>
+        <translation>„%1“ auf dem Server ist kein Manifest, daher ist die nächste Folgenummer unbekannt: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="189"/>
         <source>Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.</source>
         <translation>„%1“ als %2 im Kanal „%3“ veröffentlicht: %4 von %5 Dateien hochgeladen.</translation>
     </message>
@@ -3873,7 +3892,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Wählen Sie die Schlüsseldatei, die den Kanal signiert, oder erzeugen Sie eine mit „Neuer Schlüssel…“.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="253"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="261"/>
         <source>Published. Displays that follow “%1” switch at their next poll.</source>
         <translation>Veröffentlicht. Displays, die „%1“ folgen, wechseln bei ihrer nächsten Abfrage.</translation>
     </message>
