@@ -1341,99 +1341,99 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PublishText</name>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="34"/>
-        <location filename="../../src/publish/channel_publisher.cpp" line="37"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="35"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="38"/>
         <source>“%1” cannot be read: %2</source>
         <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="44"/>
-        <location filename="../../src/publish/channel_publisher.cpp" line="60"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="45"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="61"/>
         <source>The folder for “%1” cannot be made.</source>
         <translation>Der Ordner für „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="48"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="49"/>
         <source>“%1” cannot be copied into the channel.</source>
         <translation>„%1“ kann nicht in den Kanal kopiert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="52"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="53"/>
         <source>“%1” cannot be written into the channel.</source>
         <translation>„%1“ kann nicht in den Kanal geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="62"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="63"/>
         <source>“%1” cannot be written: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="84"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="85"/>
         <source>The bundle “%1” does not exist.</source>
         <translation>Das Bundle „%1“ existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="93"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="94"/>
         <source>The bundle holds a link, “%1”: only files are published.</source>
         <translation>Das Bundle enthält einen Verweis, „%1“: veröffentlicht werden nur Dateien.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="95"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="96"/>
         <source>The bundle holds a file whose name cannot be published: “%1”.</source>
         <translation>Das Bundle enthält eine Datei, deren Name nicht veröffentlicht werden kann: „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="99"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="100"/>
         <source>The bundle “%1” holds no files.</source>
         <translation>Das Bundle „%1“ enthält keine Dateien.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="113"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="188"/>
         <source>“%1” is no channel name: use letters, digits, “.”, “_” and “-”.</source>
         <translation>„%1“ ist kein Kanalname: verwenden Sie Buchstaben, Ziffern, „.“, „_“ und „-“.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="115"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="190"/>
         <source>The signing key is no key.</source>
         <translation>Der Signaturschlüssel ist kein Schlüssel.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="118"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="114"/>
         <source>The folder “%1” cannot be made.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="121"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="153"/>
         <source>Hashing the bundle...</source>
         <translation>Bundle wird gehasht...</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="132"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="168"/>
         <source>Uploaded: %1</source>
         <translation>Hochgeladen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="154"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="177"/>
         <source>Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.</source>
         <translation>„%1“ als %2 im Kanal „%3“ veröffentlicht: %4 von %5 Dateien hochgeladen.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="165"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="212"/>
         <source>At least the current manifest of each channel is kept.</source>
         <translation>Mindestens das aktuelle Manifest jedes Kanals bleibt erhalten.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="180"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="227"/>
         <source>“%1” cannot be read: nothing is pruned.</source>
         <translation>„%1“ kann nicht gelesen werden: nichts wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="184"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="231"/>
         <source>“%1” is no manifest: nothing is pruned.</source>
         <translation>„%1“ ist kein Manifest: nichts wird entfernt.</translation>
     </message>
     <message>
-        <location filename="../../src/publish/channel_publisher.cpp" line="210"/>
+        <location filename="../../src/publish/channel_publisher.cpp" line="257"/>
         <source>Pruned %1 objects (%2 bytes).</source>
         <translation>%1 Objekte entfernt (%2 Bytes).</translation>
     </message>
@@ -1793,39 +1793,14 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Der Server ist für „%1“ nicht erreichbar: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="137"/>
-        <source>“%1” is no channel name: use letters, digits, “.”, “_” and “-”.</source>
-        <translation>„%1“ ist kein Kanalname: verwenden Sie Buchstaben, Ziffern, „.“, „_“ und „-“.</translation>
-    </message>
-    <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="139"/>
-        <source>The signing key is no key.</source>
-        <translation>Der Signaturschlüssel ist kein Schlüssel.</translation>
-    </message>
-    <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="142"/>
-        <source>Hashing the bundle...</source>
-        <translation>Bundle wird gehasht...</translation>
-    </message>
-    <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="161"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="145"/>
         <source>“%1” cannot be read: %2</source>
         <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="165"/>
-        <source>Uploaded: %1</source>
-        <translation>Hochgeladen: %1</translation>
-    </message>
-    <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="176"/>
+        <location filename="../../src/publish/webdav_publisher.cpp" line="161"/>
         <source>The server&apos;s “%1” is no manifest, so the next sequence is not known: %2</source>
         <translation>„%1“ auf dem Server ist kein Manifest, daher ist die nächste Folgenummer unbekannt: %2</translation>
-    </message>
-    <message>
-        <location filename="../../src/publish/webdav_publisher.cpp" line="189"/>
-        <source>Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.</source>
-        <translation>„%1“ als %2 im Kanal „%3“ veröffentlicht: %4 von %5 Dateien hochgeladen.</translation>
     </message>
 </context>
 <context>
@@ -3786,113 +3761,113 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::PublishSheet</name>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="41"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="40"/>
         <source>Publish to Channel</source>
         <translation>In Kanal veröffentlichen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="44"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="43"/>
         <source>Every display that follows the channel plays the new show from its next screen, once it has checked the signature.</source>
         <translation>Jedes Display, das dem Kanal folgt, spielt die neue Show ab seinem nächsten Bildschirm, sobald es die Signatur geprüft hat.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="54"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="53"/>
         <source>A folder, or http://server/signage/</source>
         <translation>Ein Ordner oder http://server/signage/</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="55"/>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="75"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="54"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="74"/>
         <source>Choose…</source>
         <translation>Auswählen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="58"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="57"/>
         <source>Publish Into</source>
         <translation>Veröffentlichen in</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="65"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="64"/>
         <source>Destination</source>
         <translation>Ziel</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="70"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="69"/>
         <source>Channel</source>
         <translation>Kanal</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="74"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="73"/>
         <source>The private key that signs the channel</source>
         <translation>Der private Schlüssel, der den Kanal signiert</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="77"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="76"/>
         <source>Signing Key</source>
         <translation>Signaturschlüssel</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="81"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="80"/>
         <source>New Key…</source>
         <translation>Neuer Schlüssel…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="84"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="83"/>
         <source>New Signing Key</source>
         <translation>Neuer Signaturschlüssel</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="92"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="91"/>
         <source>Key File</source>
         <translation>Schlüsseldatei</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="97"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="96"/>
         <source>Choose a key file, or make one with New Key…</source>
         <translation>Wählen Sie eine Schlüsseldatei oder erzeugen Sie eine mit „Neuer Schlüssel…“</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="98"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="97"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="104"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="103"/>
         <source>Displays trust</source>
         <translation>Displays vertrauen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="110"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="109"/>
         <source>Publish</source>
         <translation>Veröffentlichen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="113"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="112"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="161"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="160"/>
         <source>The key could not be made: %1</source>
         <translation>Der Schlüssel konnte nicht erzeugt werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="184"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="183"/>
         <source>Publishing failed: %1</source>
         <translation>Veröffentlichen fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="192"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="191"/>
         <source>Give a destination and a channel.</source>
         <translation>Geben Sie ein Ziel und einen Kanal an.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="196"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="195"/>
         <source>Choose the key file that signs the channel, or make one with New Key….</source>
         <translation>Wählen Sie die Schlüsseldatei, die den Kanal signiert, oder erzeugen Sie eine mit „Neuer Schlüssel…“.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="261"/>
+        <location filename="../../src/editor/sheets/publish_sheet.cpp" line="254"/>
         <source>Published. Displays that follow “%1” switch at their next poll.</source>
         <translation>Veröffentlicht. Displays, die „%1“ folgen, wechseln bei ihrer nächsten Abfrage.</translation>
     </message>

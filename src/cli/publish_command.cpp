@@ -5,7 +5,6 @@
 #include "export/check_report.h"
 #include "publish/channel_publisher.h"
 #include "publish/signing.h"
-#include "publish/webdav_publisher.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -58,12 +57,7 @@ int runKeygen(const QString& file, CommandOutput io) {
 
 int runPublish(const QString& file, const QString& destination, const PublishRequest& request,
                CommandOutput io) {
-    const QUrl address(destination);
-    // A file:// address is the folder it names.
-    const QString folder = address.isLocalFile() ? address.toLocalFile() : destination;
-    const bool web =
-        address.scheme() == QLatin1StringView("http") || address.scheme() == QLatin1StringView("https");
-    if (web && request.pruneKeep > 0) {
+    if (isWebDestination(destination) && request.pruneKeep > 0) {
         io.err << CliText::tr("Publishing failed: --prune works on a folder; prune the folder the web server "
                               "serves.")
                << Qt::endl;
@@ -104,12 +98,10 @@ int runPublish(const QString& file, const QString& destination, const PublishReq
             printStep(io, published ? 1.0 : 0.6 + 0.39 * std::min(1.0, uploaded / files), line);
         };
         const QByteArray& secret = std::get<QByteArray>(key);
-        if (web)
-            publishToWebDav(bundle, address, request.channel, secret, steps);
-        else
-            publishToFolder(bundle, folder, request.channel, secret, steps);
+        publishToDestination(bundle, destination, request.channel, secret, steps);
         if (request.pruneKeep > 0)
-            pruneFolder(folder, request.pruneKeep, [&](const QString& line) { printStep(io, 1.0, line); });
+            pruneFolder(destinationFolder(destination), request.pruneKeep,
+                        [&](const QString& line) { printStep(io, 1.0, line); });
     } catch (const PublishError& error) {
         io.err << CliText::tr("Publishing failed: %1").arg(escapedForLine(error.message, false)) << Qt::endl;
         return exitFailure;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QUrl>
 #include <QUuid>
 
 #include <algorithm>
@@ -103,54 +104,76 @@ ChannelManifest describeBundle(const QString& bundleFolder) {
     return manifest;
 }
 
-PublishOutcome publishToFolder(const QString& bundleFolder, const QString& destination,
-                               const QString& channel, const QByteArray& secretKey, const PublishLog& log) {
+namespace {
+
+class FolderStore final : public ChannelStore {
+public:
+    explicit FolderStore(const QString& destination)
+        : root_(destination) {
+        if (!QDir().mkpath(root_.absolutePath()))
+            fail(PublishText::tr("The folder “%1” cannot be made.").arg(destination));
+    }
+    bool hasObject(const QString& path, qint64 size) override {
+        const QFileInfo object(root_.filePath(path));
+        return object.exists() && object.size() == size;
+    }
+    qint64 putObject(const QString& path, const QString& sourceFile) override {
+        return writeObject(sourceFile, root_.filePath(path));
+    }
+    qint64 lastSequence(const QString& channel) override {
+        // Its current manifest's or its history's: a manifest removed by hand does not restart it.
+        qint64 last = 0;
+        if (const QList<qint64> history = historySequences(root_, channel); !history.isEmpty())
+            last = history.first();
+        QFile current(root_.filePath(channel_layout::manifestPath(channel)));
+        if (current.open(QIODevice::ReadOnly)) {
+            const auto parsed = parseChannelManifest(current.read(ChannelManifest::largestBytes + 1));
+            if (const auto* manifest = std::get_if<ChannelManifest>(&parsed))
+                last = std::max(last, manifest->sequence);
+        }
+        return last;
+    }
+    void putAtomically(const QString& path, const QByteArray& bytes) override {
+        writeAtomically(root_.filePath(path), bytes);
+    }
+
+private:
+    QDir root_;
+};
+
+} // namespace
+
+PublishOutcome publishInto(ChannelStore& store, const QString& bundleFolder, const QString& channel,
+                           const QByteArray& secretKey, const PublishLog& log) {
     const auto say = [&](const QString& line) {
         if (log)
             log(line);
     };
-    if (!channel_layout::isValidChannelName(channel))
-        fail(PublishText::tr("“%1” is no channel name: use letters, digits, “.”, “_” and “-”.").arg(channel));
-    if (secretKey.size() != 64)
-        fail(PublishText::tr("The signing key is no key."));
-    const QDir root(destination);
-    if (!QDir().mkpath(root.absolutePath()))
-        fail(PublishText::tr("The folder “%1” cannot be made.").arg(destination));
-
     PublishOutcome outcome;
     say(PublishText::tr("Hashing the bundle..."));
     outcome.manifest = describeBundle(bundleFolder);
     const QDir bundle(bundleFolder);
+    QSet<QByteArray> done; // a file twice in a bundle is one object
     for (const ChannelFile& file : std::as_const(outcome.manifest.files)) {
-        const QString target = root.filePath(channel_layout::objectPath(file.sha256));
-        if (QFileInfo(target).size() == file.size && QFileInfo::exists(target)) {
+        if (done.contains(file.sha256))
+            continue;
+        done.insert(file.sha256);
+        const QString object = channel_layout::objectPath(file.sha256);
+        if (store.hasObject(object, file.size)) {
             ++outcome.objectsPresent;
             continue;
         }
-        outcome.bytesWritten += writeObject(bundle.filePath(file.path), target);
+        outcome.bytesWritten += store.putObject(object, bundle.filePath(file.path));
         ++outcome.objectsWritten;
         say(PublishText::tr("Uploaded: %1").arg(file.path));
     }
-
-    // One more than any sequence the channel has had, its current manifest's or its history's.
-    qint64 last = 0;
-    if (const QList<qint64> history = historySequences(root, channel); !history.isEmpty())
-        last = history.first();
-    QFile current(root.filePath(channel_layout::manifestPath(channel)));
-    if (current.open(QIODevice::ReadOnly)) {
-        const auto parsed = parseChannelManifest(current.read(ChannelManifest::largestBytes + 1));
-        if (const auto* manifest = std::get_if<ChannelManifest>(&parsed))
-            last = std::max(last, manifest->sequence);
-    }
-    outcome.manifest.sequence = last + 1;
+    outcome.manifest.sequence = store.lastSequence(channel) + 1;
     outcome.manifest.channel = channel;
     outcome.manifest.publishedAt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
-
     const QByteArray json = outcome.manifest.toJson();
-    const QByteArray signature = signMessage(json, secretKey);
-    writeAtomically(root.filePath(channel_layout::historyPath(channel, outcome.manifest.sequence)), json);
-    writeAtomically(root.filePath(channel_layout::signaturePath(channel)), signature);
-    writeAtomically(root.filePath(channel_layout::manifestPath(channel)), json);
+    store.putAtomically(channel_layout::historyPath(channel, outcome.manifest.sequence), json);
+    store.putAtomically(channel_layout::signaturePath(channel), signMessage(json, secretKey));
+    store.putAtomically(channel_layout::manifestPath(channel), json);
     say(PublishText::tr("Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.")
             .arg(outcome.manifest.show)
             .arg(outcome.manifest.sequence)
@@ -158,6 +181,30 @@ PublishOutcome publishToFolder(const QString& bundleFolder, const QString& desti
             .arg(outcome.objectsWritten)
             .arg(outcome.manifest.files.size()));
     return outcome;
+}
+
+void checkPublishRequest(const QString& channel, const QByteArray& secretKey) {
+    if (!channel_layout::isValidChannelName(channel))
+        fail(PublishText::tr("“%1” is no channel name: use letters, digits, “.”, “_” and “-”.").arg(channel));
+    if (secretKey.size() != 64)
+        fail(PublishText::tr("The signing key is no key."));
+}
+
+PublishOutcome publishToFolder(const QString& bundleFolder, const QString& destination,
+                               const QString& channel, const QByteArray& secretKey, const PublishLog& log) {
+    checkPublishRequest(channel, secretKey);
+    FolderStore store(destination);
+    return publishInto(store, bundleFolder, channel, secretKey, log);
+}
+
+bool isWebDestination(const QString& destination) {
+    const QString scheme = QUrl(destination).scheme();
+    return scheme == QLatin1StringView("http") || scheme == QLatin1StringView("https");
+}
+
+QString destinationFolder(const QString& destination) {
+    const QUrl address(destination);
+    return address.isLocalFile() ? address.toLocalFile() : destination;
 }
 
 PruneOutcome pruneFolder(const QString& destination, int keep, const PublishLog& log) {

@@ -126,73 +126,62 @@ private:
 
 } // namespace
 
-PublishOutcome publishToWebDav(const QString& bundleFolder, const QUrl& destination, const QString& channel,
-                               const QByteArray& secretKey, const PublishLog& log) {
-    const auto say = [&](const QString& line) {
-        if (log)
-            log(line);
-    };
-    if (!channel_layout::isValidChannelName(channel))
-        throw PublishError{
-            WebDavText::tr("“%1” is no channel name: use letters, digits, “.”, “_” and “-”.").arg(channel)};
-    if (secretKey.size() != 64)
-        throw PublishError{WebDavText::tr("The signing key is no key.")};
-    WebDav server(destination);
-    PublishOutcome outcome;
-    say(WebDavText::tr("Hashing the bundle..."));
-    outcome.manifest = describeBundle(bundleFolder);
-    const QDir bundle(bundleFolder);
-    QSet<QByteArray> done;
-    for (const ChannelFile& file : std::as_const(outcome.manifest.files)) {
-        if (done.contains(file.sha256))
-            continue;
-        done.insert(file.sha256);
-        const QString object = channel_layout::objectPath(file.sha256);
-        const WebDav::Answer head = server.send("HEAD", object);
+namespace {
+
+class WebDavStore final : public ChannelStore {
+public:
+    explicit WebDavStore(const QUrl& destination)
+        : server_(destination) {}
+    bool hasObject(const QString& path, qint64 size) override {
+        const WebDav::Answer head = server_.send("HEAD", path);
         if (!head.error.isEmpty())
-            server.fail(object, head);
-        if (head.status == 200 && head.length == file.size) {
-            ++outcome.objectsPresent;
-            continue;
-        }
-        QFile source(bundle.filePath(file.path));
+            server_.fail(path, head);
+        return head.status == 200 && head.length == size;
+    }
+    qint64 putObject(const QString& path, const QString& sourceFile) override {
+        QFile source(sourceFile);
         if (!source.open(QIODevice::ReadOnly))
             throw PublishError{
-                WebDavText::tr("“%1” cannot be read: %2").arg(file.path, source.errorString())};
-        server.put(object, source);
-        outcome.bytesWritten += file.size;
-        ++outcome.objectsWritten;
-        say(WebDavText::tr("Uploaded: %1").arg(file.path));
+                WebDavText::tr("“%1” cannot be read: %2").arg(sourceFile, source.errorString())};
+        server_.put(path, source);
+        return source.size();
     }
-
-    qint64 last = 0;
-    const WebDav::Answer current = server.send("GET", channel_layout::manifestPath(channel));
-    if (current.status == 200) {
+    qint64 lastSequence(const QString& channel) override {
+        const QString path = channel_layout::manifestPath(channel);
+        const WebDav::Answer current = server_.send("GET", path);
+        if (current.status == 404)
+            return 0;
+        if (current.status != 200)
+            server_.fail(path, current);
         // Whatever answers instead of the manifest (a login page), the sequence must not start again.
         const auto parsed = parseChannelManifest(current.body);
-        const auto* manifest = std::get_if<ChannelManifest>(&parsed);
-        if (!manifest)
-            throw PublishError{
-                WebDavText::tr("The server's “%1” is no manifest, so the next sequence is not known: %2")
-                    .arg(channel_layout::manifestPath(channel), std::get<QString>(parsed))};
-        last = manifest->sequence;
-    } else if (current.status != 404) {
-        server.fail(channel_layout::manifestPath(channel), current);
+        if (const auto* manifest = std::get_if<ChannelManifest>(&parsed))
+            return manifest->sequence;
+        throw PublishError{
+            WebDavText::tr("The server's “%1” is no manifest, so the next sequence is not known: %2")
+                .arg(path, std::get<QString>(parsed))};
     }
-    outcome.manifest.sequence = last + 1;
-    outcome.manifest.channel = channel;
-    outcome.manifest.publishedAt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch(), Qt::UTC);
-    const QByteArray json = outcome.manifest.toJson();
-    server.put(channel_layout::historyPath(channel, outcome.manifest.sequence), json);
-    server.put(channel_layout::signaturePath(channel), signMessage(json, secretKey));
-    server.put(channel_layout::manifestPath(channel), json);
-    say(WebDavText::tr("Published “%1” as %2 in channel “%3”: %4 of %5 files uploaded.")
-            .arg(outcome.manifest.show)
-            .arg(outcome.manifest.sequence)
-            .arg(channel)
-            .arg(outcome.objectsWritten)
-            .arg(outcome.manifest.files.size()));
-    return outcome;
+    void putAtomically(const QString& path, const QByteArray& bytes) override { server_.put(path, bytes); }
+
+private:
+    WebDav server_;
+};
+
+} // namespace
+
+PublishOutcome publishToWebDav(const QString& bundleFolder, const QUrl& destination, const QString& channel,
+                               const QByteArray& secretKey, const PublishLog& log) {
+    checkPublishRequest(channel, secretKey);
+    WebDavStore store(destination);
+    return publishInto(store, bundleFolder, channel, secretKey, log);
+}
+
+PublishOutcome publishToDestination(const QString& bundleFolder, const QString& destination,
+                                    const QString& channel, const QByteArray& secretKey,
+                                    const PublishLog& log) {
+    return isWebDestination(destination)
+               ? publishToWebDav(bundleFolder, QUrl(destination), channel, secretKey, log)
+               : publishToFolder(bundleFolder, destinationFolder(destination), channel, secretKey, log);
 }
 
 } // namespace vistrelle

@@ -49,9 +49,10 @@ protected:
                         (with ? *with : keys).secretKey);
     }
     QString web(const QString& relative) const { return QDir(work.filePath("web")).filePath(relative); }
-    std::unique_ptr<ChannelFollower> follower() {
+    // A display following the channel at `channel`, the published folder itself unless given.
+    std::unique_ptr<ChannelFollower> follower(const QUrl& channel = {}) {
         ChannelFollower::Options options;
-        options.channel = QUrl::fromLocalFile(web("channels/lobby/"));
+        options.channel = channel.isEmpty() ? QUrl::fromLocalFile(web("channels/lobby/")) : channel;
         options.trustedKey = keys.publicKey;
         options.stateFolder = work.filePath("display");
         return std::make_unique<ChannelFollower>(options, clock, network);
@@ -229,11 +230,8 @@ TEST_F(ChannelFollowerTest, OverHttpAnUnchangedManifestCostsOneRequestAndBusySer
             return test::LocalHttpServer::Response{503, {}, {{"Retry-After", "120"}}, false};
         return serveStatic(root, request);
     });
-    ChannelFollower::Options options;
-    options.channel = server.url("/channels/lobby/");
-    options.trustedKey = keys.publicKey;
-    options.stateFolder = work.filePath("display");
-    ChannelFollower display(options, clock, network);
+    const auto following = follower(server.url("/channels/lobby/"));
+    ChannelFollower& display = *following;
     QSignalSpy ready(&display, &ChannelFollower::showReady);
     display.start();
     settle(display);
@@ -296,11 +294,8 @@ TEST_F(ChannelFollowerTest, PublishedOverWebDavToNginxAndFollowedFromIt) {
         QByteArray(50000, 'h'));
     EXPECT_TRUE(QDir(work.filePath("served/signage/objects/sha256")).entryList(QDir::Files).isEmpty());
 
-    ChannelFollower::Options options;
-    options.channel = nginx.url("/signage/channels/lobby/");
-    options.trustedKey = keys.publicKey;
-    options.stateFolder = work.filePath("display");
-    ChannelFollower display(options, clock, network);
+    const auto following = follower(nginx.url("/signage/channels/lobby/"));
+    ChannelFollower& display = *following;
     QSignalSpy ready(&display, &ChannelFollower::showReady);
     display.start();
     settle(display);

@@ -4,7 +4,6 @@
 #include "platform/preferences.h"
 #include "publish/channel_publisher.h"
 #include "publish/signing.h"
-#include "publish/webdav_publisher.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -234,13 +233,7 @@ void PublishSheet::deployed() {
     };
     publishing_watcher_.setFuture(QtConcurrent::run([bundle, destination, channel, secret, log]() -> QString {
         try {
-            const QUrl address(destination);
-            if (address.scheme() == QLatin1StringView("http") ||
-                address.scheme() == QLatin1StringView("https"))
-                publishToWebDav(bundle, address, channel, secret, log);
-            else
-                publishToFolder(bundle, address.isLocalFile() ? address.toLocalFile() : destination, channel,
-                                secret, log);
+            publishToDestination(bundle, destination, channel, secret, log);
         } catch (const PublishError& error) {
             return error.message;
         }
