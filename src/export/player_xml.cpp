@@ -1,6 +1,7 @@
 #include "export/player_xml.h"
 
 #include "export/property_order.h"
+#include "export/schedule_xml.h"
 #include "export/xml_text.h"
 #include "media/path_resolver.h"
 #include "model/uuid_text.h"
@@ -73,7 +74,11 @@ void appendScreen(QString& xml, const KioskScreen& s, qsizetype position, const 
     xml += QStringLiteral("/>\n        <transition effect=\"") +
            xmlEscape(storedString(s.transition.effect)) + QStringLiteral("\" duration=\"") +
            xmlDouble(s.transition.duration);
-    xml += QStringLiteral("\"/>\n        <components>");
+    xml += QStringLiteral("\"/>");
+    // Only where there is one, so a show without schedules keeps its player data byte for byte.
+    if (s.schedule)
+        xml += QStringLiteral("\n        ") + scheduleXmlElement(*s.schedule);
+    xml += QStringLiteral("\n        <components>");
     for (const PlacedComponent& component : s.components)
         appendComponent(xml, component, names);
     xml += QStringLiteral("        </components>\n    </screen>");
@@ -118,7 +123,10 @@ QString generateProjectXML(const KioskProject& project, const ResourceNameMap& n
            xmlEscape(gradient ? storedString(gradient->direction) : QString());
     xml += u'"' + twentySpaces + QStringLiteral("imagePath=\"") +
            xmlEscape(rewrittenMediaPath(background.imagePath, names));
-    xml += QStringLiteral("\"/>\n    </settings>\n    <screens>");
+    xml += QStringLiteral("\"/>");
+    if (const std::optional<ScreenSchedule>& hours = settings.openingHours)
+        xml += QStringLiteral("\n        ") + openingHoursXmlElement(*hours);
+    xml += QStringLiteral("\n    </settings>\n    <screens>");
     for (qsizetype i = 0; i < project.screens.size(); ++i)
         appendScreen(xml, project.screens[i], i, names);
     xml += QStringLiteral("    </screens>\n    <resources>");

@@ -1,5 +1,6 @@
 #include "export/player_xml_reader.h"
 
+#include "export/schedule_xml.h"
 #include "export/xml_numbers.h"
 #include "model/enumerations.h"
 #include "model/stored_enum.h"
@@ -207,6 +208,16 @@ private:
         return b;
     }
 
+    // A schedule that cannot be read stops the reading: playing a screen at the wrong times is worse than
+    // the display keeping the show it has.
+    ScreenSchedule schedule() {
+        const std::optional<ScreenSchedule> s = scheduleFromXmlAttributes(attributes_);
+        if (!s)
+            fail(QCoreApplication::translate("PlayerXml",
+                                             "A schedule's dates, weekdays or times cannot be read."));
+        return *s;
+    }
+
     void startElement() {
         attributes_ = xml_.attributes();
         text_.clear();
@@ -232,6 +243,10 @@ private:
                     .value_or(TransitionEffect::none);
             if (const std::optional<double> d = finiteNumber(attribute(QLatin1StringView("duration"))))
                 screen_->transition.duration = std::clamp(*d, 0.0, 60.0);
+        } else if (element == QLatin1StringView("schedule") && screen_) {
+            screen_->schedule = schedule();
+        } else if (element == QLatin1StringView("openingHours") && !screen_) {
+            data_.project.settings.openingHours = schedule();
         } else if (element == QLatin1StringView("component") && screen_) {
             const std::optional<ComponentType> type =
                 fromStoredString<ComponentType>(attribute(QLatin1StringView("type")));

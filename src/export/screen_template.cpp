@@ -1,6 +1,7 @@
 #include "export/screen_template.h"
 
 #include "export/property_order.h"
+#include "export/schedule_xml.h"
 #include "export/xml_numbers.h"
 #include "export/xml_text.h"
 #include "model/uuid_text.h"
@@ -25,7 +26,10 @@ QString exportScreenXML(const KioskScreen& s) {
            xmlEscape(s.background.imagePath.value_or(QString()));
     xml += QStringLiteral("\"/>\n    <transition effect=\"") + storedString(s.transition.effect) +
            QStringLiteral("\" duration=\"") + xmlDouble(s.transition.duration);
-    xml += QStringLiteral("\"/>\n    <components>");
+    xml += QStringLiteral("\"/>");
+    if (s.schedule)
+        xml += QStringLiteral("\n    ") + scheduleXmlElement(*s.schedule);
+    xml += QStringLiteral("\n    <components>");
     for (const PlacedComponent& c : s.components) {
         xml += QStringLiteral("    <component type=\"") + storedString(c.componentType) +
                QStringLiteral("\" x=\"") + xmlDouble(c.position.x) + QStringLiteral("\" y=\"") +
@@ -83,6 +87,8 @@ private:
             readBackground();
         else if (element == QLatin1StringView("transition"))
             readTransition();
+        else if (element == QLatin1StringView("schedule"))
+            screen_.schedule = scheduleFromXmlAttributes(attributes_); // unreadable: always, like a default
         else if (element == QLatin1StringView("component"))
             readComponent();
         else if (element == QLatin1StringView("property"))

@@ -338,6 +338,7 @@ private:
             s.weekdays.append(int(weekday));
         }
         s.windows = listOr(o, L("windows"), &ProjectDecoder::timeWindow);
+        s.alert = scalarOr(o, L("alert"), false, &ProjectDecoder::boolean);
         return s;
     }
 
@@ -447,6 +448,8 @@ private:
         s.deployPassword = scalarOr(o, L("deployPassword"), QString(), &ProjectDecoder::string);
         s.inheritFirstScreenBackground =
             scalarOr(o, L("inheritFirstScreenBackground"), true, &ProjectDecoder::boolean);
+        if (optional(o, L("openingHours")))
+            s.openingHours = scalar(o, L("openingHours"), &ProjectDecoder::schedule);
         return s;
     }
 

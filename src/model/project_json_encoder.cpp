@@ -146,6 +146,8 @@ private:
 
     void schedule(const ScreenSchedule& s) {
         w_.beginObject();
+        if (s.alert)
+            boolean(L("alert"), true);
         if (s.from)
             string(L("from"), s.from->toString(Qt::ISODate));
         if (s.until)
@@ -252,6 +254,8 @@ private:
         string(L("deployPassword"), s.deployPassword);
         integer(L("gridSize"), s.gridSize);
         boolean(L("inheritFirstScreenBackground"), s.inheritFirstScreenBackground);
+        if (s.openingHours)
+            field(L("openingHours"), [&] { schedule(*s.openingHours); });
         boolean(L("showGrid"), s.showGrid);
         boolean(L("showGuides"), s.showGuides);
         boolean(L("snapToGrid"), s.snapToGrid);

@@ -159,6 +159,8 @@ struct ProjectSettings {
     bool showGuides = true;
     QString deployPassword;
     bool inheritFirstScreenBackground = true;
+    // When the displays are on (weekdays and daily windows); none means always.
+    std::optional<ScreenSchedule> openingHours;
 
     bool operator==(const ProjectSettings&) const = default;
 };

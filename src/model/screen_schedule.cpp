@@ -38,6 +38,47 @@ std::optional<int> scheduleTimeFromText(const QString& text) {
     return hours * 60 + minutes;
 }
 
+QString scheduleWeekdaysText(const QList<int>& weekdays) {
+    QStringList parts;
+    for (const int day : weekdays)
+        parts << QString::number(day);
+    return parts.join(u',');
+}
+
+std::optional<QList<int>> scheduleWeekdaysFromText(const QString& text) {
+    QList<int> weekdays;
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int day = part.trimmed().toInt(&ok);
+        if (!ok || day < 1 || day > 7)
+            return std::nullopt;
+        weekdays << day;
+    }
+    return weekdays;
+}
+
+QString scheduleWindowsText(const QList<TimeWindow>& windows) {
+    QStringList parts;
+    for (const TimeWindow& window : windows)
+        parts << scheduleTimeText(window.startMinute) + u'-' + scheduleTimeText(window.endMinute);
+    return parts.join(u' ');
+}
+
+std::optional<QList<TimeWindow>> scheduleWindowsFromText(const QString& text) {
+    QList<TimeWindow> windows;
+    for (const QString& part : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList ends = part.split(u'-');
+        if (ends.size() != 2)
+            return std::nullopt;
+        const std::optional<int> start = scheduleTimeFromText(ends[0]);
+        const std::optional<int> end = scheduleTimeFromText(ends[1]);
+        if (!start || !end)
+            return std::nullopt;
+        windows << TimeWindow{*start, *end};
+    }
+    return windows;
+}
+
 bool isScheduledAt(const ScreenSchedule& schedule, const QDateTime& moment) {
     const QDateTime local = moment.toLocalTime();
     const QDate today = local.date();

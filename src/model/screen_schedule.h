@@ -27,6 +27,8 @@ struct ScreenSchedule {
     std::optional<QDate> until;
     QList<int> weekdays; // 1 Monday … 7 Sunday
     QList<TimeWindow> windows;
+    // An alert plays whenever it is scheduled, ahead of the normal sequence.
+    bool alert = false;
 
     bool operator==(const ScreenSchedule&) const = default;
 };
@@ -34,6 +36,13 @@ struct ScreenSchedule {
 // "06:00", and back (none for anything but HH:MM from 00:00 to 24:00).
 QString scheduleTimeText(int minute);
 std::optional<int> scheduleTimeFromText(const QString& text);
+
+// Weekdays as "1,2,3" and windows as "06:00-10:00 22:00-02:00", and back (none for anything else): the
+// player data's attributes.
+QString scheduleWeekdaysText(const QList<int>& weekdays);
+std::optional<QList<int>> scheduleWeekdaysFromText(const QString& text);
+QString scheduleWindowsText(const QList<TimeWindow>& windows);
+std::optional<QList<TimeWindow>> scheduleWindowsFromText(const QString& text);
 
 // Whether a screen with `schedule` plays at `moment` (taken in local time, so a window keeps its wall-clock
 // times across a change to or from daylight-saving time).

@@ -170,7 +170,13 @@ void PlayerController::takeLoaded(const ShowLoad& load) {
         pending_.reset();
         return;
     }
-    // A new show waits for the end of the screen on view.
+    // A new show waits for the end of the screen on view; with nothing on view (closed) it goes up at once.
+    KioskPreviewView* view = services_.window->view();
+    if (view && view->playback().currentScreenIndex() < 0) {
+        pending_.reset();
+        play(*load.show);
+        return;
+    }
     pending_ = *load.show;
 }
 
@@ -186,13 +192,15 @@ void PlayerController::screenSettled(qint64 index) {
     screen_ = index;
     screenStart_ = services_.now();
     screenStartedAt_ = services_.scheduler->now();
-    // A show of one screen never changes screens: the end of each hold is its boundary (for the log and for
-    // a newer deploy to take over).
-    if (playing_->project.screens.size() == 1)
-        loopTimer_ = services_.scheduler->singleShot(
-            PreviewPlayback::holdSeconds(&playing_->project.screens.first()), [this] { screenSettled(0); });
-    else
-        loopTimer_.reset();
+    // A screen that plays on after its hold (a show of one, or the only one scheduled at the time) never
+    // changes screens: the end of each hold is its boundary (for the log and for a newer deploy to take
+    // over). A little later than the hold, so a screen that does change settles first.
+    loopTimer_ = services_.scheduler->singleShot(
+        PreviewPlayback::holdSeconds(&playing_->project.screens[index]) + 0.25, [this, index] {
+            KioskPreviewView* view = services_.window->view();
+            if (view && view->playback().currentScreenIndex() == index && !view->playback().isTransitioning())
+                screenSettled(index);
+        });
     writeStatus();
 }
 

@@ -36,6 +36,7 @@ void PlayerWindow::play(const LoadedShow& show) {
     services.liveMedia = options_.liveMedia ? options_.liveMedia(show.project) : nullptr;
     if (options_.scheduler)
         services.scheduler = options_.scheduler();
+    services.wallClock = options_.wallClock;
     services.printLine = [](const QString&) {}; // a display has no one reading standard output
     services.openWebPage = [] {};
     auto* next = new KioskPreviewView(show.project, std::move(services), this);

@@ -29,6 +29,8 @@ public:
         std::function<LiveMediaFactory*(const KioskProject&)> liveMedia;
         // The clock each show plays on; none: the event loop's.
         std::function<std::unique_ptr<Scheduler>()> scheduler;
+        // The local time schedules go by; none: the system's.
+        std::function<QDateTime()> wallClock;
     };
 
     explicit PlayerWindow(Options options, QWidget* parent = nullptr);

@@ -117,6 +117,7 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
     hooks.printLine = [this](const QString& line) { services_.printLine(line); };
     hooks.print = [this] { printCurrentScreen(); };
     hooks.openWebPage = [this] { services_.openWebPage(); };
+    hooks.wallClock = services_.wallClock;
     playback_ = std::make_unique<PreviewPlayback>(project_, *services_.scheduler, std::move(hooks));
     layers_ = std::make_unique<ScreenLayers>(project_);
 
@@ -238,11 +239,14 @@ void KioskPreviewView::settleOn(qint64 screen, Announce announce) {
     if (!exists) {
         media_->setVideoScreens({}, {});
         layers_->keepOnly({});
+        if (started_ && announce == Announce::yes)
+            emit screenSettled(screen); // nothing on view (closed): also a boundary for the player
         return;
     }
     // The screen after this one is drawn and its videos loaded while this one is held, ready for
     // its transition.
-    const qint64 upcoming = (screen + 1) % count;
+    const qint64 expected = playback_->upcomingScreenIndex();
+    const qint64 upcoming = expected >= 0 ? expected : screen;
     media_->setVideoScreens({screen, upcoming}, {screen});
     layers_->keepOnly({screen, upcoming});
     layers_->prepare(upcoming, media_->pictures(upcoming));

@@ -42,6 +42,8 @@ public:
         // Escape is left to the window.
         bool fillsView = false;
         int rotation = 0;
+        // The local time schedules go by; none: the system's.
+        std::function<QDateTime()> wallClock;
     };
 
     KioskPreviewView(KioskProject project, Services services, QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "preview/preview_playback.h"
 
+#include "model/screen_sequence.h"
+
 #include <QUuid>
 
 #include <algorithm>
@@ -10,7 +12,11 @@ namespace vistrelle {
 PreviewPlayback::PreviewPlayback(KioskProject project, Scheduler& scheduler, Hooks hooks)
     : project_(std::move(project))
     , scheduler_(scheduler)
-    , hooks_(std::move(hooks)) {}
+    , hooks_(std::move(hooks))
+    , timeAware_(isTimeAware(project_)) {
+    if (!hooks_.wallClock)
+        hooks_.wallClock = [] { return QDateTime::currentDateTime(); };
+}
 
 PreviewPlayback::~PreviewPlayback() {
     stop();
@@ -44,13 +50,53 @@ TransitionEffect PreviewPlayback::transitionEffect() const {
 }
 
 void PreviewPlayback::start() {
+    if (timeAware_) {
+        const QDateTime now = wallTime();
+        if (mustLeaveAt(project_, currentScreenIndex_, now))
+            currentScreenIndex_ = nextScreenAt(project_, -1, now).value_or(-1);
+        watchScheduleBoundary();
+    }
     scheduleAdvanceTimer();
 }
 
 void PreviewPlayback::stop() {
     advanceTimer_.reset();
     tickTimer_.reset();
+    boundaryTimer_.reset();
     ++transitionGeneration_;
+}
+
+qint64 PreviewPlayback::upcomingScreenIndex() const {
+    const qint64 count = project_.screens.size();
+    if (timeAware_) {
+        const QDateTime endOfHold = wallTime().addMSecs(qint64(holdSeconds(currentScreen()) * 1000));
+        return nextScreenAt(project_, currentScreenIndex_, endOfHold).value_or(-1);
+    }
+    return count > 0 ? (currentScreenIndex_ + 1) % count : -1;
+}
+
+QDateTime PreviewPlayback::wallTime() const {
+    return hooks_.wallClock();
+}
+
+void PreviewPlayback::watchScheduleBoundary() {
+    const QDateTime now = wallTime();
+    const QDateTime boundary = nextShowBoundary(project_, now);
+    const double seconds = std::max(double(now.msecsTo(boundary)) / 1000.0, 0.001);
+    boundaryTimer_ = scheduler_.singleShot(seconds, [this, boundary] { scheduleBoundaryReached(boundary); });
+}
+
+void PreviewPlayback::scheduleBoundaryReached(const QDateTime& boundary) {
+    const QDateTime now = wallTime();
+    if (now < boundary) { // a timer a hair early, or the clock set back: wait for the moment itself
+        const double seconds = std::max(double(now.msecsTo(boundary)) / 1000.0, 0.001);
+        boundaryTimer_ =
+            scheduler_.singleShot(seconds, [this, boundary] { scheduleBoundaryReached(boundary); });
+        return;
+    }
+    watchScheduleBoundary();
+    if (!isTransitioning_ && mustLeaveAt(project_, currentScreenIndex_, now))
+        advanceToNextScreen();
 }
 
 void PreviewPlayback::setCurrentScreenIndex(qint64 index) {
@@ -66,12 +112,16 @@ void PreviewPlayback::scheduleAdvanceTimer() {
 
 void PreviewPlayback::advanceToNextScreen() {
     const qint64 count = project_.screens.size();
-    const qint64 next = currentScreenIndex_ + 1 < count ? currentScreenIndex_ + 1 : 0;
+    const qint64 next = timeAware_ ? nextScreenAt(project_, currentScreenIndex_, wallTime()).value_or(-1)
+                        : currentScreenIndex_ + 1 < count ? currentScreenIndex_ + 1
+                                                          : 0;
     nextScreenIndex_ = next;
     const KioskScreen* leaving = currentScreen();
     const TransitionStyle transition = leaving ? leaving->transition : TransitionStyle{};
-    if (transition.effect == TransitionEffect::none) {
-        jumpToScreen(next);
+    // Into or out of nothing (closed, or nothing scheduled) is a cut.
+    if (transition.effect == TransitionEffect::none || next < 0 || !leaving) {
+        // With schedules the same screen again is held again, to look at the time after each hold.
+        jumpToScreen(next, timeAware_ ? Hold::again : Hold::asBefore);
         return;
     }
     const qint64 generation = ++transitionGeneration_;
@@ -98,7 +148,10 @@ void PreviewPlayback::tick(qint64 generation, double start, double duration, qin
     }
     isTransitioning_ = false;
     transitionProgress_ = 0;
-    setCurrentScreenIndex(next);
+    if (next == currentScreenIndex_ && timeAware_)
+        scheduleAdvanceTimer();
+    else
+        setCurrentScreenIndex(next);
     notify();
 }
 

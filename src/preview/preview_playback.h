@@ -1,7 +1,9 @@
 #pragma once
 
 #include "model/project_model.h"
+
 #include "platform/scheduler.h"
+#include <QDateTime>
 
 #include <functional>
 #include <memory>
@@ -14,7 +16,10 @@ namespace vistrelle {
 // injectable scheduler, so tests play a show in virtual time.
 //
 // Screens play in list order, each for its duration but at least 3 seconds,
-// and loop; each change uses the transition of the screen being left. A jump
+// and loop; each change uses the transition of the screen being left. In a
+// show with schedules the next screen is the next one scheduled at the time
+// (alerts first), the screen on view gives way at once when its time is up,
+// and nothing is shown (index -1) while nothing may play. A jump
 // (a button's navigation) changes at once and ends a running transition: every
 // jump, new transition and stop bumps the generation that animation ticks check.
 class PreviewPlayback {
@@ -24,6 +29,8 @@ public:
         std::function<void(const QString&)> printLine; // standard output
         std::function<void()> print;                   // "system:print"
         std::function<void()> openWebPage;             // "system:open_url"
+        // The display's local time, which schedules and opening hours go by; default: the system's.
+        std::function<QDateTime()> wallClock;
     };
 
     static constexpr double shortestHold = 3.0;
@@ -44,6 +51,8 @@ public:
     qint64 currentScreenIndex() const { return currentScreenIndex_; }
     qint64 nextScreenIndex() const { return nextScreenIndex_; }
     const KioskScreen* currentScreen() const { return screenAt(currentScreenIndex_); }
+    // The screen expected after the one on view (-1 for none), to be made ready while it is held.
+    qint64 upcomingScreenIndex() const;
     const KioskScreen* nextScreen() const { return screenAt(nextScreenIndex_); }
     bool isTransitioning() const { return isTransitioning_; }
     double transitionProgress() const { return transitionProgress_; }
@@ -74,6 +83,9 @@ private:
     const KioskScreen* screenAt(qint64 index) const;
     void setCurrentScreenIndex(qint64 index);
     void scheduleAdvanceTimer();
+    QDateTime wallTime() const;
+    void watchScheduleBoundary();
+    void scheduleBoundaryReached(const QDateTime& boundary);
     void tick(qint64 generation, double start, double duration, qint64 next);
     void showAlert(const QString& title, const QString& message);
     void navigate(const QString& target);
@@ -92,6 +104,8 @@ private:
     QString alertMessage_;
     std::unique_ptr<Scheduler::Timer> advanceTimer_;
     std::unique_ptr<Scheduler::Timer> tickTimer_;
+    std::unique_ptr<Scheduler::Timer> boundaryTimer_;
+    bool timeAware_ = false;
 };
 
 // The preview's zoom: 10 % steps up to 300 %, never below 10 %; its label ("100%").

@@ -1,8 +1,10 @@
 #include "export/player_xml_reader.h"
 
 #include "export/kiosk_deploy_manager.h"
+#include "export/player_xml.h"
 #include "export/slide_export.h"
 #include "media/image_cache.h"
+#include "media/path_resolver.h"
 #include "model/component_factory.h"
 #include "model/component_properties.h"
 #include "model/stored_enum.h"
@@ -205,4 +207,34 @@ TEST_F(PlayerXmlReaderTest, HostileOrBrokenFilesAreRefusedWithTheirPlace) {
     EXPECT_TRUE(readError(R"(<KioskProject><screens><screen id="x"><components>
 <component type="Hologram" x="0" y="0" width="1" height="1" zIndex="0"></component>)")
                     .description.contains("Hologram"));
+}
+
+TEST_F(PlayerXmlReaderTest, SchedulesAndOpeningHoursReachTheDisplayAndAnUnreadableOneStopsTheReading) {
+    KioskProject project;
+    project.screens.append(KioskScreen("Breakfast"));
+    project.screens.append(KioskScreen("Fire drill"));
+    const ScreenSchedule breakfast{
+        QDate(2026, 12, 1), std::nullopt, {1, 2, 3, 4, 5}, {{360, 600}, {1320, 120}}};
+    const ScreenSchedule drill{std::nullopt, QDate(2026, 12, 24), {}, {}, true};
+    project.screens[1].schedule = breakfast;
+    project.screens[2].schedule = drill;
+    project.settings.openingHours = ScreenSchedule{{}, {}, {6, 7}, {{480, 1200}}};
+    project.settings.deployPassword = "secret";
+
+    const QString xml = generateProjectXML(project, {}, PathResolver());
+    EXPECT_TRUE(xml.contains(R"(<schedule from="2026-12-01" until="" weekdays="1,2,3,4,5" )"
+                             R"(windows="06:00-10:00 22:00-02:00" alert="false"/>)"));
+    EXPECT_EQ(xml.count("<schedule "), 2) << "only the screens with a schedule have one";
+    const PlayerData read = deployAndRead(project);
+    EXPECT_FALSE(read.project.screens[0].schedule);
+    EXPECT_EQ(read.project.screens[1].schedule, breakfast);
+    EXPECT_EQ(read.project.screens[2].schedule, drill);
+    EXPECT_EQ(read.project.settings.openingHours, project.settings.openingHours);
+
+    for (const char* bad : {R"(windows="6-10")", R"(weekdays="8")", R"(from="Monday")"})
+        EXPECT_TRUE(readError(QStringLiteral(R"(<KioskProject><screens><screen id="x"><schedule %1/>)")
+                                  .arg(QLatin1StringView(bad))
+                                  .toUtf8())
+                        .description.contains("schedule"))
+            << bad;
 }

@@ -63,6 +63,11 @@ TEST(ScreenTemplateTest, ImportReadsBackWhatExportWrote) {
     EXPECT_EQ(imported.components[0].position, original.components[0].position);
     EXPECT_EQ(imported.components[0].properties, original.components[0].properties);
     EXPECT_NE(imported.components[0].id, original.components[0].id);
+    EXPECT_FALSE(imported.schedule);
+
+    KioskScreen scheduled = original;
+    scheduled.schedule = ScreenSchedule{QDate(2026, 1, 5), QDate(2026, 2, 1), {6, 7}, {{1080, 1320}}, true};
+    EXPECT_EQ(importScreenXML(exportScreenXML(scheduled).toUtf8()).schedule, scheduled.schedule);
 }
 
 TEST(ScreenTemplateTest, ImportFallsBackValueByValue) {

@@ -1,5 +1,6 @@
 #include "model/screen_schedule.h"
 #include "model/vistrelle_document.h"
+#include "support/berlin_time.h"
 
 #include <QTimeZone>
 
@@ -11,28 +12,7 @@ using namespace vistrelle;
 
 namespace {
 
-// Local time of Berlin for the test: its changes to and from summer time are known.
-class ScreenScheduleTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previous_ = qgetenv("TZ");
-        qputenv("TZ", "Europe/Berlin");
-        tzset();
-    }
-    void TearDown() override {
-        if (previous_.isEmpty())
-            qunsetenv("TZ");
-        else
-            qputenv("TZ", previous_);
-        tzset();
-    }
-    static QDateTime at(int year, int month, int day, int hour, int minute) {
-        return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::LocalTime);
-    }
-
-private:
-    QByteArray previous_;
-};
+class ScreenScheduleTest : public test_support::BerlinTimeTest {};
 
 } // namespace
 
