@@ -39,7 +39,8 @@ std::optional<ScreenSchedule> scheduleFromXmlAttributes(const QXmlStreamAttribut
     };
     schedule.from = day(QLatin1StringView("from"));
     schedule.until = day(QLatin1StringView("until"));
-    const auto weekdays = scheduleWeekdaysFromText(attributes.value(QLatin1StringView("weekdays")).toString());
+    const auto weekdays =
+        scheduleWeekdaysFromText(attributes.value(QLatin1StringView("weekdays")).toString());
     const auto windows = scheduleWindowsFromText(attributes.value(QLatin1StringView("windows")).toString());
     if (!readable || !weekdays || !windows)
         return std::nullopt;

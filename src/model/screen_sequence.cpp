@@ -1,6 +1,5 @@
 #include "model/screen_sequence.h"
 
-
 #include <algorithm>
 
 namespace vistrelle {
@@ -16,8 +15,7 @@ bool playsAt(const KioskScreen& screen, const QDateTime& moment) {
 }
 
 // The first index after `current`, wrapping round to `current` itself, that `accepts`.
-template <typename Accept>
-std::optional<qint64> firstAfter(qint64 count, qint64 current, Accept accepts) {
+template <typename Accept> std::optional<qint64> firstAfter(qint64 count, qint64 current, Accept accepts) {
     for (qint64 step = 1; step <= count; ++step) {
         const qint64 index = ((current < 0 ? -1 : current) + step) % count;
         if (accepts(index))
@@ -43,9 +41,8 @@ std::optional<qint64> nextScreenAt(const KioskProject& project, qint64 current, 
     const qint64 count = screens.size();
     if (count == 0 || !isOpenAt(project.settings, moment))
         return std::nullopt;
-    if (const auto alert = firstAfter(count, current, [&](qint64 i) {
-            return isAlert(screens[i]) && playsAt(screens[i], moment);
-        }))
+    if (const auto alert = firstAfter(
+            count, current, [&](qint64 i) { return isAlert(screens[i]) && playsAt(screens[i], moment); }))
         return alert;
     return firstAfter(count, current,
                       [&](qint64 i) { return !isAlert(screens[i]) && playsAt(screens[i], moment); });

@@ -2,6 +2,7 @@
 #include "platform/app_logger.h"
 #include "platform/scheduler.h"
 #include "player/cursor_auto_hider.h"
+#include "player/display_power.h"
 #include "player/player_controller.h"
 #include "player/player_options.h"
 #include "player/player_window.h"
@@ -107,6 +108,7 @@ int play(int argc, char** argv, const PlayerOptions& options) {
     services.notifier = &notifier;
     services.logFolder = options.logDir.isEmpty() ? defaultLogFolder() : options.logDir;
     services.loadsInBackground = true;
+    services.displayPower = &DisplayPower::session();
 
     // A channel: its shows are built in a folder of the state, named after the address, and each new one is
     // followed; until the first, the standby card says what the player waits for.

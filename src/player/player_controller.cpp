@@ -1,7 +1,9 @@
 #include "player/player_controller.h"
 
+#include "model/screen_sequence.h"
 #include "model/uuid_text.h"
 #include "platform/app_logger.h"
+#include "player/display_power.h"
 #include "player/player_window.h"
 #include "player/service_notifier.h"
 #include "preview/preview_playback.h"
@@ -187,16 +189,21 @@ void PlayerController::screenSettled(qint64 index) {
         play(next); // its first screen reports itself when it is up
         return;
     }
-    if (!playing_ || index < 0 || index >= playing_->project.screens.size())
+    if (playing_ && services_.displayPower)
+        services_.displayPower->setOn(index >= 0 || isOpenAt(playing_->project.settings, services_.now()));
+    if (!playing_ || index < 0 || index >= playing_->project.screens.size()) {
+        writeStatus();
         return;
+    }
     screen_ = index;
     screenStart_ = services_.now();
     screenStartedAt_ = services_.scheduler->now();
     // A screen that plays on after its hold (a show of one, or the only one scheduled at the time) never
     // changes screens: the end of each hold is its boundary (for the log and for a newer deploy to take
-    // over). A little later than the hold, so a screen that does change settles first.
+    // over). Started after the playback's own timer for the same moment, so a screen that does change goes
+    // first.
     loopTimer_ = services_.scheduler->singleShot(
-        PreviewPlayback::holdSeconds(&playing_->project.screens[index]) + 0.25, [this, index] {
+        PreviewPlayback::holdSeconds(&playing_->project.screens[index]), [this, index] {
             KioskPreviewView* view = services_.window->view();
             if (view && view->playback().currentScreenIndex() == index && !view->playback().isTransitioning())
                 screenSettled(index);
@@ -231,6 +238,12 @@ void PlayerController::writeStatus() {
     if (!lastProblem_.isEmpty())
         status_.faults.append(lastProblem_);
     status_.droppedLogLines = log_.droppedLines();
+    status_.warnings.clear();
+    // Schedules go by the local clock: one that never got the time plays the wrong screens.
+    if (const QDateTime now = services_.now(); now.toLocalTime().date().year() < 2020)
+        status_.warnings.append(
+            QStringLiteral("The system clock reads %1: schedules play at the wrong times until it is set.")
+                .arg(now.toLocalTime().toString(Qt::ISODate)));
     QDir().mkpath(services_.logFolder);
     writeStatusFile(statusFilePath(), status_);
     // What `systemctl --user status` shows.

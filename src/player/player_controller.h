@@ -16,6 +16,8 @@
 
 namespace vistrelle {
 
+class DisplayPower;
+
 class PlayerWindow;
 class ServiceNotifier;
 
@@ -39,6 +41,8 @@ public:
         // Reading a changed bundle (its XML and a look at each medium) on a worker thread keeps the frames of
         // the show on view coming; tests read at once.
         bool loadsInBackground = false;
+        // The display's power saving while the show is closed; none: the black frame only.
+        DisplayPower* displayPower = nullptr;
     };
 
     PlayerController(QString path, Services services, QObject* parent = nullptr);

@@ -21,6 +21,7 @@ QByteArray PlayerStatus::json() const {
         {QStringLiteral("since"), since.isValid() ? since.toUTC().toString(Qt::ISODate) : QString()},
         {QStringLiteral("uptime"), std::round(uptimeSeconds)},
         {QStringLiteral("faults"), QJsonArray::fromStringList(faults)},
+        {QStringLiteral("warnings"), QJsonArray::fromStringList(warnings)},
         {QStringLiteral("droppedLogLines"), droppedLogLines},
         {QStringLiteral("offlineSince"),
          offlineSince.isValid() ? QJsonValue(offlineSince.toUTC().toString(Qt::ISODate)) : QJsonValue()},

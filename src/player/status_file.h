@@ -18,6 +18,7 @@ struct PlayerStatus {
     QDateTime since; // the screen's start
     double uptimeSeconds = 0;
     QStringList faults;
+    QStringList warnings; // what may make the show play other than meant (a clock that was never set)
     qint64 droppedLogLines = 0;
     // Following a channel: since when it has not answered (invalid while it does, or without a channel), and
     // the sequence of the show accepted last (0 without a channel).

@@ -1,6 +1,7 @@
 #include "player/player_controller.h"
 
 #include "model/component_factory.h"
+#include "player/display_power.h"
 #include "player/player_fixture.h"
 #include "player/player_window.h"
 #include "player/service_notifier.h"
@@ -442,4 +443,70 @@ TEST_F(PlayerControllerTest, TheStatusAndThePlayLogReachTheOperatorOverWebDavEve
     // The minute also played on: the batch holds the lines written until it was taken, each once, in order.
     EXPECT_GT(lines.size(), 2);
     EXPECT_EQ(lines, logLines().mid(0, lines.size())) << "every line once";
+}
+
+namespace {
+
+// A display whose local time starts at `wallOrigin` and runs with the virtual clock.
+class ScheduledPlayerTest : public PlayerControllerTest {
+protected:
+    void SetUp() override {
+        PlayerControllerTest::SetUp();
+        controller.reset();
+        window.reset();
+        const double origin = clock.now();
+        const auto wallClock = [this, origin] {
+            return wallOrigin.addMSecs(qint64((clock.now() - origin) * 1000));
+        };
+        PlayerWindow::Options options;
+        options.windowed = true;
+        options.scheduler = [this] { return std::make_unique<ManualScheduler>(clock); };
+        options.wallClock = wallClock;
+        window = std::make_unique<PlayerWindow>(options);
+        window->resize(320, 180);
+        window->show();
+        PlayerController::Services services;
+        services.scheduler = &clock;
+        services.window = window.get();
+        services.logFolder = home.filePath("log");
+        services.now = wallClock;
+        services.displayPower = &power;
+        controller = std::make_unique<PlayerController>(destination, services);
+    }
+
+    struct RecordedPower : DisplayPower {
+        void setOn(bool on) override { switches.append(on); }
+        QList<bool> switches;
+    } power;
+    QDateTime wallOrigin = QDateTime(QDate(2026, 12, 7), QTime(5, 59, 50));
+};
+
+} // namespace
+
+TEST_F(ScheduledPlayerTest, TheBreakfastScreenComesUpAtSixAndTheDisplaySleepsAfterClosingTime) {
+    KioskProject project = show("Welcome");
+    project.screens[1].name = "Breakfast";
+    project.screens[1].duration = 60;
+    project.screens[1].schedule = ScreenSchedule{{}, {}, {}, {{6 * 60, 10 * 60}}};
+    project.settings.openingHours = ScreenSchedule{{}, {}, {}, {{6 * 60, 22 * 60}}};
+    deploy(project);
+    controller->start();
+    EXPECT_EQ(window->view()->playback().currentScreenIndex(), -1) << "closed before six";
+    advance(10.25); // 06:00 is a boundary: up at once
+    EXPECT_EQ(playingScreen(), "Welcome");
+    advance(3.0);
+    EXPECT_EQ(playingScreen(), "Breakfast");
+    ASSERT_FALSE(power.switches.isEmpty());
+    EXPECT_FALSE(power.switches.first());
+    EXPECT_TRUE(power.switches.last());
+    EXPECT_TRUE(statusFile().value("warnings").toArray().isEmpty());
+}
+
+TEST_F(ScheduledPlayerTest, AClockThatWasNeverSetIsWarnedOfInTheStatusFile) {
+    wallOrigin = QDateTime(QDate(1970, 1, 1), QTime(0, 0, 30), Qt::UTC); // read by the clocks from now on
+    deploy(show("Welcome"));
+    controller->start();
+    const QJsonArray warnings = statusFile().value("warnings").toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].toString().startsWith("The system clock reads 1970-01-01T"));
 }

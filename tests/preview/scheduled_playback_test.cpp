@@ -67,7 +67,8 @@ protected:
 
 TEST_F(ScheduledPlaybackTest, AWeekWithTheChangeToSummerTimePlaysEachScreenOnlyInItsWindows) {
     KioskProject project;
-    project.screens = {screen("Welcome"), screen("Breakfast", ScreenSchedule{{}, {}, {}, {{6 * 60, 10 * 60}}}),
+    project.screens = {screen("Welcome"),
+                       screen("Breakfast", ScreenSchedule{{}, {}, {}, {{6 * 60, 10 * 60}}}),
                        screen("Evening", ScreenSchedule{{}, {}, {}, {{18 * 60, 22 * 60}}}),
                        screen("Night", ScreenSchedule{{}, {}, {}, {{90, 150}}, true}),
                        screen("Event", ScreenSchedule{{}, QDate(2026, 3, 25), {}, {}})};
