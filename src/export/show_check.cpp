@@ -3,6 +3,7 @@
 #include "export/check_texts.h"
 #include "export/deploy_error.h"
 #include "export/media_probe.h"
+#include "export/schedule_check.h"
 #include "export/screen_rules.h"
 
 #include <QtConcurrent/QtConcurrentMap>
@@ -172,6 +173,7 @@ QList<CheckFinding> checkShow(const KioskProject& project, MediaProbe& media, co
     std::iota(indices.begin(), indices.end(), 0);
     const QList<QList<CheckFinding>> perScreen = QtConcurrent::blockingMapped(
         indices, [&](qsizetype index) { return checkScreen(project, index, media, options); });
+    findings.append(checkSchedules(project, options.now));
     for (const QList<CheckFinding>& screenFindings : perScreen)
         findings.append(screenFindings);
     return findings;

@@ -4,6 +4,7 @@
 #include "model/project_model.h"
 
 #include <QColor>
+#include <QDateTime>
 
 namespace vistrelle {
 
@@ -12,6 +13,8 @@ class MediaProbe;
 struct CheckOptions {
     // Deployed as pre-rendered slides: videos and web views cannot play.
     bool highPerformance = false;
+    // The moment schedules are judged from: dates that have ended, the coming week's gaps.
+    QDateTime now = QDateTime::currentDateTime();
 };
 
 // The limits of the show check. Every warning states its limit.
