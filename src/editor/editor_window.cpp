@@ -8,6 +8,7 @@
 #include "editor/delete_key_filter.h"
 #include "editor/notice_bar.h"
 #include "editor/palette_windows.h"
+#include "editor/schedule_week_view.h"
 #include "editor/screens_palette.h"
 #include "editor/sheets/kiosk_deploy_view.h"
 #include "editor/sheets/preferences_sheet.h"
@@ -328,6 +329,8 @@ void EditorWindow::refresh() {
         fitAgain(); // another resolution: a fitted screen stays fitted
     canvas_->setSelectedComponentIds(session_.selectedComponentIds());
     durationValue_->setText(durationText(totalDurationSeconds(p)));
+    if (scheduleView_ && scheduleView_->isVisible())
+        scheduleView_->setProject(p);
     updateTitle();
 }
 
@@ -623,6 +626,25 @@ void EditorWindow::showPreferences() {
 
 void EditorWindow::showPreview() {
     previewManager_->showPreview(project());
+}
+
+ScheduleWeekView* EditorWindow::scheduleView() const {
+    return scheduleView_;
+}
+
+void EditorWindow::showSchedule() {
+    if (!scheduleView_) {
+        scheduleView_ = new ScheduleWeekView(this);
+        scheduleView_->setAttribute(Qt::WA_DeleteOnClose);
+        scheduleView_->resize(scheduleView_->sizeHint().expandedTo(QSize(860, 640)));
+        connect(scheduleView_, &ScheduleWeekView::previewRequested, this,
+                [this](const QDateTime& moment) { previewManager_->showPreview(project(), moment); });
+    }
+    scheduleView_->setWindowTitle(tr("Schedule — %1").arg(project().metadata.name));
+    scheduleView_->setProject(project());
+    scheduleView_->show();
+    scheduleView_->raise();
+    scheduleView_->activateWindow();
 }
 
 void EditorWindow::exportBundle() {

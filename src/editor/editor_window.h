@@ -25,6 +25,7 @@ class NoticeBar;
 // selection and every edit); activated, it hands the session to the palettes.
 class KioskDeployView;
 class KioskPreviewManager;
+class ScheduleWeekView;
 
 class EditorWindow : public QMainWindow {
     Q_OBJECT
@@ -103,6 +104,9 @@ public:
     void deleteSelectedComponent();
     // The show full screen, from the first screen, as the player will play it.
     void showPreview();
+    // View ▸ Schedule: the week of the show, and the preview from a chosen moment.
+    void showSchedule();
+    ScheduleWeekView* scheduleView() const;
     KioskPreviewManager& previewManager() { return *previewManager_; }
 
 signals:
@@ -174,6 +178,7 @@ private:
     QLabel* zoomValue_ = nullptr;
     DeleteKeyFilter* deleteKeys_ = nullptr;
     QPointer<KioskDeployView> deploySheet_;
+    QPointer<ScheduleWeekView> scheduleView_;
     KioskPreviewManager* previewManager_ = nullptr;
     std::function<bool(EditorWindow&)> closeGuard_;
     QList<QAction*> arrangeActions_;

@@ -118,6 +118,18 @@ PaletteScreenRowView::PaletteScreenRowView(const KioskScreen& screen, bool isFir
     texts->addWidget(details);
     layout->addLayout(texts, 1);
 
+    // A scheduled screen plays only at times: a clock (a bell for an alert) says so, its tip says when.
+    if (screen.schedule) {
+        auto* badge = new QLabel(this);
+        badge->setObjectName(QStringLiteral("scheduleBadge"));
+        badge->setPixmap(
+            symbolPixmap(screen.schedule->alert ? QStringLiteral("bell") : QStringLiteral("clock"), 14,
+                         palette().color(QPalette::WindowText), devicePixelRatioF()));
+        badge->setToolTip(describeSchedule(*screen.schedule));
+        badge->setAccessibleName(badge->toolTip());
+        layout->addWidget(badge);
+    }
+
     QToolButton* duplicate = rowButton(QStringLiteral("doc.on.doc"), tr("Duplicate screen"), this);
     QToolButton* remove = rowButton(QStringLiteral("trash"), tr("Delete screen"), this);
     connect(duplicate, &QToolButton::clicked, this, &PaletteScreenRowView::duplicateRequested);
@@ -305,7 +317,7 @@ void ScreensPalette::rebuildRows(const QList<KioskScreen>& screens, const std::o
     QList<RowSummary> summary;
     summary.reserve(screens.size());
     for (const KioskScreen& screen : screens)
-        summary.append({screen.id, screen.name, screen.components.size(), screen.duration});
+        summary.append({screen.id, screen.name, screen.components.size(), screen.duration, screen.schedule});
     if (summary == shownRows_ && selected == shownSelection_)
         return;
 

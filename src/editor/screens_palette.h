@@ -117,6 +117,7 @@ private:
         QString name;
         qsizetype components = 0;
         qint64 duration = 0;
+        std::optional<ScreenSchedule> schedule;
         bool operator==(const RowSummary&) const = default;
     };
     QList<RowSummary> shownRows_;

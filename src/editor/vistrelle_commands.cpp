@@ -140,6 +140,9 @@ void addVistrelleCommands(EditorWindow& window) {
     view->addSeparator();
     addCommand(view, EditorWindow::tr("Preview"), QKeySequence(Qt::Key_F5),
                [&window] { window.showPreview(); });
+    addCommand(view, EditorWindow::tr("Schedule"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), [&window] {
+        window.showSchedule();
+    })->setObjectName(QStringLiteral("showSchedule"));
     addCommand(view, EditorWindow::tr("Project Settings…"), QKeySequence(),
                [&window] { window.showProjectSettings(); });
     addCommand(view, EditorWindow::tr("Export Bundle…"), QKeySequence(Qt::CTRL | Qt::Key_E),

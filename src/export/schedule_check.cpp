@@ -43,7 +43,8 @@ QList<Stretch> weekStretches(const KioskProject& project, const QDate& firstDay)
     QList<Stretch> stretches;
     for (int d = 0; d < 7; ++d)
         for (qsizetype i = 0; i < edges.size(); ++i)
-            stretches.append({firstDay.addDays(d), edges[i], i + 1 < edges.size() ? edges[i + 1] : minutesPerDay});
+            stretches.append(
+                {firstDay.addDays(d), edges[i], i + 1 < edges.size() ? edges[i + 1] : minutesPerDay});
     return stretches;
 }
 
@@ -67,7 +68,8 @@ bool hasDayAhead(const ScreenSchedule& schedule, const QDate& today) {
     return false;
 }
 
-CheckFinding warning(const QString& rule, const KioskProject& project, qsizetype screen, const QString& text) {
+CheckFinding warning(const QString& rule, const KioskProject& project, qsizetype screen,
+                     const QString& text) {
     CheckFinding finding;
     finding.rule = rule;
     finding.message = text;
@@ -97,9 +99,9 @@ QList<CheckFinding> checkSchedules(const KioskProject& project, const QDateTime&
                 QStringLiteral("schedule-gap"), project, -1,
                 CheckText::tr("Nothing plays from %1 to %2: the display shows black. Give a screen no "
                               "schedule, or widen a window to cover that time.")
-                    .arg(when(gapStart->day, gapStart->from),
-                         gapEnd.until == minutesPerDay ? when(gapEnd.day.addDays(1), 0)
-                                                       : when(gapEnd.day, gapEnd.until))));
+                    .arg(when(gapStart->day, gapStart->from), gapEnd.until == minutesPerDay
+                                                                  ? when(gapEnd.day.addDays(1), 0)
+                                                                  : when(gapEnd.day, gapEnd.until))));
         gapStart.reset();
     };
     for (const Stretch& stretch : week) {
@@ -122,10 +124,11 @@ QList<CheckFinding> checkSchedules(const KioskProject& project, const QDateTime&
         if (!schedule)
             continue;
         if (schedule->until && *schedule->until < today) {
-            findings.append(warning(QStringLiteral("schedule-ended"), project, i,
-                                    CheckText::tr("Its dates ended on %1: it no longer plays. Change its dates "
-                                                  "or delete the screen.")
-                                        .arg(QLocale().toString(*schedule->until, QLocale::LongFormat))));
+            findings.append(
+                warning(QStringLiteral("schedule-ended"), project, i,
+                        CheckText::tr("Its dates ended on %1: it no longer plays. Change its dates "
+                                      "or delete the screen.")
+                            .arg(QLocale().toString(*schedule->until, QLocale::LongFormat))));
             continue;
         }
         const bool anyStretch = std::any_of(week.cbegin(), week.cend(), [&](const Stretch& stretch) {
@@ -156,10 +159,11 @@ QList<CheckFinding> checkSchedules(const KioskProject& project, const QDateTime&
                 return moment.isValid() && isScheduledAt(*first, moment) && isScheduledAt(*second, moment);
             });
             if (overlap != week.cend())
-                findings.append(warning(QStringLiteral("alert-overlap"), project, b,
-                                        CheckText::tr("This alert and “%1” are both due on %2: they take "
-                                                      "turns. Move one of their windows if one should win.")
-                                            .arg(project.screens[a].name, when(overlap->day, overlap->from))));
+                findings.append(
+                    warning(QStringLiteral("alert-overlap"), project, b,
+                            CheckText::tr("This alert and “%1” are both due on %2: they take "
+                                          "turns. Move one of their windows if one should win.")
+                                .arg(project.screens[a].name, when(overlap->day, overlap->from))));
         }
     return findings;
 }

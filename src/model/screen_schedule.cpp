@@ -1,5 +1,7 @@
 #include "model/screen_schedule.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -77,6 +79,27 @@ std::optional<QList<TimeWindow>> scheduleWindowsFromText(const QString& text) {
         windows << TimeWindow{*start, *end};
     }
     return windows;
+}
+
+QString describeSchedule(const ScreenSchedule& schedule) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("ScreenSchedule", text); };
+    QStringList parts;
+    if (schedule.alert)
+        parts << tr("Alert");
+    QStringList days;
+    for (const int day : schedule.weekdays)
+        days << QLocale().dayName(day, QLocale::ShortFormat);
+    parts << (days.isEmpty() ? tr("every day") : days.join(QStringLiteral(", ")));
+    QStringList times;
+    for (const TimeWindow& window : schedule.windows)
+        times << scheduleTimeText(window.startMinute) + QStringLiteral("–") +
+                     scheduleTimeText(window.endMinute);
+    parts << (times.isEmpty() ? tr("all day") : times.join(QStringLiteral(", ")));
+    if (schedule.from)
+        parts << tr("from %1").arg(QLocale().toString(*schedule.from, QLocale::ShortFormat));
+    if (schedule.until)
+        parts << tr("until %1").arg(QLocale().toString(*schedule.until, QLocale::ShortFormat));
+    return parts.join(QStringLiteral(" · "));
 }
 
 bool isScheduledAt(const ScreenSchedule& schedule, const QDateTime& moment) {

@@ -44,6 +44,9 @@ std::optional<QList<int>> scheduleWeekdaysFromText(const QString& text);
 QString scheduleWindowsText(const QList<TimeWindow>& windows);
 std::optional<QList<TimeWindow>> scheduleWindowsFromText(const QString& text);
 
+// When a schedule plays, in a line for people: "Alert · Mon, Tue · 06:00–10:00 · until 24/12/2026".
+QString describeSchedule(const ScreenSchedule& schedule);
+
 // Whether a screen with `schedule` plays at `moment` (taken in local time, so a window keeps its wall-clock
 // times across a change to or from daylight-saving time).
 bool isScheduledAt(const ScreenSchedule& schedule, const QDateTime& moment);

@@ -30,7 +30,11 @@ QStringList showSummary(const ShowLoad& load) {
             screen.transition.effect == TransitionEffect::none
                 ? tr("no transition")
                 : tr("%1 %2 s").arg(storedString(screen.transition.effect)).arg(screen.transition.duration);
-        lines << tr("Screen %1 “%2”: %3 s, %4").arg(i + 1).arg(screen.name).arg(seconds).arg(transition);
+        QString line =
+            tr("Screen %1 “%2”: %3 s, %4").arg(i + 1).arg(screen.name).arg(seconds).arg(transition);
+        if (screen.schedule)
+            line += tr(", plays %1").arg(describeSchedule(*screen.schedule));
+        lines << line;
     }
     lines << show.faults;
     const qsizetype count = show.project.screens.size();

@@ -73,9 +73,13 @@ void KioskPreviewManager::setLiveMediaSource(std::function<LiveMediaFactory*(con
     liveMediaSource_ = std::move(source);
 }
 
-void KioskPreviewManager::showPreview(const KioskProject& project) {
+void KioskPreviewManager::showPreview(const KioskProject& project, const std::optional<QDateTime>& moment) {
     KioskPreviewView::Services services;
     services.sinceRequested.start();
+    if (moment)
+        services.wallClock = [start = *moment, since = services.sinceRequested] {
+            return start.addMSecs(since.elapsed());
+        };
     if (controller_) {
         // The old preview makes way. The editor is not brought forward: it would take the keyboard
         // (and Escape) from the new preview.

@@ -59,7 +59,9 @@ public:
     explicit KioskPreviewManager(QWidget* editorWindow);
     ~KioskPreviewManager() override;
 
-    void showPreview(const KioskProject& project);
+    // Plays `project`; from `moment` on when given (the show as it plays then, the clock running on from
+    // there), else as it plays now.
+    void showPreview(const KioskProject& project, const std::optional<QDateTime>& moment = std::nullopt);
     KioskPreviewWindowController* windowController() const { return controller_; }
 
     // Where live media come from (tests); by default the plugin, loaded when a project needs it.

@@ -47,7 +47,7 @@ QByteArray contentsOf(const QString& path) {
 TEST(CliTest, CheckPrintsNameScreensAndComponents) {
     const CliRun run = runCli({"check", sample});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, "Harbour Library Lobby: 3 screens, 11 components\n");
+    EXPECT_EQ(run.out, "Harbour Library Lobby: 5 screens, 15 components\n");
     EXPECT_EQ(run.err, "");
 }
 
@@ -76,7 +76,7 @@ TEST(CliTest, ResaveWritesAReadableCopyAndLeavesOutputAloneOnFailure) {
     const QString copy = dir.filePath("copy.vistrelle");
     CliRun run = runCli({"resave", sample, copy});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(runCli({"check", copy}).out, "Harbour Library Lobby: 3 screens, 11 components\n");
+    EXPECT_EQ(runCli({"check", copy}).out, "Harbour Library Lobby: 5 screens, 15 components\n");
 
     const QString notJson = dir.filePath("notes.txt");
     QFile file(notJson);
@@ -203,7 +203,7 @@ TEST(CliTest, ScreensTravelAsTemplates) {
     const QString result = dir.filePath("result.vistrelle");
     ASSERT_EQ(runCli({"import-screen", sample, "2", templateFile, result}).exitCode, 0);
     const CliRun check = runCli({"check", result});
-    EXPECT_EQ(check.out, "Harbour Library Lobby: 3 screens, 12 components\n"); // 4 + 4 + 4
+    EXPECT_EQ(check.out, "Harbour Library Lobby: 5 screens, 16 components\n"); // 4 + 4 + 4 + 2 + 2
     EXPECT_EQ(runCli({"export-screen", result, "2"}).out.count("<component "), 4);
 
     file.open(QIODevice::WriteOnly);
@@ -213,7 +213,7 @@ TEST(CliTest, ScreensTravelAsTemplates) {
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_TRUE(broken.err.startsWith("Failed to import screen: ")) << broken.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("x.vistrelle")));
-    EXPECT_EQ(runCli({"export-screen", sample, "3"}).exitCode, 1);
+    EXPECT_EQ(runCli({"export-screen", sample, "5"}).exitCode, 1);
 }
 
 TEST(CliTest, HighPerformanceModeWritesSlides) {
@@ -226,13 +226,14 @@ TEST(CliTest, HighPerformanceModeWritesSlides) {
     QStringList files = resources.entryList(QDir::Files);
     files.sort();
     EXPECT_EQ(files, (QStringList{"Optimized", "VistrelleData.xml", "durations.json", "screen001.png",
-                                  "screen002.png", "screen003.png"}));
-    EXPECT_TRUE(optimized.out.contains("[ 65%] Rendered: screen001.png\n"));
+                                  "screen002.png", "screen003.png", "screen004.png", "screen005.png"}));
+    EXPECT_TRUE(optimized.out.contains("[ 61%] Rendered: screen001.png\n"));
 
     const CliRun flat = runCli({"deploy", "--optimized", "--flat", sample, dir.filePath("flat")}, home);
     ASSERT_EQ(flat.exitCode, 0) << flat.err.toStdString();
     EXPECT_EQ(QDir(dir.filePath("flat")).entryList(QDir::Files),
-              (QStringList{"screen001_8.jpg", "screen002_12.jpg", "screen003_6.jpg"}));
+              (QStringList{"screen001_8.jpg", "screen002_12.jpg", "screen003_6.jpg", "screen004_8.jpg",
+                           "screen005_8.jpg"}));
 
     const QString png = dir.filePath("slide.png");
     ASSERT_EQ(runCli({"render", sample, "1", png}, home).exitCode, 0);

@@ -13,7 +13,7 @@ protected:
         previous_ = qgetenv("TZ");
         qputenv("TZ", "Europe/Berlin");
         tzset();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // weekday names
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));   // weekday names
         options.now = QDateTime(QDate(2026, 12, 7), QTime(9, 0), Qt::LocalTime); // a Monday
     }
     void TearDown() override {

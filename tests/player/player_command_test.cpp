@@ -58,7 +58,7 @@ TEST_F(PlayerCommandTest, CheckSaysWhatWouldPlayWithoutADisplay) {
     EXPECT_EQ(lines[0], "Show: Harbour Library Lobby (Harbour Library Lobby.bundle, bundle)");
     EXPECT_EQ(lines[2], "Screen 1 “Welcome”: 8 s, Cross Fade 1 s");
     EXPECT_TRUE(run.out.contains("Left out: Resources/harbour.jpg (missing)")) << run.out.toStdString();
-    EXPECT_TRUE(lines.last().startsWith("Plays 3 screens, "));
+    EXPECT_TRUE(lines.last().startsWith("Plays 5 screens, "));
 
     const PlayerRun nothing = runPlayer({"--check", home.filePath("nowhere")});
     EXPECT_EQ(nothing.status, 1);

@@ -7,6 +7,7 @@
 #include "editor/inspector/inspector_section.h"
 #include "editor/inspector/transition_preview.h"
 #include "editor/sheets/color_button.h"
+#include "editor/sheets/schedule_editor.h"
 #include "editor/sheets/sheet_layout.h"
 #include "editor/sheets/symbol_icon.h"
 #include "export/screen_template.h"
@@ -64,6 +65,7 @@ ScreenInspector::ScreenInspector(QWidget* parent)
     layout->addWidget(makeSettingsSection());
     layout->addWidget(makeTransitionSection());
     layout->addWidget(makeBackgroundSection());
+    layout->addWidget(makeScheduleSection());
     layout->addWidget(makeTemplateSection());
     layout->addStretch();
     QList<QFormLayout*> forms;
@@ -188,6 +190,23 @@ QWidget* ScreenInspector::makeBackgroundSection() {
     return section;
 }
 
+QWidget* ScreenInspector::makeScheduleSection() {
+    auto* section = new InspectorSection(QStringLiteral("clock"), tr("Schedule"), this);
+    schedule_ = new ScheduleEditor(ScheduleEditor::Kind::screen, section);
+    section->form()->addRow(schedule_);
+    connect(schedule_, &ScheduleEditor::scheduleEdited, this, &ScreenInspector::writeSchedule);
+    return section;
+}
+
+void ScreenInspector::writeSchedule(const std::optional<ScreenSchedule>& schedule) {
+    const KioskScreen* screen = liveScreen();
+    if (!screen || screen->schedule == schedule)
+        return;
+    KioskScreen changed = *screen;
+    changed.schedule = schedule;
+    session_->updateScreen(changed, tr("Change Schedule"), QStringLiteral("schedule"));
+}
+
 QWidget* ScreenInspector::makeTemplateSection() {
     auto* section =
         new InspectorSection(QStringLiteral("square.and.arrow.up.on.square"), tr("Content management"), this);
@@ -268,6 +287,7 @@ void ScreenInspector::show(const KioskProject& project, const KioskScreen& scree
     // opened for: its whole style is what the dialog writes back.
     if (!dialogTarget_ || dialogTarget_->screenId == screen.id)
         background_->setBackground(screen.background);
+    schedule_->show(screen.schedule, sameScreen);
 
     // Copying to all screens works from the first screen: the switches are there, whatever the kind of
     // background, and nowhere else (a switch that is on where it cannot be seen would copy unseen).

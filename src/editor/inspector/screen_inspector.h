@@ -17,6 +17,7 @@ class QSlider;
 namespace vistrelle {
 
 class BackgroundSelector;
+class ScheduleEditor;
 class DocumentSession;
 class InspectorContextHeader;
 class TransitionPreview;
@@ -41,11 +42,14 @@ public:
     // The two "Apply to all screens" switches (tests).
     QCheckBox* transitionToAll() const { return transitionToAll_; }
     QCheckBox* backgroundToAll() const { return backgroundToAll_; }
+    ScheduleEditor* scheduleEditor() const { return schedule_; }
 
 private:
     QWidget* makeSettingsSection();
     QWidget* makeTransitionSection();
     QWidget* makeBackgroundSection();
+    QWidget* makeScheduleSection();
+    void writeSchedule(const std::optional<ScreenSchedule>& schedule);
     QWidget* makeTemplateSection();
 
     const KioskScreen* liveScreen() const;
@@ -72,6 +76,7 @@ private:
     BackgroundSelector* background_ = nullptr;
     QCheckBox* backgroundToAll_ = nullptr;
     QLabel* templateStatus_ = nullptr;
+    ScheduleEditor* schedule_ = nullptr;
 
     QPointer<DocumentSession> session_;
     QUuid screenId_;

@@ -1,5 +1,7 @@
 #include "editor/sheets/project_settings_sheet.h"
 
+#include "editor/sheets/schedule_editor.h"
+
 #include "editor/sheets/project_setup.h"
 #include "editor/sheets/resolution_picker.h"
 #include "editor/sheets/sheet_layout.h"
@@ -52,6 +54,12 @@ ProjectSettingsSheet::ProjectSettingsSheet(const KioskProject& project, QWidget*
     showGuides_->setChecked(project.settings.showGuides);
     display->addRow(QString(), showGuides_);
 
+    QFormLayout* hours = addSheetSection(layout, QStringLiteral("clock"), tr("Opening Hours"));
+    openingHours_ = new ScheduleEditor(ScheduleEditor::Kind::openingHours, this);
+    openingHours_->setObjectName(QStringLiteral("openingHours"));
+    openingHours_->show(project.settings.openingHours);
+    hours->addRow(openingHours_);
+
     alignFormLabels({information, display});
 
     layout->addSpacing(8);
@@ -88,6 +96,7 @@ ProjectSettings ProjectSettingsSheet::settings() const {
     if (gridSize_->value() != shownGridSize_)
         result.gridSize = gridSize_->value();
     result.showGuides = showGuides_->isChecked();
+    result.openingHours = openingHours_->schedule();
     return result;
 }
 

@@ -11,6 +11,7 @@ class QSpinBox;
 namespace vistrelle {
 
 class ResolutionPicker;
+class ScheduleEditor;
 
 // Edits the project-wide values of an open project. The name applies at once
 // (projectNameEdited); the other edits are read through metadata() and
@@ -46,6 +47,7 @@ private:
     QCheckBox* snapToGrid_;
     QSpinBox* gridSize_;
     QCheckBox* showGuides_;
+    ScheduleEditor* openingHours_ = nullptr;
     int shownGridSize_ = 0;
 };
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace vistrelle;
 using namespace vistrelle::test_support;
@@ -264,4 +265,35 @@ TEST_F(ScreenInspectorTest, ANameTypedWhenAnotherWindowBecomesActiveRenamesItsOw
     EXPECT_EQ(other.project().screens.first().name, otherName);
     EXPECT_EQ(other.undoStack().count(), 0);
     inspector.setSession(&session());
+}
+
+TEST_F(ScreenInspectorTest, AScheduleIsClickedAndTypedInAndGoesToTheScreenItWasTypedFor) {
+    inspect(1);
+    QTest::mouseClick(shown<QCheckBox>(inspector, "scheduleLimited"), Qt::LeftButton, {}, QPoint(8, 8));
+    inspect(1);
+    ASSERT_TRUE(screen(1).schedule);
+    EXPECT_EQ(*screen(1).schedule, ScreenSchedule{}) << "every day, all day, until told more";
+    for (const char* day : {"weekday1", "weekday5"})
+        QTest::mouseClick(shown<QToolButton>(inspector, day), Qt::LeftButton);
+    inspect(1);
+    EXPECT_EQ(screen(1).schedule->weekdays, (QList<int>{1, 5}));
+
+    type("scheduleTimes", "6:00 - 10:00, 22:00-2:00");
+    EXPECT_EQ(screen(1).schedule->windows, (QList<TimeWindow>{{360, 600}, {1320, 120}}));
+    EXPECT_EQ(shown<QLineEdit>(inspector, "scheduleTimes")->text(), "06:00–10:00, 22:00–02:00");
+    const int steps = undoStack().count();
+    type("scheduleTimes", "breakfast");
+    EXPECT_EQ(screen(1).schedule->windows.size(), 2) << "times that cannot be read change nothing";
+    EXPECT_EQ(undoStack().count(), steps);
+
+    // Half-typed times, then another screen is chosen: they are the first screen's no more.
+    QLineEdit* times = shown<QLineEdit>(inspector, "scheduleTimes");
+    times->setFocus();
+    times->selectAll();
+    QTest::keyClicks(times, "07:00-08:00");
+    inspect(2);
+    times->clearFocus();
+    EXPECT_FALSE(screen(2).schedule);
+    EXPECT_EQ(screen(1).schedule->windows.size(), 2);
+    EXPECT_TRUE(times->text().isEmpty());
 }
