@@ -76,8 +76,8 @@
     </message>
     <message>
         <location filename="../../src/export/screen_rules.cpp" line="43"/>
-        <location filename="../../src/export/show_check.cpp" line="115"/>
-        <location filename="../../src/export/show_check.cpp" line="149"/>
+        <location filename="../../src/export/show_check.cpp" line="116"/>
+        <location filename="../../src/export/show_check.cpp" line="150"/>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
@@ -199,37 +199,37 @@
         <translation>%1 Wörter</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="83"/>
+        <location filename="../../src/export/show_check.cpp" line="84"/>
         <source>Name the project in its settings.</source>
         <translation>Geben Sie dem Projekt in seinen Einstellungen einen Namen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="93"/>
+        <location filename="../../src/export/show_check.cpp" line="94"/>
         <source>The project name holds control characters or is longer than a folder name may be: the bundle is named “%1.bundle”. Rename the project to choose the name yourself.</source>
         <translation>Der Projektname enthält Steuerzeichen oder ist länger, als ein Ordnername sein darf: Das Bundle heißt „%1.bundle“. Benennen Sie das Projekt um, um den Namen selbst zu wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="102"/>
+        <location filename="../../src/export/show_check.cpp" line="103"/>
         <source>Set one in the project settings.</source>
         <translation>Legen Sie eines in den Projekteinstellungen fest.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="107"/>
+        <location filename="../../src/export/show_check.cpp" line="108"/>
         <source>Add a screen.</source>
         <translation>Fügen Sie einen Bildschirm hinzu.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="117"/>
+        <location filename="../../src/export/show_check.cpp" line="118"/>
         <source>Choose another resolution in the project settings.</source>
         <translation>Wählen Sie in den Projekteinstellungen eine andere Auflösung.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="133"/>
+        <location filename="../../src/export/show_check.cpp" line="134"/>
         <source>The project’s default background picture “%1” does not decode as a picture: save it again as PNG or JPEG, or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts lässt sich nicht als Bild lesen: Speichern Sie es erneut als PNG oder JPEG, oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
     <message>
-        <location filename="../../src/export/show_check.cpp" line="126"/>
+        <location filename="../../src/export/show_check.cpp" line="127"/>
         <source>The project’s default background picture “%1” is missing or no file: put it back or choose another in the project settings.</source>
         <translation>Das Standard-Hintergrundbild „%1“ des Projekts fehlt oder ist keine Datei: Legen Sie es zurück oder wählen Sie in den Projekteinstellungen ein anderes.</translation>
     </message>
@@ -262,6 +262,31 @@
         <location filename="../../src/export/action_rules.cpp" line="48"/>
         <source>%1 waits to be started, but it has no play button and nobody stands at a display to press one: it will only ever show its first frame. Turn Autoplay on.</source>
         <translation>%1 wartet darauf, gestartet zu werden, hat aber keine Wiedergabetaste, und an einem Display steht niemand, der sie drücken könnte: Es zeigt immer nur sein erstes Bild. Schalten Sie Autoplay ein.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/schedule_check.cpp" line="100"/>
+        <source>Nothing plays from %1 to %2: the display shows black. Give a screen no schedule, or widen a window to cover that time.</source>
+        <translation>Von %1 bis %2 läuft nichts: Die Anzeige bleibt schwarz. Geben Sie einem Bildschirm keinen Zeitplan oder erweitern Sie ein Zeitfenster, sodass es diese Zeit abdeckt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/schedule_check.cpp" line="129"/>
+        <source>Its dates ended on %1: it no longer plays. Change its dates or delete the screen.</source>
+        <translation>Sein Zeitraum endete am %1: Er läuft nicht mehr. Ändern Sie die Daten oder löschen Sie den Bildschirm.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/schedule_check.cpp" line="144"/>
+        <source>Its times never meet the opening hours: it never plays. Move its windows into the opening hours.</source>
+        <translation>Seine Zeiten liegen nie in den Öffnungszeiten: Er läuft nie. Legen Sie seine Zeitfenster in die Öffnungszeiten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/schedule_check.cpp" line="146"/>
+        <source>Its dates and weekdays never meet: it never plays. Choose a weekday within its dates.</source>
+        <translation>Sein Zeitraum und seine Wochentage treffen sich nie: Er läuft nie. Wählen Sie einen Wochentag innerhalb des Zeitraums.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/schedule_check.cpp" line="164"/>
+        <source>This alert and “%1” are both due on %2: they take turns. Move one of their windows if one should win.</source>
+        <translation>Diese Meldung und „%1“ sind beide am %2 fällig: Sie wechseln sich ab. Verschieben Sie ein Zeitfenster, wenn eine Vorrang haben soll.</translation>
     </message>
 </context>
 <context>
@@ -793,37 +818,42 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>PlayerXml</name>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="117"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="118"/>
         <source>The file declares a document type; player data has none.</source>
         <translation>Die Datei deklariert einen Dokumenttyp; Player-Daten haben keinen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="121"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="122"/>
         <source>The file refers to an undeclared entity.</source>
         <translation>Die Datei verweist auf eine nicht deklarierte Entität.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="125"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="126"/>
         <source>The file holds too many elements.</source>
         <translation>Die Datei enthält zu viele Elemente.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="127"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="128"/>
         <source>The file is not player data (its root is &lt;%1&gt;).</source>
         <translation>Die Datei enthält keine Player-Daten (ihre Wurzel ist &lt;%1&gt;).</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="147"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="148"/>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="239"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="216"/>
+        <source>A schedule&apos;s dates, weekdays or times cannot be read.</source>
+        <translation>Daten, Wochentage oder Zeiten eines Zeitplans können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/player_xml_reader.cpp" line="254"/>
         <source>Unknown component type “%1”.</source>
         <translation>Unbekannter Komponententyp „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/export/player_xml_reader.cpp" line="295"/>
+        <location filename="../../src/export/player_xml_reader.cpp" line="310"/>
         <source>The file is larger than %1 MB.</source>
         <translation>Die Datei ist größer als %1 MB.</translation>
     </message>
@@ -1864,6 +1894,34 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
 </context>
 <context>
+    <name>vistrelle</name>
+    <message>
+        <location filename="../../src/model/screen_schedule.cpp" line="88"/>
+        <source>Alert</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/screen_schedule.cpp" line="92"/>
+        <source>every day</source>
+        <translation>jeden Tag</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/screen_schedule.cpp" line="97"/>
+        <source>all day</source>
+        <translation>ganztägig</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/screen_schedule.cpp" line="99"/>
+        <source>from %1</source>
+        <translation>ab %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/screen_schedule.cpp" line="101"/>
+        <source>until %1</source>
+        <translation>bis %1</translation>
+    </message>
+</context>
+<context>
     <name>vistrelle::AboutWindow</name>
     <message>
         <location filename="../../src/app/about_window.cpp" line="31"/>
@@ -2597,158 +2655,163 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::EditorWindow</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="81"/>
+        <location filename="../../src/editor/editor_window.cpp" line="82"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="83"/>
+        <location filename="../../src/editor/editor_window.cpp" line="84"/>
         <source>Save As…</source>
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="136"/>
+        <location filename="../../src/editor/editor_window.cpp" line="137"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="145"/>
+        <location filename="../../src/editor/editor_window.cpp" line="146"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="149"/>
+        <location filename="../../src/editor/editor_window.cpp" line="150"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="163"/>
+        <location filename="../../src/editor/editor_window.cpp" line="164"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="167"/>
+        <location filename="../../src/editor/editor_window.cpp" line="168"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="171"/>
+        <location filename="../../src/editor/editor_window.cpp" line="172"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="175"/>
+        <location filename="../../src/editor/editor_window.cpp" line="176"/>
         <source>Open show check window</source>
         <translation>Fenster „Show-Prüfung“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="179"/>
+        <location filename="../../src/editor/editor_window.cpp" line="180"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
+        <location filename="../../src/editor/editor_window.cpp" line="643"/>
+        <source>Schedule — %1</source>
+        <translation>Zeitplan — %1</translation>
+    </message>
+    <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="125"/>
-        <location filename="../../src/editor/editor_window.cpp" line="195"/>
+        <location filename="../../src/editor/editor_window.cpp" line="196"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="123"/>
-        <location filename="../../src/editor/editor_window.cpp" line="198"/>
+        <location filename="../../src/editor/editor_window.cpp" line="199"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="217"/>
+        <location filename="../../src/editor/editor_window.cpp" line="218"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="218"/>
+        <location filename="../../src/editor/editor_window.cpp" line="219"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="221"/>
+        <location filename="../../src/editor/editor_window.cpp" line="222"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="224"/>
+        <location filename="../../src/editor/editor_window.cpp" line="225"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="274"/>
+        <location filename="../../src/editor/editor_window.cpp" line="275"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="365"/>
+        <location filename="../../src/editor/editor_window.cpp" line="368"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="405"/>
+        <location filename="../../src/editor/editor_window.cpp" line="408"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="459"/>
+        <location filename="../../src/editor/editor_window.cpp" line="462"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="465"/>
+        <location filename="../../src/editor/editor_window.cpp" line="468"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
-        <location filename="../../src/editor/editor_window.cpp" line="475"/>
+        <location filename="../../src/editor/editor_window.cpp" line="478"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
-        <location filename="../../src/editor/editor_window.cpp" line="476"/>
+        <location filename="../../src/editor/editor_window.cpp" line="479"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="95"/>
-        <location filename="../../src/editor/editor_window.cpp" line="477"/>
+        <location filename="../../src/editor/editor_window.cpp" line="480"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
-        <location filename="../../src/editor/editor_window.cpp" line="488"/>
+        <location filename="../../src/editor/editor_window.cpp" line="491"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="644"/>
+        <location filename="../../src/editor/editor_window.cpp" line="666"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="662"/>
+        <location filename="../../src/editor/editor_window.cpp" line="684"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="663"/>
+        <location filename="../../src/editor/editor_window.cpp" line="685"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="666"/>
+        <location filename="../../src/editor/editor_window.cpp" line="688"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="667"/>
+        <location filename="../../src/editor/editor_window.cpp" line="689"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2856,86 +2919,91 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="143"/>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="146"/>
         <source>Project Settings…</source>
         <translation>Projekteinstellungen…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="145"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
         <source>Export Bundle…</source>
         <translation>Bundle exportieren…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="148"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="151"/>
         <source>&amp;Window</source>
         <translation>&amp;Fenster</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="149"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="152"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="151"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="154"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="153"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="156"/>
         <source>Inspector</source>
         <translation>Inspektor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="155"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
         <source>Show Check</source>
         <translation>Show-Prüfung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="158"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="161"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="159"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="162"/>
         <source>About Vistrelle...</source>
         <translation>Über Vistrelle...</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="165"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="168"/>
         <source>Set Up a Display Computer…</source>
         <translation>Anzeigecomputer einrichten…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="168"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="171"/>
         <source>Download Vistrelle Player freeware</source>
         <translation>Vistrelle Player (Freeware) herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="172"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="175"/>
         <source>Download an example made with Vistrelle</source>
         <translation>Ein mit Vistrelle erstelltes Beispiel herunterladen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="175"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="178"/>
         <source>Live Chat Support</source>
         <translation>Live-Chat-Support</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="177"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="180"/>
         <source>AI Assistant</source>
         <translation>KI-Assistent</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="178"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="181"/>
         <source>Frequently Asked Questions</source>
         <translation>Häufig gestellte Fragen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="180"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="183"/>
         <source>Feature Request</source>
         <translation>Funktion vorschlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vistrelle_commands.cpp" line="182"/>
+        <location filename="../../src/editor/vistrelle_commands.cpp" line="185"/>
         <source>Bug Report</source>
         <translation>Fehler melden</translation>
     </message>
@@ -3308,7 +3376,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskPreviewView</name>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="382"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="386"/>
         <source>No screens available</source>
         <translation>Keine Bildschirme vorhanden</translation>
     </message>
@@ -3373,37 +3441,37 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="121"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="133"/>
         <source>Duplicate screen</source>
         <translation>Bildschirm duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="122"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="134"/>
         <source>Delete screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="188"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="200"/>
         <source>Edit Screen…</source>
         <translation>Bildschirm bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="190"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="202"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="192"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="204"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="195"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="207"/>
         <source>Duplicate</source>
         <translation>Duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="197"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="209"/>
         <source>Delete…</source>
         <translation>Löschen…</translation>
     </message>
@@ -3568,63 +3636,68 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ProjectSettingsSheet</name>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="23"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="25"/>
         <source>Enter password for deploy mode</source>
         <translation>Passwort für den Bereitstellungsmodus eingeben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="25"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="27"/>
         <source>Auto Save</source>
         <translation>Automatisch speichern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="26"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="28"/>
         <source>Show Grid</source>
         <translation>Raster anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="27"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="29"/>
         <source>Snap to Grid</source>
         <translation>Am Raster ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="29"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="31"/>
         <source>Show Guides</source>
         <translation>Hilfslinien anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="30"/>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="36"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="32"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="38"/>
         <source>Vistrelle Project Settings</source>
         <translation>Vistrelle-Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="37"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="39"/>
         <source>The default settings of your digital signage project</source>
         <translation>Die Standardeinstellungen Ihres Digital-Signage-Projekts</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="41"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="43"/>
         <source>Password</source>
         <translation>Passwort</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="44"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="46"/>
         <source>Display Settings</source>
         <translation>Anzeigeeinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="47"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="49"/>
         <source>Default Resolution</source>
         <translation>Standardauflösung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="58"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="57"/>
+        <source>Opening Hours</source>
+        <translation>Öffnungszeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="66"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="58"/>
+        <location filename="../../src/editor/sheets/project_settings_sheet.cpp" line="66"/>
         <source>Update</source>
         <translation>Aktualisieren</translation>
     </message>
@@ -3994,6 +4067,105 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
 </context>
 <context>
+    <name>vistrelle::ScheduleEditor</name>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="23"/>
+        <source>Only at certain times</source>
+        <translation>Nur zu bestimmten Zeiten</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="23"/>
+        <source>Displays on only at these times</source>
+        <translation>Anzeigen nur zu diesen Zeiten an</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="47"/>
+        <source>From</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="48"/>
+        <source>Until</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="71"/>
+        <source>All day, or 06:00–10:00, 18:00–22:00</source>
+        <translation>Ganztägig, oder 06:00–10:00, 18:00–22:00</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="72"/>
+        <source>Daily times, separated by commas. A time that ends before it starts runs past midnight.</source>
+        <translation>Tägliche Zeiten, durch Kommas getrennt. Eine Zeit, die vor ihrem Beginn endet, läuft über Mitternacht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="83"/>
+        <source>Alert: plays ahead of the other screens while due</source>
+        <translation>Meldung: läuft vor den anderen Bildschirmen, solange fällig</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="173"/>
+        <source>Write times as 06:00–10:00, separated by commas.</source>
+        <translation>Schreiben Sie Zeiten als 06:00–10:00, durch Kommas getrennt.</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ScheduleWeekGrid</name>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="85"/>
+        <source>Closed</source>
+        <translation>Geschlossen</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="91"/>
+        <source>Nothing plays</source>
+        <translation>Nichts läuft</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="149"/>
+        <source>Nothing plays for part of this hour.</source>
+        <translation>In einem Teil dieser Stunde läuft nichts.</translation>
+    </message>
+</context>
+<context>
+    <name>vistrelle::ScheduleWeekView</name>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="179"/>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="186"/>
+        <source>Previous Week</source>
+        <translation>Vorige Woche</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="189"/>
+        <source>Next Week</source>
+        <translation>Nächste Woche</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="190"/>
+        <source>This Week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="206"/>
+        <source>Click an hour to preview the show as it plays then.</source>
+        <translation>Klicken Sie auf eine Stunde, um die Show so vorzuführen, wie sie dann läuft.</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="212"/>
+        <source>Preview at This Moment</source>
+        <translation>Vorschau zu diesem Zeitpunkt</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="246"/>
+        <source>Week of %1</source>
+        <translation>Woche vom %1</translation>
+    </message>
+</context>
+<context>
     <name>vistrelle::ScreenEditDialog</name>
     <message>
         <location filename="../../src/editor/sheets/screen_edit_dialog.cpp" line="22"/>
@@ -4053,164 +4225,174 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScreenInspector</name>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="76"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="78"/>
         <source>Screen Settings</source>
         <translation>Bildschirmeinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="79"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="81"/>
         <source>Screen Name</source>
         <translation>Bildschirmname</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="80"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="82"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="91"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="93"/>
         <source>seconds</source>
         <translation>Sekunden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="93"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="95"/>
         <source>Display Duration</source>
         <translation>Anzeigedauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="101"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="103"/>
         <source>Transition</source>
         <translation>Übergang</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="106"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="108"/>
         <source>Visual Effect</source>
         <translation>Effekt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="121"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="123"/>
         <source>Speed</source>
         <translation>Geschwindigkeit</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="125"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="127"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="127"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="160"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="129"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="162"/>
         <source>Apply to all screens</source>
         <translation>Auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="156"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="158"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="193"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="194"/>
+        <source>Schedule</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="207"/>
+        <source>Change Schedule</source>
+        <translation>Zeitplan ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="212"/>
         <source>Content management</source>
         <translation>Inhaltsverwaltung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="199"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="412"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="218"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="432"/>
         <source>Export Screen</source>
         <translation>Bildschirm exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="201"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="220"/>
         <source>Export this screen as a template</source>
         <translation>Diesen Bildschirm als Vorlage exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="203"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="435"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="472"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="222"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="455"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="492"/>
         <source>Import Screen</source>
         <translation>Bildschirm importieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="205"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="224"/>
         <source>Import a screen from a saved template</source>
         <translation>Einen Bildschirm aus einer gespeicherten Vorlage importieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="252"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="271"/>
         <source>Screen</source>
         <translation>Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="253"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="272"/>
         <source>%1 · screen %2 of %3</source>
         <translation>%1 · Bildschirm %2 von %3</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="254"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="273"/>
         <source>Untitled Screen</source>
         <translation>Unbenannter Bildschirm</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="304"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="324"/>
         <source>Rename Screen</source>
         <translation>Bildschirm umbenennen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="316"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="336"/>
         <source>Change Duration</source>
         <translation>Dauer ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="333"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="337"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="353"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="357"/>
         <source>Change Transition</source>
         <translation>Übergang ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="355"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="375"/>
         <source>Apply Transition to All Screens</source>
         <translation>Übergang auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="372"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="378"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="392"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="398"/>
         <source>Change Background</source>
         <translation>Hintergrund ändern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="395"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="415"/>
         <source>Apply Background to All Screens</source>
         <translation>Hintergrund auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="395"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="415"/>
         <source>Stop Applying Background to All Screens</source>
         <translation>Hintergrund nicht mehr auf alle Bildschirme anwenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="416"/>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="439"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="436"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="459"/>
         <source>Screen Templates (*.xml)</source>
         <translation>Bildschirmvorlagen (*.xml)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="426"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="446"/>
         <source>The screen could not be exported: %1</source>
         <translation>Der Bildschirm konnte nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="429"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="449"/>
         <source>Exported to “%1”.</source>
         <translation>Nach „%1“ exportiert.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="451"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="471"/>
         <source>The screen could not be imported: %1</source>
         <translation>Der Bildschirm konnte nicht importiert werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="473"/>
+        <location filename="../../src/editor/inspector/screen_inspector.cpp" line="493"/>
         <source>Imported “%1”.</source>
         <translation>„%1“ importiert.</translation>
     </message>
@@ -4218,57 +4400,57 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScreensPalette</name>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="218"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="230"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="239"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="251"/>
         <source>No Vistrelle Project Open</source>
         <translation>Kein Vistrelle-Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="240"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="252"/>
         <source>You can see the list of screens here once you open a Vistrelle Project</source>
         <translation>Hier sehen Sie die Liste der Bildschirme, sobald Sie ein Vistrelle-Projekt öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="241"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="253"/>
         <source>No Screens</source>
         <translation>Keine Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="241"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="253"/>
         <source>Click the + button to add your first screen</source>
         <translation>Klicken Sie auf die Schaltfläche +, um Ihren ersten Bildschirm hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="289"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="301"/>
         <source>Add new screen</source>
         <translation>Neuen Bildschirm hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="289"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="301"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="411"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="423"/>
         <source>Delete Screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="412"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="424"/>
         <source>Are you sure you want to delete &apos;%1&apos;? This action cannot be undone.</source>
         <translation>Möchten Sie „%1“ wirklich löschen? Diese Aktion kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="415"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="427"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="416"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="428"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
