@@ -36,6 +36,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolBar>
@@ -636,7 +637,9 @@ void EditorWindow::showSchedule() {
     if (!scheduleView_) {
         scheduleView_ = new ScheduleWeekView(this);
         scheduleView_->setAttribute(Qt::WA_DeleteOnClose);
-        scheduleView_->resize(scheduleView_->sizeHint().expandedTo(QSize(860, 640)));
+        // Wide enough for two names an hour, within the display.
+        const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1280, 800);
+        scheduleView_->resize(QSize(1120, 700).boundedTo(available - QSize(40, 60)));
         connect(scheduleView_, &ScheduleWeekView::previewRequested, this,
                 [this](const QDateTime& moment) { previewManager_->showPreview(project(), moment); });
     }

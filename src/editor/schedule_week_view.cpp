@@ -74,19 +74,25 @@ public:
         setMouseTracking(true);
     }
 
+    // The hours share the height the window gives them, at least `rowHeight` each.
     QRect cellRect(int day, int hour) const {
         const double width = double(this->width() - hourColumn) / 7;
+        const double height = std::max(double(this->height() - dayRow) / 24, double(rowHeight));
         const int left = hourColumn + int(day * width);
-        return QRect(left, dayRow + hour * rowHeight, int((day + 1) * width) - int(day * width),
-                     rowHeight);
+        const int top = dayRow + int(hour * height);
+        return QRect(left, top, int((day + 1) * width) - int(day * width),
+                     dayRow + int((hour + 1) * height) - top);
     }
     QString cellText(const ScheduleHour& cell, const QList<KioskScreen>& screens) const {
         if (cell.closed)
             return tr("Closed");
         const QList<qsizetype>& shown = cell.alerts.isEmpty() ? cell.screens : cell.alerts;
+        // The screens due only at times say most about the hour: they come first.
         QStringList names;
+        QStringList always;
         for (const qsizetype index : shown)
-            names << screens[index].name;
+            (screens[index].schedule ? names : always) << screens[index].name;
+        names += always;
         if (names.isEmpty())
             return tr("Nothing plays");
         return names.join(QStringLiteral(", "));
@@ -117,23 +123,28 @@ protected:
         painter.setFont(plain);
         for (int hour = 0; hour < 24; ++hour) {
             painter.setPen(colors.color(QPalette::PlaceholderText));
-            painter.drawText(QRect(0, dayRow + hour * rowHeight, hourColumn - 6, rowHeight),
+            const QRect row = cellRect(0, hour);
+            painter.drawText(QRect(0, row.top(), hourColumn - 6, row.height()),
                              Qt::AlignRight | Qt::AlignVCenter, scheduleTimeText(hour * 60));
             for (int day = 0; day < 7; ++day) {
                 const ScheduleHour& cell = plan.value(day * 24 + hour);
                 const QRect box = cellRect(day, hour).adjusted(1, 1, -1, -1);
-                QColor fill = cell.closed            ? colors.color(QPalette::AlternateBase)
+                const bool timed = std::any_of(cell.screens.cbegin(), cell.screens.cend(),
+                                               [&](qsizetype i) { return screens[i].schedule.has_value(); });
+                QColor fill = cell.closed              ? colors.color(QPalette::AlternateBase)
                               : cell.screens.isEmpty() ? QColor(0xF4, 0xC7, 0xC3)
                               : !cell.alerts.isEmpty() ? QColor(0xFF, 0xE0, 0xB2)
-                                                       : QColor(0xD6, 0xE9, 0xFA);
+                              : timed                  ? QColor(0xB8, 0xD8, 0xF5)
+                                                       : QColor(0xE3, 0xEF, 0xFA);
                 painter.fillRect(box, fill);
                 if (cell.gap && !cell.closed) {
                     // Part of the hour shows nothing: hatched in red.
                     painter.fillRect(box, QBrush(QColor(0xC0, 0x39, 0x2B), Qt::BDiagPattern));
                 }
-                painter.setPen(cell.closed ? colors.color(QPalette::PlaceholderText) : QColor(0x1C, 0x1C, 0x1E));
+                painter.setPen(cell.closed ? colors.color(QPalette::PlaceholderText)
+                                           : QColor(0x1C, 0x1C, 0x1E));
                 const QString text = painter.fontMetrics().elidedText(cellText(cell, screens), Qt::ElideRight,
-                                                                       box.width() - 6);
+                                                                      box.width() - 6);
                 painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
             }
         }

@@ -18,8 +18,8 @@ class ScheduleViewTest : public EditorWindowTest {
 protected:
     void SetUp() override {
         EditorWindowTest::SetUp();
-        const Result<VistrelleDocument> sample =
-            VistrelleDocument::readFile(QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
+        const Result<VistrelleDocument> sample = VistrelleDocument::readFile(
+            QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
         ASSERT_TRUE(sample.hasValue());
         addVistrelleCommands(open(sample->project));
         // The sample's film and page show as in the editor: no player, no browser.
@@ -50,8 +50,8 @@ TEST_F(ScheduleViewTest, TheWeekShowsTheSamplesMealsAndThePreviewFromMondaySeven
     EXPECT_EQ(names(view->plan()[3], project), QStringList({"Welcome", "Events", "Programme"}));
 
     // Monday 07:00 is chosen with a click on its hour, and the preview plays the show as it plays then.
-    const int hourHeight = 22;
-    QTest::mouseClick(view->grid(), Qt::LeftButton, {}, QPoint(60, 24 + 7 * hourHeight + 5));
+    const double hourHeight = (view->grid()->height() - 24) / 24.0;
+    QTest::mouseClick(view->grid(), Qt::LeftButton, {}, QPoint(60, 24 + int(7.5 * hourHeight)));
     EXPECT_EQ(view->moment()->dateTime(), QDateTime(QDate(2026, 12, 7), QTime(7, 0)));
     view->findChild<QPushButton*>("previewAtMoment")->click();
     KioskPreviewWindowController* preview = window->previewManager().windowController();

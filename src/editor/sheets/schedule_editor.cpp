@@ -20,8 +20,8 @@ ScheduleEditor::ScheduleEditor(Kind kind, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    limited_ = new QCheckBox(kind == Kind::screen ? tr("Only at certain times") : tr("Displays on only at these times"),
-                             this);
+    limited_ = new QCheckBox(
+        kind == Kind::screen ? tr("Only at certain times") : tr("Displays on only at these times"), this);
     limited_->setObjectName(QStringLiteral("scheduleLimited"));
     layout->addWidget(limited_);
 
@@ -93,7 +93,8 @@ ScheduleEditor::ScheduleEditor(Kind kind, QWidget* parent)
 QString ScheduleEditor::timesText(const QList<TimeWindow>& windows) {
     QStringList parts;
     for (const TimeWindow& window : windows)
-        parts << scheduleTimeText(window.startMinute) + QStringLiteral("–") + scheduleTimeText(window.endMinute);
+        parts << scheduleTimeText(window.startMinute) + QStringLiteral("–") +
+                     scheduleTimeText(window.endMinute);
     return parts.join(QStringLiteral(", "));
 }
 
