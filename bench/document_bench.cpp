@@ -5,6 +5,7 @@
 #include "model/project_json_decoder.h"
 #include "model/project_json_encoder.h"
 #include "model/screen_schedule.h"
+#include "model/screen_sequence.h"
 #include "model/vistrelle_document.h"
 
 #include <QJsonDocument>
@@ -81,10 +82,12 @@ BENCHMARK(BM_CopyProjectAndEditOneComponent)->Unit(benchmark::kMicrosecond);
 
 namespace {
 
-// Which of a 500-screen show's screens play at one moment: what a display asks at every boundary.
+// What a display asks of a 500-screen show at every boundary: which screen plays next, and when to look
+// again. The moments walk through one week, within every schedule's dates.
 void BM_SchedulesOf500ScreensAtAMoment(benchmark::State& state) {
     using namespace vistrelle;
-    QList<ScreenSchedule> schedules;
+    KioskProject project;
+    project.screens.clear();
     for (int i = 0; i < 500; ++i) {
         ScreenSchedule schedule;
         schedule.from = QDate(2026, 1, 1).addDays(i % 30);
@@ -92,18 +95,21 @@ void BM_SchedulesOf500ScreensAtAMoment(benchmark::State& state) {
         schedule.weekdays = {1, 2, 3, 4, 5, 6, 7};
         schedule.weekdays.removeAt(i % 7);
         schedule.windows = {{(i % 20) * 60, (i % 20) * 60 + 90}, {22 * 60, 2 * 60}};
-        schedules.append(schedule);
+        KioskScreen screen(QStringLiteral("Screen %1").arg(i));
+        screen.schedule = schedule;
+        project.screens.append(screen);
     }
-    QDateTime moment(QDate(2026, 12, 7), QTime(7, 0), Qt::LocalTime);
-    int playing = 0;
+    const QDateTime monday(QDate(2026, 12, 7), QTime(0, 0), Qt::LocalTime);
+    qint64 step = 0;
+    qint64 current = -1;
+    qint64 blank = 0;
     for (auto _ : state) {
-        playing = 0;
-        for (const ScreenSchedule& schedule : schedules)
-            playing += isScheduledAt(schedule, moment);
-        benchmark::DoNotOptimize(playing);
-        moment = moment.addSecs(61);
+        const QDateTime moment = monday.addSecs((step++ * 6117) % (7 * 86400));
+        current = nextScreenAt(project, current, moment).value_or(-1);
+        blank += current < 0;
+        benchmark::DoNotOptimize(nextShowBoundary(project, moment));
     }
-    state.SetLabel(std::to_string(playing) + " of 500 playing");
+    state.SetLabel(std::to_string(blank) + " of " + std::to_string(step) + " moments with nothing to play");
 }
 
 } // namespace
