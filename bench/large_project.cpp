@@ -42,6 +42,16 @@ PlacedComponent realisticComponent(int screen, int index) {
     case ComponentType::icon:
         p[PropertyKey::iconName] = QStringLiteral("star.fill");
         break;
+    case ComponentType::clock:
+        p[PropertyKey::clockFormat] = QStringLiteral("HH:mm · dddd d MMMM");
+        break;
+    case ComponentType::countdown:
+        p[PropertyKey::targetDate] =
+            QStringLiteral("2027-06-%1T18:00").arg(1 + index % 28, 2, 10, QChar(u'0'));
+        break;
+    case ComponentType::ticker:
+        p[PropertyKey::text] = QStringLiteral("News of screen %1: item %2").arg(screen).arg(index);
+        break;
     }
     p[PropertyKey::opacity] = QStringLiteral("0.9");
     return c;

@@ -2655,163 +2655,163 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::EditorWindow</name>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="82"/>
+        <location filename="../../src/editor/editor_window.cpp" line="83"/>
         <source>Canvas</source>
         <translation>Arbeitsfläche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="84"/>
+        <location filename="../../src/editor/editor_window.cpp" line="85"/>
         <source>Save As…</source>
         <translation>Speichern unter…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="137"/>
+        <location filename="../../src/editor/editor_window.cpp" line="138"/>
         <source>Editor</source>
         <translation>Editor</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="146"/>
+        <location filename="../../src/editor/editor_window.cpp" line="147"/>
         <source>Total duration of all screens</source>
         <translation>Gesamtdauer aller Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="150"/>
+        <location filename="../../src/editor/editor_window.cpp" line="151"/>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="164"/>
+        <location filename="../../src/editor/editor_window.cpp" line="165"/>
         <source>Open screens window</source>
         <translation>Fenster „Bildschirme“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="168"/>
+        <location filename="../../src/editor/editor_window.cpp" line="169"/>
         <source>Open component library window</source>
         <translation>Fenster „Komponenten“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="172"/>
+        <location filename="../../src/editor/editor_window.cpp" line="173"/>
         <source>Open inspector window</source>
         <translation>Fenster „Inspektor“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="176"/>
+        <location filename="../../src/editor/editor_window.cpp" line="177"/>
         <source>Open show check window</source>
         <translation>Fenster „Show-Prüfung“ öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="180"/>
+        <location filename="../../src/editor/editor_window.cpp" line="181"/>
         <source>Delete selected component</source>
         <translation>Ausgewählte Komponente löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="643"/>
+        <location filename="../../src/editor/editor_window.cpp" line="646"/>
         <source>Schedule — %1</source>
         <translation>Zeitplan — %1</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="125"/>
-        <location filename="../../src/editor/editor_window.cpp" line="196"/>
+        <location filename="../../src/editor/editor_window.cpp" line="197"/>
         <source>Zoom Out</source>
         <translation>Verkleinern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="123"/>
-        <location filename="../../src/editor/editor_window.cpp" line="199"/>
+        <location filename="../../src/editor/editor_window.cpp" line="200"/>
         <source>Zoom In</source>
         <translation>Vergrößern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="218"/>
+        <location filename="../../src/editor/editor_window.cpp" line="219"/>
         <source>Preview the content in full screen mode</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="219"/>
+        <location filename="../../src/editor/editor_window.cpp" line="220"/>
         <source>Preview the content in full screen mode (F5)</source>
         <translation>Inhalt im Vollbildmodus als Vorschau anzeigen (F5)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="222"/>
+        <location filename="../../src/editor/editor_window.cpp" line="223"/>
         <source>Export a bundle file for Vistrelle Player app</source>
         <translation>Bundle-Datei für die App Vistrelle Player exportieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="225"/>
+        <location filename="../../src/editor/editor_window.cpp" line="226"/>
         <source>Project settings</source>
         <translation>Projekteinstellungen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="275"/>
+        <location filename="../../src/editor/editor_window.cpp" line="276"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="368"/>
+        <location filename="../../src/editor/editor_window.cpp" line="369"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="408"/>
+        <location filename="../../src/editor/editor_window.cpp" line="409"/>
         <source>Edit Text</source>
         <translation>Text bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="462"/>
+        <location filename="../../src/editor/editor_window.cpp" line="463"/>
         <source>Move Component</source>
         <translation>Komponente verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="468"/>
+        <location filename="../../src/editor/editor_window.cpp" line="469"/>
         <source>Resize Component</source>
         <translation>Komponentengröße ändern</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="88"/>
-        <location filename="../../src/editor/editor_window.cpp" line="478"/>
+        <location filename="../../src/editor/editor_window.cpp" line="479"/>
         <source>Copy Component</source>
         <translation>Komponente kopieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="92"/>
-        <location filename="../../src/editor/editor_window.cpp" line="479"/>
+        <location filename="../../src/editor/editor_window.cpp" line="480"/>
         <source>Duplicate Component</source>
         <translation>Komponente duplizieren</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="95"/>
-        <location filename="../../src/editor/editor_window.cpp" line="480"/>
+        <location filename="../../src/editor/editor_window.cpp" line="481"/>
         <source>Delete Component</source>
         <translation>Komponente löschen</translation>
     </message>
     <message>
         <location filename="../../src/editor/vistrelle_commands.cpp" line="90"/>
-        <location filename="../../src/editor/editor_window.cpp" line="491"/>
+        <location filename="../../src/editor/editor_window.cpp" line="492"/>
         <source>Paste Component</source>
         <translation>Komponente einfügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="666"/>
+        <location filename="../../src/editor/editor_window.cpp" line="669"/>
         <source>checking…</source>
         <translation>wird geprüft …</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="684"/>
+        <location filename="../../src/editor/editor_window.cpp" line="687"/>
         <source>Version Compatibility</source>
         <translation>Versionskompatibilität</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="685"/>
+        <location filename="../../src/editor/editor_window.cpp" line="688"/>
         <source>This project was created with a newer version of Vistrelle. Some features may not work correctly.</source>
         <translation>Dieses Projekt wurde mit einer neueren Version von Vistrelle erstellt. Einige Funktionen funktionieren möglicherweise nicht richtig.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="688"/>
+        <location filename="../../src/editor/editor_window.cpp" line="691"/>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/editor_window.cpp" line="689"/>
+        <location filename="../../src/editor/editor_window.cpp" line="692"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -3376,9 +3376,14 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskPreviewView</name>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="386"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="387"/>
         <source>No screens available</source>
         <translation>Keine Bildschirme vorhanden</translation>
+    </message>
+    <message>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="389"/>
+        <source>Nothing plays at this time</source>
+        <translation>Zu dieser Zeit läuft nichts</translation>
     </message>
 </context>
 <context>
@@ -4069,12 +4074,12 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScheduleEditor</name>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="23"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="24"/>
         <source>Only at certain times</source>
         <translation>Nur zu bestimmten Zeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="23"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="24"/>
         <source>Displays on only at these times</source>
         <translation>Anzeigen nur zu diesen Zeiten an</translation>
     </message>
@@ -4104,7 +4109,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Meldung: läuft vor den anderen Bildschirmen, solange fällig</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="173"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="174"/>
         <source>Write times as 06:00–10:00, separated by commas.</source>
         <translation>Schreiben Sie Zeiten als 06:00–10:00, durch Kommas getrennt.</translation>
     </message>
@@ -4112,17 +4117,17 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScheduleWeekGrid</name>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="85"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="88"/>
         <source>Closed</source>
         <translation>Geschlossen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="91"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="97"/>
         <source>Nothing plays</source>
         <translation>Nichts läuft</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="149"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="160"/>
         <source>Nothing plays for part of this hour.</source>
         <translation>In einem Teil dieser Stunde läuft nichts.</translation>
     </message>
@@ -4130,37 +4135,37 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScheduleWeekView</name>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="179"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="190"/>
         <source>Schedule</source>
         <translation>Zeitplan</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="186"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="197"/>
         <source>Previous Week</source>
         <translation>Vorige Woche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="189"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="200"/>
         <source>Next Week</source>
         <translation>Nächste Woche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="190"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="201"/>
         <source>This Week</source>
         <translation>Diese Woche</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="206"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="217"/>
         <source>Click an hour to preview the show as it plays then.</source>
         <translation>Klicken Sie auf eine Stunde, um die Show so vorzuführen, wie sie dann läuft.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="212"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="223"/>
         <source>Preview at This Moment</source>
         <translation>Vorschau zu diesem Zeitpunkt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="246"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="257"/>
         <source>Week of %1</source>
         <translation>Woche vom %1</translation>
     </message>

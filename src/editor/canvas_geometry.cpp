@@ -1,5 +1,6 @@
 #include "editor/canvas_geometry.h"
 
+#include "model/component_factory.h"
 #include "model/stored_enum.h"
 
 #include <QFileInfo>
@@ -56,25 +57,8 @@ namespace {
 
 // Half of each type's default size: the drop point becomes the component's centre.
 Point dropOffset(ComponentType type) {
-    switch (type) {
-    case ComponentType::image:
-        return {75, 75};
-    case ComponentType::title:
-        return {100, 30};
-    case ComponentType::label:
-        return {75, 15};
-    case ComponentType::textArea:
-        return {125, 60};
-    case ComponentType::webView:
-        return {150, 100};
-    case ComponentType::video:
-        return {160, 90};
-    case ComponentType::shape:
-        return {50, 50};
-    case ComponentType::icon:
-        return {30, 30};
-    }
-    return {0, 0};
+    const Size size = defaultComponentSize(type);
+    return {size.width / 2, size.height / 2};
 }
 
 } // namespace

@@ -16,26 +16,6 @@
 
 namespace vistrelle {
 
-QString ComponentCard::symbolName(ComponentType type) {
-    switch (type) {
-    case ComponentType::image:
-        return QStringLiteral("photo");
-    case ComponentType::title:
-    case ComponentType::label:
-    case ComponentType::textArea:
-        return QStringLiteral("textformat");
-    case ComponentType::webView:
-        return QStringLiteral("globe");
-    case ComponentType::video:
-        return QStringLiteral("film");
-    case ComponentType::shape:
-        return QStringLiteral("star.fill");
-    case ComponentType::icon:
-        return QStringLiteral("face.smiling");
-    }
-    return QStringLiteral("face.smiling");
-}
-
 ComponentCard::ComponentCard(ComponentType type, QWidget* parent)
     : QWidget(parent)
     , type_(type) {
@@ -50,8 +30,8 @@ ComponentCard::ComponentCard(ComponentType type, QWidget* parent)
     auto* symbol = new QLabel(this);
     symbol->setFixedSize(28, 28);
     symbol->setAlignment(Qt::AlignCenter);
-    symbol->setPixmap(
-        symbolPixmap(symbolName(type), 24, palette().color(QPalette::Highlight), devicePixelRatioF()));
+    symbol->setPixmap(symbolPixmap(componentSymbolName(type), 24, palette().color(QPalette::Highlight),
+                                   devicePixelRatioF()));
     auto* title = new QLabel(name, this);
     QFont headline = title->font();
     headline.setBold(true);

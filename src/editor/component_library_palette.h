@@ -17,7 +17,6 @@ public:
 
     ComponentType type() const { return type_; }
     // The symbol of each type's card.
-    static QString symbolName(ComponentType type);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

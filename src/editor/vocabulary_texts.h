@@ -12,6 +12,8 @@ inline constexpr const char* componentTypeTexts[] = {
     QT_TRANSLATE_NOOP("ComponentType", "Label"),    QT_TRANSLATE_NOOP("ComponentType", "Text Area"),
     QT_TRANSLATE_NOOP("ComponentType", "Web View"), QT_TRANSLATE_NOOP("ComponentType", "Video"),
     QT_TRANSLATE_NOOP("ComponentType", "Shape"),    QT_TRANSLATE_NOOP("ComponentType", "Icon"),
+    QT_TRANSLATE_NOOP("ComponentType", "Clock"),    QT_TRANSLATE_NOOP("ComponentType", "Countdown"),
+    QT_TRANSLATE_NOOP("ComponentType", "Ticker"),
 };
 
 inline constexpr const char* transitionEffectTexts[] = {

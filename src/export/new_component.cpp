@@ -34,8 +34,10 @@ void scaleNumber(PlacedComponent& c, const QString& key, double factor, double a
         *it = whole(std::min(atMost, std::round(it->toDouble() * factor)));
 }
 
+// Text drawn straight over the screen (a ticker brings its own background).
 bool showsText(ComponentType type) {
-    return type == ComponentType::title || type == ComponentType::label || type == ComponentType::textArea;
+    return type == ComponentType::title || type == ComponentType::label || type == ComponentType::textArea ||
+           type == ComponentType::clock || type == ComponentType::countdown;
 }
 
 // Grows the frame until the component's words fit in it, as the show check measures them.
@@ -77,7 +79,7 @@ PlacedComponent componentMadeForScreen(ComponentType type, Point corner, const K
     const double fit = std::min({1.0, area.width() / width, area.height() / height});
     c.size = {std::max(1.0, std::floor(width * fit)), std::max(1.0, std::floor(height * fit))};
     const double grown = factor * fit;
-    if (showsText(type)) {
+    if (showsText(type) || type == ComponentType::ticker) {
         const double smallest = std::ceil(area.height() * check_limits::smallestTextShareOfHeight);
         const double size = numberPropertyOf(c, PropertyKey::fontSize);
         c.properties[PropertyKey::fontSize] = whole(std::max(smallest, std::round(size * grown)));

@@ -23,6 +23,12 @@ Size defaultComponentSize(ComponentType type) {
         return {100, 100};
     case ComponentType::icon:
         return {60, 60};
+    case ComponentType::clock:
+        return {240, 80};
+    case ComponentType::countdown:
+        return {520, 80};
+    case ComponentType::ticker:
+        return {960, 64};
     }
     return {100, 100};
 }

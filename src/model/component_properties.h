@@ -62,6 +62,17 @@ inline const QString iconName = QStringLiteral("iconName");
 inline const QString iconColor = QStringLiteral("iconColor");
 inline const QString iconSize = QStringLiteral("iconSize");
 inline const QString iconWeight = QStringLiteral("iconWeight");
+// Clock, countdown, ticker: drawn from the time they are shown at
+inline const QString clockFormat = QStringLiteral("clockFormat");
+inline const QString timeZone = QStringLiteral("timeZone");
+inline const QString targetDate = QStringLiteral("targetDate");
+inline const QString finishedText = QStringLiteral("finishedText");
+inline const QString feedUrl = QStringLiteral("feedUrl");
+inline const QString tickerSpeed = QStringLiteral("tickerSpeed");
+inline const QString tickerDirection = QStringLiteral("tickerDirection");
+// A feed's text as fetched at deploy time (or since, by the player), and when
+inline const QString feedSnapshot = QStringLiteral("feedSnapshot");
+inline const QString feedSnapshotDate = QStringLiteral("feedSnapshotDate");
 // Any component
 inline const QString opacity = QStringLiteral("opacity");
 inline const QString rotation = QStringLiteral("rotation");

@@ -4,7 +4,19 @@
 
 namespace vistrelle {
 
-enum class ComponentType { image, title, label, textArea, webView, video, shape, icon };
+enum class ComponentType {
+    image,
+    title,
+    label,
+    textArea,
+    webView,
+    video,
+    shape,
+    icon,
+    clock,
+    countdown,
+    ticker
+};
 
 enum class TransitionEffect {
     none,
@@ -32,7 +44,7 @@ enum class KioskResourceType { image, video, audio, document };
 
 template <> struct StoredEnum<ComponentType> {
     static constexpr const char* typeName = "ComponentType";
-    static constexpr std::array<std::pair<ComponentType, const char*>, 8> cases{{
+    static constexpr std::array<std::pair<ComponentType, const char*>, 11> cases{{
         {ComponentType::image, "Image"},
         {ComponentType::title, "Title"},
         {ComponentType::label, "Label"},
@@ -41,6 +53,9 @@ template <> struct StoredEnum<ComponentType> {
         {ComponentType::video, "Video"},
         {ComponentType::shape, "Shape"},
         {ComponentType::icon, "Icon"},
+        {ComponentType::clock, "Clock"},
+        {ComponentType::countdown, "Countdown"},
+        {ComponentType::ticker, "Ticker"},
     }};
 };
 

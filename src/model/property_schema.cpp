@@ -346,8 +346,84 @@ QList<PropertySpec> iconSchema() {
             weight, opacitySpec(), {K::rotation, Kind::number, std::nullopt, QStringLiteral("0")}};
 }
 
+// A clock, a countdown or a ticker: a label's text styles, and what the text is drawn from.
+QList<PropertySpec> liveSchema(ComponentType type) {
+    QList<PropertySpec> schema = textSchema(ComponentType::label);
+    const auto spec = [&](const QString& key) -> PropertySpec& {
+        return *std::find_if(schema.begin(), schema.end(),
+                             [&](const PropertySpec& s) { return s.key == key; });
+    };
+    const auto textField = [](const QString& key, std::optional<QString> created, const char* label,
+                              const char* placeholder) {
+        PropertySpec field{key, Kind::text, created, created.value_or(QString()), C::textField, label};
+        field.placeholder = placeholder;
+        return field;
+    };
+    spec(K::fontSize).createdWith = QStringLiteral("48");
+    spec(K::fontSize).fallback = QStringLiteral("48");
+    spec(K::isBold).createdWith = yes;
+    QList<PropertySpec> own;
+    switch (type) {
+    case ComponentType::clock:
+        spec(K::text).createdWith.reset();
+        spec(K::text).control = C::none;
+        own = {textField(K::clockFormat, QStringLiteral("HH:mm"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "Format"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "HH:mm · dddd d MMMM")),
+               textField(K::timeZone, std::nullopt, QT_TRANSLATE_NOOP("PropertySchema", "Time Zone"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "The display's own, or Europe/Berlin"))};
+        break;
+    case ComponentType::countdown:
+        spec(K::text).createdWith = QStringLiteral("Opening in");
+        spec(K::text).fallback = QString();
+        spec(K::text).label = QT_TRANSLATE_NOOP("PropertySchema", "Before");
+        own = {textField(K::targetDate, QStringLiteral("2027-01-01T09:00"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "Counts Down To"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "2027-01-01T09:00")),
+               textField(K::finishedText, QStringLiteral("Now open"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "Afterwards"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "Shown once the moment has passed"))};
+        break;
+    default: {
+        spec(K::text).createdWith = QStringLiteral("Welcome! Opening hours today: 09:00–20:00");
+        spec(K::textColor).createdWith = QStringLiteral("#FFFFFF");
+        spec(K::fontSize).createdWith = QStringLiteral("36");
+        PropertySpec speed{K::tickerSpeed,        Kind::number,
+                           QStringLiteral("120"), QStringLiteral("120"),
+                           C::integerField,       QT_TRANSLATE_NOOP("PropertySchema", "Speed")};
+        speed.minimum = 10;
+        speed.maximum = 2000;
+        PropertySpec direction{
+            K::tickerDirection,     Kind::word,  QStringLiteral("left"),
+            QStringLiteral("left"), C::segments, QT_TRANSLATE_NOOP("PropertySchema", "Direction")};
+        direction.choices = {{QStringLiteral("left"), QT_TRANSLATE_NOOP("PropertySchema", "Left"),
+                              QStringLiteral("arrow.left")},
+                             {QStringLiteral("right"), QT_TRANSLATE_NOOP("PropertySchema", "Right"),
+                              QStringLiteral("arrow.right")}};
+        PropertySpec background{
+            K::backgroundColor,          Kind::color,  QStringLiteral("#0B3D91"),
+            QStringLiteral("#00000000"), C::colorWell, QT_TRANSLATE_NOOP("PropertySchema", "Background")};
+        own = {textField(K::feedUrl, std::nullopt, QT_TRANSLATE_NOOP("PropertySchema", "Feed"),
+                         QT_TRANSLATE_NOOP("PropertySchema", "RSS or Atom address, instead of the text")),
+               speed,
+               direction,
+               background,
+               PropertySpec{K::feedSnapshot, Kind::text, std::nullopt, QString()},
+               PropertySpec{K::feedSnapshotDate, Kind::text, std::nullopt, QString()}};
+        break;
+    }
+    }
+    // Their own fields come right after the text.
+    schema = QList<PropertySpec>{schema.first()} + own + schema.mid(1);
+    return schema;
+}
+
 QList<PropertySpec> schemaOf(ComponentType type) {
     switch (type) {
+    case ComponentType::clock:
+    case ComponentType::countdown:
+    case ComponentType::ticker:
+        return liveSchema(type);
     case ComponentType::title:
     case ComponentType::label:
     case ComponentType::textArea:

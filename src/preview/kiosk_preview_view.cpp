@@ -383,7 +383,11 @@ void KioskPreviewView::paintEvent(QPaintEvent*) {
     font.setPixelSize(28);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(rect(), Qt::AlignCenter, tr("No screens available"));
+    // Between scheduled times a display stays black; the preview says why it is.
+    const QString text = project_.screens.isEmpty() ? tr("No screens available")
+                         : services_.fillsView      ? QString()
+                                                    : tr("Nothing plays at this time");
+    painter.drawText(rect(), Qt::AlignCenter, text);
     frameLog_.firstFrame(double(services_.sinceRequested.nsecsElapsed()) / 1e6);
 }
 

@@ -3,6 +3,7 @@
 #include "model/color_text.h"
 #include "model/component_properties.h"
 #include "model/property_schema.h"
+#include "render/live_components.h"
 #include "render/shape_outline.h"
 #include "render/symbol_catalog.h"
 #include "render/text_layout.h"
@@ -89,6 +90,9 @@ QRectF paintedBounds(const PlacedComponent& component) {
         bounds.adjust(-64, 0, 64, 0);
         break;
     case ComponentType::textArea:
+    case ComponentType::clock:
+    case ComponentType::countdown:
+    case ComponentType::ticker:
         break; // clipped to its frame
     }
     bounds.adjust(-margin, -margin, margin, margin);
@@ -146,6 +150,13 @@ void paintComponent(QPainter& painter, const PlacedComponent& component, ImageSo
         break;
     case ComponentType::icon:
         paintIcon(painter, component, frame);
+        break;
+    case ComponentType::clock:
+    case ComponentType::countdown:
+        paintLiveText(painter, component, frame, options.moment.isValid() ? options.moment : renderMoment());
+        break;
+    case ComponentType::ticker:
+        paintTicker(painter, component, frame, options.moment.isValid() ? options.moment : renderMoment());
         break;
     }
     painter.restore();

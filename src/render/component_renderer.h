@@ -3,6 +3,7 @@
 #include "model/project_model.h"
 #include "render/live_picture.h"
 
+#include <QDateTime>
 #include <QPainter>
 
 namespace vistrelle {
@@ -15,6 +16,8 @@ struct ComponentRenderOptions {
     // editor and the slides as placeholders.
     bool isPreviewMode = false;
     const LivePictures* live = nullptr;
+    // The moment clocks, countdowns and tickers are drawn at; invalid: renderMoment().
+    QDateTime moment;
 };
 
 // Draws one component in its own frame (0, 0, size): the type's drawing from

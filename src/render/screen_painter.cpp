@@ -24,8 +24,9 @@ void paintScreen(QPainter& painter, const KioskScreen& screen, QSizeF size, Imag
             beforeComponent(component);
         painter.save();
         painter.translate(component.position.x, component.position.y);
-        paintComponent(painter, component, images,
-                       {selectedComponent && *selectedComponent == component.id, false});
+        ComponentRenderOptions options;
+        options.isSelected = selectedComponent && *selectedComponent == component.id;
+        paintComponent(painter, component, images, options);
         painter.restore();
     }
     painter.restore();

@@ -127,15 +127,15 @@ TEST_F(ScreensPaletteTest, RowsFollowTheDocumentAndTheEmptyStatesSayWhy) {
     EXPECT_EQ(add->toolTip(), "No project open");
 }
 
-TEST(ComponentLibraryPalette, OffersTheEightTypesInOrder) {
+TEST(ComponentLibraryPalette, OffersEveryTypeInOrder) {
     ComponentLibraryPalette palette;
     const QList<ComponentCard*> cards = palette.findChildren<ComponentCard*>();
-    ASSERT_EQ(cards.size(), 8);
+    ASSERT_EQ(cards.size(), 11);
     QStringList names;
     for (const ComponentCard* card : cards)
         names << storedString(card->type());
-    EXPECT_EQ(names,
-              (QStringList{"Image", "Title", "Label", "Text Area", "Web View", "Video", "Shape", "Icon"}));
+    EXPECT_EQ(names, (QStringList{"Image", "Title", "Label", "Text Area", "Web View", "Video", "Shape",
+                                  "Icon", "Clock", "Countdown", "Ticker"}));
     EXPECT_EQ(cards[3]->toolTip(), "Drag to add Text Area");
 }
 

@@ -10,6 +10,7 @@
 #include "model/stored_enum.h"
 #include "model/vistrelle_document.h"
 #include "render/image_source.h"
+#include "render/live_components.h"
 #include "support/media_samples.h"
 #include "support/temporary_home.h"
 
@@ -69,6 +70,8 @@ protected:
 } // namespace
 
 TEST_F(PlayerXmlReaderTest, EveryComponentBackgroundAndTransitionDrawsAsTheOriginal) {
+    freezeRenderMoment(QDateTime(QDate(2026, 12, 24), QTime(18, 30, 15))); // clocks and tickers hold still
+    const auto thaw = qScopeGuard([] { freezeRenderMoment({}); });
     KioskProject project;
     project.metadata.name = "Tom & Jerry's <Show>";
     project.metadata.description = "Two\nlines";

@@ -75,7 +75,7 @@ TEST(ComponentRendererTest, RotationTurnsClockwiseAndTheSelectionOutlineStaysUpr
     image.fill(Qt::white);
     QPainter painter(&image);
     NoImages images;
-    paintComponent(painter, triangle, images, {true, false});
+    paintComponent(painter, triangle, images, {true, false, nullptr, {}});
     painter.end();
     // Its tip pointed up; a quarter turn clockwise points it right: the right middle is blue, the top middle
     // not.
@@ -139,7 +139,7 @@ TEST(ComponentRendererTest, AbsurdValuesDrawNothingOrSomethingBounded) {
         for (const ComponentType type : allCases<ComponentType>())
             for (const Size size : {Size{0, 0}, Size{-5, 10}, Size{std::nan(""), 5}, Size{5, qInf()}}) {
                 const PlacedComponent c = absurd(type, size);
-                paintComponent(painter, c, images, {true, false});
+                paintComponent(painter, c, images, {true, false, nullptr, {}});
                 EXPECT_TRUE(paintedBounds(c).isEmpty()) << storedString(type).toStdString();
             }
     }

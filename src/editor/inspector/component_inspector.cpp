@@ -31,26 +31,6 @@ namespace vistrelle {
 
 namespace {
 
-QString symbolOf(ComponentType type) {
-    switch (type) {
-    case ComponentType::image:
-        return QStringLiteral("photo");
-    case ComponentType::title:
-    case ComponentType::label:
-    case ComponentType::textArea:
-        return QStringLiteral("textformat");
-    case ComponentType::webView:
-        return QStringLiteral("globe");
-    case ComponentType::video:
-        return QStringLiteral("film");
-    case ComponentType::shape:
-        return QStringLiteral("star.fill");
-    case ComponentType::icon:
-        return QStringLiteral("face.smiling");
-    }
-    return QStringLiteral("face.smiling");
-}
-
 QString typeName(ComponentType type) {
     return QApplication::translate("ComponentType", qPrintable(storedString(type)));
 }
@@ -71,6 +51,12 @@ QString propertiesTitle(ComponentType type) {
         return ComponentInspector::tr("Shape Properties");
     case ComponentType::icon:
         return ComponentInspector::tr("Icon Properties");
+    case ComponentType::clock:
+        return ComponentInspector::tr("Clock Properties");
+    case ComponentType::countdown:
+        return ComponentInspector::tr("Countdown Properties");
+    case ComponentType::ticker:
+        return ComponentInspector::tr("Ticker Properties");
     }
     return ComponentInspector::tr("Properties");
 }
@@ -160,7 +146,7 @@ ComponentInspector::TypePanel& ComponentInspector::panelFor(ComponentType type) 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(14);
 
-    auto* properties = new InspectorSection(symbolOf(type), propertiesTitle(type), panel.widget);
+    auto* properties = new InspectorSection(componentSymbolName(type), propertiesTitle(type), panel.widget);
     InspectorSection* colors = nullptr;
     auto* advanced =
         new InspectorSection(QStringLiteral("slider.horizontal.3"), tr("Advanced"), panel.widget);
@@ -290,7 +276,8 @@ void ComponentInspector::show(const KioskScreen& screen, const PlacedComponent& 
         header_->show(QStringLiteral("rectangle.on.rectangle"), tr("%n Components", "", int(group_.size())),
                       tr("Selection"));
     else
-        header_->show(symbolOf(component.componentType), typeName(component.componentType), tr("Component"));
+        header_->show(componentSymbolName(component.componentType), typeName(component.componentType),
+                      tr("Component"));
     const auto showNumber = [](QLineEdit* field, double value) {
         const QString text = QString::number(wholePart(value));
         if (field->text() != text && !(field->hasFocus() && field->isModified()))

@@ -63,4 +63,30 @@ QPixmap symbolPixmap(const QString& symbolName, int size, const QColor& color, q
     return picture;
 }
 
+QString componentSymbolName(ComponentType type) {
+    switch (type) {
+    case ComponentType::image:
+        return QStringLiteral("photo");
+    case ComponentType::title:
+    case ComponentType::label:
+    case ComponentType::textArea:
+        return QStringLiteral("textformat");
+    case ComponentType::webView:
+        return QStringLiteral("globe");
+    case ComponentType::video:
+        return QStringLiteral("film");
+    case ComponentType::shape:
+        return QStringLiteral("star.fill");
+    case ComponentType::icon:
+        return QStringLiteral("face.smiling");
+    case ComponentType::clock:
+        return QStringLiteral("clock");
+    case ComponentType::countdown:
+        return QStringLiteral("hourglass");
+    case ComponentType::ticker:
+        return QStringLiteral("arrow.left");
+    }
+    return QStringLiteral("face.smiling");
+}
+
 } // namespace vistrelle
