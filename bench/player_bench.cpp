@@ -1,9 +1,12 @@
 // The player on a display: start to first frame, the worst frame of every transition with a video playing,
 // a bundle switch, what a still screen costs, and memory over a day of screen changes in virtual time.
 #include "export/kiosk_deploy_manager.h"
+#include "model/component_factory.h"
+#include "model/component_properties.h"
 #include "model/vistrelle_document.h"
 #include "player/player_window.h"
 #include "player/show_loader.h"
+#include "preview/live_component_ticks.h"
 #include "preview/live_media_loader.h"
 #include "support/manual_scheduler.h"
 
@@ -151,6 +154,47 @@ void BM_PlayerTransitionWorstFrame(benchmark::State& state) {
     state.SetLabel(storedString(effect).toStdString() + ", worst frame");
 }
 
+// The worst frame of two seconds of a full-width ticker scrolling over the sample's welcome screen, at 1080p:
+// each frame draws the ticker's strip into the screen's layer again and composes the frame.
+void BM_PlayerTickerWorstFrame(benchmark::State& state) {
+    LoadedShow show = *loadShow(sample().bundle).show;
+    show.project.screens = {show.project.screens.first()};
+    PlacedComponent ticker = makeComponent(ComponentType::ticker, {0, 990});
+    ticker.size = {1920, 90};
+    ticker.properties[PropertyKey::fontSize] = QStringLiteral("48");
+    ticker.properties[PropertyKey::text] = QStringLiteral(
+        "Story time for children on Monday at 10:00 · Repair café on Wednesday at 14:00 · Film "
+        "night in the reading room on Friday at 19:30 · Harbour history walk on Saturday at 11:00");
+    show.project.screens.first().components.append(ticker);
+    ManualScheduler clock;
+    PlayerWindow::Options options;
+    options.windowed = true;
+    options.scheduler = [&] { return std::make_unique<ManualScheduler>(clock); };
+    PlayerWindow window(options);
+    window.resize(1920, 1080);
+    window.show();
+    window.play(show);
+    QImage frame(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    for (int i = 0; i < 30; ++i) { // the layer is drawn
+        clock.advanceBy(LiveComponentTicks::frameSeconds);
+        QApplication::processEvents();
+        window.view()->render(&frame);
+    }
+    for (auto _ : state) {
+        double worst = 0;
+        for (int i = 0; i < 120; ++i) {
+            QElapsedTimer paint;
+            paint.start();
+            clock.advanceBy(LiveComponentTicks::frameSeconds);
+            QApplication::processEvents();
+            window.view()->render(&frame);
+            worst = std::max(worst, double(paint.nsecsElapsed()) / 1e9);
+        }
+        state.SetIterationTime(worst);
+    }
+    state.SetLabel("ticker 1920 x 90, worst of 120 frames");
+}
+
 // A new deploy taking over: the longest frame from the switch to the new show's first frame on view.
 void BM_PlayerBundleSwitch(benchmark::State& state) {
     const LoadedShow show = *loadShow(sample().bundle).show;
@@ -256,6 +300,7 @@ BENCHMARK(BM_PlayerTransitionWorstFrame)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+BENCHMARK(BM_PlayerTickerWorstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_PlayerBundleSwitch)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_PlayerStillScreen)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(BM_PlayerMemoryOverADay)->Args({10000, 1})->Unit(benchmark::kSecond)->Iterations(1);

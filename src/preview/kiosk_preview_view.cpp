@@ -3,6 +3,7 @@
 #include "model/component_properties.h"
 #include "model/enumerations.h"
 #include "platform/app_logger.h"
+#include "preview/live_component_ticks.h"
 #include "preview/preview_alert_card.h"
 #include "preview/preview_controls.h"
 #include "preview/preview_hit_test.h"
@@ -10,6 +11,7 @@
 #include "preview/screen_layers.h"
 #include "render/component_renderer.h"
 #include "render/image_action.h"
+#include "render/live_components.h"
 #include "render/transition_painter.h"
 
 #include <QApplication>
@@ -133,6 +135,14 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
     callbacks.trace = [](const QString& line) { qCDebug(AppLogger::debug).noquote() << line; };
     media_ = std::make_unique<PreviewLiveMedia>(project_, services_.liveMedia, area_, std::move(callbacks));
     media_->setUnattended(services_.fillsView);
+    liveTicks_ = std::make_unique<LiveComponentTicks>(
+        project_, *services_.scheduler,
+        [this](qint64 screen, const QUuid& id) { pictureChanged(screen, id); });
+    // Clocks and tickers show the time the show plays at (a preview of another moment).
+    if (services_.wallClock) {
+        setRenderMomentOffset(QDateTime::currentDateTime().msecsTo(services_.wallClock()));
+        movedRenderMoment_ = true;
+    }
 
     controls_ = new PreviewControls(this);
     connect(controls_, &PreviewControls::zoomInClicked, this, &KioskPreviewView::zoomIn);
@@ -155,7 +165,10 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
 KioskPreviewView::~KioskPreviewView() {
     qApp->removeEventFilter(this);
     playback_->stop();
+    liveTicks_->follow(-1);
     media_->clear();
+    if (movedRenderMoment_)
+        setRenderMomentOffset(0);
 }
 
 int KioskPreviewView::layerCount() const {
@@ -234,6 +247,8 @@ void KioskPreviewView::settleOn(qint64 screen, Announce announce) {
     shownScreen_ = screen;
     const qint64 count = project_.screens.size();
     const bool exists = screen >= 0 && screen < count;
+    if (started_)
+        liveTicks_->follow(exists ? screen : -1);
     placeScreenArea();
     media_->showPagesOf(exists ? std::optional(screen) : std::nullopt, scale_, screenToArea());
     if (!exists) {
@@ -330,6 +345,7 @@ void KioskPreviewView::showEvent(QShowEvent*) {
     // Escape is watched for the whole application: it closes even from inside a web page.
     qApp->installEventFilter(this);
     playback_->start();
+    liveTicks_->follow(playback_->currentScreenIndex());
     setFocus();
     if (playback_->currentScreen())
         emit screenSettled(playback_->currentScreenIndex());
@@ -341,6 +357,7 @@ void KioskPreviewView::hideEvent(QHideEvent* event) {
     // Closed: nothing plays or waits any more.
     qApp->removeEventFilter(this);
     playback_->stop();
+    liveTicks_->follow(-1);
     media_->clear();
 }
 

@@ -19,6 +19,7 @@ namespace vistrelle {
 class LiveMediaFactory;
 class PreviewAlertCard;
 class PreviewControls;
+class LiveComponentTicks;
 class PreviewLiveMedia;
 class ScreenLayers;
 
@@ -111,6 +112,8 @@ private:
     PreviewControls* controls_ = nullptr;
     PreviewAlertCard* alert_ = nullptr;
     std::unique_ptr<PreviewLiveMedia> media_;
+    std::unique_ptr<LiveComponentTicks> liveTicks_;
+    bool movedRenderMoment_ = false;
 
     double scale_ = 1.0;
     bool fitting_ = true; // the scale follows the window (always, when the view fills a display)

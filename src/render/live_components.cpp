@@ -10,8 +10,8 @@
 #include <QTimeZone>
 
 #include <atomic>
-#include <limits>
 #include <cmath>
+#include <limits>
 
 namespace vistrelle {
 
@@ -57,7 +57,8 @@ QString liveComponentText(const PlacedComponent& component, const QDateTime& mom
     if (component.componentType == ComponentType::clock) {
         const QString zoneName = textPropertyOf(component, PropertyKey::timeZone).trimmed();
         const QTimeZone zone(zoneName.toUtf8());
-        const QDateTime shown = !zoneName.isEmpty() && zone.isValid() ? moment.toTimeZone(zone) : moment.toLocalTime();
+        const QDateTime shown =
+            !zoneName.isEmpty() && zone.isValid() ? moment.toTimeZone(zone) : moment.toLocalTime();
         QString format = textPropertyOf(component, PropertyKey::clockFormat);
         if (format.trimmed().isEmpty())
             format = QStringLiteral("HH:mm");
@@ -71,12 +72,11 @@ QString liveComponentText(const PlacedComponent& component, const QDateTime& mom
         if (left <= 0)
             return textPropertyOf(component, PropertyKey::finishedText);
         const qint64 days = left / 86400;
-        const QString clock = twoDigits(left % 86400 / 3600) + u':' + twoDigits(left % 3600 / 60) + u':' +
-                              twoDigits(left % 60);
-        const QString remaining =
-            days == 0   ? clock
-            : days == 1 ? tr("1 day %1").arg(clock)
-                        : tr("%1 days %2").arg(days).arg(clock);
+        const QString clock =
+            twoDigits(left % 86400 / 3600) + u':' + twoDigits(left % 3600 / 60) + u':' + twoDigits(left % 60);
+        const QString remaining = days == 0   ? clock
+                                  : days == 1 ? tr("1 day %1").arg(clock)
+                                              : tr("%1 days %2").arg(days).arg(clock);
         const QString before = textPropertyOf(component, PropertyKey::text).trimmed();
         return before.isEmpty() ? remaining : before + u' ' + remaining;
     }
@@ -122,7 +122,8 @@ void paintTicker(QPainter& painter, const PlacedComponent& component, const QRec
     painter.setClipRect(frame, Qt::IntersectClip);
     painter.fillRect(frame, colorPropertyOf(component, PropertyKey::backgroundColor));
     QFont font(textPropertyOf(component, PropertyKey::fontName));
-    font.setPixelSize(std::max(1, int(std::lround(std::clamp(numberPropertyOf(component, PropertyKey::fontSize), 1.0, 999.0)))));
+    font.setPixelSize(std::max(
+        1, int(std::lround(std::clamp(numberPropertyOf(component, PropertyKey::fontSize), 1.0, 999.0)))));
     font.setBold(textPropertyOf(component, PropertyKey::isBold) == QLatin1StringView("true"));
     font.setItalic(textPropertyOf(component, PropertyKey::isItalic) == QLatin1StringView("true"));
     painter.setFont(font);

@@ -1,10 +1,13 @@
 #include "model/color_text.h"
+#include "model/component_factory.h"
 #include "model/component_properties.h"
 #include "preview/kiosk_preview_view.h"
+#include "preview/live_component_ticks.h"
 #include "preview/live_media.h"
 #include "preview/preview_alert_card.h"
 #include "preview/preview_page_error.h"
 #include "preview/screen_layers.h"
+#include "render/live_components.h"
 #include "support/log_capture.h"
 #include "support/manual_scheduler.h"
 #include "support/qt_printers.h"
@@ -405,4 +408,38 @@ TEST_F(PreviewViewTest, APageThatCannotBeShownSaysWhyInItsFrame) {
     EXPECT_EQ(failed->geometry(), frame);
     EXPECT_TRUE(failed->isVisible());
     EXPECT_FALSE(media.pages.first()->page->isVisible());
+}
+
+TEST_F(PreviewViewTest, ATickerScrollsFrameByFrameAndAClockTurnsWithTheSecond) {
+    KioskScreen screen = plainScreen(Qt::white);
+    PlacedComponent ticker = makeComponent(ComponentType::ticker, {0, 150});
+    ticker.size = {320, 50};
+    ticker.properties[PropertyKey::text] = "WWWWWWWWWW";
+    ticker.properties[PropertyKey::fontSize] = "40";
+    PlacedComponent clockFace = makeComponent(ComponentType::clock, {0, 0});
+    clockFace.size = {320, 100};
+    clockFace.properties[PropertyKey::clockFormat] = "HH:mm:ss";
+    clockFace.properties[PropertyKey::fontSize] = "60";
+    screen.components = {ticker, clockFace};
+    const QDateTime moment(QDate(2026, 12, 24), QTime(12, 0, 0));
+    freezeRenderMoment(moment);
+    const auto thaw = qScopeGuard([] { freezeRenderMoment({}); });
+    open({screen});
+    const QImage before = view->grab().toImage();
+    const auto strip = [](const QImage& frame, int top, int height) {
+        return frame.copy(160, 100 + top, 320, height);
+    };
+
+    freezeRenderMoment(
+        moment.addMSecs(250)); // a quarter of a second: the ticker has moved, the clock has not
+    clock->advanceBy(LiveComponentTicks::frameSeconds);
+    QApplication::processEvents();
+    const QImage moved = view->grab().toImage();
+    EXPECT_NE(strip(moved, 150, 50), strip(before, 150, 50));
+    EXPECT_EQ(strip(moved, 0, 100), strip(before, 0, 100));
+
+    freezeRenderMoment(moment.addSecs(1));
+    clock->advanceBy(1.0);
+    QApplication::processEvents();
+    EXPECT_NE(strip(view->grab().toImage(), 0, 100), strip(before, 0, 100)) << "12:00:01";
 }
