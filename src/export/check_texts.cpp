@@ -29,6 +29,8 @@ QString describeComponent(const PlacedComponent& c) {
     case ComponentType::title:
     case ComponentType::label:
     case ComponentType::textArea:
+    case ComponentType::countdown:
+    case ComponentType::ticker:
         name = excerpt(c.stringProperty(PropertyKey::text));
         break;
     case ComponentType::image:

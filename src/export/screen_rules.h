@@ -37,6 +37,8 @@ void checkBackgroundPicture(const KioskScreen& screen, MediaProbe& media, Screen
 void checkComponentMedia(const KioskScreen& screen, const PlacedComponent& component, MediaProbe& media,
                          const CheckOptions& options, ScreenFindings& found);
 void checkPlacement(const KioskScreen& screen, const PlacedComponent& component, ScreenFindings& found);
+void checkLiveComponent(const KioskScreen& screen, const PlacedComponent& component,
+                        const CheckOptions& options, ScreenFindings& found);
 void checkVisitorActions(const KioskProject& project, const PlacedComponent& component,
                          ScreenFindings& found);
 void checkTextRoom(const KioskScreen& screen, const PlacedComponent& component, const TextPlacement& text,

@@ -156,6 +156,7 @@ QList<CheckFinding> checkScreen(const KioskProject& project, qsizetype index, Me
     for (const PlacedComponent& component : screen.components) {
         checkPlacement(screen, component, found);
         checkComponentMedia(screen, component, media, options, found);
+        checkLiveComponent(screen, component, options, found);
         checkVisitorActions(project, component, found);
         if (std::optional<TextPlacement> text = placeText(component)) {
             checkTextRoom(screen, component, *text, found);

@@ -77,3 +77,23 @@ TEST_F(ScheduleCheckTest, EndedNeverMeetingAndOverlappingSchedulesAreWarned) {
     EXPECT_TRUE(overlaps[0].startsWith("Storm: ")) << overlaps[0].toStdString();
     EXPECT_TRUE(overlaps[0].contains("“Drill” are both due on Wednesday 12:30")) << overlaps[0].toStdString();
 }
+
+TEST_F(ScheduleCheckTest, APassedCountdownAnOldFeedAndLiveComponentsAsSlidesAreWarned) {
+    PlacedComponent& countdown = add(ComponentType::countdown, {100, 100}, {800, 100});
+    countdown.properties[PropertyKey::targetDate] = "2026-12-01T09:00";
+    countdown.properties[PropertyKey::text] = "Opening in";
+    PlacedComponent& ticker = add(ComponentType::ticker, {0, 980}, {1920, 100});
+    ticker.properties[PropertyKey::feedUrl] = "https://news.example/feed.xml";
+    EXPECT_EQ(messages("countdown-passed").size(), 1);
+    EXPECT_TRUE(messages("ticker-feed-old").isEmpty());
+    EXPECT_TRUE(messages("live-as-slide").isEmpty());
+
+    screen().schedule = ScreenSchedule{QDate(2026, 12, 10), {}, {}, {}};
+    EXPECT_EQ(messages("ticker-feed-old").size(), 1) << "first due three days after the deploy";
+    screen().components[1].properties[PropertyKey::feedUrl] = "news.example/feed";
+    EXPECT_EQ(messages("ticker-feed-address").size(), 1);
+    screen().components[0].properties[PropertyKey::targetDate] = "2027-01-01T09:00";
+    EXPECT_TRUE(messages("countdown-passed").isEmpty());
+    options.highPerformance = true;
+    EXPECT_EQ(messages("live-as-slide").size(), 2);
+}

@@ -31,12 +31,14 @@ TEST(LiveComponentsTest, AClockShowsItsZoneInItsFormatAndACountdownWhatIsLeftThe
                                 noonUtc),
               "Thursday 7:00:05 am");
     // A zone that is none shows the display's own time rather than nothing.
-    EXPECT_EQ(liveComponentText(live(ComponentType::clock, {{PropertyKey::timeZone, "Mars/Olympus"}}), noonUtc),
-              noonUtc.toLocalTime().toString("HH:mm"));
+    EXPECT_EQ(
+        liveComponentText(live(ComponentType::clock, {{PropertyKey::timeZone, "Mars/Olympus"}}), noonUtc),
+        noonUtc.toLocalTime().toString("HH:mm"));
 
-    PlacedComponent countdown = live(ComponentType::countdown, {{PropertyKey::targetDate, "2026-12-26T12:00:00Z"},
-                                                                {PropertyKey::text, "Sale ends in"},
-                                                                {PropertyKey::finishedText, "The sale is over"}});
+    PlacedComponent countdown =
+        live(ComponentType::countdown, {{PropertyKey::targetDate, "2026-12-26T12:00:00Z"},
+                                        {PropertyKey::text, "Sale ends in"},
+                                        {PropertyKey::finishedText, "The sale is over"}});
     EXPECT_EQ(liveComponentText(countdown, noonUtc), "Sale ends in 1 day 23:59:55");
     EXPECT_EQ(liveComponentText(countdown, noonUtc.addSecs(-86400)), "Sale ends in 2 days 23:59:55");
     EXPECT_EQ(liveComponentText(countdown, noonUtc.addDays(2).addSecs(-10)), "Sale ends in 00:00:05");
