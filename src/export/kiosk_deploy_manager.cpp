@@ -1,5 +1,7 @@
 #include "export/kiosk_deploy_manager.h"
 
+#include "export/feed_text.h"
+
 #include "export/bundle_files.h"
 #include "export/deploy_error.h"
 #include "export/player_xml.h"
@@ -108,9 +110,12 @@ void KioskDeployManager::deploy(const KioskProject& project, const QString& dest
     });
 }
 
-void KioskDeployManager::runPipeline(const KioskProject& project, const QString& destination,
+void KioskDeployManager::runPipeline(const KioskProject& document, const QString& destination,
                                      const DeployOptions& options,
                                      const std::shared_ptr<std::atomic_bool>& cancelled) {
+    // Tickers' feeds travel with the show as fetched now; the rest of the run deploys that copy.
+    std::optional<KioskProject> withFeeds;
+    const KioskProject* project = &document;
     const PathResolver& resolver = PathResolver::shared();
     BlockingImageSource images(ImageCache::shared());
     const SlideFormat format = SlideFormat::from(options.optimizedFormat);
@@ -142,11 +147,22 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
     QStringList createdSlides;
     try {
         report(0.1, tr("Validating project..."));
-        validateForDeployment(project, resolver);
+        validateForDeployment(*project, resolver);
         checkCancelled();
+        if (hasFeeds(document)) {
+            report(0.15, tr("Fetching feeds..."));
+            withFeeds = withFeedSnapshots(
+                document, QDateTime::currentDateTime(), [&](const QString& address, const QString& why) {
+                    report(0.15, tr("Feed unreachable: %1 (%2) Its ticker shows its "
+                                    "typed text until the display fetches it.")
+                                     .arg(address, why));
+                });
+            project = &*withFeeds;
+            checkCancelled();
+        }
         if (options.exportOptimized && options.exportFlat) {
             report(0.3, tr("Exporting optimized slides for Windows/Linux..."));
-            exportFlatSlides(project, destination, format, images, progress, isCancelled, &createdSlides,
+            exportFlatSlides(*project, destination, format, images, progress, isCancelled, &createdSlides,
                              slides);
             report(1.0, tr("Export completed successfully!"));
             succeed(destination);
@@ -154,33 +170,33 @@ void KioskDeployManager::runPipeline(const KioskProject& project, const QString&
         }
         // Slides that cannot be drawn are known before anything is written.
         if (options.exportOptimized)
-            checkSlidesCanBeDrawn(project);
+            checkSlidesCanBeDrawn(*project);
 
         report(0.2, tr("Preparing bundle structure..."));
-        const BundleLocation bundle = createBundle(project.metadata, destination);
+        const BundleLocation bundle = createBundle(project->metadata, destination);
         createdBundle = bundle.bundleFolder;
         report(0.3, tr("Bundle created: ") + QFileInfo(bundle.bundleFolder).fileName());
         checkCancelled();
 
         report(0.45, tr("Indexing resources and resolving name collisions..."));
-        const ResourceNameMap names = buildResourceNameMap(project, resolver);
+        const ResourceNameMap names = buildResourceNameMap(*project, resolver);
 
         if (options.exportOptimized) {
             report(0.5, tr("Rendering optimized slides..."));
-            exportOptimizedSlides(project, bundle.resourcesFolder, format, images, resolver, progress,
+            exportOptimizedSlides(*project, bundle.resourcesFolder, format, images, resolver, progress,
                                   isCancelled, slides);
         } else {
             report(0.5, tr("Exporting project data..."));
             writeFileAtomically(QDir(bundle.resourcesFolder).filePath(QStringLiteral("VistrelleData.xml")),
-                                generateProjectXML(project, names, resolver).toUtf8());
+                                generateProjectXML(*project, names, resolver).toUtf8());
             report(0.6, tr("Project data exported successfully"));
             report(0.7, tr("Copying resources..."));
-            copyResources(project, bundle.resourcesFolder, names, resolver, progress, isCancelled);
+            copyResources(*project, bundle.resourcesFolder, names, resolver, progress, isCancelled);
         }
         checkCancelled();
 
         report(0.9, tr("Finalizing deployment..."));
-        writeReadme(project, bundle.bundleFolder);
+        writeReadme(*project, bundle.bundleFolder);
         report(1.0, tr("Deployment completed successfully!"));
         succeed(bundle.bundleFolder);
     } catch (const OperationCancelled&) {

@@ -29,18 +29,20 @@ void checkLiveComponent(const KioskScreen& screen, const PlacedComponent& c, con
     if (c.componentType == ComponentType::countdown) {
         const QDateTime target = countdownTarget(c);
         if (!target.isValid())
-            found.warning(QStringLiteral("countdown-date"),
-                          CheckText::tr("%1 has no date it can read (“%2”): write it as 2027-01-01T09:00.")
-                              .arg(sentenceStart(describeComponent(c)), textPropertyOf(c, PropertyKey::targetDate)),
-                          &c);
+            found.warning(
+                QStringLiteral("countdown-date"),
+                CheckText::tr("%1 has no date it can read (“%2”): write it as 2027-01-01T09:00.")
+                    .arg(sentenceStart(describeComponent(c)), textPropertyOf(c, PropertyKey::targetDate)),
+                &c);
         else if (target <= options.now)
-            found.warning(QStringLiteral("countdown-passed"),
-                          CheckText::tr("%1 counts down to %2, which has passed: it shows “%3”. Choose a later "
-                                        "moment, or remove it.")
-                              .arg(sentenceStart(describeComponent(c)),
-                                   QLocale().toString(target.toLocalTime(), QLocale::ShortFormat),
-                                   textPropertyOf(c, PropertyKey::finishedText)),
-                          &c);
+            found.warning(
+                QStringLiteral("countdown-passed"),
+                CheckText::tr("%1 counts down to %2, which has passed: it shows “%3”. Choose a later "
+                              "moment, or remove it.")
+                    .arg(sentenceStart(describeComponent(c)),
+                         QLocale().toString(target.toLocalTime(), QLocale::ShortFormat),
+                         textPropertyOf(c, PropertyKey::finishedText)),
+                &c);
     }
     if (c.componentType == ComponentType::ticker) {
         const QString feed = textPropertyOf(c, PropertyKey::feedUrl).trimmed();
@@ -48,24 +50,27 @@ void checkLiveComponent(const KioskScreen& screen, const PlacedComponent& c, con
             return;
         const QUrl address(feed);
         const QString scheme = address.scheme().toLower();
-        if (!address.isValid() || (scheme != QLatin1StringView("https") && scheme != QLatin1StringView("http")))
-            found.warning(QStringLiteral("ticker-feed-address"),
-                          CheckText::tr("%1 has the feed “%2”, which is no web address: it shows its typed text. "
-                                        "Type an address that begins with https://.")
-                              .arg(sentenceStart(describeComponent(c)), feed),
-                          &c);
+        if (!address.isValid() ||
+            (scheme != QLatin1StringView("https") && scheme != QLatin1StringView("http")))
+            found.warning(
+                QStringLiteral("ticker-feed-address"),
+                CheckText::tr("%1 has the feed “%2”, which is no web address: it shows its typed text. "
+                              "Type an address that begins with https://.")
+                    .arg(sentenceStart(describeComponent(c)), feed),
+                &c);
         // The feed's text travels with the bundle as it was at deploy time; a screen first due days later
         // shows old news on a display that cannot fetch it again.
         else if (screen.schedule && screen.schedule->from &&
                  options.now.secsTo(QDateTime(*screen.schedule->from, QTime(0, 0))) > secondsPerDay)
-            found.warning(QStringLiteral("ticker-feed-old"),
-                          CheckText::tr("%1 shows its feed as fetched at deploy time until the display fetches it "
-                                        "again, and its screen first plays on %2: offline, the news will be "
-                                        "older than a day. Deploy again nearer the day, or keep the display "
-                                        "online.")
-                              .arg(sentenceStart(describeComponent(c)),
-                                   QLocale().toString(*screen.schedule->from, QLocale::ShortFormat)),
-                          &c);
+            found.warning(
+                QStringLiteral("ticker-feed-old"),
+                CheckText::tr("%1 shows its feed as fetched at deploy time until the display fetches it "
+                              "again, and its screen first plays on %2: offline, the news will be "
+                              "older than a day. Deploy again nearer the day, or keep the display "
+                              "online.")
+                    .arg(sentenceStart(describeComponent(c)),
+                         QLocale().toString(*screen.schedule->from, QLocale::ShortFormat)),
+                &c);
     }
 }
 

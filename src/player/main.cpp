@@ -3,6 +3,7 @@
 #include "platform/scheduler.h"
 #include "player/cursor_auto_hider.h"
 #include "player/display_power.h"
+#include "player/feed_refresher.h"
 #include "player/player_controller.h"
 #include "player/player_options.h"
 #include "player/player_window.h"
@@ -126,6 +127,8 @@ int play(int argc, char** argv, const PlayerOptions& options) {
         follower = std::make_unique<ChannelFollower>(channel, *scheduler, network);
         path = follower->currentBundle().isEmpty() ? channel.stateFolder : follower->currentBundle();
     }
+    FeedRefresher feeds(*scheduler, network);
+    services.feeds = &feeds;
     PlayerController controller(path, services);
     controller.setDisplayName(QSysInfo::machineHostName());
     if (follower && follower->currentBundle().isEmpty())

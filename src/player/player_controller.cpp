@@ -4,6 +4,7 @@
 #include "model/uuid_text.h"
 #include "platform/app_logger.h"
 #include "player/display_power.h"
+#include "player/feed_refresher.h"
 #include "player/player_window.h"
 #include "player/service_notifier.h"
 #include "preview/preview_playback.h"
@@ -71,6 +72,8 @@ void PlayerController::play(const LoadedShow& show) {
     playing_ = show;
     noteFaults(show);
     status_.state = QStringLiteral("playing");
+    if (services_.feeds)
+        services_.feeds->follow(show.project);
     services_.window->play(show);
     writeStatus();
 }

@@ -17,6 +17,7 @@
 namespace vistrelle {
 
 class DisplayPower;
+class FeedRefresher;
 
 class PlayerWindow;
 class ServiceNotifier;
@@ -43,6 +44,8 @@ public:
         bool loadsInBackground = false;
         // The display's power saving while the show is closed; none: the black frame only.
         DisplayPower* displayPower = nullptr;
+        // Where the tickers' feeds are fetched again from while online; none: the bundle's snapshots stay.
+        FeedRefresher* feeds = nullptr;
     };
 
     PlayerController(QString path, Services services, QObject* parent = nullptr);

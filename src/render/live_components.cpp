@@ -6,7 +6,9 @@
 #include "render/component_renderer.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
+#include <QMutex>
 #include <QTimeZone>
 
 #include <atomic>
@@ -83,8 +85,28 @@ QString liveComponentText(const PlacedComponent& component, const QDateTime& mom
     return textPropertyOf(component, PropertyKey::text);
 }
 
+QMutex fetchedFeedsLock;
+QHash<QString, QString> fetchedFeeds; // by address
+
+void setFetchedFeedText(const QString& address, const QString& text) {
+    const QMutexLocker lock(&fetchedFeedsLock);
+    fetchedFeeds.insert(address.trimmed(), text);
+}
+
+void forgetFetchedFeedTexts() {
+    const QMutexLocker lock(&fetchedFeedsLock);
+    fetchedFeeds.clear();
+}
+
 QString tickerText(const PlacedComponent& component) {
-    QString text = textPropertyOf(component, PropertyKey::feedSnapshot);
+    QString text;
+    if (const QString address = textPropertyOf(component, PropertyKey::feedUrl).trimmed();
+        !address.isEmpty()) {
+        const QMutexLocker lock(&fetchedFeedsLock);
+        text = fetchedFeeds.value(address);
+    }
+    if (text.trimmed().isEmpty())
+        text = textPropertyOf(component, PropertyKey::feedSnapshot);
     if (text.trimmed().isEmpty())
         text = textPropertyOf(component, PropertyKey::text);
     text.replace(u'\n', QStringLiteral("  •  "));

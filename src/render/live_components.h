@@ -14,8 +14,12 @@ namespace vistrelle {
 QString liveComponentText(const PlacedComponent& component, const QDateTime& moment);
 // The countdown's moment; invalid when its text names none.
 QDateTime countdownTarget(const PlacedComponent& component);
-// A ticker's line: the feed's text where one was fetched, else the typed text, on one line.
+// A ticker's line: its feed's text as the display last fetched it, else as the bundle brought it, else the
+// typed text; on one line.
 QString tickerText(const PlacedComponent& component);
+// What the display fetched of the feed at `address` just now, for every ticker that shows it.
+void setFetchedFeedText(const QString& address, const QString& text);
+void forgetFetchedFeedTexts();
 // Where a ticker's line starts at `moment`, left of the frame's left edge (0 or less), and how far apart its
 // repeats are: it moves `tickerSpeed` screen units a second, continuously, whoever draws it.
 std::pair<double, double> tickerPlacement(const PlacedComponent& component, double lineWidth, double gap,
