@@ -65,12 +65,12 @@
 <context>
     <name>CheckText</name>
     <message>
-        <location filename="../../src/export/check_texts.cpp" line="47"/>
+        <location filename="../../src/export/check_texts.cpp" line="49"/>
         <source>the %1 “%2”</source>
         <translation>%1 „%2“</translation>
     </message>
     <message>
-        <location filename="../../src/export/check_texts.cpp" line="48"/>
+        <location filename="../../src/export/check_texts.cpp" line="50"/>
         <source>the %1 at %2, %3</source>
         <translation>%1 bei %2, %3</translation>
     </message>
@@ -288,6 +288,31 @@
         <source>This alert and “%1” are both due on %2: they take turns. Move one of their windows if one should win.</source>
         <translation>Diese Meldung und „%1“ sind beide am %2 fällig: Sie wechseln sich ab. Verschieben Sie ein Zeitfenster, wenn eine Vorrang haben soll.</translation>
     </message>
+    <message>
+        <location filename="../../src/export/live_component_rules.cpp" line="24"/>
+        <source>%1 is drawn once, when the slides are made: in high-performance mode it stands still at that moment on the display. Deploy without the mode to keep it moving.</source>
+        <translation>%1 wird einmal gezeichnet, wenn die Folien entstehen: Im Hochleistungsmodus steht es auf der Anzeige bei diesem Zeitpunkt still. Stellen Sie ohne den Modus bereit, damit es sich bewegt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/live_component_rules.cpp" line="34"/>
+        <source>%1 has no date it can read (“%2”): write it as 2027-01-01T09:00.</source>
+        <translation>%1 hat kein lesbares Datum („%2“): Schreiben Sie es als 2027-01-01T09:00.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/live_component_rules.cpp" line="40"/>
+        <source>%1 counts down to %2, which has passed: it shows “%3”. Choose a later moment, or remove it.</source>
+        <translation>%1 zählt bis %2 herunter, was vorbei ist: Es zeigt „%3“. Wählen Sie einen späteren Zeitpunkt oder entfernen Sie es.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/live_component_rules.cpp" line="57"/>
+        <source>%1 has the feed “%2”, which is no web address: it shows its typed text. Type an address that begins with https://.</source>
+        <translation>%1 hat den Feed „%2“, der keine Webadresse ist: Es zeigt seinen eingegebenen Text. Geben Sie eine Adresse ein, die mit https:// beginnt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/live_component_rules.cpp" line="67"/>
+        <source>%1 shows its feed as fetched at deploy time until the display fetches it again, and its screen first plays on %2: offline, the news will be older than a day. Deploy again nearer the day, or keep the display online.</source>
+        <translation>%1 zeigt seinen Feed so, wie er bei der Bereitstellung geholt wurde, bis die Anzeige ihn neu holt, und sein Bildschirm läuft erst am %2: Offline sind die Meldungen dann älter als einen Tag. Stellen Sie näher am Tag erneut bereit oder halten Sie die Anzeige online.</translation>
+    </message>
 </context>
 <context>
     <name>ClientText</name>
@@ -431,6 +456,21 @@
         <location filename="../../src/editor/vocabulary_texts.h" line="14"/>
         <source>Icon</source>
         <translation>Symbol</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="15"/>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="15"/>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/vocabulary_texts.h" line="16"/>
+        <source>Ticker</source>
+        <translation>Laufschrift</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1117,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
     <message>
         <location filename="../../src/model/property_schema.cpp" line="84"/>
+        <location filename="../../src/model/property_schema.cpp" line="400"/>
         <source>Left</source>
         <translation>Links</translation>
     </message>
@@ -1088,6 +1129,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
     <message>
         <location filename="../../src/model/property_schema.cpp" line="88"/>
+        <location filename="../../src/model/property_schema.cpp" line="402"/>
         <source>Right</source>
         <translation>Rechts</translation>
     </message>
@@ -1308,6 +1350,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
     </message>
     <message>
         <location filename="../../src/model/property_schema.cpp" line="300"/>
+        <location filename="../../src/model/property_schema.cpp" line="406"/>
         <source>Background</source>
         <translation>Hintergrund</translation>
     </message>
@@ -1366,6 +1409,71 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <location filename="../../src/model/property_schema.cpp" line="344"/>
         <source>Black</source>
         <translation>Ultrafett</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="371"/>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="372"/>
+        <source>HH:mm · dddd d MMMM</source>
+        <translation>HH:mm · dddd d. MMMM</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="373"/>
+        <source>Time Zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="374"/>
+        <source>The display&apos;s own, or Europe/Berlin</source>
+        <translation>Die der Anzeige, oder Europe/Berlin</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="379"/>
+        <source>Before</source>
+        <translation>Davor</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="381"/>
+        <source>Counts Down To</source>
+        <translation>Zählt herunter bis</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="382"/>
+        <source>2027-01-01T09:00</source>
+        <translation>2027-01-01T09:00</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="384"/>
+        <source>Afterwards</source>
+        <translation>Danach</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="385"/>
+        <source>Shown once the moment has passed</source>
+        <translation>Gezeigt, sobald der Zeitpunkt vorbei ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="394"/>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="399"/>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="407"/>
+        <source>Feed</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/property_schema.cpp" line="408"/>
+        <source>RSS or Atom address, instead of the text</source>
+        <translation>RSS- oder Atom-Adresse, statt des Textes</translation>
     </message>
 </context>
 <context>
@@ -1569,72 +1677,72 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>TransitionEffect</name>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="18"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="20"/>
         <source>None</source>
         <translation>Ohne</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="19"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="21"/>
         <source>Move Right</source>
         <translation>Nach rechts schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="20"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="22"/>
         <source>Move Left</source>
         <translation>Nach links schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="21"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="23"/>
         <source>Move Up</source>
         <translation>Nach oben schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="22"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="24"/>
         <source>Move Down</source>
         <translation>Nach unten schieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="23"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="25"/>
         <source>Fade</source>
         <translation>Blende</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="24"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="26"/>
         <source>Zoom In</source>
         <translation>Hineinzoomen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="25"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="27"/>
         <source>Zoom Out</source>
         <translation>Herauszoomen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="26"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="28"/>
         <source>Cross Fade</source>
         <translation>Überblenden</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="27"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="29"/>
         <source>Wipe Right</source>
         <translation>Nach rechts wischen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="28"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="30"/>
         <source>Wipe Up</source>
         <translation>Nach oben wischen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="29"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="31"/>
         <source>Pixel Dissolve</source>
         <translation>Pixelauflösung</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="30"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="32"/>
         <source>Star Reveal</source>
         <translation>Sternblende</translation>
     </message>
     <message>
-        <location filename="../../src/editor/vocabulary_texts.h" line="31"/>
+        <location filename="../../src/editor/vocabulary_texts.h" line="33"/>
         <source>Page Turn</source>
         <translation>Umblättern</translation>
     </message>
@@ -1920,6 +2028,46 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <source>until %1</source>
         <translation>bis %1</translation>
     </message>
+    <message>
+        <location filename="../../src/export/feed_text.cpp" line="62"/>
+        <source>The feed declares a document type, which is not read.</source>
+        <translation>Der Feed deklariert einen Dokumenttyp, der nicht gelesen wird.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/feed_text.cpp" line="81"/>
+        <source>The feed cannot be read: %1</source>
+        <translation>Der Feed kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/feed_text.cpp" line="83"/>
+        <source>This is no RSS or Atom feed.</source>
+        <translation>Das ist kein RSS- oder Atom-Feed.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/feed_text.cpp" line="92"/>
+        <source>It is no web address.</source>
+        <translation>Das ist keine Webadresse.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/feed_text.cpp" line="116"/>
+        <source>The feed is larger than 2 MB.</source>
+        <translation>Der Feed ist größer als 2 MB.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/live_components.cpp" line="72"/>
+        <source>No date to count down to</source>
+        <translation>Kein Datum zum Herunterzählen</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/live_components.cpp" line="80"/>
+        <source>1 day %1</source>
+        <translation>1 Tag %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/live_components.cpp" line="81"/>
+        <source>%1 days %2</source>
+        <translation>%1 Tage %2</translation>
+    </message>
 </context>
 <context>
     <name>vistrelle::AboutWindow</name>
@@ -2172,7 +2320,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ComponentCard</name>
     <message>
-        <location filename="../../src/editor/component_library_palette.cpp" line="43"/>
+        <location filename="../../src/editor/component_library_palette.cpp" line="23"/>
         <source>Drag to add %1</source>
         <translation>Ziehen, um %1 hinzuzufügen</translation>
     </message>
@@ -2180,92 +2328,107 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ComponentInspector</name>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="63"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="43"/>
         <source>Text Properties</source>
         <translation>Texteigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="65"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="45"/>
         <source>Image Properties</source>
         <translation>Bildeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="67"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="47"/>
         <source>Web View Properties</source>
         <translation>Webansicht-Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="69"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="49"/>
         <source>Video Properties</source>
         <translation>Videoeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="71"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="51"/>
         <source>Shape Properties</source>
         <translation>Formeigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="73"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="53"/>
         <source>Icon Properties</source>
         <translation>Symboleigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="75"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="55"/>
+        <source>Clock Properties</source>
+        <translation>Uhr-Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="57"/>
+        <source>Countdown Properties</source>
+        <translation>Countdown-Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="59"/>
+        <source>Ticker Properties</source>
+        <translation>Laufschrift-Eigenschaften</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="61"/>
         <source>Properties</source>
         <translation>Eigenschaften</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="104"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="90"/>
         <source>Style Presets</source>
         <translation>Stilvorlagen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="107"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="93"/>
         <source>Save Current Style</source>
         <translation>Aktuellen Stil speichern</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="128"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="114"/>
         <source>Position &amp; Size</source>
         <translation>Position und Größe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="145"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="131"/>
         <source>X</source>
         <translation>X</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="146"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="132"/>
         <source>Y</source>
         <translation>Y</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="147"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="133"/>
         <source>Width</source>
         <translation>Breite</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="148"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="134"/>
         <source>Height</source>
         <translation>Höhe</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="166"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="152"/>
         <source>Advanced</source>
         <translation>Erweitert</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="170"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="156"/>
         <source>Z-Index (Depth)</source>
         <translation>Z-Index (Tiefe)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="216"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="202"/>
         <source>On Click</source>
         <translation>Beim Klicken</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="290"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="276"/>
         <source>%n Components</source>
         <translation>
             <numerusform>%n Komponente</numerusform>
@@ -2273,37 +2436,37 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         </translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="291"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="277"/>
         <source>Selection</source>
         <translation>Auswahl</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="293"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="280"/>
         <source>Component</source>
         <translation>Komponente</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="339"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="326"/>
         <source>%1 (mixed)</source>
         <translation>%1 (gemischt)</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="340"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="327"/>
         <source>The selected components differ here; a change sets them all.</source>
         <translation>Die ausgewählten Komponenten unterscheiden sich hier; eine Änderung setzt den Wert für alle.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="362"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="349"/>
         <source>Update Components</source>
         <translation>Komponenten aktualisieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="473"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="460"/>
         <source>Move Components</source>
         <translation>Komponenten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/inspector/component_inspector.cpp" line="473"/>
+        <location filename="../../src/editor/inspector/component_inspector.cpp" line="460"/>
         <source>Resize Components</source>
         <translation>Komponentengröße ändern</translation>
     </message>
@@ -2311,7 +2474,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ComponentLibraryPalette</name>
     <message>
-        <location filename="../../src/editor/component_library_palette.cpp" line="101"/>
+        <location filename="../../src/editor/component_library_palette.cpp" line="81"/>
         <source>Components</source>
         <translation>Komponenten</translation>
     </message>
@@ -3149,67 +3312,77 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskDeployManager</name>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="77"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="79"/>
         <source>Deployment cancelled</source>
         <translation>Bereitstellung abgebrochen</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="144"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="149"/>
         <source>Validating project...</source>
         <translation>Projekt wird geprüft...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="148"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="153"/>
+        <source>Fetching feeds...</source>
+        <translation>Feeds werden geholt...</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="156"/>
+        <source>Feed unreachable: %1 (%2) Its ticker shows its typed text until the display fetches it.</source>
+        <translation>Feed nicht erreichbar: %1 (%2) Seine Laufschrift zeigt den eingegebenen Text, bis die Anzeige ihn holt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="164"/>
         <source>Exporting optimized slides for Windows/Linux...</source>
         <translation>Optimierte Folien für Windows/Linux werden exportiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="151"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="167"/>
         <source>Export completed successfully!</source>
         <translation>Export erfolgreich abgeschlossen!</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="159"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="175"/>
         <source>Preparing bundle structure...</source>
         <translation>Bundle-Struktur wird vorbereitet...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="162"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="178"/>
         <source>Bundle created: </source>
         <translation>Bundle erstellt: </translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="165"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="181"/>
         <source>Indexing resources and resolving name collisions...</source>
         <translation>Ressourcen werden indiziert und Namenskonflikte aufgelöst...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="169"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="185"/>
         <source>Rendering optimized slides...</source>
         <translation>Optimierte Folien werden gerendert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="173"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="189"/>
         <source>Exporting project data...</source>
         <translation>Projektdaten werden exportiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="176"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="192"/>
         <source>Project data exported successfully</source>
         <translation>Projektdaten erfolgreich exportiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="177"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="193"/>
         <source>Copying resources...</source>
         <translation>Ressourcen werden kopiert...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="182"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="198"/>
         <source>Finalizing deployment...</source>
         <translation>Bereitstellung wird abgeschlossen...</translation>
     </message>
     <message>
-        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="184"/>
+        <location filename="../../src/export/kiosk_deploy_manager.cpp" line="200"/>
         <source>Deployment completed successfully!</source>
         <translation>Bereitstellung erfolgreich abgeschlossen!</translation>
     </message>
@@ -3376,12 +3549,12 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::KioskPreviewView</name>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="387"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="404"/>
         <source>No screens available</source>
         <translation>Keine Bildschirme vorhanden</translation>
     </message>
     <message>
-        <location filename="../../src/preview/kiosk_preview_view.cpp" line="389"/>
+        <location filename="../../src/preview/kiosk_preview_view.cpp" line="406"/>
         <source>Nothing plays at this time</source>
         <translation>Zu dieser Zeit läuft nichts</translation>
     </message>

@@ -40,7 +40,8 @@ QString plainTitle(const QString& title) {
 bool hasFeeds(const KioskProject& project) {
     for (const KioskScreen& screen : project.screens)
         for (const PlacedComponent& c : screen.components)
-            if (c.componentType == ComponentType::ticker && !c.stringProperty(PropertyKey::feedUrl).trimmed().isEmpty())
+            if (c.componentType == ComponentType::ticker &&
+                !c.stringProperty(PropertyKey::feedUrl).trimmed().isEmpty())
                 return true;
     return false;
 }
@@ -67,7 +68,8 @@ std::optional<QString> feedPlainText(const QByteArray& document, QString* error)
                 isFeed = true;
             else if (name == QLatin1StringView("item") || name == QLatin1StringView("entry"))
                 ++itemDepth;
-            else if (name == QLatin1StringView("title") && itemDepth > 0 && headlines.size() < mostHeadlines) {
+            else if (name == QLatin1StringView("title") && itemDepth > 0 &&
+                     headlines.size() < mostHeadlines) {
                 const QString title = plainTitle(xml.readElementText(QXmlStreamReader::IncludeChildElements));
                 if (!title.isEmpty())
                     headlines << title;

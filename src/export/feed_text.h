@@ -23,8 +23,9 @@ std::optional<QString> fetchFeedText(const QString& address, double timeoutSecon
 
 // `project` with each ticker's feed fetched into it (its snapshot and when), once per address; a feed that
 // cannot be fetched is reported through `unreachable` and its ticker keeps its typed text.
-KioskProject withFeedSnapshots(const KioskProject& project, const QDateTime& now,
-                               const std::function<void(const QString& address, const QString& why)>& unreachable);
+KioskProject
+withFeedSnapshots(const KioskProject& project, const QDateTime& now,
+                  const std::function<void(const QString& address, const QString& why)>& unreachable);
 
 // Whether any ticker of `project` takes its text from a feed.
 bool hasFeeds(const KioskProject& project);

@@ -388,6 +388,7 @@ QList<PropertySpec> liveSchema(ComponentType type) {
         spec(K::text).createdWith = QStringLiteral("Welcome! Opening hours today: 09:00–20:00");
         spec(K::textColor).createdWith = QStringLiteral("#FFFFFF");
         spec(K::fontSize).createdWith = QStringLiteral("36");
+        spec(K::textAlignment).control = C::none; // a line that moves has no alignment
         PropertySpec speed{K::tickerSpeed,        Kind::number,
                            QStringLiteral("120"), QStringLiteral("120"),
                            C::integerField,       QT_TRANSLATE_NOOP("PropertySchema", "Speed")};

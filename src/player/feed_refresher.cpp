@@ -32,7 +32,8 @@ void FeedRefresher::follow(const KioskProject& project) {
     for (const KioskScreen& screen : project.screens)
         for (const PlacedComponent& c : screen.components) {
             const QString address = c.stringProperty(PropertyKey::feedUrl).trimmed();
-            if (c.componentType == ComponentType::ticker && !address.isEmpty() && !addresses.contains(address))
+            if (c.componentType == ComponentType::ticker && !address.isEmpty() &&
+                !addresses.contains(address))
                 addresses << address;
         }
     if (addresses == addresses_)

@@ -148,6 +148,7 @@ void paintTicker(QPainter& painter, const PlacedComponent& component, const QRec
         1, int(std::lround(std::clamp(numberPropertyOf(component, PropertyKey::fontSize), 1.0, 999.0)))));
     font.setBold(textPropertyOf(component, PropertyKey::isBold) == QLatin1StringView("true"));
     font.setItalic(textPropertyOf(component, PropertyKey::isItalic) == QLatin1StringView("true"));
+    font.setUnderline(textPropertyOf(component, PropertyKey::isUnderlined) == QLatin1StringView("true"));
     painter.setFont(font);
     painter.setPen(colorPropertyOf(component, PropertyKey::textColor));
     const QString line = tickerText(component);

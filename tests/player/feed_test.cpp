@@ -76,14 +76,17 @@ TEST_F(FeedTest, ADeployTakesTheFeedAlongAndGoesOnWithoutOneItCannotReach) {
     QSignalSpy finished(&manager, &KioskDeployManager::finished);
     manager.deploy(project, destination);
     ASSERT_TRUE(finished.wait(60000));
-    EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success) << manager.deployStatus().message.toStdString();
+    EXPECT_EQ(manager.deployStatus().kind, DeployStatus::Kind::success)
+        << manager.deployStatus().message.toStdString();
     const QString log = manager.deployLog().join('\n');
     EXPECT_TRUE(log.contains("Fetching feeds...")) << log.toStdString();
     EXPECT_TRUE(log.contains("Feed unreachable: " + unreachable.properties[PropertyKey::feedUrl]));
     QFile xml(destination + "/News.bundle/Contents/Resources/VistrelleData.xml");
     ASSERT_TRUE(xml.open(QIODevice::ReadOnly));
     const QString data = QString::fromUtf8(xml.readAll());
-    EXPECT_EQ(data.count("name=\"feedSnapshot\" value=\"Film night Friday &amp; popcorn  •  Repair café moves\""), 1);
+    EXPECT_EQ(
+        data.count("name=\"feedSnapshot\" value=\"Film night Friday &amp; popcorn  •  Repair café moves\""),
+        1);
     EXPECT_EQ(data.count("name=\"feedSnapshotDate\""), 1);
 }
 
