@@ -1,5 +1,5 @@
 #include "export/check_fixture.h"
-#include "support/berlin_time.h"
+#include "model/vistrelle_document.h"
 
 using namespace vistrelle;
 using namespace vistrelle::test_support;
@@ -96,4 +96,24 @@ TEST_F(ScheduleCheckTest, APassedCountdownAnOldFeedAndLiveComponentsAsSlidesAreW
     EXPECT_TRUE(messages("countdown-passed").isEmpty());
     options.highPerformance = true;
     EXPECT_EQ(messages("live-as-slide").size(), 2);
+}
+
+TEST_F(ScheduleCheckTest, TheSampleWithItsEverydayScreensKeptToWeekdaysAndSaturdayHasSundayGaps) {
+    const Result<VistrelleDocument> sample = VistrelleDocument::readFile(
+        QStringLiteral(VISTRELLE_SOURCE_DIR "/examples/harbour-library-lobby.vistrelle"));
+    ASSERT_TRUE(sample.hasValue());
+    project = sample->project;
+    EXPECT_TRUE(messages("schedule-gap").isEmpty());
+    for (KioskScreen& screen : project.screens)
+        if (!screen.schedule)
+            screen.schedule = ScreenSchedule{{}, {}, {1, 2, 3, 4, 5, 6}, {}};
+    // Only breakfast and the evening play on Sunday.
+    EXPECT_EQ(
+        messages("schedule-gap"),
+        QStringList({": Nothing plays from Sunday 00:00 to Sunday 06:00: the display shows black. Give a "
+                     "screen no schedule, or widen a window to cover that time.",
+                     ": Nothing plays from Sunday 10:00 to Sunday 18:00: the display shows black. Give a "
+                     "screen no schedule, or widen a window to cover that time.",
+                     ": Nothing plays from Sunday 22:00 to Monday 00:00: the display shows black. Give a "
+                     "screen no schedule, or widen a window to cover that time."}));
 }
