@@ -24,6 +24,8 @@ packages=(
   libsystemd-dev systemd
   # channels: Ed25519 signatures of their manifests, and the web server (WebDAV) the tests publish to
   libsodium-dev nginx
+  # PNG slides: libdeflate compresses them, pngcheck (tests) checks them
+  libdeflate-dev pngcheck
   # the desktop entry, document type and icons, and the tools that check them
   desktop-file-utils appstream shared-mime-info libxml2-utils
   # tests and benchmarks

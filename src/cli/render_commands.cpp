@@ -3,15 +3,14 @@
 #include "cli/command_support.h"
 
 #include "export/bundle_files.h"
+#include "export/slide_export.h"
 #include "media/file_error.h"
 #include "media/image_cache.h"
 #include "model/vistrelle_document.h"
 #include "render/image_source.h"
 #include "render/screen_painter.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImageWriter>
 
 namespace vistrelle::cli {
 
@@ -27,12 +26,11 @@ int savePng(const QImage& image, const QString& output, CommandOutput io) {
         io.err << CliText::tr("The screen cannot be drawn at the project's resolution.") << Qt::endl;
         return exitFailure;
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) {
-        io.err << writer.errorString() << Qt::endl;
+    // The slides' own encoder: what render writes is what a deploy writes.
+    const QByteArray bytes = encodeSlideImage(image, true);
+    if (bytes.isEmpty()) {
+        io.err << CliText::tr("The picture cannot be encoded as PNG: there is not enough memory.")
+               << Qt::endl;
         return exitFailure;
     }
     try {

@@ -1,5 +1,7 @@
 #include "export/slide_export.h"
 
+#include "export/png_encoding.h"
+
 #include "export/bundle_files.h"
 #include "export/player_xml.h"
 #include "media/file_error.h"
@@ -90,16 +92,17 @@ void checkSlidesCanBeDrawn(const KioskProject& project) {
 QByteArray encodeSlideImage(const QImage& image, bool asPNG) {
     if (image.isNull())
         return {};
+    if (asPNG)
+        return encodePng(image);
     QByteArray bytes;
     bytes.reserve(qsizetype(image.width()) * image.height()); // a generous guess: one growth at most
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, asPNG ? "png" : "jpg");
-    if (!asPNG)
-        writer.setQuality(100);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(100);
     // JPEG has no transparency: flatten the slide first.
     const bool opaque = image.format() == QImage::Format_RGB32;
-    if (!writer.write(asPNG || opaque ? image : image.convertToFormat(QImage::Format_RGB32)))
+    if (!writer.write(opaque ? image : image.convertToFormat(QImage::Format_RGB32)))
         return {};
     return bytes;
 }
