@@ -22,8 +22,7 @@ void appendChunk(QByteArray& png, const char type[4], const char* data, qsizetyp
     const qsizetype start = png.size();
     png.append(type, 4);
     png.append(data, size);
-    const quint32 crc =
-        libdeflate_crc32(0, png.constData() + start, size_t(png.size() - start));
+    const quint32 crc = libdeflate_crc32(0, png.constData() + start, size_t(png.size() - start));
     uchar crcBytes[4];
     qToBigEndian(crc, crcBytes);
     png.append(reinterpret_cast<const char*>(crcBytes), 4);
@@ -140,8 +139,8 @@ QByteArray encodePng(const QImage& source, int level) {
                         Qt::Uninitialized);
     if (deflated.isNull())
         return {};
-    const size_t deflatedSize = libdeflate_zlib_compress(compressor.get(), raw.constData(), size_t(raw.size()),
-                                                         deflated.data(), size_t(deflated.size()));
+    const size_t deflatedSize = libdeflate_zlib_compress(
+        compressor.get(), raw.constData(), size_t(raw.size()), deflated.data(), size_t(deflated.size()));
     if (deflatedSize == 0)
         return {};
 
@@ -151,8 +150,8 @@ QByteArray encodePng(const QImage& source, int level) {
     uchar header[13];
     qToBigEndian(quint32(width), header);
     qToBigEndian(quint32(height), header + 4);
-    header[8] = 8;                // bits a channel
-    header[9] = opaque ? 2 : 6;   // RGB or RGBA
+    header[8] = 8;                            // bits a channel
+    header[9] = opaque ? 2 : 6;               // RGB or RGBA
     header[10] = header[11] = header[12] = 0; // deflate, adaptive filters, no interlace
     appendChunk(png, "IHDR", reinterpret_cast<const char*>(header), 13);
     // Chunks hold at most 2^31 - 1 bytes; a slide's data is far below that, but split it anyway.

@@ -32,7 +32,8 @@ QImage picture(QSize size, bool seeThrough) {
         for (int x = 0; x < size.width(); x += 5) {
             seed = seed * 1664525u + 1013904223u;
             const int v = int(seed >> 24);
-            image.setPixel(x, y, seeThrough ? qPremultiply(qRgba(v, 255 - v, v / 2, v)) : qRgb(v, 255 - v, v / 2));
+            image.setPixel(x, y,
+                           seeThrough ? qPremultiply(qRgba(v, 255 - v, v / 2, v)) : qRgb(v, 255 - v, v / 2));
         }
     return image;
 }

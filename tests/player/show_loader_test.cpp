@@ -111,6 +111,19 @@ TEST_F(ShowLoaderTest, BrokenPlayerDataOrNoShowIsAProblemInOneLine) {
     EXPECT_EQ(showSummary(loadShow(home.filePath("empty"))).size(), 1);
 }
 
+TEST_F(ShowLoaderTest, PngSlidesPlayWithoutAFault) {
+    KioskProject project = showWithMedia();
+    project.screens[0].components.removeLast(); // slides show no film
+    DeployOptions options;
+    options.exportOptimized = true;
+    options.optimizedFormat = "png";
+    const ShowLoad load = loadShow(deploy(project, options));
+    ASSERT_TRUE(load.show);
+    EXPECT_EQ(load.show->kind, ShowKind::optimizedBundle);
+    EXPECT_EQ(load.show->project.screens.size(), project.screens.size());
+    EXPECT_TRUE(load.show->faults.isEmpty()) << load.show->faults.join('\n').toStdString();
+}
+
 TEST_F(ShowLoaderTest, APreRenderedBundleKeepsItsOrderDurationsAndTransitions) {
     KioskProject project = showWithMedia();
     project.screens[0].components.removeLast(); // slides show no film
