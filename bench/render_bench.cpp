@@ -6,6 +6,7 @@
 #include "media/image_cache.h"
 #include "media/path_resolver.h"
 #include "model/component_factory.h"
+#include "photo_show.h"
 #include "render/image_source.h"
 #include "render/screen_painter.h"
 
@@ -15,9 +16,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentRun>
-
-#include <algorithm>
-#include <cmath>
 
 #include <benchmark/benchmark.h>
 
@@ -45,52 +43,6 @@ QString photo(int i) {
         QImageWriter(path, "jpg").write(image);
     }
     return path;
-}
-
-// A photograph's worth of detail: light, colour and grain that deflate cannot fold away, as JPEG.
-QString grainyPhoto(int i) {
-    const QString path = workFolder().filePath(QStringLiteral("grain-%1.jpg").arg(i));
-    if (!QFileInfo::exists(path)) {
-        QImage image(1920, 1080, QImage::Format_RGB32);
-        quint32 seed = 2166136261u * quint32(i + 1);
-        for (int y = 0; y < image.height(); ++y) {
-            QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                seed = seed * 1664525u + 1013904223u;
-                const int grain = int(seed >> 27) - 16;
-                const double wave = std::sin((x + i * 90) / 97.0) * std::cos(y / 61.0);
-                row[x] = qRgb(std::clamp(int(120 + 80 * wave) + grain, 0, 255),
-                              std::clamp(int(110 + 60 * std::sin(y / 43.0 + i)) + grain, 0, 255),
-                              std::clamp(int(90 + 70 * std::cos((x + y) / 150.0)) + grain, 0, 255));
-            }
-        }
-        QImageWriter writer(path, "jpg");
-        writer.setQuality(90);
-        writer.write(image);
-    }
-    return path;
-}
-
-// The 20-screen photo show: each screen a full-screen photograph under a caption.
-KioskProject photoShow() {
-    KioskProject project;
-    project.settings.defaultResolution = ScreenResolution::presets(ScreenMode::horizontal).last();
-    project.screens.clear();
-    for (int i = 0; i < 20; ++i) {
-        KioskScreen screen(QStringLiteral("Photo %1").arg(i));
-        PlacedComponent photo = makeComponent(ComponentType::image, {0, 0});
-        photo.size = {1920, 1080};
-        photo.properties["imagePath"] = grainyPhoto(i % 5);
-        photo.properties["fittingMode"] = "fill";
-        PlacedComponent caption = makeComponent(ComponentType::title, {160, 900});
-        caption.size = {1600, 120};
-        caption.properties["text"] = QStringLiteral("Harbour views, %1").arg(i + 1);
-        caption.properties["fontSize"] = "72";
-        caption.properties["textColor"] = "#FFFFFF";
-        screen.components = {photo, caption};
-        project.screens.append(screen);
-    }
-    return project;
 }
 
 KioskScreen mixedScreen(int index, int components) {
@@ -162,7 +114,7 @@ void BM_SlideExportPeakMemory(benchmark::State& state) {
 void BM_SlideExport(benchmark::State& state) {
     const bool png = state.range(0) == 1;
     const bool photos = state.range(1) == 1;
-    const KioskProject project = photos ? photoShow() : twentyScreens();
+    const KioskProject project = photos ? bench::photoShow(workFolder().path()) : twentyScreens();
     BlockingImageSource images(ImageCache::shared());
     for (auto _ : state) {
         const QString out = workFolder().filePath(QStringLiteral("export"));
@@ -178,7 +130,7 @@ void BM_SlideExport(benchmark::State& state) {
 
 // The 20 slides (of the mixed show, or of the photo show), drawn once, for the benchmarks that only encode.
 QList<QImage> twentyRenderedSlides(bool photos = false) {
-    const KioskProject project = photos ? photoShow() : twentyScreens();
+    const KioskProject project = photos ? bench::photoShow(workFolder().path()) : twentyScreens();
     BlockingImageSource images(ImageCache::shared());
     QList<QImage> slides;
     for (const KioskScreen& screen : project.screens)
@@ -202,7 +154,8 @@ void BM_EncodeOnly(benchmark::State& state) {
     state.SetLabel(std::string(photos ? "photo show, " : "mixed show, ") + (png ? "png" : "jpg"));
 }
 
-// PNG size against time: the 20 slides deflated at `range(0)` (0: the image library's own writer), to
+// PNG size against time: the 20 slides deflated at `range(0)` (0: automatic, -1: the image library's own
+// writer), to
 // memory on one core; the label holds the bytes of all 20.
 void BM_PngLevel(benchmark::State& state) {
     const QList<QImage> slides = twentyRenderedSlides(state.range(1) == 1);
@@ -212,7 +165,7 @@ void BM_PngLevel(benchmark::State& state) {
         bytes = 0;
         for (const QImage& slide : slides) {
             QByteArray png;
-            if (level == 0) {
+            if (level == -1) {
                 QBuffer buffer(&png);
                 buffer.open(QIODevice::WriteOnly);
                 QImageWriter(&buffer, "png").write(slide);
@@ -223,7 +176,9 @@ void BM_PngLevel(benchmark::State& state) {
         }
     }
     state.SetLabel(std::string(state.range(1) == 1 ? "photo show, " : "mixed show, ") +
-                   (level == 0 ? std::string("image library") : "libdeflate level " + std::to_string(level)) +
+                   (level == -1  ? std::string("image library")
+                    : level == 0 ? std::string("libdeflate, automatic level")
+                                 : "libdeflate level " + std::to_string(level)) +
                    ", " + std::to_string(bytes / 1024) + " KiB");
 }
 
@@ -271,7 +226,7 @@ BENCHMARK(BM_SlideExportPeakMemory)->Arg(20)->Arg(200)->Unit(benchmark::kMillise
 BENCHMARK(BM_EncodeOnly)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_SlideExport)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_PngLevel)
-    ->ArgsProduct({{0, 1, 3, 5, 6, 7, 9}, {0, 1}})
+    ->ArgsProduct({{-1, 0, 1, 3, 5, 6, 7, 9}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK(BM_RenderOnly)->Unit(benchmark::kMillisecond);

@@ -131,17 +131,30 @@ QByteArray encodePng(const QImage& source, int level) {
         above = row;
     }
 
-    const std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
-        libdeflate_alloc_compressor(std::clamp(level, 1, 12)));
-    if (!compressor)
-        return {};
-    QByteArray deflated(qsizetype(libdeflate_zlib_compress_bound(compressor.get(), size_t(raw.size()))),
+    QByteArray deflated;
+    size_t deflatedSize = 0;
+    const auto deflate = [&](int atLevel) {
+        const std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
+            libdeflate_alloc_compressor(std::clamp(atLevel, 1, 12)));
+        if (!compressor)
+            return false;
+        QByteArray into(qsizetype(libdeflate_zlib_compress_bound(compressor.get(), size_t(raw.size()))),
                         Qt::Uninitialized);
-    if (deflated.isNull())
+        if (into.isNull())
+            return false;
+        const size_t size = libdeflate_zlib_compress(compressor.get(), raw.constData(), size_t(raw.size()),
+                                                     into.data(), size_t(into.size()));
+        if (size == 0 || (deflatedSize != 0 && size >= deflatedSize))
+            return size != 0;
+        deflated = std::move(into);
+        deflatedSize = size;
+        return true;
+    };
+    if (!deflate(level == automaticPngLevel ? photoLevel : level))
         return {};
-    const size_t deflatedSize = libdeflate_zlib_compress(
-        compressor.get(), raw.constData(), size_t(raw.size()), deflated.data(), size_t(deflated.size()));
-    if (deflatedSize == 0)
+    // Drawn graphics deflate to a small part of their size, and a deeper search pays there; photographs gain
+    // nothing from it.
+    if (level == automaticPngLevel && qsizetype(deflatedSize) * 5 < raw.size() && !deflate(graphicsLevel))
         return {};
 
     QByteArray png;
