@@ -17,7 +17,8 @@ QString presentation(const KioskProject& show) {
     // 1920 × 1080 pixels at 96 per inch: 50.8 × 28.575 cm.
     QString pages;
     for (const KioskScreen& screen : show.screens) {
-        const QString photo = QFileInfo(screen.components[0].stringProperty(QStringLiteral("imagePath"))).fileName();
+        const QString photo =
+            QFileInfo(screen.components[0].stringProperty(QStringLiteral("imagePath"))).fileName();
         const QString caption = screen.components[1].stringProperty(QStringLiteral("text"));
         pages += QStringLiteral(
                      "<draw:page draw:name=\"%1\" draw:master-page-name=\"Default\">"
@@ -43,7 +44,8 @@ QString presentation(const KioskProject& show) {
                "office:version=\"1.2\" office:mimetype=\"application/vnd.oasis.opendocument.presentation\">"
                "<office:automatic-styles>"
                "<style:page-layout style:name=\"PM1\"><style:page-layout-properties fo:margin-top=\"0cm\" "
-               "fo:margin-bottom=\"0cm\" fo:margin-left=\"0cm\" fo:margin-right=\"0cm\" fo:page-width=\"50.8cm\" "
+               "fo:margin-bottom=\"0cm\" fo:margin-left=\"0cm\" fo:margin-right=\"0cm\" "
+               "fo:page-width=\"50.8cm\" "
                "fo:page-height=\"28.575cm\" style:print-orientation=\"landscape\"/></style:page-layout>"
                "<style:style style:name=\"P1\" style:family=\"paragraph\"><style:paragraph-properties "
                "fo:text-align=\"center\"/></style:style>"

@@ -80,22 +80,17 @@ QDateTime PreviewPlayback::wallTime() const {
 }
 
 void PreviewPlayback::watchScheduleBoundary() {
+    // At the next boundary, and at least every minute: a clock that is set (a display that got the time
+    // late, a change by hand) moves the boundaries, and a minute's look costs next to nothing.
     const QDateTime now = wallTime();
-    const QDateTime boundary = nextShowBoundary(project_, now);
-    const double seconds = std::max(double(now.msecsTo(boundary)) / 1000.0, 0.001);
-    boundaryTimer_ = scheduler_.singleShot(seconds, [this, boundary] { scheduleBoundaryReached(boundary); });
+    const double seconds =
+        std::clamp(double(now.msecsTo(nextShowBoundary(project_, now))) / 1000.0, 0.001, longestScheduleWait);
+    boundaryTimer_ = scheduler_.singleShot(seconds, [this] { scheduleBoundaryReached(); });
 }
 
-void PreviewPlayback::scheduleBoundaryReached(const QDateTime& boundary) {
-    const QDateTime now = wallTime();
-    if (now < boundary) { // a timer a hair early, or the clock set back: wait for the moment itself
-        const double seconds = std::max(double(now.msecsTo(boundary)) / 1000.0, 0.001);
-        boundaryTimer_ =
-            scheduler_.singleShot(seconds, [this, boundary] { scheduleBoundaryReached(boundary); });
-        return;
-    }
+void PreviewPlayback::scheduleBoundaryReached() {
     watchScheduleBoundary();
-    if (!isTransitioning_ && mustLeaveAt(project_, currentScreenIndex_, now))
+    if (!isTransitioning_ && mustLeaveAt(project_, currentScreenIndex_, wallTime()))
         advanceToNextScreen();
 }
 
@@ -153,6 +148,9 @@ void PreviewPlayback::tick(qint64 generation, double start, double duration, qin
     else
         setCurrentScreenIndex(next);
     notify();
+    // A boundary passed during the transition (an alert opened): the screen just come gives way at once.
+    if (timeAware_ && mustLeaveAt(project_, currentScreenIndex_, wallTime()))
+        advanceToNextScreen();
 }
 
 void PreviewPlayback::jumpToScreen(qint64 index, Hold hold) {

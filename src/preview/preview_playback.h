@@ -37,6 +37,7 @@ public:
     static constexpr double holdWithoutScreens = 5.0;
     static constexpr double tickSeconds = 0.016;
     static constexpr double shortestTransition = 0.01;
+    static constexpr double longestScheduleWait = 60;
 
     PreviewPlayback(KioskProject project, Scheduler& scheduler, Hooks hooks);
     ~PreviewPlayback();
@@ -85,7 +86,7 @@ private:
     void scheduleAdvanceTimer();
     QDateTime wallTime() const;
     void watchScheduleBoundary();
-    void scheduleBoundaryReached(const QDateTime& boundary);
+    void scheduleBoundaryReached();
     void tick(qint64 generation, double start, double duration, qint64 next);
     void showAlert(const QString& title, const QString& message);
     void navigate(const QString& target);
