@@ -243,8 +243,23 @@ QWidget* ScheduleWeekView::grid() const {
 }
 
 void ScheduleWeekView::setProject(const KioskProject& project) {
+    // Most edits (a component moved, a colour) change nothing the week shows: the plan stays.
+    const auto sameWeek = [&] {
+        if (project.screens.size() != project_.screens.size() ||
+            project.settings.openingHours != project_.settings.openingHours)
+            return false;
+        for (qsizetype i = 0; i < project.screens.size(); ++i) {
+            const KioskScreen& a = project.screens[i];
+            const KioskScreen& b = project_.screens[i];
+            if (a.id != b.id || a.name != b.name || a.schedule != b.schedule)
+                return false;
+        }
+        return true;
+    };
+    const bool replanning = plan_.isEmpty() || !sameWeek();
     project_ = project;
-    replan();
+    if (replanning)
+        replan();
 }
 
 void ScheduleWeekView::showWeekOf(const QDate& day) {
