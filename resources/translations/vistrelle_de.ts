@@ -620,7 +620,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Der Ordner „%1“ enthält bereits %2 Bundles mit dem Namen „%3“: Wählen Sie einen anderen Ordner, oder entfernen Sie Bundles, die Sie nicht mehr brauchen.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="255"/>
+        <location filename="../../src/export/slide_export.cpp" line="258"/>
         <source>The folder “%1” couldn’t be created.</source>
         <translation>Der Ordner „%1“ konnte nicht erstellt werden.</translation>
     </message>
@@ -722,32 +722,32 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Ressourcen erfolgreich kopiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="81"/>
+        <location filename="../../src/export/slide_export.cpp" line="83"/>
         <source>The screen “%1” can’t be drawn as a slide of %2 × %3 pixels: slides are at least 1 × 1 and at most %4 × %4 pixels.</source>
         <translation>Der Bildschirm „%1“ kann nicht als Folie mit %2 × %3 Pixeln gerendert werden: Folien sind mindestens 1 × 1 und höchstens %4 × %4 Pixel groß.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="195"/>
+        <location filename="../../src/export/slide_export.cpp" line="198"/>
         <source>The screen “%1” couldn’t be drawn as a slide of %2 × %3 pixels: there is not enough memory.</source>
         <translation>Der Bildschirm „%1“ konnte nicht als Folie mit %2 × %3 Pixeln gerendert werden: Es ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="202"/>
+        <location filename="../../src/export/slide_export.cpp" line="205"/>
         <source>The slide of the screen “%1” couldn’t be encoded as %2.</source>
         <translation>Die Folie des Bildschirms „%1“ konnte nicht als %2 codiert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="236"/>
+        <location filename="../../src/export/slide_export.cpp" line="239"/>
         <source>Rendered: </source>
         <translation>Gerendert: </translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="246"/>
+        <location filename="../../src/export/slide_export.cpp" line="249"/>
         <source>XML data exported for optimized mode</source>
         <translation>XML-Daten für den optimierten Modus exportiert</translation>
     </message>
     <message>
-        <location filename="../../src/export/slide_export.cpp" line="261"/>
+        <location filename="../../src/export/slide_export.cpp" line="264"/>
         <source>Exported: </source>
         <translation>Exportiert: </translation>
     </message>
@@ -2029,27 +2029,27 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>bis %1</translation>
     </message>
     <message>
-        <location filename="../../src/export/feed_text.cpp" line="62"/>
+        <location filename="../../src/export/feed_text.cpp" line="63"/>
         <source>The feed declares a document type, which is not read.</source>
         <translation>Der Feed deklariert einen Dokumenttyp, der nicht gelesen wird.</translation>
     </message>
     <message>
-        <location filename="../../src/export/feed_text.cpp" line="81"/>
+        <location filename="../../src/export/feed_text.cpp" line="83"/>
         <source>The feed cannot be read: %1</source>
         <translation>Der Feed kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../../src/export/feed_text.cpp" line="83"/>
+        <location filename="../../src/export/feed_text.cpp" line="85"/>
         <source>This is no RSS or Atom feed.</source>
         <translation>Das ist kein RSS- oder Atom-Feed.</translation>
     </message>
     <message>
-        <location filename="../../src/export/feed_text.cpp" line="92"/>
+        <location filename="../../src/export/feed_text.cpp" line="94"/>
         <source>It is no web address.</source>
         <translation>Das ist keine Webadresse.</translation>
     </message>
     <message>
-        <location filename="../../src/export/feed_text.cpp" line="116"/>
+        <location filename="../../src/export/feed_text.cpp" line="118"/>
         <source>The feed is larger than 2 MB.</source>
         <translation>Der Feed ist größer als 2 MB.</translation>
     </message>
@@ -3614,42 +3614,42 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>1 Komponente</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="115"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="116"/>
         <source>%1s</source>
         <translation>%1 s</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="133"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="138"/>
         <source>Duplicate screen</source>
         <translation>Bildschirm duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="134"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="139"/>
         <source>Delete screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="200"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="205"/>
         <source>Edit Screen…</source>
         <translation>Bildschirm bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="202"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="207"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="204"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="209"/>
         <source>Move Down</source>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="207"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="212"/>
         <source>Duplicate</source>
         <translation>Duplizieren</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="209"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="214"/>
         <source>Delete…</source>
         <translation>Löschen…</translation>
     </message>
@@ -4247,42 +4247,47 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScheduleEditor</name>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="24"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="26"/>
         <source>Only at certain times</source>
         <translation>Nur zu bestimmten Zeiten</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="24"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="26"/>
         <source>Displays on only at these times</source>
         <translation>Anzeigen nur zu diesen Zeiten an</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="47"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="49"/>
         <source>From</source>
         <translation>Ab</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="48"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="50"/>
         <source>Until</source>
         <translation>Bis</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="71"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="77"/>
         <source>All day, or 06:00–10:00, 18:00–22:00</source>
         <translation>Ganztägig, oder 06:00–10:00, 18:00–22:00</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="72"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="78"/>
         <source>Daily times, separated by commas. A time that ends before it starts runs past midnight.</source>
         <translation>Tägliche Zeiten, durch Kommas getrennt. Eine Zeit, die vor ihrem Beginn endet, läuft über Mitternacht.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="83"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="89"/>
+        <source>Alert</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="90"/>
         <source>Alert: plays ahead of the other screens while due</source>
         <translation>Meldung: läuft vor den anderen Bildschirmen, solange fällig</translation>
     </message>
     <message>
-        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="174"/>
+        <location filename="../../src/editor/sheets/schedule_editor.cpp" line="181"/>
         <source>Write times as 06:00–10:00, separated by commas.</source>
         <translation>Schreiben Sie Zeiten als 06:00–10:00, durch Kommas getrennt.</translation>
     </message>
@@ -4338,7 +4343,7 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
         <translation>Vorschau zu diesem Zeitpunkt</translation>
     </message>
     <message>
-        <location filename="../../src/editor/schedule_week_view.cpp" line="257"/>
+        <location filename="../../src/editor/schedule_week_view.cpp" line="272"/>
         <source>Week of %1</source>
         <translation>Woche vom %1</translation>
     </message>
@@ -4578,57 +4583,57 @@ Wenn Sie erfahren möchten, wann die Korrektur verfügbar ist, schreiben Sie an 
 <context>
     <name>vistrelle::ScreensPalette</name>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="230"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="235"/>
         <source>Screens</source>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="251"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="256"/>
         <source>No Vistrelle Project Open</source>
         <translation>Kein Vistrelle-Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="252"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="257"/>
         <source>You can see the list of screens here once you open a Vistrelle Project</source>
         <translation>Hier sehen Sie die Liste der Bildschirme, sobald Sie ein Vistrelle-Projekt öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="253"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="258"/>
         <source>No Screens</source>
         <translation>Keine Bildschirme</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="253"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="258"/>
         <source>Click the + button to add your first screen</source>
         <translation>Klicken Sie auf die Schaltfläche +, um Ihren ersten Bildschirm hinzuzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="301"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="306"/>
         <source>Add new screen</source>
         <translation>Neuen Bildschirm hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="301"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="306"/>
         <source>No project open</source>
         <translation>Kein Projekt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="423"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="428"/>
         <source>Delete Screen</source>
         <translation>Bildschirm löschen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="424"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="429"/>
         <source>Are you sure you want to delete &apos;%1&apos;? This action cannot be undone.</source>
         <translation>Möchten Sie „%1“ wirklich löschen? Diese Aktion kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="427"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="432"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/editor/screens_palette.cpp" line="428"/>
+        <location filename="../../src/editor/screens_palette.cpp" line="433"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>

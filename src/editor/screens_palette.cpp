@@ -112,8 +112,13 @@ PaletteScreenRowView::PaletteScreenRowView(const KioskScreen& screen, bool isFir
     name->setTextFormat(Qt::PlainText);
     const QString count =
         screen.components.size() == 1 ? tr("1 component") : tr("%1 components").arg(screen.components.size());
-    auto* details = new QLabel(count + QStringLiteral("  ·  ") + tr("%1s").arg(screen.duration), this);
+    // The duration first: in a narrow palette the end of the line is what gives way.
+    auto* details = new QLabel(tr("%1s").arg(screen.duration) + QStringLiteral("  ·  ") + count, this);
     details->setForegroundRole(QPalette::PlaceholderText);
+    // In a narrow palette the texts give way, not the buttons: they would be cut off at the edge.
+    for (QLabel* label : {name, details})
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    name->setToolTip(screen.name);
     texts->addWidget(name);
     texts->addWidget(details);
     layout->addLayout(texts, 1);

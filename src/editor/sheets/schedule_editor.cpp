@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vistrelle {
 
 ScheduleEditor::ScheduleEditor(Kind kind, QWidget* parent)
@@ -46,6 +48,10 @@ ScheduleEditor::ScheduleEditor(Kind kind, QWidget* parent)
     if (kind == Kind::screen) {
         dateRow(hasFrom_, from_, tr("From"));
         dateRow(hasUntil_, until_, tr("Until"));
+        // The two dates start at one edge.
+        const int labelWidth = std::max(hasFrom_->sizeHint().width(), hasUntil_->sizeHint().width());
+        hasFrom_->setMinimumWidth(labelWidth);
+        hasUntil_->setMinimumWidth(labelWidth);
     }
 
     auto* days = new QWidget(details_);
@@ -80,7 +86,8 @@ ScheduleEditor::ScheduleEditor(Kind kind, QWidget* parent)
     connect(times_, &QLineEdit::editingFinished, this, &ScheduleEditor::commitTimes);
 
     if (kind == Kind::screen) {
-        alert_ = new QCheckBox(tr("Alert: plays ahead of the other screens while due"), details_);
+        alert_ = new QCheckBox(tr("Alert"), details_);
+        alert_->setToolTip(tr("Alert: plays ahead of the other screens while due"));
         alert_->setObjectName(QStringLiteral("scheduleAlert"));
         form->addRow(alert_);
         connect(alert_, &QCheckBox::toggled, this, &ScheduleEditor::edited);
