@@ -25,7 +25,7 @@ QString tr(const char* text) {
 // A title as plain text: escaped markup in it ("&lt;b&gt;") is markup all the same.
 QString plainTitle(const QString& title) {
     QString text = title;
-    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.remove(QRegularExpression(QStringLiteral("</?[A-Za-z][^>]*>")));
     text.replace(QStringLiteral("&amp;"), QStringLiteral("&"))
         .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
         .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
@@ -49,6 +49,8 @@ bool hasFeeds(const KioskProject& project) {
 std::optional<QString> feedPlainText(const QByteArray& document, QString* error) {
     QXmlStreamReader xml(document);
     xml.setNamespaceProcessing(true);
+    // A document type is read past; entities it declares expand no further than this (so no billion laughs).
+    xml.setEntityExpansionLimit(4096);
     QStringList headlines;
     bool isFeed = false;
     int itemDepth = 0;
@@ -59,8 +61,6 @@ std::optional<QString> feedPlainText(const QByteArray& document, QString* error)
     };
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::DTD)
-            return fail(tr("The feed declares a document type, which is not read."));
         if (token == QXmlStreamReader::StartElement) {
             const QStringView name = xml.name();
             if (name == QLatin1StringView("rss") || name == QLatin1StringView("feed") ||
@@ -68,7 +68,8 @@ std::optional<QString> feedPlainText(const QByteArray& document, QString* error)
                 isFeed = true;
             else if (name == QLatin1StringView("item") || name == QLatin1StringView("entry"))
                 ++itemDepth;
-            else if (name == QLatin1StringView("title") && itemDepth > 0 &&
+            // The item's own title, not another vocabulary's (media:title) that would say it twice.
+            else if (name == QLatin1StringView("title") && xml.prefix().isEmpty() && itemDepth > 0 &&
                      headlines.size() < mostHeadlines) {
                 const QString title = plainTitle(xml.readElementText(QXmlStreamReader::IncludeChildElements));
                 if (!title.isEmpty())
@@ -126,7 +127,8 @@ std::optional<QString> fetchFeedText(const QString& address, double timeoutSecon
 }
 
 KioskProject withFeedSnapshots(const KioskProject& project, const QDateTime& now,
-                               const std::function<void(const QString&, const QString&)>& unreachable) {
+                               const std::function<void(const QString&, const QString&)>& unreachable,
+                               const std::function<bool()>& cancelled) {
     KioskProject fetched = project;
     QHash<QString, std::optional<QString>> texts;
     for (KioskScreen& screen : fetched.screens)
@@ -135,6 +137,8 @@ KioskProject withFeedSnapshots(const KioskProject& project, const QDateTime& now
             if (c.componentType != ComponentType::ticker || address.isEmpty())
                 continue;
             if (!texts.contains(address)) {
+                if (cancelled && cancelled())
+                    return fetched;
                 QString why;
                 texts.insert(address, fetchFeedText(address, 15, &why));
                 if (!texts.value(address) && unreachable)

@@ -22,10 +22,12 @@ std::optional<QString> feedPlainText(const QByteArray& document, QString* error 
 std::optional<QString> fetchFeedText(const QString& address, double timeoutSeconds, QString* error = nullptr);
 
 // `project` with each ticker's feed fetched into it (its snapshot and when), once per address; a feed that
-// cannot be fetched is reported through `unreachable` and its ticker keeps its typed text.
+// cannot be fetched is reported through `unreachable` and its ticker keeps its typed text. Stops fetching
+// once `cancelled` says so.
 KioskProject
 withFeedSnapshots(const KioskProject& project, const QDateTime& now,
-                  const std::function<void(const QString& address, const QString& why)>& unreachable);
+                  const std::function<void(const QString& address, const QString& why)>& unreachable,
+                  const std::function<bool()>& cancelled = {});
 
 // Whether any ticker of `project` takes its text from a feed.
 bool hasFeeds(const KioskProject& project);

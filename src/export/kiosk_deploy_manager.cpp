@@ -152,11 +152,13 @@ void KioskDeployManager::runPipeline(const KioskProject& document, const QString
         if (hasFeeds(document)) {
             report(0.15, tr("Fetching feeds..."));
             withFeeds = withFeedSnapshots(
-                document, QDateTime::currentDateTime(), [&](const QString& address, const QString& why) {
+                document, QDateTime::currentDateTime(),
+                [&](const QString& address, const QString& why) {
                     report(0.15, tr("Feed unreachable: %1 (%2) Its ticker shows its "
                                     "typed text until the display fetches it.")
                                      .arg(address, why));
-                });
+                },
+                isCancelled);
             project = &*withFeeds;
             checkCancelled();
         }

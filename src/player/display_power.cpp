@@ -23,9 +23,13 @@ public:
             AppLogger::logError(QStringLiteral("The display stays on while closed: xset is not installed"));
             return;
         }
-        // Started and left: the show never waits on it.
-        QProcess::startDetached(xset, {QStringLiteral("dpms"), QStringLiteral("force"),
-                                       on ? QStringLiteral("on") : QStringLiteral("off")});
+        // Started and left: the show never waits on it. Forcing the level switches the server's own power
+        // saving on, which would blank a sign nobody touches during opening hours: off again when waking.
+        const QString quoted = QLatin1Char('\'') + xset + QLatin1Char('\'');
+        QProcess::startDetached(QStringLiteral("/bin/sh"),
+                                {QStringLiteral("-c"), on ? quoted + QStringLiteral(" dpms force on && ") +
+                                                                quoted + QStringLiteral(" -dpms")
+                                                          : quoted + QStringLiteral(" dpms force off")});
     }
 
 private:

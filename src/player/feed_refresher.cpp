@@ -22,9 +22,13 @@ FeedRefresher::FeedRefresher(Scheduler& scheduler, QNetworkAccessManager& networ
     , network_(network) {}
 
 FeedRefresher::~FeedRefresher() {
-    for (const QPointer<QNetworkReply>& reply : std::as_const(pending_))
-        if (reply)
+    // Aborting finishes a reply at once, and its handler takes it out of `pending_`: go over a copy.
+    const QList<QPointer<QNetworkReply>> replies = pending_.values();
+    for (const QPointer<QNetworkReply>& reply : replies)
+        if (reply) {
+            reply->disconnect(this);
             reply->abort();
+        }
 }
 
 void FeedRefresher::follow(const KioskProject& project) {

@@ -140,7 +140,8 @@ KioskPreviewView::KioskPreviewView(KioskProject project, Services services, QWid
         [this](qint64 screen, const QUuid& id) { pictureChanged(screen, id); });
     // Clocks and tickers show the time the show plays at (a preview of another moment).
     if (services_.wallClock) {
-        setRenderMomentOffset(QDateTime::currentDateTime().msecsTo(services_.wallClock()));
+        renderMomentOffset_ = QDateTime::currentDateTime().msecsTo(services_.wallClock());
+        setRenderMomentOffset(renderMomentOffset_);
         movedRenderMoment_ = true;
     }
 
@@ -168,7 +169,7 @@ KioskPreviewView::~KioskPreviewView() {
     liveTicks_->follow(-1);
     media_->clear();
     if (movedRenderMoment_)
-        setRenderMomentOffset(0);
+        releaseRenderMomentOffset(renderMomentOffset_); // unless a newer preview moved it since
 }
 
 int KioskPreviewView::layerCount() const {
@@ -344,10 +345,11 @@ void KioskPreviewView::showEvent(QShowEvent*) {
     started_ = true;
     // Escape is watched for the whole application: it closes even from inside a web page.
     qApp->installEventFilter(this);
-    playback_->start();
+    const qint64 first = playback_->currentScreenIndex();
+    playback_->start(); // a show with schedules may begin on another screen: then it has settled there
     liveTicks_->follow(playback_->currentScreenIndex());
     setFocus();
-    if (playback_->currentScreen())
+    if (playback_->currentScreen() && playback_->currentScreenIndex() == first)
         emit screenSettled(playback_->currentScreenIndex());
 }
 

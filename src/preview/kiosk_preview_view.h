@@ -114,6 +114,7 @@ private:
     std::unique_ptr<PreviewLiveMedia> media_;
     std::unique_ptr<LiveComponentTicks> liveTicks_;
     bool movedRenderMoment_ = false;
+    qint64 renderMomentOffset_ = 0;
 
     double scale_ = 1.0;
     bool fitting_ = true; // the scale follows the window (always, when the view fills a display)

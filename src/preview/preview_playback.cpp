@@ -50,13 +50,18 @@ TransitionEffect PreviewPlayback::transitionEffect() const {
 }
 
 void PreviewPlayback::start() {
+    bool moved = false;
     if (timeAware_) {
         const QDateTime now = wallTime();
-        if (mustLeaveAt(project_, currentScreenIndex_, now))
+        if (mustLeaveAt(project_, currentScreenIndex_, now)) {
             currentScreenIndex_ = nextScreenAt(project_, -1, now).value_or(-1);
+            moved = true;
+        }
         watchScheduleBoundary();
     }
     scheduleAdvanceTimer();
+    if (moved)
+        notify(); // the view settles on the screen due now, or on nothing
 }
 
 void PreviewPlayback::stop() {
@@ -113,8 +118,10 @@ void PreviewPlayback::advanceToNextScreen() {
     nextScreenIndex_ = next;
     const KioskScreen* leaving = currentScreen();
     const TransitionStyle transition = leaving ? leaving->transition : TransitionStyle{};
-    // Into or out of nothing (closed, or nothing scheduled) is a cut.
-    if (transition.effect == TransitionEffect::none || next < 0 || !leaving) {
+    // Into or out of nothing (closed, or nothing scheduled) is a cut, and so is the one screen due staying
+    // on.
+    const bool staysOn = timeAware_ && next == currentScreenIndex_;
+    if (transition.effect == TransitionEffect::none || next < 0 || !leaving || staysOn) {
         // With schedules the same screen again is held again, to look at the time after each hold.
         jumpToScreen(next, timeAware_ ? Hold::again : Hold::asBefore);
         return;

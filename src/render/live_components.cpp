@@ -47,6 +47,10 @@ void setRenderMomentOffset(qint64 milliseconds) {
     momentOffset.store(milliseconds, std::memory_order_relaxed);
 }
 
+void releaseRenderMomentOffset(qint64 milliseconds) {
+    momentOffset.compare_exchange_strong(milliseconds, 0, std::memory_order_relaxed);
+}
+
 void freezeRenderMoment(const QDateTime& moment) {
     frozenAt.store(moment.isValid() ? moment.toMSecsSinceEpoch() : running, std::memory_order_relaxed);
 }

@@ -32,6 +32,9 @@ bool isLiveComponent(ComponentType type);
 // moment (`setRenderMomentOffset`, milliseconds; 0 puts it back).
 QDateTime renderMoment();
 void setRenderMomentOffset(qint64 milliseconds);
+// Puts it back to now, if it is still `milliseconds` (a preview closing after a newer one moved it leaves
+// it).
+void releaseRenderMomentOffset(qint64 milliseconds);
 // Holds renderMoment() at `moment` (tests, and anything drawn twice to compare); invalid lets it run again.
 void freezeRenderMoment(const QDateTime& moment);
 

@@ -120,3 +120,23 @@ TEST_F(ScheduledPlaybackTest, OutsideOpeningHoursNothingIsOnViewAndTheShowWakesO
     EXPECT_EQ(day[2].screen, QString());
     EXPECT_EQ(day[2].from, at(2026, 12, 7, 20, 0));
 }
+
+TEST_F(ScheduledPlaybackTest, TheOneScreenDueIsHeldAgainWithoutATransitionIntoItself) {
+    KioskProject project;
+    project.screens = {screen("Day", ScreenSchedule{{}, {}, {}, {{8 * 60, 18 * 60}}}),
+                       screen("Evening", ScreenSchedule{{}, {}, {}, {{18 * 60, 22 * 60}}})};
+    for (KioskScreen& s : project.screens)
+        s.transition = {TransitionEffect::crossFade, 1.0};
+    const QDateTime start = at(2026, 12, 7, 19, 0);
+    const double origin = clock.now();
+    PreviewPlayback::Hooks hooks;
+    hooks.wallClock = [&] { return start.addMSecs(qint64((clock.now() - origin) * 1000)); };
+    PreviewPlayback playback(project, clock, hooks);
+    playback.start();
+    EXPECT_EQ(playback.currentScreenIndex(), 1) << "the show begins on the screen due";
+    for (int hold = 0; hold < 5; ++hold) {
+        clock.advanceBy(10.5);
+        EXPECT_FALSE(playback.isTransitioning());
+        EXPECT_EQ(playback.currentScreenIndex(), 1);
+    }
+}

@@ -204,6 +204,7 @@ void ScreenInspector::writeSchedule(const std::optional<ScreenSchedule>& schedul
         return;
     KioskScreen changed = *screen;
     changed.schedule = schedule;
+    EditInteraction::begin(); // each change one step of its own
     session_->updateScreen(changed, tr("Change Schedule"), QStringLiteral("schedule"));
 }
 

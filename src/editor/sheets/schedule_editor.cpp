@@ -115,8 +115,10 @@ std::optional<QList<TimeWindow>> ScheduleEditor::timesFromText(const QString& te
 }
 
 void ScheduleEditor::show(const std::optional<ScreenSchedule>& schedule, bool sameTarget) {
-    if (!sameTarget)
-        times_->setModified(false); // half-typed times of another screen are not this one's
+    if (!sameTarget) { // half-typed times of another screen are not this one's
+        times_->setModified(false);
+        timesProblem_->hide();
+    }
     schedule_ = schedule;
     refresh();
 }
@@ -137,12 +139,12 @@ void ScheduleEditor::refresh() {
         if (shown.until)
             until_->setDate(*shown.until);
     }
+    // Every day shows as every day ticked.
     for (int day = 1; day <= 7; ++day)
-        weekdays_[day - 1]->setChecked(shown.weekdays.contains(day));
-    if (!times_->hasFocus() || !times_->isModified()) {
+        weekdays_[day - 1]->setChecked(shown.weekdays.isEmpty() || shown.weekdays.contains(day));
+    // Times that cannot be read stay, in red, until they are put right or another screen is shown.
+    if (timesProblem_->isHidden() && !(times_->hasFocus() && times_->isModified()))
         times_->setText(timesText(shown.windows));
-        timesProblem_->hide();
-    }
     if (alert_)
         alert_->setChecked(shown.alert);
 }
@@ -158,10 +160,13 @@ void ScheduleEditor::edited() {
             next.from = hasFrom_->isChecked() ? std::optional(from_->date()) : std::nullopt;
             next.until = hasUntil_->isChecked() ? std::optional(until_->date()) : std::nullopt;
         }
-        next.weekdays.clear();
+        QList<int> days;
         for (int day = 1; day <= 7; ++day)
             if (weekdays_[day - 1]->isChecked())
-                next.weekdays << day;
+                days << day;
+        // No day at all would read as every day: the last one stays ticked.
+        if (!days.isEmpty())
+            next.weekdays = days.size() == 7 ? QList<int>() : days;
         if (alert_)
             next.alert = alert_->isChecked();
         if (kind_ == Kind::openingHours && !schedule_ && next.windows.isEmpty())

@@ -273,10 +273,18 @@ TEST_F(ScreenInspectorTest, AScheduleIsClickedAndTypedInAndGoesToTheScreenItWasT
     inspect(1);
     ASSERT_TRUE(screen(1).schedule);
     EXPECT_EQ(*screen(1).schedule, ScreenSchedule{}) << "every day, all day, until told more";
+    EXPECT_TRUE(shown<QToolButton>(inspector, "weekday7")->isChecked()) << "every day shows every day ticked";
     for (const char* day : {"weekday1", "weekday5"})
         QTest::mouseClick(shown<QToolButton>(inspector, day), Qt::LeftButton);
     inspect(1);
-    EXPECT_EQ(screen(1).schedule->weekdays, (QList<int>{1, 5}));
+    EXPECT_EQ(screen(1).schedule->weekdays, (QList<int>{2, 3, 4, 6, 7}));
+    const int beforeDays = undoStack().count();
+    for (const char* day : {"weekday2", "weekday3", "weekday4", "weekday6", "weekday7"})
+        QTest::mouseClick(shown<QToolButton>(inspector, day), Qt::LeftButton);
+    inspect(1);
+    EXPECT_EQ(screen(1).schedule->weekdays, (QList<int>{7}))
+        << "the last day stays: none would mean every day";
+    EXPECT_EQ(undoStack().count(), beforeDays + 4) << "each click its own step";
 
     type("scheduleTimes", "6:00 - 10:00, 22:00-2:00");
     EXPECT_EQ(screen(1).schedule->windows, (QList<TimeWindow>{{360, 600}, {1320, 120}}));
@@ -285,6 +293,9 @@ TEST_F(ScreenInspectorTest, AScheduleIsClickedAndTypedInAndGoesToTheScreenItWasT
     type("scheduleTimes", "breakfast");
     EXPECT_EQ(screen(1).schedule->windows.size(), 2) << "times that cannot be read change nothing";
     EXPECT_EQ(undoStack().count(), steps);
+    QTest::mouseClick(shown<QToolButton>(inspector, "weekday1"), Qt::LeftButton);
+    inspect(1);
+    EXPECT_EQ(shown<QLineEdit>(inspector, "scheduleTimes")->text(), "breakfast") << "kept to be put right";
 
     // Half-typed times, then another screen is chosen: they are the first screen's no more.
     QLineEdit* times = shown<QLineEdit>(inspector, "scheduleTimes");
