@@ -95,8 +95,18 @@ void PreviewPlayback::watchScheduleBoundary() {
 
 void PreviewPlayback::scheduleBoundaryReached() {
     watchScheduleBoundary();
-    if (!isTransitioning_ && mustLeaveAt(project_, currentScreenIndex_, wallTime()))
-        advanceToNextScreen();
+    const QDateTime now = wallTime();
+    if (isTransitioning_ || !mustLeaveAt(project_, currentScreenIndex_, now))
+        return;
+    // A screen a visitor asked for keeps its hold, unless the displays close or an alert comes.
+    if (scheduler_.now() < visitorHoldEnds_ && isOpenAt(project_.settings, now)) {
+        const std::optional<qint64> due = nextScreenAt(project_, -1, now);
+        const bool alertDue =
+            due && project_.screens[*due].schedule && project_.screens[*due].schedule->alert;
+        if (!alertDue)
+            return;
+    }
+    advanceToNextScreen();
 }
 
 void PreviewPlayback::setCurrentScreenIndex(qint64 index) {
@@ -247,6 +257,14 @@ void PreviewPlayback::handleButtonAction(const QString& action, const KioskScree
 }
 
 void PreviewPlayback::navigate(const QString& target) {
+    const qint64 before = currentScreenIndex_;
+    const qint64 generation = transitionGeneration_;
+    navigateTo(target);
+    if (transitionGeneration_ != generation || currentScreenIndex_ != before)
+        visitorHoldEnds_ = scheduler_.now() + holdSeconds(currentScreen());
+}
+
+void PreviewPlayback::navigateTo(const QString& target) {
     const qint64 count = project_.screens.size();
     if (target == QLatin1StringView("next") || target == QLatin1StringView("next_screen")) {
         if (currentScreenIndex_ < count - 1)

@@ -90,6 +90,7 @@ private:
     void tick(qint64 generation, double start, double duration, qint64 next);
     void showAlert(const QString& title, const QString& message);
     void navigate(const QString& target);
+    void navigateTo(const QString& target);
     void notify() const;
 
     KioskProject project_;
@@ -107,6 +108,7 @@ private:
     std::unique_ptr<Scheduler::Timer> tickTimer_;
     std::unique_ptr<Scheduler::Timer> boundaryTimer_;
     bool timeAware_ = false;
+    double visitorHoldEnds_ = -1; // on the scheduler's clock
 };
 
 // The preview's zoom: 10 % steps up to 300 %, never below 10 %; its label ("100%").

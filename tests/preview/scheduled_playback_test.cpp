@@ -140,3 +140,26 @@ TEST_F(ScheduledPlaybackTest, TheOneScreenDueIsHeldAgainWithoutATransitionIntoIt
         EXPECT_EQ(playback.currentScreenIndex(), 1);
     }
 }
+
+TEST_F(ScheduledPlaybackTest, AScreenAVisitorAskedForKeepsItsHoldUnlessAnAlertComes) {
+    KioskProject project;
+    project.screens = {screen("Welcome"),
+                       screen("Breakfast", ScreenSchedule{{}, {}, {}, {{6 * 60, 10 * 60}}}),
+                       screen("Drill", ScreenSchedule{{}, {}, {}, {{19 * 60 + 5, 19 * 60 + 10}}, true})};
+    project.screens[1].duration = 120;
+    const QDateTime start = at(2026, 12, 7, 19, 0);
+    const double origin = clock.now();
+    PreviewPlayback::Hooks hooks;
+    hooks.wallClock = [&] { return start.addMSecs(qint64((clock.now() - origin) * 1000)); };
+    PreviewPlayback playback(project, clock, hooks);
+    playback.start();
+    playback.handleButtonAction("screen_1", project.screens[0]);
+    ASSERT_EQ(playback.currentScreenIndex(), 1);
+    clock.advanceBy(90); // past a minute's look: breakfast is not due, but the visitor chose it
+    EXPECT_EQ(playback.currentScreenIndex(), 1);
+    clock.advanceBy(31);
+    EXPECT_EQ(playback.currentScreenIndex(), 0) << "its hold over, the schedule has its say";
+    playback.handleButtonAction("screen_1", project.screens[0]);
+    clock.advanceTo(origin + 5 * 60 + 1); // 19:05: the drill is due
+    EXPECT_EQ(playback.currentScreenIndex(), 2);
+}
