@@ -19,16 +19,8 @@ namespace vistrelle {
 QList<ScheduleHour> planWeek(const KioskProject& project, const QDate& monday) {
     // Within an hour answers change only at a window's edge: look at its start and at each edge inside.
     QList<int> edges;
-    const auto addEdges = [&](const ScreenSchedule& schedule) {
-        for (const TimeWindow& window : schedule.windows)
-            edges << window.startMinute % 60 << window.endMinute % 60;
-    };
-    if (project.settings.openingHours)
-        addEdges(*project.settings.openingHours);
-    for (const KioskScreen& screen : project.screens)
-        if (screen.schedule)
-            addEdges(*screen.schedule);
-    edges << 0;
+    for (const int minute : scheduleEdgeMinutes(project))
+        edges << minute % 60;
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 

@@ -37,13 +37,20 @@ QString plainTitle(const QString& title) {
 
 } // namespace
 
-bool hasFeeds(const KioskProject& project) {
+QStringList feedAddresses(const KioskProject& project) {
+    QStringList addresses;
     for (const KioskScreen& screen : project.screens)
-        for (const PlacedComponent& c : screen.components)
-            if (c.componentType == ComponentType::ticker &&
-                !c.stringProperty(PropertyKey::feedUrl).trimmed().isEmpty())
-                return true;
-    return false;
+        for (const PlacedComponent& c : screen.components) {
+            const QString address = c.stringProperty(PropertyKey::feedUrl).trimmed();
+            if (c.componentType == ComponentType::ticker && !address.isEmpty() &&
+                !addresses.contains(address))
+                addresses << address;
+        }
+    return addresses;
+}
+
+bool hasFeeds(const KioskProject& project) {
+    return !feedAddresses(project).isEmpty();
 }
 
 std::optional<QString> feedPlainText(const QByteArray& document, QString* error) {

@@ -29,6 +29,8 @@ withFeedSnapshots(const KioskProject& project, const QDateTime& now,
                   const std::function<void(const QString& address, const QString& why)>& unreachable,
                   const std::function<bool()>& cancelled = {});
 
+// The feeds `project`'s tickers take their text from, each once, in the order they first appear.
+QStringList feedAddresses(const KioskProject& project);
 // Whether any ticker of `project` takes its text from a feed.
 bool hasFeeds(const KioskProject& project);
 

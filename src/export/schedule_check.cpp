@@ -13,23 +13,6 @@ namespace {
 
 constexpr int minutesPerDay = 24 * 60;
 
-// The minutes of a day at which some answer may change: midnight and every window's edges.
-QList<int> dayEdges(const KioskProject& project) {
-    QList<int> edges{0};
-    const auto add = [&](const ScreenSchedule& schedule) {
-        for (const TimeWindow& window : schedule.windows)
-            edges << window.startMinute % minutesPerDay << window.endMinute % minutesPerDay;
-    };
-    if (project.settings.openingHours)
-        add(*project.settings.openingHours);
-    for (const KioskScreen& screen : project.screens)
-        if (screen.schedule)
-            add(*screen.schedule);
-    std::sort(edges.begin(), edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-    return edges;
-}
-
 // A stretch of the week, from one edge to the next, as local wall-clock times.
 struct Stretch {
     QDate day;
@@ -39,7 +22,7 @@ struct Stretch {
 };
 
 QList<Stretch> weekStretches(const KioskProject& project, const QDate& firstDay) {
-    const QList<int> edges = dayEdges(project);
+    const QList<int> edges = scheduleEdgeMinutes(project);
     QList<Stretch> stretches;
     for (int d = 0; d < 7; ++d)
         for (qsizetype i = 0; i < edges.size(); ++i)

@@ -349,7 +349,7 @@ QList<PropertySpec> iconSchema() {
 // A clock, a countdown or a ticker: a label's text styles, and what the text is drawn from.
 QList<PropertySpec> liveSchema(ComponentType type) {
     QList<PropertySpec> schema = textSchema(ComponentType::label);
-    const auto spec = [&](const QString& key) -> PropertySpec& {
+    const auto labelEntry = [&](const QString& key) -> PropertySpec& {
         return *std::find_if(schema.begin(), schema.end(),
                              [&](const PropertySpec& s) { return s.key == key; });
     };
@@ -359,14 +359,14 @@ QList<PropertySpec> liveSchema(ComponentType type) {
         field.placeholder = placeholder;
         return field;
     };
-    spec(K::fontSize).createdWith = QStringLiteral("48");
-    spec(K::fontSize).fallback = QStringLiteral("48");
-    spec(K::isBold).createdWith = yes;
+    labelEntry(K::fontSize).createdWith = QStringLiteral("48");
+    labelEntry(K::fontSize).fallback = QStringLiteral("48");
+    labelEntry(K::isBold).createdWith = yes;
     QList<PropertySpec> own;
     switch (type) {
     case ComponentType::clock:
-        spec(K::text).createdWith.reset();
-        spec(K::text).control = C::none;
+        labelEntry(K::text).createdWith.reset();
+        labelEntry(K::text).control = C::none;
         own = {textField(K::clockFormat, QStringLiteral("HH:mm"),
                          QT_TRANSLATE_NOOP("PropertySchema", "Format"),
                          QT_TRANSLATE_NOOP("PropertySchema", "HH:mm · dddd d MMMM")),
@@ -374,9 +374,9 @@ QList<PropertySpec> liveSchema(ComponentType type) {
                          QT_TRANSLATE_NOOP("PropertySchema", "The display's own, or Europe/Berlin"))};
         break;
     case ComponentType::countdown:
-        spec(K::text).createdWith = QStringLiteral("Opening in");
-        spec(K::text).fallback = QString();
-        spec(K::text).label = QT_TRANSLATE_NOOP("PropertySchema", "Before");
+        labelEntry(K::text).createdWith = QStringLiteral("Opening in");
+        labelEntry(K::text).fallback = QString();
+        labelEntry(K::text).label = QT_TRANSLATE_NOOP("PropertySchema", "Before");
         own = {textField(K::targetDate, QStringLiteral("2027-01-01T09:00"),
                          QT_TRANSLATE_NOOP("PropertySchema", "Counts Down To"),
                          QT_TRANSLATE_NOOP("PropertySchema", "2027-01-01T09:00")),
@@ -385,10 +385,10 @@ QList<PropertySpec> liveSchema(ComponentType type) {
                          QT_TRANSLATE_NOOP("PropertySchema", "Shown once the moment has passed"))};
         break;
     default: {
-        spec(K::text).createdWith = QStringLiteral("Welcome! Opening hours today: 09:00–20:00");
-        spec(K::textColor).createdWith = QStringLiteral("#FFFFFF");
-        spec(K::fontSize).createdWith = QStringLiteral("36");
-        spec(K::textAlignment).control = C::none; // a line that moves has no alignment
+        labelEntry(K::text).createdWith = QStringLiteral("Welcome! Opening hours today: 09:00–20:00");
+        labelEntry(K::textColor).createdWith = QStringLiteral("#FFFFFF");
+        labelEntry(K::fontSize).createdWith = QStringLiteral("36");
+        labelEntry(K::textAlignment).control = C::none; // a line that moves has no alignment
         PropertySpec speed{K::tickerSpeed,        Kind::number,
                            QStringLiteral("120"), QStringLiteral("120"),
                            C::integerField,       QT_TRANSLATE_NOOP("PropertySchema", "Speed")};

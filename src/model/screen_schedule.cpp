@@ -81,6 +81,14 @@ std::optional<QList<TimeWindow>> scheduleWindowsFromText(const QString& text) {
     return windows;
 }
 
+QString scheduleTimesText(const QList<TimeWindow>& windows) {
+    QStringList parts;
+    for (const TimeWindow& window : windows)
+        parts << scheduleTimeText(window.startMinute) + QStringLiteral("–") +
+                     scheduleTimeText(window.endMinute);
+    return parts.join(QStringLiteral(", "));
+}
+
 QString describeSchedule(const ScreenSchedule& schedule) {
     const auto tr = [](const char* text) { return QCoreApplication::translate("ScreenSchedule", text); };
     QStringList parts;
@@ -90,11 +98,7 @@ QString describeSchedule(const ScreenSchedule& schedule) {
     for (const int day : schedule.weekdays)
         days << QLocale().dayName(day, QLocale::ShortFormat);
     parts << (days.isEmpty() ? tr("every day") : days.join(QStringLiteral(", ")));
-    QStringList times;
-    for (const TimeWindow& window : schedule.windows)
-        times << scheduleTimeText(window.startMinute) + QStringLiteral("–") +
-                     scheduleTimeText(window.endMinute);
-    parts << (times.isEmpty() ? tr("all day") : times.join(QStringLiteral(", ")));
+    parts << (schedule.windows.isEmpty() ? tr("all day") : scheduleTimesText(schedule.windows));
     if (schedule.from)
         parts << tr("from %1").arg(QLocale().toString(*schedule.from, QLocale::ShortFormat));
     if (schedule.until)

@@ -44,6 +44,9 @@ std::optional<QList<int>> scheduleWeekdaysFromText(const QString& text);
 QString scheduleWindowsText(const QList<TimeWindow>& windows);
 std::optional<QList<TimeWindow>> scheduleWindowsFromText(const QString& text);
 
+// Daily windows for people: "06:00–10:00, 22:00–02:00" (empty for none).
+QString scheduleTimesText(const QList<TimeWindow>& windows);
+
 // When a schedule plays, in a line for people: "Alert · Mon, Tue · 06:00–10:00 · until 24/12/2026".
 QString describeSchedule(const ScreenSchedule& schedule);
 

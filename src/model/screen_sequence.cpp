@@ -24,7 +24,28 @@ template <typename Accept> std::optional<qint64> firstAfter(qint64 count, qint64
     return std::nullopt;
 }
 
+// Every daily window of the project: its opening hours' and its screens'.
+QList<TimeWindow> allWindows(const KioskProject& project) {
+    QList<TimeWindow> windows;
+    if (project.settings.openingHours)
+        windows += project.settings.openingHours->windows;
+    for (const KioskScreen& screen : project.screens)
+        if (screen.schedule)
+            windows += screen.schedule->windows;
+    return windows;
+}
+
 } // namespace
+
+QList<int> scheduleEdgeMinutes(const KioskProject& project) {
+    constexpr int minutesPerDay = 24 * 60;
+    QList<int> edges{0};
+    for (const TimeWindow& window : allWindows(project))
+        edges << window.startMinute % minutesPerDay << window.endMinute % minutesPerDay;
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    return edges;
+}
 
 bool isTimeAware(const KioskProject& project) {
     return project.settings.openingHours ||
@@ -64,12 +85,7 @@ QDateTime nextShowBoundary(const KioskProject& project, const QDateTime& moment)
     // Answers change only at a window's edge, a midnight or a change of the clocks, so one schedule holding
     // every window has all the boundaries of the show.
     ScreenSchedule edges;
-    const auto add = [&](const ScreenSchedule& schedule) { edges.windows += schedule.windows; };
-    if (project.settings.openingHours)
-        add(*project.settings.openingHours);
-    for (const KioskScreen& screen : project.screens)
-        if (screen.schedule)
-            add(*screen.schedule);
+    edges.windows = allWindows(project);
     return nextScheduleBoundary(edges, moment);
 }
 

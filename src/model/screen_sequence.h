@@ -26,6 +26,10 @@ std::optional<qint64> nextScreenAt(const KioskProject& project, qint64 current, 
 // over a normal screen, the displays' closing time came, or something may play where nothing did.
 bool mustLeaveAt(const KioskProject& project, qint64 current, const QDateTime& moment);
 
+// The minutes of the day at which any of the project's answers may change: midnight and the edges of every
+// window of its opening hours and screens, each once, in order.
+QList<int> scheduleEdgeMinutes(const KioskProject& project);
+
 // The first moment after `moment` at which any of the project's answers may change; at most a day ahead.
 QDateTime nextShowBoundary(const KioskProject& project, const QDateTime& moment);
 

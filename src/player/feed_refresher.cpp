@@ -1,7 +1,6 @@
 #include "player/feed_refresher.h"
 
 #include "export/feed_text.h"
-#include "model/component_properties.h"
 #include "platform/app_logger.h"
 #include "render/live_components.h"
 
@@ -32,14 +31,7 @@ FeedRefresher::~FeedRefresher() {
 }
 
 void FeedRefresher::follow(const KioskProject& project) {
-    QStringList addresses;
-    for (const KioskScreen& screen : project.screens)
-        for (const PlacedComponent& c : screen.components) {
-            const QString address = c.stringProperty(PropertyKey::feedUrl).trimmed();
-            if (c.componentType == ComponentType::ticker && !address.isEmpty() &&
-                !addresses.contains(address))
-                addresses << address;
-        }
+    const QStringList addresses = feedAddresses(project);
     if (addresses == addresses_)
         return;
     addresses_ = addresses;

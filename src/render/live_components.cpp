@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QMutex>
+#include <QStaticText>
 #include <QTimeZone>
 
 #include <atomic>
@@ -155,14 +156,25 @@ void paintTicker(QPainter& painter, const PlacedComponent& component, const QRec
     font.setUnderline(textPropertyOf(component, PropertyKey::isUnderlined) == QLatin1StringView("true"));
     painter.setFont(font);
     painter.setPen(colorPropertyOf(component, PropertyKey::textColor));
+    // The line is laid out once and drawn from its glyphs every frame after (a feed's line can be long).
     const QString line = tickerText(component);
+    thread_local QHash<QString, QStaticText> laidOut;
+    const QString key = font.key() + QChar(u'\n') + line;
+    auto it = laidOut.find(key);
+    if (it == laidOut.end()) {
+        if (laidOut.size() > 16)
+            laidOut.clear(); // bounded: a screen shows few tickers
+        QStaticText text(line);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+        it = laidOut.insert(key, text);
+    }
     const QFontMetricsF metrics(font);
-    const double width = metrics.horizontalAdvance(line);
     const double gap = std::max(frame.width() / 4, double(font.pixelSize()) * 2);
-    const auto [start, period] = tickerPlacement(component, width, gap, moment);
-    const double baseline = frame.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+    const auto [start, period] = tickerPlacement(component, it->size().width(), gap, moment);
+    const double top = frame.center().y() - metrics.height() / 2;
     for (double x = frame.left() + start; x < frame.right(); x += period)
-        painter.drawText(QPointF(x, baseline), line);
+        painter.drawStaticText(QPointF(x, top), *it);
     painter.restore();
 }
 

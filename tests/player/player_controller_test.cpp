@@ -35,9 +35,17 @@ class PlayerControllerTest : public PlayerTest {
 protected:
     void SetUp() override {
         PlayerTest::SetUp();
+        openDisplay();
+    }
+    // A display in a window on the virtual clock; with `wallClock` its local time, with `power` its
+    // display's power saving.
+    void openDisplay(std::function<QDateTime()> wallClock = {}, DisplayPower* power = nullptr) {
+        controller.reset();
+        window.reset();
         PlayerWindow::Options options;
         options.windowed = true;
         options.scheduler = [this] { return std::make_unique<ManualScheduler>(clock); };
+        options.wallClock = wallClock;
         window = std::make_unique<PlayerWindow>(options);
         window->resize(640, 360);
         window->show();
@@ -45,6 +53,9 @@ protected:
         services.scheduler = &clock;
         services.window = window.get();
         services.logFolder = home.filePath("log");
+        if (wallClock)
+            services.now = wallClock;
+        services.displayPower = power;
         controller = std::make_unique<PlayerController>(destination, services);
     }
     void TearDown() override {
@@ -452,26 +463,9 @@ class ScheduledPlayerTest : public PlayerControllerTest {
 protected:
     void SetUp() override {
         PlayerControllerTest::SetUp();
-        controller.reset();
-        window.reset();
         const double origin = clock.now();
-        const auto wallClock = [this, origin] {
-            return wallOrigin.addMSecs(qint64((clock.now() - origin) * 1000));
-        };
-        PlayerWindow::Options options;
-        options.windowed = true;
-        options.scheduler = [this] { return std::make_unique<ManualScheduler>(clock); };
-        options.wallClock = wallClock;
-        window = std::make_unique<PlayerWindow>(options);
-        window->resize(320, 180);
-        window->show();
-        PlayerController::Services services;
-        services.scheduler = &clock;
-        services.window = window.get();
-        services.logFolder = home.filePath("log");
-        services.now = wallClock;
-        services.displayPower = &power;
-        controller = std::make_unique<PlayerController>(destination, services);
+        openDisplay([this, origin] { return wallOrigin.addMSecs(qint64((clock.now() - origin) * 1000)); },
+                    &power);
     }
 
     struct RecordedPower : DisplayPower {

@@ -25,11 +25,26 @@ protected:
         return s;
     }
 
+    // Local time from `start` on, running with the virtual clock.
+    std::function<QDateTime()> wallClockFrom(const QDateTime& start) {
+        return [this, start, origin = clock.now()] {
+            return start.addMSecs(qint64((clock.now() - origin) * 1000));
+        };
+    }
+    // `project` playing from `start`.
+    std::unique_ptr<PreviewPlayback> startedAt(const KioskProject& project, const QDateTime& start) {
+        PreviewPlayback::Hooks hooks;
+        hooks.wallClock = wallClockFrom(start);
+        auto playback = std::make_unique<PreviewPlayback>(project, clock, hooks);
+        playback->start();
+        return playback;
+    }
+
     // Plays `project` from `start` for `days`, noting what was on view when.
     QList<Stretch> play(const KioskProject& project, const QDateTime& start, int days) {
         const double origin = clock.now();
         PreviewPlayback::Hooks hooks;
-        hooks.wallClock = [&, origin] { return start.addMSecs(qint64((clock.now() - origin) * 1000)); };
+        hooks.wallClock = wallClockFrom(start);
         QList<Stretch> stretches;
         qint64 shown = -2;
         PreviewPlayback* playback = nullptr;
@@ -127,12 +142,8 @@ TEST_F(ScheduledPlaybackTest, TheOneScreenDueIsHeldAgainWithoutATransitionIntoIt
                        screen("Evening", ScreenSchedule{{}, {}, {}, {{18 * 60, 22 * 60}}})};
     for (KioskScreen& s : project.screens)
         s.transition = {TransitionEffect::crossFade, 1.0};
-    const QDateTime start = at(2026, 12, 7, 19, 0);
-    const double origin = clock.now();
-    PreviewPlayback::Hooks hooks;
-    hooks.wallClock = [&] { return start.addMSecs(qint64((clock.now() - origin) * 1000)); };
-    PreviewPlayback playback(project, clock, hooks);
-    playback.start();
+    const std::unique_ptr<PreviewPlayback> started = startedAt(project, at(2026, 12, 7, 19, 0));
+    PreviewPlayback& playback = *started;
     EXPECT_EQ(playback.currentScreenIndex(), 1) << "the show begins on the screen due";
     for (int hold = 0; hold < 5; ++hold) {
         clock.advanceBy(10.5);
@@ -147,12 +158,8 @@ TEST_F(ScheduledPlaybackTest, AScreenAVisitorAskedForKeepsItsHoldUnlessAnAlertCo
                        screen("Breakfast", ScreenSchedule{{}, {}, {}, {{6 * 60, 10 * 60}}}),
                        screen("Drill", ScreenSchedule{{}, {}, {}, {{19 * 60 + 5, 19 * 60 + 10}}, true})};
     project.screens[1].duration = 120;
-    const QDateTime start = at(2026, 12, 7, 19, 0);
-    const double origin = clock.now();
-    PreviewPlayback::Hooks hooks;
-    hooks.wallClock = [&] { return start.addMSecs(qint64((clock.now() - origin) * 1000)); };
-    PreviewPlayback playback(project, clock, hooks);
-    playback.start();
+    const std::unique_ptr<PreviewPlayback> started = startedAt(project, at(2026, 12, 7, 19, 0));
+    PreviewPlayback& playback = *started;
     playback.handleButtonAction("screen_1", project.screens[0]);
     ASSERT_EQ(playback.currentScreenIndex(), 1);
     clock.advanceBy(90); // past a minute's look: breakfast is not due, but the visitor chose it
@@ -160,6 +167,6 @@ TEST_F(ScheduledPlaybackTest, AScreenAVisitorAskedForKeepsItsHoldUnlessAnAlertCo
     clock.advanceBy(31);
     EXPECT_EQ(playback.currentScreenIndex(), 0) << "its hold over, the schedule has its say";
     playback.handleButtonAction("screen_1", project.screens[0]);
-    clock.advanceTo(origin + 5 * 60 + 1); // 19:05: the drill is due
+    clock.advanceBy(180); // 19:05:01: the drill is due
     EXPECT_EQ(playback.currentScreenIndex(), 2);
 }

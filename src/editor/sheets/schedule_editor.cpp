@@ -97,14 +97,6 @@ ScheduleEditor::ScheduleEditor(Kind kind, QWidget* parent)
     refresh();
 }
 
-QString ScheduleEditor::timesText(const QList<TimeWindow>& windows) {
-    QStringList parts;
-    for (const TimeWindow& window : windows)
-        parts << scheduleTimeText(window.startMinute) + QStringLiteral("–") +
-                     scheduleTimeText(window.endMinute);
-    return parts.join(QStringLiteral(", "));
-}
-
 std::optional<QList<TimeWindow>> ScheduleEditor::timesFromText(const QString& text) {
     // Typed loosely ("6:00 - 10:00; 22:00-2:00"), read strictly.
     QString normal = text;
@@ -144,7 +136,7 @@ void ScheduleEditor::refresh() {
         weekdays_[day - 1]->setChecked(shown.weekdays.isEmpty() || shown.weekdays.contains(day));
     // Times that cannot be read stay, in red, until they are put right or another screen is shown.
     if (timesProblem_->isHidden() && !(times_->hasFocus() && times_->isModified()))
-        times_->setText(timesText(shown.windows));
+        times_->setText(scheduleTimesText(shown.windows));
     if (alert_)
         alert_->setChecked(shown.alert);
 }

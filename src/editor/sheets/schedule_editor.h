@@ -34,7 +34,6 @@ public:
     QToolButton* weekday(int day) const { return weekdays_[day - 1]; }
 
     // "06:00–10:00, 22:00–02:00" and back; none when a part is no window.
-    static QString timesText(const QList<TimeWindow>& windows);
     static std::optional<QList<TimeWindow>> timesFromText(const QString& text);
 
 signals:
